@@ -1,0 +1,60 @@
+#include "about/about_window.h"
+
+#include <FL/Fl.H>
+
+#include "about/program_identity.h"
+#include "mainwin/images.h"
+#include "platform/app_icon.h"
+#include "platform/shell_open.h"
+
+namespace {
+
+constexpr int kWidth = 360;
+constexpr int kHeight = 115;
+constexpr int kLineLeft = 84;
+constexpr int kLineWidth = 260;
+constexpr int kLineHeight = 18;
+constexpr int kFirstLineTop = 37;
+constexpr int kLineSize = 12;
+constexpr int kTitleSize = 20;
+
+// Line n (0-based) of the four small lines under the title.
+Fl_Box* MakeLine(int n, const char* text) {
+  auto* line = new Fl_Box(kLineLeft, kFirstLineTop + n * (kLineHeight - 1), kLineWidth, kLineHeight, text);
+  line->labelsize(kLineSize);
+  return line;
+}
+
+}  // namespace
+
+AboutWindow::AboutWindow() {
+  window = new Fl_Window(kWidth, kHeight, "About Zelmora");
+  window->user_data(this);
+  window->callback(cb_close, this);
+  imageBox = new Fl_Box(14, 18, 64, 64);
+  imageBox->image(&image_logo);
+  titleBox = new Fl_Box(75, 8, 280, 30, kVersionText);
+  titleBox->labelsize(kTitleSize);
+  homePageBox = MakeLine(0, kHomePageUrl);
+  homePageBox->labelcolor(FL_BLUE);
+  noticeBox = MakeLine(1, kNoticeText);
+  MakeLine(2, kIconCreditText);
+  MakeLine(3, kThanksText);
+  SetAppIcon(window);
+  window->end();
+}
+
+AboutWindow::~AboutWindow() { Fl::delete_widget(window); }
+
+void AboutWindow::Show() { window->show(); }
+
+void AboutWindow::cb_close(Fl_Widget* window, void* data) {
+  window->hide();
+  delete static_cast<AboutWindow*>(data);
+}
+
+void OpenAboutWindow() { (new AboutWindow)->Show(); }
+
+void OpenHelpContents() { ShellOpen("index_e.htm"); }
+
+void OpenWebsite() { ShellOpen(kHomePageUrl); }

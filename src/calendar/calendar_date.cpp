@@ -1,0 +1,234 @@
+#include "calendar/calendar_date.h"
+
+#include <algorithm>
+
+#include "calendar/clock_source.h"
+
+const int kFirstYear[2] = {1600, 1600};
+
+const int kDaysBeforeMonth[4][14] = {
+    {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365, 365},
+    {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335, 366, 366},
+    {0, 30, 60, 90, 120, 150, 180, 210, 240, 270, 300, 330, 360, 365},
+    {0, 30, 60, 90, 120, 150, 180, 210, 240, 270, 300, 330, 360, 366},
+};
+
+const int kGregorianMonthLengths[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+namespace {
+
+constexpr long long FloorDiv(long long a, long long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+constexpr long long FloorMod(long long a, long long b) { return a - b * FloorDiv(a, b); }
+
+constexpr int kDaysIn400Years = 146097;
+constexpr int kDaysIn100Years = 36524;  // a century whose last year is common
+constexpr int kDaysIn4Years = 1461;
+// Day numbers of 1 January 1601, the start of a 400-year cycle, and of
+// Meskerem 1 of Ethiopian year 0, the start of a four-year cycle.
+constexpr long long kGregorianCycleStart = 367;
+constexpr long long kEthiopianCycleStart = kFirstSpanDay - 365;
+
+// Leap years in [0, year] less those in [0, -1]: a running count that makes
+// any sum of year lengths a difference of two counts.
+long long LeapsThrough(long long year, CalendarKind kind) {
+  if (kind == Gregorian) return FloorDiv(year, 4) - FloorDiv(year, 100) + FloorDiv(year, 400);
+  return FloorDiv(year + 1, 4);
+}
+
+long long SumOfYears(long long firstYear, long long lastYear, CalendarKind kind) {
+  return 365 * (lastYear - firstYear + 1) + LeapsThrough(lastYear, kind) - LeapsThrough(firstYear - 1, kind);
+}
+
+long long YearOfDay(long long dayNumber, CalendarKind kind) {
+  if (kind == Gregorian) {
+    const long long days = dayNumber - kGregorianCycleStart;
+    const long long cycles = FloorDiv(days, kDaysIn400Years);
+    long long rest = days - cycles * kDaysIn400Years;                    // [0, 146096]
+    const long long centuries = std::min(rest / kDaysIn100Years, 3LL);  // [0, 3]
+    rest -= centuries * kDaysIn100Years;                                 // [0, 36524]
+    const long long quads = rest / kDaysIn4Years;                        // [0, 24]
+    rest -= quads * kDaysIn4Years;                                       // [0, 1460]
+    return 1601 + 400 * cycles + 100 * centuries + 4 * quads + std::min(rest / 365, 3LL);
+  }
+  const long long days = dayNumber - kEthiopianCycleStart;
+  const long long quads = FloorDiv(days, kDaysIn4Years);
+  const long long rest = days - quads * kDaysIn4Years;  // [0, 1460]; the fourth year is the leap year
+  return 4 * quads + std::min(rest / 365, 3LL);
+}
+
+}  // namespace
+
+CalendarDate::CalendarDate(int y, int m, int d, CalendarKind k)
+    : year(static_cast<std::int16_t>(y)),
+      month(static_cast<std::int8_t>(m)),
+      day(static_cast<std::int8_t>(d)),
+      kind(k) {
+  Recompute();
+}
+
+int CalendarDate::IsLeapYear(int y, CalendarKind k) {
+  if (k == Gregorian) {
+    if (y % 400 == 0) return 1;
+    if (y % 100 == 0) return 0;
+    return (y & 3) == 0;
+  }
+  return ((y + 1) & 3) == 0;
+}
+
+int CalendarDate::DaysInYear(int y, CalendarKind k) { return 365 + IsLeapYear(y, k); }
+
+int CalendarDate::DaysInYears(int firstYear, int lastYear, CalendarKind k) {
+  if (lastYear < firstYear) return 0;
+  return static_cast<int>(SumOfYears(firstYear, lastYear, k));
+}
+
+long long CalendarDate::YearStart(int y, CalendarKind k) {
+  const int first = kFirstYear[k];
+  const long long offset = k == Ethiopian ? kEthiopianOffset : 0;
+  if (y >= first) return offset + SumOfYears(first, y - 1LL, k);
+  return offset - SumOfYears(y, first - 1LL, k);
+}
+
+int CalendarDate::DaysInMonth() const {
+  if (kind == Gregorian) return month == 2 ? 28 + IsLeapYear(year, kind) : kGregorianMonthLengths[month];
+  return month == 13 ? 5 + IsLeapYear(year, kind) : 30;
+}
+
+int CalendarDate::ComputeDayNumber() {
+  dayNumber = static_cast<std::int32_t>(YearStart(year, kind) +
+                                        kDaysBeforeMonth[kind * 2 + IsLeapYear(year, kind)][month - 1] + day);
+  return dayNumber;
+}
+
+int CalendarDate::ComputeWeekday() {
+  weekday = static_cast<std::int8_t>((FloorMod(dayNumber, 7) + 5) % 7);  // day 1 is a Saturday
+  return weekday;
+}
+
+int CalendarDate::Recompute() {
+  ComputeDayNumber();
+  return ComputeWeekday();
+}
+
+void CalendarDate::SplitDayOfYear(int dayOfYear, int leap, int& m, int& d, CalendarKind k) {
+  const int* row = kDaysBeforeMonth[k * 2 + leap];
+  int lo = 0;
+  int n = 14;
+  while (n > 1) {  // the largest lo in [1, 13] with row[lo - 1] < dayOfYear
+    const int mid = lo + n / 2;
+    if (dayOfYear > row[mid - 1]) {
+      n -= mid - lo;
+      lo = mid;
+    } else {
+      n = mid - lo;
+    }
+  }
+  m = lo;
+  d = dayOfYear - row[lo - 1];
+}
+
+void CalendarDate::SplitDayNumber(int dayNumber, int& y, int& m, int& d, CalendarKind k) {
+  y = static_cast<int>(YearOfDay(dayNumber, k));
+  SplitDayOfYear(static_cast<int>(dayNumber - YearStart(y, k)), IsLeapYear(y, k), m, d, k);
+}
+
+int CalendarDate::SetFromDayNumber(int n, CalendarKind k) {
+  int y = 0, m = 0, d = 0;
+  SplitDayNumber(n, y, m, d, k);
+  year = static_cast<std::int16_t>(y);
+  month = static_cast<std::int8_t>(m);
+  day = static_cast<std::int8_t>(d);
+  kind = k;
+  dayNumber = n;
+  return ComputeWeekday();
+}
+
+void CalendarDate::SetFromTm(const std::tm& time) {
+  year = static_cast<std::int16_t>(time.tm_year + 1900);
+  month = static_cast<std::int8_t>(time.tm_mon + 1);
+  day = static_cast<std::int8_t>(time.tm_mday);
+  kind = Gregorian;
+  Recompute();
+}
+
+CalendarDate& CalendarDate::SetToday() {
+  const std::time_t now = CurrentTime(nullptr);
+  std::printf("Today is %s", std::ctime(&now));
+  SetFromTm(*std::localtime(&now));
+  return *this;
+}
+
+void CalendarDate::FirstOfMonth() {
+  day = 1;
+  Recompute();
+}
+
+CalendarDate& CalendarDate::NextDay() {
+  if (day < DaysInMonth()) {
+    ++day;
+  } else {
+    day = 1;
+    if (month == LastMonth(kind)) {
+      month = 1;
+      ++year;
+    } else {
+      ++month;
+    }
+  }
+  weekday = static_cast<std::int8_t>((weekday + 1) % 7);
+  ++dayNumber;
+  return *this;
+}
+
+CalendarDate& CalendarDate::PrevDay() {
+  if (day > 1) {
+    --day;
+  } else {
+    if (month == 1) {
+      --year;
+      month = static_cast<std::int8_t>(LastMonth(kind));
+    } else {
+      --month;
+    }
+    day = static_cast<std::int8_t>(DaysInMonth());
+  }
+  weekday = static_cast<std::int8_t>((weekday + 6) % 7);
+  --dayNumber;
+  return *this;
+}
+
+void CalendarDate::ClampDay() { day = static_cast<std::int8_t>(std::min<int>(day, DaysInMonth())); }
+
+int CalendarDate::NextMonth() {
+  if (month == LastMonth(kind)) {
+    month = 1;
+    ++year;
+  } else {
+    ++month;
+  }
+  ClampDay();
+  return Recompute();
+}
+
+int CalendarDate::PrevMonth() {
+  if (month == 1) {
+    month = static_cast<std::int8_t>(LastMonth(kind));
+    --year;
+  } else {
+    --month;
+  }
+  ClampDay();
+  return Recompute();
+}
+
+int CalendarDate::NextYear() {
+  ++year;
+  ClampDay();
+  return Recompute();
+}
+
+int CalendarDate::PrevYear() {
+  --year;
+  ClampDay();
+  return Recompute();
+}

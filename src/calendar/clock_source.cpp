@@ -1,0 +1,3 @@
+#include "calendar/clock_source.h"
+
+ClockSource CurrentTime = &std::time;

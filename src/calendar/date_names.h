@@ -1,0 +1,25 @@
+#pragma once
+
+#include "calendar/calendar_kind.h"
+
+// Every name sits in a 16-byte NUL-padded slot; empty slots read as "".
+constexpr int kNameSlot = 16;
+
+// Index kind * 13 + month - 1; slot 12 is empty (no 13th Gregorian month).
+extern const char kMonthNames[26][kNameSlot];
+// Index kind * 7 + weekday.
+extern const char kWeekdayNames[14][kNameSlot];
+
+// The names of the HTML page: English, Latin transliteration and Ethiopic
+// script (UTF-8).
+extern const char kExportWeekdayShort[8][kNameSlot];
+extern const char kExportWeekdayLatin[8][kNameSlot];
+extern const char kExportWeekdayEthiopic[8][kNameSlot];
+extern const char kExportMonthGregorian[14][kNameSlot];
+extern const char kExportMonthLatin[14][kNameSlot];
+extern const char kExportMonthEthiopic[14][kNameSlot];
+
+// weekday in [0, 6]; a Gregorian kind ignores the script flag.
+const char* ExportWeekdayName(CalendarKind kind, int weekday, int ethiopicScript);
+// month in [1, 12] Gregorian, [1, 13] Ethiopian.
+const char* ExportMonthName(CalendarKind kind, int month, int ethiopicScript);

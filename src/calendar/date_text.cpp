@@ -1,0 +1,73 @@
+// Text forms of a single date: display, numeric entry and console entry.
+#include <climits>
+#include <cstdio>
+
+#include "calendar/calendar_date.h"
+#include "calendar/date_names.h"
+#include "calendar/number_scan.h"
+
+namespace {
+
+// The years a text entry may name; the day number is checked against the span too.
+constexpr long long kFirstTextYear[2] = {8, 1};
+constexpr long long kLastTextYear[2] = {10007, 9999};
+
+}  // namespace
+
+const char* CalendarDate::Format() const {
+  static char text[256];
+  std::snprintf(text, sizeof text, "%9s %10s(%2d) %2d, %4d", kWeekdayNames[kind * 7 + weekday],
+                kMonthNames[kind * 13 + month - 1], month, day, year);
+  return text;
+}
+
+const char* CalendarDate::FormatNumeric() const {
+  static char text[16];
+  // Only a date outside any calendar (a 16-bit year below -999) would not fit.
+  if (std::snprintf(text, sizeof text, "%04d/%02d/%02d", year, month, day) < 0) text[0] = '\0';
+  return text;
+}
+
+int CalendarDate::Parse(const char* text, CalendarKind k) { return ParseText(text, k) == ReadOutcome::kAccepted; }
+
+ReadOutcome CalendarDate::ParseText(const char* text, CalendarKind k) {
+  long long fields[3] = {year, month, day};
+  TextSource source{text};
+  for (int i = 0; i < 3; ++i) {
+    if ((i > 0 && !ScanLiteral(source, '/')) || !ScanInt(source, fields[i])) break;
+  }
+  return Accept(k, fields[0], fields[1], fields[2]);
+}
+
+int CalendarDate::ReadFromConsole(std::FILE* in, std::FILE* out) {
+  FileSource source{in};
+  long long kindRead = -1;
+  std::fputs("Gregorian=0, Ethiopian=1> ", out);
+  std::fflush(out);
+  if (!ScanInt(source, kindRead)) return 0;
+  std::fputs("\nInput date (yyyy mm dd):", out);
+  std::fflush(out);
+  long long fields[3] = {year, month, day};
+  for (long long& field : fields) {
+    if (!ScanInt(source, field)) break;
+  }
+  return Accept(kindRead, fields[0], fields[1], fields[2]) == ReadOutcome::kAccepted;
+}
+
+// Nothing that is not a date in the span reaches the arithmetic, and such
+// text leaves the date as it was.
+ReadOutcome CalendarDate::Accept(long long kindRead, long long yearRead, long long monthRead, long long dayRead) {
+  if (kindRead != Gregorian && kindRead != Ethiopian) return ReadOutcome::kNoDate;
+  const auto k = static_cast<CalendarKind>(kindRead);
+  if (monthRead < 1 || monthRead > LastMonth(k)) return ReadOutcome::kNoDate;
+  if (yearRead < kFirstTextYear[k] || yearRead > kLastTextYear[k]) return ReadOutcome::kNoDate;
+  if (dayRead < SCHAR_MIN || dayRead > SCHAR_MAX) return ReadOutcome::kNoDate;
+  CalendarDate read(static_cast<int>(yearRead), static_cast<int>(monthRead), static_cast<int>(dayRead), k);
+  if (!InSpan(read.dayNumber)) return ReadOutcome::kNoDate;
+  *this = read;
+  if (day > DaysInMonth()) {
+    std::fputs("Input error!\n", stdout);
+    return ReadOutcome::kPastMonthEnd;
+  }
+  return ReadOutcome::kAccepted;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <FL/Fl_Clock.H>
+
+// An analog clock that ticks once a second while it is shown, in Western
+// hours on a round face or in Ethiopian hours (the day counted from six
+// o'clock) on a square face.
+class ReckoningClock : public Fl_Clock_Output {
+ public:
+  ReckoningClock(int x, int y, int w, int h, const char* label = nullptr);
+  ~ReckoningClock() override;
+
+  static void Tick(void* clock);
+  int handle(int event) override;
+
+  int ethiopian = 0;  // 1: Ethiopian hours; anything else: Western hours
+};
+
+// The hour an Ethiopian clock shows for a local hour in [0, 23]: [0, 11].
+constexpr int EthiopianHour(int localHour) { return (localHour + 6) % 12; }

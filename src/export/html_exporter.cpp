@@ -1,0 +1,153 @@
+#include "export/html_exporter.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "about/program_identity.h"
+#include "calendar/date_names.h"
+#include "platform/shell_open.h"
+
+namespace {
+
+const char kPageFile[] = "output.htm";
+const char kBlankCell[] = "<td>&nbsp;</td>";
+constexpr int kWeekLength = 7;
+constexpr int kMaxCells = 42;
+
+const char* DayColor(int weekday) { return weekday == 0 ? "red" : "black"; }
+
+}  // namespace
+
+HtmlExporter::HtmlExporter(DatePair date, int kind) : monthDate(date), baseKind(kind) {}
+
+void HtmlExporter::Write() {
+  Build();
+  SaveAtomically(*this, kPageFile);
+  ShellOpen(kPageFile);
+}
+
+void HtmlExporter::Build() {
+  const CalendarKind other = OtherKind(baseKind);
+  cursor = monthDate;
+  cursor.FirstOfMonth(baseKind);
+  append("<html lang='am'><head>"
+         "<meta content='text/html; charset=UTF-8' http-equiv='content-type'>"
+         "<title>Zelmora</title></head><body>"
+         "<img src='vemra.jpg' align='right'/><h1><img src='tolun.jpg' align='bottom'/>");
+  append(kVersionText);
+  append("</h1><div align='left'><font size=+3>");
+  AppendMonthLine(baseKind);
+  append("</font></div><div align='right'><font size=+2>");
+  AppendMonthLine(other);
+  append("</font></div>");
+  AppendTable();
+  append("<div align='right'><font size=+2>");
+  AppendMonthLine(other);
+  append("</font></div><hr>");
+  char footer[256];
+  std::snprintf(footer, sizeof footer, "<i><a href=%s>%s</a></i>", kHomePageUrl, kHomePageUrl);
+  append(footer);
+  append("</body></html>");
+}
+
+void HtmlExporter::AppendAttribute(const char* name, const char* value) {
+  append(name);
+  append("='");
+  append(value);
+  append("' ");
+}
+
+void HtmlExporter::AppendFont(const char* text, const char* color, const char* size) {
+  append("<font ");
+  AppendAttribute("size", size);
+  AppendAttribute("color", color);
+  append(">");
+  append(text);
+  append("</font>");
+}
+
+void HtmlExporter::AppendHeaderCell(const char* text, const char* color) {
+  append("<th width='14%'>");
+  AppendFont(text, color, "");
+  append("</th>");
+}
+
+void HtmlExporter::AppendWeekdayCell(const char* englishName, const char* amharicName, const char* color) {
+  const bool englishFirst = baseKind == Gregorian;
+  char label[64];
+  std::snprintf(label, sizeof label, "%s<br>%s", englishFirst ? englishName : amharicName,
+                englishFirst ? amharicName : englishName);
+  AppendHeaderCell(label, color);
+}
+
+void HtmlExporter::AppendWeekdayRow() {
+  append("<tr>");
+  for (int w = 0; w < kWeekLength; ++w) {
+    AppendWeekdayCell(ExportWeekdayName(Gregorian, w, ethiopicScript), ExportWeekdayName(Ethiopian, w, ethiopicScript),
+                      DayColor(w));
+  }
+  append("</tr>");
+}
+
+void HtmlExporter::AppendDayCell() {
+  const char* color = DayColor(cursor.Weekday());
+  char day[8];
+  append("<td>");
+  std::snprintf(day, sizeof day, "%d", cursor.Day(baseKind));
+  AppendFont(day, color, "+3");
+  append("<div align='right'>");
+  std::snprintf(day, sizeof day, "%d", cursor.Day(OtherKind(baseKind)));
+  AppendFont(day, color, "+1");
+  append("</div></td>");
+}
+
+void HtmlExporter::AppendDayRows() {
+  append("<tr>");
+  int i = cursor.Weekday();
+  for (int blank = 0; blank < i; ++blank) append(kBlankCell);
+  for (; cursor.Month(baseKind) == monthDate.Month(baseKind); ++i) {
+    AppendDayCell();
+    if (cursor.Weekday() == 6) append("</tr><tr>");
+    cursor.NextDay();
+  }
+  for (; i <= kMaxCells - 1 && i % kWeekLength != 0; ++i) append(kBlankCell);
+  append("</tr>");
+}
+
+void HtmlExporter::AppendTable() {
+  append("<table border=1 width='100%' cellspacing='0'>");
+  AppendWeekdayRow();
+  AppendDayRows();
+  append("</table>");
+}
+
+void HtmlExporter::AppendMonthLine(CalendarKind kind) {
+  char line[64];
+  std::snprintf(line, sizeof line, "%s, %d", ExportMonthName(kind, cursor.Month(kind), ethiopicScript),
+                cursor.Year(kind));
+  append(line);
+}
+
+bool SaveAtomically(Fl_Text_Buffer& buffer, const char* file) {
+  std::string temp = std::string(file) + ".XXXXXX";
+  const int fd = mkstemp(&temp[0]);
+  if (fd < 0) return false;
+  const mode_t mask = umask(0);  // a new page gets the usual permissions, not mkstemp's 0600
+  umask(mask);
+  fchmod(fd, 0666 & ~mask);
+  char* text = buffer.text();
+  const std::size_t length = std::strlen(text);
+  const bool written = write(fd, text, length) == static_cast<ssize_t>(length);
+  std::free(text);
+  const bool saved = written && fsync(fd) == 0 && close(fd) == 0 && std::rename(temp.c_str(), file) == 0;
+  if (!saved) {
+    if (!written) close(fd);
+    std::remove(temp.c_str());
+  }
+  return saved;
+}

@@ -1,0 +1,62 @@
+#include "grid/day_cell.h"
+
+#include <algorithm>
+
+namespace {
+
+Fl_Output* MakeDayField(int x, int y, int w, int h) {
+  auto* field = new Fl_Output(x, y, w, h);
+  field->box(FL_NO_BOX);
+  field->textfont(FL_TIMES);
+  return field;
+}
+
+// Text sizes of the toolkit that drew the first version were 8-bit; a huge
+// window keeps the largest size instead of wrapping round to a tiny one.
+Fl_Fontsize FontSize(int size) { return std::min(size, 255); }
+
+}  // namespace
+
+DayCell::DayCell(int x, int y, int w, int h) : Fl_Group(x, y, w, h) {
+  box(FL_BORDER_BOX);
+  primary = MakeDayField(x, y, w, h);
+  secondary = MakeDayField(x, y, w, h);
+  hitButton = new Fl_Button(x, y, w, h);
+  hitButton->box(FL_NO_BOX);
+  hitButton->down_box(FL_NO_BOX);
+  end();
+  resize(x, y, w, h);
+}
+
+void DayCell::resize(int x, int y, int w, int h) {
+  Fl_Group::resize(x, y, w, h);
+  const int pw = 3 * w / 5;
+  const int ph = 3 * h / 5;
+  primary->resize(x, y, w, ph);
+  primary->textsize(FontSize(std::min(pw, ph)));
+  secondary->resize(x + pw, y + ph, w - pw, h - ph);
+  secondary->textsize(FontSize(std::min(w - pw, h - ph)));
+}
+
+void DayCell::SetClickCallback(Fl_Callback* cb, void* data) {
+  clickCallback = cb;
+  hitButton->callback(cb_hit, data);
+}
+
+void DayCell::SetText(const char* text) { SetTexts(text, ""); }
+
+void DayCell::SetTexts(const char* primaryText, const char* secondaryText) {
+  primary->value(primaryText);
+  secondary->value(secondaryText);
+}
+
+void DayCell::SetTextColor(Fl_Color color) {
+  primary->textcolor(color);
+  secondary->textcolor(color);
+}
+
+void DayCell::cb_hit(Fl_Widget* button, void* data) {
+  auto* cell = static_cast<DayCell*>(button->parent());
+  if (cell->primary->value()[0] == '\0' || !cell->clickCallback) return;
+  cell->clickCallback(cell, data);
+}

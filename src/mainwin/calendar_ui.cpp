@@ -1,0 +1,329 @@
+#include "mainwin/calendar_ui.h"
+
+#include <FL/Fl_Menu_Bar.H>
+#include <FL/fl_ask.H>
+
+#include <cstdlib>
+
+#include "about/about_window.h"
+#include "about/program_identity.h"
+#include "clock/clock_window.h"
+#include "export/html_exporter.h"
+#include "mainwin/images.h"
+#include "platform/app_icon.h"
+
+namespace {
+
+constexpr int kWindowWidth = 350;
+constexpr int kWindowHeight = 345;
+constexpr int kMenuHeight = 20;
+// The top row: small clock, the two-line date and the base button.
+constexpr int kTopRowY = 22;
+constexpr int kTopRowHeight = 40;
+constexpr int kNavRowY = 67;
+constexpr int kNavHeight = 24;
+constexpr int kArrowWidth = 24;
+constexpr int kGridY = 94;
+constexpr int kGridHeight = 250;
+// The day-count strip starts at the window's bottom edge, so it stays out of
+// sight at every size; its counts are kept up to date all the same.
+constexpr int kStripY = kWindowHeight;
+constexpr Fl_Color kHandColor = 37;  // step 5 of the grey ramp
+constexpr int kMenuLabelSize = 14;
+const char kYearRangeMessage[] = "Input a number between 1604 and 9999";
+
+void ShowAlert(const char* message) { fl_alert("%s", message); }
+
+Fl_Button* MakeButton(int x, int width, const char* label, const char* tip, Fl_Callback* cb) {
+  auto* button = new Fl_Button(x, kNavRowY, width, kNavHeight, label);
+  button->tooltip(tip);
+  button->callback(cb);
+  return button;
+}
+
+Fl_Value_Output* MakeCount(int y, int h) {
+  auto* count = new Fl_Value_Output(0, y, 65, h);
+  count->labeltype(FL_NO_LABEL);
+  count->align(FL_ALIGN_CENTER);
+  return count;
+}
+
+Fl_Input* MakeDateText(int y, int h, const char* label, Fl_Callback* cb) {
+  auto* text = new Fl_Input(130, y, 110, h, label);
+  text->callback(cb);
+  return text;
+}
+
+Fl_Choice* MakeKindChoice(int y, int h, Fl_Labeltype labeltype, Fl_Menu_Item* menu) {
+  auto* choice = new Fl_Choice(239, y, 111, h);
+  choice->down_box(FL_BORDER_BOX);
+  choice->labeltype(labeltype);
+  choice->menu(menu);
+  return choice;
+}
+
+}  // namespace
+
+void (*CalendarUi::alert)(const char* message) = ShowAlert;
+
+#define ITEM(text, cb, flags) \
+  { text, 0, cb, nullptr, flags, FL_NORMAL_LABEL, 0, kMenuLabelSize, 0 }
+#define END_MENU ITEM(nullptr, nullptr, 0)
+
+// File and Goto are kept but never offered.
+Fl_Menu_Item CalendarUi::main_menu[] = {
+    ITEM("File", nullptr, FL_SUBMENU | FL_MENU_INVISIBLE | FL_MENU_INACTIVE),
+    ITEM("Import Holiday", nullptr, 0),
+    ITEM("Save Option", nullptr, 0),
+    ITEM("Load Option", nullptr, 0),
+    ITEM("Exit", cb_Exit, 0),
+    END_MENU,
+    ITEM("Goto", nullptr, FL_SUBMENU | FL_MENU_INVISIBLE | FL_MENU_INACTIVE),
+    ITEM("Today", nullptr, FL_MENU_INACTIVE),
+    END_MENU,
+    ITEM("Tool", nullptr, FL_SUBMENU),
+    ITEM("Clock", cb_Clock, 0),
+    ITEM("Output html", cb_Output, 0),
+    END_MENU,
+    ITEM("Help", nullptr, FL_SUBMENU),
+    ITEM("Help Contents", cb_Help, 0),
+    ITEM("Website", cb_Website, 0),
+    ITEM("About", cb_About, 0),
+    END_MENU,
+    END_MENU,
+};
+
+// Index 0 reads the typed date as Gregorian, index 1 as Ethiopian.
+Fl_Menu_Item CalendarUi::days_from_kind_menu[] = {
+    ITEM("Gregorian", nullptr, 0), ITEM("Ethiopian", nullptr, 0), END_MENU};
+Fl_Menu_Item CalendarUi::days_until_kind_menu[] = {
+    ITEM("Gregorian", nullptr, 0), ITEM("Ethiopian", nullptr, 0), END_MENU};
+
+#undef ITEM
+#undef END_MENU
+
+CalendarUi::CalendarUi() {
+  main_window = new Fl_Window(kWindowWidth, kWindowHeight, "Zelmora");
+  main_window->user_data(this);
+  base_button = new Fl_Button(308, kTopRowY, kTopRowHeight, kTopRowHeight);
+  base_button->tooltip("Change base calendar");
+  base_button->image(image_flag);
+  base_button->deimage(image_globe);
+  base_button->callback(cb_base_button);
+  dates_output = new Fl_Output(45, kTopRowY, 260, kTopRowHeight);
+  dates_output->type(FL_MULTILINE_OUTPUT);
+  dates_output->labeltype(FL_NO_LABEL);
+  dates_output->align(FL_ALIGN_CENTER);
+  BuildNavigationRow();
+  grid = new MonthGrid(0, kGridY, kWindowWidth, kGridHeight);
+  grid->box(FL_NO_BOX);
+  grid->color(FL_GRAY);
+  grid->selection_color(FL_GRAY);
+  grid->labeltype(FL_NO_LABEL);
+  grid->SetDayCallback(cb_grid);
+  grid->align(FL_ALIGN_CENTER);
+  grid->when(FL_WHEN_RELEASE);
+  BuildDayCountStrip();
+  BuildMiniClock();
+  SetAppIcon(main_window);
+  main_window->end();
+  main_window->resizable(main_window);
+}
+
+void CalendarUi::BuildNavigationRow() {
+  last_year = MakeButton(0, kArrowWidth, "@<<", "Last year", cb_last_year);
+  last_month = MakeButton(24, kArrowWidth, "@<", "Last month", cb_last_month);
+  yesterday = MakeButton(48, kArrowWidth, "-", "Yesterday", cb_yesterday);
+  today = MakeButton(72, 50, "Today", "Go to today", cb_today);
+  month_choice = new MonthChoice(120, kNavRowY, 108, kNavHeight);
+  month_choice->tooltip("month");
+  month_choice->box(FL_FLAT_BOX);
+  month_choice->down_box(FL_BORDER_BOX);
+  month_choice->color(FL_GRAY);
+  month_choice->selection_color(FL_SELECTION_COLOR);
+  month_choice->labeltype(FL_NO_LABEL);
+  month_choice->align(FL_ALIGN_CENTER);
+  month_choice->when(FL_WHEN_RELEASE);
+  month_choice->callback(cb_month_choice);
+  year_input = new Fl_Value_Input(227, kNavRowY, 50, kNavHeight);
+  year_input->labeltype(FL_NO_LABEL);
+  year_input->minimum(1604);
+  year_input->maximum(9999);
+  year_input->step(1);
+  year_input->align(FL_ALIGN_CENTER);
+  year_input->when(FL_WHEN_RELEASE);
+  year_input->callback(cb_year_input);
+  tomorrow = MakeButton(278, kArrowWidth, "+", "Tomorrow", cb_tomorrow);
+  next_month = MakeButton(302, kArrowWidth, "@>", "Next month", cb_next_month);
+  next_year = MakeButton(326, kArrowWidth, "@>>", "Next year", cb_next_year);
+}
+
+// Two sentences: count, "days from", date text, calendar; and the same for "days until".
+void CalendarUi::BuildDayCountStrip() {
+  constexpr int kFirstLine = kStripY;
+  constexpr int kSecondLine = kStripY + 24;
+  days_from_count = MakeCount(kFirstLine, 24);
+  days_until_count = MakeCount(kSecondLine, 23);
+  days_from_date = MakeDateText(kFirstLine, 24, "days from", cb_days_from_date);
+  days_until_date = MakeDateText(kSecondLine, 23, "days until", cb_days_until_date);
+  (new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight))->menu(main_menu);
+  days_from_kind = MakeKindChoice(kFirstLine, 25, FL_NO_LABEL, days_from_kind_menu);
+  days_until_kind = MakeKindChoice(kSecondLine, 23, FL_EMBOSSED_LABEL, days_until_kind_menu);
+}
+
+void CalendarUi::BuildMiniClock() {
+  auto* group = new Fl_Group(2, kTopRowY, kTopRowHeight, kTopRowHeight);
+  mini_clock = new ReckoningClock(2, kTopRowY, kTopRowHeight, kTopRowHeight);
+  mini_clock->box(FL_UP_BOX);
+  mini_clock->color(FL_GRAY);
+  mini_clock->selection_color(kHandColor);
+  mini_clock->labeltype(FL_NORMAL_LABEL);
+  mini_clock->labelfont(0);
+  mini_clock->labelsize(14);
+  mini_clock->labelcolor(0);
+  mini_clock->callback(cb_mini_clock);
+  mini_clock->align(FL_ALIGN_BOTTOM);
+  mini_clock->when(FL_WHEN_RELEASE);
+  auto* button = new Fl_Button(2, kTopRowY, kTopRowHeight, kTopRowHeight);
+  button->box(FL_NO_BOX);
+  button->callback(cb_clock_button);
+  group->end();
+}
+
+void CalendarUi::show(int argc, char** argv) {
+  set_defaults();
+  refresh();
+  main_window->show(argc, argv);
+}
+
+void CalendarUi::set_defaults() {
+  main_window->label(kVersionText);
+  date.SetToday();
+  base_kind = Ethiopian;
+  days_from_date->value(CalendarDate(2007, 6, 19, Gregorian).FormatNumeric());
+  days_until_date->value(CalendarDate(2009, 6, 18, Gregorian).FormatNumeric());
+}
+
+void CalendarUi::refresh() {
+  dates_output->value(date.Format());
+  DatePair typed;
+  const bool fromCounted = typed.Parse(days_from_date->value(), days_from_kind->value());
+  ShowDayCount(days_from_count, fromCounted, DatePair::DaysBetween(typed, date));
+  const bool untilCounted = typed.Parse(days_until_date->value(), days_until_kind->value());
+  ShowDayCount(days_until_count, untilCounted, DatePair::DaysBetween(date, typed));
+  month_choice->SetKind(base_kind);
+  month_choice->value(date.Month(base_kind) - 1);
+  year_input->value(date.Year(base_kind));
+  base_button->image(base_kind == Gregorian ? &image_globe : &image_flag);
+  mini_clock->ethiopian = base_kind == Ethiopian;
+  grid->ShowMonth(date, base_kind);
+  main_window->redraw();
+}
+
+// Text that names no day shows no number: the count greys out at 0.
+void CalendarUi::ShowDayCount(Fl_Value_Output* count, bool counted, int days) {
+  if (counted) {
+    count->activate();
+    count->value(days);
+  } else {
+    count->deactivate();
+    count->value(0);
+  }
+}
+
+void CalendarUi::toggle_base() {
+  base_kind ^= 1;
+  refresh();
+}
+
+int CalendarUi::input_year() const { return static_cast<int>(year_input->value()); }
+
+int CalendarUi::input_month() const { return month_choice->value() + 1; }
+
+CalendarUi* CalendarUi::Owner(Fl_Widget* widget) { return static_cast<CalendarUi*>(widget->window()->user_data()); }
+
+template <class Step>
+void CalendarUi::Move(Step step) {
+  DatePair moved = date;
+  step(moved, base_kind);
+  if (moved.InSpan()) date = moved;
+  refresh();
+}
+
+bool CalendarUi::YearBelowMaximum() const { return year_input->value() < year_input->maximum(); }
+
+void CalendarUi::cb_base_button_i(Fl_Widget*, void*) { toggle_base(); }
+
+void CalendarUi::cb_last_year_i(Fl_Widget*, void*) {
+  Move([](DatePair& d, CalendarKind base) { d.PrevYear(base); });
+}
+
+void CalendarUi::cb_last_month_i(Fl_Widget*, void*) {
+  Move([](DatePair& d, CalendarKind base) { d.PrevMonth(base); });
+}
+
+void CalendarUi::cb_yesterday_i(Fl_Widget*, void*) {
+  Move([](DatePair& d, CalendarKind) { d.PrevDay(); });
+}
+
+void CalendarUi::cb_today_i(Fl_Widget*, void*) {
+  Move([](DatePair& d, CalendarKind) { d.SetToday(); });
+}
+
+void CalendarUi::cb_month_choice_i(Fl_Widget*, void*) {
+  Move([month = input_month()](DatePair& d, CalendarKind base) { d.SetMonth(base, month); });
+}
+
+// The input's range bounds only dragging; typed numbers are checked here.
+void CalendarUi::cb_year_input_i(Fl_Widget*, void*) {
+  const double typed = year_input->value();
+  if (typed < year_input->minimum() || typed > year_input->maximum()) {
+    alert(kYearRangeMessage);
+    return;
+  }
+  Move([year = input_year()](DatePair& d, CalendarKind base) { d.SetYear(base, year); });
+}
+
+void CalendarUi::cb_tomorrow_i(Fl_Widget*, void*) {
+  Move([](DatePair& d, CalendarKind) { d.NextDay(); });
+}
+
+// At 9999 the month step stops on the thirteenth month, which only the
+// Ethiopian base has.
+void CalendarUi::cb_next_month_i(Fl_Widget*, void*) {
+  constexpr int kLastTwelfthMonthIndex = 11;
+  const bool atMaximum = year_input->value() == year_input->maximum();
+  if (!YearBelowMaximum() && !(atMaximum && month_choice->value() <= kLastTwelfthMonthIndex)) return;
+  Move([](DatePair& d, CalendarKind base) { d.NextMonth(base); });
+}
+
+void CalendarUi::cb_next_year_i(Fl_Widget*, void*) {
+  if (!YearBelowMaximum()) return;
+  Move([](DatePair& d, CalendarKind base) { d.NextYear(base); });
+}
+
+// The picked day lands in the month the grid shows: that of the current date.
+void CalendarUi::cb_grid_i(Fl_Widget*, void* cell) {
+  const long day = std::strtol(static_cast<DayCell*>(cell)->primary->value(), nullptr, 10);
+  Move([day](DatePair& d, CalendarKind base) { d = DatePair(d.Year(base), d.Month(base), static_cast<int>(day), base); });
+}
+
+void CalendarUi::cb_days_from_date_i(Fl_Widget*, void*) { refresh(); }
+
+void CalendarUi::cb_days_until_date_i(Fl_Widget*, void*) { refresh(); }
+
+void CalendarUi::cb_mini_clock_i(Fl_Widget*, void*) { OpenClockWindow(); }
+
+void CalendarUi::cb_clock_button_i(Fl_Widget*, void*) { OpenClockWindow(); }
+
+void CalendarUi::cb_Exit_i(Fl_Widget*, void*) { main_window->hide(); }
+
+void CalendarUi::cb_Clock_i(Fl_Widget*, void*) { OpenClockWindow(); }
+
+void CalendarUi::cb_Output_i(Fl_Widget*, void*) { HtmlExporter(date, base_kind).Write(); }
+
+void CalendarUi::cb_Help_i(Fl_Widget*, void*) { OpenHelpContents(); }
+
+void CalendarUi::cb_Website_i(Fl_Widget*, void*) { OpenWebsite(); }
+
+void CalendarUi::cb_About_i(Fl_Widget*, void*) { OpenAboutWindow(); }

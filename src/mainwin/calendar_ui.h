@@ -1,0 +1,116 @@
+#pragma once
+
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Choice.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Output.H>
+#include <FL/Fl_Value_Input.H>
+#include <FL/Fl_Value_Output.H>
+#include <FL/Fl_Window.H>
+
+#include "calendar/date_pair.h"
+#include "clock/reckoning_clock.h"
+#include "grid/month_grid.h"
+#include "mainwin/month_choice.h"
+
+// The main window: the current day in both calendars, its month as a grid,
+// the navigation row and the small clock. Everything shown follows from
+// `date` and `base_kind` through refresh().
+class CalendarUi {
+ public:
+  CalendarUi();
+
+  void show(int argc, char** argv);
+  void set_defaults();
+  void refresh();
+  void toggle_base();
+  int input_year() const;
+  int input_month() const;
+
+  // Shows a message the user must see; tests put a recorder here.
+  static void (*alert)(const char* message);
+
+  CalendarKind base_kind = Ethiopian;
+  DatePair date;
+  Fl_Window* main_window;
+  Fl_Button* base_button;
+  Fl_Output* dates_output;
+  Fl_Button* last_year;
+  Fl_Button* last_month;
+  Fl_Button* yesterday;
+  Fl_Button* today;
+  MonthChoice* month_choice;
+  Fl_Value_Input* year_input;
+  Fl_Button* tomorrow;
+  Fl_Button* next_month;
+  Fl_Button* next_year;
+  MonthGrid* grid;
+  Fl_Value_Output* days_from_count;
+  Fl_Value_Output* days_until_count;
+  Fl_Input* days_from_date;
+  Fl_Input* days_until_date;
+  Fl_Choice* days_from_kind;
+  Fl_Choice* days_until_kind;
+  ReckoningClock* mini_clock;
+
+ private:
+  void BuildNavigationRow();
+  void BuildDayCountStrip();
+  void BuildMiniClock();
+  void ShowDayCount(Fl_Value_Output* count, bool counted, int days);
+  // Applies step(date, base_kind) and refreshes; a step that would leave
+  // the calendars' span is dropped and the date stays as it was.
+  template <class Step>
+  void Move(Step step);
+  bool YearBelowMaximum() const;
+
+  static CalendarUi* Owner(Fl_Widget* widget);
+
+  static void cb_base_button(Fl_Widget* w, void* v) { Owner(w)->cb_base_button_i(w, v); }
+  static void cb_last_year(Fl_Widget* w, void* v) { Owner(w)->cb_last_year_i(w, v); }
+  static void cb_last_month(Fl_Widget* w, void* v) { Owner(w)->cb_last_month_i(w, v); }
+  static void cb_yesterday(Fl_Widget* w, void* v) { Owner(w)->cb_yesterday_i(w, v); }
+  static void cb_today(Fl_Widget* w, void* v) { Owner(w)->cb_today_i(w, v); }
+  static void cb_month_choice(Fl_Widget* w, void* v) { Owner(w)->cb_month_choice_i(w, v); }
+  static void cb_year_input(Fl_Widget* w, void* v) { Owner(w)->cb_year_input_i(w, v); }
+  static void cb_tomorrow(Fl_Widget* w, void* v) { Owner(w)->cb_tomorrow_i(w, v); }
+  static void cb_next_month(Fl_Widget* w, void* v) { Owner(w)->cb_next_month_i(w, v); }
+  static void cb_next_year(Fl_Widget* w, void* v) { Owner(w)->cb_next_year_i(w, v); }
+  static void cb_grid(Fl_Widget* w, void* v) { Owner(w)->cb_grid_i(w, v); }
+  static void cb_days_from_date(Fl_Widget* w, void* v) { Owner(w)->cb_days_from_date_i(w, v); }
+  static void cb_days_until_date(Fl_Widget* w, void* v) { Owner(w)->cb_days_until_date_i(w, v); }
+  static void cb_mini_clock(Fl_Widget* w, void* v) { Owner(w)->cb_mini_clock_i(w, v); }
+  static void cb_clock_button(Fl_Widget* w, void* v) { Owner(w)->cb_clock_button_i(w, v); }
+  static void cb_Exit(Fl_Widget* w, void* v) { Owner(w)->cb_Exit_i(w, v); }
+  static void cb_Clock(Fl_Widget* w, void* v) { Owner(w)->cb_Clock_i(w, v); }
+  static void cb_Output(Fl_Widget* w, void* v) { Owner(w)->cb_Output_i(w, v); }
+  static void cb_Help(Fl_Widget* w, void* v) { Owner(w)->cb_Help_i(w, v); }
+  static void cb_Website(Fl_Widget* w, void* v) { Owner(w)->cb_Website_i(w, v); }
+  static void cb_About(Fl_Widget* w, void* v) { Owner(w)->cb_About_i(w, v); }
+
+  void cb_base_button_i(Fl_Widget*, void*);
+  void cb_last_year_i(Fl_Widget*, void*);
+  void cb_last_month_i(Fl_Widget*, void*);
+  void cb_yesterday_i(Fl_Widget*, void*);
+  void cb_today_i(Fl_Widget*, void*);
+  void cb_month_choice_i(Fl_Widget*, void*);
+  void cb_year_input_i(Fl_Widget*, void*);
+  void cb_tomorrow_i(Fl_Widget*, void*);
+  void cb_next_month_i(Fl_Widget*, void*);
+  void cb_next_year_i(Fl_Widget*, void*);
+  void cb_grid_i(Fl_Widget*, void* cell);
+  void cb_days_from_date_i(Fl_Widget*, void*);
+  void cb_days_until_date_i(Fl_Widget*, void*);
+  void cb_mini_clock_i(Fl_Widget*, void*);
+  void cb_clock_button_i(Fl_Widget*, void*);
+  void cb_Exit_i(Fl_Widget*, void*);
+  void cb_Clock_i(Fl_Widget*, void*);
+  void cb_Output_i(Fl_Widget*, void*);
+  void cb_Help_i(Fl_Widget*, void*);
+  void cb_Website_i(Fl_Widget*, void*);
+  void cb_About_i(Fl_Widget*, void*);
+
+  static Fl_Menu_Item main_menu[];
+  static Fl_Menu_Item days_from_kind_menu[];
+  static Fl_Menu_Item days_until_kind_menu[];
+};

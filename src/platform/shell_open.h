@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+// Asks the desktop to open a web address (passed as it is) or a file named
+// relative to the current folder; it neither waits nor reports. The result is
+// the toolkit's: 1 when an opener was started, 0 when none was found.
+int ShellOpen(const char* target);
+
+// The URI ShellOpen hands on: web addresses unchanged, a file name as a
+// file:// URI of its absolute path, percent-encoded.
+std::string ShellTarget(const char* target);

@@ -152,7 +152,7 @@ void CalendarDate::SetFromTm(const std::tm& time) {
 }
 
 CalendarDate& CalendarDate::SetToday() {
-  const std::time_t now = CurrentTime(nullptr);
+  const std::time_t now = WallClock(nullptr);
   std::printf("Today is %s", std::ctime(&now));
   SetFromTm(*std::localtime(&now));
   return *this;

@@ -1,3 +1,3 @@
 #include "calendar/clock_source.h"
 
-ClockSource CurrentTime = &std::time;
+ClockSource WallClock = &std::time;

@@ -33,8 +33,9 @@ int CalendarDate::Parse(const char* text, CalendarKind k) { return ParseText(tex
 ReadOutcome CalendarDate::ParseText(const char* text, CalendarKind k) {
   long long fields[3] = {year, month, day};
   TextSource source{text};
-  for (int i = 0; i < 3; ++i) {
-    if ((i > 0 && !ScanLiteral(source, '/')) || !ScanInt(source, fields[i])) break;
+  if (!ScanInt(source, fields[0])) return ReadOutcome::kNoDate;  // no number at all is no date
+  for (int i = 1; i < 3; ++i) {
+    if (!ScanLiteral(source, '/') || !ScanInt(source, fields[i])) break;
   }
   return Accept(k, fields[0], fields[1], fields[2]);
 }

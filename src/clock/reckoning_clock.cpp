@@ -15,7 +15,7 @@ ReckoningClock::~ReckoningClock() { Fl::remove_timeout(Tick, this); }
 
 void ReckoningClock::Tick(void* data) {
   auto* clock = static_cast<ReckoningClock*>(data);
-  clock->value(static_cast<ulong>(CurrentTime(nullptr)));
+  clock->value(static_cast<ulong>(WallClock(nullptr)));
   const bool ethiopianHours = clock->ethiopian == 1;
   if (ethiopianHours) clock->value(EthiopianHour(clock->hour()), clock->minute(), clock->second());
   const uchar face = ethiopianHours ? FL_SQUARE_CLOCK : FL_ROUND_CLOCK;

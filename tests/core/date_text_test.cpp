@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "calendar/date_names.h"
+#include "calendar/date_pair.h"
+
+namespace {
+
+TEST(DateText, Format) {
+  const struct {
+    CalendarDate date;
+    const char* text;
+  } kCases[] = {
+      {{2008, 11, 29, Gregorian}, " Saturday   November(11) 29, 2008"},
+      {{2001, 3, 20, Ethiopian}, "   qidame       Hdar( 3) 20, 2001"},
+      {{2000, 1, 1, Ethiopian}, "     irob   Meskerem( 1)  1, 2000"},
+      {{1999, 13, 6, Ethiopian}, " maksagno     Pagume(13)  6, 1999"},
+      {{2007, 6, 19, Gregorian}, "  Tuesday       June( 6) 19, 2007"},
+  };
+  for (const auto& c : kCases) EXPECT_STREQ(c.date.Format(), c.text);
+  EXPECT_STREQ(CalendarDate(2009, 6, 18, Gregorian).FormatNumeric(), "2009/06/18");
+  EXPECT_STREQ(CalendarDate(8, 8, 27, Gregorian).FormatNumeric(), "0008/08/27");
+  EXPECT_STREQ(DatePair(2008, 11, 29, Gregorian).Format(),
+               " Saturday   November(11) 29, 2008\n   qidame       Hdar( 3) 20, 2001");
+}
+
+struct ParseCase {
+  const char* text;
+  CalendarKind kind;
+  int result;
+  ReadOutcome outcome;
+  int dayNumber;  // expected when the text named a day
+};
+
+// Parse starts from 2008/11/29 (day 149,353) each time.
+const ParseCase kParseCases[] = {
+    {"2008/2/29", Gregorian, 1, ReadOutcome::kAccepted, 149079},
+    {"2007/2/29", Gregorian, 0, ReadOutcome::kPastMonthEnd, 148714},  // counts as 1 March 2007
+    {" 2007/06/19", Gregorian, 1, ReadOutcome::kAccepted, 148824},
+    {"2007/6/ 19", Gregorian, 1, ReadOutcome::kAccepted, 148824},
+    {"1999/13/6", Ethiopian, 1, ReadOutcome::kAccepted, 148908},
+    {"2000/13/6", Ethiopian, 0, ReadOutcome::kPastMonthEnd, 149274},
+    {"2007", Gregorian, 1, ReadOutcome::kAccepted, 148987},           // 29 November 2007
+    {"2008/3/0", Gregorian, 1, ReadOutcome::kAccepted, 149079},       // a day of 0 counts back
+    {"", Gregorian, 0, ReadOutcome::kNoDate, 149353},
+    {"abc", Gregorian, 0, ReadOutcome::kNoDate, 149353},
+    {"2008/13/1", Gregorian, 0, ReadOutcome::kNoDate, 149353},
+    {"2008/14/1", Ethiopian, 0, ReadOutcome::kNoDate, 149353},
+    {"2008/0/1", Ethiopian, 0, ReadOutcome::kNoDate, 149353},
+    {"0/1/1", Gregorian, 0, ReadOutcome::kNoDate, 149353},
+    {"10000/1/1", Ethiopian, 0, ReadOutcome::kNoDate, 149353},
+    {"8/8/26", Gregorian, 0, ReadOutcome::kNoDate, 149353},         // a day before the span
+    {"9999/13/7", Ethiopian, 0, ReadOutcome::kNoDate, 149353},      // a day after it
+    {"99999999999999999999/1/1", Gregorian, 0, ReadOutcome::kNoDate, 149353},
+    {"2008/4294967297/1", Gregorian, 0, ReadOutcome::kNoDate, 149353},
+    {"2008/1/300", Gregorian, 0, ReadOutcome::kNoDate, 149353},      // no 8-bit day
+    {"-2008/1/1", Gregorian, 0, ReadOutcome::kNoDate, 149353},
+};
+
+TEST(DateText, Parse) {
+  for (const ParseCase& c : kParseCases) {
+    SCOPED_TRACE(c.text);
+    CalendarDate date(2008, 11, 29, Gregorian);
+    CalendarDate copy = date;
+    EXPECT_EQ(copy.Parse(c.text, c.kind), c.result);
+    EXPECT_EQ(date.ParseText(c.text, c.kind), c.outcome);
+    EXPECT_EQ(date.dayNumber, c.dayNumber);
+    if (c.outcome == ReadOutcome::kNoDate) {
+      EXPECT_TRUE(date.SameDay(CalendarDate(2008, 11, 29, Gregorian)));
+    }
+  }
+  CalendarDate past(2008, 11, 29, Gregorian);
+  past.Parse("2007/2/29", Gregorian);
+  EXPECT_EQ(past.month, 2);  // the fields stay as typed
+  EXPECT_EQ(past.day, 29);
+}
+
+TEST(DateText, PairParseReportsWhetherTheTextNamedADay) {
+  DatePair typed;
+  EXPECT_FALSE(typed.Parse("letters", Gregorian));
+  EXPECT_FALSE(typed.Parse("2007", Gregorian));  // a fresh pair has no month to keep
+  EXPECT_TRUE(typed.Parse("2007/2/30", Gregorian));
+  // 30 February 2007 counts as 2 March, and the Ethiopian reading follows.
+  EXPECT_TRUE(typed.dates[Ethiopian].SameDay(DatePair(2007, 3, 2, Gregorian).dates[Ethiopian]));
+}
+
+std::string Console(const char* input, CalendarDate& date, int& result) {
+  std::FILE* in = std::tmpfile();
+  std::FILE* out = std::tmpfile();
+  std::fputs(input, in);
+  std::rewind(in);
+  result = date.ReadFromConsole(in, out);
+  std::rewind(out);
+  char text[128] = {};
+  const std::size_t length = std::fread(text, 1, sizeof text - 1, out);
+  std::fclose(in);
+  std::fclose(out);
+  return std::string(text, length);
+}
+
+TEST(DateText, ReadFromConsole) {
+  const struct {
+    const char* input;
+    int result;
+    int dayNumber;
+  } kCases[] = {
+      {"1 1999 13 6\n", 1, 148908}, {"0\n2007\n6\n19", 1, 148824}, {"2 2007 6 19", 0, 149353},
+      {"-1 2007 6 19", 0, 149353},  {"1 2000 13 6", 0, 149274},     {"0 2007 14 1", 0, 149353},
+      {"x", 0, 149353},
+  };
+  for (const auto& c : kCases) {
+    CalendarDate date(2008, 11, 29, Gregorian);
+    int result = -1;
+    const std::string prompt = Console(c.input, date, result);
+    EXPECT_EQ(result, c.result) << c.input;
+    EXPECT_EQ(date.dayNumber, c.dayNumber) << c.input;
+    EXPECT_EQ(prompt.rfind("Gregorian=0, Ethiopian=1> ", 0), 0u);
+  }
+}
+
+TEST(DateNames, ExportLookups) {
+  EXPECT_STREQ(ExportMonthName(Ethiopian, 1, 1), "\xe1\x88\x98\xe1\x88\xb5\xe1\x8a\xa8\xe1\x88\xa8\xe1\x88\x9d");
+  EXPECT_EQ(std::string(ExportMonthName(Ethiopian, 1, 1)).size(), 15u);
+  EXPECT_STREQ(ExportMonthName(Ethiopian, 13, 0), "Pagume");
+  EXPECT_STREQ(ExportMonthName(Gregorian, 1, 1), "January");
+  EXPECT_STREQ(ExportMonthName(Gregorian, 12, 0), "December");
+  EXPECT_STREQ(ExportWeekdayName(Ethiopian, 6, 0), "qidame");
+  EXPECT_STREQ(ExportWeekdayName(Ethiopian, 0, 1), "\xe1\x8a\xa0\xe1\x88\x91\xe1\x8b\xb5");
+  EXPECT_STREQ(ExportWeekdayName(Gregorian, 3, 1), "Wed");
+  EXPECT_STREQ(kMonthNames[12], "");
+  EXPECT_STREQ(kMonthNames[Ethiopian * 13 + 12], "Pagume");
+  EXPECT_STREQ(kWeekdayNames[Ethiopian * 7 + 2], "maksagno");
+}
+
+}  // namespace

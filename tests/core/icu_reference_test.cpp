@@ -1,0 +1,70 @@
+// Every day of the span against ICU's Gregorian (made proleptic) and
+// "ethiopic" calendars, and a round trip through the fields.
+#include <gtest/gtest.h>
+#include <unicode/ucal.h>
+
+#include <memory>
+
+#include "calendar/date_pair.h"
+
+namespace {
+
+constexpr double kMillisPerDay = 86400000.0;
+constexpr int kJdnOfDayZero = 2305447;
+constexpr int kJdnOfUnixEpoch = 2440588;
+
+struct Fields {
+  int year, month, day, weekday;
+};
+
+class IcuCalendar {
+ public:
+  explicit IcuCalendar(const char* locale) {
+    UErrorCode status = U_ZERO_ERROR;
+    cal_.reset(ucal_open(u"UTC", -1, locale, UCAL_DEFAULT, &status));
+    EXPECT_TRUE(U_SUCCESS(status)) << u_errorName(status);
+    ucal_setGregorianChange(cal_.get(), -8.64e15, &status);  // no Julian dates
+  }
+  Fields At(int dayNumber) {
+    UErrorCode status = U_ZERO_ERROR;
+    ucal_setMillis(cal_.get(), (dayNumber + kJdnOfDayZero - kJdnOfUnixEpoch) * kMillisPerDay, &status);
+    return {ucal_get(cal_.get(), UCAL_EXTENDED_YEAR, &status), ucal_get(cal_.get(), UCAL_MONTH, &status) + 1,
+            ucal_get(cal_.get(), UCAL_DATE, &status), ucal_get(cal_.get(), UCAL_DAY_OF_WEEK, &status) - 1};
+  }
+
+ private:
+  struct Closer {
+    void operator()(UCalendar* c) const { ucal_close(c); }
+  };
+  std::unique_ptr<UCalendar, Closer> cal_;
+};
+
+void ExpectSame(const CalendarDate& date, const Fields& icu, int dayNumber) {
+  ASSERT_TRUE(date.year == icu.year && date.month == icu.month && date.day == icu.day &&
+              date.weekday == icu.weekday)
+      << "day " << dayNumber << " kind " << date.kind << ": " << date.year << "/" << int{date.month} << "/"
+      << int{date.day} << " w" << int{date.weekday} << ", ICU " << icu.year << "/" << icu.month << "/" << icu.day
+      << " w" << icu.weekday;
+}
+
+TEST(IcuReference, EveryDayOfTheSpan) {
+  IcuCalendar gregorian("en@calendar=gregorian");
+  IcuCalendar ethiopic("en@calendar=ethiopic");
+  DatePair walked;
+  walked.dates[Gregorian].SetFromDayNumber(kFirstSpanDay, Gregorian);
+  walked.dates[Ethiopian].SetFromDayNumber(kFirstSpanDay, Ethiopian);
+  for (int n = kFirstSpanDay; n <= kLastSpanDay; ++n, walked.NextDay()) {
+    DatePair split;
+    split.dates[Gregorian].SetFromDayNumber(n, Gregorian);
+    split.dates[Ethiopian].SetFromDayNumber(n, Ethiopian);
+    ExpectSame(split.dates[Gregorian], gregorian.At(n), n);
+    ExpectSame(split.dates[Ethiopian], ethiopic.At(n), n);
+    for (CalendarKind kind : {Gregorian, Ethiopian}) {
+      const CalendarDate& d = split.dates[kind];
+      ASSERT_EQ(CalendarDate(d.year, d.month, d.day, kind).dayNumber, n);
+      ASSERT_TRUE(walked.dates[kind].SameDay(d) && walked.dates[kind].weekday == d.weekday) << n;
+    }
+  }
+}
+
+}  // namespace

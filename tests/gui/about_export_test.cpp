@@ -1,0 +1,247 @@
+#include "gui_support.h"
+
+#include <FL/Fl.H>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "about/about_window.h"
+#include "about/program_identity.h"
+#include "export/html_exporter.h"
+#include "mainwin/images.h"
+#include "platform/shell_open.h"
+
+namespace {
+
+const std::string kHead =
+    "<html lang='am'><head><meta content='text/html; charset=UTF-8' http-equiv='content-type'>"
+    "<title>Zelmora</title></head><body><img src='vemra.jpg' align='right'/><h1>"
+    "<img src='tolun.jpg' align='bottom'/>Zelmora Ver.1.5.2</h1>";
+const std::string kTail = "<hr><i><a href=https://zelmora.example.org/>https://zelmora.example.org/</a></i></body></html>";
+const std::string kBlank = "<td>&nbsp;</td>";
+const char* const kEnglish[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+const char* const kAmharic[] = {"አሑድ", "ስኞ", "ማክስኞ", "ረቡዕ", "ሐሙስ", "ዓርብ", "ቅዳሜ"};
+
+std::string Color(int weekday) { return weekday == 0 ? "red" : "black"; }
+
+std::string Td(int base, int other, int weekday) {
+  const std::string c = Color(weekday);
+  return "<td><font size='+3' color='" + c + "' >" + std::to_string(base) +
+         "</font><div align='right'><font size='+1' color='" + c + "' >" + std::to_string(other) +
+         "</font></div></td>";
+}
+
+std::string WeekdayRow(bool englishFirst) {
+  std::string row = "<tr>";
+  for (int w = 0; w < 7; ++w) {
+    const std::string label = englishFirst ? std::string(kEnglish[w]) + "<br>" + kAmharic[w]
+                                           : std::string(kAmharic[w]) + "<br>" + kEnglish[w];
+    row += "<th width='14%'><font size='' color='" + Color(w) + "' >" + label + "</font></th>";
+  }
+  return row + "</tr>";
+}
+
+std::string Page(bool gregorianBase, const std::string& baseLine, const std::string& otherTop,
+                 const std::string& otherAfter, const std::string& dayRows) {
+  return kHead + "<div align='left'><font size=+3>" + baseLine + "</font></div><div align='right'><font size=+2>" +
+         otherTop + "</font></div><table border=1 width='100%' cellspacing='0'>" + WeekdayRow(gregorianBase) +
+         dayRows + "</table><div align='right'><font size=+2>" + otherAfter + "</font></div>" + kTail;
+}
+
+// Days base..last (other-calendar numbers from otherFirst, restarting at 1
+// after otherLast), the first on weekday w; a Saturday closes its row.
+std::string Days(int base, int last, int otherFirst, int otherLast, int w) {
+  std::string cells;
+  for (int other = otherFirst; base <= last; ++base, w = (w + 1) % 7) {
+    cells += Td(base, other, w);
+    if (w == 6) cells += "</tr><tr>";
+    other = other == otherLast ? 1 : other + 1;
+  }
+  return cells;
+}
+
+std::string Repeat(const std::string& s, int n) {
+  std::string out;
+  while (n-- > 0) out += s;
+  return out;
+}
+
+std::string Built(DatePair date, CalendarKind base) {
+  HtmlExporter page(date, base);
+  page.Build();
+  char* text = page.text();
+  std::string bytes(text);
+  std::free(text);
+  return bytes;
+}
+
+TEST(HtmlExport, PagumeOfFiveDaysFromASaturday) {
+  // Pagume 1, 2000 is Saturday 6 September 2008; Pagume 5 is Wednesday the 10th.
+  const std::string rows = "<tr>" + Repeat(kBlank, 6) +
+                           "<td><font size='+3' color='black' >1</font><div align='right'>"
+                           "<font size='+1' color='black' >6</font></div></td></tr><tr>"
+                           "<td><font size='+3' color='red' >2</font><div align='right'>"
+                           "<font size='+1' color='red' >7</font></div></td>" +
+                           Td(3, 8, 1) + Td(4, 9, 2) + Td(5, 10, 3) + Repeat(kBlank, 3) + "</tr>";
+  const std::string expected = Page(false, "ጳጉሜ, 2000", "September, 2008", "September, 2008", rows);
+  EXPECT_EQ(Built(DatePair(2000, 13, 3, Ethiopian), Ethiopian), expected);
+  EXPECT_EQ(Built(DatePair(2000, 13, 5, Ethiopian), Ethiopian), expected);  // any day of the month
+}
+
+TEST(HtmlExport, MonthShapes) {
+  const struct {
+    const char* name;
+    DatePair date;
+    CalendarKind base;
+    std::string expected;
+  } kCases[] = {
+      {"February 2009: 28 days from a Sunday, ending on a Saturday",
+       {2009, 2, 14, Gregorian},
+       Gregorian,
+       Page(true, "February, 2009", "ጥር, 2001", "የካቲት, 2001", "<tr>" + Days(1, 28, 24, 30, 0) + "</tr>")},
+      {"November 2008: from a Saturday",
+       {2008, 11, 29, Gregorian},
+       Gregorian,
+       Page(true, "November, 2008", "ጥቅምት, 2001", "ህዳር, 2001",
+            "<tr>" + Repeat(kBlank, 6) + Days(1, 30, 22, 30, 6) + Repeat(kBlank, 6) + "</tr>")},
+      {"Pagume 1999: six days from a Thursday",
+       {1999, 13, 6, Ethiopian},
+       Ethiopian,
+       Page(false, "ጳጉሜ, 1999", "September, 2007", "September, 2007",
+            "<tr>" + Repeat(kBlank, 4) + Days(1, 6, 6, 30, 4) + Repeat(kBlank, 4) + "</tr>")},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(Built(c.date, c.base), c.expected) << c.name;
+}
+
+// Each test gets a folder of its own, with a name that needs quoting, and an
+// xdg-open stand-in first on PATH that records what it was asked to open.
+class Desktop : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/zelmora test XXXXXX";
+    folder = mkdtemp(pattern);
+    ASSERT_EQ(chdir(folder.c_str()), 0);
+    std::ofstream opener(folder + "/xdg-open");
+    opener << "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" << folder << "/opened'\nsleep 3\n";
+    opener.close();
+    chmod((folder + "/xdg-open").c_str(), 0755);
+    oldPath = std::getenv("PATH");
+    setenv("PATH", (folder + ":" + oldPath).c_str(), 1);
+  }
+  void TearDown() override {
+    setenv("PATH", oldPath.c_str(), 1);
+    ASSERT_EQ(chdir("/"), 0);
+    ASSERT_EQ(std::system(("chmod -R u+w '" + folder + "'; rm -rf '" + folder + "'").c_str()), 0);
+  }
+  // What the stand-in was asked to open, once it has had time to start.
+  std::string Opened() {
+    for (int i = 0; i < 100; ++i) {
+      std::ifstream record(folder + "/opened");
+      std::stringstream text;
+      text << record.rdbuf();
+      if (!text.str().empty()) return text.str();
+      usleep(20000);
+    }
+    return "";
+  }
+  std::string FileUri(const std::string& name) const {
+    std::string encoded = folder;
+    for (std::size_t at; (at = encoded.find(' ')) != std::string::npos;) encoded.replace(at, 1, "%20");
+    return "file://" + encoded + "/" + name + "\n";
+  }
+  std::string folder;
+  std::string oldPath;
+};
+
+TEST_F(Desktop, ShellOpenHandsOnTheRightUriAndDoesNotWait) {
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(ShellOpen("index_e.htm"), 1);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  EXPECT_EQ(Opened(), FileUri("index_e.htm"));
+  EXPECT_EQ(ShellTarget("https://zelmora.example.org/"), "https://zelmora.example.org/");
+  EXPECT_EQ(ShellTarget("/a b/c%d.htm"), "file:///a%20b/c%25d.htm");
+}
+
+TEST_F(Desktop, HelpMenuCommands) {
+  OpenWebsite();
+  EXPECT_EQ(Opened(), std::string(kHomePageUrl) + "\n");
+}
+
+TEST_F(Desktop, ExportWritesThePageAndOpensIt) {
+  std::ofstream("output.htm") << "an older, longer page that must not survive in part";
+  HtmlExporter(DatePair(2000, 13, 3, Ethiopian), Ethiopian).Write();
+  std::ifstream page("output.htm");
+  std::stringstream text;
+  text << page.rdbuf();
+  EXPECT_EQ(text.str().rfind(kHead, 0), 0u);
+  EXPECT_EQ(text.str().substr(text.str().size() - kTail.size()), kTail);
+  EXPECT_EQ(Opened(), FileUri("output.htm"));
+  EXPECT_EQ(std::system("ls | grep -q 'output.htm.'"), 256);  // no temporary file left
+}
+
+TEST_F(Desktop, FailedExportKeepsTheOldPageAndStillOpens) {
+  // A folder named output.htm cannot be replaced by a file, even by root.
+  ASSERT_EQ(mkdir("output.htm", 0755), 0);
+  std::ofstream("output.htm/keep") << "x";
+  HtmlExporter(DatePair(2008, 11, 29, Gregorian), Gregorian).Write();
+  struct stat info;
+  ASSERT_EQ(stat("output.htm", &info), 0);
+  EXPECT_TRUE(S_ISDIR(info.st_mode));
+  EXPECT_EQ(std::system("ls | grep -q 'output.htm.'"), 256);
+  EXPECT_EQ(Opened(), FileUri("output.htm"));
+}
+
+TEST_F(Desktop, ExportIntoAReadOnlyFolder) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  std::ofstream("output.htm") << "old";
+  ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
+  HtmlExporter(DatePair(2008, 11, 29, Gregorian), Gregorian).Write();
+  std::ifstream page("output.htm");
+  std::stringstream text;
+  text << page.rdbuf();
+  EXPECT_EQ(text.str(), "old");
+  EXPECT_EQ(Opened(), FileUri("output.htm"));
+}
+
+TEST(AboutWindow, ShowsNameVersionAndCredits) {
+  const int before = [] {
+    int n = 0;
+    for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w)) ++n;
+    return n;
+  }();
+  OpenAboutWindow();
+  OpenAboutWindow();
+  Settle();
+  int about = 0;
+  for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w)) {
+    if (std::string(w->label()) != "About Zelmora") continue;
+    ++about;
+    auto* window = static_cast<AboutWindow*>(w->user_data());
+    EXPECT_EQ(w->w(), 360);
+    EXPECT_EQ(w->h(), 115);
+    EXPECT_EQ(window->imageBox->image(), &image_logo);
+    EXPECT_STREQ(window->titleBox->label(), "Zelmora Ver.1.5.2");
+    EXPECT_EQ(window->titleBox->labelsize(), 20);
+    EXPECT_EQ(window->homePageBox->labelcolor(), FL_BLUE);
+    EXPECT_EQ(window->noticeBox->labelsize(), 12);
+    EXPECT_EQ(w->child(5)->labelsize(), 12);
+    EXPECT_EQ(std::string(w->child(4)->label()).rfind("Icon was designed by ", 0), 0u);
+    EXPECT_EQ(std::string(w->child(5)->label()).rfind("Special thanks to ", 0), 0u);
+  }
+  EXPECT_EQ(about, 2);
+  while (Fl::first_window() && std::string(Fl::first_window()->label()) == "About Zelmora") {
+    Fl::first_window()->do_callback();  // closing frees the window
+    Settle();
+  }
+  int after = 0;
+  for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w)) ++after;
+  EXPECT_EQ(after, before);
+}
+
+}  // namespace

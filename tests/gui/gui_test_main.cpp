@@ -1,0 +1,42 @@
+#include "gui_support.h"
+
+#include <FL/Fl.H>
+#include <FL/x.H>
+
+#include <cstdlib>
+
+#include "calendar/clock_source.h"
+
+namespace {
+std::time_t fixedNow = 0;
+std::time_t FixedTime(std::time_t* out) {
+  if (out) *out = fixedNow;
+  return fixedNow;
+}
+}  // namespace
+
+void FixClock(int year, int month, int day, int hour, int minute, int second) {
+  std::tm t = {};
+  t.tm_year = year - 1900;
+  t.tm_mon = month - 1;
+  t.tm_mday = day;
+  t.tm_hour = hour;
+  t.tm_min = minute;
+  t.tm_sec = second;
+  fixedNow = timegm(&t);
+  WallClock = FixedTime;
+}
+
+void AdvanceClock(int seconds) { fixedNow += seconds; }
+
+void Settle() {
+  for (int i = 0; i < 3; ++i) Fl::check();
+}
+
+int main(int argc, char** argv) {
+  setenv("TZ", "UTC", 1);
+  tzset();
+  ::testing::InitGoogleTest(&argc, argv);
+  fl_open_display();
+  return RUN_ALL_TESTS();
+}

@@ -19,6 +19,10 @@
 class CalendarUi {
  public:
   CalendarUi();
+  // The window and its widgets go with the object, once the event loop is over.
+  ~CalendarUi() { delete main_window; }
+  CalendarUi(const CalendarUi&) = delete;
+  CalendarUi& operator=(const CalendarUi&) = delete;
 
   void show(int argc, char** argv);
   void set_defaults();

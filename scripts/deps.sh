@@ -1,0 +1,33 @@
+# Sourced by the other scripts: installs Debian packages that are missing.
+# Installs only what dpkg does not already have, and only as root.
+
+missing_packages() {
+  local pkg
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q '^install ok installed$' || echo "$pkg"
+  done
+}
+
+ensure_packages() {
+  local missing
+  missing=$(missing_packages "$@")
+  [ -z "$missing" ] && return 0
+  if ! command -v apt-get >/dev/null 2>&1; then
+    echo "zelmora: these Debian packages are needed but apt-get is not available: $missing" >&2
+    exit 1
+  fi
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "zelmora: these Debian packages are needed; install them as root: apt-get install $missing" >&2
+    exit 1
+  fi
+  echo "zelmora: installing $missing"
+  # shellcheck disable=SC2086
+  if ! { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing; } >/tmp/zelmora-apt.log 2>&1; then
+    echo "zelmora: apt-get could not install: $missing (see /tmp/zelmora-apt.log)" >&2
+    tail -5 /tmp/zelmora-apt.log >&2
+    exit 1
+  fi
+}
+
+BUILD_PACKAGES="cmake make g++ pkg-config libfltk1.3-dev"
+TEST_PACKAGES="libgtest-dev libicu-dev xvfb xauth x11-utils clang libclang-rt-14-dev chromium xdotool faketime desktop-file-utils"

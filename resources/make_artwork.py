@@ -7,6 +7,7 @@ Run it from this folder after changing a scene; the build embeds the PPMs.
 """
 import math
 import struct
+import subprocess
 import sys
 import zlib
 
@@ -137,6 +138,16 @@ def icon(x, y):
     return page or GREY
 
 
+def vemra(x, y):
+    """The help page's banner: the flag beside the globe over a calendar page."""
+    g = globe_at(x, y, 0.72, 0.36, 0.25)
+    if g:
+        return g
+    if 0.06 <= x <= 0.44 and 0.12 <= y <= 0.40:
+        return flag((x - 0.06) / 0.38, (y - 0.12) / 0.28)
+    return calendar_page(x, y, 0.08, 0.46, 0.92, 0.96, [GREEN, YELLOW, RED], (5, 2)) or (255, 255, 255)
+
+
 def render(scene, size, samples=6):
     rows = []
     for py in range(size):
@@ -177,6 +188,10 @@ def main():
     write_ppm("icon.ppm", render(icon, 64))
     write_png("zelmora-64.png", render(icon, 64))
     write_png("zelmora-256.png", render(icon, 256, samples=3))
+    # The help page's pictures, as JPEG through ImageMagick.
+    for name, scene, size in (("vemra", vemra, 160), ("tolun", logo, 64)):
+        write_ppm("/tmp/%s.ppm" % name, render(scene, size))
+        subprocess.run(["convert", "/tmp/%s.ppm" % name, "-quality", "90", "help/%s.jpg" % name], check=True)
 
 
 if __name__ == "__main__":

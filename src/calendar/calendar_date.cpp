@@ -39,21 +39,27 @@ long long SumOfYears(long long firstYear, long long lastYear, CalendarKind kind)
   return 365 * (lastYear - firstYear + 1) + LeapsThrough(lastYear, kind) - LeapsThrough(firstYear - 1, kind);
 }
 
-long long YearOfDay(long long dayNumber, CalendarKind kind) {
+// The year of a day number and the day's 1-based place in it.
+void SplitYear(long long dayNumber, CalendarKind kind, int& year, int& dayOfYear) {
   if (kind == Gregorian) {
     const long long days = dayNumber - kGregorianCycleStart;
     const long long cycles = FloorDiv(days, kDaysIn400Years);
-    long long rest = days - cycles * kDaysIn400Years;                    // [0, 146096]
-    const long long centuries = std::min(rest / kDaysIn100Years, 3LL);  // [0, 3]
-    rest -= centuries * kDaysIn100Years;                                 // [0, 36524]
-    const long long quads = rest / kDaysIn4Years;                        // [0, 24]
-    rest -= quads * kDaysIn4Years;                                       // [0, 1460]
-    return 1601 + 400 * cycles + 100 * centuries + 4 * quads + std::min(rest / 365, 3LL);
+    int rest = static_cast<int>(days - cycles * kDaysIn400Years);  // [0, 146096]
+    const int centuries = std::min(rest / kDaysIn100Years, 3);     // [0, 3]
+    rest -= centuries * kDaysIn100Years;                            // [0, 36524]
+    const int quads = rest / kDaysIn4Years;                         // [0, 24]
+    rest -= quads * kDaysIn4Years;                                  // [0, 1460]
+    const int years = std::min(rest / 365, 3);                      // the fourth is the leap year
+    year = static_cast<int>(1601 + 400 * cycles) + 100 * centuries + 4 * quads + years;
+    dayOfYear = rest - 365 * years + 1;
+    return;
   }
   const long long days = dayNumber - kEthiopianCycleStart;
   const long long quads = FloorDiv(days, kDaysIn4Years);
-  const long long rest = days - quads * kDaysIn4Years;  // [0, 1460]; the fourth year is the leap year
-  return 4 * quads + std::min(rest / 365, 3LL);
+  const int rest = static_cast<int>(days - quads * kDaysIn4Years);  // [0, 1460]
+  const int years = std::min(rest / 365, 3);                         // the fourth is the leap year
+  year = static_cast<int>(4 * quads) + years;
+  dayOfYear = rest - 365 * years + 1;
 }
 
 }  // namespace
@@ -112,24 +118,17 @@ int CalendarDate::Recompute() {
 
 void CalendarDate::SplitDayOfYear(int dayOfYear, int leap, int& m, int& d, CalendarKind k) {
   const int* row = kDaysBeforeMonth[k * 2 + leap];
-  int lo = 0;
-  int n = 14;
-  while (n > 1) {  // the largest lo in [1, 13] with row[lo - 1] < dayOfYear
-    const int mid = lo + n / 2;
-    if (dayOfYear > row[mid - 1]) {
-      n -= mid - lo;
-      lo = mid;
-    } else {
-      n = mid - lo;
-    }
-  }
-  m = lo;
-  d = dayOfYear - row[lo - 1];
+  // No month is longer than 31 days, nor do the months before it fall short
+  // of 31 days each by more than one month's length: one step corrects the guess.
+  m = std::min((dayOfYear - 1) / 31 + 1, 13);
+  if (m < 13 && dayOfYear > row[m]) ++m;
+  d = dayOfYear - row[m - 1];
 }
 
 void CalendarDate::SplitDayNumber(int dayNumber, int& y, int& m, int& d, CalendarKind k) {
-  y = static_cast<int>(YearOfDay(dayNumber, k));
-  SplitDayOfYear(static_cast<int>(dayNumber - YearStart(y, k)), IsLeapYear(y, k), m, d, k);
+  int dayOfYear = 0;
+  SplitYear(dayNumber, k, y, dayOfYear);
+  SplitDayOfYear(dayOfYear, IsLeapYear(y, k), m, d, k);
 }
 
 int CalendarDate::SetFromDayNumber(int n, CalendarKind k) {

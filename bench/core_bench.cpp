@@ -1,0 +1,54 @@
+// Conversions between day numbers and the two calendars, and the two-line
+// text, for days in 1600, 2000 and 9999; ICU's conversion as a peer.
+#include <benchmark/benchmark.h>
+#include <unicode/ucal.h>
+
+#include "calendar/date_pair.h"
+
+namespace {
+
+int DayInYear(int year) { return CalendarDate(year, 6, 15, Gregorian).dayNumber; }
+
+void BM_DayNumberToBoth(benchmark::State& state) {
+  int n = DayInYear(static_cast<int>(state.range(0)));
+  DatePair pair;
+  for (auto _ : state) {
+    pair.dates[Gregorian].SetFromDayNumber(n, Gregorian);
+    pair.dates[Ethiopian].SetFromDayNumber(n, Ethiopian);
+    benchmark::DoNotOptimize(pair);
+    n ^= 1;  // keep the compiler from hoisting the work
+  }
+}
+BENCHMARK(BM_DayNumberToBoth)->Arg(1600)->Arg(2000)->Arg(9999);
+
+void BM_FieldsToDayNumber(benchmark::State& state) {
+  CalendarDate date(static_cast<int>(state.range(0)), 6, 15, static_cast<CalendarKind>(state.range(1)));
+  for (auto _ : state) {
+    date.day = static_cast<std::int8_t>(date.day ^ 1);
+    benchmark::DoNotOptimize(date.ComputeDayNumber());
+  }
+}
+BENCHMARK(BM_FieldsToDayNumber)->ArgsProduct({{1600, 2000, 9999}, {Gregorian, Ethiopian}});
+
+void BM_PairFormat(benchmark::State& state) {
+  const DatePair pair(static_cast<int>(state.range(0)), 6, 15, Gregorian);
+  for (auto _ : state) benchmark::DoNotOptimize(pair.Format());
+}
+BENCHMARK(BM_PairFormat)->Arg(1600)->Arg(2000)->Arg(9999);
+
+// ICU's ethiopic calendar from a time to its fields, the same work as one
+// day number to one calendar.
+void BM_IcuDayToEthiopic(benchmark::State& state) {
+  UErrorCode status = U_ZERO_ERROR;
+  UCalendar* cal = ucal_open(u"UTC", -1, "en@calendar=ethiopic", UCAL_DEFAULT, &status);
+  double millis = (DayInYear(static_cast<int>(state.range(0))) + 2305447.0 - 2440588.0) * 86400000.0;
+  for (auto _ : state) {
+    ucal_setMillis(cal, millis, &status);
+    benchmark::DoNotOptimize(ucal_get(cal, UCAL_DATE, &status));
+    millis += 86400000.0;
+  }
+  ucal_close(cal);
+}
+BENCHMARK(BM_IcuDayToEthiopic)->Arg(1600)->Arg(2000)->Arg(9999);
+
+}  // namespace

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Drives the installed program as a user would, under Xvfb (run by xvfb-run),
+# with the date fixed at Saturday 29 November 2008 (Hdar 20, 2001), 09:00 UTC.
+# Usage: e2e.sh BUILD_DIR        ZELMORA_SCREENSHOTS=DIR also keeps screenshots.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+work=$(mktemp -d)
+app=""
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+passed=0
+failed=0
+check() {  # check WHAT COMMAND...
+  local what=$1
+  shift
+  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; fi
+}
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+data="$work/prefix/share/zelmora"
+mkdir "$work/bin"
+cat >"$work/bin/xdg-open" <<STANDIN
+#!/bin/sh
+printf '%s\n' "\$@" >> "$work/opened"
+STANDIN
+chmod +x "$work/bin/xdg-open"
+
+find_window() { timeout 10 xdotool search --sync --name "^$1\$" | head -1 || true; }
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
+pixel() { import -window "$1" png:- | convert - -format "%[pixel:p{$2,$3}]" info:; }
+yellow_at() { [ "$(pixel "$main" "$1" "$2")" = "srgb(255,255,0)" ]; }
+shot() { [ -z "${ZELMORA_SCREENSHOTS:-}" ] || [ -z "$1" ] || import -window "$1" "$ZELMORA_SCREENSHOTS/$2.png"; }
+close_window() { xdotool windowfocus --sync "$1" key Escape; sleep 0.3; }
+
+cd "$data"
+PATH="$work/bin:$PATH" TZ=UTC faketime '2008-11-29 09:00:00' "$work/prefix/bin/zelmora" >"$work/stdout" 2>&1 &
+app=$!
+main=$(find_window "Zelmora Ver.1.5.2")
+check "main window found" test -n "$main"
+geometry=$(xdotool getwindowgeometry "$main" | grep Geometry)
+check "main window is 350 x 345 ($geometry)" test "$geometry" = "  Geometry: 350x345"
+
+# Cells: 50 x 39 from y 110; probe each below its big number, left of the small one.
+check "today, Hdar 20, is yellow" yellow_at 304 222
+shot "$main" main-ethiopian
+click "$main" 290 79   # "+"
+check "tomorrow, Hdar 21, is yellow" yellow_at 4 261
+click "$main" 328 42   # base button
+check "Gregorian base: 30 November is yellow" yellow_at 4 339
+click "$main" 97 79    # "Today"
+check "back on 29 November, base kept" yellow_at 304 300
+shot "$main" main-gregorian
+
+menu() { click "$main" "$1" 10; xdotool key "${@:2}" Return; sleep 0.4; }
+menu 20 Down Down      # Tool > Output html
+check "output.htm names the month" grep -q "November, 2008" "$data/output.htm"
+check "output.htm was handed to the desktop" grep -qx "file://$data/output.htm" "$work/opened"
+
+click "$main" 22 42    # the small clock
+clock=$(find_window "Ethiopian Clock")
+check "clock window opened" test -n "$clock"
+[ -z "$clock" ] || xdotool windowmove "$clock" 400 0  # there is no window manager to place it
+sleep 1.2
+shot "$clock" clock-window
+
+menu 72 Down Down Down # Help > About
+about=$(find_window "About Zelmora")
+check "About window opened" test -n "$about"
+[ -z "$about" ] || xdotool windowmove "$about" 400 250
+shot "$about" about-window
+
+for window in "$about" "$clock" "$main"; do close_window "$window"; done
+status=0
+timeout 10 tail --pid="$app" -f /dev/null || status=$?
+wait "$app" || status=$?
+app=""
+check "exit status 0 after the last window closed" test "$status" -eq 0
+
+echo "e2e: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,10 +1,9 @@
 #include "grid/month_grid.h"
 
-#include <FL/fl_draw.H>
-
 #include <cstdio>
 
 #include "calendar/month_layout.h"
+#include "grid/weekday_heading.h"
 
 namespace {
 
@@ -14,28 +13,13 @@ const char* const kHeadings[2][MonthGrid::kColumns] = {
 };
 
 constexpr int kHeadingGap = 2;  // between neighbouring headings
-constexpr Fl_Fontsize kHeadingSize = 14;
-constexpr Fl_Fontsize kSmallestHeadingSize = 8;
-
-// The longer Ethiopian names ("maksagno") would run into their neighbours at
-// full size; such a heading steps down until it fits its column.
-void FitHeading(Fl_Box* heading) {
-  Fl_Fontsize size = kHeadingSize;
-  for (; size > kSmallestHeadingSize; --size) {
-    fl_font(heading->labelfont(), size);
-    if (fl_width(heading->label()) <= heading->w()) break;
-  }
-  heading->labelsize(size);
-}
-
 }  // namespace
 
 MonthGrid::MonthGrid(int x, int y, int w, int h) : Fl_Group(x, y, w, h) {
   const int cw = w / kColumns;
   const int rh = (h - kHeadingHeight) / kRows;
   for (int i = 0; i < kColumns; ++i) {
-    headers[i] = new Fl_Box(x + cw * i, y, cw - kHeadingGap, kHeadingHeight, "");
-    headers[i]->labelfont(FL_TIMES);
+    headers[i] = new WeekdayHeading(x + cw * i, y, cw - kHeadingGap, kHeadingHeight);
   }
   headers[0]->labelcolor(FL_RED);
   for (int i = 0; i < kCells; ++i) {
@@ -57,10 +41,7 @@ void MonthGrid::ForwardClick(Fl_Widget* cell, void* data) {
 }
 
 void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
-  for (int i = 0; i < kColumns; ++i) {
-    headers[i]->label(kHeadings[kind][i]);
-    FitHeading(headers[i]);
-  }
+  for (int i = 0; i < kColumns; ++i) headers[i]->label(kHeadings[kind][i]);
   const MonthLayout month = LayOutMonth(date, kind);
   for (int i = 0; i < month.lead; ++i) HideCell(i);
   for (int d = 0; d < month.count; ++d) {

@@ -123,6 +123,12 @@ TEST_F(MainWindow, PaintsTheCurrentDayYellow) {
   EXPECT_EQ(pixel(ui.grid->cells[20]), (r << 16) | (g << 8) | b);
   Fl::get_color(FL_GRAY, r, g, b);
   EXPECT_EQ(pixel(ui.grid->cells[0]), (r << 16) | (g << 8) | b);
+  // Every weekday name fits its column, "maksagno" included.
+  for (Fl_Box* heading : ui.grid->headers) {
+    fl_font(heading->labelfont(), heading->labelsize());
+    EXPECT_LE(fl_width(heading->label()), heading->w()) << heading->label();
+  }
+  EXPECT_EQ(ui.grid->headers[0]->labelsize(), 14);
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ constexpr int kGridHeight = 250;
 // The day-count strip starts at the window's bottom edge, so it stays out of
 // sight at every size; its counts are kept up to date all the same.
 constexpr int kStripY = kWindowHeight;
+constexpr int kStripSecondLine = kStripY + 24;
 constexpr Fl_Color kHandColor = 37;  // step 5 of the grey ramp
 constexpr int kMenuLabelSize = 14;
 const char kYearRangeMessage[] = "Input a number between 1604 and 9999";
@@ -123,7 +124,9 @@ CalendarUi::CalendarUi() {
   grid->SetDayCallback(cb_grid);
   grid->align(FL_ALIGN_CENTER);
   grid->when(FL_WHEN_RELEASE);
-  BuildDayCountStrip();
+  BuildDayCounts();
+  (new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight))->menu(main_menu);
+  BuildDayCountKinds();
   BuildMiniClock();
   SetAppIcon(main_window);
   main_window->end();
@@ -158,17 +161,19 @@ void CalendarUi::BuildNavigationRow() {
   next_year = MakeButton(326, kArrowWidth, "@>>", "Next year", cb_next_year);
 }
 
-// Two sentences: count, "days from", date text, calendar; and the same for "days until".
-void CalendarUi::BuildDayCountStrip() {
-  constexpr int kFirstLine = kStripY;
-  constexpr int kSecondLine = kStripY + 24;
-  days_from_count = MakeCount(kFirstLine, 24);
-  days_until_count = MakeCount(kSecondLine, 23);
-  days_from_date = MakeDateText(kFirstLine, 24, "days from", cb_days_from_date);
-  days_until_date = MakeDateText(kSecondLine, 23, "days until", cb_days_until_date);
-  (new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight))->menu(main_menu);
-  days_from_kind = MakeKindChoice(kFirstLine, 25, FL_NO_LABEL, days_from_kind_menu);
-  days_until_kind = MakeKindChoice(kSecondLine, 23, FL_EMBOSSED_LABEL, days_until_kind_menu);
+// The strip reads as two sentences: count, "days from", date text, calendar;
+// and the same for "days until". The calendar choices come after the menu bar
+// among the window's children, which keeps the keyboard focus order.
+void CalendarUi::BuildDayCounts() {
+  days_from_count = MakeCount(kStripY, 24);
+  days_until_count = MakeCount(kStripSecondLine, 23);
+  days_from_date = MakeDateText(kStripY, 24, "days from", cb_days_from_date);
+  days_until_date = MakeDateText(kStripSecondLine, 23, "days until", cb_days_until_date);
+}
+
+void CalendarUi::BuildDayCountKinds() {
+  days_from_kind = MakeKindChoice(kStripY, 25, FL_NO_LABEL, days_from_kind_menu);
+  days_until_kind = MakeKindChoice(kStripSecondLine, 23, FL_EMBOSSED_LABEL, days_until_kind_menu);
 }
 
 void CalendarUi::BuildMiniClock() {

@@ -59,7 +59,8 @@ class CalendarUi {
 
  private:
   void BuildNavigationRow();
-  void BuildDayCountStrip();
+  void BuildDayCounts();
+  void BuildDayCountKinds();
   void BuildMiniClock();
   void ShowDayCount(Fl_Value_Output* count, bool counted, int days);
   // Applies step(date, base_kind) and refreshes; a step that would leave

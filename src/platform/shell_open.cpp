@@ -4,6 +4,8 @@
 
 #include <unistd.h>
 
+#include <cctype>
+#include <cerrno>
 #include <cstring>
 #include <string>
 

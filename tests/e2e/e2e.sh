@@ -2,45 +2,14 @@
 # Drives the installed program as a user would, under Xvfb (run by xvfb-run),
 # with the date fixed at Saturday 29 November 2008 (Hdar 20, 2001), 09:00 UTC.
 # Usage: e2e.sh BUILD_DIR        ZELMORA_SCREENSHOTS=DIR also keeps screenshots.
-set -euo pipefail
 build=$(cd "$1" && pwd)
-work=$(mktemp -d)
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/session.sh"
 
-passed=0
-failed=0
-check() {  # check WHAT COMMAND...
-  local what=$1
-  shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; fi
-}
-
-cmake --install "$build" --prefix "$work/prefix" >/dev/null
-data="$work/prefix/share/zelmora"
-mkdir "$work/bin"
-cat >"$work/bin/xdg-open" <<STANDIN
-#!/bin/sh
-printf '%s\n' "\$@" >> "$work/opened"
-STANDIN
-chmod +x "$work/bin/xdg-open"
-
-find_window() { timeout 10 xdotool search --sync --name "^$1\$" | head -1 || true; }
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
 pixel() { import -window "$1" png:- | convert - -format "%[pixel:p{$2,$3}]" info:; }
 yellow_at() { [ "$(pixel "$main" "$1" "$2")" = "srgb(255,255,0)" ]; }
 shot() { [ -z "${ZELMORA_SCREENSHOTS:-}" ] || [ -z "$1" ] || import -window "$1" "$ZELMORA_SCREENSHOTS/$2.png"; }
-close_window() { xdotool windowfocus --sync "$1" key Escape; sleep 0.3; }
 
-cd "$data"
-PATH="$work/bin:$PATH" TZ=UTC faketime '2008-11-29 09:00:00' "$work/prefix/bin/zelmora" >"$work/stdout" 2>&1 &
-app=$!
-main=$(find_window "Zelmora Ver.1.5.2")
-check "main window found" test -n "$main"
+start_app env TZ=UTC faketime '2008-11-29 09:00:00'
 geometry=$(xdotool getwindowgeometry "$main" | grep Geometry)
 check "main window is 350 x 345 ($geometry)" test "$geometry" = "  Geometry: 350x345"
 
@@ -55,7 +24,6 @@ click "$main" 97 79    # "Today"
 check "back on 29 November, base kept" yellow_at 304 300
 shot "$main" main-gregorian
 
-menu() { click "$main" "$1" 10; xdotool key "${@:2}" Return; sleep 0.4; }
 menu 20 Down Down      # Tool > Output html
 check "output.htm names the month" grep -q "November, 2008" "$data/output.htm"
 check "output.htm was handed to the desktop" grep -qx "file://$data/output.htm" "$work/opened"
@@ -73,12 +41,4 @@ check "About window opened" test -n "$about"
 [ -z "$about" ] || xdotool windowmove "$about" 400 250
 shot "$about" about-window
 
-for window in "$about" "$clock" "$main"; do close_window "$window"; done
-status=0
-timeout 10 tail --pid="$app" -f /dev/null || status=$?
-wait "$app" || status=$?
-app=""
-check "exit status 0 after the last window closed" test "$status" -eq 0
-
-echo "e2e: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish "$about" "$clock" "$main"

@@ -73,11 +73,8 @@ CalendarDate::CalendarDate(int y, int m, int d, CalendarKind k)
 }
 
 int CalendarDate::IsLeapYear(int y, CalendarKind k) {
-  if (k == Gregorian) {
-    if (y % 400 == 0) return 1;
-    if (y % 100 == 0) return 0;
-    return (y & 3) == 0;
-  }
+  // Divisible by 4, and not by 100 unless by 400; the cheap test first.
+  if (k == Gregorian) return (y & 3) == 0 && (y % 100 != 0 || y % 400 == 0);
   return ((y + 1) & 3) == 0;
 }
 

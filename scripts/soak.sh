@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 export SOAK_SECONDS=${1:-600} ZELMORA=$PWD/${2:-build}/zelmora
 [ -x "$ZELMORA" ] || { echo "soak: build first ($ZELMORA is missing)" >&2; exit 1; }
-exec xvfb-run -a -s "-screen 0 1024x768x24" bash ${SOAK_TRACE:+-x} -c '
+exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
 set -euo pipefail
 work=$(mktemp -d)
 mkdir "$work/bin"

@@ -4,6 +4,8 @@
 # Usage: bench/idle_cpu.sh [SECONDS]   (after building into build-bench)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/deps.sh
+ensure_packages xvfb xauth x11-apps xdotool
 seconds=${1:-60}
 export SECONDS_TO_WATCH=$seconds ZELMORA=$PWD/build-bench/zelmora
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '

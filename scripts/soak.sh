@@ -6,6 +6,8 @@
 # Usage: scripts/soak.sh [SECONDS] [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/deps.sh
+ensure_packages xvfb xauth xdotool
 export SOAK_SECONDS=${1:-600} ZELMORA=$PWD/${2:-build}/zelmora
 [ -x "$ZELMORA" ] || { echo "soak: build first ($ZELMORA is missing)" >&2; exit 1; }
 exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '

@@ -9,6 +9,13 @@ pixel() { import -window "$1" png:- | convert - -format "%[pixel:p{$2,$3}]" info
 yellow_at() { [ "$(pixel "$main" "$1" "$2")" = "srgb(255,255,0)" ]; }
 shot() { [ -z "${ZELMORA_SCREENSHOTS:-}" ] || [ -z "$1" ] || import -window "$1" "$ZELMORA_SCREENSHOTS/$2.png"; }
 
+prefix="$work/prefix"
+check "menu entry is valid" desktop-file-validate "$prefix/share/applications/zelmora.desktop"
+check "menu entry starts in the data folder" grep -qx "Path=$data" "$prefix/share/applications/zelmora.desktop"
+check "icons and manual page installed" test -f "$prefix/share/icons/hicolor/64x64/apps/zelmora.png" \
+  -a -f "$prefix/share/icons/hicolor/256x256/apps/zelmora.png" -a -f "$prefix/share/man/man1/zelmora.1"
+check "help page and pictures installed" test -f "$data/index_e.htm" -a -f "$data/vemra.jpg" -a -f "$data/tolun.jpg"
+
 start_app env TZ=UTC faketime '2008-11-29 09:00:00'
 geometry=$(xdotool getwindowgeometry "$main" | grep Geometry)
 check "main window is 350 x 345 ($geometry)" test "$geometry" = "  Geometry: 350x345"

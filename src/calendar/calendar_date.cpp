@@ -39,6 +39,14 @@ long long SumOfYears(long long firstYear, long long lastYear, CalendarKind kind)
   return 365 * (lastYear - firstYear + 1) + LeapsThrough(lastYear, kind) - LeapsThrough(firstYear - 1, kind);
 }
 
+// Day rest ([0, 1460]) of a four-year run whose fourth year is the leap
+// year: moves year on to the day's year and gives its 1-based day of year.
+void SplitFourYears(int rest, int& year, int& dayOfYear) {
+  const int years = std::min(rest / 365, 3);  // [0, 3]
+  year += years;
+  dayOfYear = rest - 365 * years + 1;
+}
+
 // The year of a day number and the day's 1-based place in it.
 void SplitYear(long long dayNumber, CalendarKind kind, int& year, int& dayOfYear) {
   if (kind == Gregorian) {
@@ -49,17 +57,14 @@ void SplitYear(long long dayNumber, CalendarKind kind, int& year, int& dayOfYear
     rest -= centuries * kDaysIn100Years;                            // [0, 36524]
     const int quads = rest / kDaysIn4Years;                         // [0, 24]
     rest -= quads * kDaysIn4Years;                                  // [0, 1460]
-    const int years = std::min(rest / 365, 3);                      // the fourth is the leap year
-    year = static_cast<int>(1601 + 400 * cycles) + 100 * centuries + 4 * quads + years;
-    dayOfYear = rest - 365 * years + 1;
+    year = static_cast<int>(1601 + 400 * cycles) + 100 * centuries + 4 * quads;
+    SplitFourYears(rest, year, dayOfYear);
     return;
   }
   const long long days = dayNumber - kEthiopianCycleStart;
   const long long quads = FloorDiv(days, kDaysIn4Years);
-  const int rest = static_cast<int>(days - quads * kDaysIn4Years);  // [0, 1460]
-  const int years = std::min(rest / 365, 3);                         // the fourth is the leap year
-  year = static_cast<int>(4 * quads) + years;
-  dayOfYear = rest - 365 * years + 1;
+  year = static_cast<int>(4 * quads);
+  SplitFourYears(static_cast<int>(days - quads * kDaysIn4Years), year, dayOfYear);
 }
 
 }  // namespace

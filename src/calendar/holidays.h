@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// What a holiday is; one holiday may carry several of these bits.
+enum HolidayTag : unsigned {
+  kPublicHoliday = 1u << 0,  // a day off by law
+  kChurchDay = 1u << 1,      // a feast or fast of the Ethiopian Orthodox Church
+  kExpectedDate = 1u << 2,   // follows the moon's sighting; the date is the expected one
+};
+
+struct Holiday {
+  std::int32_t dayNumber;  // in the calendars' span
+  const char* english;     // static text
+  const char* amharic;     // static text, UTF-8 Ethiopic script
+  unsigned tags;           // HolidayTag bits
+};
+
+// The holidays of one Ethiopian year, in day order; empty for a year outside
+// [1, 9999]. An Islamic holiday appears once for each time it falls in the year.
+std::vector<Holiday> HolidaysOfEthiopianYear(int year);
+// The holidays whose day lies in Gregorian year `year`, in day order; days
+// outside the calendars' span are left out.
+std::vector<Holiday> HolidaysOfGregorianYear(int year);
+// The holidays on one day, in the order of their year's list.
+std::vector<Holiday> HolidaysOnDay(int dayNumber);
+// "public", "church", "expected" joined by commas, in that order.
+const char* HolidayTagText(unsigned tags);

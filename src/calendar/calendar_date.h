@@ -91,5 +91,6 @@ struct CalendarDate {
   // Day number of the day before the first day of the year.
   static long long YearStart(int year, CalendarKind kind);
   int Recompute();
-  ReadOutcome Accept(long long kindRead, long long yearRead, long long monthRead, long long dayRead);
+  // Reports a day past the month's end on out.
+  ReadOutcome Accept(long long kindRead, long long yearRead, long long monthRead, long long dayRead, std::FILE* out);
 };

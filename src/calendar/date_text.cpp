@@ -31,13 +31,14 @@ const char* CalendarDate::FormatNumeric() const {
 int CalendarDate::Parse(const char* text, CalendarKind k) { return ParseText(text, k) == ReadOutcome::kAccepted; }
 
 ReadOutcome CalendarDate::ParseText(const char* text, CalendarKind k) {
+  if (!text) return ReadOutcome::kNoDate;
   long long fields[3] = {year, month, day};
   TextSource source{text};
   if (!ScanInt(source, fields[0])) return ReadOutcome::kNoDate;  // no number at all is no date
   for (int i = 1; i < 3; ++i) {
     if (!ScanLiteral(source, '/') || !ScanInt(source, fields[i])) break;
   }
-  return Accept(k, fields[0], fields[1], fields[2]);
+  return Accept(k, fields[0], fields[1], fields[2], stdout);
 }
 
 int CalendarDate::ReadFromConsole(std::FILE* in, std::FILE* out) {
@@ -48,16 +49,19 @@ int CalendarDate::ReadFromConsole(std::FILE* in, std::FILE* out) {
   if (!ScanInt(source, kindRead)) return 0;
   std::fputs("\nInput date (yyyy mm dd):", out);
   std::fflush(out);
-  long long fields[3] = {year, month, day};
+  // Unlike the text form, the console asks for all three numbers: a date
+  // half typed is not taken.
+  long long fields[3] = {};
   for (long long& field : fields) {
-    if (!ScanInt(source, field)) break;
+    if (!ScanInt(source, field)) return 0;
   }
-  return Accept(kindRead, fields[0], fields[1], fields[2]) == ReadOutcome::kAccepted;
+  return Accept(kindRead, fields[0], fields[1], fields[2], out) == ReadOutcome::kAccepted;
 }
 
 // Nothing that is not a date in the span reaches the arithmetic, and such
 // text leaves the date as it was.
-ReadOutcome CalendarDate::Accept(long long kindRead, long long yearRead, long long monthRead, long long dayRead) {
+ReadOutcome CalendarDate::Accept(long long kindRead, long long yearRead, long long monthRead, long long dayRead,
+                                 std::FILE* out) {
   if (kindRead != Gregorian && kindRead != Ethiopian) return ReadOutcome::kNoDate;
   const auto k = static_cast<CalendarKind>(kindRead);
   if (monthRead < 1 || monthRead > LastMonth(k)) return ReadOutcome::kNoDate;
@@ -67,7 +71,7 @@ ReadOutcome CalendarDate::Accept(long long kindRead, long long yearRead, long lo
   if (!InSpan(read.dayNumber)) return ReadOutcome::kNoDate;
   *this = read;
   if (day > DaysInMonth()) {
-    std::fputs("Input error!\n", stdout);
+    std::fputs("Input error!\n", out);
     return ReadOutcome::kPastMonthEnd;
   }
   return ReadOutcome::kAccepted;

@@ -3,13 +3,18 @@
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/fl_ask.H>
 
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "about/about_window.h"
 #include "about/program_identity.h"
 #include "clock/clock_window.h"
 #include "export/html_exporter.h"
 #include "mainwin/images.h"
+#include "mainwin/main_window.h"
 #include "platform/app_icon.h"
 
 namespace {
@@ -32,6 +37,22 @@ constexpr int kStripSecondLine = kStripY + 24;
 constexpr Fl_Color kHandColor = 37;  // step 5 of the grey ramp
 constexpr int kMenuLabelSize = 14;
 const char kYearRangeMessage[] = "Input a number between 1604 and 9999";
+constexpr int kDaysInWeek = 7;
+constexpr int kLastTwelfthMonth = 12;
+
+// A year as typed: decimal digits, perhaps after a '+'; -1 for anything else.
+// Long runs of digits stay just above any year, so they are refused too.
+long TypedYear(const char* text) {
+  constexpr long kAboveAnyYear = 100000;
+  if (*text == '+') ++text;
+  if (*text == '\0') return -1;
+  long year = 0;
+  for (; *text; ++text) {
+    if (!std::isdigit(static_cast<unsigned char>(*text))) return -1;
+    year = std::min(year * 10 + (*text - '0'), kAboveAnyYear);
+  }
+  return year;
+}
 
 void ShowAlert(const char* message) { fl_alert("%s", message); }
 
@@ -52,6 +73,7 @@ Fl_Value_Output* MakeCount(int y, int h) {
 Fl_Input* MakeDateText(int y, int h, const char* label, Fl_Callback* cb) {
   auto* text = new Fl_Input(130, y, 110, h, label);
   text->callback(cb);
+  text->clear_visible_focus();  // out of sight, so out of the focus order
   return text;
 }
 
@@ -60,6 +82,7 @@ Fl_Choice* MakeKindChoice(int y, int h, Fl_Labeltype labeltype, Fl_Menu_Item* me
   choice->down_box(FL_BORDER_BOX);
   choice->labeltype(labeltype);
   choice->menu(menu);
+  choice->clear_visible_focus();  // out of sight, so out of the focus order
   return choice;
 }
 
@@ -104,7 +127,8 @@ Fl_Menu_Item CalendarUi::days_until_kind_menu[] = {
 #undef END_MENU
 
 CalendarUi::CalendarUi() {
-  main_window = new Fl_Window(kWindowWidth, kWindowHeight, "Zelmora");
+  auto* window = new MainWindow(kWindowWidth, kWindowHeight, "Zelmora");
+  main_window = window;
   main_window->user_data(this);
   base_button = new Fl_Button(308, kTopRowY, kTopRowHeight, kTopRowHeight);
   base_button->tooltip("Change base calendar");
@@ -124,13 +148,16 @@ CalendarUi::CalendarUi() {
   grid->SetDayCallback(cb_grid);
   grid->align(FL_ALIGN_CENTER);
   grid->when(FL_WHEN_RELEASE);
+  grid->callback(cb_grid_key);
   BuildDayCounts();
-  (new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight))->menu(main_menu);
+  window->menuBar = new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight);
+  window->menuBar->menu(main_menu);
   BuildDayCountKinds();
   BuildMiniClock();
   SetAppIcon(main_window);
   main_window->end();
   main_window->resizable(main_window);
+  main_window->size_range(kWindowWidth, kWindowHeight);  // below that nothing is usable
 }
 
 void CalendarUi::BuildNavigationRow() {
@@ -154,7 +181,9 @@ void CalendarUi::BuildNavigationRow() {
   year_input->maximum(9999);
   year_input->step(1);
   year_input->align(FL_ALIGN_CENTER);
-  year_input->when(FL_WHEN_RELEASE);
+  // Also when the number is unchanged: "+2001" or "0x7d1" must still be read
+  // (and refused or rewritten) as typed.
+  year_input->when(FL_WHEN_RELEASE | FL_WHEN_NOT_CHANGED);
   year_input->callback(cb_year_input);
   tomorrow = MakeButton(278, kArrowWidth, "+", "Tomorrow", cb_tomorrow);
   next_month = MakeButton(302, kArrowWidth, "@>", "Next month", cb_next_month);
@@ -218,11 +247,19 @@ void CalendarUi::refresh() {
   ShowDayCount(days_until_count, untilCounted, DatePair::DaysBetween(date, typed));
   month_choice->SetKind(base_kind);
   month_choice->value(date.Month(base_kind) - 1);
-  year_input->value(date.Year(base_kind));
+  ShowYear();
   base_button->image(base_kind == Gregorian ? &image_globe : &image_flag);
   mini_clock->ethiopian = base_kind == Ethiopian;
   grid->ShowMonth(date, base_kind);
   main_window->redraw();
+}
+
+// The value alone leaves typed text standing when the number is the same.
+void CalendarUi::ShowYear() {
+  char text[8];
+  std::snprintf(text, sizeof text, "%d", date.Year(base_kind));
+  year_input->value(date.Year(base_kind));
+  year_input->input.value(text);
 }
 
 // Text that names no day shows no number: the count greys out at 0.
@@ -255,7 +292,7 @@ void CalendarUi::Move(Step step) {
   refresh();
 }
 
-bool CalendarUi::YearBelowMaximum() const { return year_input->value() < year_input->maximum(); }
+bool CalendarUi::YearBelowMaximum() const { return date.Year(base_kind) < year_input->maximum(); }
 
 void CalendarUi::cb_base_button_i(Fl_Widget*, void*) { toggle_base(); }
 
@@ -279,14 +316,23 @@ void CalendarUi::cb_month_choice_i(Fl_Widget*, void*) {
   Move([month = input_month()](DatePair& d, CalendarKind base) { d.SetMonth(base, month); });
 }
 
-// The input's range bounds only dragging; typed numbers are checked here.
+// The typed text is read here, as a decimal number: the input's own reading
+// takes a leading 0 for octal. Its range bounds only dragging.
 void CalendarUi::cb_year_input_i(Fl_Widget*, void*) {
-  const double typed = year_input->value();
+  const long typed = TypedYear(year_input->input.value());
   if (typed < year_input->minimum() || typed > year_input->maximum()) {
     alert(kYearRangeMessage);
+    refresh();
     return;
   }
-  Move([year = input_year()](DatePair& d, CalendarKind base) { d.SetYear(base, year); });
+  Move([typed](DatePair& d, CalendarKind base) { d.SetYear(base, static_cast<int>(typed)); });
+}
+
+// A year typed but not entered counts before a click elsewhere acts.
+void CalendarUi::CommitYearEntry() {
+  char shown[8];
+  std::snprintf(shown, sizeof shown, "%d", date.Year(base_kind));
+  if (std::strcmp(year_input->input.value(), shown) != 0) cb_year_input_i(year_input, nullptr);
 }
 
 void CalendarUi::cb_tomorrow_i(Fl_Widget*, void*) {
@@ -296,9 +342,8 @@ void CalendarUi::cb_tomorrow_i(Fl_Widget*, void*) {
 // At 9999 the month step stops on the thirteenth month, which only the
 // Ethiopian base has.
 void CalendarUi::cb_next_month_i(Fl_Widget*, void*) {
-  constexpr int kLastTwelfthMonthIndex = 11;
-  const bool atMaximum = year_input->value() == year_input->maximum();
-  if (!YearBelowMaximum() && !(atMaximum && month_choice->value() <= kLastTwelfthMonthIndex)) return;
+  const bool atMaximum = date.Year(base_kind) == year_input->maximum();
+  if (!YearBelowMaximum() && !(atMaximum && date.Month(base_kind) <= kLastTwelfthMonth)) return;
   Move([](DatePair& d, CalendarKind base) { d.NextMonth(base); });
 }
 
@@ -307,10 +352,39 @@ void CalendarUi::cb_next_year_i(Fl_Widget*, void*) {
   Move([](DatePair& d, CalendarKind base) { d.NextYear(base); });
 }
 
-// The picked day lands in the month the grid shows: that of the current date.
+// The picked day is the one the cell showed when pressed; it lands in the
+// month the grid shows once a pending year entry has counted, cut back to
+// that month's length.
 void CalendarUi::cb_grid_i(Fl_Widget*, void* cell) {
-  const long day = std::strtol(static_cast<DayCell*>(cell)->primary->value(), nullptr, 10);
-  Move([day](DatePair& d, CalendarKind base) { d = DatePair(d.Year(base), d.Month(base), static_cast<int>(day), base); });
+  const int day = static_cast<DayCell*>(cell)->pressedDay;
+  CommitYearEntry();
+  Move([day](DatePair& d, CalendarKind base) {
+    const int last = CalendarDate(d.Year(base), d.Month(base), 1, base).DaysInMonth();
+    d = DatePair(d.Year(base), d.Month(base), std::min(day, last), base);
+  });
+}
+
+// The grid's keys run the commands of the buttons, with their guards.
+void CalendarUi::cb_grid_key_i(Fl_Widget*, void*) {
+  switch (grid->keyStep) {
+    case MonthGrid::Step::kPrevDay: return cb_yesterday_i(nullptr, nullptr);
+    case MonthGrid::Step::kNextDay: return cb_tomorrow_i(nullptr, nullptr);
+    case MonthGrid::Step::kPrevWeek: return StepDays(-kDaysInWeek);
+    case MonthGrid::Step::kNextWeek: return StepDays(kDaysInWeek);
+    case MonthGrid::Step::kPrevMonth: return cb_last_month_i(nullptr, nullptr);
+    case MonthGrid::Step::kNextMonth: return cb_next_month_i(nullptr, nullptr);
+    case MonthGrid::Step::kPrevYear: return cb_last_year_i(nullptr, nullptr);
+    case MonthGrid::Step::kNextYear: return cb_next_year_i(nullptr, nullptr);
+    case MonthGrid::Step::kToday: return cb_today_i(nullptr, nullptr);
+    case MonthGrid::Step::kNone: return;
+  }
+}
+
+void CalendarUi::StepDays(int days) {
+  Move([days](DatePair& d, CalendarKind) {
+    for (int i = 0; i < days; ++i) d.NextDay();
+    for (int i = 0; i > days; --i) d.PrevDay();
+  });
 }
 
 void CalendarUi::cb_days_from_date_i(Fl_Widget*, void*) { refresh(); }

@@ -14,6 +14,7 @@
 #include "about/about_window.h"
 #include "about/program_identity.h"
 #include "export/html_exporter.h"
+#include "mainwin/calendar_ui.h"
 #include "mainwin/images.h"
 #include "platform/shell_open.h"
 
@@ -120,7 +121,8 @@ TEST(HtmlExport, MonthShapes) {
 }
 
 // Each test gets a folder of its own, with a name that needs quoting, and an
-// xdg-open stand-in first on PATH that records what it was asked to open.
+// xdg-open stand-in first on PATH that records what it was asked to open
+// beside the folder, which a test may make read-only.
 class Desktop : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -128,7 +130,8 @@ class Desktop : public ::testing::Test {
     folder = mkdtemp(pattern);
     ASSERT_EQ(chdir(folder.c_str()), 0);
     std::ofstream opener(folder + "/xdg-open");
-    opener << "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" << folder << "/opened'\nsleep 3\n";
+    record = folder + ".opened";
+    opener << "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" << record << "'\nsleep 3\n";
     opener.close();
     chmod((folder + "/xdg-open").c_str(), 0755);
     oldPath = std::getenv("PATH");
@@ -137,14 +140,14 @@ class Desktop : public ::testing::Test {
   void TearDown() override {
     setenv("PATH", oldPath.c_str(), 1);
     ASSERT_EQ(chdir("/"), 0);
-    ASSERT_EQ(std::system(("chmod -R u+w '" + folder + "'; rm -rf '" + folder + "'").c_str()), 0);
+    ASSERT_EQ(std::system(("chmod -R u+w '" + folder + "'; rm -rf '" + folder + "' '" + record + "'").c_str()), 0);
   }
   // What the stand-in was asked to open, once it has had time to start.
   std::string Opened() {
     for (int i = 0; i < 100; ++i) {
-      std::ifstream record(folder + "/opened");
+      std::ifstream opened(record);
       std::stringstream text;
-      text << record.rdbuf();
+      text << opened.rdbuf();
       if (!text.str().empty()) return text.str();
       usleep(20000);
     }
@@ -156,6 +159,7 @@ class Desktop : public ::testing::Test {
     return "file://" + encoded + "/" + name + "\n";
   }
   std::string folder;
+  std::string record;
   std::string oldPath;
 };
 
@@ -171,6 +175,17 @@ TEST_F(Desktop, ShellOpenHandsOnTheRightUriAndDoesNotWait) {
 TEST_F(Desktop, HelpMenuCommands) {
   OpenWebsite();
   EXPECT_EQ(Opened(), std::string(kHomePageUrl) + "\n");
+}
+
+TEST_F(Desktop, F1OpensTheHelpContents) {
+  CalendarUi ui;
+  char name[] = "zelmora";
+  char* argv[] = {name, nullptr};
+  ui.show(1, argv);
+  Settle();
+  TypeKey(ui.main_window, FL_F + 1);
+  EXPECT_EQ(Opened(), FileUri("index_e.htm"));
+  ui.main_window->hide();
 }
 
 TEST_F(Desktop, ExportWritesThePageAndOpensIt) {

@@ -133,9 +133,13 @@ class Desktop : public ::testing::Test {
     chmod((folder + "/xdg-open").c_str(), 0755);
     oldPath = std::getenv("PATH");
     setenv("PATH", (folder + ":" + oldPath).c_str(), 1);
+    // The user's data folder, where a page goes that cannot be saved here.
+    ASSERT_EQ(mkdir((folder + "/data").c_str(), 0755), 0);
+    setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
   }
   void TearDown() override {
     setenv("PATH", oldPath.c_str(), 1);
+    unsetenv("XDG_DATA_HOME");
     ASSERT_EQ(chdir("/"), 0);
     ASSERT_EQ(std::system(("chmod -R u+w '" + folder + "'; rm -rf '" + folder + "'").c_str()), 0);
   }
@@ -185,16 +189,17 @@ TEST_F(Desktop, ExportWritesThePageAndOpensIt) {
   EXPECT_EQ(std::system("ls | grep -q 'output.htm.'"), 256);  // no temporary file left
 }
 
-TEST_F(Desktop, FailedExportKeepsTheOldPageAndStillOpens) {
+TEST_F(Desktop, PageThatCannotReplaceTheOldOneGoesToTheDataFolder) {
   // A folder named output.htm cannot be replaced by a file, even by root.
   ASSERT_EQ(mkdir("output.htm", 0755), 0);
   std::ofstream("output.htm/keep") << "x";
-  HtmlExporter(DatePair(2008, 11, 29, Gregorian), Gregorian).Write();
+  EXPECT_EQ(HtmlExporter(DatePair(2008, 11, 29, Gregorian), Gregorian).Write(), "");
   struct stat info;
   ASSERT_EQ(stat("output.htm", &info), 0);
   EXPECT_TRUE(S_ISDIR(info.st_mode));
   EXPECT_EQ(std::system("ls | grep -q 'output.htm.'"), 256);
-  EXPECT_EQ(Opened(), FileUri("output.htm"));
+  EXPECT_EQ(Opened(), FileUri("data/zelmora/output.htm"));
+  EXPECT_EQ(access("data/zelmora/vemra.jpg", R_OK) | access("data/zelmora/tolun.jpg", R_OK), 0);
 }
 
 TEST_F(Desktop, ExportIntoAReadOnlyFolder) {

@@ -23,7 +23,7 @@ check "menu entry starts in the data folder" grep -qx "Path=$data" "$prefix/shar
 check "menu entry names the window class" grep -qx "StartupWMClass=zelmora" "$prefix/share/applications/zelmora.desktop"
 icons="$prefix/share/icons/hicolor"
 check "icons and manual page installed" test -f "$icons/48x48/apps/zelmora.png" -a -f "$icons/64x64/apps/zelmora.png" \
-  -a -f "$icons/256x256/apps/zelmora.png" -a -f "$icons/scalable/apps/zelmora.svg" -a -f "$prefix/share/man/man1/zelmora.1"
+  -a -f "$icons/256x256/apps/zelmora.png" -a -f "$icons/scalable/apps/zelmora.svg" -a -f "$prefix/share/man/man1/zelmora.1.gz"
 check "help page and pictures installed" test -f "$data/index_e.htm" -a -f "$data/vemra.jpg" -a -f "$data/tolun.jpg"
 
 start_app "$data" env TZ=UTC faketime '2008-11-29 09:00:00'

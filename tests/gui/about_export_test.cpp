@@ -189,19 +189,6 @@ TEST_F(Desktop, ExportWritesThePageAndOpensIt) {
   EXPECT_EQ(std::system("ls | grep -q 'output.htm.'"), 256);  // no temporary file left
 }
 
-TEST_F(Desktop, PageThatCannotReplaceTheOldOneGoesToTheDataFolder) {
-  // A folder named output.htm cannot be replaced by a file, even by root.
-  ASSERT_EQ(mkdir("output.htm", 0755), 0);
-  std::ofstream("output.htm/keep") << "x";
-  EXPECT_EQ(HtmlExporter(DatePair(2008, 11, 29, Gregorian), Gregorian).Write(), "");
-  struct stat info;
-  ASSERT_EQ(stat("output.htm", &info), 0);
-  EXPECT_TRUE(S_ISDIR(info.st_mode));
-  EXPECT_EQ(std::system("ls | grep -q 'output.htm.'"), 256);
-  EXPECT_EQ(Opened(), FileUri("data/zelmora/output.htm"));
-  EXPECT_EQ(access("data/zelmora/vemra.jpg", R_OK) | access("data/zelmora/tolun.jpg", R_OK), 0);
-}
-
 TEST_F(Desktop, ExportIntoAReadOnlyFolder) {
   if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
   std::ofstream("output.htm") << "old";

@@ -1,6 +1,6 @@
 // The program as an ordinary user meets it on the desktop: where the page is
-// saved, what a failed save leaves behind, which help page opens, the
-// windows' class and the About window's lines. Run as an ordinary user
+// saved, what a failed save leaves behind, which help page opens and the
+// About window's lines (the windows' class is checked end to end). Run as an ordinary user
 // (tests/run_as_user.sh), since root writes into read-only folders.
 #include "gui_support.h"
 
@@ -22,7 +22,6 @@
 #include <vector>
 
 #include "about/about_window.h"
-#include "clock/clock_window.h"
 #include "export/html_exporter.h"
 #include "export/safe_save.h"
 #include "mainwin/calendar_ui.h"
@@ -209,23 +208,6 @@ TEST_F(UserDesktop, HelpContentsOpensTheNearestHelpPage) {
   std::ofstream(home + "/index_e.htm") << "mine";
   OpenHelpContents();
   EXPECT_EQ(Opened(), "file://" + home + "/index_e.htm\n");
-}
-
-TEST(Desktop, EveryWindowHasTheProgramsClass) {
-  CalendarUi ui;
-  ui.main_window->show();
-  OpenClockWindow();
-  OpenAboutWindow();
-  Settle();
-  int windows = 0;
-  for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w), ++windows) {
-    EXPECT_STREQ(w->xclass(), "zelmora") << w->label();
-  }
-  EXPECT_EQ(windows, 3);
-  while (Fl_Window* w = Fl::first_window()) {
-    w->do_callback();  // as the close button does
-    Settle();
-  }
 }
 
 TEST(Desktop, AboutLinesFitTheirBoxes) {

@@ -51,8 +51,11 @@ class TempFile {
   }
 
   bool TakeName(const std::string& target, ExistingFile existing) {
-    if (existing == ExistingFile::kReplace) return named_ = rename(path_.c_str(), target.c_str()) == 0;
-    return link(path_.c_str(), target.c_str()) == 0 || errno == EEXIST;  // the temporary file is then removed
+    if (existing == ExistingFile::kKeep) {
+      return link(path_.c_str(), target.c_str()) == 0 || errno == EEXIST;  // the temporary file is then removed
+    }
+    named_ = rename(path_.c_str(), target.c_str()) == 0;
+    return named_;
   }
 
  private:

@@ -127,12 +127,7 @@ class Desktop : public ::testing::Test {
     char pattern[] = "/tmp/zelmora test XXXXXX";
     folder = mkdtemp(pattern);
     ASSERT_EQ(chdir(folder.c_str()), 0);
-    std::ofstream opener(folder + "/xdg-open");
-    opener << "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" << folder << "/opened'\nsleep 3\n";
-    opener.close();
-    chmod((folder + "/xdg-open").c_str(), 0755);
-    oldPath = std::getenv("PATH");
-    setenv("PATH", (folder + ":" + oldPath).c_str(), 1);
+    oldPath = InstallOpener(folder);
     // The user's data folder, where a page goes that cannot be saved here.
     ASSERT_EQ(mkdir((folder + "/data").c_str(), 0755), 0);
     setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
@@ -143,17 +138,7 @@ class Desktop : public ::testing::Test {
     ASSERT_EQ(chdir("/"), 0);
     ASSERT_EQ(std::system(("chmod -R u+w '" + folder + "'; rm -rf '" + folder + "'").c_str()), 0);
   }
-  // What the stand-in was asked to open, once it has had time to start.
-  std::string Opened() {
-    for (int i = 0; i < 100; ++i) {
-      std::ifstream record(folder + "/opened");
-      std::stringstream text;
-      text << record.rdbuf();
-      if (!text.str().empty()) return text.str();
-      usleep(20000);
-    }
-    return "";
-  }
+  std::string Opened() const { return OpenedIn(folder); }
   std::string FileUri(const std::string& name) const {
     std::string encoded = folder;
     for (std::size_t at; (at = encoded.find(' ')) != std::string::npos;) encoded.replace(at, 1, "%20");

@@ -58,12 +58,7 @@ class UserDesktop : public ::testing::Test {
     home = MakeFolder("home");
     setenv("HOME", home.c_str(), 1);
     unsetenv("XDG_DATA_HOME");
-    std::ofstream opener(root + "/xdg-open");
-    opener << "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" << root << "/opened'\n";
-    opener.close();
-    chmod((root + "/xdg-open").c_str(), 0755);
-    oldPath = std::getenv("PATH");
-    setenv("PATH", (root + ":" + oldPath).c_str(), 1);
+    oldPath = InstallOpener(root);
     alerts.clear();
     CalendarUi::alert = RecordAlert;
   }
@@ -78,15 +73,7 @@ class UserDesktop : public ::testing::Test {
     EXPECT_EQ(mkdir(folder.c_str(), mode), 0) << folder;
     return folder;
   }
-  // What the stand-in was asked to open, once it has had time to start.
-  std::string Opened() {
-    for (int i = 0; i < 50; ++i) {
-      const std::string opened = Read(root + "/opened");
-      if (!opened.empty()) return opened;
-      usleep(20000);
-    }
-    return "";
-  }
+  std::string Opened() const { return OpenedIn(root); }
   // Tool > Output html, as the menu bar calls it once the item is picked.
   static void OutputHtml(CalendarUi& ui) {
     for (int i = 0; i < ui.main_window->children(); ++i) {

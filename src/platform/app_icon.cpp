@@ -20,5 +20,5 @@ void SetAppIcon(Fl_Window* window) {
   static const Fl_RGB_Image icon(PpmPixels(kIconPam, kIconPamSize, kIconSize, kIconSize, kRgba), kIconSize,
                                  kIconSize, kRgba);
   window->icon(&icon);
-  window->xclass("zelmora");
+  Fl_Window::default_xclass("zelmora");  // the toolkit's own dialogs, such as the alert, take it too
 }

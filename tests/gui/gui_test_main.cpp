@@ -3,7 +3,12 @@
 #include <FL/Fl.H>
 #include <FL/x.H>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 
 #include "calendar/clock_source.h"
 
@@ -31,6 +36,27 @@ void AdvanceClock(int seconds) { fixedNow += seconds; }
 
 void Settle() {
   for (int i = 0; i < 3; ++i) Fl::check();
+}
+
+std::string InstallOpener(const std::string& folder) {
+  std::ofstream opener(folder + "/xdg-open");
+  opener << "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" << folder << "/opened'\nsleep 3\n";
+  opener.close();
+  chmod((folder + "/xdg-open").c_str(), 0755);
+  const std::string oldPath = std::getenv("PATH");
+  setenv("PATH", (folder + ":" + oldPath).c_str(), 1);
+  return oldPath;
+}
+
+std::string OpenedIn(const std::string& folder) {
+  for (int i = 0; i < 50; ++i) {
+    std::ifstream record(folder + "/opened");
+    std::stringstream text;
+    text << record.rdbuf();
+    if (!text.str().empty()) return text.str();
+    usleep(20000);
+  }
+  return "";
 }
 
 int main(int argc, char** argv) {

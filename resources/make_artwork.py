@@ -1,9 +1,13 @@
 #!/usr/bin/env python3
-"""Draws Zelmora's pictures and writes them as binary PPM (and the icon as PNG).
+"""Draws Zelmora's pictures: the windows' pictures as binary PPM, the window
+icon as PAM with alpha, the desktop icons as PNG with alpha and as SVG, and the
+help page's pictures as JPEG.
 
 Each picture is a scene in unit coordinates (0..1 across and down), so any
-size can be rendered; every pixel averages 6 x 6 samples for smooth edges.
-Run it from this folder after changing a scene; the build embeds the PPMs.
+size can be rendered; a scene gives None where it is transparent. Every pixel
+averages 6 x 6 samples for smooth edges, and is laid over a background colour
+where the file has no alpha. Run it from this folder after changing a scene;
+the build embeds the PPM, PAM and JPEG files.
 """
 import math
 import struct
@@ -12,6 +16,7 @@ import sys
 import zlib
 
 GREY = (192, 192, 192)          # the toolkit's default background
+WHITE = (255, 255, 255)         # the exported page's background
 GREEN = (7, 137, 48)
 YELLOW = (252, 221, 9)
 RED = (218, 18, 26)
@@ -88,7 +93,7 @@ def globe_at(x, y, cx, cy, r):
 
 
 def globe(x, y):
-    return globe_at(x, y, 0.5, 0.5, 0.46) or GREY
+    return globe_at(x, y, 0.5, 0.5, 0.46)
 
 
 def calendar_page(x, y, x0, y0, x1, y1, header_bands, highlight):
@@ -116,26 +121,32 @@ def calendar_page(x, y, x0, y0, x1, y1, header_bands, highlight):
 
 
 def logo(x, y):
-    """A globe in a green, yellow and red ring over a calendar page."""
-    cx, cy = 0.4, 0.4
+    """A globe in a green, yellow and red ring over a calendar page, all of it
+    a few pixels inside the frame."""
+    cx, cy = 0.38, 0.38
     d = math.hypot(x - cx, y - cy)
-    if 0.3 <= d <= 0.38:
+    if 0.27 <= d <= 0.34:
         a = (math.degrees(math.atan2(y - cy, x - cx)) + 360 + 90) % 360
         return GREEN if a < 120 else YELLOW if a < 240 else RED
-    g = globe_at(x, y, cx, cy, 0.29)
+    g = globe_at(x, y, cx, cy, 0.26)
     if g:
         return g
-    page = calendar_page(x, y, 0.42, 0.36, 0.97, 0.97, [RED], (4, 2))
-    return page or GREY
+    return calendar_page(x, y, 0.44, 0.40, 0.95, 0.95, [RED], (4, 2))
+
+
+ICON_PAGE = (0.04, 0.06, 0.96, 0.96)
+ICON_BANDS = [GREEN, YELLOW, RED]
+ICON_HIGHLIGHT = (3, 1)
+ICON_DISC = (0.76, 0.76, 0.2)
+ICON_STAR = star_points(0.76, 0.76, 0.15, 0.06)
 
 
 def icon(x, y):
     """The window icon: a calendar page under the three colours, with the star."""
-    if (x - 0.76) ** 2 + (y - 0.76) ** 2 <= 0.2 ** 2:
-        star = star_points(0.76, 0.76, 0.15, 0.06)
-        return STAR if in_polygon(x, y, star) else BLUE
-    page = calendar_page(x, y, 0.04, 0.06, 0.96, 0.96, [GREEN, YELLOW, RED], (3, 1))
-    return page or GREY
+    cx, cy, r = ICON_DISC
+    if (x - cx) ** 2 + (y - cy) ** 2 <= r ** 2:
+        return STAR if in_polygon(x, y, ICON_STAR) else BLUE
+    return calendar_page(x, y, *ICON_PAGE, ICON_BANDS, ICON_HIGHLIGHT)
 
 
 def vemra(x, y):
@@ -145,21 +156,30 @@ def vemra(x, y):
         return g
     if 0.06 <= x <= 0.44 and 0.12 <= y <= 0.40:
         return flag((x - 0.06) / 0.38, (y - 0.12) / 0.28)
-    return calendar_page(x, y, 0.08, 0.46, 0.92, 0.96, [GREEN, YELLOW, RED], (5, 2)) or (255, 255, 255)
+    return calendar_page(x, y, 0.08, 0.46, 0.92, 0.96, [GREEN, YELLOW, RED], (5, 2))
 
 
-def render(scene, size, samples=6):
+def render(scene, size, samples=6, background=None):
+    """Rows of RGB pixels laid over background, or of RGBA pixels without one."""
     rows = []
+    n = samples ** 2
     for py in range(size):
         row = bytearray()
         for px in range(size):
-            acc = [0, 0, 0]
+            acc, covered = [0, 0, 0], 0
             for sy in range(samples):
                 for sx in range(samples):
                     c = scene((px + (sx + 0.5) / samples) / size, (py + (sy + 0.5) / samples) / size)
-                    for i in range(3):
-                        acc[i] += c[i]
-            row += bytes(round(a / samples ** 2) for a in acc)
+                    if c is not None:
+                        covered += 1
+                        for i in range(3):
+                            acc[i] += c[i]
+            if background is not None:
+                row += bytes(round((acc[i] + (n - covered) * background[i]) / n) for i in range(3))
+            elif covered:
+                row += bytes(round(a / covered) for a in acc) + bytes([round(255 * covered / n)])
+            else:
+                row += bytes(4)
         rows.append(bytes(row))
     return rows
 
@@ -171,26 +191,80 @@ def write_ppm(path, rows):
             f.write(row)
 
 
+def write_pam(path, rows):
+    with open(path, "wb") as f:
+        f.write(b"P7\nWIDTH %d\nHEIGHT %d\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n"
+                % (len(rows[0]) // 4, len(rows)))
+        for row in rows:
+            f.write(row)
+
+
 def write_png(path, rows):
+    """An RGBA PNG."""
     def chunk(kind, data):
         body = kind + data
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
     raw = b"".join(b"\x00" + row for row in rows)
-    header = struct.pack(">IIBBBBB", len(rows[0]) // 3, len(rows), 8, 2, 0, 0, 0)
+    header = struct.pack(">IIBBBBB", len(rows[0]) // 4, len(rows), 8, 6, 0, 0, 0)
     with open(path, "wb") as f:
         f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
+def hex_colour(c):
+    return "#%02x%02x%02x" % c
+
+
+def icon_svg():
+    """The icon scene drawn as vectors on a 256 x 256 canvas, shape for shape."""
+    k = 256
+    x0, y0, x1, y1 = (v * k for v in ICON_PAGE)
+    w, h = x1 - x0, y1 - y0
+    r, ink = 0.06 * w, 0.025 * w
+    head = y0 + 0.26 * h
+    band = (head - y0) / len(ICON_BANDS)
+    parts = [
+        '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">' % (k, k, k, k),
+        '<clipPath id="page"><rect x="%.2f" y="%.2f" width="%.2f" height="%.2f" rx="%.2f"/></clipPath>'
+        % (x0, y0, w, h, r),
+        '<rect x="%.2f" y="%.2f" width="%.2f" height="%.2f" rx="%.2f" fill="%s"/>' % (x0, y0, w, h, r, hex_colour(INK)),
+        '<rect x="%.2f" y="%.2f" width="%.2f" height="%.2f" rx="%.2f" fill="%s"/>'
+        % (x0 + ink, y0 + ink, w - 2 * ink, h - 2 * ink, r - ink, hex_colour(PAPER)),
+        '<g clip-path="url(#page)">',
+    ]
+    for i, colour in enumerate(ICON_BANDS):
+        parts.append('<rect x="%.2f" y="%.2f" width="%.2f" height="%.2f" fill="%s"/>'
+                     % (x0, y0 + i * band, w, band + (0.5 if i + 1 < len(ICON_BANDS) else 0), hex_colour(colour)))
+    parts.append("</g>")
+    for ring in (0.3, 0.7):
+        parts.append('<rect x="%.2f" y="%.2f" width="%.2f" height="%.2f" fill="%s"/>'
+                     % (x0 + (ring - 0.035) * w, head, 0.07 * w, 0.06 * h, hex_colour(INK)))
+    cell_w, cell_h = 0.88 * w / 7, 0.58 * h / 4
+    for row in range(4):
+        for col in range(7):
+            colour = YELLOW if (col, row) == ICON_HIGHLIGHT else RED if col == 0 else (150, 150, 150)
+            parts.append('<rect x="%.2f" y="%.2f" width="%.2f" height="%.2f" fill="%s"/>'
+                         % (x0 + 0.06 * w + col * cell_w, head + 0.1 * h + row * cell_h, 0.78 * cell_w,
+                            0.72 * cell_h, hex_colour(colour)))
+    cx, cy, radius = ICON_DISC
+    parts.append('<circle cx="%.2f" cy="%.2f" r="%.2f" fill="%s"/>' % (cx * k, cy * k, radius * k, hex_colour(BLUE)))
+    points = " ".join("%.2f,%.2f" % (px * k, py * k) for px, py in ICON_STAR)
+    parts.append('<polygon points="%s" fill="%s"/>' % (points, hex_colour(STAR)))
+    parts.append("</svg>")
+    return "\n".join(parts) + "\n"
+
+
 def main():
-    write_ppm("flag.ppm", render(flag, 32))
-    write_ppm("globe.ppm", render(globe, 32))
-    write_ppm("logo.ppm", render(logo, 64))
-    write_ppm("icon.ppm", render(icon, 64))
-    write_png("zelmora-64.png", render(icon, 64))
-    write_png("zelmora-256.png", render(icon, 256, samples=3))
-    # The help page's pictures, as JPEG through ImageMagick.
+    write_ppm("flag.ppm", render(flag, 32, background=GREY))
+    write_ppm("globe.ppm", render(globe, 32, background=GREY))
+    write_ppm("logo.ppm", render(logo, 64, background=GREY))
+    write_pam("icon.pam", render(icon, 64))
+    for size in (48, 64, 256):
+        write_png("zelmora-%d.png" % size, render(icon, size, samples=6 if size < 256 else 3))
+    with open("zelmora.svg", "w") as f:
+        f.write(icon_svg())
+    # The help page's pictures, as JPEG through ImageMagick, on the page's white.
     for name, scene, size in (("vemra", vemra, 160), ("tolun", logo, 64)):
-        write_ppm("/tmp/%s.ppm" % name, render(scene, size))
+        write_ppm("/tmp/%s.ppm" % name, render(scene, size, background=WHITE))
         subprocess.run(["convert", "/tmp/%s.ppm" % name, "-quality", "90", "help/%s.jpg" % name], check=True)
 
 

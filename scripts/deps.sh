@@ -30,4 +30,4 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES="cmake make g++ pkg-config libfltk1.3-dev"
-TEST_PACKAGES="libgtest-dev libicu-dev xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev chromium xdotool faketime desktop-file-utils"
+TEST_PACKAGES="libgtest-dev libicu-dev xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev chromium xdotool faketime desktop-file-utils lintian"

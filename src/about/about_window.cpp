@@ -2,13 +2,17 @@
 
 #include <FL/Fl.H>
 
+#include <string>
+
 #include "about/program_identity.h"
 #include "mainwin/images.h"
 #include "platform/app_icon.h"
+#include "platform/folders.h"
 #include "platform/shell_open.h"
 
 namespace {
 
+const char kHelpPage[] = "index_e.htm";
 constexpr int kWidth = 360;
 constexpr int kHeight = 115;
 constexpr int kLineLeft = 84;
@@ -55,6 +59,9 @@ void AboutWindow::cb_close(Fl_Widget* window, void* data) {
 
 void OpenAboutWindow() { (new AboutWindow)->Show(); }
 
-void OpenHelpContents() { ShellOpen("index_e.htm"); }
+void OpenHelpContents() {
+  const std::string page = FindDataFile(kHelpPage);
+  ShellOpen(page.empty() ? kHelpPage : page.c_str());  // found nowhere: the browser says so
+}
 
 void OpenWebsite() { ShellOpen(kHomePageUrl); }

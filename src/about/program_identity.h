@@ -4,6 +4,8 @@
 // exported page.
 inline constexpr char kVersionText[] = "Zelmora Ver.1.5.2";
 inline constexpr char kHomePageUrl[] = "https://zelmora.example.org/";
-inline constexpr char kNoticeText[] = "Copyright (C) 2026 the Zelmora developers.";
-inline constexpr char kIconCreditText[] = "Icon was designed by the Zelmora developers.";
-inline constexpr char kThanksText[] = "Special thanks to everyone who tested it.";
+// The About window's lines: each fits its 260-pixel box at size 12, even in a
+// font as wide as DejaVu Sans.
+inline constexpr char kNoticeText[] = "Copyright (C) 2026 the Zelmora team.";
+inline constexpr char kIconCreditText[] = "Icon was designed by the Zelmora team.";
+inline constexpr char kThanksText[] = "Special thanks to all who tested it.";

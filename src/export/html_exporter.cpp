@@ -1,16 +1,18 @@
 #include "export/html_exporter.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <string>
 
 #include "about/program_identity.h"
 #include "calendar/date_names.h"
+#include "export/safe_save.h"
 #include "platform/shell_open.h"
+
+extern const unsigned char kVemraJpg[];
+extern const std::size_t kVemraJpgSize;
+extern const unsigned char kTolunJpg[];
+extern const std::size_t kTolunJpgSize;
 
 namespace {
 
@@ -21,14 +23,34 @@ constexpr int kMaxCells = 42;
 
 const char* DayColor(int weekday) { return weekday == 0 ? "red" : "black"; }
 
+// The pictures the page names, put beside it so the browser shows it whole;
+// a file of the same name is left as it is.
+void PutPicturesBeside(const std::string& folder) {
+  const struct {
+    const char* name;
+    const unsigned char* bytes;
+    std::size_t size;
+  } kPictures[] = {{"vemra.jpg", kVemraJpg, kVemraJpgSize}, {"tolun.jpg", kTolunJpg, kTolunJpgSize}};
+  std::string why;  // without them the page still reads, so a failure goes unreported
+  for (const auto& picture : kPictures) {
+    const std::string bytes(reinterpret_cast<const char*>(picture.bytes), picture.size);
+    SaveInFolder(folder, picture.name, bytes, ExistingFile::kKeep, &why);
+  }
+}
+
 }  // namespace
 
 HtmlExporter::HtmlExporter(DatePair date, int kind) : monthDate(date), baseKind(kind) {}
 
-void HtmlExporter::Write() {
+std::string HtmlExporter::Write() {
   Build();
-  SaveAtomically(*this, kPageFile);
-  ShellOpen(kPageFile);
+  char* text = this->text();
+  const SaveOutcome page = SaveWherePossible(kPageFile, text);
+  std::free(text);
+  if (!page.saved) return page.failure;
+  PutPicturesBeside(page.folder);
+  ShellOpen((page.folder + "/" + kPageFile).c_str());
+  return "";
 }
 
 void HtmlExporter::Build() {
@@ -131,23 +153,4 @@ void HtmlExporter::AppendMonthLine(CalendarKind kind) {
   std::snprintf(line, sizeof line, "%s, %d", ExportMonthName(kind, cursor.Month(kind), ethiopicScript),
                 cursor.Year(kind));
   append(line);
-}
-
-bool SaveAtomically(Fl_Text_Buffer& buffer, const char* file) {
-  std::string temp = std::string(file) + ".XXXXXX";
-  const int fd = mkstemp(&temp[0]);
-  if (fd < 0) return false;
-  const mode_t mask = umask(0);  // a new page gets the usual permissions, not mkstemp's 0600
-  umask(mask);
-  fchmod(fd, 0666 & ~mask);
-  char* text = buffer.text();
-  const std::size_t length = std::strlen(text);
-  const bool written = write(fd, text, length) == static_cast<ssize_t>(length);
-  std::free(text);
-  const bool saved = written && fsync(fd) == 0 && close(fd) == 0 && std::rename(temp.c_str(), file) == 0;
-  if (!saved) {
-    if (!written) close(fd);
-    std::remove(temp.c_str());
-  }
-  return saved;
 }

@@ -2,16 +2,21 @@
 
 #include <FL/Fl_Text_Buffer.H>
 
+#include <string>
+
 #include "calendar/date_pair.h"
 
 // Writes the month on show as "output.htm" (UTF-8, Amharic names in Ethiopic
-// script, no line breaks) and asks the desktop to open it.
+// script, no line breaks) with its two pictures beside it, and asks the
+// desktop to open it.
 class HtmlExporter : public Fl_Text_Buffer {
  public:
   HtmlExporter(DatePair date, int kind);
 
-  // Builds the page, saves it and opens it.
-  void Write();
+  // Builds the page, saves it in the current folder or, when that cannot be
+  // written, in the user's data folder, and opens it there. Returns why the
+  // page could not be saved anywhere (nothing is opened then), else "".
+  std::string Write();
   // Builds the page in the buffer only.
   void Build();
 
@@ -30,7 +35,3 @@ class HtmlExporter : public Fl_Text_Buffer {
   int baseKind;
   int ethiopicScript = 1;
 };
-
-// Replaces file with the buffer's text, or leaves it as it was if the
-// text cannot be written whole. True when the file now holds the text.
-bool SaveAtomically(Fl_Text_Buffer& buffer, const char* file);

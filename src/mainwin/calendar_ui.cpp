@@ -399,7 +399,10 @@ void CalendarUi::cb_Exit_i(Fl_Widget*, void*) { main_window->hide(); }
 
 void CalendarUi::cb_Clock_i(Fl_Widget*, void*) { OpenClockWindow(); }
 
-void CalendarUi::cb_Output_i(Fl_Widget*, void*) { HtmlExporter(date, base_kind).Write(); }
+void CalendarUi::cb_Output_i(Fl_Widget*, void*) {
+  const std::string failure = HtmlExporter(date, base_kind).Write();
+  if (!failure.empty()) alert(failure.c_str());
+}
 
 void CalendarUi::cb_Help_i(Fl_Widget*, void*) { OpenHelpContents(); }
 

@@ -2,12 +2,11 @@
 
 #include <FL/filename.H>
 
-#include <unistd.h>
-
 #include <cctype>
-#include <cerrno>
 #include <cstring>
 #include <string>
+
+#include "platform/folders.h"
 
 namespace {
 
@@ -29,22 +28,16 @@ std::string PercentEncode(const std::string& path) {
   return encoded;
 }
 
-std::string CurrentFolder() {
-  std::string folder(256, '\0');
-  while (!getcwd(&folder[0], folder.size())) {
-    if (errno != ERANGE) return ".";
-    folder.resize(folder.size() * 2);
-  }
-  folder.resize(std::strlen(folder.c_str()));
-  return folder;
-}
-
 }  // namespace
 
 std::string ShellTarget(const char* target) {
   if (IsWebAddress(target)) return target;
   if (target[0] == '/') return "file://" + PercentEncode(target);
-  return "file://" + PercentEncode(CurrentFolder() + "/" + target);
+  const std::string folder = CurrentFolder();
+  return folder.empty() ? "" : "file://" + PercentEncode(folder + "/" + target);
 }
 
-int ShellOpen(const char* target) { return fl_open_uri(ShellTarget(target).c_str()); }
+int ShellOpen(const char* target) {
+  const std::string uri = ShellTarget(target);
+  return !uri.empty() && fl_open_uri(uri.c_str());
+}

@@ -8,5 +8,6 @@
 int ShellOpen(const char* target);
 
 // The URI ShellOpen hands on: web addresses unchanged, a file name as a
-// file:// URI of its absolute path, percent-encoded.
+// file:// URI of its absolute path, percent-encoded; empty for a relative name
+// once the current folder is gone (then nothing is opened).
 std::string ShellTarget(const char* target);

@@ -3,9 +3,11 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "export/html_exporter.h"
+#include "export/safe_save.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -27,7 +29,11 @@ int main(int argc, char** argv) {
     mkdir(folder.c_str(), 0755);
     HtmlExporter exporter(page.date, page.base);
     exporter.Build();
-    if (!SaveAtomically(exporter, (folder + "/output.htm").c_str())) return 1;
+    char* text = exporter.text();
+    std::string why;
+    const bool saved = SaveInFolder(folder, "output.htm", text, ExistingFile::kReplace, &why);
+    std::free(text);
+    if (!saved) return 1;
   }
   return 0;
 }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Drives the installed program as a user would, under Xvfb (run by xvfb-run),
-# with the date fixed at Saturday 29 November 2008 (Hdar 20, 2001), 09:00 UTC.
+# Drives the installed program as an ordinary user would, under Xvfb (run by
+# xvfb-run), with the date fixed at Saturday 29 November 2008 (Hdar 20, 2001),
+# 09:00 UTC: first started from its menu entry, in the folder the entry names,
+# then from the user's home folder.
 # Usage: e2e.sh BUILD_DIR        ZELMORA_SCREENSHOTS=DIR also keeps screenshots.
 build=$(cd "$1" && pwd)
 . "$(dirname "$0")/session.sh"
@@ -9,14 +11,23 @@ pixel() { import -window "$1" png:- | convert - -format "%[pixel:p{$2,$3}]" info
 yellow_at() { [ "$(pixel "$main" "$1" "$2")" = "srgb(255,255,0)" ]; }
 shot() { [ -z "${ZELMORA_SCREENSHOTS:-}" ] || [ -z "$1" ] || import -window "$1" "$ZELMORA_SCREENSHOTS/$2.png"; }
 
-prefix="$work/prefix"
+wm_class() { xprop -id "$1" WM_CLASS; }
+has_class() { [ "$(wm_class "$1")" = 'WM_CLASS(STRING) = "zelmora", "Zelmora"' ]; }
+opened_file() { local uri; uri=$(last_opened); [ "${uri#file://}" = "$1" ] && [ -f "$1" ]; }
+page_in() {  # page_in FOLDER: the page and both pictures are there, and the desktop was given the page
+  opened_file "$1/output.htm" && grep -q "November, 2008" "$1/output.htm" && [ -s "$1/vemra.jpg" ] && [ -s "$1/tolun.jpg" ]
+}
+
 check "menu entry is valid" desktop-file-validate "$prefix/share/applications/zelmora.desktop"
 check "menu entry starts in the data folder" grep -qx "Path=$data" "$prefix/share/applications/zelmora.desktop"
-check "icons and manual page installed" test -f "$prefix/share/icons/hicolor/64x64/apps/zelmora.png" \
-  -a -f "$prefix/share/icons/hicolor/256x256/apps/zelmora.png" -a -f "$prefix/share/man/man1/zelmora.1"
+check "menu entry names the window class" grep -qx "StartupWMClass=zelmora" "$prefix/share/applications/zelmora.desktop"
+icons="$prefix/share/icons/hicolor"
+check "icons and manual page installed" test -f "$icons/48x48/apps/zelmora.png" -a -f "$icons/64x64/apps/zelmora.png" \
+  -a -f "$icons/256x256/apps/zelmora.png" -a -f "$icons/scalable/apps/zelmora.svg" -a -f "$prefix/share/man/man1/zelmora.1.gz"
 check "help page and pictures installed" test -f "$data/index_e.htm" -a -f "$data/vemra.jpg" -a -f "$data/tolun.jpg"
 
-start_app env TZ=UTC faketime '2008-11-29 09:00:00'
+start_app "$data" env TZ=UTC faketime '2008-11-29 09:00:00'
+check "main window's class is zelmora ($(wm_class "$main"))" has_class "$main"
 geometry=$(xdotool getwindowgeometry "$main" | grep Geometry)
 check "main window is 350 x 345 ($geometry)" test "$geometry" = "  Geometry: 350x345"
 
@@ -32,12 +43,16 @@ check "back on 29 November, base kept" yellow_at 304 300
 shot "$main" main-gregorian
 
 menu 20 Down Down      # Tool > Output html
-check "output.htm names the month" grep -q "November, 2008" "$data/output.htm"
-check "output.htm was handed to the desktop" grep -qx "file://$data/output.htm" "$work/opened"
+check "page and pictures in the user's data folder, and opened ($(last_opened))" \
+  page_in "$home/.local/share/zelmora"
+check "nothing written in the installed folder" test ! -e "$data/output.htm"
+menu 72 Down           # Help > Help Contents
+check "the installed help page opened ($(last_opened))" opened_file "$data/index_e.htm"
 
 click "$main" 22 42    # the small clock
 clock=$(find_window "Ethiopian Clock")
 check "clock window opened" test -n "$clock"
+check "clock window's class is zelmora" has_class "$clock"
 [ -z "$clock" ] || xdotool windowmove "$clock" 400 0  # there is no window manager to place it
 sleep 1.2
 shot "$clock" clock-window
@@ -45,7 +60,15 @@ shot "$clock" clock-window
 menu 72 Down Down Down # Help > About
 about=$(find_window "About Zelmora")
 check "About window opened" test -n "$about"
+check "About window's class is zelmora" has_class "$about"
 [ -z "$about" ] || xdotool windowmove "$about" 400 250
 shot "$about" about-window
 
-finish "$about" "$clock" "$main"
+stop_app "$about" "$clock" "$main"
+
+start_app "$home" env TZ=UTC faketime '2008-11-29 09:00:00'
+menu 20 Down Down      # Tool > Output html
+check "page and pictures in the home folder, and opened ($(last_opened))" page_in "$home"
+menu 72 Down           # Help > Help Contents
+check "the installed help page opened from the home folder ($(last_opened))" opened_file "$data/index_e.htm"
+finish "$main"

@@ -6,14 +6,14 @@
 build=$(cd "$1" && pwd)
 . "$(dirname "$0")/session.sh"
 
-start_app
+start_app "$data"
 for control in "290 79" "314 79" "338 79" "12 79" "36 79" "60 79" "328 42" "97 79" "170 200"; do
   click "$main" $control
 done
 menu 20 Down Down                 # Tool > Output html
 menu 72 Down                      # Help > Help Contents
 menu 72 Down Down                 # Help > Website
-check "three targets opened" test "$(wc -l <"$work/opened")" -eq 3
+check "three targets opened" test "$(wc -l <"$opened")" -eq 3
 menu 20 Down                      # Tool > Clock
 clock=$(find_window "Ethiopian Clock")
 [ -z "$clock" ] || xdotool windowmove "$clock" 400 0

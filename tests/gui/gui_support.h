@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>  // before any toolkit header: Xlib's Bool breaks it
 
 #include <ctime>
+#include <string>
 
 class Fl_Widget;
 
@@ -12,6 +13,12 @@ void FixClock(int year, int month, int day, int hour, int minute, int second, do
 void AdvanceClock(double seconds);
 // Runs the toolkit's pending work (redraws, deferred deletions) without waiting.
 void Settle();
+// Puts an xdg-open stand-in first on PATH, kept in folder, that adds each
+// target it is given to folder/opened and lingers, as a browser would, so a
+// test sees whether the program waits for it. Returns the PATH it replaced.
+std::string InstallOpener(const std::string& folder);
+// What the stand-in in folder was asked to open, once it has had a second to start.
+std::string OpenedIn(const std::string& folder);
 
 // Events as a person sends them, through the toolkit's dispatch, to the
 // shown window that holds the widget.

@@ -4,10 +4,15 @@
 #include <FL/Fl_Window.H>
 #include <FL/x.H>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 
 #include "calendar/clock_source.h"
 
@@ -80,6 +85,27 @@ void TypeText(Fl_Widget* inWindow, const char* text) {
 }
 
 void WhenModal(void (*action)(void*), void* data) { Fl::add_timeout(0.0, action, data); }
+
+std::string InstallOpener(const std::string& folder) {
+  std::ofstream opener(folder + "/xdg-open");
+  opener << "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" << folder << "/opened'\nsleep 3\n";
+  opener.close();
+  chmod((folder + "/xdg-open").c_str(), 0755);
+  const std::string oldPath = std::getenv("PATH");
+  setenv("PATH", (folder + ":" + oldPath).c_str(), 1);
+  return oldPath;
+}
+
+std::string OpenedIn(const std::string& folder) {
+  for (int i = 0; i < 50; ++i) {
+    std::ifstream record(folder + "/opened");
+    std::stringstream text;
+    text << record.rdbuf();
+    if (!text.str().empty()) return text.str();
+    usleep(20000);
+  }
+  return "";
+}
 
 int main(int argc, char** argv) {
   setenv("TZ", "UTC", 1);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 
 #include "calendar/month_layout.h"
 
@@ -73,7 +74,7 @@ MonthGrid::Step MonthGrid::StepForKey(int key, bool shift) {
 }
 
 void MonthGrid::draw() {
-  Fl_Fontsize size = headers[0]->FittingSize();
+  Fl_Fontsize size = std::numeric_limits<Fl_Fontsize>::max();
   for (WeekdayHeading* heading : headers) size = std::min(size, heading->FittingSize());
   for (WeekdayHeading* heading : headers) heading->labelsize(size);
   Fl_Group::draw();

@@ -13,7 +13,9 @@
 // of the keyboard focus; its keys ask the grid's callback for a step.
 class MonthGrid : public Fl_Group {
  public:
-  enum class Step { kNone, kPrevDay, kNextDay, kPrevWeek, kNextWeek, kPrevMonth, kNextMonth, kPrevYear, kNextYear, kToday };
+  enum class Step {
+    kNone, kPrevDay, kNextDay, kPrevWeek, kNextWeek, kPrevMonth, kNextMonth, kPrevYear, kNextYear, kToday
+  };
 
   static constexpr int kColumns = 7;
   static constexpr int kRows = 6;

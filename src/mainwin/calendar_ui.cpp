@@ -5,9 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <string>
 
 #include "about/about_window.h"
 #include "about/program_identity.h"
@@ -256,10 +254,8 @@ void CalendarUi::refresh() {
 
 // The value alone leaves typed text standing when the number is the same.
 void CalendarUi::ShowYear() {
-  char text[8];
-  std::snprintf(text, sizeof text, "%d", date.Year(base_kind));
   year_input->value(date.Year(base_kind));
-  year_input->input.value(text);
+  year_input->input.value(std::to_string(date.Year(base_kind)).c_str());
 }
 
 // Text that names no day shows no number: the count greys out at 0.
@@ -277,8 +273,6 @@ void CalendarUi::toggle_base() {
   base_kind ^= 1;
   refresh();
 }
-
-int CalendarUi::input_year() const { return static_cast<int>(year_input->value()); }
 
 int CalendarUi::input_month() const { return month_choice->value() + 1; }
 
@@ -330,9 +324,7 @@ void CalendarUi::cb_year_input_i(Fl_Widget*, void*) {
 
 // A year typed but not entered counts before a click elsewhere acts.
 void CalendarUi::CommitYearEntry() {
-  char shown[8];
-  std::snprintf(shown, sizeof shown, "%d", date.Year(base_kind));
-  if (std::strcmp(year_input->input.value(), shown) != 0) cb_year_input_i(year_input, nullptr);
+  if (year_input->input.value() != std::to_string(date.Year(base_kind))) cb_year_input_i(year_input, nullptr);
 }
 
 void CalendarUi::cb_tomorrow_i(Fl_Widget*, void*) {

@@ -28,7 +28,6 @@ class CalendarUi {
   void set_defaults();
   void refresh();
   void toggle_base();
-  int input_year() const;
   int input_month() const;
 
   // Shows a message the user must see; tests put a recorder here.

@@ -140,7 +140,8 @@ class Desktop : public ::testing::Test {
     setenv("PATH", oldPath.c_str(), 1);
     unsetenv("XDG_DATA_HOME");
     ASSERT_EQ(chdir("/"), 0);
-    ASSERT_EQ(std::system(("chmod -R u+w '" + folder + "'; rm -rf '" + folder + "' '" + openerFolder + "'").c_str()), 0);
+    const std::string remove = "chmod -R u+w '" + folder + "'; rm -rf '" + folder + "' '" + openerFolder + "'";
+    ASSERT_EQ(std::system(remove.c_str()), 0);
   }
   std::string Opened() const { return OpenedIn(openerFolder); }
   std::string FileUri(const std::string& name) const {

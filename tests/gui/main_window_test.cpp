@@ -177,7 +177,8 @@ TEST_F(MainWindow, PaintsTheCurrentDayYellow) {
 TEST_F(MainWindow, TabStopsAndGridKeys) {
   Click(ui.today);
   std::vector<Fl_Widget*> stops{ui.today};
-  for (TypeKey(ui.main_window, FL_Tab); Fl::focus() != ui.today && stops.size() < 100; TypeKey(ui.main_window, FL_Tab)) {
+  for (TypeKey(ui.main_window, FL_Tab); Fl::focus() != ui.today && stops.size() < 100;
+       TypeKey(ui.main_window, FL_Tab)) {
     stops.push_back(Fl::focus());
   }
   EXPECT_LE(stops.size(), 15u);

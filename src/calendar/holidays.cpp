@@ -54,7 +54,9 @@ constexpr HolidayRule kRules[] = {
 
 constexpr int kFirstHolidayYear = 1;
 constexpr int kLastHolidayYear = 9999;
-// Ethiopian year Y runs from September (or so) of Gregorian Y + 7.
+// Ethiopian year Y runs from late summer or autumn of Gregorian Y + 7 (the
+// new year drifts from 27 August to 10 November over the span) into Y + 8, so
+// 1 May of Y + 8 always lies within it.
 constexpr int kGregorianYearsAhead = 8;
 // The Ethiopian year 1 is the year 5501 of the world (Amete Alem).
 constexpr int kAmeteAlemOfYearZero = 5500;
@@ -87,7 +89,8 @@ Holiday Make(const HolidayRule& rule, int dayNumber) {
   return {dayNumber, rule.english, rule.amharic, rule.tags};
 }
 
-// Every time month a, day b of a Hijri year falls within [first, last].
+// Every time month a, day b of a Hijri year falls within [first, last];
+// none before the Hijra.
 void AddHijri(const HolidayRule& rule, int first, int last, std::vector<Holiday>& list) {
   for (int year = std::max(ApproximateHijriYear(first) - 1, 1); year <= ApproximateHijriYear(last) + 1; ++year) {
     const int day = HijriDayNumber(year, rule.a, rule.b);
@@ -159,8 +162,9 @@ std::vector<Holiday> HolidaysOnDay(int dayNumber) {
 }
 
 const char* HolidayTagText(unsigned tags) {
-  static const char* const kTexts[8] = {"",       "public",         "church",          "public,church",
-                                        "expected", "public,expected", "church,expected", "public,church,expected"};
+  static const char* const kTexts[8] = {
+      "", "public", "church", "public,church", "expected", "public,expected", "church,expected", "public,church,expected",
+  };
   return kTexts[tags & 7u];
 }
 

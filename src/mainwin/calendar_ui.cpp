@@ -1,6 +1,8 @@
 #include "mainwin/calendar_ui.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Menu_Bar.H>
+#include <FL/Fl_Tooltip.H>
 #include <FL/fl_ask.H>
 
 #include <cstdlib>
@@ -10,6 +12,7 @@
 #include "clock/clock_window.h"
 #include "export/html_exporter.h"
 #include "mainwin/images.h"
+#include "mainwin/settings.h"
 #include "platform/app_icon.h"
 
 namespace {
@@ -32,6 +35,10 @@ constexpr int kStripSecondLine = kStripY + 24;
 constexpr Fl_Color kHandColor = 37;  // step 5 of the grey ramp
 constexpr int kMenuLabelSize = 14;
 const char kYearRangeMessage[] = "Input a number between 1604 and 9999";
+// Holiday tooltips carry Amharic names; the toolkit draws a tooltip in one
+// face, so it needs one with Ethiopic letters beside the Latin ones.
+constexpr Fl_Font kTooltipFont = FL_FREE_FONT;
+const char kEthiopicFace[] = " Abyssinica SIL";  // the blank: regular style
 
 void ShowAlert(const char* message) { fl_alert("%s", message); }
 
@@ -85,6 +92,7 @@ Fl_Menu_Item CalendarUi::main_menu[] = {
     ITEM("Tool", nullptr, FL_SUBMENU),
     ITEM("Clock", cb_Clock, 0),
     ITEM("Output html", cb_Output, 0),
+    ITEM("Holidays", cb_Holidays, FL_MENU_TOGGLE | FL_MENU_VALUE),
     END_MENU,
     ITEM("Help", nullptr, FL_SUBMENU),
     ITEM("Help Contents", cb_Help, 0),
@@ -125,12 +133,16 @@ CalendarUi::CalendarUi() {
   grid->align(FL_ALIGN_CENTER);
   grid->when(FL_WHEN_RELEASE);
   BuildDayCounts();
-  (new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight))->menu(main_menu);
+  auto* menu_bar = new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight);
+  menu_bar->menu(main_menu);
+  holidays_item = &main_menu[menu_bar->find_index(cb_Holidays)];
   BuildDayCountKinds();
   BuildMiniClock();
   SetAppIcon(main_window);
   main_window->end();
   main_window->resizable(main_window);
+  Fl::set_font(kTooltipFont, kEthiopicFace);
+  Fl_Tooltip::font(kTooltipFont);
 }
 
 void CalendarUi::BuildNavigationRow() {
@@ -204,7 +216,14 @@ void CalendarUi::show(int argc, char** argv) {
 void CalendarUi::set_defaults() {
   main_window->label(kVersionText);
   date.SetToday();
-  base_kind = Ethiopian;
+  const Settings saved = LoadSettings();
+  base_kind = saved.baseKind;
+  show_holidays = saved.holidays;
+  if (show_holidays) {
+    holidays_item->set();
+  } else {
+    holidays_item->clear();
+  }
   days_from_date->value(CalendarDate(2007, 6, 19, Gregorian).FormatNumeric());
   days_until_date->value(CalendarDate(2009, 6, 18, Gregorian).FormatNumeric());
 }
@@ -221,6 +240,7 @@ void CalendarUi::refresh() {
   year_input->value(date.Year(base_kind));
   base_button->image(base_kind == Gregorian ? &image_globe : &image_flag);
   mini_clock->ethiopian = base_kind == Ethiopian;
+  grid->holidaysShown = show_holidays;
   grid->ShowMonth(date, base_kind);
   main_window->redraw();
 }
@@ -238,8 +258,11 @@ void CalendarUi::ShowDayCount(Fl_Value_Output* count, bool counted, int days) {
 
 void CalendarUi::toggle_base() {
   base_kind ^= 1;
+  SaveChoices();
   refresh();
 }
+
+void CalendarUi::SaveChoices() const { SaveSettings({base_kind, show_holidays}); }
 
 int CalendarUi::input_year() const { return static_cast<int>(year_input->value()); }
 
@@ -326,8 +349,14 @@ void CalendarUi::cb_Exit_i(Fl_Widget*, void*) { main_window->hide(); }
 void CalendarUi::cb_Clock_i(Fl_Widget*, void*) { OpenClockWindow(); }
 
 void CalendarUi::cb_Output_i(Fl_Widget*, void*) {
-  const std::string failure = HtmlExporter(date, base_kind).Write();
+  const std::string failure = HtmlExporter(date, base_kind, show_holidays).Write();
   if (!failure.empty()) alert(failure.c_str());
+}
+
+void CalendarUi::cb_Holidays_i(Fl_Widget*, void*) {
+  show_holidays = holidays_item->value() != 0;
+  SaveChoices();
+  refresh();
 }
 
 void CalendarUi::cb_Help_i(Fl_Widget*, void*) { OpenHelpContents(); }

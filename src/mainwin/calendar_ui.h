@@ -56,6 +56,9 @@ class CalendarUi {
   Fl_Choice* days_from_kind;
   Fl_Choice* days_until_kind;
   ReckoningClock* mini_clock;
+  // Tool > Holidays, a check item; show_holidays follows it.
+  Fl_Menu_Item* holidays_item;
+  bool show_holidays = true;
 
  private:
   void BuildNavigationRow();
@@ -68,6 +71,7 @@ class CalendarUi {
   template <class Step>
   void Move(Step step);
   bool YearBelowMaximum() const;
+  void SaveChoices() const;
 
   static CalendarUi* Owner(Fl_Widget* widget);
 
@@ -89,6 +93,7 @@ class CalendarUi {
   static void cb_Exit(Fl_Widget* w, void* v) { Owner(w)->cb_Exit_i(w, v); }
   static void cb_Clock(Fl_Widget* w, void* v) { Owner(w)->cb_Clock_i(w, v); }
   static void cb_Output(Fl_Widget* w, void* v) { Owner(w)->cb_Output_i(w, v); }
+  static void cb_Holidays(Fl_Widget* w, void* v) { Owner(w)->cb_Holidays_i(w, v); }
   static void cb_Help(Fl_Widget* w, void* v) { Owner(w)->cb_Help_i(w, v); }
   static void cb_Website(Fl_Widget* w, void* v) { Owner(w)->cb_Website_i(w, v); }
   static void cb_About(Fl_Widget* w, void* v) { Owner(w)->cb_About_i(w, v); }
@@ -111,6 +116,7 @@ class CalendarUi {
   void cb_Exit_i(Fl_Widget*, void*);
   void cb_Clock_i(Fl_Widget*, void*);
   void cb_Output_i(Fl_Widget*, void*);
+  void cb_Holidays_i(Fl_Widget*, void*);
   void cb_Help_i(Fl_Widget*, void*);
   void cb_Website_i(Fl_Widget*, void*);
   void cb_About_i(Fl_Widget*, void*);

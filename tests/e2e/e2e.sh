@@ -48,6 +48,8 @@ check "page and pictures in the user's data folder, and opened ($(last_opened))"
 check "nothing written in the installed folder" test ! -e "$data/output.htm"
 menu 72 Down           # Help > Help Contents
 check "the installed help page opened ($(last_opened))" opened_file "$data/index_e.htm"
+menu 20 Down Down Down # Tool > Holidays, off
+check "holidays off is remembered" grep -qx "holidays:0" "$home/.fltk/zelmora/zelmora.prefs"
 
 click "$main" 22 42    # the small clock
 clock=$(find_window "Ethiopian Clock")

@@ -1,0 +1,117 @@
+#include "export/safe_save.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/folders.h"
+
+namespace {
+
+constexpr mode_t kNewFolder = 0700;  // private, as the XDG base directories ask
+constexpr mode_t kNewFile = 0666;    // less the umask, like any program's new file
+
+// A temporary file beside the file it is to become. Until it has taken that
+// name, going out of scope closes it and removes it, whatever failed.
+class TempFile {
+ public:
+  explicit TempFile(const std::string& target) : path_(target + ".XXXXXX") {
+    fd_ = mkostemp(&path_[0], O_CLOEXEC);  // the opener started later must not inherit it
+  }
+  ~TempFile() {
+    if (fd_ >= 0) close(fd_);
+    if (fd_ != kNeverMade && !named_) unlink(path_.c_str());
+  }
+  TempFile(const TempFile&) = delete;
+  TempFile& operator=(const TempFile&) = delete;
+
+  bool Made() const { return fd_ >= 0; }
+
+  // Writes the bytes whole and flushes them to the disk.
+  bool Fill(const std::string& bytes) {
+    const mode_t mask = umask(0);  // mkostemp's 0600 would hide the file from other readers
+    umask(mask);
+    fchmod(fd_, kNewFile & ~mask);
+    for (std::size_t done = 0; done < bytes.size();) {
+      const ssize_t n = write(fd_, bytes.data() + done, bytes.size() - done);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return false;
+      done += static_cast<std::size_t>(n);
+    }
+    return fsync(fd_) == 0;
+  }
+
+  bool Close() {
+    const int fd = fd_;
+    fd_ = kClosed;  // gone even when close reports an error
+    return close(fd) == 0;
+  }
+
+  bool TakeName(const std::string& target, ExistingFile existing) {
+    if (existing == ExistingFile::kReplace) return named_ = rename(path_.c_str(), target.c_str()) == 0;
+    return link(path_.c_str(), target.c_str()) == 0 || errno == EEXIST;  // the temporary file is then removed
+  }
+
+ private:
+  static constexpr int kNeverMade = -1;
+  static constexpr int kClosed = -2;
+  std::string path_;
+  int fd_;
+  bool named_ = false;
+};
+
+bool MakeFolders(const std::string& folder) {
+  for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+    if (mkdir(folder.substr(0, slash).c_str(), kNewFolder) != 0 && errno != EEXIST) return false;
+    if (slash == std::string::npos) return true;
+  }
+}
+
+// Adds where a save failed and why to the failure sentence.
+void Note(std::string* failures, const std::string& folder, const std::string& why) {
+  *failures += (failures->empty() ? " in " : " nor in ") + folder + " (" + why + ")";
+}
+
+// Saves into folder, made first when asked; notes the failure if it cannot.
+bool TryFolder(const std::string& folder, bool make, const char* name, const std::string& bytes,
+               std::string* failures) {
+  std::string why;
+  if (make && !MakeFolders(folder)) {
+    why = std::strerror(errno);
+  } else if (SaveInFolder(folder, name, bytes, ExistingFile::kReplace, &why)) {
+    return true;
+  }
+  Note(failures, folder, why);
+  return false;
+}
+
+}  // namespace
+
+bool SaveInFolder(const std::string& folder, const char* name, const std::string& bytes, ExistingFile existing,
+                  std::string* why) {
+  const std::string target = folder + "/" + name;
+  TempFile temp(target);
+  const bool saved = temp.Made() && temp.Fill(bytes) && temp.Close() && temp.TakeName(target, existing);
+  if (!saved) *why = std::strerror(errno);
+  return saved;
+}
+
+SaveOutcome SaveWherePossible(const char* name, const std::string& bytes) {
+  std::string failures;
+  const std::string current = CurrentFolder();
+  if (current.empty()) {
+    Note(&failures, "the current folder", std::strerror(errno));
+  } else if (TryFolder(current, false, name, bytes, &failures)) {
+    return {true, current, ""};
+  }
+  const std::string data = UserDataFolder();
+  if (data.empty()) {
+    Note(&failures, "a home folder", "the user has none");
+  } else if (data != current && TryFolder(data, true, name, bytes, &failures)) {
+    return {true, data, ""};
+  }
+  return {false, "", std::string(name) + " could not be saved" + failures + "."};
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+// Where the program finds and puts its files.
+
+// The current folder as an absolute path; empty when it is gone (removed
+// while the program ran), with errno telling why.
+std::string CurrentFolder();
+
+// The user's own folder for the program's files: $XDG_DATA_HOME/zelmora, by
+// default ~/.local/share/zelmora. Empty when the user has no home folder.
+std::string UserDataFolder();
+
+// The absolute path of the program's data file name (the help page): from the
+// current folder when it is there, else from the data folder installed beside
+// the program (found from the program's own path, so a moved installation
+// works), else from the build tree the program runs in. Empty when none has it.
+std::string FindDataFile(const char* name);

@@ -11,6 +11,7 @@
 namespace {
 
 const char* const kKindName[2] = {"Gregorian", "Ethiopian"};
+const char* const kAKindName[2] = {"a Gregorian", "an Ethiopian"};
 // The longest month of each calendar.
 constexpr int kLongestMonth[2] = {31, 30};
 
@@ -89,7 +90,7 @@ DatePair ReadDay(const char* text, CalendarKind kind) {
     case ReadOutcome::kNoDate:
       break;
   }
-  throw CommandError{Quoted(text) + " is outside the calendars' span; expected a " + kKindName[kind] + " day from " +
+  throw CommandError{Quoted(text) + " is outside the calendars' span; expected " + kAKindName[kind] + " day from " +
                    SpanDayText(kFirstSpanDay, kind) + " to " + SpanDayText(kLastSpanDay, kind)};
 }
 
@@ -109,7 +110,7 @@ DatePair ReadMonth(const char* text, CalendarKind kind) {
       return DatePair(last.year, last.month, 1, kind);
     }
   }
-  throw CommandError{Quoted(text) + " is outside the calendars' span; expected a " + kKindName[kind] + " month from " +
+  throw CommandError{Quoted(text) + " is outside the calendars' span; expected " + kAKindName[kind] + " month from " +
                    SpanMonthsText(kind)};
 }
 
@@ -121,8 +122,8 @@ int ReadYear(const char* text, CalendarKind kind) {
   }
   const int firstYear = SpanYear(kFirstSpanDay, kind), lastYear = SpanYear(kLastSpanDay, kind);
   if (year < firstYear || year > lastYear) {
-    throw CommandError{"year " + std::to_string(year) + " is outside the calendars' span; expected a " +
-                     kKindName[kind] + " year from " + std::to_string(firstYear) + " to " + std::to_string(lastYear)};
+    throw CommandError{"year " + std::to_string(year) + " is outside the calendars' span; expected " +
+                     kAKindName[kind] + " year from " + std::to_string(firstYear) + " to " + std::to_string(lastYear)};
   }
   return static_cast<int>(year);
 }

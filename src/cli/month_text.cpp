@@ -58,9 +58,12 @@ void TrimLine(std::string& text) {
 std::string Cell(const MonthDay& day, bool holiday, bool highlighted) {
   char numbers[kCellWidth];
   std::snprintf(numbers, sizeof numbers, "%4d (%2d)", day.baseDay, day.otherDay);
-  const std::string mark(1, holiday ? kHolidayMark : ' ');
-  if (highlighted) return kReverseVideo + std::string(numbers) + kPlainVideo + mark;
-  return numbers + mark;
+  std::string cell = numbers;
+  if (highlighted) {
+    cell += kPlainVideo;
+    cell.insert(cell.find_first_not_of(' '), kReverseVideo);
+  }
+  return cell + (holiday ? kHolidayMark : ' ');
 }
 
 std::string HolidayLine(const DatePair& day, const Holiday& holiday, CalendarKind base) {

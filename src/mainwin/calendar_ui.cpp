@@ -1,6 +1,7 @@
 #include "mainwin/calendar_ui.h"
 
 #include <FL/Fl_Menu_Bar.H>
+#include <FL/Fl_Native_File_Chooser.H>
 #include <FL/fl_ask.H>
 
 #include <cstdlib>
@@ -8,6 +9,7 @@
 #include "about/about_window.h"
 #include "about/program_identity.h"
 #include "clock/clock_window.h"
+#include "export/holiday_export.h"
 #include "export/html_exporter.h"
 #include "mainwin/images.h"
 #include "platform/app_icon.h"
@@ -34,6 +36,17 @@ constexpr int kMenuLabelSize = 14;
 const char kYearRangeMessage[] = "Input a number between 1604 and 9999";
 
 void ShowAlert(const char* message) { fl_alert("%s", message); }
+
+std::string ChooseFile(const char* suggested) {
+  Fl_Native_File_Chooser chooser(Fl_Native_File_Chooser::BROWSE_SAVE_FILE);
+  chooser.title("Export holidays");
+  chooser.filter("iCalendar\t*.ics");
+  chooser.preset_file(suggested);
+  chooser.options(Fl_Native_File_Chooser::SAVEAS_CONFIRM | Fl_Native_File_Chooser::NEW_FOLDER);
+  const int result = chooser.show();
+  if (result < 0) CalendarUi::alert(chooser.errmsg());
+  return result == 0 ? chooser.filename() : "";
+}
 
 Fl_Button* MakeButton(int x, int width, const char* label, const char* tip, Fl_Callback* cb) {
   auto* button = new Fl_Button(x, kNavRowY, width, kNavHeight, label);
@@ -66,6 +79,7 @@ Fl_Choice* MakeKindChoice(int y, int h, Fl_Labeltype labeltype, Fl_Menu_Item* me
 }  // namespace
 
 void (*CalendarUi::alert)(const char* message) = ShowAlert;
+std::string (*CalendarUi::choose_file)(const char* suggested) = ChooseFile;
 
 #define ITEM(text, cb, flags) \
   { text, 0, cb, nullptr, flags, FL_NORMAL_LABEL, 0, kMenuLabelSize, 0 }
@@ -85,6 +99,7 @@ Fl_Menu_Item CalendarUi::main_menu[] = {
     ITEM("Tool", nullptr, FL_SUBMENU),
     ITEM("Clock", cb_Clock, 0),
     ITEM("Output html", cb_Output, 0),
+    ITEM("Export holidays\u2026", cb_Export, 0),
     END_MENU,
     ITEM("Help", nullptr, FL_SUBMENU),
     ITEM("Help Contents", cb_Help, 0),
@@ -326,6 +341,14 @@ void CalendarUi::cb_Exit_i(Fl_Widget*, void*) { main_window->hide(); }
 void CalendarUi::cb_Clock_i(Fl_Widget*, void*) { OpenClockWindow(); }
 
 void CalendarUi::cb_Output_i(Fl_Widget*, void*) { HtmlExporter(date, base_kind).Write(); }
+
+// The holidays of the Ethiopian year shown, as an iCalendar file where the user chooses.
+void CalendarUi::cb_Export_i(Fl_Widget*, void*) {
+  const int year = date.Year(Ethiopian);
+  const std::string file = choose_file(HolidayFileName(year).c_str());
+  std::string why;
+  if (!file.empty() && !SaveHolidayCalendar(year, file, &why)) alert(why.c_str());
+}
 
 void CalendarUi::cb_Help_i(Fl_Widget*, void*) { OpenHelpContents(); }
 

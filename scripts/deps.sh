@@ -29,5 +29,5 @@ ensure_packages() {
   fi
 }
 
-BUILD_PACKAGES="cmake make g++ pkg-config libfltk1.3-dev"
-TEST_PACKAGES="libgtest-dev libicu-dev xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev chromium xdotool faketime desktop-file-utils"
+BUILD_PACKAGES="cmake make g++ pkg-config libfltk1.3-dev libical-dev"
+TEST_PACKAGES="libgtest-dev libicu-dev xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev chromium xdotool faketime desktop-file-utils python3-icalendar bash-completion"

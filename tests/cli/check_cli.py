@@ -203,6 +203,29 @@ def check_ics(lines):
     return problems
 
 
+COMPLETION = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../resources/completion/zelmora")
+# (words typed so far, offered completions)
+COMPLETIONS = [
+    (["zelmora", "mo"], "month"),
+    (["zelmora", "--"], "--help --version"),
+    (["zelmora", "holidays", "--"], "--ethiopian --gregorian --ics --help"),
+    (["zelmora", "month", "--color", "=", "a"], "auto always"),
+    (["zelmora", "convert", "--i"], ""),
+]
+
+
+def check_completion():
+    ok = True
+    for words, offered in COMPLETIONS:
+        script = f'source "{COMPLETION}"; COMP_WORDS=({" ".join(words)}); COMP_CWORD={len(words) - 1}; ' \
+                 '_zelmora; echo "${COMPREPLY[*]}"'
+        got = subprocess.run(["bash", "-c", script], capture_output=True, text=True).stdout.strip()
+        if got != offered:
+            ok = False
+            print(f"FAILED: completion of {words}: expected {offered!r}, got {got!r}")
+    return ok
+
+
 def main():
     passed, failed = check_table()
     lines, list_ok = check_holiday_list()
@@ -211,7 +234,7 @@ def main():
     help_ok = status == 0 and out.startswith("Usage: zelmora") and err == ""
     if not help_ok:
         print("FAILED: --help after a command")
-    for ok in (list_ok, ics_ok, help_ok):
+    for ok in (list_ok, ics_ok, help_ok, check_completion()):
         passed, failed = passed + ok, failed + (not ok)
     print(f"{passed} passed, {failed} failed")
     return 1 if failed else 0

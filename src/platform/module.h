@@ -7,6 +7,6 @@
 // the terminal commands start without mapping either.
 
 // Loads module (a file name such as "zelmora-window.so", found beside the
-// program in its build folder or in its private library folder once
+// running program in its build folder, or in its private library folder once
 // installed) and returns its function; nullptr with the reason in *why.
 void* ModuleFunction(const char* module, const char* function, std::string* why);

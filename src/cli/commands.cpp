@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "calendar/holidays.h"
+#include "cli/command_error.h"
 #include "cli/date_argument.h"
 #include "cli/month_text.h"
-#include "cli/command_error.h"
 #include "export/holiday_calendar.h"
 
 namespace {
@@ -25,6 +25,18 @@ std::string HolidayLine(const Holiday& holiday) {
   return line + '\t' + holiday.english + '\t' + HolidayTagText(holiday.tags) + '\n';
 }
 
+std::string HolidayList(const std::vector<Holiday>& holidays) {
+  std::string text;
+  for (const Holiday& holiday : holidays) text += HolidayLine(holiday);
+  return text;
+}
+
+std::string Calendar(const std::vector<Holiday>& holidays) {
+  std::string ics, why;
+  if (!HolidayCalendar(holidays, &ics, &why)) throw CommandError{"cannot write the iCalendar file: " + why};
+  return ics;
+}
+
 }  // namespace
 
 std::string TodayCommand(const Invocation&) { return TwoLines(Today()); }
@@ -41,9 +53,5 @@ std::string HolidaysCommand(const Invocation& call) {
   const int year = ListedYear(call);
   const std::vector<Holiday> holidays =
       call.kind == Ethiopian ? HolidaysOfEthiopianYear(year) : HolidaysOfGregorianYear(year);
-  std::string text, why;
-  if (call.ics && !HolidayCalendar(holidays, &text, &why)) throw CommandError{"cannot write iCalendar: " + why};
-  if (call.ics) return text;
-  for (const Holiday& holiday : holidays) text += HolidayLine(holiday);
-  return text;
+  return call.ics ? Calendar(holidays) : HolidayList(holidays);
 }

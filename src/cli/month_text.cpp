@@ -1,8 +1,10 @@
 #include "cli/month_text.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "calendar/date_names.h"
+#include "calendar/holidays.h"
 #include "calendar/month_layout.h"
 
 namespace {
@@ -14,11 +16,6 @@ constexpr int kLineWidth = kCellWidth * kWeekLength;
 const char kHolidayMark = '*';
 const char kReverseVideo[] = "\033[7m";
 const char kPlainVideo[] = "\033[27m";
-// The headings are those of the window's grid.
-const char* const kHeadings[2][kWeekLength] = {
-    {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"},
-    {"ihud", "sagno", "maksagno", "irob", "hamus", "arb", "qidame"},
-};
 
 const char* MonthName(const DatePair& date, CalendarKind kind) {
   return kMonthNames[kind * 13 + date.Month(kind) - 1];
@@ -43,8 +40,9 @@ std::string OtherMonths(const DatePair& first, const DatePair& last, CalendarKin
 std::string Headings(CalendarKind base) {
   std::string line;
   char cell[kCellWidth + 1];
-  for (const char* heading : kHeadings[base]) {
-    std::snprintf(cell, sizeof cell, "%*s ", kCellWidth - 2, heading);
+  for (int weekday = 0; weekday < kWeekLength; ++weekday) {
+    // Latin names, as the window's grid has them
+    std::snprintf(cell, sizeof cell, "%*s ", kCellWidth - 2, ExportWeekdayName(base, weekday, 0));
     line += cell;
   }
   return line;

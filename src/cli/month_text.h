@@ -1,10 +1,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "calendar/date_pair.h"
-#include "calendar/holidays.h"
 
 // The month that holds `date`, in calendar `base`, as text in the manner of
 // cal(1): a title, weekday headings and a row per week in which every day

@@ -67,7 +67,7 @@ std::string Cell(const MonthDay& day, bool holiday, bool highlighted) {
 std::string HolidayLine(const DatePair& day, const Holiday& holiday, CalendarKind base) {
   const CalendarKind other = OtherKind(base);
   char line[256];
-  std::snprintf(line, sizeof line, "%c %-9s %2d  %-9s %2d  %s [%s]\n", kHolidayMark, MonthName(day, base),
+  std::snprintf(line, sizeof line, "%c %-9s %2d %-9s %2d  %s [%s]\n", kHolidayMark, MonthName(day, base),
                 day.Day(base), MonthName(day, other), day.Day(other), holiday.english,
                 HolidayTagText(holiday.tags));
   return line;

@@ -33,7 +33,7 @@ HDAR_2001 = """\
   21 (30)   22 ( 1)   23 ( 2)   24 ( 3)   25 ( 4)   26 ( 5)   27 ( 6)
   28 ( 7)   29 ( 8)*  30 ( 9)
 
-* Hdar      29  December   8  Eid al-Adha [public,expected]
+* Hdar      29 December   8  Eid al-Adha [public,expected]
 """
 SEPTEMBER_2008 = """\
                             September 2008
@@ -45,8 +45,8 @@ SEPTEMBER_2008 = """\
   21 (11)   22 (12)   23 (13)   24 (14)   25 (15)   26 (16)   27 (17)*
   28 (18)   29 (19)   30 (20)
 
-* September 11  Meskerem   1  Enkutatash (New Year) [public]
-* September 27  Meskerem  17  Meskel (Finding of the True Cross) [public,church]
+* September 11 Meskerem   1  Enkutatash (New Year) [public]
+* September 27 Meskerem  17  Meskel (Finding of the True Cross) [public,church]
 """
 PAGUME_2001 = """\
                              Pagume 2001

@@ -8,10 +8,12 @@
 #include <vector>
 
 #include "about/program_identity.h"
-#include "cli/commands.h"
 #include "cli/command_error.h"
+#include "cli/commands.h"
 
 namespace {
+
+constexpr int kFailed = 2;  // the exit status of any error
 
 // The options a command takes, as bits.
 enum Option : unsigned { kKindOptions = 1u << 0, kColorOption = 1u << 1, kIcsOption = 1u << 2 };
@@ -110,13 +112,13 @@ Invocation ReadArguments(const Command& command, int argc, char** argv, bool out
     const std::string arg = argv[i];
     if (IsOption(arg)) {
       if (!ReadOption(arg, command.options, call, color)) {
-        throw CommandError{"unknown option \"" + arg + "\"; expected " + OptionsText(command.options)};
+        throw CommandError{"unknown option " + Quoted(arg) + "; expected " + OptionsText(command.options)};
       }
     } else if (command.operand && !call.operand) {
       call.operand = argv[i];
     } else {
-      throw CommandError{"unexpected argument \"" + arg + "\"; expected " +
-                       (command.operand ? "one " + std::string(command.operand) : std::string("none"))};
+      throw CommandError{"unexpected argument " + Quoted(arg) + "; expected " +
+                         (command.operand ? "one " + std::string(command.operand) : std::string("none"))};
     }
   }
   if (command.missing && !call.operand) throw CommandError{command.missing};
@@ -143,11 +145,11 @@ int RunCommandLine(int argc, char** argv, std::FILE* out, std::FILE* err) {
     text = AsksForHelp(argc, argv) ? kHelp : command.run(ReadArguments(command, argc, argv, isatty(fileno(out))));
   } catch (const CommandError& error) {
     std::fprintf(err, "zelmora %s: %s\n", command.name, error.message.c_str());
-    return 2;
+    return kFailed;
   }
   if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0) {
     std::fprintf(err, "zelmora %s: cannot write the output: %s\n", command.name, std::strerror(errno));
-    return 2;
+    return kFailed;
   }
   return 0;
 }

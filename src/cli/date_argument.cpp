@@ -15,8 +15,6 @@ const char* const kAKindName[2] = {"a Gregorian", "an Ethiopian"};
 // The longest month of each calendar.
 constexpr int kLongestMonth[2] = {31, 30};
 
-std::string Quoted(const char* text) { return '"' + std::string(text) + '"'; }
-
 const char* MonthName(int month, CalendarKind kind) { return kMonthNames[kind * 13 + month - 1]; }
 
 // Reads up to `wanted` numbers separated by '/'; returns how many were read.

@@ -88,6 +88,7 @@ CASES = [
     (["convert", "soon"], "", f'zelmora convert: "soon" {NO_DAY}\n', 2),
     (["convert", "2008/11"], "", f'zelmora convert: "2008/11" {NO_DAY}\n', 2),
     (["convert", ""], "", f'zelmora convert: "" {NO_DAY}\n', 2),
+    (["convert", "2008\n11\n29"], "", f'zelmora convert: "2008?11?29" {NO_DAY}\n', 2),  # still one line
     (["convert", "2008/13/1"], "", "zelmora convert: month 13 is no Gregorian month; expected 1 to 12\n", 2),
     (["convert", "--ethiopian", "2001/14/1"], "", "zelmora convert: month 14 is no Ethiopian month; expected 1 to 13\n", 2),
     # unknown options, missing and extra arguments

@@ -36,32 +36,37 @@ bool OnlyBlanksLeft(const char* rest) {
 void CheckMonth(long long month, CalendarKind kind) {
   if (month >= 1 && month <= CalendarDate::LastMonth(kind)) return;
   throw CommandError{"month " + std::to_string(month) + " is no " + kKindName[kind] + " month; expected 1 to " +
-                   std::to_string(CalendarDate::LastMonth(kind))};
+                     std::to_string(CalendarDate::LastMonth(kind))};
 }
 
-std::string SpanDayText(int dayNumber, CalendarKind kind) {
+// A first or last day of the span in calendar kind.
+CalendarDate SpanEdge(int dayNumber, CalendarKind kind) {
   CalendarDate date;
   date.SetFromDayNumber(dayNumber, kind);
-  return date.FormatNumeric();
+  return date;
+}
+
+std::string SpanDaysText(CalendarKind kind) {
+  const std::string first = SpanEdge(kFirstSpanDay, kind).FormatNumeric();  // before the buffer is reused
+  return first + " to " + SpanEdge(kLastSpanDay, kind).FormatNumeric();
 }
 
 // The first and the last month that lie whole in the span, as "year/month".
 std::string SpanMonthsText(CalendarKind kind) {
-  CalendarDate first, last;
-  first.SetFromDayNumber(kFirstSpanDay, kind);
+  CalendarDate first = SpanEdge(kFirstSpanDay, kind), last = SpanEdge(kLastSpanDay, kind);
   if (first.day > 1) first.NextMonth();
-  last.SetFromDayNumber(kLastSpanDay, kind);
   if (last.day < last.DaysInMonth()) last.PrevMonth();
   char text[64];
   std::snprintf(text, sizeof text, "%04d/%02d to %04d/%02d", first.year, first.month, last.year, last.month);
   return text;
 }
 
-// Years in which the holiday lists are defined: those with a day in the span.
-int SpanYear(int dayNumber, CalendarKind kind) {
-  CalendarDate date;
-  date.SetFromDayNumber(dayNumber, kind);
-  return date.year;
+bool WholeMonthInSpan(long long year, long long month, CalendarKind kind) {
+  if (year < SpanEdge(kFirstSpanDay, kind).year || year > SpanEdge(kLastSpanDay, kind).year) return false;
+  CalendarDate day(static_cast<int>(year), static_cast<int>(month), 1, kind);
+  if (!CalendarDate::InSpan(day.dayNumber)) return false;
+  day.day = static_cast<std::int8_t>(day.DaysInMonth());
+  return CalendarDate::InSpan(day.ComputeDayNumber());
 }
 
 }  // namespace
@@ -75,7 +80,7 @@ DatePair ReadDay(const char* text, CalendarKind kind) {
   CheckMonth(fields[1], kind);
   if (fields[2] < 1 || fields[2] > kLongestMonth[kind]) {
     throw CommandError{"day " + std::to_string(fields[2]) + " is no day of a month; expected 1 to " +
-                     std::to_string(kLongestMonth[kind])};
+                       std::to_string(kLongestMonth[kind])};
   }
   CalendarDate read;
   switch (read.ReadText(text, kind)) {
@@ -83,13 +88,13 @@ DatePair ReadDay(const char* text, CalendarKind kind) {
       return DatePair(read.year, read.month, read.day, kind);
     case ReadOutcome::kPastMonthEnd:
       throw CommandError{Quoted(text) + " is past the end of " + MonthName(read.month, kind) + " " +
-                       std::to_string(read.year) + "; expected a day from 1 to " +
-                       std::to_string(CalendarDate(read.year, read.month, 1, kind).DaysInMonth())};
+                         std::to_string(read.year) + "; expected a day from 1 to " +
+                         std::to_string(CalendarDate(read.year, read.month, 1, kind).DaysInMonth())};
     case ReadOutcome::kNoDate:
       break;
   }
   throw CommandError{Quoted(text) + " is outside the calendars' span; expected " + kAKindName[kind] + " day from " +
-                   SpanDayText(kFirstSpanDay, kind) + " to " + SpanDayText(kLastSpanDay, kind)};
+                     SpanDaysText(kind)};
 }
 
 DatePair ReadMonth(const char* text, CalendarKind kind) {
@@ -99,17 +104,11 @@ DatePair ReadMonth(const char* text, CalendarKind kind) {
     throw CommandError{Quoted(text) + " names no month; expected YEAR/MONTH, for example 2001/3"};
   }
   CheckMonth(fields[1], kind);
-  const long long firstYear = SpanYear(kFirstSpanDay, kind), lastYear = SpanYear(kLastSpanDay, kind);
-  if (fields[0] >= firstYear && fields[0] <= lastYear) {
-    CalendarDate last(static_cast<int>(fields[0]), static_cast<int>(fields[1]), 1, kind);
-    const int first = last.dayNumber;
-    last.day = static_cast<std::int8_t>(last.DaysInMonth());
-    if (CalendarDate::InSpan(first) && CalendarDate::InSpan(last.ComputeDayNumber())) {
-      return DatePair(last.year, last.month, 1, kind);
-    }
+  if (WholeMonthInSpan(fields[0], fields[1], kind)) {
+    return DatePair(static_cast<int>(fields[0]), static_cast<int>(fields[1]), 1, kind);
   }
   throw CommandError{Quoted(text) + " is outside the calendars' span; expected " + kAKindName[kind] + " month from " +
-                   SpanMonthsText(kind)};
+                     SpanMonthsText(kind)};
 }
 
 int ReadYear(const char* text, CalendarKind kind) {
@@ -118,10 +117,12 @@ int ReadYear(const char* text, CalendarKind kind) {
   if (ScanFields(text, &year, 1, &rest) < 1 || !OnlyBlanksLeft(rest)) {
     throw CommandError{Quoted(text) + " is no year; expected a number, for example 2001"};
   }
-  const int firstYear = SpanYear(kFirstSpanDay, kind), lastYear = SpanYear(kLastSpanDay, kind);
+  // Years with a day in the span; the holidays of the edge years are those in it.
+  const int firstYear = SpanEdge(kFirstSpanDay, kind).year, lastYear = SpanEdge(kLastSpanDay, kind).year;
   if (year < firstYear || year > lastYear) {
     throw CommandError{"year " + std::to_string(year) + " is outside the calendars' span; expected " +
-                     kAKindName[kind] + " year from " + std::to_string(firstYear) + " to " + std::to_string(lastYear)};
+                       kAKindName[kind] + " year from " + std::to_string(firstYear) + " to " +
+                       std::to_string(lastYear)};
   }
   return static_cast<int>(year);
 }

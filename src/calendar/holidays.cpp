@@ -163,3 +163,9 @@ const char* HolidayTagText(unsigned tags) {
                                         "expected", "public,expected", "church,expected", "public,church,expected"};
   return kTexts[tags & 7u];
 }
+
+std::string HolidayNames(const Holiday& holiday) {
+  std::string names = std::string(holiday.english) + " - " + holiday.amharic;
+  if (holiday.tags & kExpectedDate) names += " (expected)";
+  return names;
+}

@@ -10,6 +10,7 @@
 
 #include "about/program_identity.h"
 #include "calendar/date_names.h"
+#include "calendar/holidays.h"
 #include "platform/shell_open.h"
 
 namespace {
@@ -19,11 +20,28 @@ const char kBlankCell[] = "<td>&nbsp;</td>";
 constexpr int kWeekLength = 7;
 constexpr int kMaxCells = 42;
 
-const char* DayColor(int weekday) { return weekday == 0 ? "red" : "black"; }
+const char* DayColor(int weekday, bool publicHoliday = false) {
+  return weekday == 0 || publicHoliday ? "red" : "black";
+}
+
+bool IsPublicHoliday(int dayNumber) {
+  for (const Holiday& holiday : HolidaysOnDay(dayNumber))
+    if (holiday.tags & kPublicHoliday) return true;
+  return false;
+}
+
+// "May 5, 2024", or the Ethiopian month in Ethiopic script.
+std::string DateText(const DatePair& day, CalendarKind kind, int ethiopicScript) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%s %d, %d", ExportMonthName(kind, day.Month(kind), ethiopicScript), day.Day(kind),
+                day.Year(kind));
+  return text;
+}
 
 }  // namespace
 
-HtmlExporter::HtmlExporter(DatePair date, int kind) : monthDate(date), baseKind(kind) {}
+HtmlExporter::HtmlExporter(DatePair date, int kind, bool holidays)
+    : monthDate(date), baseKind(kind), holidaysShown(holidays) {}
 
 void HtmlExporter::Write() {
   Build();
@@ -48,7 +66,9 @@ void HtmlExporter::Build() {
   AppendTable();
   append("<div align='right'><font size=+2>");
   AppendMonthLine(other);
-  append("</font></div><hr>");
+  append("</font></div>");
+  if (holidaysShown) AppendHolidayList();
+  append("<hr>");
   char footer[256];
   std::snprintf(footer, sizeof footer, "<i><a href=%s>%s</a></i>", kHomePageUrl, kHomePageUrl);
   append(footer);
@@ -95,7 +115,8 @@ void HtmlExporter::AppendWeekdayRow() {
 }
 
 void HtmlExporter::AppendDayCell() {
-  const char* color = DayColor(cursor.Weekday());
+  const char* color =
+      DayColor(cursor.Weekday(), holidaysShown && IsPublicHoliday(cursor.dates[Gregorian].dayNumber));
   char day[8];
   append("<td>");
   std::snprintf(day, sizeof day, "%d", cursor.Day(baseKind));
@@ -131,6 +152,20 @@ void HtmlExporter::AppendMonthLine(CalendarKind kind) {
   std::snprintf(line, sizeof line, "%s, %d", ExportMonthName(kind, cursor.Month(kind), ethiopicScript),
                 cursor.Year(kind));
   append(line);
+}
+
+// One line per holiday, the base calendar's date first; nothing for a month
+// without holidays.
+void HtmlExporter::AppendHolidayList() {
+  std::string list;
+  DatePair day = monthDate;
+  for (day.FirstOfMonth(baseKind); day.Month(baseKind) == monthDate.Month(baseKind); day.NextDay()) {
+    for (const Holiday& holiday : HolidaysOnDay(day.dates[Gregorian].dayNumber)) {
+      list += "<li>" + DateText(day, baseKind, ethiopicScript) + " / " +
+              DateText(day, OtherKind(baseKind), ethiopicScript) + ": " + HolidayNames(holiday) + "</li>";
+    }
+  }
+  if (!list.empty()) append(("<ul>" + list + "</ul>").c_str());
 }
 
 bool SaveAtomically(Fl_Text_Buffer& buffer, const char* file) {

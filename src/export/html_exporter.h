@@ -8,7 +8,9 @@
 // script, no line breaks) and asks the desktop to open it.
 class HtmlExporter : public Fl_Text_Buffer {
  public:
-  HtmlExporter(DatePair date, int kind);
+  // With holidays, public holidays are red and the month's holidays are
+  // listed below the table; without, the page is the plain month.
+  HtmlExporter(DatePair date, int kind, bool holidays = false);
 
   // Builds the page, saves it and opens it.
   void Write();
@@ -24,11 +26,13 @@ class HtmlExporter : public Fl_Text_Buffer {
   void AppendDayRows();
   void AppendTable();
   void AppendMonthLine(CalendarKind kind);
+  void AppendHolidayList();
 
   DatePair monthDate;
   DatePair cursor;
   int baseKind;
   int ethiopicScript = 1;
+  bool holidaysShown;
 };
 
 // Replaces file with the buffer's text, or leaves it as it was if the

@@ -3,7 +3,10 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Group.H>
 
+#include <vector>
+
 #include "calendar/date_pair.h"
+#include "calendar/holidays.h"
 #include "grid/day_cell.h"
 
 // One month as seven weekday columns (Sunday first) and six rows of days,
@@ -26,9 +29,12 @@ class MonthGrid : public Fl_Group {
   DayCell* cells[kCells];
   Fl_Box* headers[kColumns];
   Fl_Callback* dayCallback = nullptr;
+  // Public holidays red and every holiday named in its cell's tooltip.
+  bool holidaysShown = false;
 
  private:
   static void ForwardClick(Fl_Widget* cell, void* data);
   void ShowDay(int index, const char* baseDay, const char* otherDay, bool current);
   void HideCell(int index);
+  void MarkHolidays(int index, const std::vector<Holiday>& holidays);
 };

@@ -1,7 +1,9 @@
 #include "mainwin/calendar_ui.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Native_File_Chooser.H>
+#include <FL/Fl_Tooltip.H>
 #include <FL/fl_ask.H>
 
 #include <cstdlib>
@@ -12,6 +14,7 @@
 #include "export/holiday_export.h"
 #include "export/html_exporter.h"
 #include "mainwin/images.h"
+#include "mainwin/settings.h"
 #include "platform/app_icon.h"
 
 namespace {
@@ -34,6 +37,10 @@ constexpr int kStripSecondLine = kStripY + 24;
 constexpr Fl_Color kHandColor = 37;  // step 5 of the grey ramp
 constexpr int kMenuLabelSize = 14;
 const char kYearRangeMessage[] = "Input a number between 1604 and 9999";
+// Holiday tooltips carry Amharic names; the toolkit draws a tooltip in one
+// face, so it needs one with Ethiopic letters beside the Latin ones.
+constexpr Fl_Font kTooltipFont = FL_FREE_FONT;
+const char kEthiopicFace[] = " Abyssinica SIL";  // the blank: regular style
 
 void ShowAlert(const char* message) { fl_alert("%s", message); }
 
@@ -99,6 +106,7 @@ Fl_Menu_Item CalendarUi::main_menu[] = {
     ITEM("Tool", nullptr, FL_SUBMENU),
     ITEM("Clock", cb_Clock, 0),
     ITEM("Output html", cb_Output, 0),
+    ITEM("Holidays", cb_Holidays, FL_MENU_TOGGLE | FL_MENU_VALUE),
     ITEM("Export holidays\u2026", cb_Export, 0),
     END_MENU,
     ITEM("Help", nullptr, FL_SUBMENU),
@@ -140,12 +148,16 @@ CalendarUi::CalendarUi() {
   grid->align(FL_ALIGN_CENTER);
   grid->when(FL_WHEN_RELEASE);
   BuildDayCounts();
-  (new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight))->menu(main_menu);
+  auto* menu_bar = new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight);
+  menu_bar->menu(main_menu);
+  holidays_item = &main_menu[menu_bar->find_index(cb_Holidays)];
   BuildDayCountKinds();
   BuildMiniClock();
   SetAppIcon(main_window);
   main_window->end();
   main_window->resizable(main_window);
+  Fl::set_font(kTooltipFont, kEthiopicFace);
+  Fl_Tooltip::font(kTooltipFont);
 }
 
 void CalendarUi::BuildNavigationRow() {
@@ -219,7 +231,14 @@ void CalendarUi::show(int argc, char** argv) {
 void CalendarUi::set_defaults() {
   main_window->label(kVersionText);
   date.SetToday();
-  base_kind = Ethiopian;
+  const Settings saved = LoadSettings();
+  base_kind = saved.baseKind;
+  show_holidays = saved.holidays;
+  if (show_holidays) {
+    holidays_item->set();
+  } else {
+    holidays_item->clear();
+  }
   days_from_date->value(CalendarDate(2007, 6, 19, Gregorian).FormatNumeric());
   days_until_date->value(CalendarDate(2009, 6, 18, Gregorian).FormatNumeric());
 }
@@ -236,6 +255,7 @@ void CalendarUi::refresh() {
   year_input->value(date.Year(base_kind));
   base_button->image(base_kind == Gregorian ? &image_globe : &image_flag);
   mini_clock->ethiopian = base_kind == Ethiopian;
+  grid->holidaysShown = show_holidays;
   grid->ShowMonth(date, base_kind);
   main_window->redraw();
 }
@@ -253,8 +273,11 @@ void CalendarUi::ShowDayCount(Fl_Value_Output* count, bool counted, int days) {
 
 void CalendarUi::toggle_base() {
   base_kind ^= 1;
+  SaveChoices();
   refresh();
 }
+
+void CalendarUi::SaveChoices() const { SaveSettings({base_kind, show_holidays}); }
 
 int CalendarUi::input_year() const { return static_cast<int>(year_input->value()); }
 
@@ -340,7 +363,13 @@ void CalendarUi::cb_Exit_i(Fl_Widget*, void*) { main_window->hide(); }
 
 void CalendarUi::cb_Clock_i(Fl_Widget*, void*) { OpenClockWindow(); }
 
-void CalendarUi::cb_Output_i(Fl_Widget*, void*) { HtmlExporter(date, base_kind).Write(); }
+void CalendarUi::cb_Output_i(Fl_Widget*, void*) { HtmlExporter(date, base_kind, show_holidays).Write(); }
+
+void CalendarUi::cb_Holidays_i(Fl_Widget*, void*) {
+  show_holidays = holidays_item->value() != 0;
+  SaveChoices();
+  refresh();
+}
 
 // The holidays of the Ethiopian year shown, as an iCalendar file where the user chooses.
 void CalendarUi::cb_Export_i(Fl_Widget*, void*) {

@@ -61,6 +61,9 @@ class CalendarUi {
   Fl_Choice* days_from_kind;
   Fl_Choice* days_until_kind;
   ReckoningClock* mini_clock;
+  // Tool > Holidays, a check item; show_holidays follows it.
+  Fl_Menu_Item* holidays_item;
+  bool show_holidays = true;
 
  private:
   void BuildNavigationRow();
@@ -73,6 +76,7 @@ class CalendarUi {
   template <class Step>
   void Move(Step step);
   bool YearBelowMaximum() const;
+  void SaveChoices() const;
 
   static CalendarUi* Owner(Fl_Widget* widget);
 
@@ -94,6 +98,7 @@ class CalendarUi {
   static void cb_Exit(Fl_Widget* w, void* v) { Owner(w)->cb_Exit_i(w, v); }
   static void cb_Clock(Fl_Widget* w, void* v) { Owner(w)->cb_Clock_i(w, v); }
   static void cb_Output(Fl_Widget* w, void* v) { Owner(w)->cb_Output_i(w, v); }
+  static void cb_Holidays(Fl_Widget* w, void* v) { Owner(w)->cb_Holidays_i(w, v); }
   static void cb_Export(Fl_Widget* w, void* v) { Owner(w)->cb_Export_i(w, v); }
   static void cb_Help(Fl_Widget* w, void* v) { Owner(w)->cb_Help_i(w, v); }
   static void cb_Website(Fl_Widget* w, void* v) { Owner(w)->cb_Website_i(w, v); }
@@ -117,6 +122,7 @@ class CalendarUi {
   void cb_Exit_i(Fl_Widget*, void*);
   void cb_Clock_i(Fl_Widget*, void*);
   void cb_Output_i(Fl_Widget*, void*);
+  void cb_Holidays_i(Fl_Widget*, void*);
   void cb_Export_i(Fl_Widget*, void*);
   void cb_Help_i(Fl_Widget*, void*);
   void cb_Website_i(Fl_Widget*, void*);

@@ -36,6 +36,8 @@ shot "$main" main-gregorian
 menu 20 Down Down      # Tool > Output html
 check "output.htm names the month" grep -q "November, 2008" "$data/output.htm"
 check "output.htm was handed to the desktop" grep -qx "file://$data/output.htm" "$work/opened"
+menu 20 Down Down Down # Tool > Holidays, off
+check "holidays off is remembered" grep -qx "holidays:0" "$work/home/.fltk/zelmora/zelmora.prefs"
 
 click "$main" 22 42    # the small clock
 clock=$(find_window "Ethiopian Clock")

@@ -38,9 +38,10 @@ close_window() {  # Escape closes a window; again until it is gone, for a slow m
   done
 }
 
-start_app() {  # start_app [WRAPPER...]: the installed program, in its data folder
+start_app() {  # start_app [WRAPPER...]: the installed program, in its data folder, with a home of its own
   cd "$data"
-  PATH="$work/bin:$PATH" "$@" "$work/prefix/bin/zelmora" >"$work/stdout" 2>&1 &
+  mkdir -p "$work/home"
+  HOME="$work/home" PATH="$work/bin:$PATH" "$@" "$work/prefix/bin/zelmora" >"$work/stdout" 2>&1 &
   app=$!
   main=$(find_window "Zelmora Ver.1.5.2")
   check "main window found" test -n "$main"

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "about/about_window.h"
@@ -34,8 +35,8 @@ const char* const kAmharic[] = {"አሑድ", "ስኞ", "ማክስኞ", "ረቡ�
 
 std::string Color(int weekday) { return weekday == 0 ? "red" : "black"; }
 
-std::string Td(int base, int other, int weekday) {
-  const std::string c = Color(weekday);
+std::string Td(int base, int other, int weekday, bool publicHoliday = false) {
+  const std::string c = publicHoliday ? "red" : Color(weekday);
   return "<td><font size='+3' color='" + c + "' >" + std::to_string(base) +
          "</font><div align='right'><font size='+1' color='" + c + "' >" + std::to_string(other) +
          "</font></div></td>";
@@ -76,8 +77,8 @@ std::string Repeat(const std::string& s, int n) {
   return out;
 }
 
-std::string Built(DatePair date, CalendarKind base) {
-  HtmlExporter page(date, base);
+std::string Built(DatePair date, CalendarKind base, bool holidays = false) {
+  HtmlExporter page(date, base, holidays);
   page.Build();
   char* text = page.text();
   std::string bytes(text);
@@ -121,6 +122,25 @@ TEST(HtmlExport, MonthShapes) {
             "<tr>" + Repeat(kBlank, 4) + Days(1, 6, 6, 30, 4) + Repeat(kBlank, 4) + "</tr>")},
   };
   for (const auto& c : kCases) EXPECT_EQ(Built(c.date, c.base), c.expected) << c.name;
+}
+
+// May 2024 starts on a Wednesday, on Miazia 23, 2016. With holidays the page
+// is the plain one but for its public holidays in red and the list.
+TEST(HtmlExport, HolidaysRedAndListedBeforeTheFooter) {
+  std::string expected = Built(DatePair(2024, 5, 5, Gregorian), Gregorian);
+  for (const auto& [day, other, weekday] : {std::tuple{1, 23, 3}, {3, 25, 5}, {28, 20, 2}}) {
+    const std::size_t at = expected.find(Td(day, other, weekday));
+    ASSERT_NE(at, std::string::npos) << day;
+    expected.replace(at, Td(day, other, weekday).size(), Td(day, other, weekday, true));
+  }
+  expected.insert(expected.find("<hr>"),
+                  "<ul><li>May 1, 2024 / ሚያዚያ 23, 2016: International Labour Day - የሠራተኞች ቀን</li>"
+                  "<li>May 3, 2024 / ሚያዚያ 25, 2016: Siklet (Good Friday) - ስቅለት</li>"
+                  "<li>May 5, 2024 / ሚያዚያ 27, 2016: Patriots' Victory Day - የአርበኞች ቀን</li>"
+                  "<li>May 5, 2024 / ሚያዚያ 27, 2016: Fasika (Easter) - ፋሲካ</li>"
+                  "<li>May 28, 2024 / ግንቦት 20, 2016: Downfall of the Derg - ደርግ የወደቀበት ቀን</li>"
+                  "<li>May 29, 2024 / ግንቦት 21, 2016: Rikbe Kahnat - ርክበ ካህናት</li></ul>");
+  EXPECT_EQ(Built(DatePair(2024, 5, 5, Gregorian), Gregorian, true), expected);
 }
 
 // Each test gets a folder of its own, with a name that needs quoting, and an

@@ -4,6 +4,8 @@
 #include <FL/x.H>
 
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 #include "calendar/clock_source.h"
 
@@ -33,10 +35,29 @@ void Settle() {
   for (int i = 0; i < 3; ++i) Fl::check();
 }
 
+namespace {
+// The toolkit keeps the user's preferences under $HOME: each test starts
+// from a first run, in a home of its own.
+class FreshHome : public ::testing::EmptyTestEventListener {
+ public:
+  FreshHome() {
+    char pattern[] = "/tmp/zelmora-home-XXXXXX";
+    home_ = mkdtemp(pattern);
+    setenv("HOME", home_.c_str(), 1);
+  }
+  ~FreshHome() override { std::filesystem::remove_all(home_); }
+  void OnTestStart(const ::testing::TestInfo&) override { std::filesystem::remove_all(home_ + "/.fltk"); }
+
+ private:
+  std::string home_;
+};
+}  // namespace
+
 int main(int argc, char** argv) {
   setenv("TZ", "UTC", 1);
   tzset();
   ::testing::InitGoogleTest(&argc, argv);
+  ::testing::UnitTest::GetInstance()->listeners().Append(new FreshHome);
   fl_open_display();
   return RUN_ALL_TESTS();
 }

@@ -16,7 +16,7 @@ check "icons and manual page installed" test -f "$prefix/share/icons/hicolor/64x
   -a -f "$prefix/share/icons/hicolor/256x256/apps/zelmora.png" -a -f "$prefix/share/man/man1/zelmora.1"
 check "help page and pictures installed" test -f "$data/index_e.htm" -a -f "$data/vemra.jpg" -a -f "$data/tolun.jpg"
 check "bash completion installed" test -f "$prefix/share/bash-completion/completions/zelmora"
-check "installed commands find their modules" sh -c "DISPLAY= '$prefix/bin/zelmora' holidays --ics 2001 | grep -q '^DTSTART;VALUE=DATE:20080911'"
+check "installed commands find their modules" sh -c "env -u DISPLAY '$prefix/bin/zelmora' holidays --ics 2001 | grep -q '^DTSTART;VALUE=DATE:20080911'"
 
 start_app env TZ=UTC faketime '2008-11-29 09:00:00'
 geometry=$(xdotool getwindowgeometry "$main" | grep Geometry)

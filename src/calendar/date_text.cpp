@@ -30,7 +30,9 @@ const char* CalendarDate::FormatNumeric() const {
 
 int CalendarDate::Parse(const char* text, CalendarKind k) { return ParseText(text, k) == ReadOutcome::kAccepted; }
 
-ReadOutcome CalendarDate::ParseText(const char* text, CalendarKind k) {
+ReadOutcome CalendarDate::ParseText(const char* text, CalendarKind k) { return Report(ReadText(text, k)); }
+
+ReadOutcome CalendarDate::ReadText(const char* text, CalendarKind k) {
   long long fields[3] = {year, month, day};
   TextSource source{text};
   if (!ScanInt(source, fields[0])) return ReadOutcome::kNoDate;  // no number at all is no date
@@ -52,7 +54,12 @@ int CalendarDate::ReadFromConsole(std::FILE* in, std::FILE* out) {
   for (long long& field : fields) {
     if (!ScanInt(source, field)) break;
   }
-  return Accept(kindRead, fields[0], fields[1], fields[2]) == ReadOutcome::kAccepted;
+  return Report(Accept(kindRead, fields[0], fields[1], fields[2])) == ReadOutcome::kAccepted;
+}
+
+ReadOutcome CalendarDate::Report(ReadOutcome outcome) {
+  if (outcome == ReadOutcome::kPastMonthEnd) std::fputs("Input error!\n", stdout);
+  return outcome;
 }
 
 // Nothing that is not a date in the span reaches the arithmetic, and such
@@ -66,9 +73,5 @@ ReadOutcome CalendarDate::Accept(long long kindRead, long long yearRead, long lo
   CalendarDate read(static_cast<int>(yearRead), static_cast<int>(monthRead), static_cast<int>(dayRead), k);
   if (!InSpan(read.dayNumber)) return ReadOutcome::kNoDate;
   *this = read;
-  if (day > DaysInMonth()) {
-    std::fputs("Input error!\n", stdout);
-    return ReadOutcome::kPastMonthEnd;
-  }
-  return ReadOutcome::kAccepted;
+  return day > DaysInMonth() ? ReadOutcome::kPastMonthEnd : ReadOutcome::kAccepted;
 }

@@ -2,6 +2,7 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Bar.H>
+#include <FL/Fl_Native_File_Chooser.H>
 #include <FL/Fl_Tooltip.H>
 #include <FL/fl_ask.H>
 
@@ -10,6 +11,7 @@
 #include "about/about_window.h"
 #include "about/program_identity.h"
 #include "clock/clock_window.h"
+#include "export/holiday_export.h"
 #include "export/html_exporter.h"
 #include "mainwin/images.h"
 #include "mainwin/settings.h"
@@ -42,6 +44,17 @@ const char kEthiopicFace[] = " Abyssinica SIL";  // the blank: regular style
 
 void ShowAlert(const char* message) { fl_alert("%s", message); }
 
+std::string ChooseFile(const char* suggested) {
+  Fl_Native_File_Chooser chooser(Fl_Native_File_Chooser::BROWSE_SAVE_FILE);
+  chooser.title("Export holidays");
+  chooser.filter("iCalendar\t*.ics");
+  chooser.preset_file(suggested);
+  chooser.options(Fl_Native_File_Chooser::SAVEAS_CONFIRM | Fl_Native_File_Chooser::NEW_FOLDER);
+  const int result = chooser.show();
+  if (result < 0) CalendarUi::alert(chooser.errmsg());
+  return result == 0 ? chooser.filename() : "";
+}
+
 Fl_Button* MakeButton(int x, int width, const char* label, const char* tip, Fl_Callback* cb) {
   auto* button = new Fl_Button(x, kNavRowY, width, kNavHeight, label);
   button->tooltip(tip);
@@ -73,6 +86,7 @@ Fl_Choice* MakeKindChoice(int y, int h, Fl_Labeltype labeltype, Fl_Menu_Item* me
 }  // namespace
 
 void (*CalendarUi::alert)(const char* message) = ShowAlert;
+std::string (*CalendarUi::choose_file)(const char* suggested) = ChooseFile;
 
 #define ITEM(text, cb, flags) \
   { text, 0, cb, nullptr, flags, FL_NORMAL_LABEL, 0, kMenuLabelSize, 0 }
@@ -93,6 +107,7 @@ Fl_Menu_Item CalendarUi::main_menu[] = {
     ITEM("Clock", cb_Clock, 0),
     ITEM("Output html", cb_Output, 0),
     ITEM("Holidays", cb_Holidays, FL_MENU_TOGGLE | FL_MENU_VALUE),
+    ITEM("Export holidays\u2026", cb_Export, 0),
     END_MENU,
     ITEM("Help", nullptr, FL_SUBMENU),
     ITEM("Help Contents", cb_Help, 0),
@@ -357,6 +372,14 @@ void CalendarUi::cb_Holidays_i(Fl_Widget*, void*) {
   show_holidays = holidays_item->value() != 0;
   SaveChoices();
   refresh();
+}
+
+// The holidays of the Ethiopian year shown, as an iCalendar file where the user chooses.
+void CalendarUi::cb_Export_i(Fl_Widget*, void*) {
+  const int year = date.Year(Ethiopian);
+  const std::string file = choose_file(HolidayFileName(year).c_str());
+  std::string why;
+  if (!file.empty() && !SaveHolidayCalendar(year, file, &why)) alert(why.c_str());
 }
 
 void CalendarUi::cb_Help_i(Fl_Widget*, void*) { OpenHelpContents(); }

@@ -8,6 +8,8 @@
 #include <FL/Fl_Value_Output.H>
 #include <FL/Fl_Window.H>
 
+#include <string>
+
 #include "calendar/date_pair.h"
 #include "clock/reckoning_clock.h"
 #include "grid/month_grid.h"
@@ -33,6 +35,9 @@ class CalendarUi {
 
   // Shows a message the user must see; tests put a recorder here.
   static void (*alert)(const char* message);
+  // Asks where to save a file, offering a name; "" when the user cancels.
+  // Tests put a stand-in here.
+  static std::string (*choose_file)(const char* suggested);
 
   CalendarKind base_kind = Ethiopian;
   DatePair date;
@@ -94,6 +99,7 @@ class CalendarUi {
   static void cb_Clock(Fl_Widget* w, void* v) { Owner(w)->cb_Clock_i(w, v); }
   static void cb_Output(Fl_Widget* w, void* v) { Owner(w)->cb_Output_i(w, v); }
   static void cb_Holidays(Fl_Widget* w, void* v) { Owner(w)->cb_Holidays_i(w, v); }
+  static void cb_Export(Fl_Widget* w, void* v) { Owner(w)->cb_Export_i(w, v); }
   static void cb_Help(Fl_Widget* w, void* v) { Owner(w)->cb_Help_i(w, v); }
   static void cb_Website(Fl_Widget* w, void* v) { Owner(w)->cb_Website_i(w, v); }
   static void cb_About(Fl_Widget* w, void* v) { Owner(w)->cb_About_i(w, v); }
@@ -117,6 +123,7 @@ class CalendarUi {
   void cb_Clock_i(Fl_Widget*, void*);
   void cb_Output_i(Fl_Widget*, void*);
   void cb_Holidays_i(Fl_Widget*, void*);
+  void cb_Export_i(Fl_Widget*, void*);
   void cb_Help_i(Fl_Widget*, void*);
   void cb_Website_i(Fl_Widget*, void*);
   void cb_About_i(Fl_Widget*, void*);

@@ -1,6 +1,7 @@
 #include "gui_support.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Menu_Bar.H>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,10 +12,13 @@
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "about/about_window.h"
 #include "about/program_identity.h"
+#include "calendar/holidays.h"
 #include "export/html_exporter.h"
+#include "mainwin/calendar_ui.h"
 #include "mainwin/images.h"
 #include "platform/shell_open.h"
 
@@ -204,6 +208,62 @@ TEST_F(Desktop, ExportIntoAReadOnlyFolder) {
   text << page.rdbuf();
   EXPECT_EQ(text.str(), "old");
   EXPECT_EQ(Opened(), FileUri("output.htm"));
+}
+
+std::string offeredName;
+std::string chosenPath;
+std::string ChooseStandIn(const char* suggested) {
+  offeredName = suggested;
+  return chosenPath;
+}
+std::vector<std::string> alerts;
+void RecordAlert(const char* message) { alerts.push_back(message); }
+
+std::string Contents(const std::string& path) {
+  std::ifstream file(path);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+int Count(const std::string& text, const std::string& part) {
+  int n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+TEST_F(Desktop, ExportHolidaysSavesTheEthiopianYearShownWhereTheUserChooses) {
+  FixClock(2008, 11, 29, 9, 0, 0);  // Hdar 20, 2001
+  CalendarUi ui;
+  ui.set_defaults();
+  ui.toggle_base();  // the Gregorian base still exports the Ethiopian year
+  CalendarUi::choose_file = ChooseStandIn;
+  CalendarUi::alert = RecordAlert;
+  Fl_Menu_Bar* bar = nullptr;
+  for (int i = 0; i < ui.main_window->children() && !bar; ++i) bar = dynamic_cast<Fl_Menu_Bar*>(ui.main_window->child(i));
+  const Fl_Menu_Item* item = bar->find_item("Tool/Export holidays\u2026");
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(item[1].label(), nullptr);  // the last item of the Tool menu
+
+  chosenPath = folder + "/mine.ics";
+  std::ofstream(chosenPath) << "an older file";
+  bar->picked(item);
+  EXPECT_EQ(offeredName, "zelmora-holidays-2001.ics");
+  const std::string ics = Contents(chosenPath);
+  EXPECT_EQ(ics.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
+  EXPECT_EQ(Count(ics, "BEGIN:VEVENT"), static_cast<int>(HolidaysOfEthiopianYear(2001).size()));
+  EXPECT_NE(ics.find("DTSTART;VALUE=DATE:20080911"), std::string::npos);  // Enkutatash
+  EXPECT_TRUE(alerts.empty());
+
+  chosenPath = folder + "/gone/mine.ics";  // a folder that is not there
+  bar->picked(item);
+  ASSERT_EQ(alerts.size(), 1u);
+  EXPECT_EQ(alerts[0], chosenPath + " could not be saved (No such file or directory).");
+
+  chosenPath = "";  // cancelled
+  bar->picked(item);
+  EXPECT_EQ(alerts.size(), 1u);
+  EXPECT_EQ(std::system("ls | grep -q 'mine.ics.'"), 256);  // no temporary file left
 }
 
 TEST(AboutWindow, ShowsNameVersionAndCredits) {

@@ -1,9 +1,11 @@
 // Conversions between day numbers and the two calendars, and the two-line
-// text, for days in 1600, 2000 and 9999; ICU's conversion as a peer.
+// text, for days in 1600, 2000 and 9999; ICU's conversion as a peer; all
+// holidays of one Ethiopian year (target: under 2 microseconds).
 #include <benchmark/benchmark.h>
 #include <unicode/ucal.h>
 
 #include "calendar/date_pair.h"
+#include "calendar/holidays.h"
 
 namespace {
 
@@ -35,6 +37,16 @@ void BM_PairFormat(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(pair.Format());
 }
 BENCHMARK(BM_PairFormat)->Arg(1600)->Arg(2000)->Arg(9999);
+
+// 1600 and 9999 are reckoned by the tabular Islamic calendar, 2016 by the table.
+void BM_HolidaysOfEthiopianYear(benchmark::State& state) {
+  int year = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(HolidaysOfEthiopianYear(year));
+    year ^= 1;
+  }
+}
+BENCHMARK(BM_HolidaysOfEthiopianYear)->Arg(1600)->Arg(2016)->Arg(9998);
 
 // ICU's ethiopic calendar from a time to its fields, the same work as one
 // day number to one calendar.

@@ -84,6 +84,8 @@ struct CalendarDate {
   // Reads "year/month/day"; 1 when accepted, 0 when not.
   int Parse(const char* text, CalendarKind kind);
   ReadOutcome ParseText(const char* text, CalendarKind kind);
+  // As ParseText, without the "Input error!" line.
+  ReadOutcome ReadText(const char* text, CalendarKind kind);
   // Asks for a kind and a date on the console; 1 when accepted, 0 when not.
   int ReadFromConsole(std::FILE* in = stdin, std::FILE* out = stdout);
 
@@ -91,6 +93,7 @@ struct CalendarDate {
   // Day number of the day before the first day of the year.
   static long long YearStart(int year, CalendarKind kind);
   int Recompute();
-  // Reports a day past the month's end on out.
-  ReadOutcome Accept(long long kindRead, long long yearRead, long long monthRead, long long dayRead, std::FILE* out);
+  ReadOutcome Accept(long long kindRead, long long yearRead, long long monthRead, long long dayRead);
+  // Writes "Input error!" on out for a day past its month's end.
+  static ReadOutcome Report(ReadOutcome outcome, std::FILE* out);
 };

@@ -9,6 +9,13 @@ DatePair::DatePair(int year, int month, int day, CalendarKind kind) {
   ConvertOther(kind);
 }
 
+DatePair DatePair::OfDay(int dayNumber) {
+  DatePair pair;
+  pair.dates[Gregorian].SetFromDayNumber(dayNumber, Gregorian);
+  pair.ConvertOther(Gregorian);
+  return pair;
+}
+
 void DatePair::ConvertOther(CalendarKind kind) {
   const CalendarKind other = OtherKind(kind);
   dates[other].SetFromDayNumber(dates[kind].dayNumber, other);

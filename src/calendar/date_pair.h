@@ -9,6 +9,8 @@ struct DatePair {
 
   DatePair() = default;
   DatePair(int year, int month, int day, CalendarKind kind);
+  // The pair of one day number.
+  static DatePair OfDay(int dayNumber);
 
   int Year(CalendarKind kind) const { return dates[kind].year; }
   int Month(CalendarKind kind) const { return dates[kind].month; }

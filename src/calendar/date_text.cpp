@@ -30,7 +30,9 @@ const char* CalendarDate::FormatNumeric() const {
 
 int CalendarDate::Parse(const char* text, CalendarKind k) { return ParseText(text, k) == ReadOutcome::kAccepted; }
 
-ReadOutcome CalendarDate::ParseText(const char* text, CalendarKind k) {
+ReadOutcome CalendarDate::ParseText(const char* text, CalendarKind k) { return Report(ReadText(text, k), stdout); }
+
+ReadOutcome CalendarDate::ReadText(const char* text, CalendarKind k) {
   if (!text) return ReadOutcome::kNoDate;
   long long fields[3] = {year, month, day};
   TextSource source{text};
@@ -38,7 +40,7 @@ ReadOutcome CalendarDate::ParseText(const char* text, CalendarKind k) {
   for (int i = 1; i < 3; ++i) {
     if (!ScanLiteral(source, '/') || !ScanInt(source, fields[i])) break;
   }
-  return Accept(k, fields[0], fields[1], fields[2], stdout);
+  return Accept(k, fields[0], fields[1], fields[2]);
 }
 
 int CalendarDate::ReadFromConsole(std::FILE* in, std::FILE* out) {
@@ -55,13 +57,17 @@ int CalendarDate::ReadFromConsole(std::FILE* in, std::FILE* out) {
   for (long long& field : fields) {
     if (!ScanInt(source, field)) return 0;
   }
-  return Accept(kindRead, fields[0], fields[1], fields[2], out) == ReadOutcome::kAccepted;
+  return Report(Accept(kindRead, fields[0], fields[1], fields[2]), out) == ReadOutcome::kAccepted;
+}
+
+ReadOutcome CalendarDate::Report(ReadOutcome outcome, std::FILE* out) {
+  if (outcome == ReadOutcome::kPastMonthEnd) std::fputs("Input error!\n", out);
+  return outcome;
 }
 
 // Nothing that is not a date in the span reaches the arithmetic, and such
 // text leaves the date as it was.
-ReadOutcome CalendarDate::Accept(long long kindRead, long long yearRead, long long monthRead, long long dayRead,
-                                 std::FILE* out) {
+ReadOutcome CalendarDate::Accept(long long kindRead, long long yearRead, long long monthRead, long long dayRead) {
   if (kindRead != Gregorian && kindRead != Ethiopian) return ReadOutcome::kNoDate;
   const auto k = static_cast<CalendarKind>(kindRead);
   if (monthRead < 1 || monthRead > LastMonth(k)) return ReadOutcome::kNoDate;
@@ -70,9 +76,5 @@ ReadOutcome CalendarDate::Accept(long long kindRead, long long yearRead, long lo
   CalendarDate read(static_cast<int>(yearRead), static_cast<int>(monthRead), static_cast<int>(dayRead), k);
   if (!InSpan(read.dayNumber)) return ReadOutcome::kNoDate;
   *this = read;
-  if (day > DaysInMonth()) {
-    std::fputs("Input error!\n", out);
-    return ReadOutcome::kPastMonthEnd;
-  }
-  return ReadOutcome::kAccepted;
+  return day > DaysInMonth() ? ReadOutcome::kPastMonthEnd : ReadOutcome::kAccepted;
 }

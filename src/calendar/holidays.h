@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // What a holiday is; one holiday may carry several of these bits.
@@ -27,3 +28,5 @@ std::vector<Holiday> HolidaysOfGregorianYear(int year);
 std::vector<Holiday> HolidaysOnDay(int dayNumber);
 // "public", "church", "expected" joined by commas, in that order.
 const char* HolidayTagText(unsigned tags);
+// "English - Amharic", and " (expected)" after a date that awaits the moon.
+std::string HolidayNames(const Holiday& holiday);

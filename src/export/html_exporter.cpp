@@ -6,6 +6,7 @@
 
 #include "about/program_identity.h"
 #include "calendar/date_names.h"
+#include "calendar/holidays.h"
 #include "export/safe_save.h"
 #include "platform/shell_open.h"
 
@@ -21,7 +22,23 @@ const char kBlankCell[] = "<td>&nbsp;</td>";
 constexpr int kWeekLength = 7;
 constexpr int kMaxCells = 42;
 
-const char* DayColor(int weekday) { return weekday == 0 ? "red" : "black"; }
+const char* DayColor(int weekday, bool publicHoliday = false) {
+  return weekday == 0 || publicHoliday ? "red" : "black";
+}
+
+bool IsPublicHoliday(int dayNumber) {
+  for (const Holiday& holiday : HolidaysOnDay(dayNumber))
+    if (holiday.tags & kPublicHoliday) return true;
+  return false;
+}
+
+// "May 5, 2024", or the Ethiopian month in Ethiopic script.
+std::string DateText(const DatePair& day, CalendarKind kind, int ethiopicScript) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%s %d, %d", ExportMonthName(kind, day.Month(kind), ethiopicScript), day.Day(kind),
+                day.Year(kind));
+  return text;
+}
 
 // The pictures the page names, put beside it so the browser shows it whole;
 // a file of the same name is left as it is.
@@ -40,7 +57,8 @@ void PutPicturesBeside(const std::string& folder) {
 
 }  // namespace
 
-HtmlExporter::HtmlExporter(DatePair date, int kind) : monthDate(date), baseKind(kind) {}
+HtmlExporter::HtmlExporter(DatePair date, int kind, bool holidays)
+    : monthDate(date), baseKind(kind), holidaysShown(holidays) {}
 
 std::string HtmlExporter::Write() {
   Build();
@@ -70,7 +88,9 @@ void HtmlExporter::Build() {
   AppendTable();
   append("<div align='right'><font size=+2>");
   AppendMonthLine(other);
-  append("</font></div><hr>");
+  append("</font></div>");
+  if (holidaysShown) AppendHolidayList();
+  append("<hr>");
   char footer[256];
   std::snprintf(footer, sizeof footer, "<i><a href=%s>%s</a></i>", kHomePageUrl, kHomePageUrl);
   append(footer);
@@ -117,7 +137,8 @@ void HtmlExporter::AppendWeekdayRow() {
 }
 
 void HtmlExporter::AppendDayCell() {
-  const char* color = DayColor(cursor.Weekday());
+  const char* color =
+      DayColor(cursor.Weekday(), holidaysShown && IsPublicHoliday(cursor.dates[Gregorian].dayNumber));
   char day[8];
   append("<td>");
   std::snprintf(day, sizeof day, "%d", cursor.Day(baseKind));
@@ -153,4 +174,18 @@ void HtmlExporter::AppendMonthLine(CalendarKind kind) {
   std::snprintf(line, sizeof line, "%s, %d", ExportMonthName(kind, cursor.Month(kind), ethiopicScript),
                 cursor.Year(kind));
   append(line);
+}
+
+// One line per holiday, the base calendar's date first; nothing for a month
+// without holidays.
+void HtmlExporter::AppendHolidayList() {
+  std::string list;
+  DatePair day = monthDate;
+  for (day.FirstOfMonth(baseKind); day.Month(baseKind) == monthDate.Month(baseKind); day.NextDay()) {
+    for (const Holiday& holiday : HolidaysOnDay(day.dates[Gregorian].dayNumber)) {
+      list += "<li>" + DateText(day, baseKind, ethiopicScript) + " / " +
+              DateText(day, OtherKind(baseKind), ethiopicScript) + ": " + HolidayNames(holiday) + "</li>";
+    }
+  }
+  if (!list.empty()) append(("<ul>" + list + "</ul>").c_str());
 }

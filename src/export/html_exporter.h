@@ -11,7 +11,9 @@
 // desktop to open it.
 class HtmlExporter : public Fl_Text_Buffer {
  public:
-  HtmlExporter(DatePair date, int kind);
+  // With holidays, public holidays are red and the month's holidays are
+  // listed below the table; without, the page is the plain month.
+  HtmlExporter(DatePair date, int kind, bool holidays = false);
 
   // Builds the page, saves it in the current folder or, when that cannot be
   // written, in the user's data folder, and opens it there. Returns why the
@@ -29,9 +31,11 @@ class HtmlExporter : public Fl_Text_Buffer {
   void AppendDayRows();
   void AppendTable();
   void AppendMonthLine(CalendarKind kind);
+  void AppendHolidayList();
 
   DatePair monthDate;
   DatePair cursor;
   int baseKind;
   int ethiopicScript = 1;
+  bool holidaysShown;
 };

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
+#include <string>
 
+#include "calendar/holidays.h"
 #include "calendar/month_layout.h"
 
 namespace {
@@ -93,6 +95,8 @@ void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
     std::snprintf(baseDay, sizeof baseDay, "%2d", month.days[d].baseDay);
     std::snprintf(otherDay, sizeof otherDay, "%2d", month.days[d].otherDay);
     ShowDay(month.lead + d, baseDay, otherDay, month.days[d].current);
+    const int dayNumber = month.first.dates[Gregorian].dayNumber + d;
+    MarkHolidays(month.lead + d, holidaysShown ? HolidaysOnDay(dayNumber) : std::vector<Holiday>());
   }
   for (int i = month.lead + month.count; i < kCells; ++i) HideCell(i);
 }
@@ -106,9 +110,22 @@ void MonthGrid::ShowDay(int index, const char* baseDay, const char* otherDay, bo
   cell->redraw();
 }
 
+// Red for Sundays and public holidays; the holidays' names as the tooltip.
+void MonthGrid::MarkHolidays(int index, const std::vector<Holiday>& holidays) {
+  bool dayOff = index % kColumns == 0;
+  std::string names;
+  for (const Holiday& holiday : holidays) {
+    dayOff = dayOff || (holiday.tags & kPublicHoliday);
+    names += (names.empty() ? "" : "\n") + HolidayNames(holiday);
+  }
+  cells[index]->SetTextColor(dayOff ? FL_RED : FL_FOREGROUND_COLOR);
+  cells[index]->copy_tooltip(names.empty() ? nullptr : names.c_str());
+}
+
 void MonthGrid::HideCell(int index) {
   DayCell* cell = cells[index];
   cell->SetText("");
+  MarkHolidays(index, {});
   cell->color(FL_GRAY);
   cell->hide();
   cell->redraw();

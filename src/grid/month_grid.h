@@ -3,7 +3,10 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Group.H>
 
+#include <vector>
+
 #include "calendar/date_pair.h"
+#include "calendar/holidays.h"
 #include "grid/day_cell.h"
 #include "grid/weekday_heading.h"
 
@@ -36,6 +39,8 @@ class MonthGrid : public Fl_Group {
   WeekdayHeading* headers[kColumns];
   Fl_Callback* dayCallback = nullptr;
   Step keyStep = Step::kNone;  // asked for by the last key the grid took
+  // Public holidays red and every holiday named in its cell's tooltip.
+  bool holidaysShown = false;
 
  private:
   static void ForwardClick(Fl_Widget* cell, void* data);
@@ -44,4 +49,5 @@ class MonthGrid : public Fl_Group {
   static Step StepForKey(int key, bool shift);
 
   int currentCell = -1;
+  void MarkHolidays(int index, const std::vector<Holiday>& holidays);
 };

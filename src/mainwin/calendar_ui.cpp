@@ -1,6 +1,9 @@
 #include "mainwin/calendar_ui.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Menu_Bar.H>
+#include <FL/Fl_Native_File_Chooser.H>
+#include <FL/Fl_Tooltip.H>
 #include <FL/fl_ask.H>
 
 #include <algorithm>
@@ -10,9 +13,11 @@
 #include "about/about_window.h"
 #include "about/program_identity.h"
 #include "clock/clock_window.h"
+#include "export/holiday_export.h"
 #include "export/html_exporter.h"
 #include "mainwin/images.h"
 #include "mainwin/main_window.h"
+#include "mainwin/settings.h"
 #include "platform/app_icon.h"
 
 namespace {
@@ -52,7 +57,23 @@ long TypedYear(const char* text) {
   return year;
 }
 
+// Holiday tooltips carry Amharic names; the toolkit draws a tooltip in one
+// face, so it needs one with Ethiopic letters beside the Latin ones.
+constexpr Fl_Font kTooltipFont = FL_FREE_FONT;
+const char kEthiopicFace[] = " Abyssinica SIL";  // the blank: regular style
+
 void ShowAlert(const char* message) { fl_alert("%s", message); }
+
+std::string ChooseFile(const char* suggested) {
+  Fl_Native_File_Chooser chooser(Fl_Native_File_Chooser::BROWSE_SAVE_FILE);
+  chooser.title("Export holidays");
+  chooser.filter("iCalendar\t*.ics");
+  chooser.preset_file(suggested);
+  chooser.options(Fl_Native_File_Chooser::SAVEAS_CONFIRM | Fl_Native_File_Chooser::NEW_FOLDER);
+  const int result = chooser.show();
+  if (result < 0) CalendarUi::alert(chooser.errmsg());
+  return result == 0 ? chooser.filename() : "";
+}
 
 Fl_Button* MakeButton(int x, int width, const char* label, const char* tip, Fl_Callback* cb) {
   auto* button = new Fl_Button(x, kNavRowY, width, kNavHeight, label);
@@ -87,6 +108,7 @@ Fl_Choice* MakeKindChoice(int y, int h, Fl_Labeltype labeltype, Fl_Menu_Item* me
 }  // namespace
 
 void (*CalendarUi::alert)(const char* message) = ShowAlert;
+std::string (*CalendarUi::choose_file)(const char* suggested) = ChooseFile;
 
 #define ITEM(text, cb, flags) \
   { text, 0, cb, nullptr, flags, FL_NORMAL_LABEL, 0, kMenuLabelSize, 0 }
@@ -106,6 +128,8 @@ Fl_Menu_Item CalendarUi::main_menu[] = {
     ITEM("Tool", nullptr, FL_SUBMENU),
     ITEM("Clock", cb_Clock, 0),
     ITEM("Output html", cb_Output, 0),
+    ITEM("Holidays", cb_Holidays, FL_MENU_TOGGLE | FL_MENU_VALUE),
+    ITEM("Export holidays\u2026", cb_Export, 0),
     END_MENU,
     ITEM("Help", nullptr, FL_SUBMENU),
     ITEM("Help Contents", cb_Help, 0),
@@ -150,12 +174,15 @@ CalendarUi::CalendarUi() {
   BuildDayCounts();
   window->menuBar = new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight);
   window->menuBar->menu(main_menu);
+  holidays_item = &main_menu[window->menuBar->find_index(cb_Holidays)];
   BuildDayCountKinds();
   BuildMiniClock();
   SetAppIcon(main_window);
   main_window->end();
   main_window->resizable(main_window);
   main_window->size_range(kWindowWidth, kWindowHeight);  // below that nothing is usable
+  Fl::set_font(kTooltipFont, kEthiopicFace);
+  Fl_Tooltip::font(kTooltipFont);
 }
 
 void CalendarUi::BuildNavigationRow() {
@@ -231,7 +258,14 @@ void CalendarUi::show(int argc, char** argv) {
 void CalendarUi::set_defaults() {
   main_window->label(kVersionText);
   date.SetToday();
-  base_kind = Ethiopian;
+  const Settings saved = LoadSettings();
+  base_kind = saved.baseKind;
+  show_holidays = saved.holidays;
+  if (show_holidays) {
+    holidays_item->set();
+  } else {
+    holidays_item->clear();
+  }
   days_from_date->value(CalendarDate(2007, 6, 19, Gregorian).FormatNumeric());
   days_until_date->value(CalendarDate(2009, 6, 18, Gregorian).FormatNumeric());
 }
@@ -248,6 +282,7 @@ void CalendarUi::refresh() {
   ShowYear();
   base_button->image(base_kind == Gregorian ? &image_globe : &image_flag);
   mini_clock->ethiopian = base_kind == Ethiopian;
+  grid->holidaysShown = show_holidays;
   grid->ShowMonth(date, base_kind);
   main_window->redraw();
 }
@@ -271,8 +306,11 @@ void CalendarUi::ShowDayCount(Fl_Value_Output* count, bool counted, int days) {
 
 void CalendarUi::toggle_base() {
   base_kind ^= 1;
+  SaveChoices();
   refresh();
 }
+
+void CalendarUi::SaveChoices() const { SaveSettings({base_kind, show_holidays}); }
 
 int CalendarUi::input_month() const { return month_choice->value() + 1; }
 
@@ -392,8 +430,22 @@ void CalendarUi::cb_Exit_i(Fl_Widget*, void*) { main_window->hide(); }
 void CalendarUi::cb_Clock_i(Fl_Widget*, void*) { OpenClockWindow(); }
 
 void CalendarUi::cb_Output_i(Fl_Widget*, void*) {
-  const std::string failure = HtmlExporter(date, base_kind).Write();
+  const std::string failure = HtmlExporter(date, base_kind, show_holidays).Write();
   if (!failure.empty()) alert(failure.c_str());
+}
+
+void CalendarUi::cb_Holidays_i(Fl_Widget*, void*) {
+  show_holidays = holidays_item->value() != 0;
+  SaveChoices();
+  refresh();
+}
+
+// The holidays of the Ethiopian year shown, as an iCalendar file where the user chooses.
+void CalendarUi::cb_Export_i(Fl_Widget*, void*) {
+  const int year = date.Year(Ethiopian);
+  const std::string file = choose_file(HolidayFileName(year).c_str());
+  std::string why;
+  if (!file.empty() && !SaveHolidayCalendar(year, file, &why)) alert(why.c_str());
 }
 
 void CalendarUi::cb_Help_i(Fl_Widget*, void*) { OpenHelpContents(); }

@@ -8,6 +8,8 @@
 #include <FL/Fl_Value_Output.H>
 #include <FL/Fl_Window.H>
 
+#include <string>
+
 #include "calendar/date_pair.h"
 #include "clock/reckoning_clock.h"
 #include "grid/month_grid.h"
@@ -32,6 +34,9 @@ class CalendarUi {
 
   // Shows a message the user must see; tests put a recorder here.
   static void (*alert)(const char* message);
+  // Asks where to save a file, offering a name; "" when the user cancels.
+  // Tests put a stand-in here.
+  static std::string (*choose_file)(const char* suggested);
 
   CalendarKind base_kind = Ethiopian;
   DatePair date;
@@ -55,6 +60,9 @@ class CalendarUi {
   Fl_Choice* days_from_kind;
   Fl_Choice* days_until_kind;
   ReckoningClock* mini_clock;
+  // Tool > Holidays, a check item; show_holidays follows it.
+  Fl_Menu_Item* holidays_item;
+  bool show_holidays = true;
 
  private:
   void BuildNavigationRow();
@@ -70,6 +78,7 @@ class CalendarUi {
   template <class Step>
   void Move(Step step);
   bool YearBelowMaximum() const;
+  void SaveChoices() const;
 
   static CalendarUi* Owner(Fl_Widget* widget);
 
@@ -92,6 +101,8 @@ class CalendarUi {
   static void cb_Exit(Fl_Widget* w, void* v) { Owner(w)->cb_Exit_i(w, v); }
   static void cb_Clock(Fl_Widget* w, void* v) { Owner(w)->cb_Clock_i(w, v); }
   static void cb_Output(Fl_Widget* w, void* v) { Owner(w)->cb_Output_i(w, v); }
+  static void cb_Holidays(Fl_Widget* w, void* v) { Owner(w)->cb_Holidays_i(w, v); }
+  static void cb_Export(Fl_Widget* w, void* v) { Owner(w)->cb_Export_i(w, v); }
   static void cb_Help(Fl_Widget* w, void* v) { Owner(w)->cb_Help_i(w, v); }
   static void cb_Website(Fl_Widget* w, void* v) { Owner(w)->cb_Website_i(w, v); }
   static void cb_About(Fl_Widget* w, void* v) { Owner(w)->cb_About_i(w, v); }
@@ -115,6 +126,8 @@ class CalendarUi {
   void cb_Exit_i(Fl_Widget*, void*);
   void cb_Clock_i(Fl_Widget*, void*);
   void cb_Output_i(Fl_Widget*, void*);
+  void cb_Holidays_i(Fl_Widget*, void*);
+  void cb_Export_i(Fl_Widget*, void*);
   void cb_Help_i(Fl_Widget*, void*);
   void cb_Website_i(Fl_Widget*, void*);
   void cb_About_i(Fl_Widget*, void*);

@@ -1,11 +1,15 @@
 // Every day of the span against ICU's Gregorian (made proleptic) and
-// "ethiopic" calendars, and a round trip through the fields.
+// "ethiopic" calendars, and a round trip through the fields; the Islamic
+// holidays against ICU's "islamic-umalqura" calendar.
 #include <gtest/gtest.h>
 #include <unicode/ucal.h>
 
+#include <algorithm>
 #include <memory>
+#include <string>
 
 #include "calendar/date_pair.h"
+#include "calendar/holidays.h"
 
 namespace {
 
@@ -66,5 +70,41 @@ TEST(IcuReference, EveryDayOfTheSpan) {
     }
   }
 }
+
+// The Umm al-Qura day that names an Islamic holiday, or "".
+std::string IslamicHolidayOn(const Fields& hijri) {
+  if (hijri.year < 1) return "";
+  if (hijri.month == 10 && hijri.day == 1) return "Eid al-Fitr";
+  if (hijri.month == 12 && hijri.day == 10) return "Eid al-Adha";
+  if (hijri.month == 3 && hijri.day == 12) return "Mawlid";
+  return "";
+}
+
+// Gregorian 1900-2150 lies within the years of ICU's Umm al-Qura data; the
+// other runs are reckoned by the tabular calendar, from the Hijra to the span's end.
+class IslamicHolidays : public testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(IslamicHolidays, OnTheirUmmAlQuraDays) {
+  IcuCalendar umalqura("en@calendar=islamic-umalqura");
+  const int firstDay = CalendarDate(GetParam().first, 1, 1, Gregorian).dayNumber;
+  const int lastDay = std::min(CalendarDate(GetParam().second, 12, 31, Gregorian).dayNumber, kLastSpanDay);
+  CalendarDate cursor;
+  cursor.SetFromDayNumber(firstDay, Ethiopian);
+  std::vector<Holiday> list;
+  for (int n = firstDay; n <= lastDay; ++n, cursor.NextDay()) {
+    if (n == firstDay || (cursor.month == 1 && cursor.day == 1)) list = HolidaysOfEthiopianYear(cursor.year);
+    std::string listed;
+    for (const Holiday& h : list)
+      if (h.dayNumber == n && (h.tags & kExpectedDate)) listed += h.english;
+    const Fields hijri = umalqura.At(n);
+    ASSERT_EQ(listed, IslamicHolidayOn(hijri)) << "day " << n << ", Hijri " << hijri.year << "/" << hijri.month << "/"
+                                                << hijri.day;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(IcuReference, IslamicHolidays,
+                         testing::Values(std::make_pair(1900, 2150), std::make_pair(620, 640),
+                                         std::make_pair(1870, 1885), std::make_pair(2170, 2185),
+                                         std::make_pair(10000, 10007)));
 
 }  // namespace

@@ -25,6 +25,8 @@ icons="$prefix/share/icons/hicolor"
 check "icons and manual page installed" test -f "$icons/48x48/apps/zelmora.png" -a -f "$icons/64x64/apps/zelmora.png" \
   -a -f "$icons/256x256/apps/zelmora.png" -a -f "$icons/scalable/apps/zelmora.svg" -a -f "$prefix/share/man/man1/zelmora.1.gz"
 check "help page and pictures installed" test -f "$data/index_e.htm" -a -f "$data/vemra.jpg" -a -f "$data/tolun.jpg"
+check "bash completion installed" test -f "$prefix/share/bash-completion/completions/zelmora"
+check "installed commands find their modules" sh -c "env -u DISPLAY '$prefix/bin/zelmora' holidays --ics 2001 | grep -q '^DTSTART;VALUE=DATE:20080911'"
 
 start_app "$data" env TZ=UTC faketime '2008-11-29 09:00:00'
 check "main window's class is zelmora ($(wm_class "$main"))" has_class "$main"
@@ -48,6 +50,8 @@ check "page and pictures in the user's data folder, and opened ($(last_opened))"
 check "nothing written in the installed folder" test ! -e "$data/output.htm"
 menu 72 Down           # Help > Help Contents
 check "the installed help page opened ($(last_opened))" opened_file "$data/index_e.htm"
+menu 20 Down Down Down # Tool > Holidays, off
+check "holidays off is remembered" grep -qx "holidays:0" "$home/.fltk/zelmora/zelmora.prefs"
 
 click "$main" 22 42    # the small clock
 clock=$(find_window "Ethiopian Clock")

@@ -1,9 +1,12 @@
-// libFuzzer target: any text given to the date reader, in either calendar.
+// libFuzzer target: any text given to the date reader and to the command
+// line's readers, in either calendar.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "calendar/date_pair.h"
+#include "cli/command_error.h"
+#include "cli/date_argument.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
@@ -23,5 +26,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } else if (!pair.SameDay(DatePair(2008, 11, 29, Gregorian))) {
     __builtin_trap();  // rejected text changes nothing
   }
+  // The command line takes a whole day of its month in the span, or says why not.
+  const auto tried = [](auto read) {
+    try {
+      read();
+    } catch (const CommandError&) {
+    }
+  };
+  tried([&] {
+    const DatePair day = ReadDay(text.c_str(), kind);
+    if (!day.InSpan() || day.Day(kind) < 1 || day.Day(kind) > day.dates[kind].DaysInMonth()) __builtin_trap();
+  });
+  tried([&] { ReadMonth(text.c_str(), kind).Format(); });
+  tried([&] { ReadYear(text.c_str(), kind); });
   return 0;
 }

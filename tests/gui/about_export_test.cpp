@@ -1,6 +1,7 @@
 #include "gui_support.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Menu_Bar.H>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,9 +11,12 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "about/about_window.h"
 #include "about/program_identity.h"
+#include "calendar/holidays.h"
 #include "export/html_exporter.h"
 #include "mainwin/calendar_ui.h"
 #include "mainwin/images.h"
@@ -31,8 +35,8 @@ const char* const kAmharic[] = {"አሑድ", "ስኞ", "ማክስኞ", "ረቡ�
 
 std::string Color(int weekday) { return weekday == 0 ? "red" : "black"; }
 
-std::string Td(int base, int other, int weekday) {
-  const std::string c = Color(weekday);
+std::string Td(int base, int other, int weekday, bool publicHoliday = false) {
+  const std::string c = publicHoliday ? "red" : Color(weekday);
   return "<td><font size='+3' color='" + c + "' >" + std::to_string(base) +
          "</font><div align='right'><font size='+1' color='" + c + "' >" + std::to_string(other) +
          "</font></div></td>";
@@ -73,8 +77,8 @@ std::string Repeat(const std::string& s, int n) {
   return out;
 }
 
-std::string Built(DatePair date, CalendarKind base) {
-  HtmlExporter page(date, base);
+std::string Built(DatePair date, CalendarKind base, bool holidays = false) {
+  HtmlExporter page(date, base, holidays);
   page.Build();
   char* text = page.text();
   std::string bytes(text);
@@ -118,6 +122,25 @@ TEST(HtmlExport, MonthShapes) {
             "<tr>" + Repeat(kBlank, 4) + Days(1, 6, 6, 30, 4) + Repeat(kBlank, 4) + "</tr>")},
   };
   for (const auto& c : kCases) EXPECT_EQ(Built(c.date, c.base), c.expected) << c.name;
+}
+
+// May 2024 starts on a Wednesday, on Miazia 23, 2016. With holidays the page
+// is the plain one but for its public holidays in red and the list.
+TEST(HtmlExport, HolidaysRedAndListedBeforeTheFooter) {
+  std::string expected = Built(DatePair(2024, 5, 5, Gregorian), Gregorian);
+  for (const auto& [day, other, weekday] : {std::tuple{1, 23, 3}, {3, 25, 5}, {28, 20, 2}}) {
+    const std::size_t at = expected.find(Td(day, other, weekday));
+    ASSERT_NE(at, std::string::npos) << day;
+    expected.replace(at, Td(day, other, weekday).size(), Td(day, other, weekday, true));
+  }
+  expected.insert(expected.find("<hr>"),
+                  "<ul><li>May 1, 2024 / ሚያዚያ 23, 2016: International Labour Day - የሠራተኞች ቀን</li>"
+                  "<li>May 3, 2024 / ሚያዚያ 25, 2016: Siklet (Good Friday) - ስቅለት</li>"
+                  "<li>May 5, 2024 / ሚያዚያ 27, 2016: Patriots' Victory Day - የአርበኞች ቀን</li>"
+                  "<li>May 5, 2024 / ሚያዚያ 27, 2016: Fasika (Easter) - ፋሲካ</li>"
+                  "<li>May 28, 2024 / ግንቦት 20, 2016: Downfall of the Derg - ደርግ የወደቀበት ቀን</li>"
+                  "<li>May 29, 2024 / ግንቦት 21, 2016: Rikbe Kahnat - ርክበ ካህናት</li></ul>");
+  EXPECT_EQ(Built(DatePair(2024, 5, 5, Gregorian), Gregorian, true), expected);
 }
 
 // Each test gets a folder of its own, with a name that needs quoting, and an
@@ -202,6 +225,62 @@ TEST_F(Desktop, ExportIntoAReadOnlyFolder) {
   text << page.rdbuf();
   EXPECT_EQ(text.str(), "old");
   EXPECT_EQ(Opened(), FileUri("data/zelmora/output.htm"));  // the user's data folder instead
+}
+
+std::string offeredName;
+std::string chosenPath;
+std::string ChooseStandIn(const char* suggested) {
+  offeredName = suggested;
+  return chosenPath;
+}
+std::vector<std::string> alerts;
+void RecordAlert(const char* message) { alerts.push_back(message); }
+
+std::string Contents(const std::string& path) {
+  std::ifstream file(path);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+int Count(const std::string& text, const std::string& part) {
+  int n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+TEST_F(Desktop, ExportHolidaysSavesTheEthiopianYearShownWhereTheUserChooses) {
+  FixClock(2008, 11, 29, 9, 0, 0);  // Hdar 20, 2001
+  CalendarUi ui;
+  ui.set_defaults();
+  ui.toggle_base();  // the Gregorian base still exports the Ethiopian year
+  CalendarUi::choose_file = ChooseStandIn;
+  CalendarUi::alert = RecordAlert;
+  Fl_Menu_Bar* bar = nullptr;
+  for (int i = 0; i < ui.main_window->children() && !bar; ++i) bar = dynamic_cast<Fl_Menu_Bar*>(ui.main_window->child(i));
+  const Fl_Menu_Item* item = bar->find_item("Tool/Export holidays\u2026");
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(item[1].label(), nullptr);  // the last item of the Tool menu
+
+  chosenPath = folder + "/mine.ics";
+  std::ofstream(chosenPath) << "an older file";
+  bar->picked(item);
+  EXPECT_EQ(offeredName, "zelmora-holidays-2001.ics");
+  const std::string ics = Contents(chosenPath);
+  EXPECT_EQ(ics.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
+  EXPECT_EQ(Count(ics, "BEGIN:VEVENT"), static_cast<int>(HolidaysOfEthiopianYear(2001).size()));
+  EXPECT_NE(ics.find("DTSTART;VALUE=DATE:20080911"), std::string::npos);  // Enkutatash
+  EXPECT_TRUE(alerts.empty());
+
+  chosenPath = folder + "/gone/mine.ics";  // a folder that is not there
+  bar->picked(item);
+  ASSERT_EQ(alerts.size(), 1u);
+  EXPECT_EQ(alerts[0], chosenPath + " could not be saved (No such file or directory).");
+
+  chosenPath = "";  // cancelled
+  bar->picked(item);
+  EXPECT_EQ(alerts.size(), 1u);
+  EXPECT_EQ(std::system("ls | grep -q 'mine.ics.'"), 256);  // no temporary file left
 }
 
 TEST(AboutWindow, ShowsNameVersionAndCredits) {

@@ -122,7 +122,7 @@ TEST_F(UserDesktop, PageLandsWhereTheUserCanWriteWithItsPictures) {
     ui.refresh();
     OutputHtml(ui);
 
-    HtmlExporter page(ui.date, ui.base_kind);
+    HtmlExporter page(ui.date, ui.base_kind, ui.show_holidays);
     page.Build();
     char* bytes = page.text();
     EXPECT_EQ(Read(landing + "/output.htm"), bytes);

@@ -11,8 +11,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 #include "calendar/clock_source.h"
 
@@ -107,10 +109,29 @@ std::string OpenedIn(const std::string& folder) {
   return "";
 }
 
+namespace {
+// The toolkit keeps the user's preferences under $HOME: each test starts
+// from a first run, in a home of its own.
+class FreshHome : public ::testing::EmptyTestEventListener {
+ public:
+  FreshHome() {
+    char pattern[] = "/tmp/zelmora-home-XXXXXX";
+    home_ = mkdtemp(pattern);
+    setenv("HOME", home_.c_str(), 1);
+  }
+  ~FreshHome() override { std::filesystem::remove_all(home_); }
+  void OnTestStart(const ::testing::TestInfo&) override { std::filesystem::remove_all(home_ + "/.fltk"); }
+
+ private:
+  std::string home_;
+};
+}  // namespace
+
 int main(int argc, char** argv) {
   setenv("TZ", "UTC", 1);
   tzset();
   ::testing::InitGoogleTest(&argc, argv);
+  ::testing::UnitTest::GetInstance()->listeners().Append(new FreshHome);
   fl_open_display();
   return RUN_ALL_TESTS();
 }

@@ -34,6 +34,9 @@ class MainWindow : public ::testing::Test {
     for (int i = 0; i < 20 && Fl::focus() != target; ++i) TypeKey(ui.main_window, FL_Tab);
     ASSERT_EQ(Fl::focus(), target);
   }
+  // What the menu bar does once a person has picked Tool > Holidays.
+  void PickHolidays() { MenuBar()->picked(ui.holidays_item); }
+
   Fl_Menu_Bar* MenuBar() const {
     for (int i = 0; i < ui.main_window->children(); ++i) {
       if (auto* bar = dynamic_cast<Fl_Menu_Bar*>(ui.main_window->child(i))) return bar;
@@ -57,6 +60,51 @@ TEST_F(MainWindow, StartsOnTodayWithTheEthiopianBase) {
   EXPECT_EQ(ui.mini_clock->ethiopian, 1);
   EXPECT_EQ(ui.days_from_count->value(), 529);   // since 19 June 2007
   EXPECT_EQ(ui.days_until_count->value(), 201);  // until 18 June 2009
+  EXPECT_TRUE(ui.show_holidays);
+  EXPECT_NE(ui.holidays_item->value(), 0);
+}
+
+TEST_F(MainWindow, BaseAndHolidaysSurviveARestart) {
+  Click(ui.base_button);
+  PickHolidays();
+  ASSERT_EQ(ui.base_kind, Gregorian);
+  ASSERT_FALSE(ui.show_holidays);
+  CalendarUi again;
+  again.set_defaults();
+  EXPECT_EQ(again.base_kind, Gregorian);
+  EXPECT_FALSE(again.show_holidays);
+  EXPECT_EQ(again.holidays_item->value(), 0);
+}
+
+// Miazia 2016 starts on Tuesday 9 April 2024, Ginbot on Thursday 9 May.
+TEST_F(MainWindow, HolidaysRedInTheGridAndNamedInTooltips) {
+  ui.date = DatePair(2016, 8, 1, Ethiopian);
+  ui.refresh();
+  const struct {
+    int cell;
+    Fl_Color color;
+    const char* tooltip;
+  } kMiazia[] = {
+      {3, FL_RED, "Eid al-Fitr - ዒድ አል ፈጥር (expected)"},
+      {4, FL_FOREGROUND_COLOR, nullptr},
+      {7, FL_RED, nullptr},  // a Sunday
+      {28, FL_RED, "Patriots' Victory Day - የአርበኞች ቀን\nFasika (Easter) - ፋሲካ"},
+  };
+  for (const auto& day : kMiazia) {
+    EXPECT_EQ(ui.grid->cells[day.cell]->primary->textcolor(), day.color) << day.cell;
+    EXPECT_EQ(ui.grid->cells[day.cell]->secondary->textcolor(), day.color) << day.cell;
+    EXPECT_STREQ(ui.grid->cells[day.cell]->tooltip(), day.tooltip) << day.cell;
+  }
+  Click(ui.next_month);
+  DayCell* rikbeKahnat = ui.grid->cells[24];  // a church day, not a day off
+  EXPECT_EQ(rikbeKahnat->primary->textcolor(), FL_FOREGROUND_COLOR);
+  EXPECT_STREQ(rikbeKahnat->tooltip(), "Rikbe Kahnat - ርክበ ካህናት");
+  EXPECT_EQ(ui.grid->cells[23]->primary->textcolor(), FL_RED);  // Ginbot 20
+  PickHolidays();
+  for (int i = 0; i < MonthGrid::kCells; ++i) {
+    EXPECT_EQ(ui.grid->cells[i]->primary->textcolor(), i % 7 ? FL_FOREGROUND_COLOR : FL_RED) << i;
+    EXPECT_EQ(ui.grid->cells[i]->tooltip(), nullptr) << i;
+  }
 }
 
 TEST_F(MainWindow, BaseToggleSwitchesEveryCalendarWidget) {

@@ -1,0 +1,135 @@
+#include "cli/date_argument.h"
+
+#include <cstdio>
+#include <string>
+
+#include "calendar/clock_source.h"
+#include "calendar/date_names.h"
+#include "calendar/number_scan.h"
+#include "cli/command_error.h"
+
+namespace {
+
+const char* const kKindName[2] = {"Gregorian", "Ethiopian"};
+const char* const kAKindName[2] = {"a Gregorian", "an Ethiopian"};
+// The longest month of each calendar.
+constexpr int kLongestMonth[2] = {31, 30};
+
+const char* MonthName(int month, CalendarKind kind) { return kMonthNames[kind * 13 + month - 1]; }
+
+// Reads up to `wanted` numbers separated by '/'; returns how many were read.
+// `rest` is where reading stopped.
+int ScanFields(const char* text, long long* fields, int wanted, const char** rest) {
+  TextSource source{text};
+  int read = 0;
+  while (read < wanted && (read == 0 || ScanLiteral(source, '/')) && ScanInt(source, fields[read])) ++read;
+  *rest = source.at;
+  return read;
+}
+
+bool OnlyBlanksLeft(const char* rest) {
+  TextSource source{rest};
+  while (source.Peek() != EOF && std::isspace(source.Peek())) source.Next();
+  return source.Peek() == EOF;
+}
+
+void CheckMonth(long long month, CalendarKind kind) {
+  if (month >= 1 && month <= CalendarDate::LastMonth(kind)) return;
+  throw CommandError{"month " + std::to_string(month) + " is no " + kKindName[kind] + " month; expected 1 to " +
+                     std::to_string(CalendarDate::LastMonth(kind))};
+}
+
+// A first or last day of the span in calendar kind.
+CalendarDate SpanEdge(int dayNumber, CalendarKind kind) {
+  CalendarDate date;
+  date.SetFromDayNumber(dayNumber, kind);
+  return date;
+}
+
+std::string SpanDaysText(CalendarKind kind) {
+  const std::string first = SpanEdge(kFirstSpanDay, kind).FormatNumeric();  // before the buffer is reused
+  return first + " to " + SpanEdge(kLastSpanDay, kind).FormatNumeric();
+}
+
+// The first and the last month that lie whole in the span, as "year/month".
+std::string SpanMonthsText(CalendarKind kind) {
+  CalendarDate first = SpanEdge(kFirstSpanDay, kind), last = SpanEdge(kLastSpanDay, kind);
+  if (first.day > 1) first.NextMonth();
+  if (last.day < last.DaysInMonth()) last.PrevMonth();
+  char text[64];
+  std::snprintf(text, sizeof text, "%04d/%02d to %04d/%02d", first.year, first.month, last.year, last.month);
+  return text;
+}
+
+bool WholeMonthInSpan(long long year, long long month, CalendarKind kind) {
+  if (year < SpanEdge(kFirstSpanDay, kind).year || year > SpanEdge(kLastSpanDay, kind).year) return false;
+  CalendarDate day(static_cast<int>(year), static_cast<int>(month), 1, kind);
+  if (!CalendarDate::InSpan(day.dayNumber)) return false;
+  day.day = static_cast<std::int8_t>(day.DaysInMonth());
+  return CalendarDate::InSpan(day.ComputeDayNumber());
+}
+
+}  // namespace
+
+DatePair ReadDay(const char* text, CalendarKind kind) {
+  long long fields[3];
+  const char* rest;
+  if (ScanFields(text, fields, 3, &rest) < 3) {
+    throw CommandError{Quoted(text) + " names no day; expected YEAR/MONTH/DAY, for example 2008/11/29"};
+  }
+  CheckMonth(fields[1], kind);
+  if (fields[2] < 1 || fields[2] > kLongestMonth[kind]) {
+    throw CommandError{"day " + std::to_string(fields[2]) + " is no day of a month; expected 1 to " +
+                       std::to_string(kLongestMonth[kind])};
+  }
+  CalendarDate read;
+  switch (read.ReadText(text, kind)) {
+    case ReadOutcome::kAccepted:
+      return DatePair(read.year, read.month, read.day, kind);
+    case ReadOutcome::kPastMonthEnd:
+      throw CommandError{Quoted(text) + " is past the end of " + MonthName(read.month, kind) + " " +
+                         std::to_string(read.year) + "; expected a day from 1 to " +
+                         std::to_string(CalendarDate(read.year, read.month, 1, kind).DaysInMonth())};
+    case ReadOutcome::kNoDate:
+      break;
+  }
+  throw CommandError{Quoted(text) + " is outside the calendars' span; expected " + kAKindName[kind] + " day from " +
+                     SpanDaysText(kind)};
+}
+
+DatePair ReadMonth(const char* text, CalendarKind kind) {
+  long long fields[2];
+  const char* rest;
+  if (ScanFields(text, fields, 2, &rest) < 2 || !OnlyBlanksLeft(rest)) {
+    throw CommandError{Quoted(text) + " names no month; expected YEAR/MONTH, for example 2001/3"};
+  }
+  CheckMonth(fields[1], kind);
+  if (WholeMonthInSpan(fields[0], fields[1], kind)) {
+    return DatePair(static_cast<int>(fields[0]), static_cast<int>(fields[1]), 1, kind);
+  }
+  throw CommandError{Quoted(text) + " is outside the calendars' span; expected " + kAKindName[kind] + " month from " +
+                     SpanMonthsText(kind)};
+}
+
+int ReadYear(const char* text, CalendarKind kind) {
+  long long year;
+  const char* rest;
+  if (ScanFields(text, &year, 1, &rest) < 1 || !OnlyBlanksLeft(rest)) {
+    throw CommandError{Quoted(text) + " is no year; expected a number, for example 2001"};
+  }
+  // Years with a day in the span; the holidays of the edge years are those in it.
+  const int firstYear = SpanEdge(kFirstSpanDay, kind).year, lastYear = SpanEdge(kLastSpanDay, kind).year;
+  if (year < firstYear || year > lastYear) {
+    throw CommandError{"year " + std::to_string(year) + " is outside the calendars' span; expected " +
+                       kAKindName[kind] + " year from " + std::to_string(firstYear) + " to " +
+                       std::to_string(lastYear)};
+  }
+  return static_cast<int>(year);
+}
+
+DatePair Today() {
+  const std::time_t now = WallClock(nullptr);
+  CalendarDate today;
+  today.SetFromTm(*std::localtime(&now));
+  return DatePair(today.year, today.month, today.day, Gregorian);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "calendar/date_pair.h"
+
+// The dates a command line names. Each throws CommandError when the text names
+// no such date, or one outside the calendars' span.
+
+// "year/month/day", read as the main window reads its day-count texts, but a
+// day past its month's end (or before its first) is refused.
+DatePair ReadDay(const char* text, CalendarKind kind);
+// "year/month": the month's first day; the whole month must lie in the span.
+DatePair ReadMonth(const char* text, CalendarKind kind);
+// A year whose holidays can be listed.
+int ReadYear(const char* text, CalendarKind kind);
+// Today by the local clock, without the "Today is" line.
+DatePair Today();

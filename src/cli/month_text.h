@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+#include "calendar/date_pair.h"
+
+// The month that holds `date`, in calendar `base`, as text in the manner of
+// cal(1): a title, weekday headings and a row per week in which every day
+// carries its number in both calendars; holidays are starred and listed under
+// the grid. With `highlight`, `today` (when it falls in the month) is shown in
+// reverse video.
+std::string MonthText(DatePair date, CalendarKind base, DatePair today, bool highlight);

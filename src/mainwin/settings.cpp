@@ -1,0 +1,30 @@
+#include "mainwin/settings.h"
+
+#include <FL/Fl_Preferences.H>
+
+namespace {
+
+const char kVendor[] = "zelmora";
+const char kApplication[] = "zelmora";
+const char kBaseKey[] = "base_calendar";
+const char kHolidaysKey[] = "holidays";
+
+}  // namespace
+
+Settings LoadSettings() {
+  Fl_Preferences preferences(Fl_Preferences::USER, kVendor, kApplication);
+  Settings settings;
+  int base = settings.baseKind, holidays = settings.holidays;
+  preferences.get(kBaseKey, base, base);
+  preferences.get(kHolidaysKey, holidays, holidays);
+  settings.baseKind = base == Gregorian ? Gregorian : Ethiopian;  // a damaged file gives the default
+  settings.holidays = holidays != 0;
+  return settings;
+}
+
+// The file is written when the preferences go out of scope.
+void SaveSettings(const Settings& settings) {
+  Fl_Preferences preferences(Fl_Preferences::USER, kVendor, kApplication);
+  preferences.set(kBaseKey, settings.baseKind);
+  preferences.set(kHolidaysKey, settings.holidays ? 1 : 0);
+}

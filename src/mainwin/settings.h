@@ -1,0 +1,13 @@
+#pragma once
+
+#include "calendar/calendar_kind.h"
+
+// What the main window keeps between runs, in the user's toolkit preferences
+// (vendor and application "zelmora"). A first run gets these defaults.
+struct Settings {
+  CalendarKind baseKind = Ethiopian;
+  bool holidays = true;
+};
+
+Settings LoadSettings();
+void SaveSettings(const Settings& settings);

@@ -1,0 +1,33 @@
+#include "platform/module.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <climits>
+
+namespace {
+
+// The folder of the running program, whichever link started it.
+std::string ProgramFolder() {
+  char path[PATH_MAX];
+  const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+  if (length <= 0) return ".";
+  const std::string program(path, static_cast<std::size_t>(length));
+  return program.substr(0, program.rfind('/'));
+}
+
+}  // namespace
+
+// The folder is found by hand rather than through a run path, which the
+// sanitizers' dlopen does not honour.
+void* ModuleFunction(const char* module, const char* function, std::string* why) {
+  const std::string folder = ProgramFolder();
+  const std::string beside = folder + "/" + module;
+  const std::string installed = folder + "/" ZELMORA_MODULES_FROM_BIN "/" + module;
+  const std::string& path = access(beside.c_str(), F_OK) == 0 ? beside : installed;
+  void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);  // loaded once, however often asked
+  void* found = handle ? dlsym(handle, function) : nullptr;
+  const char* error = found ? nullptr : dlerror();
+  if (!found) *why = error ? error : path + ": no " + function;
+  return found;
+}

@@ -1,0 +1,240 @@
+"""The terminal commands as whole processes, with no X display: exact output
+of a table of command lines, and the iCalendar file read back by an
+independent reader (python3-icalendar).
+
+Usage: check_cli.py ZELMORA   (run by Debian's python3, which has icalendar)
+"""
+import datetime
+import os
+import subprocess
+import sys
+
+import icalendar
+
+ZELMORA = sys.argv[1]
+# Every run sees Saturday 29 November 2008 (Hdar 20, 2001), 09:00 UTC.
+ENV = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+ENV["TZ"] = "UTC"
+
+
+def run(args, when="2008-11-29 09:00:00"):
+    done = subprocess.run(["faketime", when, ZELMORA] + args, env=ENV, capture_output=True, timeout=30)
+    return done.stdout.decode(), done.stderr.decode(), done.returncode
+
+
+NOV_29 = " Saturday   November(11) 29, 2008\n   qidame       Hdar( 3) 20, 2001\n"
+HDAR_2001 = """\
+                              Hdar 2001
+                       November - December 2008
+    ihud    sagno maksagno     irob    hamus      arb   qidame
+             1 (10)    2 (11)    3 (12)    4 (13)    5 (14)    6 (15)
+   7 (16)    8 (17)    9 (18)   10 (19)   11 (20)   12 (21)   13 (22)
+  14 (23)   15 (24)   16 (25)   17 (26)   18 (27)   19 (28)   20 (29)
+  21 (30)   22 ( 1)   23 ( 2)   24 ( 3)   25 ( 4)   26 ( 5)   27 ( 6)
+  28 ( 7)   29 ( 8)*  30 ( 9)
+
+* Hdar      29 December   8  Eid al-Adha [public,expected]
+"""
+SEPTEMBER_2008 = """\
+                            September 2008
+                     Nehase 2000 - Meskerem 2001
+     Sun      Mon      Tue      Wed      Thu      Fri      Sat
+             1 (26)    2 (27)    3 (28)    4 (29)    5 (30)    6 ( 1)
+   7 ( 2)    8 ( 3)    9 ( 4)   10 ( 5)   11 ( 1)*  12 ( 2)   13 ( 3)
+  14 ( 4)   15 ( 5)   16 ( 6)   17 ( 7)   18 ( 8)   19 ( 9)   20 (10)
+  21 (11)   22 (12)   23 (13)   24 (14)   25 (15)   26 (16)   27 (17)*
+  28 (18)   29 (19)   30 (20)
+
+* September 11 Meskerem   1  Enkutatash (New Year) [public]
+* September 27 Meskerem  17  Meskel (Finding of the True Cross) [public,church]
+"""
+PAGUME_2001 = """\
+                             Pagume 2001
+                            September 2009
+    ihud    sagno maksagno     irob    hamus      arb   qidame
+   1 ( 6)    2 ( 7)    3 ( 8)    4 ( 9)    5 (10)
+"""
+SPAN_G = "expected a Gregorian day from 0008/08/27 to 10007/11/10"
+SPAN_E = "expected an Ethiopian day from 0001/01/01 to 9999/13/06"
+NO_DAY = "names no day; expected YEAR/MONTH/DAY, for example 2008/11/29"
+KINDS = "expected --ethiopian or --gregorian"
+
+# (arguments, standard output, standard error, exit status)
+CASES = [
+    (["today"], NOV_29, "", 0),
+    (["--version"], "Zelmora Ver.1.5.2\n", "", 0),
+    (["convert", "2008/11/29"], NOV_29, "", 0),
+    (["convert", "--ethiopian", "2001/3/20"], NOV_29, "", 0),
+    (["convert", "2001/03/20", "--ethiopian"], NOV_29, "", 0),
+    (["convert", "--ethiopian", "--gregorian", " 2008/11/29"], NOV_29, "", 0),
+    (["convert", "--ethiopian", "1999/13/6"], "  Tuesday  September( 9) 11, 2007\n maksagno     Pagume(13)  6, 1999\n", "", 0),
+    (["convert", "2008/2/29"], "   Friday   February( 2) 29, 2008\n      arb    Yakatit( 6) 21, 2000\n", "", 0),
+    # the edges of the span, inside and out
+    (["convert", "0008/08/27"], "Wednesday     August( 8) 27,    8\n     irob   Meskerem( 1)  1,    1\n", "", 0),
+    (["convert", "--ethiopian", "1/1/1"], "Wednesday     August( 8) 27,    8\n     irob   Meskerem( 1)  1,    1\n", "", 0),
+    (["convert", "10007/11/10"], " Saturday   November(11) 10, 10007\n   qidame     Pagume(13)  6, 9999\n", "", 0),
+    (["convert", "0008/08/26"], "", f'zelmora convert: "0008/08/26" is outside the calendars\' span; {SPAN_G}\n', 2),
+    (["convert", "10007/11/11"], "", f'zelmora convert: "10007/11/11" is outside the calendars\' span; {SPAN_G}\n', 2),
+    (["convert", "--ethiopian", "9999/13/7"], "",
+     f'zelmora convert: "9999/13/7" is outside the calendars\' span; {SPAN_E}\n', 2),
+    # past a month's end, and before its first day
+    (["convert", "2007/2/29"], "",
+     'zelmora convert: "2007/2/29" is past the end of February 2007; expected a day from 1 to 28\n', 2),
+    (["convert", "--ethiopian", "2000/13/6"], "",
+     'zelmora convert: "2000/13/6" is past the end of Pagume 2000; expected a day from 1 to 5\n', 2),
+    (["convert", "2008/11/0"], "", "zelmora convert: day 0 is no day of a month; expected 1 to 31\n", 2),
+    (["convert", "--ethiopian", "2001/1/31"], "", "zelmora convert: day 31 is no day of a month; expected 1 to 30\n", 2),
+    # text that is no date
+    (["convert", "soon"], "", f'zelmora convert: "soon" {NO_DAY}\n', 2),
+    (["convert", "2008/11"], "", f'zelmora convert: "2008/11" {NO_DAY}\n', 2),
+    (["convert", ""], "", f'zelmora convert: "" {NO_DAY}\n', 2),
+    (["convert", "2008\n11\n29"], "", f'zelmora convert: "2008?11?29" {NO_DAY}\n', 2),  # still one line
+    (["convert", "2008/13/1"], "", "zelmora convert: month 13 is no Gregorian month; expected 1 to 12\n", 2),
+    (["convert", "--ethiopian", "2001/14/1"], "", "zelmora convert: month 14 is no Ethiopian month; expected 1 to 13\n", 2),
+    # unknown options, missing and extra arguments
+    (["convert", "--julian", "2008/1/1"], "", f'zelmora convert: unknown option "--julian"; {KINDS}\n', 2),
+    (["convert", "-e", "2008/1/1"], "", f'zelmora convert: unknown option "-e"; {KINDS}\n', 2),
+    (["today", "--ics"], "", 'zelmora today: unknown option "--ics"; expected no options\n', 2),
+    (["month", "--colour"], "",
+     'zelmora month: unknown option "--colour"; expected --ethiopian, --gregorian or --color=auto|always|never\n', 2),
+    (["holidays", "--color=always"], "",
+     'zelmora holidays: unknown option "--color=always"; expected --ethiopian, --gregorian or --ics\n', 2),
+    (["convert"], "", "zelmora convert: missing DATE; expected YEAR/MONTH/DAY, for example 2008/11/29\n", 2),
+    (["convert", "2008/1/1", "2008/1/2"], "", 'zelmora convert: unexpected argument "2008/1/2"; expected one DATE\n', 2),
+    (["today", "x"], "", 'zelmora today: unexpected argument "x"; expected none\n', 2),
+    # months: the current one by default, the Ethiopian base unless --gregorian
+    (["month"], HDAR_2001, "", 0),
+    (["month", "--color=always"], HDAR_2001.replace("  20 (29)", "  \033[7m20 (29)\033[27m"), "", 0),
+    (["month", "--gregorian", "2008/9"], SEPTEMBER_2008, "", 0),
+    (["month", "2001/13"], PAGUME_2001, "", 0),
+    (["month", "2001/14"], "", "zelmora month: month 14 is no Ethiopian month; expected 1 to 13\n", 2),
+    (["month", "2001/3/1"], "", 'zelmora month: "2001/3/1" names no month; expected YEAR/MONTH, for example 2001/3\n', 2),
+    (["month", "--gregorian", "0008/08"], "",
+     'zelmora month: "0008/08" is outside the calendars\' span; expected a Gregorian month from 0008/09 to 10007/10\n', 2),
+    # holidays: the current Ethiopian year by default
+    (["holidays", "1/2"], "", 'zelmora holidays: "1/2" is no year; expected a number, for example 2001\n', 2),
+    (["holidays", "10000"], "",
+     "zelmora holidays: year 10000 is outside the calendars' span; expected an Ethiopian year from 1 to 9999\n", 2),
+    (["holidays", "--gregorian", "7"], "",
+     "zelmora holidays: year 7 is outside the calendars' span; expected a Gregorian year from 8 to 10007\n", 2),
+]
+
+
+def check_table():
+    failures = 0
+    for args, out, err, status in CASES:
+        got = run(args)
+        if got != (out, err, status):
+            failures += 1
+            print(f"FAILED: zelmora {' '.join(args)}\n  expected {(out, err, status)!r}\n  got      {got!r}")
+    return len(CASES) - failures, failures
+
+
+def check_holiday_list():
+    """The tab-separated list: four fields, both dates agreeing with convert."""
+    out, err, status = run(["holidays"])
+    lines = out.splitlines()
+    ok = status == 0 and err == "" and lines == run(["holidays", "2001"])[0].splitlines() and len(lines) > 10
+    for line in lines:
+        ethiopian, gregorian, name, tags = line.split("\t")
+        ok &= run(["convert", "--ethiopian", ethiopian])[0] == run(["convert", gregorian])[0] != ""
+        ok &= ethiopian.startswith("2001/") and name != "" and set(tags.split(",")) <= {"public", "church", "expected"}
+    ok &= "2001/01/01\t2008/09/11\tEnkutatash (New Year)\tpublic" in lines
+    if not ok:
+        print("FAILED: holidays list\n" + out + err)
+    return lines, ok
+
+
+def check_ics(lines):
+    """The iCalendar file read back: every holiday an all-day event."""
+    raw = subprocess.run(["faketime", "2008-11-29 09:00:00", ZELMORA, "holidays", "--ics", "2001"], env=ENV,
+                         capture_output=True, timeout=30).stdout
+    again = run(["holidays", "--ics", "2001"], when="2009-03-01 12:00:00")[0]
+    problems = []
+    physical = raw.split(b"\r\n")
+    if any(len(line) > 75 for line in physical):
+        problems.append("a line over 75 octets")
+    for line in physical:
+        try:
+            line.decode("utf-8")
+        except UnicodeDecodeError:
+            problems.append(f"a folded line splits a character: {line!r}")
+    if not any(line.startswith(b" ") and physical[i - 1].startswith(b"DESCRIPTION") for i, line in enumerate(physical)):
+        problems.append("no description was long enough to be folded")
+    calendar = icalendar.Calendar.from_ical(raw)
+    events = calendar.walk("VEVENT")
+    if len(events) != len(lines):
+        problems.append(f"{len(events)} events for {len(lines)} holidays")
+    uids = [str(e["UID"]) for e in events]
+    if len(set(uids)) != len(uids) or uids != [str(e["UID"]) for e in icalendar.Calendar.from_ical(again).walk("VEVENT")]:
+        problems.append("UIDs are not unique, or differ between two exports")
+    for event, line in zip(events, lines):
+        ethiopian, gregorian, name, tags = line.split("\t")
+        day = datetime.date(*map(int, gregorian.split("/")))
+        start, end = event.decoded("DTSTART"), event.decoded("DTEND")
+        categories = event.get("CATEGORIES")
+        categories = categories if isinstance(categories, list) else [categories]
+        year, month, mday = map(int, ethiopian.split("/"))
+        expected = {
+            "dates": (day, day + datetime.timedelta(days=1)),
+            "all day": (True, True),
+            "summary": name,
+            "categories": tags.split(","),
+            "transparent": "TRANSPARENT",
+        }
+        got = {
+            "dates": (start, end),
+            "all day": (type(start) is datetime.date, type(end) is datetime.date),
+            "summary": str(event["SUMMARY"]),
+            "categories": [str(c.cats[0]) for c in categories],
+            "transparent": str(event["TRANSP"]),
+        }
+        description = str(event["DESCRIPTION"])
+        ethiopic = description.split("\n")[0]
+        if got != expected or f" {mday}, {year} (" not in description or not all(
+                "\u1200" <= c <= "\u139f" or c in " -'" for c in ethiopic):
+            problems.append(f"{line}: expected {expected}, got {got}, description {description!r}")
+    for problem in problems:
+        print("FAILED: iCalendar: " + problem)
+    return problems
+
+
+COMPLETION = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../resources/completion/zelmora")
+# (words typed so far, offered completions)
+COMPLETIONS = [
+    (["zelmora", "mo"], "month"),
+    (["zelmora", "--"], "--help --version"),
+    (["zelmora", "holidays", "--"], "--ethiopian --gregorian --ics --help"),
+    (["zelmora", "month", "--color", "=", "a"], "auto always"),
+    (["zelmora", "convert", "--i"], ""),
+]
+
+
+def check_completion():
+    ok = True
+    for words, offered in COMPLETIONS:
+        script = f'source "{COMPLETION}"; COMP_WORDS=({" ".join(words)}); COMP_CWORD={len(words) - 1}; ' \
+                 '_zelmora; echo "${COMPREPLY[*]}"'
+        got = subprocess.run(["bash", "-c", script], capture_output=True, text=True).stdout.strip()
+        if got != offered:
+            ok = False
+            print(f"FAILED: completion of {words}: expected {offered!r}, got {got!r}")
+    return ok
+
+
+def main():
+    passed, failed = check_table()
+    lines, list_ok = check_holiday_list()
+    ics_ok = not check_ics(lines)
+    out, err, status = run(["convert", "2008/11/29", "--help"])
+    help_ok = status == 0 and out.startswith("Usage: zelmora") and err == ""
+    if not help_ok:
+        print("FAILED: --help after a command")
+    for ok in (list_ok, ics_ok, help_ok, check_completion()):
+        passed, failed = passed + ok, failed + (not ok)
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -94,6 +94,6 @@ struct CalendarDate {
   static long long YearStart(int year, CalendarKind kind);
   int Recompute();
   ReadOutcome Accept(long long kindRead, long long yearRead, long long monthRead, long long dayRead);
-  // Writes "Input error!" on standard output for a day past its month's end.
-  static ReadOutcome Report(ReadOutcome outcome);
+  // Writes "Input error!" on out for a day past its month's end.
+  static ReadOutcome Report(ReadOutcome outcome, std::FILE* out);
 };

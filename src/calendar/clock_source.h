@@ -3,6 +3,9 @@
 #include <ctime>
 
 // Where "now" comes from. Everything that reads the wall clock (today's date,
-// the clock faces) goes through this pointer, so tests can fix the time.
+// the clock faces) goes through these pointers, so tests can fix the time.
+// PreciseClock is the one source; WallClock reads its whole seconds.
+using PreciseClockSource = std::timespec (*)();
+extern PreciseClockSource PreciseClock;
 using ClockSource = std::time_t (*)(std::time_t*);
 extern ClockSource WallClock;

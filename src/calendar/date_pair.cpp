@@ -1,5 +1,6 @@
 #include "calendar/date_pair.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -74,12 +75,21 @@ void DatePair::PrevDay() {
 }
 
 void DatePair::SetToday() {
-  dates[Gregorian].SetToday();
+  CalendarDate& today = dates[Gregorian];
+  today.SetToday();
+  // A clock outside the span (a dead battery, a mistyped year) gives the
+  // span's nearest day, from which every step works.
+  const int nearest = std::clamp<int>(today.dayNumber, kFirstSpanDay, kLastSpanDay);
+  if (nearest != today.dayNumber) today.SetFromDayNumber(nearest, Gregorian);
   ConvertOther(Gregorian);
 }
 
 bool DatePair::Parse(const char* text, CalendarKind kind) {
+  if (kind != Gregorian && kind != Ethiopian) return false;
   if (dates[kind].ParseText(text, kind) == ReadOutcome::kNoDate) return false;
+  // A day past the month's end (or day 0) is counted on; both readings then
+  // name that day, so the pair steps like any other.
+  dates[kind].SetFromDayNumber(dates[kind].dayNumber, kind);
   ConvertOther(kind);
   return true;
 }

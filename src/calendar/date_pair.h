@@ -29,9 +29,11 @@ struct DatePair {
   void FirstOfMonth(CalendarKind kind);
   void NextDay();
   void PrevDay();
+  // Today, or the span's nearest day when the computer's clock lies outside it.
   void SetToday();
   // Reads dates[kind] from "year/month/day" and follows with the other.
-  // False when the text names no day, and the pair is then left as it was.
+  // False when the text names no day (or kind is no calendar), and the pair
+  // is then left as it was.
   bool Parse(const char* text, CalendarKind kind);
 
   static int DaysBetween(DatePair from, DatePair to) {

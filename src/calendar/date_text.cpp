@@ -30,9 +30,10 @@ const char* CalendarDate::FormatNumeric() const {
 
 int CalendarDate::Parse(const char* text, CalendarKind k) { return ParseText(text, k) == ReadOutcome::kAccepted; }
 
-ReadOutcome CalendarDate::ParseText(const char* text, CalendarKind k) { return Report(ReadText(text, k)); }
+ReadOutcome CalendarDate::ParseText(const char* text, CalendarKind k) { return Report(ReadText(text, k), stdout); }
 
 ReadOutcome CalendarDate::ReadText(const char* text, CalendarKind k) {
+  if (!text) return ReadOutcome::kNoDate;
   long long fields[3] = {year, month, day};
   TextSource source{text};
   if (!ScanInt(source, fields[0])) return ReadOutcome::kNoDate;  // no number at all is no date
@@ -50,15 +51,17 @@ int CalendarDate::ReadFromConsole(std::FILE* in, std::FILE* out) {
   if (!ScanInt(source, kindRead)) return 0;
   std::fputs("\nInput date (yyyy mm dd):", out);
   std::fflush(out);
-  long long fields[3] = {year, month, day};
+  // Unlike the text form, the console asks for all three numbers: a date
+  // half typed is not taken.
+  long long fields[3] = {};
   for (long long& field : fields) {
-    if (!ScanInt(source, field)) break;
+    if (!ScanInt(source, field)) return 0;
   }
-  return Report(Accept(kindRead, fields[0], fields[1], fields[2])) == ReadOutcome::kAccepted;
+  return Report(Accept(kindRead, fields[0], fields[1], fields[2]), out) == ReadOutcome::kAccepted;
 }
 
-ReadOutcome CalendarDate::Report(ReadOutcome outcome) {
-  if (outcome == ReadOutcome::kPastMonthEnd) std::fputs("Input error!\n", stdout);
+ReadOutcome CalendarDate::Report(ReadOutcome outcome, std::FILE* out) {
+  if (outcome == ReadOutcome::kPastMonthEnd) std::fputs("Input error!\n", out);
   return outcome;
 }
 

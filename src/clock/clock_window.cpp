@@ -3,6 +3,8 @@
 #include <FL/Fl.H>
 
 #include <cstdio>
+#include <cstring>
+#include <utility>
 
 #include "mainwin/images.h"
 #include "platform/app_icon.h"
@@ -65,9 +67,13 @@ void ClockWindow::RefreshTimer(void* data) {
   Fl::repeat_timeout(kRefreshEvery, RefreshTimer, data);
 }
 
+// A field is rewritten, and so redrawn, only when its face has moved on:
+// every other copy finds the same second.
 void ClockWindow::RefreshTexts() {
-  habishaText->value(TimeText(habishaClock));
-  farenjiText->value(TimeText(farenjiClock));
+  for (auto [text, clock] : {std::pair{habishaText, habishaClock}, std::pair{farenjiText, farenjiClock}}) {
+    const char* reading = TimeText(clock);
+    if (std::strcmp(text->value(), reading) != 0) text->value(reading);
+  }
 }
 
 const char* ClockWindow::TimeText(const Fl_Clock_Output* clock) {

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <FL/Fl.H>
 #include <FL/Fl_Clock.H>
 
-// An analog clock that ticks once a second while it is shown, in Western
+// An analog clock that ticks on the wall clock's second while it is shown, in Western
 // hours on a round face or in Ethiopian hours (the day counted from six
 // o'clock) on a square face.
 class ReckoningClock : public Fl_Clock_Output {
@@ -14,6 +15,14 @@ class ReckoningClock : public Fl_Clock_Output {
   int handle(int event) override;
 
   int ethiopian = 0;  // 1: Ethiopian hours; anything else: Western hours
+
+  // How ticks are armed and cancelled: the toolkit's timeouts, or a
+  // recorder in tests.
+  struct Timer {
+    void (*arm)(double seconds, Fl_Timeout_Handler handler, void* data);
+    void (*cancel)(Fl_Timeout_Handler handler, void* data);
+  };
+  static Timer timer;
 };
 
 // The hour an Ethiopian clock shows for a local hour in [0, 23]: [0, 11].

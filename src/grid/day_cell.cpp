@@ -1,8 +1,24 @@
 #include "grid/day_cell.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
+
+// Takes the clicks on a cell and nothing else: no keyboard focus, and with
+// no box and no label nothing to draw.
+class HitButton : public Fl_Button {
+ public:
+  HitButton(int x, int y, int w, int h) : Fl_Button(x, y, w, h) {
+    box(FL_NO_BOX);
+    down_box(FL_NO_BOX);
+    clear_visible_focus();
+  }
+  int handle(int event) override {
+    if (event == FL_PUSH) static_cast<DayCell*>(parent())->RecordPress();
+    return Fl_Button::handle(event);
+  }
+};
 
 Fl_Output* MakeDayField(int x, int y, int w, int h) {
   auto* field = new Fl_Output(x, y, w, h);
@@ -21,9 +37,7 @@ DayCell::DayCell(int x, int y, int w, int h) : Fl_Group(x, y, w, h) {
   box(FL_BORDER_BOX);
   primary = MakeDayField(x, y, w, h);
   secondary = MakeDayField(x, y, w, h);
-  hitButton = new Fl_Button(x, y, w, h);
-  hitButton->box(FL_NO_BOX);
-  hitButton->down_box(FL_NO_BOX);
+  hitButton = new HitButton(x, y, w, h);
   end();
   resize(x, y, w, h);
 }
@@ -50,6 +64,8 @@ void DayCell::SetTexts(const char* primaryText, const char* secondaryText) {
   secondary->value(secondaryText);
 }
 
+void DayCell::RecordPress() { pressedDay = std::atoi(primary->value()); }
+
 void DayCell::SetTextColor(Fl_Color color) {
   primary->textcolor(color);
   secondary->textcolor(color);
@@ -57,6 +73,6 @@ void DayCell::SetTextColor(Fl_Color color) {
 
 void DayCell::cb_hit(Fl_Widget* button, void* data) {
   auto* cell = static_cast<DayCell*>(button->parent());
-  if (cell->primary->value()[0] == '\0' || !cell->clickCallback) return;
+  if (cell->pressedDay == 0 || !cell->clickCallback) return;
   cell->clickCallback(cell, data);
 }

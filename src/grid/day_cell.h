@@ -6,7 +6,7 @@
 
 // One day of the month grid: the base calendar's day large across the top,
 // the other calendar's small in the bottom-right corner, and an invisible
-// button on top that takes the clicks.
+// button on top that takes the clicks (never the keyboard focus).
 class DayCell : public Fl_Group {
  public:
   DayCell(int x, int y, int w, int h);
@@ -15,10 +15,15 @@ class DayCell : public Fl_Group {
   void SetText(const char* text);
   void SetTexts(const char* primaryText, const char* secondaryText);
   void SetTextColor(Fl_Color color);
+  // Keeps the day shown now, which is the day a click picks, whatever the
+  // click's release brings about first.
+  void RecordPress();
   // Keeps the two numbers in proportion to the cell.
   void resize(int x, int y, int w, int h) override;
 
   Fl_Callback* clickCallback = nullptr;
+  // The day the cell showed when the mouse went down on it; 0 for none.
+  int pressedDay = 0;
   Fl_Output* primary;
   Fl_Output* secondary;
   Fl_Button* hitButton;

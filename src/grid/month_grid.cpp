@@ -1,11 +1,14 @@
 #include "grid/month_grid.h"
 
+#include <FL/Fl.H>
+
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <string>
 
 #include "calendar/holidays.h"
 #include "calendar/month_layout.h"
-#include "grid/weekday_heading.h"
 
 namespace {
 
@@ -42,7 +45,48 @@ void MonthGrid::ForwardClick(Fl_Widget* cell, void* data) {
   if (grid->dayCallback) grid->dayCallback(grid, data);
 }
 
+// The grid takes the focus as a whole: the cells inside are no stops.
+int MonthGrid::handle(int event) {
+  switch (event) {
+    case FL_FOCUS:
+    case FL_UNFOCUS:
+      redraw();
+      return 1;
+    case FL_KEYBOARD:
+      keyStep = StepForKey(Fl::event_key(), Fl::event_shift() != 0);
+      if (keyStep == Step::kNone) return 0;
+      do_callback();
+      return 1;
+    default:
+      return Fl_Group::handle(event);
+  }
+}
+
+MonthGrid::Step MonthGrid::StepForKey(int key, bool shift) {
+  switch (key) {
+    case FL_Left: return Step::kPrevDay;
+    case FL_Right: return Step::kNextDay;
+    case FL_Up: return Step::kPrevWeek;
+    case FL_Down: return Step::kNextWeek;
+    case FL_Page_Up: return shift ? Step::kPrevYear : Step::kPrevMonth;
+    case FL_Page_Down: return shift ? Step::kNextYear : Step::kNextMonth;
+    case FL_Home: return Step::kToday;
+    default: return Step::kNone;
+  }
+}
+
+void MonthGrid::draw() {
+  Fl_Fontsize size = std::numeric_limits<Fl_Fontsize>::max();
+  for (WeekdayHeading* heading : headers) size = std::min(size, heading->FittingSize());
+  for (WeekdayHeading* heading : headers) heading->labelsize(size);
+  Fl_Group::draw();
+  if (Fl::focus() != this || currentCell < 0) return;
+  const DayCell* cell = cells[currentCell];
+  draw_focus(cell->box(), cell->x(), cell->y(), cell->w(), cell->h());
+}
+
 void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
+  currentCell = -1;
   for (int i = 0; i < kColumns; ++i) headers[i]->label(kHeadings[kind][i]);
   const MonthLayout month = LayOutMonth(date, kind);
   for (int i = 0; i < month.lead; ++i) HideCell(i);
@@ -62,6 +106,7 @@ void MonthGrid::ShowDay(int index, const char* baseDay, const char* otherDay, bo
   cell->show();
   cell->SetTexts(baseDay, otherDay);
   cell->color(current ? FL_YELLOW : FL_WHITE);
+  if (current) currentCell = index;
   cell->redraw();
 }
 

@@ -8,12 +8,18 @@
 #include "calendar/date_pair.h"
 #include "calendar/holidays.h"
 #include "grid/day_cell.h"
+#include "grid/weekday_heading.h"
 
 // One month as seven weekday columns (Sunday first) and six rows of days,
 // laid out in a base calendar with the other calendar's days beside them.
-// It keeps no date: it shows what the last ShowMonth gave it.
+// It keeps no date: it shows what the last ShowMonth gave it. It is one stop
+// of the keyboard focus; its keys ask the grid's callback for a step.
 class MonthGrid : public Fl_Group {
  public:
+  enum class Step {
+    kNone, kPrevDay, kNextDay, kPrevWeek, kNextWeek, kPrevMonth, kNextMonth, kPrevYear, kNextYear, kToday
+  };
+
   static constexpr int kColumns = 7;
   static constexpr int kRows = 6;
   static constexpr int kCells = kColumns * kRows;
@@ -25,10 +31,14 @@ class MonthGrid : public Fl_Group {
   void ShowMonth(DatePair date, CalendarKind kind);
   // cb(grid, cell) runs when a shown day is clicked.
   void SetDayCallback(Fl_Callback* cb);
+  int handle(int event) override;
+  // Headings share the size at which all seven fit; the focus mark frames the current day.
+  void draw() override;
 
   DayCell* cells[kCells];
-  Fl_Box* headers[kColumns];
+  WeekdayHeading* headers[kColumns];
   Fl_Callback* dayCallback = nullptr;
+  Step keyStep = Step::kNone;  // asked for by the last key the grid took
   // Public holidays red and every holiday named in its cell's tooltip.
   bool holidaysShown = false;
 
@@ -36,5 +46,8 @@ class MonthGrid : public Fl_Group {
   static void ForwardClick(Fl_Widget* cell, void* data);
   void ShowDay(int index, const char* baseDay, const char* otherDay, bool current);
   void HideCell(int index);
+  static Step StepForKey(int key, bool shift);
+
+  int currentCell = -1;
   void MarkHolidays(int index, const std::vector<Holiday>& holidays);
 };

@@ -9,12 +9,11 @@ constexpr Fl_Fontsize kSmallestSize = 8;
 
 WeekdayHeading::WeekdayHeading(int x, int y, int w, int h) : Fl_Box(x, y, w, h, "") { labelfont(FL_TIMES); }
 
-void WeekdayHeading::draw() {
+Fl_Fontsize WeekdayHeading::FittingSize() const {
   Fl_Fontsize size = kUsualSize;
   for (; size > kSmallestSize; --size) {
     fl_font(labelfont(), size);
     if (fl_width(label()) <= w()) break;
   }
-  labelsize(size);
-  Fl_Box::draw();
+  return size;
 }

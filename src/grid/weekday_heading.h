@@ -2,11 +2,11 @@
 
 #include <FL/Fl_Box.H>
 
-// A weekday name over a grid column. Names too long for the column at the
-// usual size ("maksagno") step down until they fit, so neighbours never run
-// into each other. The fit is worked out when drawn, once fonts are loaded.
+// A weekday name over a grid column.
 class WeekdayHeading : public Fl_Box {
  public:
   WeekdayHeading(int x, int y, int w, int h);
-  void draw() override;
+  // The largest size, up to the usual 14, at which the name fits the column
+  // ("maksagno" needs less). Asked when drawing, once fonts are loaded.
+  Fl_Fontsize FittingSize() const;
 };

@@ -6,7 +6,9 @@
 #include <FL/Fl_Tooltip.H>
 #include <FL/fl_ask.H>
 
-#include <cstdlib>
+#include <algorithm>
+#include <cctype>
+#include <string>
 
 #include "about/about_window.h"
 #include "about/program_identity.h"
@@ -14,6 +16,7 @@
 #include "export/holiday_export.h"
 #include "export/html_exporter.h"
 #include "mainwin/images.h"
+#include "mainwin/main_window.h"
 #include "mainwin/settings.h"
 #include "platform/app_icon.h"
 
@@ -37,6 +40,23 @@ constexpr int kStripSecondLine = kStripY + 24;
 constexpr Fl_Color kHandColor = 37;  // step 5 of the grey ramp
 constexpr int kMenuLabelSize = 14;
 const char kYearRangeMessage[] = "Input a number between 1604 and 9999";
+constexpr int kDaysInWeek = 7;
+constexpr int kLastTwelfthMonth = 12;
+
+// A year as typed: decimal digits, perhaps after a '+'; -1 for anything else.
+// Long runs of digits stay just above any year, so they are refused too.
+long TypedYear(const char* text) {
+  constexpr long kAboveAnyYear = 100000;
+  if (*text == '+') ++text;
+  if (*text == '\0') return -1;
+  long year = 0;
+  for (; *text; ++text) {
+    if (!std::isdigit(static_cast<unsigned char>(*text))) return -1;
+    year = std::min(year * 10 + (*text - '0'), kAboveAnyYear);
+  }
+  return year;
+}
+
 // Holiday tooltips carry Amharic names; the toolkit draws a tooltip in one
 // face, so it needs one with Ethiopic letters beside the Latin ones.
 constexpr Fl_Font kTooltipFont = FL_FREE_FONT;
@@ -72,6 +92,7 @@ Fl_Value_Output* MakeCount(int y, int h) {
 Fl_Input* MakeDateText(int y, int h, const char* label, Fl_Callback* cb) {
   auto* text = new Fl_Input(130, y, 110, h, label);
   text->callback(cb);
+  text->clear_visible_focus();  // out of sight, so out of the focus order
   return text;
 }
 
@@ -80,6 +101,7 @@ Fl_Choice* MakeKindChoice(int y, int h, Fl_Labeltype labeltype, Fl_Menu_Item* me
   choice->down_box(FL_BORDER_BOX);
   choice->labeltype(labeltype);
   choice->menu(menu);
+  choice->clear_visible_focus();  // out of sight, so out of the focus order
   return choice;
 }
 
@@ -127,7 +149,8 @@ Fl_Menu_Item CalendarUi::days_until_kind_menu[] = {
 #undef END_MENU
 
 CalendarUi::CalendarUi() {
-  main_window = new Fl_Window(kWindowWidth, kWindowHeight, "Zelmora");
+  auto* window = new MainWindow(kWindowWidth, kWindowHeight, "Zelmora");
+  main_window = window;
   main_window->user_data(this);
   base_button = new Fl_Button(308, kTopRowY, kTopRowHeight, kTopRowHeight);
   base_button->tooltip("Change base calendar");
@@ -147,15 +170,17 @@ CalendarUi::CalendarUi() {
   grid->SetDayCallback(cb_grid);
   grid->align(FL_ALIGN_CENTER);
   grid->when(FL_WHEN_RELEASE);
+  grid->callback(cb_grid_key);
   BuildDayCounts();
-  auto* menu_bar = new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight);
-  menu_bar->menu(main_menu);
-  holidays_item = &main_menu[menu_bar->find_index(cb_Holidays)];
+  window->menuBar = new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight);
+  window->menuBar->menu(main_menu);
+  holidays_item = &main_menu[window->menuBar->find_index(cb_Holidays)];
   BuildDayCountKinds();
   BuildMiniClock();
   SetAppIcon(main_window);
   main_window->end();
   main_window->resizable(main_window);
+  main_window->size_range(kWindowWidth, kWindowHeight);  // below that nothing is usable
   Fl::set_font(kTooltipFont, kEthiopicFace);
   Fl_Tooltip::font(kTooltipFont);
 }
@@ -181,7 +206,9 @@ void CalendarUi::BuildNavigationRow() {
   year_input->maximum(9999);
   year_input->step(1);
   year_input->align(FL_ALIGN_CENTER);
-  year_input->when(FL_WHEN_RELEASE);
+  // Also when the number is unchanged: "+2001" or "0x7d1" must still be read
+  // (and refused or rewritten) as typed.
+  year_input->when(FL_WHEN_RELEASE | FL_WHEN_NOT_CHANGED);
   year_input->callback(cb_year_input);
   tomorrow = MakeButton(278, kArrowWidth, "+", "Tomorrow", cb_tomorrow);
   next_month = MakeButton(302, kArrowWidth, "@>", "Next month", cb_next_month);
@@ -252,12 +279,18 @@ void CalendarUi::refresh() {
   ShowDayCount(days_until_count, untilCounted, DatePair::DaysBetween(date, typed));
   month_choice->SetKind(base_kind);
   month_choice->value(date.Month(base_kind) - 1);
-  year_input->value(date.Year(base_kind));
+  ShowYear();
   base_button->image(base_kind == Gregorian ? &image_globe : &image_flag);
   mini_clock->ethiopian = base_kind == Ethiopian;
   grid->holidaysShown = show_holidays;
   grid->ShowMonth(date, base_kind);
   main_window->redraw();
+}
+
+// The value alone leaves typed text standing when the number is the same.
+void CalendarUi::ShowYear() {
+  year_input->value(date.Year(base_kind));
+  year_input->input.value(std::to_string(date.Year(base_kind)).c_str());
 }
 
 // Text that names no day shows no number: the count greys out at 0.
@@ -279,8 +312,6 @@ void CalendarUi::toggle_base() {
 
 void CalendarUi::SaveChoices() const { SaveSettings({base_kind, show_holidays}); }
 
-int CalendarUi::input_year() const { return static_cast<int>(year_input->value()); }
-
 int CalendarUi::input_month() const { return month_choice->value() + 1; }
 
 CalendarUi* CalendarUi::Owner(Fl_Widget* widget) { return static_cast<CalendarUi*>(widget->window()->user_data()); }
@@ -293,7 +324,7 @@ void CalendarUi::Move(Step step) {
   refresh();
 }
 
-bool CalendarUi::YearBelowMaximum() const { return year_input->value() < year_input->maximum(); }
+bool CalendarUi::YearBelowMaximum() const { return date.Year(base_kind) < year_input->maximum(); }
 
 void CalendarUi::cb_base_button_i(Fl_Widget*, void*) { toggle_base(); }
 
@@ -317,14 +348,21 @@ void CalendarUi::cb_month_choice_i(Fl_Widget*, void*) {
   Move([month = input_month()](DatePair& d, CalendarKind base) { d.SetMonth(base, month); });
 }
 
-// The input's range bounds only dragging; typed numbers are checked here.
+// The typed text is read here, as a decimal number: the input's own reading
+// takes a leading 0 for octal. Its range bounds only dragging.
 void CalendarUi::cb_year_input_i(Fl_Widget*, void*) {
-  const double typed = year_input->value();
+  const long typed = TypedYear(year_input->input.value());
   if (typed < year_input->minimum() || typed > year_input->maximum()) {
     alert(kYearRangeMessage);
+    refresh();
     return;
   }
-  Move([year = input_year()](DatePair& d, CalendarKind base) { d.SetYear(base, year); });
+  Move([typed](DatePair& d, CalendarKind base) { d.SetYear(base, static_cast<int>(typed)); });
+}
+
+// A year typed but not entered counts before a click elsewhere acts.
+void CalendarUi::CommitYearEntry() {
+  if (year_input->input.value() != std::to_string(date.Year(base_kind))) cb_year_input_i(year_input, nullptr);
 }
 
 void CalendarUi::cb_tomorrow_i(Fl_Widget*, void*) {
@@ -334,9 +372,8 @@ void CalendarUi::cb_tomorrow_i(Fl_Widget*, void*) {
 // At 9999 the month step stops on the thirteenth month, which only the
 // Ethiopian base has.
 void CalendarUi::cb_next_month_i(Fl_Widget*, void*) {
-  constexpr int kLastTwelfthMonthIndex = 11;
-  const bool atMaximum = year_input->value() == year_input->maximum();
-  if (!YearBelowMaximum() && !(atMaximum && month_choice->value() <= kLastTwelfthMonthIndex)) return;
+  const bool atMaximum = date.Year(base_kind) == year_input->maximum();
+  if (!YearBelowMaximum() && !(atMaximum && date.Month(base_kind) <= kLastTwelfthMonth)) return;
   Move([](DatePair& d, CalendarKind base) { d.NextMonth(base); });
 }
 
@@ -345,10 +382,39 @@ void CalendarUi::cb_next_year_i(Fl_Widget*, void*) {
   Move([](DatePair& d, CalendarKind base) { d.NextYear(base); });
 }
 
-// The picked day lands in the month the grid shows: that of the current date.
+// The picked day is the one the cell showed when pressed; it lands in the
+// month the grid shows once a pending year entry has counted, cut back to
+// that month's length.
 void CalendarUi::cb_grid_i(Fl_Widget*, void* cell) {
-  const long day = std::strtol(static_cast<DayCell*>(cell)->primary->value(), nullptr, 10);
-  Move([day](DatePair& d, CalendarKind base) { d = DatePair(d.Year(base), d.Month(base), static_cast<int>(day), base); });
+  const int day = static_cast<DayCell*>(cell)->pressedDay;
+  CommitYearEntry();
+  Move([day](DatePair& d, CalendarKind base) {
+    const int last = CalendarDate(d.Year(base), d.Month(base), 1, base).DaysInMonth();
+    d = DatePair(d.Year(base), d.Month(base), std::min(day, last), base);
+  });
+}
+
+// The grid's keys run the commands of the buttons, with their guards.
+void CalendarUi::cb_grid_key_i(Fl_Widget*, void*) {
+  switch (grid->keyStep) {
+    case MonthGrid::Step::kPrevDay: return cb_yesterday_i(nullptr, nullptr);
+    case MonthGrid::Step::kNextDay: return cb_tomorrow_i(nullptr, nullptr);
+    case MonthGrid::Step::kPrevWeek: return StepDays(-kDaysInWeek);
+    case MonthGrid::Step::kNextWeek: return StepDays(kDaysInWeek);
+    case MonthGrid::Step::kPrevMonth: return cb_last_month_i(nullptr, nullptr);
+    case MonthGrid::Step::kNextMonth: return cb_next_month_i(nullptr, nullptr);
+    case MonthGrid::Step::kPrevYear: return cb_last_year_i(nullptr, nullptr);
+    case MonthGrid::Step::kNextYear: return cb_next_year_i(nullptr, nullptr);
+    case MonthGrid::Step::kToday: return cb_today_i(nullptr, nullptr);
+    case MonthGrid::Step::kNone: return;
+  }
+}
+
+void CalendarUi::StepDays(int days) {
+  Move([days](DatePair& d, CalendarKind) {
+    for (int i = 0; i < days; ++i) d.NextDay();
+    for (int i = 0; i > days; --i) d.PrevDay();
+  });
 }
 
 void CalendarUi::cb_days_from_date_i(Fl_Widget*, void*) { refresh(); }

@@ -30,7 +30,6 @@ class CalendarUi {
   void set_defaults();
   void refresh();
   void toggle_base();
-  int input_year() const;
   int input_month() const;
 
   // Shows a message the user must see; tests put a recorder here.
@@ -70,6 +69,9 @@ class CalendarUi {
   void BuildDayCounts();
   void BuildDayCountKinds();
   void BuildMiniClock();
+  void ShowYear();
+  void CommitYearEntry();
+  void StepDays(int days);
   void ShowDayCount(Fl_Value_Output* count, bool counted, int days);
   // Applies step(date, base_kind) and refreshes; a step that would leave
   // the calendars' span is dropped and the date stays as it was.
@@ -91,6 +93,7 @@ class CalendarUi {
   static void cb_next_month(Fl_Widget* w, void* v) { Owner(w)->cb_next_month_i(w, v); }
   static void cb_next_year(Fl_Widget* w, void* v) { Owner(w)->cb_next_year_i(w, v); }
   static void cb_grid(Fl_Widget* w, void* v) { Owner(w)->cb_grid_i(w, v); }
+  static void cb_grid_key(Fl_Widget* w, void* v) { Owner(w)->cb_grid_key_i(w, v); }
   static void cb_days_from_date(Fl_Widget* w, void* v) { Owner(w)->cb_days_from_date_i(w, v); }
   static void cb_days_until_date(Fl_Widget* w, void* v) { Owner(w)->cb_days_until_date_i(w, v); }
   static void cb_mini_clock(Fl_Widget* w, void* v) { Owner(w)->cb_mini_clock_i(w, v); }
@@ -115,6 +118,7 @@ class CalendarUi {
   void cb_next_month_i(Fl_Widget*, void*);
   void cb_next_year_i(Fl_Widget*, void*);
   void cb_grid_i(Fl_Widget*, void* cell);
+  void cb_grid_key_i(Fl_Widget*, void*);
   void cb_days_from_date_i(Fl_Widget*, void*);
   void cb_days_until_date_i(Fl_Widget*, void*);
   void cb_mini_clock_i(Fl_Widget*, void*);

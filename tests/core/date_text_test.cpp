@@ -81,9 +81,15 @@ TEST(DateText, PairParseReportsWhetherTheTextNamedADay) {
   DatePair typed;
   EXPECT_FALSE(typed.Parse("letters", Gregorian));
   EXPECT_FALSE(typed.Parse("2007", Gregorian));  // a fresh pair has no month to keep
+  EXPECT_FALSE(typed.Parse(nullptr, Gregorian));
+  for (CalendarKind noKind : {-1, 2, 255}) EXPECT_FALSE(typed.Parse("2007/1/1", noKind)) << noKind;
   EXPECT_TRUE(typed.Parse("2007/2/30", Gregorian));
-  // 30 February 2007 counts as 2 March, and the Ethiopian reading follows.
-  EXPECT_TRUE(typed.dates[Ethiopian].SameDay(DatePair(2007, 3, 2, Gregorian).dates[Ethiopian]));
+  // 30 February 2007 counts as 2 March in both readings, which then step together.
+  EXPECT_TRUE(typed.SameDay(DatePair(2007, 3, 2, Gregorian)));
+  typed.PrevDay();
+  EXPECT_TRUE(typed.SameDay(DatePair(2007, 3, 1, Gregorian)));
+  EXPECT_TRUE(typed.Parse("2001/4/0", Ethiopian));
+  EXPECT_TRUE(typed.SameDay(DatePair(2001, 3, 30, Ethiopian)));
 }
 
 std::string Console(const char* input, CalendarDate& date, int& result) {
@@ -108,7 +114,7 @@ TEST(DateText, ReadFromConsole) {
   } kCases[] = {
       {"1 1999 13 6\n", 1, 148908}, {"0\n2007\n6\n19", 1, 148824}, {"2 2007 6 19", 0, 149353},
       {"-1 2007 6 19", 0, 149353},  {"1 2000 13 6", 0, 149274},     {"0 2007 14 1", 0, 149353},
-      {"x", 0, 149353},
+      {"x", 0, 149353},             {"1", 0, 149353},              {"1 2000\n", 0, 149353},
   };
   for (const auto& c : kCases) {
     CalendarDate date(2008, 11, 29, Gregorian);
@@ -117,6 +123,8 @@ TEST(DateText, ReadFromConsole) {
     EXPECT_EQ(result, c.result) << c.input;
     EXPECT_EQ(date.dayNumber, c.dayNumber) << c.input;
     EXPECT_EQ(prompt.rfind("Gregorian=0, Ethiopian=1> ", 0), 0u);
+    // Only a day past its month's end is reported, on the stream given.
+    EXPECT_EQ(prompt.find("Input error!\n") != std::string::npos, std::string(c.input) == "1 2000 13 6") << c.input;
   }
 }
 

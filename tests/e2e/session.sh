@@ -49,10 +49,12 @@ find_window() { timeout 10 xdotool search --sync --name "^$1\$" | head -1 || tru
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
 menu() { click "$main" "$1" 10; xdotool key "${@:2}" Return; sleep 0.4; }  # menu X KEYS...
 last_opened() { tail -1 "$opened" 2>/dev/null; }
-close_window() {  # Escape closes a window; again until it is gone, for a slow machine
+close_window() {  # Escape closes a window, Ctrl+Q the main one; again until it is gone, for a slow machine
+  local key=Escape
+  [ "$1" = "$main" ] && key=ctrl+q
   for _ in 1 2 3 4 5 6 7 8 9 10; do
     xdotool getwindowname "$1" >/dev/null 2>&1 || return 0
-    xdotool windowfocus --sync "$1" key Escape 2>/dev/null || true
+    xdotool windowfocus --sync "$1" key "$key" 2>/dev/null || true
     sleep 0.5
   done
 }

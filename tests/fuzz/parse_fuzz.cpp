@@ -14,8 +14,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
   DatePair pair(2008, 11, 29, Gregorian);
   if (pair.Parse(text.c_str(), kind)) {
-    // A date that was taken lies in the span and both readings name one day.
-    if (!pair.InSpan() || pair.dates[Gregorian].dayNumber != pair.dates[Ethiopian].dayNumber) __builtin_trap();
+    // A date that was taken lies in the span, and each reading's own fields
+    // name the day it holds, the same day in both.
+    if (!pair.InSpan()) __builtin_trap();
+    for (const CalendarDate& reading : pair.dates) {
+      const CalendarDate fromFields(reading.year, reading.month, reading.day, reading.kind);
+      if (fromFields.dayNumber != pair.dates[kind].dayNumber || reading.day > reading.DaysInMonth()) __builtin_trap();
+    }
     pair.Format();
     pair.dates[kind].FormatNumeric();
   } else if (!pair.SameDay(DatePair(2008, 11, 29, Gregorian))) {

@@ -151,7 +151,10 @@ class Desktop : public ::testing::Test {
     char pattern[] = "/tmp/zelmora test XXXXXX";
     folder = mkdtemp(pattern);
     ASSERT_EQ(chdir(folder.c_str()), 0);
-    oldPath = InstallOpener(folder);
+    // The stand-in records in a folder of its own: a test may make this one read-only.
+    openerFolder = folder + " opener";
+    ASSERT_EQ(mkdir(openerFolder.c_str(), 0755), 0);
+    oldPath = InstallOpener(openerFolder);
     // The user's data folder, where a page goes that cannot be saved here.
     ASSERT_EQ(mkdir((folder + "/data").c_str(), 0755), 0);
     setenv("XDG_DATA_HOME", (folder + "/data").c_str(), 1);
@@ -160,15 +163,17 @@ class Desktop : public ::testing::Test {
     setenv("PATH", oldPath.c_str(), 1);
     unsetenv("XDG_DATA_HOME");
     ASSERT_EQ(chdir("/"), 0);
-    ASSERT_EQ(std::system(("chmod -R u+w '" + folder + "'; rm -rf '" + folder + "'").c_str()), 0);
+    const std::string remove = "chmod -R u+w '" + folder + "'; rm -rf '" + folder + "' '" + openerFolder + "'";
+    ASSERT_EQ(std::system(remove.c_str()), 0);
   }
-  std::string Opened() const { return OpenedIn(folder); }
+  std::string Opened() const { return OpenedIn(openerFolder); }
   std::string FileUri(const std::string& name) const {
     std::string encoded = folder;
     for (std::size_t at; (at = encoded.find(' ')) != std::string::npos;) encoded.replace(at, 1, "%20");
     return "file://" + encoded + "/" + name + "\n";
   }
   std::string folder;
+  std::string openerFolder;
   std::string oldPath;
 };
 
@@ -184,6 +189,18 @@ TEST_F(Desktop, ShellOpenHandsOnTheRightUriAndDoesNotWait) {
 TEST_F(Desktop, HelpMenuCommands) {
   OpenWebsite();
   EXPECT_EQ(Opened(), std::string(kHomePageUrl) + "\n");
+}
+
+TEST_F(Desktop, F1OpensTheHelpContents) {
+  CalendarUi ui;
+  char name[] = "zelmora";
+  char* argv[] = {name, nullptr};
+  ui.show(1, argv);
+  Settle();
+  std::ofstream("index_e.htm") << "help";
+  TypeKey(ui.main_window, FL_F + 1);
+  EXPECT_EQ(Opened(), FileUri("index_e.htm"));
+  ui.main_window->hide();
 }
 
 TEST_F(Desktop, ExportWritesThePageAndOpensIt) {
@@ -207,7 +224,7 @@ TEST_F(Desktop, ExportIntoAReadOnlyFolder) {
   std::stringstream text;
   text << page.rdbuf();
   EXPECT_EQ(text.str(), "old");
-  EXPECT_EQ(Opened(), FileUri("output.htm"));
+  EXPECT_EQ(Opened(), FileUri("data/zelmora/output.htm"));  // the user's data folder instead
 }
 
 std::string offeredName;

@@ -5,10 +5,12 @@
 #include <ctime>
 #include <string>
 
+class Fl_Widget;
+
 // Sets the wall clock that the program reads, in UTC (the tests run with TZ=UTC).
-void FixClock(int year, int month, int day, int hour, int minute, int second);
+void FixClock(int year, int month, int day, int hour, int minute, int second, double fraction = 0);
 // Moves the fixed clock on.
-void AdvanceClock(int seconds);
+void AdvanceClock(double seconds);
 // Runs the toolkit's pending work (redraws, deferred deletions) without waiting.
 void Settle();
 // Puts an xdg-open stand-in first on PATH, kept in folder, that adds each
@@ -17,3 +19,15 @@ void Settle();
 std::string InstallOpener(const std::string& folder);
 // What the stand-in in folder was asked to open, once it has had a second to start.
 std::string OpenedIn(const std::string& folder);
+
+// Events as a person sends them, through the toolkit's dispatch, to the
+// shown window that holds the widget.
+void Press(Fl_Widget* widget);  // the left button goes down at its centre
+void Release(Fl_Widget* widget);
+void Click(Fl_Widget* widget);
+// One key pressed and released; text is what the key types, if anything.
+void TypeKey(Fl_Widget* inWindow, int key, int state = 0, const char* text = "");
+// Printable characters, key by key.
+void TypeText(Fl_Widget* inWindow, const char* text);
+// Runs action(data) once the next modal loop (a menu, an alert) is waiting.
+void WhenModal(void (*action)(void*), void* data = nullptr);

@@ -1,12 +1,16 @@
 #include "gui_support.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Window.H>
 #include <FL/x.H>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -15,14 +19,26 @@
 #include "calendar/clock_source.h"
 
 namespace {
-std::time_t fixedNow = 0;
-std::time_t FixedTime(std::time_t* out) {
-  if (out) *out = fixedNow;
-  return fixedNow;
+
+std::timespec fixedNow{};
+std::timespec FixedTime() { return fixedNow; }
+
+void Mouse(int event, Fl_Widget* widget, int buttonState) {
+  Fl_Window* window = widget->top_window();
+  Fl::e_x = widget->x() + widget->w() / 2;
+  Fl::e_y = widget->y() + widget->h() / 2;
+  Fl::e_x_root = window->x() + Fl::e_x;
+  Fl::e_y_root = window->y() + Fl::e_y;
+  Fl::e_keysym = FL_Button + FL_LEFT_MOUSE;
+  Fl::e_state = buttonState;
+  Fl::e_clicks = 0;
+  Fl::e_is_click = 1;
+  Fl::handle(event, window);
 }
+
 }  // namespace
 
-void FixClock(int year, int month, int day, int hour, int minute, int second) {
+void FixClock(int year, int month, int day, int hour, int minute, int second, double fraction) {
   std::tm t = {};
   t.tm_year = year - 1900;
   t.tm_mon = month - 1;
@@ -30,15 +46,47 @@ void FixClock(int year, int month, int day, int hour, int minute, int second) {
   t.tm_hour = hour;
   t.tm_min = minute;
   t.tm_sec = second;
-  fixedNow = timegm(&t);
-  WallClock = FixedTime;
+  fixedNow = {timegm(&t), static_cast<long>(std::lround(fraction * 1e9))};
+  PreciseClock = FixedTime;
 }
 
-void AdvanceClock(int seconds) { fixedNow += seconds; }
+void AdvanceClock(double seconds) {
+  const long long nanos = fixedNow.tv_nsec + std::llround(seconds * 1e9);
+  fixedNow.tv_sec += nanos / 1000000000;
+  fixedNow.tv_nsec = nanos % 1000000000;
+}
 
 void Settle() {
   for (int i = 0; i < 3; ++i) Fl::check();
 }
+
+void Press(Fl_Widget* widget) { Mouse(FL_PUSH, widget, FL_BUTTON1); }
+void Release(Fl_Widget* widget) { Mouse(FL_RELEASE, widget, 0); }
+void Click(Fl_Widget* widget) {
+  Press(widget);
+  Release(widget);
+}
+
+void TypeKey(Fl_Widget* inWindow, int key, int state, const char* text) {
+  static char typed[8];
+  std::snprintf(typed, sizeof typed, "%s", text);
+  Fl::e_keysym = key;
+  Fl::e_state = state;
+  Fl::e_text = typed;
+  Fl::e_length = static_cast<int>(std::strlen(typed));
+  Fl_Window* window = Fl::grab() ? Fl::grab() : inWindow->top_window();
+  Fl::handle(FL_KEYBOARD, window);
+  Fl::handle(FL_KEYUP, window);
+}
+
+void TypeText(Fl_Widget* inWindow, const char* text) {
+  for (; *text; ++text) {
+    const char one[2] = {*text, '\0'};
+    TypeKey(inWindow, static_cast<unsigned char>(*text), 0, one);
+  }
+}
+
+void WhenModal(void (*action)(void*), void* data) { Fl::add_timeout(0.0, action, data); }
 
 std::string InstallOpener(const std::string& folder) {
   std::ofstream opener(folder + "/xdg-open");

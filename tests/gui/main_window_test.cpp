@@ -7,9 +7,13 @@
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 
+#include <X11/Xutil.h>
+
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "clock/clock_window.h"
 #include "mainwin/calendar_ui.h"
 #include "mainwin/images.h"
 
@@ -26,15 +30,9 @@ class MainWindow : public ::testing::Test {
   }
   void TearDown() override { ui.main_window->hide(); }
 
-  // Presses and releases the first mouse button over the middle of a widget.
-  void Click(Fl_Widget* widget) {
-    Fl::e_x = Fl::e_x_root = widget->x() + widget->w() / 2;
-    Fl::e_y = Fl::e_y_root = widget->y() + widget->h() / 2;
-    Fl::e_keysym = FL_Button + FL_LEFT_MOUSE;
-    Fl::e_state = FL_BUTTON1;
-    Fl::handle(FL_PUSH, ui.main_window);
-    Fl::e_state = 0;
-    Fl::handle(FL_RELEASE, ui.main_window);
+  void TabTo(Fl_Widget* target) {
+    for (int i = 0; i < 20 && Fl::focus() != target; ++i) TypeKey(ui.main_window, FL_Tab);
+    ASSERT_EQ(Fl::focus(), target);
   }
   // What the menu bar does once a person has picked Tool > Holidays.
   void PickHolidays() { MenuBar()->picked(ui.holidays_item); }
@@ -111,7 +109,7 @@ TEST_F(MainWindow, HolidaysRedInTheGridAndNamedInTooltips) {
 
 TEST_F(MainWindow, BaseToggleSwitchesEveryCalendarWidget) {
   const std::string twoLines = ui.dates_output->value();
-  ui.toggle_base();
+  Click(ui.base_button);
   EXPECT_EQ(ui.base_kind, Gregorian);
   EXPECT_EQ(ui.month_choice->kind, Gregorian);
   EXPECT_STREQ(ui.month_choice->text(), "November");
@@ -119,7 +117,7 @@ TEST_F(MainWindow, BaseToggleSwitchesEveryCalendarWidget) {
   EXPECT_EQ(ui.base_button->image(), &image_globe);
   EXPECT_EQ(ui.mini_clock->ethiopian, 0);
   EXPECT_EQ(ui.dates_output->value(), twoLines);  // Gregorian line first in both bases
-  ui.base_button->do_callback();
+  Click(ui.base_button);
   EXPECT_EQ(ui.base_kind, Ethiopian);
   EXPECT_STREQ(ui.month_choice->text(), "Hdar");
   EXPECT_EQ(ui.dates_output->value(), twoLines);
@@ -160,39 +158,126 @@ TEST_F(MainWindow, DayCountsFollowTheTypedDates) {
   }
 }
 
-TEST_F(MainWindow, DayCountStripStaysBelowTheWindowEdge) {
+TEST_F(MainWindow, GrowsButDoesNotShrink) {
+  XSizeHints hints{};
+  long supplied = 0;
+  ASSERT_TRUE(XGetWMNormalHints(fl_display, fl_xid(ui.main_window), &hints, &supplied));
+  EXPECT_TRUE(hints.flags & PMinSize);
+  EXPECT_EQ(hints.min_width, 350);
+  EXPECT_EQ(hints.min_height, 345);
+  EXPECT_TRUE(!(hints.flags & PMaxSize) || hints.max_width > 350);
   ui.main_window->resize(ui.main_window->x(), ui.main_window->y(), 700, 690);
   EXPECT_GE(ui.days_from_count->y(), ui.main_window->h());
   EXPECT_EQ(ui.grid->w(), 700);
   EXPECT_GT(ui.grid->cells[0]->primary->textsize(), 23);  // the numbers grow with the cells
 }
 
+// The colours at (x, y) and the three pixels below it, as drawn.
+std::vector<int> Pixels(Fl_Window* window, int x, int y) {
+  window->redraw();
+  Fl::flush();
+  XSync(fl_display, False);
+  window->make_current();
+  uchar rgb[4 * 3];
+  fl_read_image(rgb, x, y, 1, 4);
+  std::vector<int> colours;
+  for (int i = 0; i < 4; ++i) colours.push_back((rgb[3 * i] << 16) | (rgb[3 * i + 1] << 8) | rgb[3 * i + 2]);
+  return colours;
+}
+
+std::vector<int> Solid(Fl_Color colour) {
+  uchar r, g, b;
+  Fl::get_color(colour, r, g, b);
+  return std::vector<int>(4, (r << 16) | (g << 8) | b);
+}
+
 TEST_F(MainWindow, PaintsTheCurrentDayYellow) {
   // The toolkit draws a new window only after the server's first expose.
   for (int i = 0; i < 500 && Fl_X::i(ui.main_window)->wait_for_expose; ++i) Fl::wait(0.01);
-  ui.main_window->redraw();
-  Fl::flush();
-  XSync(fl_display, False);
   // Hdar 2001 starts on a Monday: cell 20 is the 20th, the current day;
-  // cell 0 is hidden and shows the window's grey.
-  Fl_Window* window = ui.main_window;
-  window->make_current();
-  auto pixel = [&](const Fl_Widget* w) {
-    uchar rgb[3];
-    fl_read_image(rgb, w->x() + 4, w->y() + w->h() - 5, 1, 1);  // below the big number, left of the small
-    return (rgb[0] << 16) | (rgb[1] << 8) | rgb[2];
-  };
-  uchar r, g, b;
-  Fl::get_color(FL_YELLOW, r, g, b);
-  EXPECT_EQ(pixel(ui.grid->cells[20]), (r << 16) | (g << 8) | b);
-  Fl::get_color(FL_GRAY, r, g, b);
-  EXPECT_EQ(pixel(ui.grid->cells[0]), (r << 16) | (g << 8) | b);
-  // Every weekday name fits its column, "maksagno" included.
+  // cell 0 is hidden and shows the window's grey. Below the big number,
+  // left of the small one, is the cell's own colour.
+  const DayCell* current = ui.grid->cells[20];
+  const DayCell* hidden = ui.grid->cells[0];
+  EXPECT_EQ(Pixels(ui.main_window, current->x() + 4, current->y() + current->h() - 8), Solid(FL_YELLOW));
+  EXPECT_EQ(Pixels(ui.main_window, hidden->x() + 4, hidden->y() + hidden->h() - 8), Solid(FL_GRAY));
+  // With the keyboard focus the grid frames the current day, just inside its border.
+  const int frameX = current->x() + 1, frameY = current->y() + current->h() / 2;
+  EXPECT_EQ(Pixels(ui.main_window, frameX, frameY), Solid(FL_YELLOW));
+  Click(ui.today);
+  TabTo(ui.grid);
+  EXPECT_NE(Pixels(ui.main_window, frameX, frameY), Solid(FL_YELLOW));
+  // The weekday names share one size at which each fits its column,
+  // "maksagno" included; the Gregorian names fit at 14.
   for (Fl_Box* heading : ui.grid->headers) {
+    EXPECT_EQ(heading->labelsize(), ui.grid->headers[0]->labelsize()) << heading->label();
     fl_font(heading->labelfont(), heading->labelsize());
     EXPECT_LE(fl_width(heading->label()), heading->w()) << heading->label();
   }
-  EXPECT_EQ(ui.grid->headers[0]->labelsize(), 14);
+  EXPECT_GT(ui.grid->headers[0]->labelsize(), 8);
+  Click(ui.base_button);
+  Fl::flush();
+  EXPECT_EQ(ui.grid->headers[2]->labelsize(), 14);
+}
+
+// From the "Today" button the Tab key walks a few stops round the window:
+// the grid is one of them and nothing inside it or out of sight is.
+TEST_F(MainWindow, TabStopsAndGridKeys) {
+  Click(ui.today);
+  std::vector<Fl_Widget*> stops{ui.today};
+  for (TypeKey(ui.main_window, FL_Tab); Fl::focus() != ui.today && stops.size() < 100;
+       TypeKey(ui.main_window, FL_Tab)) {
+    stops.push_back(Fl::focus());
+  }
+  EXPECT_LE(stops.size(), 15u);
+  EXPECT_EQ(std::count(stops.begin(), stops.end(), ui.grid), 1);
+  for (Fl_Widget* stop : stops) {
+    EXPECT_TRUE(stop == ui.grid || !ui.grid->contains(stop));
+    EXPECT_LT(stop->y(), ui.main_window->h());
+  }
+  const struct {
+    int key, state;
+    int year, month, day;  // Ethiopian, from Hdar 20, 2001
+  } kKeys[] = {
+      {FL_Left, 0, 2001, 3, 19},         {FL_Right, 0, 2001, 3, 21},        {FL_Up, 0, 2001, 3, 13},
+      {FL_Down, 0, 2001, 3, 27},         {FL_Page_Up, 0, 2001, 2, 20},      {FL_Page_Down, 0, 2001, 4, 20},
+      {FL_Page_Up, FL_SHIFT, 2000, 3, 20}, {FL_Page_Down, FL_SHIFT, 2002, 3, 20},
+  };
+  TabTo(ui.grid);
+  for (const auto& k : kKeys) {
+    ui.date = DatePair(2001, 3, 20, Ethiopian);
+    TypeKey(ui.main_window, k.key, k.state);
+    EXPECT_TRUE(ui.date.SameDay(DatePair(k.year, k.month, k.day, Ethiopian))) << k.key << " " << k.state;
+  }
+  TypeKey(ui.main_window, FL_Home);
+  EXPECT_TRUE(ui.date.SameDay(DatePair(2001, 3, 20, Ethiopian)));
+  // The buttons' guards hold: nothing after Pagume 9999 or past the span's last day.
+  ui.date = DatePair(9999, 13, 6, Ethiopian);
+  for (int key : {FL_Page_Down, FL_Down, FL_Right}) TypeKey(ui.main_window, key);
+  TypeKey(ui.main_window, FL_Page_Down, FL_SHIFT);
+  EXPECT_TRUE(ui.date.SameDay(DatePair(9999, 13, 6, Ethiopian)));
+  EXPECT_EQ(Fl::focus(), ui.grid);
+}
+
+void PressEscapeInMenu(void* opened) {
+  *static_cast<bool*>(opened) = Fl::grab() != nullptr;
+  if (Fl::grab()) TypeKey(Fl::grab(), FL_Escape);
+}
+
+// Escape leaves the window open; F10 opens the first menu; Ctrl+Q closes every window.
+TEST_F(MainWindow, WindowKeys) {
+  TypeKey(ui.main_window, FL_Escape);
+  EXPECT_TRUE(ui.main_window->shown());
+  bool menuOpened = false;
+  WhenModal(PressEscapeInMenu, &menuOpened);
+  TypeKey(ui.main_window, FL_F + 10);
+  EXPECT_TRUE(menuOpened);
+  EXPECT_TRUE(ui.main_window->shown());
+  OpenClockWindow();
+  Settle();
+  TypeKey(ui.main_window, 'q', FL_CTRL, "\x11");
+  Settle();
+  EXPECT_EQ(Fl::first_window(), nullptr);
 }
 
 }  // namespace

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <FL/Fl_Menu_Bar.H>
+#include <FL/Fl_Window.H>
+
+// The main window and its own keys. Escape does not close it (only the close
+// button does); F10 opens the menu bar's first menu, F1 the help contents,
+// and Ctrl+Q closes every window of the program.
+class MainWindow : public Fl_Window {
+ public:
+  MainWindow(int w, int h, const char* label);
+  int handle(int event) override;
+
+  Fl_Menu_Bar* menuBar = nullptr;
+
+ private:
+  void OpenFirstMenu();
+  void PickItem(const char* path);
+  static void CloseEveryWindow();
+};

@@ -40,7 +40,7 @@ class Clocks : public ::testing::Test {
     ReckoningClock::timer = {Arm, Cancel};
   }
   void TearDown() override {
-    if (clocks) clocks->window->do_callback();
+    if (clocks) Fl::handle(FL_CLOSE, clocks->window);
     Settle();
     ReckoningClock::timer = saved;
   }
@@ -149,7 +149,7 @@ TEST_F(Clocks, ClosedWindowsLeaveNoTimersOrMemory) {
   auto openAndClose = [this] {
     Open();
     void* key = clocks;
-    clocks->window->do_callback();
+    Fl::handle(FL_CLOSE, clocks->window);
     clocks = nullptr;
     Settle();
     EXPECT_FALSE(Fl::has_timeout(ClockWindow::RefreshTimer, key));

@@ -13,14 +13,6 @@ namespace {
 // share/zelmora) and in the build tree (the program beside share/zelmora).
 const char* const kDataBesideProgram[] = {ZELMORA_DATA_FROM_BIN, "share/zelmora"};
 
-std::string ProgramFolder() {
-  std::string path(4096, '\0');
-  const ssize_t length = readlink("/proc/self/exe", &path[0], path.size());
-  if (length <= 0 || static_cast<std::size_t>(length) == path.size()) return "";
-  path.resize(static_cast<std::size_t>(length));
-  return path.substr(0, path.rfind('/'));
-}
-
 bool Readable(const std::string& path) { return access(path.c_str(), R_OK) == 0; }
 
 // The path without "..", so the opener and the user see a plain one.
@@ -32,6 +24,14 @@ std::string Resolved(const std::string& path) {
 }
 
 }  // namespace
+
+std::string ProgramFolder() {
+  std::string path(4096, '\0');
+  const ssize_t length = readlink("/proc/self/exe", &path[0], path.size());
+  if (length <= 0 || static_cast<std::size_t>(length) == path.size()) return "";
+  path.resize(static_cast<std::size_t>(length));
+  return path.substr(0, path.rfind('/'));
+}
 
 std::string CurrentFolder() {
   std::string folder(256, '\0');

@@ -4,6 +4,10 @@
 
 // Where the program finds and puts its files.
 
+// The folder of the running program, whichever link started it; empty when
+// the system cannot tell.
+std::string ProgramFolder();
+
 // The current folder as an absolute path; empty when it is gone (removed
 // while the program ran), with errno telling why.
 std::string CurrentFolder();

@@ -3,20 +3,7 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
-#include <climits>
-
-namespace {
-
-// The folder of the running program, whichever link started it.
-std::string ProgramFolder() {
-  char path[PATH_MAX];
-  const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-  if (length <= 0) return ".";
-  const std::string program(path, static_cast<std::size_t>(length));
-  return program.substr(0, program.rfind('/'));
-}
-
-}  // namespace
+#include "platform/folders.h"
 
 // The folder is found by hand rather than through a run path, which the
 // sanitizers' dlopen does not honour.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calendar/clock_source.h"
+#include "calendar/floor_division.h"
 
 const int kFirstYear[2] = {1600, 1600};
 
@@ -16,9 +17,6 @@ const int kDaysBeforeMonth[4][14] = {
 const int kGregorianMonthLengths[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 namespace {
-
-constexpr long long FloorDiv(long long a, long long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-constexpr long long FloorMod(long long a, long long b) { return a - b * FloorDiv(a, b); }
 
 constexpr int kDaysIn400Years = 146097;
 constexpr int kDaysIn100Years = 36524;  // a century whose last year is common

@@ -1,5 +1,6 @@
 #include "calendar/hijri.h"
 
+#include "calendar/floor_division.h"
 #include "calendar/umalqura_table.h"
 
 namespace {
@@ -9,11 +10,10 @@ constexpr int kCivilEpoch = -357007;
 // The tabular calendar: 11 leap years (355 days) in a cycle of 30 years.
 constexpr int kDaysIn30Years = 10631;
 
-int FloorDiv(int a, int b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
-
 int CivilDayNumber(int year, int month, int day) {
   // Months alternate 30 and 29 days; the leap day ends the year.
-  return kCivilEpoch + 354 * (year - 1) + FloorDiv(3 + 11 * year, 30) + 29 * (month - 1) + month / 2 + day - 1;
+  const int leapDays = static_cast<int>(FloorDiv(3 + 11 * year, 30));
+  return kCivilEpoch + 354 * (year - 1) + leapDays + 29 * (month - 1) + month / 2 + day - 1;
 }
 
 }  // namespace
@@ -27,5 +27,5 @@ int HijriDayNumber(int year, int month, int day) {
 }
 
 int ApproximateHijriYear(int dayNumber) {
-  return FloorDiv(30 * (dayNumber - kCivilEpoch) + 10646, kDaysIn30Years);
+  return static_cast<int>(FloorDiv(30 * (dayNumber - kCivilEpoch) + 10646, kDaysIn30Years));
 }

@@ -100,9 +100,8 @@ void AddHijri(const HolidayRule& rule, int first, int last, std::vector<Holiday>
 
 // Day order; holidays on one day keep the order of kRules.
 void SortByDay(std::vector<Holiday>& list) {
-  const auto byDay = [](const Holiday& x, const Holiday& y) { return x.dayNumber < y.dayNumber; };
-  for (auto it = list.begin(); it != list.end(); ++it)
-    std::rotate(std::upper_bound(list.begin(), it, *it, byDay), it, it + 1);
+  std::stable_sort(list.begin(), list.end(),
+                   [](const Holiday& x, const Holiday& y) { return x.dayNumber < y.dayNumber; });
 }
 
 std::vector<Holiday> Filter(std::vector<Holiday> list, int first, int last) {

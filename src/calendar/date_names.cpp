@@ -55,6 +55,8 @@ const char kExportMonthEthiopic[14][kNameSlot] = {
     "",
 };
 
+const char* MonthName(CalendarKind kind, int month) { return kMonthNames[kind * 13 + month - 1]; }
+
 const char* ExportWeekdayName(CalendarKind kind, int weekday, int ethiopicScript) {
   if (kind == Gregorian) return kExportWeekdayShort[weekday];
   return ethiopicScript ? kExportWeekdayEthiopic[weekday] : kExportWeekdayLatin[weekday];

@@ -10,6 +10,9 @@ extern const char kMonthNames[26][kNameSlot];
 // Index kind * 7 + weekday.
 extern const char kWeekdayNames[14][kNameSlot];
 
+// The window's name of a month: month in [1, 12] Gregorian, [1, 13] Ethiopian.
+const char* MonthName(CalendarKind kind, int month);
+
 // The names of the HTML page: English, Latin transliteration and Ethiopic
 // script (UTF-8).
 extern const char kExportWeekdayShort[8][kNameSlot];

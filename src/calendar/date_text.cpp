@@ -17,7 +17,7 @@ constexpr long long kLastTextYear[2] = {10007, 9999};
 const char* CalendarDate::Format() const {
   static char text[256];
   std::snprintf(text, sizeof text, "%9s %10s(%2d) %2d, %4d", kWeekdayNames[kind * 7 + weekday],
-                kMonthNames[kind * 13 + month - 1], month, day, year);
+                MonthName(kind, month), month, day, year);
   return text;
 }
 

@@ -15,8 +15,6 @@ const char* const kAKindName[2] = {"a Gregorian", "an Ethiopian"};
 // The longest month of each calendar.
 constexpr int kLongestMonth[2] = {31, 30};
 
-const char* MonthName(int month, CalendarKind kind) { return kMonthNames[kind * 13 + month - 1]; }
-
 // Reads up to `wanted` numbers separated by '/'; returns how many were read.
 // `rest` is where reading stopped.
 int ScanFields(const char* text, long long* fields, int wanted, const char** rest) {
@@ -87,7 +85,7 @@ DatePair ReadDay(const char* text, CalendarKind kind) {
     case ReadOutcome::kAccepted:
       return DatePair(read.year, read.month, read.day, kind);
     case ReadOutcome::kPastMonthEnd:
-      throw CommandError{Quoted(text) + " is past the end of " + MonthName(read.month, kind) + " " +
+      throw CommandError{Quoted(text) + " is past the end of " + MonthName(kind, read.month) + " " +
                          std::to_string(read.year) + "; expected a day from 1 to " +
                          std::to_string(CalendarDate(read.year, read.month, 1, kind).DaysInMonth())};
     case ReadOutcome::kNoDate:

@@ -17,23 +17,21 @@ const char kHolidayMark = '*';
 const char kReverseVideo[] = "\033[7m";
 const char kPlainVideo[] = "\033[27m";
 
-const char* MonthName(const DatePair& date, CalendarKind kind) {
-  return kMonthNames[kind * 13 + date.Month(kind) - 1];
-}
-
 std::string Centred(const std::string& text) {
   return std::string((kLineWidth - static_cast<int>(text.size())) / 2, ' ') + text + "\n";
 }
 
 std::string MonthYear(const DatePair& date, CalendarKind kind) {
-  return std::string(MonthName(date, kind)) + " " + std::to_string(date.Year(kind));
+  return std::string(MonthName(kind, date.Month(kind))) + " " + std::to_string(date.Year(kind));
 }
 
 // The other calendar's months from the first day to the last, one year named
 // once when both months share it.
 std::string OtherMonths(const DatePair& first, const DatePair& last, CalendarKind other) {
   if (first.Month(other) == last.Month(other)) return MonthYear(first, other);
-  if (first.Year(other) == last.Year(other)) return std::string(MonthName(first, other)) + " - " + MonthYear(last, other);
+  if (first.Year(other) == last.Year(other)) {
+    return std::string(MonthName(other, first.Month(other))) + " - " + MonthYear(last, other);
+  }
   return MonthYear(first, other) + " - " + MonthYear(last, other);
 }
 
@@ -67,8 +65,8 @@ std::string Cell(const MonthDay& day, bool holiday, bool highlighted) {
 std::string HolidayLine(const DatePair& day, const Holiday& holiday, CalendarKind base) {
   const CalendarKind other = OtherKind(base);
   char line[256];
-  std::snprintf(line, sizeof line, "%c %-9s %2d %-9s %2d  %s [%s]\n", kHolidayMark, MonthName(day, base),
-                day.Day(base), MonthName(day, other), day.Day(other), holiday.english,
+  std::snprintf(line, sizeof line, "%c %-9s %2d %-9s %2d  %s [%s]\n", kHolidayMark, MonthName(base, day.Month(base)),
+                day.Day(base), MonthName(other, day.Month(other)), day.Day(other), holiday.english,
                 HolidayTagText(holiday.tags));
   return line;
 }

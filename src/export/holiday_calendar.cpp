@@ -47,7 +47,7 @@ std::string Uid(const Holiday& holiday, const CalendarDate& gregorian) {
 std::string Description(const Holiday& holiday, const CalendarDate& ethiopian) {
   char date[128];
   std::snprintf(date, sizeof date, "%s %d, %d (%s %d, %d)", ExportMonthName(Ethiopian, ethiopian.month, 1),
-                ethiopian.day, ethiopian.year, kMonthNames[Ethiopian * 13 + ethiopian.month - 1], ethiopian.day,
+                ethiopian.day, ethiopian.year, MonthName(Ethiopian, ethiopian.month), ethiopian.day,
                 ethiopian.year);
   return std::string(holiday.amharic) + "\n" + date;
 }

@@ -150,9 +150,9 @@ void CalendarDate::SetFromTm(const std::tm& time) {
   Recompute();
 }
 
-CalendarDate& CalendarDate::SetToday() {
+CalendarDate& CalendarDate::SetToday(std::FILE* report) {
   const std::time_t now = WallClock(nullptr);
-  std::printf("Today is %s", std::ctime(&now));
+  if (report) std::fprintf(report, "Today is %s", std::ctime(&now));
   SetFromTm(*std::localtime(&now));
   return *this;
 }

@@ -60,7 +60,8 @@ struct CalendarDate {
   static void SplitDayNumber(int dayNumber, int& year, int& month, int& day, CalendarKind kind);
   int SetFromDayNumber(int dayNumber, CalendarKind kind);
   void SetFromTm(const std::tm& time);
-  CalendarDate& SetToday();
+  // Today's local date; "Today is" and the time go to report, when given.
+  CalendarDate& SetToday(std::FILE* report = stdout);
 
   void FirstOfMonth();
   CalendarDate& NextDay();

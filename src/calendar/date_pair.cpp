@@ -74,9 +74,9 @@ void DatePair::PrevDay() {
   dates[Ethiopian].PrevDay();
 }
 
-void DatePair::SetToday() {
+void DatePair::SetToday(std::FILE* report) {
   CalendarDate& today = dates[Gregorian];
-  today.SetToday();
+  today.SetToday(report);
   // A clock outside the span (a dead battery, a mistyped year) gives the
   // span's nearest day, from which every step works.
   const int nearest = std::clamp<int>(today.dayNumber, kFirstSpanDay, kLastSpanDay);

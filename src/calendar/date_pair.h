@@ -29,8 +29,9 @@ struct DatePair {
   void FirstOfMonth(CalendarKind kind);
   void NextDay();
   void PrevDay();
-  // Today, or the span's nearest day when the computer's clock lies outside it.
-  void SetToday();
+  // Today, or the span's nearest day when the computer's clock lies outside
+  // it; the "Today is" line goes to report, when given.
+  void SetToday(std::FILE* report = stdout);
   // Reads dates[kind] from "year/month/day" and follows with the other.
   // False when the text names no day (or kind is no calendar), and the pair
   // is then left as it was.

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string>
 
-#include "calendar/clock_source.h"
 #include "calendar/date_names.h"
 #include "calendar/number_scan.h"
 #include "cli/command_error.h"
@@ -126,8 +125,7 @@ int ReadYear(const char* text, CalendarKind kind) {
 }
 
 DatePair Today() {
-  const std::time_t now = WallClock(nullptr);
-  CalendarDate today;
-  today.SetFromTm(*std::localtime(&now));
-  return DatePair(today.year, today.month, today.day, Gregorian);
+  DatePair today;
+  today.SetToday(nullptr);
+  return today;
 }

@@ -12,5 +12,6 @@ DatePair ReadDay(const char* text, CalendarKind kind);
 DatePair ReadMonth(const char* text, CalendarKind kind);
 // A year whose holidays can be listed.
 int ReadYear(const char* text, CalendarKind kind);
-// Today by the local clock, without the "Today is" line.
+// Today as the window has it (the span's nearest day when the clock lies
+// outside it), without the "Today is" line.
 DatePair Today();

@@ -24,13 +24,13 @@ void BM_DayNumberToBoth(benchmark::State& state) {
 BENCHMARK(BM_DayNumberToBoth)->Arg(1600)->Arg(2000)->Arg(9999);
 
 void BM_FieldsToDayNumber(benchmark::State& state) {
-  CalendarDate date(static_cast<int>(state.range(0)), 6, 15, static_cast<CalendarKind>(state.range(1)));
+  CalendarDate date(static_cast<int>(state.range(0)), 6, 15, state.range(1) ? Ethiopian : Gregorian);
   for (auto _ : state) {
     date.day = static_cast<std::int8_t>(date.day ^ 1);
     benchmark::DoNotOptimize(date.ComputeDayNumber());
   }
 }
-BENCHMARK(BM_FieldsToDayNumber)->ArgsProduct({{1600, 2000, 9999}, {Gregorian, Ethiopian}});
+BENCHMARK(BM_FieldsToDayNumber)->ArgsProduct({{1600, 2000, 9999}, {0, 1}});
 
 void BM_PairFormat(benchmark::State& state) {
   const DatePair pair(static_cast<int>(state.range(0)), 6, 15, Gregorian);

@@ -5,7 +5,7 @@
 #include "calendar/clock_source.h"
 #include "calendar/floor_division.h"
 
-const int kFirstYear[2] = {1600, 1600};
+const PerKind<int> kFirstYear = {{1600, 1600}};
 
 const int kDaysBeforeMonth[4][14] = {
     {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365, 365},
@@ -102,7 +102,7 @@ int CalendarDate::DaysInMonth() const {
 
 int CalendarDate::ComputeDayNumber() {
   dayNumber = static_cast<std::int32_t>(YearStart(year, kind) +
-                                        kDaysBeforeMonth[kind * 2 + IsLeapYear(year, kind)][month - 1] + day);
+                                        kDaysBeforeMonth[KindIndex(kind) * 2 + IsLeapYear(year, kind)][month - 1] + day);
   return dayNumber;
 }
 
@@ -117,7 +117,7 @@ int CalendarDate::Recompute() {
 }
 
 void CalendarDate::SplitDayOfYear(int dayOfYear, int leap, int& m, int& d, CalendarKind k) {
-  const int* row = kDaysBeforeMonth[k * 2 + leap];
+  const int* row = kDaysBeforeMonth[KindIndex(k) * 2 + leap];
   // No month is longer than 31 days, nor do the months before it fall short
   // of 31 days each by more than one month's length: one step corrects the guess.
   m = std::min((dayOfYear - 1) / 31 + 1, 13);

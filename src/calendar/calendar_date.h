@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
+#include <string>
 
 #include "calendar/calendar_kind.h"
 
@@ -10,7 +11,7 @@
 // Day 1 is Saturday 1 January 1600 (Gregorian); day number = JDN - 2,305,447.
 
 // The first year of the running sums, Gregorian and Ethiopian.
-extern const int kFirstYear[2];
+extern const PerKind<int> kFirstYear;
 // Meskerem 1, 1600 (Ethiopian) falls on day 2809.
 constexpr int kEthiopianOffset = 2808;
 // Row kind * 2 + leap; entry m - 1 = days before month m, entry 13 = year length.
@@ -36,7 +37,7 @@ struct CalendarDate {
   std::int8_t month = 0;    // [1, 12] Gregorian, [1, 13] Ethiopian (13 = Pagume)
   std::int8_t day = 0;      // [1, DaysInMonth()]
   std::int8_t weekday = 0;  // [0, 6], 0 = Sunday in both calendars
-  std::int32_t kind = Gregorian;
+  CalendarKind kind = Gregorian;
 
   CalendarDate() = default;
   // month in [1, LastMonth(kind)]
@@ -82,6 +83,9 @@ struct CalendarDate {
   // Text forms; each returns a static buffer that its next call overwrites.
   const char* Format() const;
   const char* FormatNumeric() const;
+  // The same texts, each the caller's own.
+  std::string Text() const;
+  std::string NumericText() const;
   // Reads "year/month/day"; 1 when accepted, 0 when not.
   int Parse(const char* text, CalendarKind kind);
   ReadOutcome ParseText(const char* text, CalendarKind kind);

@@ -55,7 +55,11 @@ const char kExportMonthEthiopic[14][kNameSlot] = {
     "",
 };
 
-const char* MonthName(CalendarKind kind, int month) { return kMonthNames[kind * 13 + month - 1]; }
+const char* MonthName(CalendarKind kind, int month) { return kMonthNames[KindIndex(kind) * 13 + month - 1]; }
+
+const char* WeekdayName(CalendarKind kind, int weekday) { return kWeekdayNames[KindIndex(kind) * 7 + weekday]; }
+
+const char* WeekdayHeadingName(CalendarKind kind, int weekday) { return ExportWeekdayName(kind, weekday, 0); }
 
 const char* ExportWeekdayName(CalendarKind kind, int weekday, int ethiopicScript) {
   if (kind == Gregorian) return kExportWeekdayShort[weekday];

@@ -12,6 +12,10 @@ extern const char kWeekdayNames[14][kNameSlot];
 
 // The window's name of a month: month in [1, 12] Gregorian, [1, 13] Ethiopian.
 const char* MonthName(CalendarKind kind, int month);
+// The date line's name of a weekday: weekday in [0, 6], 0 = Sunday.
+const char* WeekdayName(CalendarKind kind, int weekday);
+// The grid's column heading: "Sun" .. "Sat", or the Latin Ethiopian name.
+const char* WeekdayHeadingName(CalendarKind kind, int weekday);
 
 // The names of the HTML page: English, Latin transliteration and Ethiopic
 // script (UTF-8).

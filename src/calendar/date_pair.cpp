@@ -85,7 +85,6 @@ void DatePair::SetToday(std::FILE* report) {
 }
 
 bool DatePair::Parse(const char* text, CalendarKind kind) {
-  if (kind != Gregorian && kind != Ethiopian) return false;
   if (dates[kind].ParseText(text, kind) == ReadOutcome::kNoDate) return false;
   // A day past the month's end (or day 0) is counted on; both readings then
   // name that day, so the pair steps like any other.
@@ -94,10 +93,10 @@ bool DatePair::Parse(const char* text, CalendarKind kind) {
   return true;
 }
 
+std::string DatePair::Text() const { return dates[Gregorian].Text() + "\n" + dates[Ethiopian].Text(); }
+
 const char* DatePair::Format() const {
   static char text[256];
-  char firstLine[128];  // a line is at most 48 bytes
-  std::snprintf(firstLine, sizeof firstLine, "%s", dates[Gregorian].Format());
-  std::snprintf(text, sizeof text, "%s\n%s", firstLine, dates[Ethiopian].Format());
+  std::snprintf(text, sizeof text, "%s", Text().c_str());
   return text;
 }

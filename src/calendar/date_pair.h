@@ -1,11 +1,13 @@
 #pragma once
 
+#include <string>
+
 #include "calendar/calendar_date.h"
 
 // The Gregorian and the Ethiopian reading of one day, indexed by kind.
 // Every operation but the default constructor leaves both on one day.
 struct DatePair {
-  CalendarDate dates[2];
+  PerKind<CalendarDate> dates;
 
   DatePair() = default;
   DatePair(int year, int month, int day, CalendarKind kind);
@@ -45,6 +47,8 @@ struct DatePair {
   }
   // Two lines, Gregorian first; a static buffer that the next call overwrites.
   const char* Format() const;
+  // The same two lines, the caller's own.
+  std::string Text() const;
 
  private:
   void ConvertOther(CalendarKind kind);

@@ -9,22 +9,34 @@
 namespace {
 
 // The years a text entry may name; the day number is checked against the span too.
-constexpr long long kFirstTextYear[2] = {8, 1};
-constexpr long long kLastTextYear[2] = {10007, 9999};
+constexpr PerKind<long long> kFirstTextYear = {{8, 1}};
+constexpr PerKind<long long> kLastTextYear = {{10007, 9999}};
 
 }  // namespace
 
+std::string CalendarDate::Text() const {
+  char text[64];  // at most 48 bytes
+  std::snprintf(text, sizeof text, "%9s %10s(%2d) %2d, %4d", WeekdayName(kind, weekday), MonthName(kind, month),
+                month, day, year);
+  return text;
+}
+
+std::string CalendarDate::NumericText() const {
+  char text[16];
+  // Only a date outside any calendar (a 16-bit year below -999) would not fit.
+  if (std::snprintf(text, sizeof text, "%04d/%02d/%02d", year, month, day) < 0) text[0] = '\0';
+  return text;
+}
+
 const char* CalendarDate::Format() const {
   static char text[256];
-  std::snprintf(text, sizeof text, "%9s %10s(%2d) %2d, %4d", kWeekdayNames[kind * 7 + weekday],
-                MonthName(kind, month), month, day, year);
+  std::snprintf(text, sizeof text, "%s", Text().c_str());
   return text;
 }
 
 const char* CalendarDate::FormatNumeric() const {
   static char text[16];
-  // Only a date outside any calendar (a 16-bit year below -999) would not fit.
-  if (std::snprintf(text, sizeof text, "%04d/%02d/%02d", year, month, day) < 0) text[0] = '\0';
+  std::snprintf(text, sizeof text, "%s", NumericText().c_str());
   return text;
 }
 
@@ -40,7 +52,7 @@ ReadOutcome CalendarDate::ReadText(const char* text, CalendarKind k) {
   for (int i = 1; i < 3; ++i) {
     if (!ScanLiteral(source, '/') || !ScanInt(source, fields[i])) break;
   }
-  return Accept(k, fields[0], fields[1], fields[2]);
+  return Accept(KindIndex(k), fields[0], fields[1], fields[2]);
 }
 
 int CalendarDate::ReadFromConsole(std::FILE* in, std::FILE* out) {
@@ -68,8 +80,8 @@ ReadOutcome CalendarDate::Report(ReadOutcome outcome, std::FILE* out) {
 // Nothing that is not a date in the span reaches the arithmetic, and such
 // text leaves the date as it was.
 ReadOutcome CalendarDate::Accept(long long kindRead, long long yearRead, long long monthRead, long long dayRead) {
-  if (kindRead != Gregorian && kindRead != Ethiopian) return ReadOutcome::kNoDate;
-  const auto k = static_cast<CalendarKind>(kindRead);
+  CalendarKind k = Gregorian;
+  if (!KindFromNumber(kindRead, &k)) return ReadOutcome::kNoDate;
   if (monthRead < 1 || monthRead > LastMonth(k)) return ReadOutcome::kNoDate;
   if (yearRead < kFirstTextYear[k] || yearRead > kLastTextYear[k]) return ReadOutcome::kNoDate;
   if (dayRead < SCHAR_MIN || dayRead > SCHAR_MAX) return ReadOutcome::kNoDate;

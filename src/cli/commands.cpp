@@ -10,7 +10,7 @@
 
 namespace {
 
-std::string TwoLines(const DatePair& day) { return std::string(day.Format()) + "\n"; }
+std::string TwoLines(const DatePair& day) { return day.Text() + "\n"; }
 
 // The year the holidays are listed for: the operand, or the current one.
 int ListedYear(const Invocation& call) {
@@ -19,9 +19,9 @@ int ListedYear(const Invocation& call) {
 
 std::string HolidayLine(const Holiday& holiday) {
   const DatePair day = DatePair::OfDay(holiday.dayNumber);
-  std::string line = day.dates[Ethiopian].FormatNumeric();
+  std::string line = day.dates[Ethiopian].NumericText();
   line += '\t';
-  line += day.dates[Gregorian].FormatNumeric();
+  line += day.dates[Gregorian].NumericText();
   return line + '\t' + holiday.english + '\t' + HolidayTagText(holiday.tags) + '\n';
 }
 

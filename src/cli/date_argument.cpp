@@ -9,10 +9,10 @@
 
 namespace {
 
-const char* const kKindName[2] = {"Gregorian", "Ethiopian"};
-const char* const kAKindName[2] = {"a Gregorian", "an Ethiopian"};
+const PerKind<const char*> kKindName = {{"Gregorian", "Ethiopian"}};
+const PerKind<const char*> kAKindName = {{"a Gregorian", "an Ethiopian"}};
 // The longest month of each calendar.
-constexpr int kLongestMonth[2] = {31, 30};
+constexpr PerKind<int> kLongestMonth = {{31, 30}};
 
 // Reads up to `wanted` numbers separated by '/'; returns how many were read.
 // `rest` is where reading stopped.
@@ -44,8 +44,7 @@ CalendarDate SpanEdge(int dayNumber, CalendarKind kind) {
 }
 
 std::string SpanDaysText(CalendarKind kind) {
-  const std::string first = SpanEdge(kFirstSpanDay, kind).FormatNumeric();  // before the buffer is reused
-  return first + " to " + SpanEdge(kLastSpanDay, kind).FormatNumeric();
+  return SpanEdge(kFirstSpanDay, kind).NumericText() + " to " + SpanEdge(kLastSpanDay, kind).NumericText();
 }
 
 // The first and the last month that lie whole in the span, as "year/month".

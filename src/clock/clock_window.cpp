@@ -23,7 +23,7 @@ constexpr Fl_Color kHandColor = 37;  // step 5 of the grey ramp
 constexpr double kFirstRefresh = 1.0;
 constexpr double kRefreshEvery = 0.5;
 
-ReckoningClock* MakeFace(int x, const char* label, Fl_Boxtype box, Fl_Image* picture, int ethiopian) {
+ReckoningClock* MakeFace(int x, const char* label, Fl_Boxtype box, Fl_Image* picture, HourSystem hours) {
   auto* clock = new ReckoningClock(x, kFaceTop, kFaceSize, kFaceSize, label);
   clock->box(box);
   clock->color(FL_GRAY);
@@ -33,7 +33,7 @@ ReckoningClock* MakeFace(int x, const char* label, Fl_Boxtype box, Fl_Image* pic
   clock->labelsize(14);
   clock->labelcolor(FL_BLACK);
   clock->align(FL_ALIGN_TOP);
-  clock->ethiopian = ethiopian;
+  clock->hours = hours;
   return clock;
 }
 
@@ -43,10 +43,10 @@ ClockWindow::ClockWindow() {
   window = new Fl_Window(kWidth, kHeight, "Ethiopian Clock");
   window->user_data(this);
   window->callback(cb_close, this);
-  habishaClock = MakeFace(kHabishaLeft, "Habisha", FL_BORDER_BOX, &image_flag, 1);
+  habishaClock = MakeFace(kHabishaLeft, "Habisha", FL_BORDER_BOX, &image_flag, HourSystem::kEthiopian);
   habishaText = new Fl_Output(kHabishaLeft, kReadingTop, kFaceSize, kReadingHeight);
   habishaText->box(FL_BORDER_BOX);
-  farenjiClock = MakeFace(kFarenjiLeft, "Farenji", FL_FLAT_BOX, &image_globe, 0);
+  farenjiClock = MakeFace(kFarenjiLeft, "Farenji", FL_FLAT_BOX, &image_globe, HourSystem::kWestern);
   farenjiText = new Fl_Output(kFarenjiLeft, kReadingTop, kFaceSize, kReadingHeight);
   SetAppIcon(window);
   window->end();

@@ -29,7 +29,7 @@ void ReckoningClock::Tick(void* data) {
   auto* clock = static_cast<ReckoningClock*>(data);
   const std::timespec now = PreciseClock();
   clock->value(static_cast<ulong>(now.tv_sec));
-  const bool ethiopianHours = clock->ethiopian == 1;
+  const bool ethiopianHours = clock->hours == HourSystem::kEthiopian;
   if (ethiopianHours) clock->value(EthiopianHour(clock->hour()), clock->minute(), clock->second());
   const uchar face = ethiopianHours ? FL_SQUARE_CLOCK : FL_ROUND_CLOCK;
   if (clock->type() != face) {

@@ -3,6 +3,10 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Clock.H>
 
+// How a face counts the hours: Western, or Ethiopian (the day counted from
+// six o'clock).
+enum class HourSystem { kWestern, kEthiopian };
+
 // An analog clock that ticks on the wall clock's second while it is shown, in Western
 // hours on a round face or in Ethiopian hours (the day counted from six
 // o'clock) on a square face.
@@ -14,7 +18,7 @@ class ReckoningClock : public Fl_Clock_Output {
   static void Tick(void* clock);
   int handle(int event) override;
 
-  int ethiopian = 0;  // 1: Ethiopian hours; anything else: Western hours
+  HourSystem hours = HourSystem::kWestern;
 
   // How ticks are armed and cancelled: the toolkit's timeouts, or a
   // recorder in tests.

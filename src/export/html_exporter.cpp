@@ -58,7 +58,7 @@ void PutPicturesBeside(const std::string& folder) {
 }  // namespace
 
 HtmlExporter::HtmlExporter(DatePair date, int kind, bool holidays)
-    : monthDate(date), baseKind(kind), holidaysShown(holidays) {}
+    : monthDate(date), baseKind(kind & 1 ? Ethiopian : Gregorian), holidaysShown(holidays) {}
 
 std::string HtmlExporter::Write() {
   Build();

@@ -14,6 +14,8 @@ class HtmlExporter : public Fl_Text_Buffer {
   // With holidays, public holidays are red and the month's holidays are
   // listed below the table; without, the page is the plain month.
   HtmlExporter(DatePair date, int kind, bool holidays = false);
+  HtmlExporter(DatePair date, CalendarKind kind, bool holidays = false)
+      : HtmlExporter(date, KindIndex(kind), holidays) {}
 
   // Builds the page, saves it in the current folder or, when that cannot be
   // written, in the user's data folder, and opens it there. Returns why the
@@ -35,7 +37,7 @@ class HtmlExporter : public Fl_Text_Buffer {
 
   DatePair monthDate;
   DatePair cursor;
-  int baseKind;
+  CalendarKind baseKind;  // the int given, read by its lowest bit
   int ethiopicScript = 1;
   bool holidaysShown;
 };

@@ -7,15 +7,11 @@
 #include <limits>
 #include <string>
 
+#include "calendar/date_names.h"
 #include "calendar/holidays.h"
 #include "calendar/month_layout.h"
 
 namespace {
-
-const char* const kHeadings[2][MonthGrid::kColumns] = {
-    {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"},
-    {"ihud", "sagno", "maksagno", "irob", "hamus", "arb", "qidame"},
-};
 
 constexpr int kHeadingGap = 2;  // between neighbouring headings
 }  // namespace
@@ -53,16 +49,19 @@ int MonthGrid::handle(int event) {
       redraw();
       return 1;
     case FL_KEYBOARD:
-      keyStep = StepForKey(Fl::event_key(), Fl::event_shift() != 0);
-      if (keyStep == Step::kNone) return 0;
+    {
+      const std::optional<Step> step = StepForKey(Fl::event_key(), Fl::event_shift() != 0);
+      if (!step) return 0;
+      keyStep = *step;
       do_callback();
       return 1;
+    }
     default:
       return Fl_Group::handle(event);
   }
 }
 
-MonthGrid::Step MonthGrid::StepForKey(int key, bool shift) {
+std::optional<Step> MonthGrid::StepForKey(int key, bool shift) {
   switch (key) {
     case FL_Left: return Step::kPrevDay;
     case FL_Right: return Step::kNextDay;
@@ -71,7 +70,7 @@ MonthGrid::Step MonthGrid::StepForKey(int key, bool shift) {
     case FL_Page_Up: return shift ? Step::kPrevYear : Step::kPrevMonth;
     case FL_Page_Down: return shift ? Step::kNextYear : Step::kNextMonth;
     case FL_Home: return Step::kToday;
-    default: return Step::kNone;
+    default: return std::nullopt;
   }
 }
 
@@ -87,7 +86,7 @@ void MonthGrid::draw() {
 
 void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
   currentCell = -1;
-  for (int i = 0; i < kColumns; ++i) headers[i]->label(kHeadings[kind][i]);
+  for (int i = 0; i < kColumns; ++i) headers[i]->label(WeekdayHeadingName(kind, i));
   const MonthLayout month = LayOutMonth(date, kind);
   for (int i = 0; i < month.lead; ++i) HideCell(i);
   for (int d = 0; d < month.count; ++d) {

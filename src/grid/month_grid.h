@@ -3,10 +3,12 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Group.H>
 
+#include <optional>
 #include <vector>
 
 #include "calendar/date_pair.h"
 #include "calendar/holidays.h"
+#include "calendar/navigation.h"
 #include "grid/day_cell.h"
 #include "grid/weekday_heading.h"
 
@@ -16,10 +18,6 @@
 // of the keyboard focus; its keys ask the grid's callback for a step.
 class MonthGrid : public Fl_Group {
  public:
-  enum class Step {
-    kNone, kPrevDay, kNextDay, kPrevWeek, kNextWeek, kPrevMonth, kNextMonth, kPrevYear, kNextYear, kToday
-  };
-
   static constexpr int kColumns = 7;
   static constexpr int kRows = 6;
   static constexpr int kCells = kColumns * kRows;
@@ -38,7 +36,7 @@ class MonthGrid : public Fl_Group {
   DayCell* cells[kCells];
   WeekdayHeading* headers[kColumns];
   Fl_Callback* dayCallback = nullptr;
-  Step keyStep = Step::kNone;  // asked for by the last key the grid took
+  Step keyStep = Step::kToday;  // asked for by the last key the grid took
   // Public holidays red and every holiday named in its cell's tooltip.
   bool holidaysShown = false;
 
@@ -46,7 +44,7 @@ class MonthGrid : public Fl_Group {
   static void ForwardClick(Fl_Widget* cell, void* data);
   void ShowDay(int index, const char* baseDay, const char* otherDay, bool current);
   void HideCell(int index);
-  static Step StepForKey(int key, bool shift);
+  static std::optional<Step> StepForKey(int key, bool shift);
 
   int currentCell = -1;
   void MarkHolidays(int index, const std::vector<Holiday>& holidays);

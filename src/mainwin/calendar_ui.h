@@ -8,16 +8,17 @@
 #include <FL/Fl_Value_Output.H>
 #include <FL/Fl_Window.H>
 
-#include <string>
-
 #include "calendar/date_pair.h"
+#include "calendar/navigation.h"
 #include "clock/reckoning_clock.h"
 #include "grid/month_grid.h"
 #include "mainwin/month_choice.h"
 
 // The main window: the current day in both calendars, its month as a grid,
 // the navigation row and the small clock. Everything shown follows from
-// `date` and `base_kind` through refresh().
+// `date` and `base_kind` through refresh(). The callbacks forward to the
+// commands: navigation in the calendar core, the Tool and Help work in their
+// own rooms.
 class CalendarUi {
  public:
   CalendarUi();
@@ -31,12 +32,6 @@ class CalendarUi {
   void refresh();
   void toggle_base();
   int input_month() const;
-
-  // Shows a message the user must see; tests put a recorder here.
-  static void (*alert)(const char* message);
-  // Asks where to save a file, offering a name; "" when the user cancels.
-  // Tests put a stand-in here.
-  static std::string (*choose_file)(const char* suggested);
 
   CalendarKind base_kind = Ethiopian;
   DatePair date;
@@ -70,14 +65,15 @@ class CalendarUi {
   void BuildDayCountKinds();
   void BuildMiniClock();
   void ShowYear();
-  void CommitYearEntry();
-  void StepDays(int days);
   void ShowDayCount(Fl_Value_Output* count, bool counted, int days);
-  // Applies step(date, base_kind) and refreshes; a step that would leave
-  // the calendars' span is dropped and the date stays as it was.
-  template <class Step>
-  void Move(Step step);
-  bool YearBelowMaximum() const;
+  // The window's one way to move: shows moved, which the core's navigation
+  // worked out from the date on show.
+  void Show(DatePair moved);
+  void Go(Step step) { Show(Stepped(date, base_kind, step)); }
+  void EnterYear();
+  void CommitYearEntry();
+  void PickDay(int day);
+  void ToggleHolidays();
   void SaveChoices() const;
 
   static CalendarUi* Owner(Fl_Widget* widget);
@@ -99,6 +95,7 @@ class CalendarUi {
   static void cb_mini_clock(Fl_Widget* w, void* v) { Owner(w)->cb_mini_clock_i(w, v); }
   static void cb_clock_button(Fl_Widget* w, void* v) { Owner(w)->cb_clock_button_i(w, v); }
   static void cb_Exit(Fl_Widget* w, void* v) { Owner(w)->cb_Exit_i(w, v); }
+  static void cb_Quit(Fl_Widget* w, void* v) { Owner(w)->cb_Quit_i(w, v); }
   static void cb_Clock(Fl_Widget* w, void* v) { Owner(w)->cb_Clock_i(w, v); }
   static void cb_Output(Fl_Widget* w, void* v) { Owner(w)->cb_Output_i(w, v); }
   static void cb_Holidays(Fl_Widget* w, void* v) { Owner(w)->cb_Holidays_i(w, v); }
@@ -124,6 +121,7 @@ class CalendarUi {
   void cb_mini_clock_i(Fl_Widget*, void*);
   void cb_clock_button_i(Fl_Widget*, void*);
   void cb_Exit_i(Fl_Widget*, void*);
+  void cb_Quit_i(Fl_Widget*, void*);
   void cb_Clock_i(Fl_Widget*, void*);
   void cb_Output_i(Fl_Widget*, void*);
   void cb_Holidays_i(Fl_Widget*, void*);

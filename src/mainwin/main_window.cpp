@@ -2,8 +2,6 @@
 
 #include <FL/Fl.H>
 
-#include <vector>
-
 MainWindow::MainWindow(int w, int h, const char* label) : Fl_Window(w, h, label) {}
 
 // Keys no widget inside took come here as shortcuts.
@@ -14,14 +12,9 @@ int MainWindow::handle(int event) {
   if (key == FL_Escape) return 1;
   if (key == FL_F + 10) {
     OpenFirstMenu();
-  } else if (key == FL_F + 1) {
-    PickItem("Help/Help Contents");
-  } else if (key == 'q' && Fl::event_ctrl()) {
-    CloseEveryWindow();
-  } else {
-    return 0;
+    return 1;
   }
-  return 1;
+  return PickShortcut();
 }
 
 // As a click on the first title of the bar does.
@@ -33,14 +26,16 @@ void MainWindow::OpenFirstMenu() {
   menuBar->picked(picked);
 }
 
-void MainWindow::PickItem(const char* path) {
-  if (menuBar) menuBar->picked(menuBar->find_item(path));
-}
-
-// Each window closes as its close button would close it, so windows that
-// free themselves on closing still do.
-void MainWindow::CloseEveryWindow() {
-  std::vector<Fl_Window*> shown;
-  for (Fl_Window* window = Fl::first_window(); window; window = Fl::next_window(window)) shown.push_back(window);
-  for (Fl_Window* window : shown) window->do_callback();
+// The menu bar tests only the items it shows; the table's hidden items keep
+// their keys all the same.
+bool MainWindow::PickShortcut() {
+  if (!menuBar) return false;
+  for (int i = 0; i < menuBar->size(); ++i) {
+    const Fl_Menu_Item& item = menuBar->menu()[i];
+    if (item.label() && item.shortcut() && item.active() && Fl::test_shortcut(item.shortcut())) {
+      menuBar->picked(&item);
+      return true;
+    }
+  }
+  return false;
 }

@@ -4,8 +4,8 @@
 #include <FL/Fl_Window.H>
 
 // The main window and its own keys. Escape does not close it (only the close
-// button does); F10 opens the menu bar's first menu, F1 the help contents,
-// and Ctrl+Q closes every window of the program.
+// button does); F10 opens the menu bar's first menu; any other key no widget
+// took goes to the menu table's shortcuts, hidden items' included.
 class MainWindow : public Fl_Window {
  public:
   MainWindow(int w, int h, const char* label);
@@ -15,6 +15,5 @@ class MainWindow : public Fl_Window {
 
  private:
   void OpenFirstMenu();
-  void PickItem(const char* path);
-  static void CloseEveryWindow();
+  bool PickShortcut();
 };

@@ -2,25 +2,31 @@
 
 #include <cstdint>
 
+#include "calendar/date_names.h"
+
 namespace {
 
 // Each item carries its month number; the commands go by the item index.
-#define MONTH(name, number) \
-  { name, 0, nullptr, reinterpret_cast<void*>(std::intptr_t{number}), 0, FL_NORMAL_LABEL, 0, 14, 0 }
+// The names are the core's, so the chooser and the date line always agree.
+#define MONTH(kind, number) \
+  { MonthName(kind, number), 0, nullptr, reinterpret_cast<void*>(std::intptr_t{number}), 0, FL_NORMAL_LABEL, 0, 14, 0 }
+#define END_MONTHS \
+  { nullptr, 0, nullptr, nullptr, 0, FL_NORMAL_LABEL, 0, 14, 0 }
 
 Fl_Menu_Item gregorian_months[] = {
-    MONTH("January", 1), MONTH("February", 2), MONTH("March", 3),     MONTH("April", 4),
-    MONTH("May", 5),     MONTH("June", 6),     MONTH("July", 7),      MONTH("August", 8),
-    MONTH("September", 9), MONTH("October", 10), MONTH("November", 11), MONTH("December", 12),
-    MONTH(nullptr, 0),
+    MONTH(Gregorian, 1), MONTH(Gregorian, 2),  MONTH(Gregorian, 3),  MONTH(Gregorian, 4),
+    MONTH(Gregorian, 5), MONTH(Gregorian, 6),  MONTH(Gregorian, 7),  MONTH(Gregorian, 8),
+    MONTH(Gregorian, 9), MONTH(Gregorian, 10), MONTH(Gregorian, 11), MONTH(Gregorian, 12),
+    END_MONTHS,
 };
 
 Fl_Menu_Item ethiopian_months[] = {
-    MONTH("Meskerem", 1), MONTH("Tkmt", 2),    MONTH("Hdar", 3),   MONTH("Tahsas", 4), MONTH("Tr", 5),
-    MONTH("Yakatit", 6),  MONTH("Megabit", 7), MONTH("Miazya", 8), MONTH("Gnbot", 9),  MONTH("Sene", 10),
-    MONTH("Hamle", 11),   MONTH("Nehase", 12), MONTH("Pagume", 13), MONTH(nullptr, 0),
+    MONTH(Ethiopian, 1),  MONTH(Ethiopian, 2),  MONTH(Ethiopian, 3),  MONTH(Ethiopian, 4),  MONTH(Ethiopian, 5),
+    MONTH(Ethiopian, 6),  MONTH(Ethiopian, 7),  MONTH(Ethiopian, 8),  MONTH(Ethiopian, 9),  MONTH(Ethiopian, 10),
+    MONTH(Ethiopian, 11), MONTH(Ethiopian, 12), MONTH(Ethiopian, 13), END_MONTHS,
 };
 
+#undef END_MONTHS
 #undef MONTH
 
 }  // namespace

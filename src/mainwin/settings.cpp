@@ -14,10 +14,10 @@ const char kHolidaysKey[] = "holidays";
 Settings LoadSettings() {
   Fl_Preferences preferences(Fl_Preferences::USER, kVendor, kApplication);
   Settings settings;
-  int base = settings.baseKind, holidays = settings.holidays;
+  int base = KindIndex(settings.baseKind), holidays = settings.holidays;
   preferences.get(kBaseKey, base, base);
   preferences.get(kHolidaysKey, holidays, holidays);
-  settings.baseKind = base == Gregorian ? Gregorian : Ethiopian;  // a damaged file gives the default
+  KindFromNumber(base, &settings.baseKind);  // a damaged file keeps the default
   settings.holidays = holidays != 0;
   return settings;
 }
@@ -25,6 +25,6 @@ Settings LoadSettings() {
 // The file is written when the preferences go out of scope.
 void SaveSettings(const Settings& settings) {
   Fl_Preferences preferences(Fl_Preferences::USER, kVendor, kApplication);
-  preferences.set(kBaseKey, settings.baseKind);
+  preferences.set(kBaseKey, KindIndex(settings.baseKind));
   preferences.set(kHolidaysKey, settings.holidays ? 1 : 0);
 }

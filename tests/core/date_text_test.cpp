@@ -82,7 +82,6 @@ TEST(DateText, PairParseReportsWhetherTheTextNamedADay) {
   EXPECT_FALSE(typed.Parse("letters", Gregorian));
   EXPECT_FALSE(typed.Parse("2007", Gregorian));  // a fresh pair has no month to keep
   EXPECT_FALSE(typed.Parse(nullptr, Gregorian));
-  for (CalendarKind noKind : {-1, 2, 255}) EXPECT_FALSE(typed.Parse("2007/1/1", noKind)) << noKind;
   EXPECT_TRUE(typed.Parse("2007/2/30", Gregorian));
   // 30 February 2007 counts as 2 March in both readings, which then step together.
   EXPECT_TRUE(typed.SameDay(DatePair(2007, 3, 2, Gregorian)));
@@ -138,8 +137,8 @@ TEST(DateNames, ExportLookups) {
   EXPECT_STREQ(ExportWeekdayName(Ethiopian, 0, 1), "\xe1\x8a\xa0\xe1\x88\x91\xe1\x8b\xb5");
   EXPECT_STREQ(ExportWeekdayName(Gregorian, 3, 1), "Wed");
   EXPECT_STREQ(kMonthNames[12], "");
-  EXPECT_STREQ(kMonthNames[Ethiopian * 13 + 12], "Pagume");
-  EXPECT_STREQ(kWeekdayNames[Ethiopian * 7 + 2], "maksagno");
+  EXPECT_STREQ(kMonthNames[13 + 12], "Pagume");
+  EXPECT_STREQ(kWeekdayNames[7 + 2], "maksagno");
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ class IcuCalendar {
 void ExpectSame(const CalendarDate& date, const Fields& icu, int dayNumber) {
   ASSERT_TRUE(date.year == icu.year && date.month == icu.month && date.day == icu.day &&
               date.weekday == icu.weekday)
-      << "day " << dayNumber << " kind " << date.kind << ": " << date.year << "/" << int{date.month} << "/"
+      << "day " << dayNumber << " kind " << KindIndex(date.kind) << ": " << date.year << "/" << int{date.month} << "/"
       << int{date.day} << " w" << int{date.weekday} << ", ICU " << icu.year << "/" << icu.month << "/" << icu.day
       << " w" << icu.weekday;
 }

@@ -10,7 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  const CalendarKind kind = data[0] & 1;
+  const CalendarKind kind = data[0] & 1 ? Ethiopian : Gregorian;
   const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
   DatePair pair(2008, 11, 29, Gregorian);
   if (pair.Parse(text.c_str(), kind)) {

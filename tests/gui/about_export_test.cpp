@@ -19,6 +19,7 @@
 #include "calendar/holidays.h"
 #include "export/html_exporter.h"
 #include "mainwin/calendar_ui.h"
+#include "mainwin/tool_commands.h"
 #include "mainwin/images.h"
 #include "platform/shell_open.h"
 
@@ -254,8 +255,8 @@ TEST_F(Desktop, ExportHolidaysSavesTheEthiopianYearShownWhereTheUserChooses) {
   CalendarUi ui;
   ui.set_defaults();
   ui.toggle_base();  // the Gregorian base still exports the Ethiopian year
-  CalendarUi::choose_file = ChooseStandIn;
-  CalendarUi::alert = RecordAlert;
+  Dialogs::choose_file = ChooseStandIn;
+  Dialogs::alert = RecordAlert;
   Fl_Menu_Bar* bar = nullptr;
   for (int i = 0; i < ui.main_window->children() && !bar; ++i) bar = dynamic_cast<Fl_Menu_Bar*>(ui.main_window->child(i));
   const Fl_Menu_Item* item = bar->find_item("Tool/Export holidays\u2026");

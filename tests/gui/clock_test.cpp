@@ -78,8 +78,9 @@ TEST_F(Clocks, ReadsBothReckonings) {
     EXPECT_EQ(clock.hour(), 0);
     for (const auto& t : kTimes) {
       FixClock(2008, 11, 29, t.hour, t.minute, t.second);
-      for (int ethiopian : {1, 0}) {
-        clock.ethiopian = ethiopian;
+      for (HourSystem hours : {HourSystem::kEthiopian, HourSystem::kWestern}) {
+        const bool ethiopian = hours == HourSystem::kEthiopian;
+        clock.hours = hours;
         ReckoningClock::Tick(&clock);
         EXPECT_EQ(clock.hour(), ethiopian ? t.ethiopianHour : t.hour) << t.hour << ":" << t.minute;
         EXPECT_EQ(clock.minute(), t.minute);

@@ -25,6 +25,7 @@
 #include "export/html_exporter.h"
 #include "export/safe_save.h"
 #include "mainwin/calendar_ui.h"
+#include "mainwin/tool_commands.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ class UserDesktop : public ::testing::Test {
     unsetenv("XDG_DATA_HOME");
     oldPath = InstallOpener(root);
     alerts.clear();
-    CalendarUi::alert = RecordAlert;
+    Dialogs::alert = RecordAlert;
   }
   void TearDown() override {
     if (root.empty()) return;

@@ -57,7 +57,7 @@ TEST_F(MainWindow, StartsOnTodayWithTheEthiopianBase) {
   EXPECT_STREQ(ui.month_choice->text(), "Hdar");
   EXPECT_EQ(ui.year_input->value(), 2001);
   EXPECT_EQ(ui.base_button->image(), &image_flag);
-  EXPECT_EQ(ui.mini_clock->ethiopian, 1);
+  EXPECT_EQ(ui.mini_clock->hours, HourSystem::kEthiopian);
   EXPECT_EQ(ui.days_from_count->value(), 529);   // since 19 June 2007
   EXPECT_EQ(ui.days_until_count->value(), 201);  // until 18 June 2009
   EXPECT_TRUE(ui.show_holidays);
@@ -115,7 +115,7 @@ TEST_F(MainWindow, BaseToggleSwitchesEveryCalendarWidget) {
   EXPECT_STREQ(ui.month_choice->text(), "November");
   EXPECT_EQ(ui.year_input->value(), 2008);
   EXPECT_EQ(ui.base_button->image(), &image_globe);
-  EXPECT_EQ(ui.mini_clock->ethiopian, 0);
+  EXPECT_EQ(ui.mini_clock->hours, HourSystem::kWestern);
   EXPECT_EQ(ui.dates_output->value(), twoLines);  // Gregorian line first in both bases
   Click(ui.base_button);
   EXPECT_EQ(ui.base_kind, Ethiopian);
@@ -143,7 +143,7 @@ TEST_F(MainWindow, MenuBarOffersOnlyToolAndHelp) {
 
 TEST_F(MainWindow, DayCountsFollowTheTypedDates) {
   ui.days_from_date->value("2001/3/20");
-  ui.days_from_kind->value(Ethiopian);
+  ui.days_from_kind->value(KindIndex(Ethiopian));
   ui.days_from_date->do_callback();
   EXPECT_EQ(ui.days_from_count->value(), 0);
   EXPECT_TRUE(ui.days_from_count->active());

@@ -1,0 +1,84 @@
+// The main window's callbacks: each translates its event into one command,
+// and navigation is the calendar core's.
+#include <FL/Fl_Widget.H>
+
+#include "about/about_window.h"
+#include "clock/clock_window.h"
+#include "mainwin/calendar_ui.h"
+#include "mainwin/settings.h"
+#include "mainwin/tool_commands.h"
+
+namespace {
+const char kYearRangeMessage[] = "Input a number between 1604 and 9999";
+}  // namespace
+
+void CalendarUi::Show(DatePair moved) {
+  date = moved;
+  refresh();
+}
+
+void CalendarUi::toggle_base() {
+  base_kind = OtherKind(base_kind);
+  SaveChoices();
+  refresh();
+}
+
+void CalendarUi::SaveChoices() const { SaveSettings({base_kind, show_holidays}); }
+
+// The typed text is read as a decimal number: the input's own reading takes
+// a leading 0 for octal. Its range bounds only dragging.
+void CalendarUi::EnterYear() {
+  const long typed = ReadEntryYear(year_input->input.value());
+  if (!IsEntryYear(typed)) {
+    Dialogs::alert(kYearRangeMessage);
+    refresh();
+    return;
+  }
+  Show(WithYear(date, base_kind, static_cast<int>(typed)));
+}
+
+// A year typed but not entered counts before a click elsewhere acts.
+void CalendarUi::CommitYearEntry() {
+  if (year_input->input.value() != std::to_string(date.Year(base_kind))) EnterYear();
+}
+
+// The picked day lands in the month the grid shows once a pending year entry
+// has counted.
+void CalendarUi::PickDay(int day) {
+  CommitYearEntry();
+  Show(WithDay(date, base_kind, day));
+}
+
+void CalendarUi::ToggleHolidays() {
+  show_holidays = holidays_item->value() != 0;
+  SaveChoices();
+  refresh();
+}
+
+void CalendarUi::cb_base_button_i(Fl_Widget*, void*) { toggle_base(); }
+void CalendarUi::cb_last_year_i(Fl_Widget*, void*) { Go(Step::kPrevYear); }
+void CalendarUi::cb_last_month_i(Fl_Widget*, void*) { Go(Step::kPrevMonth); }
+void CalendarUi::cb_yesterday_i(Fl_Widget*, void*) { Go(Step::kPrevDay); }
+void CalendarUi::cb_today_i(Fl_Widget*, void*) { Go(Step::kToday); }
+void CalendarUi::cb_month_choice_i(Fl_Widget*, void*) { Show(WithMonth(date, base_kind, input_month())); }
+void CalendarUi::cb_year_input_i(Fl_Widget*, void*) { EnterYear(); }
+void CalendarUi::cb_tomorrow_i(Fl_Widget*, void*) { Go(Step::kNextDay); }
+void CalendarUi::cb_next_month_i(Fl_Widget*, void*) { Go(Step::kNextMonth); }
+void CalendarUi::cb_next_year_i(Fl_Widget*, void*) { Go(Step::kNextYear); }
+// The day is the one the cell showed when the button went down.
+void CalendarUi::cb_grid_i(Fl_Widget*, void* cell) { PickDay(static_cast<DayCell*>(cell)->pressedDay); }
+void CalendarUi::cb_grid_key_i(Fl_Widget*, void*) { Go(grid->keyStep); }
+void CalendarUi::cb_days_from_date_i(Fl_Widget*, void*) { refresh(); }
+void CalendarUi::cb_days_until_date_i(Fl_Widget*, void*) { refresh(); }
+void CalendarUi::cb_mini_clock_i(Fl_Widget*, void*) { OpenClockWindow(); }
+void CalendarUi::cb_clock_button_i(Fl_Widget*, void*) { OpenClockWindow(); }
+void CalendarUi::cb_Exit_i(Fl_Widget*, void*) { main_window->hide(); }
+void CalendarUi::cb_Quit_i(Fl_Widget*, void*) { CloseEveryWindow(); }
+void CalendarUi::cb_Clock_i(Fl_Widget*, void*) { OpenClockWindow(); }
+void CalendarUi::cb_Output_i(Fl_Widget*, void*) { OutputHtml(date, base_kind, show_holidays); }
+void CalendarUi::cb_Holidays_i(Fl_Widget*, void*) { ToggleHolidays(); }
+// The holidays of the Ethiopian year shown.
+void CalendarUi::cb_Export_i(Fl_Widget*, void*) { ExportHolidays(date.Year(Ethiopian)); }
+void CalendarUi::cb_Help_i(Fl_Widget*, void*) { OpenHelpContents(); }
+void CalendarUi::cb_Website_i(Fl_Widget*, void*) { OpenWebsite(); }
+void CalendarUi::cb_About_i(Fl_Widget*, void*) { OpenAboutWindow(); }

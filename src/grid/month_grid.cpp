@@ -49,16 +49,26 @@ int MonthGrid::handle(int event) {
       redraw();
       return 1;
     case FL_KEYBOARD:
-    {
-      const std::optional<Step> step = StepForKey(Fl::event_key(), Fl::event_shift() != 0);
-      if (!step) return 0;
-      keyStep = *step;
-      do_callback();
-      return 1;
-    }
+      return Ask(StepForKey(Fl::event_key(), Fl::event_shift() != 0));
+    case FL_MOUSEWHEEL:
+      return Ask(StepForWheel(Fl::event_dy(), Fl::event_shift() != 0));
     default:
       return Fl_Group::handle(event);
   }
+}
+
+int MonthGrid::Ask(std::optional<Step> step) {
+  if (!step) return 0;
+  keyStep = *step;
+  do_callback();
+  return 1;
+}
+
+// Down, towards the later weeks, is forward.
+std::optional<Step> MonthGrid::StepForWheel(int dy, bool shift) {
+  if (dy == 0) return std::nullopt;
+  if (dy > 0) return shift ? Step::kNextYear : Step::kNextMonth;
+  return shift ? Step::kPrevYear : Step::kPrevMonth;
 }
 
 std::optional<Step> MonthGrid::StepForKey(int key, bool shift) {

@@ -36,7 +36,7 @@ class MonthGrid : public Fl_Group {
   DayCell* cells[kCells];
   WeekdayHeading* headers[kColumns];
   Fl_Callback* dayCallback = nullptr;
-  Step keyStep = Step::kToday;  // asked for by the last key the grid took
+  Step keyStep = Step::kToday;  // asked for by the last key or wheel turn the grid took
   // Public holidays red and every holiday named in its cell's tooltip.
   bool holidaysShown = false;
 
@@ -44,7 +44,9 @@ class MonthGrid : public Fl_Group {
   static void ForwardClick(Fl_Widget* cell, void* data);
   void ShowDay(int index, const char* baseDay, const char* otherDay, bool current);
   void HideCell(int index);
+  int Ask(std::optional<Step> step);
   static std::optional<Step> StepForKey(int key, bool shift);
+  static std::optional<Step> StepForWheel(int dy, bool shift);
 
   int currentCell = -1;
   void MarkHolidays(int index, const std::vector<Holiday>& holidays);

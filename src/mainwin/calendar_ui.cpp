@@ -108,6 +108,7 @@ void CalendarUi::show(int argc, char** argv) {
   set_defaults();
   refresh();
   main_window->show(argc, argv);
+  grid->take_focus();  // the keys move the day from the start
 }
 
 void CalendarUi::set_defaults() {

@@ -70,8 +70,8 @@ class CalendarUi {
   // worked out from the date on show.
   void Show(DatePair moved);
   void Go(Step step) { Show(Stepped(date, base_kind, step)); }
+  bool YearTyped() const;
   void EnterYear();
-  void CommitYearEntry();
   void PickDay(int day);
   void ToggleHolidays();
   void SaveChoices() const;

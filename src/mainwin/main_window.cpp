@@ -2,15 +2,24 @@
 
 #include <FL/Fl.H>
 
-MainWindow::MainWindow(int w, int h, const char* label) : Fl_Window(w, h, label) {}
+MainWindow* MainWindow::shown = nullptr;
+
+MainWindow::MainWindow(int w, int h, const char* label) : Fl_Window(w, h, label) {
+  callback(cb_close);
+  shown = this;
+  Fl::add_handler(ShortcutFromAnyWindow);
+}
+
+MainWindow::~MainWindow() {
+  Fl::remove_handler(ShortcutFromAnyWindow);
+  if (shown == this) shown = nullptr;
+}
 
 // Keys no widget inside took come here as shortcuts.
 int MainWindow::handle(int event) {
   if (Fl_Window::handle(event)) return 1;
   if (event != FL_SHORTCUT) return 0;
-  const int key = Fl::event_key();
-  if (key == FL_Escape) return 1;
-  if (key == FL_F + 10) {
+  if (Fl::event_key() == FL_F + 10) {
     OpenFirstMenu();
     return 1;
   }
@@ -38,4 +47,18 @@ bool MainWindow::PickShortcut() {
     }
   }
   return false;
+}
+
+// The toolkit offers a key first to the window under the pointer; what no
+// window took comes here, so Ctrl+Q and F1 work from the Clock and About
+// windows too.
+int MainWindow::ShortcutFromAnyWindow(int event) {
+  if (event != FL_SHORTCUT || !shown) return 0;
+  return shown->PickShortcut();
+}
+
+// The toolkit closes the focused window on Escape; this one stays.
+void MainWindow::cb_close(Fl_Widget* window, void*) {
+  if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+  window->hide();
 }

@@ -3,12 +3,15 @@
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Window.H>
 
-// The main window and its own keys. Escape does not close it (only the close
-// button does); F10 opens the menu bar's first menu; any other key no widget
-// took goes to the menu table's shortcuts, hidden items' included.
+// The main window and the program's keys. Escape never closes it (only the
+// close button does), though it closes whichever other window has the focus;
+// F10 opens the menu bar's first menu; any other key that no widget took, in
+// any window of the program, goes to the menu table's shortcuts, hidden
+// items' included.
 class MainWindow : public Fl_Window {
  public:
   MainWindow(int w, int h, const char* label);
+  ~MainWindow() override;
   int handle(int event) override;
 
   Fl_Menu_Bar* menuBar = nullptr;
@@ -16,4 +19,8 @@ class MainWindow : public Fl_Window {
  private:
   void OpenFirstMenu();
   bool PickShortcut();
+  static int ShortcutFromAnyWindow(int event);
+  static void cb_close(Fl_Widget* window, void*);
+
+  static MainWindow* shown;  // the one whose menu takes the other windows' keys
 };

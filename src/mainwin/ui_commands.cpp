@@ -26,8 +26,11 @@ void CalendarUi::toggle_base() {
 void CalendarUi::SaveChoices() const { SaveSettings({base_kind, show_holidays}); }
 
 // The typed text is read as a decimal number: the input's own reading takes
-// a leading 0 for octal. Its range bounds only dragging.
+// a leading 0 for octal. Its range bounds only dragging. The field showing
+// the date's year is nothing typed: a year the buttons reached (below 1604,
+// say) must never trap the user in the field as it loses the focus.
 void CalendarUi::EnterYear() {
+  if (!YearTyped()) return;
   const long typed = ReadEntryYear(year_input->input.value());
   if (!IsEntryYear(typed)) {
     Dialogs::alert(kYearRangeMessage);
@@ -37,16 +40,14 @@ void CalendarUi::EnterYear() {
   Show(WithYear(date, base_kind, static_cast<int>(typed)));
 }
 
-// A year typed but not entered counts before a click elsewhere acts.
-void CalendarUi::CommitYearEntry() {
-  if (year_input->input.value() != std::to_string(date.Year(base_kind))) EnterYear();
-}
+bool CalendarUi::YearTyped() const { return year_input->input.value() != std::to_string(date.Year(base_kind)); }
 
-// The picked day lands in the month the grid shows once a pending year entry
-// has counted.
+// The picked day lands in the month the grid shows once a year typed but not
+// entered has counted; the grid then has the keys.
 void CalendarUi::PickDay(int day) {
-  CommitYearEntry();
+  EnterYear();
   Show(WithDay(date, base_kind, day));
+  grid->take_focus();
 }
 
 void CalendarUi::ToggleHolidays() {

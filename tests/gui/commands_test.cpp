@@ -174,6 +174,43 @@ TEST_F(Commands, MonthChooserByMouseAndByKeys) {
   EXPECT_TRUE(At(2009, 1, 13, Gregorian));
 }
 
+// A year the buttons reached outside the box's range is no typed year:
+// leaving the box by any way a person would never alerts, and the way out acts.
+TEST_F(Commands, YearBoxNeverTraps) {
+  const struct {
+    Fl_Button* CalendarUi::*reach;  // from Meskerem 1604 or Gregorian December 9999
+    CalendarKind base;
+    int leave;  // 0: Today, 1: Tab, 2: Shift+Tab, 3: the base switch
+  } kWays[] = {
+      {&CalendarUi::last_year, Ethiopian, 0}, {&CalendarUi::last_year, Ethiopian, 1},
+      {&CalendarUi::last_year, Ethiopian, 2}, {&CalendarUi::last_year, Ethiopian, 3},
+      {&CalendarUi::next_month, Gregorian, 0}, {&CalendarUi::next_month, Gregorian, 3},
+  };
+  for (const auto& w : kWays) {
+    ui.base_kind = w.base;
+    GoTo(w.base == Ethiopian ? 1604 : 9999, w.base == Ethiopian ? 1 : 12, 1, w.base);
+    Click(ui.*w.reach);
+    alerts.clear();
+    const DatePair reached = ui.date;
+    Click(ui.year_input);
+    if (w.leave == 0) Click(ui.today);
+    if (w.leave == 1 || w.leave == 2) TypeKey(ui.main_window, FL_Tab, w.leave == 2 ? FL_SHIFT : 0);
+    if (w.leave == 3) Click(ui.base_button);
+    EXPECT_TRUE(alerts.empty()) << w.leave;
+    EXPECT_NE(Fl::focus(), &ui.year_input->input) << w.leave;
+    const bool acted = w.leave == 0 ? At(2001, 3, 20, Ethiopian)
+                       : w.leave == 3 ? ui.base_kind != w.base
+                                      : ui.date.SameDay(reached);
+    EXPECT_TRUE(acted) << w.leave;
+  }
+  // One typed commit, one alert, however the box is left afterwards.
+  ui.base_kind = Ethiopian;
+  alerts.clear();
+  TypeYear("10000");
+  Click(ui.today);
+  EXPECT_EQ(alerts.size(), 1u);
+}
+
 // The forward steps go by the date, not by a refused number left in the field.
 TEST_F(Commands, RefusedYearLeavesTheForwardStepsWorking) {
   TypeYear("10000");

@@ -25,6 +25,8 @@ std::string OpenedIn(const std::string& folder);
 void Press(Fl_Widget* widget);  // the left button goes down at its centre
 void Release(Fl_Widget* widget);
 void Click(Fl_Widget* widget);
+// The wheel turned by dy notches over the widget's centre (dy > 0: towards the user).
+void Wheel(Fl_Widget* widget, int dy, int state = 0);
 // One key pressed and released; text is what the key types, if anything.
 void TypeKey(Fl_Widget* inWindow, int key, int state = 0, const char* text = "");
 // Printable characters, key by key.

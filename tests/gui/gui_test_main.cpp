@@ -67,6 +67,12 @@ void Click(Fl_Widget* widget) {
   Release(widget);
 }
 
+void Wheel(Fl_Widget* widget, int dy, int state) {
+  Fl::e_dx = 0;
+  Fl::e_dy = dy;
+  Mouse(FL_MOUSEWHEEL, widget, state);
+}
+
 void TypeKey(Fl_Widget* inWindow, int key, int state, const char* text) {
   static char typed[8];
   std::snprintf(typed, sizeof typed, "%s", text);

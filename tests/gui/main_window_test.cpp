@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "about/about_window.h"
 #include "clock/clock_window.h"
 #include "mainwin/calendar_ui.h"
 #include "mainwin/images.h"
@@ -201,10 +202,14 @@ TEST_F(MainWindow, PaintsTheCurrentDayYellow) {
   const DayCell* hidden = ui.grid->cells[0];
   EXPECT_EQ(Pixels(ui.main_window, current->x() + 4, current->y() + current->h() - 8), Solid(FL_YELLOW));
   EXPECT_EQ(Pixels(ui.main_window, hidden->x() + 4, hidden->y() + hidden->h() - 8), Solid(FL_GRAY));
-  // With the keyboard focus the grid frames the current day, just inside its border.
+  // The grid has the keyboard focus from the start, and while it has it, it
+  // frames the current day just inside its border.
   const int frameX = current->x() + 1, frameY = current->y() + current->h() / 2;
-  EXPECT_EQ(Pixels(ui.main_window, frameX, frameY), Solid(FL_YELLOW));
+  EXPECT_EQ(Fl::focus(), ui.grid);
+  EXPECT_NE(Pixels(ui.main_window, frameX, frameY), Solid(FL_YELLOW));
   Click(ui.today);
+  Fl::flush();
+  EXPECT_EQ(Pixels(ui.main_window, frameX, frameY), Solid(FL_YELLOW));
   TabTo(ui.grid);
   EXPECT_NE(Pixels(ui.main_window, frameX, frameY), Solid(FL_YELLOW));
   // The weekday names share one size at which each fits its column,
@@ -257,6 +262,64 @@ TEST_F(MainWindow, TabStopsAndGridKeys) {
   TypeKey(ui.main_window, FL_Page_Down, FL_SHIFT);
   EXPECT_TRUE(ui.date.SameDay(DatePair(9999, 13, 6, Ethiopian)));
   EXPECT_EQ(Fl::focus(), ui.grid);
+}
+
+// A click on a day hands the grid the keys; the wheel moves a month, with
+// Shift a year.
+TEST_F(MainWindow, GridTakesClicksAndTheWheel) {
+  Click(ui.today);
+  Click(ui.grid->cells[22]);  // Hdar 22, 2001
+  EXPECT_EQ(Fl::focus(), ui.grid);
+  TypeKey(ui.main_window, FL_Right);
+  EXPECT_TRUE(ui.date.SameDay(DatePair(2001, 3, 23, Ethiopian)));
+  const struct {
+    int dy, state;
+    int year, month;  // Ethiopian, from Hdar 2001
+  } kTurns[] = {{1, 0, 2001, 4}, {-1, 0, 2001, 2}, {1, FL_SHIFT, 2002, 3}, {-2, FL_SHIFT, 2000, 3}};
+  for (const auto& t : kTurns) {
+    ui.date = DatePair(2001, 3, 20, Ethiopian);
+    Wheel(ui.grid->cells[10], t.dy, t.state);
+    EXPECT_TRUE(ui.date.SameDay(DatePair(t.year, t.month, 20, Ethiopian))) << t.dy << " " << t.state;
+  }
+}
+
+Fl_Window* ShownWindow(const char* label) {
+  for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w)) {
+    if (std::string(w->label()) == label) return w;
+  }
+  return nullptr;
+}
+
+// Escape closes the focused Clock or About window wherever the pointer is;
+// Ctrl+Q from either ends the program.
+TEST_F(MainWindow, KeysReachEveryWindow) {
+  const struct {
+    void (*open)();
+    const char* label;
+  } kWindows[] = {{OpenClockWindow, "Ethiopian Clock"}, {OpenAboutWindow, "About Zelmora"}};
+  for (const auto& k : kWindows) {
+    k.open();
+    Settle();
+    Fl_Window* other = ShownWindow(k.label);
+    ASSERT_NE(other, nullptr) << k.label;
+    Fl::belowmouse(ui.grid);  // the pointer rests on the main window
+    Fl::focus(other);
+    TypeKey(other, FL_Escape);
+    Settle();
+    EXPECT_EQ(ShownWindow(k.label), nullptr) << k.label;
+    EXPECT_TRUE(ui.main_window->shown());
+  }
+  for (const auto& k : kWindows) {
+    k.open();
+    Settle();
+    Fl_Window* other = ShownWindow(k.label);
+    Fl::belowmouse(other);
+    Fl::focus(other);
+    TypeKey(other, 'q', FL_CTRL, "\x11");
+    Settle();
+    EXPECT_EQ(Fl::first_window(), nullptr) << k.label;
+    ui.main_window->show();
+  }
 }
 
 void PressEscapeInMenu(void* opened) {

@@ -3,6 +3,8 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Tooltip.H>
+#include <FL/fl_draw.H>
+#include <FL/x.H>
 
 #include <string>
 
@@ -104,7 +106,24 @@ CalendarUi::CalendarUi() {
   Fl_Tooltip::font(kTooltipFont);
 }
 
+// The date lines are padded as for a fixed-width face, so they are drawn in
+// one, at the largest size at which the longest line, a five-digit year's,
+// fits the box; the two lines then stand aligned as the padding intends.
+void CalendarUi::FitDateLines() {
+  constexpr Fl_Fontsize kUsualSize = 14;
+  constexpr Fl_Fontsize kSmallestSize = 8;
+  constexpr int kTextMargin = 6;  // the output's own inset, both sides
+  const std::string longest = CalendarDate(10000, 1, 1, Gregorian).Text();
+  const int room = dates_output->w() - Fl::box_dw(dates_output->box()) - kTextMargin;
+  fl_open_display();
+  Fl_Fontsize size = kUsualSize;
+  for (fl_font(FL_COURIER, size); size > kSmallestSize && fl_width(longest.c_str()) > room;) fl_font(FL_COURIER, --size);
+  dates_output->textfont(FL_COURIER);
+  dates_output->textsize(size);
+}
+
 void CalendarUi::show(int argc, char** argv) {
+  FitDateLines();
   set_defaults();
   refresh();
   main_window->show(argc, argv);

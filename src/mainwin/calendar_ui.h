@@ -64,6 +64,7 @@ class CalendarUi {
   void BuildDayCounts();
   void BuildDayCountKinds();
   void BuildMiniClock();
+  void FitDateLines();
   void ShowYear();
   void ShowDayCount(Fl_Value_Output* count, bool counted, int days);
   // The window's one way to move: shows moved, which the core's navigation

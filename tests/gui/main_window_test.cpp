@@ -264,6 +264,27 @@ TEST_F(MainWindow, TabStopsAndGridKeys) {
   EXPECT_EQ(Fl::focus(), ui.grid);
 }
 
+// Both date lines fit their box whole, the longest names and five-digit
+// years included.
+TEST_F(MainWindow, DateLinesFitTheirBox) {
+  const DatePair kLongest[] = {
+      DatePair(2026, 9, 23, Gregorian),   // Wednesday September
+      DatePair(10007, 9, 29, Gregorian),  // a five-digit year
+      DatePair(9999, 1, 3, Ethiopian),    // maksagno Meskerem
+  };
+  const int room = ui.dates_output->w() - Fl::box_dw(ui.dates_output->box()) - 6;
+  for (const DatePair& day : kLongest) {
+    ui.date = day;
+    ui.refresh();
+    const std::string text = ui.dates_output->value();
+    fl_font(ui.dates_output->textfont(), ui.dates_output->textsize());
+    for (const std::string& line : {text.substr(0, text.find('\n')), text.substr(text.find('\n') + 1)}) {
+      EXPECT_LE(fl_width(line.c_str()), room) << line;
+    }
+    EXPECT_LE(2 * fl_height(), ui.dates_output->h() - Fl::box_dh(ui.dates_output->box()));
+  }
+}
+
 // A click on a day hands the grid the keys; the wheel moves a month, with
 // Shift a year.
 TEST_F(MainWindow, GridTakesClicksAndTheWheel) {

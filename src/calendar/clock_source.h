@@ -9,3 +9,7 @@ using PreciseClockSource = std::timespec (*)();
 extern PreciseClockSource PreciseClock;
 using ClockSource = std::time_t (*)(std::time_t*);
 extern ClockSource WallClock;
+
+// Seconds from now to the next local midnight, just past it; a minute when
+// the local time cannot be read, to try again.
+double SecondsToLocalMidnight(std::timespec now);

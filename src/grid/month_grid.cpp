@@ -1,6 +1,7 @@
 #include "grid/month_grid.h"
 
 #include <FL/Fl.H>
+#include <FL/fl_draw.H>
 
 #include <algorithm>
 #include <cstdio>
@@ -89,13 +90,26 @@ void MonthGrid::draw() {
   for (WeekdayHeading* heading : headers) size = std::min(size, heading->FittingSize());
   for (WeekdayHeading* heading : headers) heading->labelsize(size);
   Fl_Group::draw();
+  if (todayCell >= 0) DrawTodayMark(cells[todayCell]);
   if (Fl::focus() != this || currentCell < 0) return;
   const DayCell* cell = cells[currentCell];
   draw_focus(cell->box(), cell->x(), cell->y(), cell->w(), cell->h());
 }
 
+// A blue frame inside the border, apart from the focus mark's dots: neither
+// the current day's yellow nor a holiday's red.
+void MonthGrid::DrawTodayMark(const DayCell* cell) {
+  constexpr int kInset = 2;
+  constexpr int kThickness = 2;
+  fl_color(kTodayColor);
+  for (int i = kInset; i < kInset + kThickness; ++i) {
+    fl_rect(cell->x() + i, cell->y() + i, cell->w() - 2 * i, cell->h() - 2 * i);
+  }
+}
+
 void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
   currentCell = -1;
+  todayCell = -1;
   for (int i = 0; i < kColumns; ++i) headers[i]->label(WeekdayHeadingName(kind, i));
   const MonthLayout month = LayOutMonth(date, kind);
   for (int i = 0; i < month.lead; ++i) HideCell(i);
@@ -105,6 +119,7 @@ void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
     std::snprintf(otherDay, sizeof otherDay, "%2d", month.days[d].otherDay);
     ShowDay(month.lead + d, baseDay, otherDay, month.days[d].current);
     const int dayNumber = month.first.dates[Gregorian].dayNumber + d;
+    if (dayNumber == todayNumber) todayCell = month.lead + d;
     MarkHolidays(month.lead + d, holidaysShown ? HolidaysOnDay(dayNumber) : std::vector<Holiday>());
   }
   for (int i = month.lead + month.count; i < kCells; ++i) HideCell(i);

@@ -39,6 +39,9 @@ class MonthGrid : public Fl_Group {
   Step keyStep = Step::kToday;  // asked for by the last key or wheel turn the grid took
   // Public holidays red and every holiday named in its cell's tooltip.
   bool holidaysShown = false;
+  // The day number of today, given by whoever reads the clock; its cell is marked.
+  int todayNumber = 0;
+  static constexpr Fl_Color kTodayColor = FL_BLUE;
 
  private:
   static void ForwardClick(Fl_Widget* cell, void* data);
@@ -48,6 +51,9 @@ class MonthGrid : public Fl_Group {
   static std::optional<Step> StepForKey(int key, bool shift);
   static std::optional<Step> StepForWheel(int dy, bool shift);
 
+  static void DrawTodayMark(const DayCell* cell);
+
   int currentCell = -1;
+  int todayCell = -1;
   void MarkHolidays(int index, const std::vector<Holiday>& holidays);
 };

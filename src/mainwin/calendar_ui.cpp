@@ -128,11 +128,13 @@ void CalendarUi::show(int argc, char** argv) {
   refresh();
   main_window->show(argc, argv);
   grid->take_focus();  // the keys move the day from the start
+  ArmMidnight();
 }
 
 void CalendarUi::set_defaults() {
   main_window->label(kVersionText);
   date.SetToday();
+  today_date = date;
   const Settings saved = LoadSettings();
   base_kind = saved.baseKind;
   show_holidays = saved.holidays;
@@ -161,6 +163,7 @@ void CalendarUi::refresh() {
   base_button->image(base_kind == Gregorian ? &image_globe : &image_flag);
   mini_clock->hours = base_kind == Ethiopian ? HourSystem::kEthiopian : HourSystem::kWestern;
   grid->holidaysShown = show_holidays;
+  grid->todayNumber = today_date.dates[Gregorian].dayNumber;
   grid->ShowMonth(date, base_kind);
   main_window->redraw();
 }

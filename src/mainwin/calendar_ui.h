@@ -23,7 +23,7 @@ class CalendarUi {
  public:
   CalendarUi();
   // The window and its widgets go with the object, once the event loop is over.
-  ~CalendarUi() { delete main_window; }
+  ~CalendarUi();
   CalendarUi(const CalendarUi&) = delete;
   CalendarUi& operator=(const CalendarUi&) = delete;
 
@@ -32,9 +32,13 @@ class CalendarUi {
   void refresh();
   void toggle_base();
   int input_month() const;
+  // The timer at local midnight: today moves on, and so does the date when
+  // it was today.
+  static void cb_midnight(void* ui);
 
   CalendarKind base_kind = Ethiopian;
   DatePair date;
+  DatePair today_date;  // read at start and at every local midnight
   Fl_Window* main_window;
   Fl_Button* base_button;
   Fl_Output* dates_output;
@@ -75,6 +79,7 @@ class CalendarUi {
   void EnterYear();
   void PickDay(int day);
   void ToggleHolidays();
+  void ArmMidnight();
   void SaveChoices() const;
 
   static CalendarUi* Owner(Fl_Widget* widget);

@@ -1,8 +1,10 @@
 // The main window's callbacks: each translates its event into one command,
 // and navigation is the calendar core's.
+#include <FL/Fl.H>
 #include <FL/Fl_Widget.H>
 
 #include "about/about_window.h"
+#include "calendar/clock_source.h"
 #include "clock/clock_window.h"
 #include "mainwin/calendar_ui.h"
 #include "mainwin/settings.h"
@@ -15,6 +17,25 @@ const char kYearRangeMessage[] = "Input a number between 1604 and 9999";
 void CalendarUi::Show(DatePair moved) {
   date = moved;
   refresh();
+}
+
+CalendarUi::~CalendarUi() {
+  Fl::remove_timeout(cb_midnight, this);
+  delete main_window;
+}
+
+void CalendarUi::ArmMidnight() {
+  Fl::remove_timeout(cb_midnight, this);
+  Fl::add_timeout(SecondsToLocalMidnight(PreciseClock()), cb_midnight, this);
+}
+
+void CalendarUi::cb_midnight(void* data) {
+  auto* ui = static_cast<CalendarUi*>(data);
+  const bool onToday = ui->date.SameDay(ui->today_date);
+  ui->today_date.SetToday();
+  if (onToday) ui->date = ui->today_date;
+  ui->refresh();
+  ui->ArmMidnight();
 }
 
 void CalendarUi::toggle_base() {

@@ -76,6 +76,19 @@ TEST(Navigation, TodayIsTheClocksDayInTheSpan) {
   }
 }
 
+TEST(Navigation, MidnightIsJustAhead) {
+  setenv("TZ", "UTC", 1);
+  tzset();
+  const struct {
+    std::time_t seconds;
+    long nanos;
+    double toMidnight;
+  } kTimes[] = {{1227949200, 0, 15 * 3600 + 0.01}, {1228003199, 500000000, 0.51}, {1228003200, 0, 86400.01}};
+  for (const auto& t : kTimes) {
+    EXPECT_NEAR(SecondsToLocalMidnight({t.seconds, t.nanos}), t.toMidnight, 1e-6) << t.seconds;
+  }
+}
+
 TEST(Navigation, TypedYearsMonthsAndPickedDays) {
   const struct {
     const char* text;

@@ -285,6 +285,40 @@ TEST_F(MainWindow, DateLinesFitTheirBox) {
   }
 }
 
+// Today keeps a blue frame of its own beside the selected day's yellow, and
+// the window follows the clock past midnight.
+TEST_F(MainWindow, TodayIsMarkedAndMovesAtMidnight) {
+  const auto framed = [&](const DayCell* cell) {
+    Fl::flush();
+    return Pixels(ui.main_window, cell->x() + 2, cell->y() + cell->h() / 2) == Solid(MonthGrid::kTodayColor);
+  };
+  for (int i = 0; i < 500 && Fl_X::i(ui.main_window)->wait_for_expose; ++i) Fl::wait(0.01);
+  Click(ui.grid->cells[22]);  // Hdar 22; today is Hdar 20, cell 20
+  EXPECT_TRUE(framed(ui.grid->cells[20]));
+  EXPECT_FALSE(framed(ui.grid->cells[22]));
+  EXPECT_EQ(ui.grid->cells[22]->color(), FL_YELLOW);
+  Click(ui.grid->cells[19]);
+  Click(ui.base_button);  // Gregorian November 2008: the 29th is cell 6 + 28
+  EXPECT_TRUE(framed(ui.grid->cells[34]));
+  Click(ui.base_button);
+  const struct {
+    int selected;  // the cell picked before midnight
+    int yellowAfter;
+  } kNights[] = {{20, 21}, {24, 24}};
+  for (const auto& n : kNights) {
+    FixClock(2008, 11, 29, 23, 59, 59);
+    ui.today_date = DatePair(2008, 11, 29, Gregorian);
+    ui.date = ui.today_date;
+    ui.refresh();
+    Click(ui.grid->cells[n.selected]);
+    AdvanceClock(2);
+    CalendarUi::cb_midnight(&ui);
+    EXPECT_TRUE(framed(ui.grid->cells[21])) << n.selected;
+    EXPECT_EQ(ui.grid->cells[n.yellowAfter]->color(), FL_YELLOW) << n.selected;
+    EXPECT_NE(std::string(ui.dates_output->value()).find("Hdar( 3) " + std::to_string(n.yellowAfter)), std::string::npos);
+  }
+}
+
 // A click on a day hands the grid the keys; the wheel moves a month, with
 // Shift a year.
 TEST_F(MainWindow, GridTakesClicksAndTheWheel) {

@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kDaysInMonth = 30;
 constexpr int kDaysBeforePagume = 12 * kDaysInMonth;
+constexpr int kLongestYear = 366;
 
 // Pagume's days are not in the monthly round.
 const char* Commemoration(int dayOfYear) {
@@ -23,13 +24,18 @@ void AddYear(int year, int from, int to, DaysFacts& facts) {
   auto holiday = std::lower_bound(holidays.begin(), holidays.end(), from,
                                   [](const Holiday& h, int day) { return h.dayNumber < day; });
   const int newYear = CalendarDate(year, 1, 1, Ethiopian).dayNumber;
-  for (int day = from; day < to; ++day) {
-    DayFacts entry{day, static_cast<int>(facts.holidays.size()), 0, FastOnDay(church, day),
-                   Commemoration(day - newYear)};
+  const int count = to - from;
+  const char* fasts[kLongestYear];
+  FastsOnDays(church, from, count, fasts);
+  const std::size_t firstEntry = facts.days.size();
+  facts.days.resize(firstEntry + count);
+  for (int i = 0; i < count; ++i) {
+    const int day = from + i;
+    DayFacts& entry = facts.days[firstEntry + i];
+    entry = {day, static_cast<int>(facts.holidays.size()), 0, fasts[i], Commemoration(day - newYear)};
     for (; holiday != holidays.end() && holiday->dayNumber == day; ++holiday, ++entry.holidayCount) {
       facts.holidays.push_back(*holiday);
     }
-    facts.days.push_back(entry);
   }
 }
 

@@ -1,5 +1,7 @@
 #include "church/fasts.h"
 
+#include <algorithm>
+
 #include "calendar/bahire_hasab.h"
 #include "calendar/calendar_date.h"
 #include "calendar/floor_division.h"
@@ -34,7 +36,6 @@ constexpr int kFilsetaLastDay = 15;
 constexpr int kNinevehDays = 3;
 constexpr int kAbiyTsomDays = 55;
 constexpr int kParacleteAfterFasika = 49;
-constexpr int kWednesday = 3, kFriday = 5;
 
 int Day(int year, int month, int day) { return CalendarDate(year, month, day, Ethiopian).dayNumber; }
 
@@ -62,14 +63,30 @@ ChurchYear ReckonChurchYear(int year) {
 
 const char* FastOnDay(const ChurchYear& church, int dayNumber) {
   const char* fast = nullptr;
-  // A later period that holds the day is the narrower one: the eve of Genna
-  // comes after Tsome Nebiyat.
-  for (const FastPeriod& period : church.fasts) {
-    if (dayNumber >= period.firstDay && dayNumber <= period.lastDay) fast = period.english;
+  FastsOnDays(church, dayNumber, 1, &fast);
+  return fast;
+}
+
+namespace {
+
+// fasts[day - firstDay] = fast for the days of [from, to] among the count.
+void Lay(int from, int to, const char* fast, int firstDay, int count, const char** fasts) {
+  for (int day = std::max(from, firstDay); day <= std::min(to, firstDay + count - 1); ++day) fasts[day - firstDay] = fast;
+}
+
+}  // namespace
+
+void FastsOnDays(const ChurchYear& church, int firstDay, int count, const char** fasts) {
+  static const char* const kWeekly[7] = {nullptr, nullptr, nullptr, "Wednesday fast", nullptr, "Friday fast", nullptr};
+  int weekday = static_cast<int>((FloorMod(firstDay, 7) + 5) % 7);  // day 1 is a Saturday
+  for (int i = 0; i < count; ++i) {
+    fasts[i] = kWeekly[weekday];
+    if (++weekday == 7) weekday = 0;
   }
-  if (fast) return fast;
-  const bool fiftyDays = dayNumber >= church.fasika && dayNumber <= church.fasika + kParacleteAfterFasika;
-  if (fiftyDays || dayNumber == church.genna || dayNumber == church.timket) return nullptr;
-  const int weekday = static_cast<int>((FloorMod(dayNumber, 7) + 5) % 7);  // day 1 is a Saturday
-  return weekday == kWednesday ? "Wednesday fast" : weekday == kFriday ? "Friday fast" : nullptr;
+  Lay(church.fasika, church.fasika + kParacleteAfterFasika, nullptr, firstDay, count, fasts);
+  Lay(church.genna, church.genna, nullptr, firstDay, count, fasts);
+  Lay(church.timket, church.timket, nullptr, firstDay, count, fasts);
+  // A later period that holds a day is the narrower one: the eve of Genna
+  // comes after Tsome Nebiyat.
+  for (const FastPeriod& period : church.fasts) Lay(period.firstDay, period.lastDay, period.english, firstDay, count, fasts);
 }

@@ -28,3 +28,6 @@ ChurchYear ReckonChurchYear(int year);
 // holds it (the eve of Genna rather than Tsome Nebiyat), else "Wednesday
 // fast" or "Friday fast", else nullptr.
 const char* FastOnDay(const ChurchYear& church, int dayNumber);
+// FastOnDay for `count` days from `firstDay`, all of `church`'s year, into
+// fasts[0, count): the periods laid over the weekly fast, in one pass.
+void FastsOnDays(const ChurchYear& church, int firstDay, int count, const char** fasts);

@@ -1,7 +1,9 @@
 #include "calendar/holidays.h"
 
 #include <algorithm>
+#include <array>
 
+#include "calendar/bahire_hasab.h"
 #include "calendar/calendar_date.h"
 #include "calendar/hijri.h"
 
@@ -10,11 +12,13 @@ namespace {
 // How a holiday's day is found in Ethiopian year Y; a and b as each rule says.
 enum class Rule {
   kEthiopian,  // month a, day b of Y
-  kGenna,      // Julian 25 December: Tahsas 29, Tahsas 28 when Y is divisible by 4
-  kGregorian,  // month a, day b of Gregorian year Y + 8
+  kGenna,      // Julian 25 December (GennaDay)
   kFasika,     // a days from Fasika
   kHijri,      // month a, day b of every Hijri year that has the day within Y
 };
+
+constexpr int kFirstHolidayYear = 1;
+constexpr int kLastHolidayYear = 9999;
 
 struct HolidayRule {
   Rule rule;
@@ -22,21 +26,54 @@ struct HolidayRule {
   const char* english;
   const char* amharic;
   unsigned tags;
+  int firstYear = kFirstHolidayYear;  // the Ethiopian years in which it is kept
+  int lastYear = kLastHolidayYear;
 };
 
 constexpr unsigned kPublicFeast = kPublicHoliday | kChurchDay;
 constexpr unsigned kIslamicFeast = kPublicHoliday | kExpectedDate;
 
+// The civil days as Proclamation No. 1334/2024 names them (adopted Sene 4,
+// 2016; 11 June 2024), each from the first year it was kept:
+// - The law's days, memorial days and Ginbot 20's omission: the
+//   proclamation's text (metaappz.com/References/ethiopian_laws/federal/
+//   pr_1334_2024), VOA Amharic 11 June 2024 (amharic.voanews.com/a/7651693):
+//   national days Meskerem 1, Yekatit 23, Miazia 23 (Labour Day), Miazia 27;
+//   memorial days, offices open, Yekatit 12 (Martyrs' Day) and Hidar 29
+//   (Nations, Nationalities and Peoples' Day); Ginbot 20, "kept without a
+//   proclamation since the Derg fell", left out. ethiopianlaw.com's brief of
+//   27 August 2024 still lists Derg Downfall Day and a "Constitution Day" on
+//   8 December under the new law; the text and the reports of the vote do not.
+// - Ginbot 20: 28 May 1991, kept from its first anniversary, E.C. 1984, to
+//   E.C. 2016, the last year before the law (goolgule.com, 29 May 2018).
+// - Adwa (1 March 1896, Yekatit 23, 1888): its 123rd anniversary in 2019
+//   (waltainfo.com) counts from 1897, E.C. 1889. Chilot (chilot.me, 8 July
+//   2021) says Proclamation 29/1996 replaced Adwa Victory Day by a Victory
+//   Day; every later list and the 2024 law keep both.
+// - Patriots' Victory Day (5 May 1941): "celebrated for the 73rd time" in
+//   2014 (ethiopianopinion.com), so first in 1942, E.C. 1934.
+// - Martyrs' Day (19 February 1937): the 84th anniversary in 2021 (ENA);
+//   the Reporter (21 April 2024) says it is kept "every year since 1941", but
+//   Addis Ababa was still occupied on Yekatit 12, 1933 (19 February 1941), so
+//   the first is E.C. 1934.
+// - Labour Day: a day off since the Derg's Proclamation No. 16/1975
+//   (chilot.me), first on 1 May 1975, Miazia 23, 1967. 1334/2024 names it
+//   Miazia 23, which is 1 May from 1975 to 2099.
+// - Nations, Nationalities and Peoples' Day (the constitution of Hidar 29,
+//   1987): the 7th in 2012 (WIC, 22 October 2012) and the 14th in 2019 (ENA)
+//   count from December 2006, E.C. 1999; the same WIC report says "since 2007".
 // In the order that holidays on one day are listed.
-constexpr HolidayRule kRules[] = {
+const HolidayRule kRules[] = {
     {Rule::kEthiopian, 1, 1, "Enkutatash (New Year)", "እንቁጣጣሽ", kPublicHoliday},
     {Rule::kEthiopian, 1, 17, "Meskel (Finding of the True Cross)", "መስቀል", kPublicFeast},
-    {Rule::kGenna, 4, 29, "Genna (Christmas)", "ገና", kPublicFeast},
+    {Rule::kEthiopian, 3, 29, "Nations, Nationalities and Peoples' Day", "የብሔር ብሔረሰቦች ቀን", kMemorial, 1999},
+    {Rule::kGenna, 0, 0, "Genna (Christmas)", "ገና", kPublicFeast},
     {Rule::kEthiopian, 5, 11, "Timket (Epiphany)", "ጥምቀት", kPublicFeast},
-    {Rule::kEthiopian, 6, 23, "Adwa Victory Day", "የዓድዋ ድል በዓል", kPublicHoliday},
-    {Rule::kGregorian, 5, 1, "International Labour Day", "የሠራተኞች ቀን", kPublicHoliday},
-    {Rule::kEthiopian, 8, 27, "Patriots' Victory Day", "የአርበኞች ቀን", kPublicHoliday},
-    {Rule::kEthiopian, 9, 20, "Downfall of the Derg", "ደርግ የወደቀበት ቀን", kPublicHoliday},
+    {Rule::kEthiopian, 6, 12, "Martyrs' Day", "የሰማዕታት ቀን", kMemorial, 1934},
+    {Rule::kEthiopian, 6, 23, "Adwa Victory Day", "የዓድዋ ድል በዓል", kPublicHoliday, 1889},
+    {Rule::kEthiopian, 8, 23, "International Labour Day", "የሠራተኞች ቀን", kPublicHoliday, 1967},
+    {Rule::kEthiopian, 8, 27, "Patriots' Victory Day", "የአርበኞች ቀን", kPublicHoliday, 1934},
+    {Rule::kEthiopian, 9, 20, "Downfall of the Derg", "ደርግ የወደቀበት ቀን", kPublicHoliday, 1984, 2016},
     {Rule::kFasika, -69, 0, "Nineveh fast begins", "ጾመ ነነዌ", kChurchDay},
     {Rule::kFasika, -55, 0, "Abiy Tsom (Lent) begins", "ዐቢይ ጾም", kChurchDay},
     {Rule::kFasika, -28, 0, "Debre Zeit", "ደብረ ዘይት", kChurchDay},
@@ -52,38 +89,8 @@ constexpr HolidayRule kRules[] = {
     {Rule::kHijri, 3, 12, "Mawlid", "መውሊድ", kIslamicFeast},
 };
 
-constexpr int kFirstHolidayYear = 1;
-constexpr int kLastHolidayYear = 9999;
-// Ethiopian year Y runs from late summer or autumn of Gregorian Y + 7 (the
-// new year drifts from 27 August to 10 November over the span) into Y + 8, so
-// 1 May of Y + 8 always lies within it.
+// Ethiopian year Y runs from late summer or autumn of Gregorian Y + 7 into Y + 8.
 constexpr int kGregorianYearsAhead = 8;
-// The Ethiopian year 1 is the year 5501 of the world (Amete Alem).
-constexpr int kAmeteAlemOfYearZero = 5500;
-// Tewsak, indexed by the weekday of Beale Metqi (0 = Sunday): it carries
-// Beale Metqi to the Sunday from which the fast of Nineveh is counted.
-constexpr int kTewsak[7] = {7, 6, 5, 4, 3, 2, 8};
-constexpr int kNinevehToFasika = 69;
-
-// Fasika by Bahire Hasab. Wenber, the year's place in the 19-year cycle,
-// gives Abekte (the epact) and Metqi; Metqi above 14 is Beale Metqi's day in
-// Meskerem, otherwise in Tikimt. Its weekday's Tewsak gives Mebaja Hamer, the
-// day of Nineveh four months on (Tir or Yekatit, spilling into the next month
-// past day 30); Fasika follows Nineveh by 69 days.
-int FasikaDay(int year) {
-  const int wenber = (kAmeteAlemOfYearZero + year - 1) % 19;
-  const int abekte = wenber * 11 % 30;
-  const int metqi = 30 - abekte;  // an Abekte of 0 gives Meskerem 30
-  const int metqiMonth = metqi > 14 ? 1 : 2;
-  const CalendarDate bealeMetqi(year, metqiMonth, metqi, Ethiopian);
-  int mebajaHamer = metqi + kTewsak[bealeMetqi.weekday];
-  int ninevehMonth = metqiMonth + 4;
-  if (mebajaHamer > 30) {
-    mebajaHamer -= 30;
-    ++ninevehMonth;
-  }
-  return CalendarDate(year, ninevehMonth, mebajaHamer, Ethiopian).dayNumber + kNinevehToFasika;
-}
 
 Holiday Make(const HolidayRule& rule, int dayNumber) {
   return {dayNumber, rule.english, rule.amharic, rule.tags};
@@ -113,23 +120,26 @@ std::vector<Holiday> Filter(std::vector<Holiday> list, int first, int last) {
 
 }  // namespace
 
+int GennaDay(int year) {
+  constexpr int kTahsas = 4, kGennaDay = 29;
+  return CalendarDate(year, kTahsas, kGennaDay - (year % 4 == 0), Ethiopian).dayNumber;
+}
+
 std::vector<Holiday> HolidaysOfEthiopianYear(int year) {
   std::vector<Holiday> list;
   if (year < kFirstHolidayYear || year > kLastHolidayYear) return list;
   const int first = CalendarDate(year, 1, 1, Ethiopian).dayNumber;
   const int last = first + CalendarDate::DaysInYear(year, Ethiopian) - 1;
-  const int fasika = FasikaDay(year);
+  const int fasika = ReckonBahireHasab(year).fasika;
   list.reserve(32);
   for (const HolidayRule& rule : kRules) {
+    if (year < rule.firstYear || year > rule.lastYear) continue;
     switch (rule.rule) {
       case Rule::kEthiopian:
         list.push_back(Make(rule, CalendarDate(year, rule.a, rule.b, Ethiopian).dayNumber));
         break;
       case Rule::kGenna:
-        list.push_back(Make(rule, CalendarDate(year, rule.a, rule.b - (year % 4 == 0), Ethiopian).dayNumber));
-        break;
-      case Rule::kGregorian:
-        list.push_back(Make(rule, CalendarDate(year + kGregorianYearsAhead, rule.a, rule.b, Gregorian).dayNumber));
+        list.push_back(Make(rule, GennaDay(year)));
         break;
       case Rule::kFasika:
         list.push_back(Make(rule, fasika + rule.a));
@@ -161,10 +171,18 @@ std::vector<Holiday> HolidaysOnDay(int dayNumber) {
 }
 
 const char* HolidayTagText(unsigned tags) {
-  static const char* const kTexts[8] = {
-      "", "public", "church", "public,church", "expected", "public,expected", "church,expected", "public,church,expected",
-  };
-  return kTexts[tags & 7u];
+  constexpr int kTags = 4;
+  static const std::array<std::string, 1u << kTags> kTexts = [] {
+    const char* const names[kTags] = {"public", "church", "expected", "memorial"};
+    std::array<std::string, 1u << kTags> texts;
+    for (unsigned bits = 0; bits < texts.size(); ++bits) {
+      for (int tag = 0; tag < kTags; ++tag) {
+        if (bits & (1u << tag)) texts[bits] += (texts[bits].empty() ? "" : ",") + std::string(names[tag]);
+      }
+    }
+    return texts;
+  }();
+  return kTexts[tags & (kTexts.size() - 1)].c_str();
 }
 
 std::string HolidayNames(const Holiday& holiday) {

@@ -9,6 +9,7 @@ enum HolidayTag : unsigned {
   kPublicHoliday = 1u << 0,  // a day off by law
   kChurchDay = 1u << 1,      // a feast or fast of the Ethiopian Orthodox Church
   kExpectedDate = 1u << 2,   // follows the moon's sighting; the date is the expected one
+  kMemorial = 1u << 3,       // named by law to be remembered, with offices open
 };
 
 struct Holiday {
@@ -24,9 +25,12 @@ std::vector<Holiday> HolidaysOfEthiopianYear(int year);
 // The holidays whose day lies in Gregorian year `year`, in day order; days
 // outside the calendars' span are left out.
 std::vector<Holiday> HolidaysOfGregorianYear(int year);
+// Genna's day number in Ethiopian year `year`: Tahsas 29, or Tahsas 28 when
+// the year is divisible by 4 (Julian 25 December either way).
+int GennaDay(int year);
 // The holidays on one day, in the order of their year's list.
 std::vector<Holiday> HolidaysOnDay(int dayNumber);
-// "public", "church", "expected" joined by commas, in that order.
+// "public", "church", "expected", "memorial" joined by commas, in that order.
 const char* HolidayTagText(unsigned tags);
 // "English - Amharic", and " (expected)" after a date that awaits the moon.
 std::string HolidayNames(const Holiday& holiday);

@@ -16,7 +16,7 @@ namespace {
 constexpr int kFailed = 2;  // the exit status of any error
 
 // The options a command takes, as bits.
-enum Option : unsigned { kKindOptions = 1u << 0, kColorOption = 1u << 1, kIcsOption = 1u << 2 };
+enum Option : unsigned { kKindOptions = 1u << 0, kColorOption = 1u << 1, kIcsOptions = 1u << 2 };
 
 struct Command {
   const char* name;
@@ -35,7 +35,10 @@ const Command kCommands[] = {
     {"convert", "DATE", "missing DATE; expected YEAR/MONTH/DAY, for example 2008/11/29", kKindOptions, Gregorian,
      ConvertCommand},
     {"month", "YEAR/MONTH", nullptr, kKindOptions | kColorOption, Ethiopian, MonthCommand},
-    {"holidays", "YEAR", nullptr, kKindOptions | kIcsOption, Ethiopian, HolidaysCommand},
+    {"holidays", "YEAR or FROM-TO", nullptr, kKindOptions | kIcsOptions, Ethiopian, HolidaysCommand},
+    {"fasts", "YEAR", nullptr, 0, Ethiopian, FastsCommand},
+    {"day", "DATE", nullptr, kKindOptions, Ethiopian, DayCommand},
+    {"bahire-hasab", "YEAR", nullptr, 0, Ethiopian, BahireHasabCommand},
     {"--help", nullptr, nullptr, 0, Ethiopian, HelpText},
     {"--version", nullptr, nullptr, 0, Ethiopian, VersionText},
 };
@@ -50,21 +53,30 @@ const char kHelp[] =
     "                             DATE is Gregorian unless --ethiopian is given\n"
     "  month [YEAR/MONTH]         a month with both calendars' day numbers and its\n"
     "                             holidays; Ethiopian unless --gregorian is given\n"
-    "  holidays [YEAR]            the holidays of an Ethiopian year, or of a\n"
-    "                             Gregorian year with --gregorian\n"
+    "  holidays [YEAR|FROM-TO]    the holidays of an Ethiopian year (or years), or\n"
+    "                             of Gregorian ones with --gregorian\n"
+    "  fasts [YEAR]               the fasting periods of an Ethiopian year\n"
+    "  day [DATE]                 a day in both calendars, with its holidays, fast\n"
+    "                             and saint's day; DATE is Ethiopian unless\n"
+    "                             --gregorian is given\n"
+    "  bahire-hasab [YEAR]        the Bahire Hasab figures of an Ethiopian year\n"
     "  --help                     this text\n"
     "  --version                  the program's version\n"
     "\n"
     "Options:\n"
     "  --ethiopian, --gregorian   the calendar of the argument and of the month\n"
     "  --color=auto|always|never  month: highlight today (auto: on a terminal)\n"
-    "  --ics                      holidays: write an iCalendar file instead\n"
+    "  --ics                      holidays: write an iCalendar file instead; with\n"
+    "                             no year, of this year and the next two\n"
+    "  --fasts                    holidays --ics: the fasting periods too\n"
     "\n"
     "Examples:\n"
     "  zelmora convert 2008/11/29\n"
     "  zelmora convert --ethiopian 2001/3/20\n"
     "  zelmora month 2001/13\n"
-    "  zelmora holidays --ics > holidays.ics\n";
+    "  zelmora holidays --ics > holidays.ics\n"
+    "  zelmora holidays --gregorian 2025-2027\n"
+    "  zelmora day --gregorian 2026/1/7\n";
 
 std::string HelpText(const Invocation&) { return kHelp; }
 
@@ -80,7 +92,7 @@ std::string OptionsText(unsigned options) {
   std::vector<std::string> names;
   if (options & kKindOptions) names.insert(names.end(), {"--ethiopian", "--gregorian"});
   if (options & kColorOption) names.emplace_back("--color=auto|always|never");
-  if (options & kIcsOption) names.emplace_back("--ics");
+  if (options & kIcsOptions) names.insert(names.end(), {"--ics", "--fasts"});
   if (names.empty()) return "no options";
   std::string text = names.front();
   for (std::size_t i = 1; i < names.size(); ++i) text += (i + 1 == names.size() ? " or " : ", ") + names[i];
@@ -94,8 +106,8 @@ bool ReadOption(const std::string& arg, unsigned options, Invocation& call, Colo
     call.kind = arg == "--ethiopian" ? Ethiopian : Gregorian;
   } else if ((options & kColorOption) && (arg == "--color=auto" || arg == "--color=always" || arg == "--color=never")) {
     color = arg == "--color=auto" ? Color::kAuto : arg == "--color=always" ? Color::kAlways : Color::kNever;
-  } else if ((options & kIcsOption) && arg == "--ics") {
-    call.ics = true;
+  } else if ((options & kIcsOptions) && (arg == "--ics" || arg == "--fasts")) {
+    (arg == "--ics" ? call.ics : call.fasts) = true;
   } else {
     return false;
   }

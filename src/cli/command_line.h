@@ -3,7 +3,8 @@
 #include <cstdio>
 
 // The commands that answer in the terminal: today, convert, month, holidays,
-// --help and --version, recognised only as the first argument. They open no
+// fasts, day, bahire-hasab, --help and --version, recognised only as the
+// first argument. They open no
 // display and load no fonts.
 
 // True when the first argument names a command; otherwise the window starts.

@@ -12,9 +12,40 @@ namespace {
 
 std::string TwoLines(const DatePair& day) { return day.Text() + "\n"; }
 
-// The year the holidays are listed for: the operand, or the current one.
-int ListedYear(const Invocation& call) {
-  return call.operand ? ReadYear(call.operand, call.kind) : Today().Year(call.kind);
+// The years an iCalendar file covers when none is named: a calendar
+// imported now still holds the coming months.
+constexpr int kCalendarYears = 3;
+
+// The years the holidays are listed for: the operand, or the current one (and
+// the next two for an iCalendar file).
+YearRange ListedYears(const Invocation& call) {
+  if (call.operand) return ReadYears(call.operand, call.kind);
+  return YearsFrom(Today().Year(call.kind), call.ics ? kCalendarYears : 1, call.kind);
+}
+
+std::vector<Holiday> HolidaysOfYears(YearRange years, CalendarKind kind) {
+  std::vector<Holiday> holidays;
+  for (int year = years.first; year <= years.last; ++year) {
+    const std::vector<Holiday> more = kind == Ethiopian ? HolidaysOfEthiopianYear(year) : HolidaysOfGregorianYear(year);
+    holidays.insert(holidays.end(), more.begin(), more.end());
+  }
+  return holidays;
+}
+
+// The fasting periods that begin within the years.
+std::vector<FastPeriod> FastsOfYears(YearRange years, CalendarKind kind) {
+  int firstDay = 0, lastDay = 0, month = 0, day = 0;
+  DaysOfYears(years, kind, firstDay, lastDay);
+  YearRange ethiopian{};
+  CalendarDate::SplitDayNumber(firstDay, ethiopian.first, month, day, Ethiopian);
+  CalendarDate::SplitDayNumber(lastDay, ethiopian.last, month, day, Ethiopian);
+  std::vector<FastPeriod> fasts;
+  for (int year = ethiopian.first; year <= ethiopian.last; ++year) {
+    for (const FastPeriod& fast : ReckonChurchYear(year).fasts) {
+      if (fast.firstDay >= firstDay && fast.firstDay <= lastDay) fasts.push_back(fast);
+    }
+  }
+  return fasts;
 }
 
 std::string HolidayLine(const Holiday& holiday) {
@@ -31,9 +62,9 @@ std::string HolidayList(const std::vector<Holiday>& holidays) {
   return text;
 }
 
-std::string Calendar(const std::vector<Holiday>& holidays) {
+std::string Calendar(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts) {
   std::string ics, why;
-  if (!HolidayCalendar(holidays, &ics, &why)) throw CommandError{"cannot write the iCalendar file: " + why};
+  if (!HolidayCalendar(holidays, fasts, &ics, &why)) throw CommandError{"cannot write the iCalendar file: " + why};
   return ics;
 }
 
@@ -50,8 +81,9 @@ std::string MonthCommand(const Invocation& call) {
 }
 
 std::string HolidaysCommand(const Invocation& call) {
-  const int year = ListedYear(call);
-  const std::vector<Holiday> holidays =
-      call.kind == Ethiopian ? HolidaysOfEthiopianYear(year) : HolidaysOfGregorianYear(year);
-  return call.ics ? Calendar(holidays) : HolidayList(holidays);
+  if (call.fasts && !call.ics) throw CommandError{"--fasts goes with --ics; expected both"};
+  const YearRange years = ListedYears(call);
+  const std::vector<Holiday> holidays = HolidaysOfYears(years, call.kind);
+  if (!call.ics) return HolidayList(holidays);
+  return Calendar(holidays, call.fasts ? FastsOfYears(years, call.kind) : std::vector<FastPeriod>());
 }

@@ -6,12 +6,14 @@
 
 // What a command was asked: its one operand (or none), the calendar named by
 // --ethiopian or --gregorian (or the command's own default), whether today is
-// to be highlighted, and whether an iCalendar file is wanted.
+// to be highlighted, whether an iCalendar file is wanted and whether it is
+// to hold the fasts.
 struct Invocation {
   const char* operand = nullptr;
   CalendarKind kind = Ethiopian;
   bool highlight = false;
   bool ics = false;
+  bool fasts = false;
 };
 
 // Each returns the whole text for standard output, or throws CommandError.
@@ -19,3 +21,7 @@ std::string TodayCommand(const Invocation& call);
 std::string ConvertCommand(const Invocation& call);
 std::string MonthCommand(const Invocation& call);
 std::string HolidaysCommand(const Invocation& call);
+// The church's year: its fasts, one day in full, and Bahire Hasab.
+std::string FastsCommand(const Invocation& call);
+std::string DayCommand(const Invocation& call);
+std::string BahireHasabCommand(const Invocation& call);

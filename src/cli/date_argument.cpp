@@ -1,6 +1,8 @@
 #include "cli/date_argument.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "calendar/date_names.h"
@@ -121,6 +123,30 @@ int ReadYear(const char* text, CalendarKind kind) {
                        std::to_string(lastYear)};
   }
   return static_cast<int>(year);
+}
+
+YearRange ReadYears(const char* text, CalendarKind kind) {
+  const char* dash = text[0] ? std::strchr(text + 1, '-') : nullptr;
+  if (!dash) {
+    const int year = ReadYear(text, kind);
+    return {year, year};
+  }
+  const YearRange years{ReadYear(std::string(text, dash).c_str(), kind), ReadYear(dash + 1, kind)};
+  if (years.first > years.last) {
+    throw CommandError{Quoted(text) + " runs backwards; expected FROM-TO with FROM no later than TO, for example " +
+                       "2016-2018"};
+  }
+  return years;
+}
+
+YearRange YearsFrom(int year, int count, CalendarKind kind) {
+  return {year, std::min(year + count - 1, static_cast<int>(SpanEdge(kLastSpanDay, kind).year))};
+}
+
+void DaysOfYears(YearRange years, CalendarKind kind, int& firstDay, int& lastDay) {
+  const int after = CalendarDate(years.last, 1, 1, kind).dayNumber + CalendarDate::DaysInYear(years.last, kind);
+  firstDay = std::max(CalendarDate(years.first, 1, 1, kind).dayNumber, kFirstSpanDay);
+  lastDay = std::min(after - 1, kLastSpanDay);
 }
 
 DatePair Today() {

@@ -12,6 +12,17 @@ DatePair ReadDay(const char* text, CalendarKind kind);
 DatePair ReadMonth(const char* text, CalendarKind kind);
 // A year whose holidays can be listed.
 int ReadYear(const char* text, CalendarKind kind);
+
+// Years first to last, both with a day in the span.
+struct YearRange {
+  int first, last;
+};
+// "YEAR" or "FROM-TO", FROM no later than TO.
+YearRange ReadYears(const char* text, CalendarKind kind);
+// The `count` years from `year` on, cut at the span's last year.
+YearRange YearsFrom(int year, int count, CalendarKind kind);
+// The day numbers of the years' first and last days that lie in the span.
+void DaysOfYears(YearRange years, CalendarKind kind, int& firstDay, int& lastDay);
 // Today as the window has it (the span's nearest day when the clock lies
 // outside it), without the "Today is" line.
 DatePair Today();

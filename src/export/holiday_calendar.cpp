@@ -16,22 +16,42 @@ namespace {
 const char kProductId[] = "-//Zelmora//Zelmora 1.5.2//EN";
 // UIDs end in the program's own domain, so they stay apart from other calendars'.
 const char kUidDomain[] = "@zelmora.example.org";
+// An iCalendar date has a four-digit year.
+constexpr int kLastYear = 9999;
+const char kFastCategory[] = "fast";
 
-icaltimetype DateOf(const CalendarDate& gregorian) {
-  icaltimetype date = icaltime_null_date();
-  date.year = gregorian.year;
-  date.month = gregorian.month;
-  date.day = gregorian.day;
-  return date;
+// One all-day event over the days [firstDay, lastDay].
+struct EventText {
+  int firstDay, lastDay;
+  const char* english;  // names the UID too
+  std::string summary;
+  std::string description;
+  unsigned tags;  // HolidayTag bits, as categories
+  bool fast;
+};
+
+// libical writes no year above 3000 (it gives 00000000T000000 instead), but
+// keeps a date it reads as text; so each date is written here.
+icalproperty* DateProperty(const char* name, const CalendarDate& gregorian, std::string* why) {
+  if (gregorian.year > kLastYear) {
+    *why = "iCalendar has no dates after the year 9999, and " + std::string(gregorian.FormatNumeric()) + " is one";
+    return nullptr;
+  }
+  char text[48];
+  std::snprintf(text, sizeof text, "%s;VALUE=DATE:%04d%02d%02d", name, gregorian.year, gregorian.month,
+                gregorian.day);
+  icalproperty* property = icalproperty_new_from_string(text);
+  if (!property) *why = std::string("libical did not take ") + text;
+  return property;
 }
 
-// The Gregorian date and the English name in lower-case words: the same
-// holiday gets the same UID on every export.
-std::string Uid(const Holiday& holiday, const CalendarDate& gregorian) {
+// The first day's Gregorian date and the English name in lower-case words:
+// the same holiday gets the same UID on every export.
+std::string Uid(const char* english, const CalendarDate& gregorian) {
   char date[16];
   std::snprintf(date, sizeof date, "%04d%02d%02d-", gregorian.year, gregorian.month, gregorian.day);
   std::string uid = date;
-  for (const char* c = holiday.english; *c; ++c) {
+  for (const char* c = english; *c; ++c) {
     const unsigned char letter = static_cast<unsigned char>(*c);
     if (std::isalnum(letter)) {
       uid += static_cast<char>(std::tolower(letter));
@@ -43,47 +63,74 @@ std::string Uid(const Holiday& holiday, const CalendarDate& gregorian) {
   return uid + kUidDomain;
 }
 
-// The Amharic name, then the Ethiopian date in Ethiopic script and in Latin letters.
-std::string Description(const Holiday& holiday, const CalendarDate& ethiopian) {
+// The Ethiopian date in Ethiopic script and in Latin letters.
+std::string EthiopianDate(const CalendarDate& ethiopian) {
   char date[128];
   std::snprintf(date, sizeof date, "%s %d, %d (%s %d, %d)", ExportMonthName(Ethiopian, ethiopian.month, 1),
                 ethiopian.day, ethiopian.year, MonthName(Ethiopian, ethiopian.month), ethiopian.day,
                 ethiopian.year);
-  return std::string(holiday.amharic) + "\n" + date;
+  return date;
+}
+
+EventText HolidayEvent(const Holiday& holiday) {
+  const CalendarDate ethiopian = DatePair::OfDay(holiday.dayNumber).dates[Ethiopian];
+  const std::string expected = holiday.tags & kExpectedDate ? " (expected)" : "";
+  return {holiday.dayNumber, holiday.dayNumber, holiday.english, holiday.english + expected,
+          std::string(holiday.amharic) + "\n" + EthiopianDate(ethiopian), holiday.tags, false};
+}
+
+EventText FastEvent(const FastPeriod& fast) {
+  const std::string first = EthiopianDate(DatePair::OfDay(fast.firstDay).dates[Ethiopian]);
+  return {fast.firstDay, fast.lastDay, fast.english, fast.english,
+          first + " - " + EthiopianDate(DatePair::OfDay(fast.lastDay).dates[Ethiopian]), 0, true};
 }
 
 // One CATEGORIES property per tag, so no comma has to be escaped.
-void AddCategories(icalcomponent* event, unsigned tags) {
-  for (unsigned tag : {kPublicHoliday, kChurchDay, kExpectedDate}) {
-    if (tags & tag) icalcomponent_add_property(event, icalproperty_new_categories(HolidayTagText(tag)));
+void AddCategories(icalcomponent* event, const EventText& text) {
+  for (unsigned tag : {kPublicHoliday, kChurchDay, kExpectedDate, kMemorial}) {
+    if (text.tags & tag) icalcomponent_add_property(event, icalproperty_new_categories(HolidayTagText(tag)));
   }
+  if (text.fast) icalcomponent_add_property(event, icalproperty_new_categories(kFastCategory));
 }
 
-icalcomponent* Event(const Holiday& holiday, icaltimetype stamp) {
-  const DatePair day = DatePair::OfDay(holiday.dayNumber);
-  DatePair next = day;
-  next.NextDay();
+// nullptr, with the reason, when a date cannot be written.
+icalcomponent* Event(const EventText& text, icaltimetype stamp, std::string* why) {
+  const CalendarDate first = DatePair::OfDay(text.firstDay).dates[Gregorian];
+  icalproperty* start = DateProperty("DTSTART", first, why);
+  icalproperty* end = start ? DateProperty("DTEND", DatePair::OfDay(text.lastDay + 1).dates[Gregorian], why) : nullptr;
+  if (!end) {
+    if (start) icalproperty_free(start);
+    return nullptr;
+  }
   icalcomponent* event = icalcomponent_vanew(
-      ICAL_VEVENT_COMPONENT, icalproperty_new_uid(Uid(holiday, day.dates[Gregorian]).c_str()),
-      icalproperty_new_dtstamp(stamp), icalproperty_new_dtstart(DateOf(day.dates[Gregorian])),
-      icalproperty_new_dtend(DateOf(next.dates[Gregorian])), icalproperty_new_summary(holiday.english),
-      icalproperty_new_description(Description(holiday, day.dates[Ethiopian]).c_str()),
-      icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT), nullptr);
-  AddCategories(event, holiday.tags);
+      ICAL_VEVENT_COMPONENT, icalproperty_new_uid(Uid(text.english, first).c_str()), icalproperty_new_dtstamp(stamp),
+      start, end, icalproperty_new_summary(text.summary.c_str()),
+      icalproperty_new_description(text.description.c_str()), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT),
+      nullptr);
+  AddCategories(event, text);
   return event;
 }
 
 }  // namespace
 
-void ZelmoraHolidayCalendar(const std::vector<Holiday>* holidays, std::string* ics) {
+// A plain snapshot (RFC 5545, 3.7.2): no METHOD, which would ask for an organizer.
+bool ZelmoraHolidayCalendar(const std::vector<Holiday>* holidays, const std::vector<FastPeriod>* fasts,
+                            std::string* ics, std::string* why) {
   const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(
       icalcomponent_vanew(ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"),
-                          icalproperty_new_prodid(kProductId), icalproperty_new_calscale("GREGORIAN"),
-                          icalproperty_new_method(ICAL_METHOD_PUBLISH), nullptr),
+                          icalproperty_new_prodid(kProductId), icalproperty_new_calscale("GREGORIAN"), nullptr),
       icalcomponent_free);
   const icaltimetype stamp = icaltime_from_timet_with_zone(WallClock(nullptr), 0, icaltimezone_get_utc_timezone());
-  for (const Holiday& holiday : *holidays) icalcomponent_add_component(calendar.get(), Event(holiday, stamp));
+  std::vector<EventText> events;
+  for (const Holiday& holiday : *holidays) events.push_back(HolidayEvent(holiday));
+  for (const FastPeriod& fast : *fasts) events.push_back(FastEvent(fast));
+  for (const EventText& text : events) {
+    icalcomponent* event = Event(text, stamp, why);
+    if (!event) return false;
+    icalcomponent_add_component(calendar.get(), event);
+  }
   char* text = icalcomponent_as_ical_string_r(calendar.get());
   *ics = text;
   std::free(text);
+  return true;
 }

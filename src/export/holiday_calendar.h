@@ -4,13 +4,20 @@
 #include <vector>
 
 #include "calendar/holidays.h"
+#include "church/fasts.h"
 
 // The holidays as an iCalendar (RFC 5545) file, written with libical: one
-// all-day event each, with the English name as its summary, the Amharic name
-// and the Ethiopian date in its description, its tags as categories, and a
-// UID that every export of the same holiday repeats. The writer lives in its
-// own module; false with the reason in *why when that cannot be loaded.
-bool HolidayCalendar(const std::vector<Holiday>& holidays, std::string* ics, std::string* why);
+// all-day event each, with the English name as its summary (and
+// "(expected)" after a date that awaits the moon), the Amharic name and the
+// Ethiopian date in its description, its tags as categories, and a UID that
+// every export of the same holiday repeats. Each fasting period follows as
+// one all-day event over its days, in the category "fast". The writer lives
+// in its own module; false with the reason in *why when that cannot be
+// loaded, or when a day cannot be written (iCalendar's years end with 9999):
+// a file is written whole or not at all.
+bool HolidayCalendar(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
+                     std::string* why);
 
 // The module's entry, by this name.
-extern "C" void ZelmoraHolidayCalendar(const std::vector<Holiday>* holidays, std::string* ics);
+extern "C" bool ZelmoraHolidayCalendar(const std::vector<Holiday>* holidays, const std::vector<FastPeriod>* fasts,
+                                       std::string* ics, std::string* why);

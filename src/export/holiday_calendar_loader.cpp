@@ -2,10 +2,9 @@
 
 #include "platform/module.h"
 
-bool HolidayCalendar(const std::vector<Holiday>& holidays, std::string* ics, std::string* why) {
+bool HolidayCalendar(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
+                     std::string* why) {
   auto* write = reinterpret_cast<decltype(&ZelmoraHolidayCalendar)>(
       ModuleFunction("zelmora-ical.so", "ZelmoraHolidayCalendar", why));
-  if (!write) return false;
-  write(&holidays, ics);
-  return true;
+  return write && write(&holidays, &fasts, ics, why);
 }

@@ -11,7 +11,7 @@ bool SaveHolidayCalendar(int ethiopianYear, const std::string& path, std::string
   const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
   const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
   std::string ics, reason;
-  const bool saved = HolidayCalendar(HolidaysOfEthiopianYear(ethiopianYear), &ics, &reason) &&
+  const bool saved = HolidayCalendar(HolidaysOfEthiopianYear(ethiopianYear), {}, &ics, &reason) &&
                      SaveInFolder(folder, name.c_str(), ics, ExistingFile::kReplace, &reason);
   if (!saved) *why = path + " could not be saved (" + reason + ").";
   return saved;

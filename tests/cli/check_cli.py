@@ -33,6 +33,7 @@ HDAR_2001 = """\
   21 (30)   22 ( 1)   23 ( 2)   24 ( 3)   25 ( 4)   26 ( 5)   27 ( 6)
   28 ( 7)   29 ( 8)*  30 ( 9)
 
+* Hdar      29 December   8  Nations, Nationalities and Peoples' Day [memorial]
 * Hdar      29 December   8  Eid al-Adha [public,expected]
 """
 SEPTEMBER_2008 = """\
@@ -58,6 +59,28 @@ SPAN_G = "expected a Gregorian day from 0008/08/27 to 10007/11/10"
 SPAN_E = "expected an Ethiopian day from 0001/01/01 to 9999/13/06"
 NO_DAY = "names no day; expected YEAR/MONTH/DAY, for example 2008/11/29"
 KINDS = "expected --ethiopian or --gregorian"
+FASTS_2017 = """\
+2017/03/15\t2017/04/28\t2024/11/24\t2025/01/06\tTsome Nebiyat
+2017/04/28\t2017/04/28\t2025/01/06\t2025/01/06\tGehad of Genna
+2017/05/10\t2017/05/10\t2025/01/18\t2025/01/18\tGehad of Timket
+2017/06/03\t2017/06/05\t2025/02/10\t2025/02/12\tTsome Nenewe (Nineveh)
+2017/06/17\t2017/08/11\t2025/02/24\t2025/04/19\tAbiy Tsom
+2017/10/02\t2017/11/04\t2025/06/09\t2025/07/11\tTsome Hawaryat
+2017/12/01\t2017/12/15\t2025/08/07\t2025/08/21\tTsome Filseta
+"""
+# 2006 is a year whose Abekte is 0: Metqi is 30, Beale Metqi Meskerem 30.
+BAHIRE_HASAB_2006 = """\
+evangelist\tMark (ማርቆስ)
+amete-alem\t7506
+wenber\t0
+abekte\t0
+metqi\t30
+beale-metqi\t2006/01/30
+tewsak\t3
+mebaja-hamer\t3
+nineveh\t2006/06/03
+fasika\t2006/08/12
+"""
 
 # (arguments, standard output, standard error, exit status)
 CASES = [
@@ -98,7 +121,7 @@ CASES = [
     (["month", "--colour"], "",
      'zelmora month: unknown option "--colour"; expected --ethiopian, --gregorian or --color=auto|always|never\n', 2),
     (["holidays", "--color=always"], "",
-     'zelmora holidays: unknown option "--color=always"; expected --ethiopian, --gregorian or --ics\n', 2),
+     'zelmora holidays: unknown option "--color=always"; expected --ethiopian, --gregorian, --ics or --fasts\n', 2),
     (["convert"], "", "zelmora convert: missing DATE; expected YEAR/MONTH/DAY, for example 2008/11/29\n", 2),
     (["convert", "2008/1/1", "2008/1/2"], "", 'zelmora convert: unexpected argument "2008/1/2"; expected one DATE\n', 2),
     (["today", "x"], "", 'zelmora today: unexpected argument "x"; expected none\n', 2),
@@ -117,6 +140,25 @@ CASES = [
      "zelmora holidays: year 10000 is outside the calendars' span; expected an Ethiopian year from 1 to 9999\n", 2),
     (["holidays", "--gregorian", "7"], "",
      "zelmora holidays: year 7 is outside the calendars' span; expected a Gregorian year from 8 to 10007\n", 2),
+    (["holidays", "2003-2001"], "",
+     'zelmora holidays: "2003-2001" runs backwards; expected FROM-TO with FROM no later than TO, for example 2016-2018\n',
+     2),
+    (["holidays", "2001-10000"], "",
+     "zelmora holidays: year 10000 is outside the calendars' span; expected an Ethiopian year from 1 to 9999\n", 2),
+    (["holidays", "--fasts", "2001"], "", "zelmora holidays: --fasts goes with --ics; expected both\n", 2),
+    # an iCalendar date has four digits: a file reaching past 9999 is refused whole
+    (["holidays", "--ics", "9992"], "", "zelmora holidays: cannot write the iCalendar file: iCalendar has no dates "
+     "after the year 9999, and 10000/02/07 is one\n", 2),
+    # the church's year: Ginbot 20, 2017 is no longer a day off
+    (["day", "--gregorian", "2025/5/28"], "Wednesday        May( 5) 28, 2025\n     irob      Gnbot( 9) 20, 2017\n"
+     "commemoration: Hnstata\n", "", 0),
+    (["day"], NOV_29 + "fast: Tsome Nebiyat\ncommemoration: Hnstata\n", "", 0),
+    (["day", "2001/3/29"], "   Monday   December(12)  8, 2008\n    sagno       Hdar( 3) 29, 2001\n"
+     "holiday: Nations, Nationalities and Peoples' Day [memorial]\nholiday: Eid al-Adha [public,expected]\nfast: Tsome Nebiyat\ncommemoration: Bale Wold (Feast of God the Son)\n",
+     "", 0),
+    (["fasts", "2017"], FASTS_2017, "", 0),
+    (["bahire-hasab", "2006"], BAHIRE_HASAB_2006, "", 0),
+    (["bahire-hasab", "--gregorian"], "", 'zelmora bahire-hasab: unknown option "--gregorian"; expected no options\n', 2),
 ]
 
 
@@ -138,7 +180,8 @@ def check_holiday_list():
     for line in lines:
         ethiopian, gregorian, name, tags = line.split("\t")
         ok &= run(["convert", "--ethiopian", ethiopian])[0] == run(["convert", gregorian])[0] != ""
-        ok &= ethiopian.startswith("2001/") and name != "" and set(tags.split(",")) <= {"public", "church", "expected"}
+        ok &= ethiopian.startswith("2001/") and name != "" and set(tags.split(",")) <= {"public", "church", "expected",
+                                                                                          "memorial"}
     ok &= "2001/01/01\t2008/09/11\tEnkutatash (New Year)\tpublic" in lines
     if not ok:
         print("FAILED: holidays list\n" + out + err)
@@ -178,7 +221,7 @@ def check_ics(lines):
         expected = {
             "dates": (day, day + datetime.timedelta(days=1)),
             "all day": (True, True),
-            "summary": name,
+            "summary": name + (" (expected)" if "expected" in tags else ""),
             "categories": tags.split(","),
             "transparent": "TRANSPARENT",
         }
@@ -194,9 +237,40 @@ def check_ics(lines):
         if got != expected or f" {mday}, {year} (" not in description or not all(
                 "\u1200" <= c <= "\u139f" or c in " -'" for c in ethiopic):
             problems.append(f"{line}: expected {expected}, got {got}, description {description!r}")
+    if b"METHOD" in raw:
+        problems.append("a METHOD line")
     for problem in problems:
         print("FAILED: iCalendar: " + problem)
     return problems
+
+
+def check_ics_years():
+    """Past libical's year 3000, with the fasts; and three years when none is named."""
+    problems = []
+    raw = run(["holidays", "--ics", "--fasts", "2993"])[0]
+    events = icalendar.Calendar.from_ical(raw).walk("VEVENT")
+    holidays = run(["holidays", "2993"])[0].splitlines()
+    fasts = {line.split("\t")[4]: line.split("\t")[2:4] for line in run(["fasts", "2993"])[0].splitlines()}
+    if len(events) != len(holidays) + len(fasts):
+        problems.append(f"{len(events)} events for {len(holidays)} holidays and {len(fasts)} fasts")
+    for event in events:
+        start, end = event.decoded("DTSTART"), event.decoded("DTEND")
+        if type(start) is not datetime.date or type(end) is not datetime.date or end <= start:
+            problems.append(f"{event['SUMMARY']}: dates {start!r} to {end!r}")
+        categories = event.get("CATEGORIES")
+        categories = [str(c.cats[0]) for c in (categories if isinstance(categories, list) else [categories])]
+        if str(event["SUMMARY"]) in fasts:
+            first, last = (datetime.date(*map(int, d.split("/"))) for d in fasts[str(event["SUMMARY"])])
+            if (start, end, categories) != (first, last + datetime.timedelta(days=1), ["fast"]):
+                problems.append(f"{event['SUMMARY']}: {start} to {end}, {categories}")
+    if not any(event.decoded("DTSTART").year > 3000 for event in events):
+        problems.append("no event after the year 3000")
+    three = run(["holidays", "--ics"])[0].count("BEGIN:VEVENT")
+    if three != len(run(["holidays", "2001-2003"])[0].splitlines()):
+        problems.append(f"{three} events without a year, not those of 2001-2003")
+    for problem in problems:
+        print("FAILED: iCalendar years: " + problem)
+    return not problems
 
 
 COMPLETION = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../resources/completion/zelmora")
@@ -204,7 +278,9 @@ COMPLETION = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../res
 COMPLETIONS = [
     (["zelmora", "mo"], "month"),
     (["zelmora", "--"], "--help --version"),
-    (["zelmora", "holidays", "--"], "--ethiopian --gregorian --ics --help"),
+    (["zelmora", "holidays", "--"], "--ethiopian --gregorian --ics --fasts --help"),
+    (["zelmora", "b"], "bahire-hasab"),
+    (["zelmora", "day", "--"], "--ethiopian --gregorian --help"),
     (["zelmora", "month", "--color", "=", "a"], "auto always"),
     (["zelmora", "convert", "--i"], ""),
 ]
@@ -230,7 +306,7 @@ def main():
     help_ok = status == 0 and out.startswith("Usage: zelmora") and err == ""
     if not help_ok:
         print("FAILED: --help after a command")
-    for ok in (list_ok, ics_ok, help_ok, check_completion()):
+    for ok in (list_ok, ics_ok, help_ok, check_ics_years(), check_completion()):
         passed, failed = passed + ok, failed + (not ok)
     print(f"{passed} passed, {failed} failed")
     return 1 if failed else 0

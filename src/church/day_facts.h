@@ -1,0 +1,25 @@
+#pragma once
+
+#include <vector>
+
+#include "calendar/holidays.h"
+
+// Everything the calendar says of a run of days: holidays, fast and
+// commemoration, worked out once for each Ethiopian year the run touches,
+// so that a month's grid, page or text asks once rather than day by day.
+
+struct DayFacts {
+  int dayNumber;
+  int firstHoliday;           // the day's holidays: DaysFacts::holidays[firstHoliday, + holidayCount)
+  int holidayCount;
+  const char* fast;           // the fast kept (FastOnDay), or nullptr
+  const char* commemoration;  // the monthly commemoration (CommemorationOfDay), or nullptr
+};
+
+struct DaysFacts {
+  std::vector<Holiday> holidays;  // of all the days, in day order
+  std::vector<DayFacts> days;     // one a day, from the first
+};
+
+// `count` days (>= 0) from `firstDay`; days outside the calendars' span are left out.
+DaysFacts FactsOfDays(int firstDay, int count);

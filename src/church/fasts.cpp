@@ -1,0 +1,92 @@
+#include "church/fasts.h"
+
+#include <algorithm>
+
+#include "calendar/bahire_hasab.h"
+#include "calendar/calendar_date.h"
+#include "calendar/floor_division.h"
+#include "calendar/holidays.h"
+
+namespace {
+
+// The periods and their days, as the Ethiopian Orthodox Tewahedo Church
+// teaches them (its list of fasts as quoted at sonicyouth.com/gossip
+// post 542406, and madaboutparis.com's copy of the same church text):
+// - Tsome Nebiyat from Hidar 15 "to Christmas eve", the Gehad of Genna being
+//   that eve: Tahsas 28, or Tahsas 27 when Genna falls on Tahsas 28. The list
+//   counts the fast as 43 days, one fewer than Hidar 15 to Tahsas 28; it
+//   counts the eve apart, as here too the Gehad is its own period.
+// - The Gehad of Timket: Tir 10.
+// - Tsome Nenewe: Monday to Wednesday, "two weeks before Abiy Tsom"
+//   (docslib.org, "The seven major fasts", Tigist Lakew).
+// - Abiy Tsom: 55 days, Monday Fasika - 55 to the Saturday before Fasika
+//   (tesfatours.com, "The Great Lenten Fast in Ethiopia").
+// - Tsome Hawaryat: from the Monday after Paraclete to Hamle 4, the eve of
+//   the feast of Peter and Paul on Hamle 5.
+// - Tsome Filseta: Nehase 1 to Nehase 15, the eve of Filseta (the Assumption)
+//   on Nehase 16. No source found names the last day outright; some say
+//   Filseta is "celebrated for 16 days" (insolve.com), counting the feast in.
+// - Wednesday and Friday every week, "except the 50 days between Easter and
+//   Pentecost" (the same church list) and when Genna or Timket falls on one.
+constexpr int kHidar = 3, kTir = 5, kHamle = 11, kNehase = 12;
+constexpr int kNebiyatFirstDay = 15;
+constexpr int kTimketDay = 11;
+constexpr int kHawaryatLastDay = 4;
+constexpr int kFilsetaLastDay = 15;
+constexpr int kNinevehDays = 3;
+constexpr int kAbiyTsomDays = 55;
+constexpr int kParacleteAfterFasika = 49;
+
+int Day(int year, int month, int day) { return CalendarDate(year, month, day, Ethiopian).dayNumber; }
+
+}  // namespace
+
+ChurchYear ReckonChurchYear(int year) {
+  const BahireHasab reckoning = ReckonBahireHasab(year);
+  ChurchYear church{};
+  church.year = year;
+  church.fasika = reckoning.fasika;
+  church.genna = GennaDay(year);
+  church.timket = Day(year, kTir, kTimketDay);
+  const int gennaEve = church.genna - 1, timketEve = church.timket - 1;
+  church.fasts = {{
+      {Day(year, kHidar, kNebiyatFirstDay), gennaEve, "Tsome Nebiyat"},
+      {gennaEve, gennaEve, "Gehad of Genna"},
+      {timketEve, timketEve, "Gehad of Timket"},
+      {reckoning.nineveh, reckoning.nineveh + kNinevehDays - 1, "Tsome Nenewe (Nineveh)"},
+      {church.fasika - kAbiyTsomDays, church.fasika - 1, "Abiy Tsom"},
+      {church.fasika + kParacleteAfterFasika + 1, Day(year, kHamle, kHawaryatLastDay), "Tsome Hawaryat"},
+      {Day(year, kNehase, 1), Day(year, kNehase, kFilsetaLastDay), "Tsome Filseta"},
+  }};
+  return church;
+}
+
+const char* FastOnDay(const ChurchYear& church, int dayNumber) {
+  const char* fast = nullptr;
+  FastsOnDays(church, dayNumber, 1, &fast);
+  return fast;
+}
+
+namespace {
+
+// fasts[day - firstDay] = fast for the days of [from, to] among the count.
+void Lay(int from, int to, const char* fast, int firstDay, int count, const char** fasts) {
+  for (int day = std::max(from, firstDay); day <= std::min(to, firstDay + count - 1); ++day) fasts[day - firstDay] = fast;
+}
+
+}  // namespace
+
+void FastsOnDays(const ChurchYear& church, int firstDay, int count, const char** fasts) {
+  static const char* const kWeekly[7] = {nullptr, nullptr, nullptr, "Wednesday fast", nullptr, "Friday fast", nullptr};
+  int weekday = static_cast<int>((FloorMod(firstDay, 7) + 5) % 7);  // day 1 is a Saturday
+  for (int i = 0; i < count; ++i) {
+    fasts[i] = kWeekly[weekday];
+    if (++weekday == 7) weekday = 0;
+  }
+  Lay(church.fasika, church.fasika + kParacleteAfterFasika, nullptr, firstDay, count, fasts);
+  Lay(church.genna, church.genna, nullptr, firstDay, count, fasts);
+  Lay(church.timket, church.timket, nullptr, firstDay, count, fasts);
+  // A later period that holds a day is the narrower one: the eve of Genna
+  // comes after Tsome Nebiyat.
+  for (const FastPeriod& period : church.fasts) Lay(period.firstDay, period.lastDay, period.english, firstDay, count, fasts);
+}

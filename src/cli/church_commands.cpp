@@ -1,0 +1,54 @@
+// The commands of the church's year: fasts, day and bahire-hasab.
+#include <string>
+
+#include "calendar/bahire_hasab.h"
+#include "church/day_facts.h"
+#include "church/fasts.h"
+#include "cli/commands.h"
+#include "cli/date_argument.h"
+
+namespace {
+
+std::string EthiopianText(int dayNumber) { return DatePair::OfDay(dayNumber).dates[Ethiopian].FormatNumeric(); }
+std::string GregorianText(int dayNumber) { return DatePair::OfDay(dayNumber).dates[Gregorian].FormatNumeric(); }
+
+// The Ethiopian year the command is about: the operand, or the current one.
+int ChurchYearOf(const Invocation& call) {
+  return call.operand ? ReadYear(call.operand, Ethiopian) : Today().Year(Ethiopian);
+}
+
+std::string Field(const char* key, const std::string& value) { return std::string(key) + '\t' + value + '\n'; }
+
+}  // namespace
+
+std::string FastsCommand(const Invocation& call) {
+  std::string text;
+  for (const FastPeriod& fast : ReckonChurchYear(ChurchYearOf(call)).fasts) {
+    text += EthiopianText(fast.firstDay) + '\t' + EthiopianText(fast.lastDay) + '\t' + GregorianText(fast.firstDay) +
+            '\t' + GregorianText(fast.lastDay) + '\t' + fast.english + '\n';
+  }
+  return text;
+}
+
+std::string DayCommand(const Invocation& call) {
+  const DatePair day = call.operand ? ReadDay(call.operand, call.kind) : Today();
+  std::string text = std::string(day.Format()) + "\n";
+  const DaysFacts facts = FactsOfDays(day.dates[Gregorian].dayNumber, 1);
+  const DayFacts& entry = facts.days.front();
+  for (const Holiday& holiday : facts.holidays) {
+    text += "holiday: " + std::string(holiday.english) + " [" + HolidayTagText(holiday.tags) + "]\n";
+  }
+  if (entry.fast) text += "fast: " + std::string(entry.fast) + "\n";
+  if (entry.commemoration) text += "commemoration: " + std::string(entry.commemoration) + "\n";
+  return text;
+}
+
+std::string BahireHasabCommand(const Invocation& call) {
+  const BahireHasab b = ReckonBahireHasab(ChurchYearOf(call));
+  return Field("evangelist", EvangelistName(b.evangelist) + std::string(" (") + EvangelistAmharic(b.evangelist) + ")") +
+         Field("amete-alem", std::to_string(b.ameteAlem)) + Field("wenber", std::to_string(b.wenber)) +
+         Field("abekte", std::to_string(b.abekte)) + Field("metqi", std::to_string(b.metqi)) +
+         Field("beale-metqi", EthiopianText(b.bealeMetqi)) + Field("tewsak", std::to_string(b.tewsak)) +
+         Field("mebaja-hamer", std::to_string(b.mebajaHamer)) + Field("nineveh", EthiopianText(b.nineveh)) +
+         Field("fasika", EthiopianText(b.fasika));
+}

@@ -153,6 +153,16 @@ std::vector<Holiday> HolidaysOfEthiopianYear(int year) {
   return list;
 }
 
+std::vector<Holiday> MovableFeastsOfEthiopianYear(int year) {
+  std::vector<Holiday> list;
+  if (year < kFirstHolidayYear || year > kLastHolidayYear) return list;
+  const int fasika = ReckonBahireHasab(year).fasika;
+  for (const HolidayRule& rule : kRules) {
+    if (rule.rule == Rule::kFasika) list.push_back(Make(rule, fasika + rule.a));
+  }
+  return list;
+}
+
 std::vector<Holiday> HolidaysOfGregorianYear(int year) {
   constexpr int kLastGregorianYear = kLastHolidayYear + kGregorianYearsAhead;
   if (year < kFirstHolidayYear + kGregorianYearsAhead - 1 || year > kLastGregorianYear) return {};

@@ -28,6 +28,9 @@ std::vector<Holiday> HolidaysOfGregorianYear(int year);
 // Genna's day number in Ethiopian year `year`: Tahsas 29, or Tahsas 28 when
 // the year is divisible by 4 (Julian 25 December either way).
 int GennaDay(int year);
+// The feasts and fasts of Ethiopian year `year` that move with Fasika, in day
+// order; empty for a year outside [1, 9999].
+std::vector<Holiday> MovableFeastsOfEthiopianYear(int year);
 // The holidays on one day, in the order of their year's list.
 std::vector<Holiday> HolidaysOnDay(int dayNumber);
 // "public", "church", "expected", "memorial" joined by commas, in that order.

@@ -1,7 +1,7 @@
 // The commands of the church's year: fasts, day and bahire-hasab.
 #include <string>
 
-#include "calendar/bahire_hasab.h"
+#include "church/bahire_hasab_figures.h"
 #include "church/day_facts.h"
 #include "church/fasts.h"
 #include "cli/commands.h"
@@ -9,8 +9,8 @@
 
 namespace {
 
-std::string EthiopianText(int dayNumber) { return DatePair::OfDay(dayNumber).dates[Ethiopian].FormatNumeric(); }
-std::string GregorianText(int dayNumber) { return DatePair::OfDay(dayNumber).dates[Gregorian].FormatNumeric(); }
+std::string EthiopianText(int dayNumber) { return DatePair::OfDay(dayNumber).dates[Ethiopian].NumericText(); }
+std::string GregorianText(int dayNumber) { return DatePair::OfDay(dayNumber).dates[Gregorian].NumericText(); }
 
 // The Ethiopian year the command is about: the operand, or the current one.
 int ChurchYearOf(const Invocation& call) {
@@ -32,7 +32,7 @@ std::string FastsCommand(const Invocation& call) {
 
 std::string DayCommand(const Invocation& call) {
   const DatePair day = call.operand ? ReadDay(call.operand, call.kind) : Today();
-  std::string text = std::string(day.Format()) + "\n";
+  std::string text = day.Text() + "\n";
   const DaysFacts facts = FactsOfDays(day.dates[Gregorian].dayNumber, 1);
   const DayFacts& entry = facts.days.front();
   for (const Holiday& holiday : facts.holidays) {
@@ -44,11 +44,7 @@ std::string DayCommand(const Invocation& call) {
 }
 
 std::string BahireHasabCommand(const Invocation& call) {
-  const BahireHasab b = ReckonBahireHasab(ChurchYearOf(call));
-  return Field("evangelist", EvangelistName(b.evangelist) + std::string(" (") + EvangelistAmharic(b.evangelist) + ")") +
-         Field("amete-alem", std::to_string(b.ameteAlem)) + Field("wenber", std::to_string(b.wenber)) +
-         Field("abekte", std::to_string(b.abekte)) + Field("metqi", std::to_string(b.metqi)) +
-         Field("beale-metqi", EthiopianText(b.bealeMetqi)) + Field("tewsak", std::to_string(b.tewsak)) +
-         Field("mebaja-hamer", std::to_string(b.mebajaHamer)) + Field("nineveh", EthiopianText(b.nineveh)) +
-         Field("fasika", EthiopianText(b.fasika));
+  std::string text;
+  for (const Figure& figure : BahireHasabFigures(ChurchYearOf(call))) text += Field(figure.key, figure.value);
+  return text;
 }

@@ -10,6 +10,7 @@
 
 #include "calendar/date_names.h"
 #include "calendar/holidays.h"
+#include "church/day_facts.h"
 #include "calendar/month_layout.h"
 
 namespace {
@@ -90,6 +91,9 @@ void MonthGrid::draw() {
   for (WeekdayHeading* heading : headers) size = std::min(size, heading->FittingSize());
   for (WeekdayHeading* heading : headers) heading->labelsize(size);
   Fl_Group::draw();
+  for (int i = 0; i < kCells; ++i) {
+    if (fastCells.test(i)) DrawFastMark(cells[i]);
+  }
   if (todayCell >= 0) DrawTodayMark(cells[todayCell]);
   if (Fl::focus() != this || currentCell < 0) return;
   const DayCell* cell = cells[currentCell];
@@ -107,20 +111,33 @@ void MonthGrid::DrawTodayMark(const DayCell* cell) {
   }
 }
 
+// A small dot in the top-right corner, away from both numbers.
+void MonthGrid::DrawFastMark(const DayCell* cell) {
+  constexpr int kInset = 5;
+  constexpr int kDiameter = 6;
+  constexpr double kFullCircle = 360;
+  fl_color(kFastColor);
+  fl_pie(cell->x() + cell->w() - kInset - kDiameter, cell->y() + kInset, kDiameter, kDiameter, 0, kFullCircle);
+}
+
 void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
   currentCell = -1;
   todayCell = -1;
+  fastCells.reset();
   for (int i = 0; i < kColumns; ++i) headers[i]->label(WeekdayHeadingName(kind, i));
   const MonthLayout month = LayOutMonth(date, kind);
+  const int first = month.first.dates[Gregorian].dayNumber;
+  // One query for the whole month, and none when nothing of it is shown.
+  const bool anyShown = holidaysShown || fastsShown || saintsShown;
+  const DaysFacts facts = anyShown ? FactsOfDays(first, month.count) : DaysFacts{};
   for (int i = 0; i < month.lead; ++i) HideCell(i);
   for (int d = 0; d < month.count; ++d) {
     char baseDay[8], otherDay[8];
     std::snprintf(baseDay, sizeof baseDay, "%2d", month.days[d].baseDay);
     std::snprintf(otherDay, sizeof otherDay, "%2d", month.days[d].otherDay);
     ShowDay(month.lead + d, baseDay, otherDay, month.days[d].current);
-    const int dayNumber = month.first.dates[Gregorian].dayNumber + d;
-    if (dayNumber == todayNumber) todayCell = month.lead + d;
-    MarkHolidays(month.lead + d, holidaysShown ? HolidaysOnDay(dayNumber) : std::vector<Holiday>());
+    if (first + d == todayNumber) todayCell = month.lead + d;
+    MarkDay(month.lead + d, facts, first + d);
   }
   for (int i = month.lead + month.count; i < kCells; ++i) HideCell(i);
 }
@@ -134,13 +151,24 @@ void MonthGrid::ShowDay(int index, const char* baseDay, const char* otherDay, bo
   cell->redraw();
 }
 
-// Red for Sundays and public holidays; the holidays' names as the tooltip.
-void MonthGrid::MarkHolidays(int index, const std::vector<Holiday>& holidays) {
+// Red for Sundays and, when shown, public holidays; a dot for a fast; what
+// is shown of the day named in its tooltip, a line each.
+void MonthGrid::MarkDay(int index, const DaysFacts& facts, int dayNumber) {
   bool dayOff = index % kColumns == 0;
   std::string names;
-  for (const Holiday& holiday : holidays) {
-    dayOff = dayOff || (holiday.tags & kPublicHoliday);
-    names += (names.empty() ? "" : "\n") + HolidayNames(holiday);
+  const auto name = [&names](const std::string& line) { names += (names.empty() ? "" : "\n") + line; };
+  const long offset = facts.days.empty() ? -1 : dayNumber - facts.days.front().dayNumber;
+  if (offset >= 0 && offset < static_cast<long>(facts.days.size())) {
+    const DayFacts& day = facts.days[offset];
+    for (int h = day.firstHoliday; holidaysShown && h < day.firstHoliday + day.holidayCount; ++h) {
+      dayOff = dayOff || (facts.holidays[h].tags & kPublicHoliday);
+      name(HolidayNames(facts.holidays[h]));
+    }
+    if (fastsShown && day.fast) {
+      fastCells.set(index);
+      name(day.fast);
+    }
+    if (saintsShown && day.commemoration) name(day.commemoration);
   }
   cells[index]->SetTextColor(dayOff ? FL_RED : FL_FOREGROUND_COLOR);
   cells[index]->copy_tooltip(names.empty() ? nullptr : names.c_str());
@@ -149,7 +177,7 @@ void MonthGrid::MarkHolidays(int index, const std::vector<Holiday>& holidays) {
 void MonthGrid::HideCell(int index) {
   DayCell* cell = cells[index];
   cell->SetText("");
-  MarkHolidays(index, {});
+  MarkDay(index, {}, 0);
   cell->color(FL_GRAY);
   cell->hide();
   cell->redraw();

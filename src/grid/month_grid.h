@@ -3,12 +3,14 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Group.H>
 
+#include <bitset>
 #include <optional>
 #include <vector>
 
 #include "calendar/date_pair.h"
 #include "calendar/holidays.h"
 #include "calendar/navigation.h"
+#include "church/day_facts.h"
 #include "grid/day_cell.h"
 #include "grid/weekday_heading.h"
 
@@ -39,9 +41,14 @@ class MonthGrid : public Fl_Group {
   Step keyStep = Step::kToday;  // asked for by the last key or wheel turn the grid took
   // Public holidays red and every holiday named in its cell's tooltip.
   bool holidaysShown = false;
+  // Each fasting day dotted and its fast named in the tooltip.
+  bool fastsShown = false;
+  // Each day's monthly commemoration named in its tooltip.
+  bool saintsShown = false;
   // The day number of today, given by whoever reads the clock; its cell is marked.
   int todayNumber = 0;
   static constexpr Fl_Color kTodayColor = FL_BLUE;
+  static constexpr Fl_Color kFastColor = FL_DARK_GREEN;
 
  private:
   static void ForwardClick(Fl_Widget* cell, void* data);
@@ -52,8 +59,10 @@ class MonthGrid : public Fl_Group {
   static std::optional<Step> StepForWheel(int dy, bool shift);
 
   static void DrawTodayMark(const DayCell* cell);
+  static void DrawFastMark(const DayCell* cell);
 
   int currentCell = -1;
   int todayCell = -1;
-  void MarkHolidays(int index, const std::vector<Holiday>& holidays);
+  std::bitset<kCells> fastCells;
+  void MarkDay(int index, const DaysFacts& facts, int dayNumber);
 };

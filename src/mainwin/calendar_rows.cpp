@@ -1,5 +1,10 @@
 // The main window's rows of widgets, built once by the constructor.
+#include <FL/Fl.H>
 #include <FL/Fl_Group.H>
+#include <FL/fl_draw.H>
+#include <FL/x.H>
+
+#include <string>
 
 #include "mainwin/calendar_ui.h"
 #include "mainwin/layout.h"
@@ -102,4 +107,20 @@ void CalendarUi::BuildMiniClock() {
   button->box(FL_NO_BOX);
   button->callback(cb_clock_button);
   group->end();
+}
+
+// The date lines are padded as for a fixed-width face, so they are drawn in
+// one, at the largest size at which the longest line, a five-digit year's,
+// fits the box; the two lines then stand aligned as the padding intends.
+void CalendarUi::FitDateLines() {
+  constexpr Fl_Fontsize kUsualSize = 14;
+  constexpr Fl_Fontsize kSmallestSize = 8;
+  constexpr int kTextMargin = 6;  // the output's own inset, both sides
+  const std::string longest = CalendarDate(10000, 1, 1, Gregorian).Text();
+  const int room = dates_output->w() - Fl::box_dw(dates_output->box()) - kTextMargin;
+  fl_open_display();
+  Fl_Fontsize size = kUsualSize;
+  for (fl_font(FL_COURIER, size); size > kSmallestSize && fl_width(longest.c_str()) > room;) fl_font(FL_COURIER, --size);
+  dates_output->textfont(FL_COURIER);
+  dates_output->textsize(size);
 }

@@ -3,8 +3,6 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Tooltip.H>
-#include <FL/fl_draw.H>
-#include <FL/x.H>
 
 #include <string>
 
@@ -23,6 +21,16 @@ namespace {
 // face, so it needs one with Ethiopic letters beside the Latin ones.
 constexpr Fl_Font kTooltipFont = FL_FREE_FONT;
 const char kEthiopicFace[] = " Abyssinica SIL";  // the blank: regular style
+
+// Sets or clears a check item; gives back what it set.
+bool Check(Fl_Menu_Item* item, bool on) {
+  if (on) {
+    item->set();
+  } else {
+    item->clear();
+  }
+  return on;
+}
 
 }  // namespace
 
@@ -47,6 +55,9 @@ Fl_Menu_Item CalendarUi::main_menu[] = {
     ITEM("Clock", cb_Clock, 0),
     ITEM("Output html", cb_Output, 0),
     ITEM("Holidays", cb_Holidays, FL_MENU_TOGGLE | FL_MENU_VALUE),
+    ITEM("Fasting days", cb_Fasting, FL_MENU_TOGGLE),
+    ITEM("Saints' days", cb_Saints, FL_MENU_TOGGLE),
+    ITEM("Bahire Hasab", cb_Bahire, 0),
     ITEM("Export holidays\u2026", cb_Export, 0),
     END_MENU,
     ITEM("Help", nullptr, FL_SUBMENU),
@@ -96,6 +107,8 @@ CalendarUi::CalendarUi() {
   window->menuBar = new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight);
   window->menuBar->menu(main_menu);
   holidays_item = &main_menu[window->menuBar->find_index(cb_Holidays)];
+  fasts_item = &main_menu[window->menuBar->find_index(cb_Fasting)];
+  saints_item = &main_menu[window->menuBar->find_index(cb_Saints)];
   BuildDayCountKinds();
   BuildMiniClock();
   SetAppIcon(main_window);
@@ -104,22 +117,6 @@ CalendarUi::CalendarUi() {
   main_window->size_range(kWindowWidth, kWindowHeight);  // below that nothing is usable
   Fl::set_font(kTooltipFont, kEthiopicFace);
   Fl_Tooltip::font(kTooltipFont);
-}
-
-// The date lines are padded as for a fixed-width face, so they are drawn in
-// one, at the largest size at which the longest line, a five-digit year's,
-// fits the box; the two lines then stand aligned as the padding intends.
-void CalendarUi::FitDateLines() {
-  constexpr Fl_Fontsize kUsualSize = 14;
-  constexpr Fl_Fontsize kSmallestSize = 8;
-  constexpr int kTextMargin = 6;  // the output's own inset, both sides
-  const std::string longest = CalendarDate(10000, 1, 1, Gregorian).Text();
-  const int room = dates_output->w() - Fl::box_dw(dates_output->box()) - kTextMargin;
-  fl_open_display();
-  Fl_Fontsize size = kUsualSize;
-  for (fl_font(FL_COURIER, size); size > kSmallestSize && fl_width(longest.c_str()) > room;) fl_font(FL_COURIER, --size);
-  dates_output->textfont(FL_COURIER);
-  dates_output->textsize(size);
 }
 
 void CalendarUi::show(int argc, char** argv) {
@@ -137,12 +134,9 @@ void CalendarUi::set_defaults() {
   today_date = date;
   const Settings saved = LoadSettings();
   base_kind = saved.baseKind;
-  show_holidays = saved.holidays;
-  if (show_holidays) {
-    holidays_item->set();
-  } else {
-    holidays_item->clear();
-  }
+  show_holidays = Check(holidays_item, saved.holidays);
+  show_fasts = Check(fasts_item, saved.fasts);
+  show_saints = Check(saints_item, saved.saints);
   days_from_date->value(CalendarDate(2007, 6, 19, Gregorian).FormatNumeric());
   days_until_date->value(CalendarDate(2009, 6, 18, Gregorian).FormatNumeric());
 }
@@ -163,6 +157,8 @@ void CalendarUi::refresh() {
   base_button->image(base_kind == Gregorian ? &image_globe : &image_flag);
   mini_clock->hours = base_kind == Ethiopian ? HourSystem::kEthiopian : HourSystem::kWestern;
   grid->holidaysShown = show_holidays;
+  grid->fastsShown = show_fasts;
+  grid->saintsShown = show_saints;
   grid->todayNumber = today_date.dates[Gregorian].dayNumber;
   grid->ShowMonth(date, base_kind);
   main_window->redraw();

@@ -59,9 +59,14 @@ class CalendarUi {
   Fl_Choice* days_from_kind;
   Fl_Choice* days_until_kind;
   ReckoningClock* mini_clock;
-  // Tool > Holidays, a check item; show_holidays follows it.
+  // Tool > Holidays, Fasting days and Saints' days, check items that the
+  // show_ flags follow.
   Fl_Menu_Item* holidays_item;
+  Fl_Menu_Item* fasts_item;
+  Fl_Menu_Item* saints_item;
   bool show_holidays = true;
+  bool show_fasts = false;
+  bool show_saints = false;
 
  private:
   void BuildNavigationRow();
@@ -78,7 +83,7 @@ class CalendarUi {
   bool YearTyped() const;
   void EnterYear();
   void PickDay(int day);
-  void ToggleHolidays();
+  void ReadShownItems();
   void ArmMidnight();
   void SaveChoices() const;
 
@@ -105,6 +110,9 @@ class CalendarUi {
   static void cb_Clock(Fl_Widget* w, void* v) { Owner(w)->cb_Clock_i(w, v); }
   static void cb_Output(Fl_Widget* w, void* v) { Owner(w)->cb_Output_i(w, v); }
   static void cb_Holidays(Fl_Widget* w, void* v) { Owner(w)->cb_Holidays_i(w, v); }
+  static void cb_Fasting(Fl_Widget* w, void* v) { Owner(w)->cb_Fasting_i(w, v); }
+  static void cb_Saints(Fl_Widget* w, void* v) { Owner(w)->cb_Saints_i(w, v); }
+  static void cb_Bahire(Fl_Widget* w, void* v) { Owner(w)->cb_Bahire_i(w, v); }
   static void cb_Export(Fl_Widget* w, void* v) { Owner(w)->cb_Export_i(w, v); }
   static void cb_Help(Fl_Widget* w, void* v) { Owner(w)->cb_Help_i(w, v); }
   static void cb_Website(Fl_Widget* w, void* v) { Owner(w)->cb_Website_i(w, v); }
@@ -131,6 +139,9 @@ class CalendarUi {
   void cb_Clock_i(Fl_Widget*, void*);
   void cb_Output_i(Fl_Widget*, void*);
   void cb_Holidays_i(Fl_Widget*, void*);
+  void cb_Fasting_i(Fl_Widget*, void*);
+  void cb_Saints_i(Fl_Widget*, void*);
+  void cb_Bahire_i(Fl_Widget*, void*);
   void cb_Export_i(Fl_Widget*, void*);
   void cb_Help_i(Fl_Widget*, void*);
   void cb_Website_i(Fl_Widget*, void*);

@@ -8,17 +8,26 @@ const char kVendor[] = "zelmora";
 const char kApplication[] = "zelmora";
 const char kBaseKey[] = "base_calendar";
 const char kHolidaysKey[] = "holidays";
+const char kFastsKey[] = "fasts";
+const char kSaintsKey[] = "saints";
+
+bool ReadFlag(Fl_Preferences& preferences, const char* key, bool byDefault) {
+  int value = byDefault;
+  preferences.get(key, value, value);
+  return value != 0;
+}
 
 }  // namespace
 
 Settings LoadSettings() {
   Fl_Preferences preferences(Fl_Preferences::USER, kVendor, kApplication);
   Settings settings;
-  int base = KindIndex(settings.baseKind), holidays = settings.holidays;
+  int base = KindIndex(settings.baseKind);
   preferences.get(kBaseKey, base, base);
-  preferences.get(kHolidaysKey, holidays, holidays);
   KindFromNumber(base, &settings.baseKind);  // a damaged file keeps the default
-  settings.holidays = holidays != 0;
+  settings.holidays = ReadFlag(preferences, kHolidaysKey, settings.holidays);
+  settings.fasts = ReadFlag(preferences, kFastsKey, settings.fasts);
+  settings.saints = ReadFlag(preferences, kSaintsKey, settings.saints);
   return settings;
 }
 
@@ -27,4 +36,6 @@ void SaveSettings(const Settings& settings) {
   Fl_Preferences preferences(Fl_Preferences::USER, kVendor, kApplication);
   preferences.set(kBaseKey, KindIndex(settings.baseKind));
   preferences.set(kHolidaysKey, settings.holidays ? 1 : 0);
+  preferences.set(kFastsKey, settings.fasts ? 1 : 0);
+  preferences.set(kSaintsKey, settings.saints ? 1 : 0);
 }

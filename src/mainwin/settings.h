@@ -7,6 +7,8 @@
 struct Settings {
   CalendarKind baseKind = Ethiopian;
   bool holidays = true;
+  bool fasts = false;
+  bool saints = false;
 };
 
 Settings LoadSettings();

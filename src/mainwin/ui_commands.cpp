@@ -4,6 +4,7 @@
 #include <FL/Fl_Widget.H>
 
 #include "about/about_window.h"
+#include "bahire/bahire_hasab_window.h"
 #include "calendar/clock_source.h"
 #include "clock/clock_window.h"
 #include "mainwin/calendar_ui.h"
@@ -44,7 +45,7 @@ void CalendarUi::toggle_base() {
   refresh();
 }
 
-void CalendarUi::SaveChoices() const { SaveSettings({base_kind, show_holidays}); }
+void CalendarUi::SaveChoices() const { SaveSettings({base_kind, show_holidays, show_fasts, show_saints}); }
 
 // The typed text is read as a decimal number: the input's own reading takes
 // a leading 0 for octal. Its range bounds only dragging. The field showing
@@ -71,8 +72,10 @@ void CalendarUi::PickDay(int day) {
   grid->take_focus();
 }
 
-void CalendarUi::ToggleHolidays() {
+void CalendarUi::ReadShownItems() {
   show_holidays = holidays_item->value() != 0;
+  show_fasts = fasts_item->value() != 0;
+  show_saints = saints_item->value() != 0;
   SaveChoices();
   refresh();
 }
@@ -98,7 +101,11 @@ void CalendarUi::cb_Exit_i(Fl_Widget*, void*) { main_window->hide(); }
 void CalendarUi::cb_Quit_i(Fl_Widget*, void*) { CloseEveryWindow(); }
 void CalendarUi::cb_Clock_i(Fl_Widget*, void*) { OpenClockWindow(); }
 void CalendarUi::cb_Output_i(Fl_Widget*, void*) { OutputHtml(date, base_kind, show_holidays); }
-void CalendarUi::cb_Holidays_i(Fl_Widget*, void*) { ToggleHolidays(); }
+void CalendarUi::cb_Holidays_i(Fl_Widget*, void*) { ReadShownItems(); }
+void CalendarUi::cb_Fasting_i(Fl_Widget*, void*) { ReadShownItems(); }
+void CalendarUi::cb_Saints_i(Fl_Widget*, void*) { ReadShownItems(); }
+// The reckoning of the Ethiopian year shown.
+void CalendarUi::cb_Bahire_i(Fl_Widget*, void*) { OpenBahireHasabWindow(date.Year(Ethiopian)); }
 // The holidays of the Ethiopian year shown.
 void CalendarUi::cb_Export_i(Fl_Widget*, void*) { ExportHolidays(date.Year(Ethiopian)); }
 void CalendarUi::cb_Help_i(Fl_Widget*, void*) { OpenHelpContents(); }

@@ -3,6 +3,7 @@
 #define FL_INTERNALS  // Fl_X: whether the window still waits for its first expose
 
 #include <FL/Fl.H>
+#include <FL/Fl_Browser.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
@@ -47,6 +48,25 @@ class MainWindow : public ::testing::Test {
 
   CalendarUi ui;
 };
+
+// The colours at (x, y) and the three pixels below it, as drawn.
+std::vector<int> Pixels(Fl_Window* window, int x, int y) {
+  window->redraw();
+  Fl::flush();
+  XSync(fl_display, False);
+  window->make_current();
+  uchar rgb[4 * 3];
+  fl_read_image(rgb, x, y, 1, 4);
+  std::vector<int> colours;
+  for (int i = 0; i < 4; ++i) colours.push_back((rgb[3 * i] << 16) | (rgb[3 * i + 1] << 8) | rgb[3 * i + 2]);
+  return colours;
+}
+
+std::vector<int> Solid(Fl_Color colour) {
+  uchar r, g, b;
+  Fl::get_color(colour, r, g, b);
+  return std::vector<int>(4, (r << 16) | (g << 8) | b);
+}
 
 TEST_F(MainWindow, StartsOnTodayWithTheEthiopianBase) {
   EXPECT_STREQ(ui.main_window->label(), "Zelmora Ver.1.5.2");
@@ -106,6 +126,62 @@ TEST_F(MainWindow, HolidaysRedInTheGridAndNamedInTooltips) {
     EXPECT_EQ(ui.grid->cells[i]->primary->textcolor(), i % 7 ? FL_FOREGROUND_COLOR : FL_RED) << i;
     EXPECT_EQ(ui.grid->cells[i]->tooltip(), nullptr) << i;
   }
+}
+
+// Fasting days and saints' days: off at first, then dotted and named as
+// picked, remembered, and off again leaves the grid as it was.
+TEST_F(MainWindow, FastsAndSaintsWhenPicked) {
+  for (int i = 0; i < 500 && Fl_X::i(ui.main_window)->wait_for_expose; ++i) Fl::wait(0.01);
+  PickHolidays();  // Hdar 2001 (from Monday 10 November 2008) then shows only what is asked for
+  const auto dotted = [&](int cell) {
+    const DayCell* c = ui.grid->cells[cell];
+    Fl::flush();
+    return Pixels(ui.main_window, c->x() + c->w() - 8, c->y() + 6) == Solid(MonthGrid::kFastColor);
+  };
+  const struct {
+    Fl_Menu_Item* CalendarUi::*item;
+    int cell;  // Hdar day
+    bool dot;
+    const char* tooltip;
+  } kPicks[] = {
+      {&CalendarUi::fasts_item, 10, true, "Wednesday fast"},
+      {&CalendarUi::fasts_item, 16, true, "Tsome Nebiyat"},
+      {&CalendarUi::fasts_item, 11, false, nullptr},
+      {&CalendarUi::saints_item, 12, false, "Mikael (Michael the Archangel), Samuel and Yared"},
+  };
+  for (const auto& p : kPicks) {
+    EXPECT_EQ(ui.grid->cells[p.cell]->tooltip(), nullptr) << p.cell;
+    EXPECT_FALSE(dotted(p.cell)) << p.cell;
+    MenuBar()->picked(ui.*p.item);
+    EXPECT_EQ(dotted(p.cell), p.dot) << p.cell;
+    EXPECT_STREQ(ui.grid->cells[p.cell]->tooltip(), p.tooltip) << p.cell;
+    CalendarUi again;
+    again.set_defaults();
+    EXPECT_NE((again.*p.item)->value(), 0) << p.cell;
+    MenuBar()->picked(ui.*p.item);
+  }
+  MenuBar()->picked(ui.fasts_item);
+  MenuBar()->picked(ui.saints_item);
+  EXPECT_STREQ(ui.grid->cells[12]->tooltip(), "Friday fast\nMikael (Michael the Archangel), Samuel and Yared");
+  MenuBar()->picked(ui.fasts_item);
+  MenuBar()->picked(ui.saints_item);
+  PickHolidays();
+}
+
+// Tool > Bahire Hasab shows the year on show, figure by figure, and its movable feasts.
+TEST_F(MainWindow, BahireHasabOfTheYearOnShow) {
+  MenuBar()->picked(MenuBar()->find_item("Tool/Bahire Hasab"));
+  Settle();
+  Fl_Window* shown = Fl::first_window();
+  ASSERT_NE(shown, nullptr);
+  EXPECT_STREQ(shown->label(), "Bahire Hasab 2001");
+  auto* lines = static_cast<Fl_Browser*>(shown->child(0));
+  std::vector<std::string> texts;
+  for (int i = 1; i <= lines->size(); ++i) texts.push_back(lines->text(i));
+  for (const char* line : {"abekte\t4", "metqi\t26", "fasika\t2001/08/11", "2001/08/11\t2009/04/19\tFasika (Easter)"}) {
+    EXPECT_NE(std::find(texts.begin(), texts.end(), line), texts.end()) << line;
+  }
+  shown->do_callback();
 }
 
 TEST_F(MainWindow, BaseToggleSwitchesEveryCalendarWidget) {
@@ -171,25 +247,6 @@ TEST_F(MainWindow, GrowsButDoesNotShrink) {
   EXPECT_GE(ui.days_from_count->y(), ui.main_window->h());
   EXPECT_EQ(ui.grid->w(), 700);
   EXPECT_GT(ui.grid->cells[0]->primary->textsize(), 23);  // the numbers grow with the cells
-}
-
-// The colours at (x, y) and the three pixels below it, as drawn.
-std::vector<int> Pixels(Fl_Window* window, int x, int y) {
-  window->redraw();
-  Fl::flush();
-  XSync(fl_display, False);
-  window->make_current();
-  uchar rgb[4 * 3];
-  fl_read_image(rgb, x, y, 1, 4);
-  std::vector<int> colours;
-  for (int i = 0; i < 4; ++i) colours.push_back((rgb[3 * i] << 16) | (rgb[3 * i + 1] << 8) | rgb[3 * i + 2]);
-  return colours;
-}
-
-std::vector<int> Solid(Fl_Color colour) {
-  uchar r, g, b;
-  Fl::get_color(colour, r, g, b);
-  return std::vector<int>(4, (r << 16) | (g << 8) | b);
 }
 
 TEST_F(MainWindow, PaintsTheCurrentDayYellow) {

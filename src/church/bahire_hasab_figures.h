@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The Bahire Hasab of an Ethiopian year as the terminal and the window show
+// it: each figure under its key, numbers as numbers and days as E.C.
+// YYYY/MM/DD.
+struct Figure {
+  const char* key;  // "evangelist", "amete-alem", ... "fasika"
+  std::string value;
+};
+
+// year in [1, 9999]
+std::vector<Figure> BahireHasabFigures(int year);

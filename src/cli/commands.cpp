@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "calendar/holidays.h"
-#include "cli/command_error.h"
 #include "cli/date_argument.h"
 #include "cli/month_text.h"
 #include "export/holiday_calendar.h"
@@ -31,12 +30,6 @@ std::string HolidayList(const std::vector<Holiday>& holidays) {
   return text;
 }
 
-std::string Calendar(const std::vector<Holiday>& holidays) {
-  std::string ics, why;
-  if (!HolidayCalendar(holidays, &ics, &why)) throw CommandError{"cannot write the iCalendar file: " + why};
-  return ics;
-}
-
 }  // namespace
 
 std::string TodayCommand(const Invocation&) { return TwoLines(Today()); }
@@ -53,5 +46,5 @@ std::string HolidaysCommand(const Invocation& call) {
   const int year = ListedYear(call);
   const std::vector<Holiday> holidays =
       call.kind == Ethiopian ? HolidaysOfEthiopianYear(year) : HolidaysOfGregorianYear(year);
-  return call.ics ? Calendar(holidays) : HolidayList(holidays);
+  return call.ics ? HolidayCalendar(holidays) : HolidayList(holidays);
 }

@@ -10,10 +10,10 @@
 #include "calendar/clock_source.h"
 #include "calendar/date_names.h"
 #include "calendar/date_pair.h"
+#include "identity/program_identity.h"
 
 namespace {
 
-const char kProductId[] = "-//Zelmora//Zelmora 1.5.2//EN";
 // UIDs end in the program's own domain, so they stay apart from other calendars'.
 const char kUidDomain[] = "@zelmora.example.org";
 
@@ -75,15 +75,17 @@ icalcomponent* Event(const Holiday& holiday, icaltimetype stamp) {
 
 }  // namespace
 
-void ZelmoraHolidayCalendar(const std::vector<Holiday>* holidays, std::string* ics) {
+std::string HolidayCalendar(const std::vector<Holiday>& holidays) {
+  const std::string productId = std::string("-//") + kProgramName + "//" + kProgramName + " " + kVersion + "//EN";
   const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(
       icalcomponent_vanew(ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"),
-                          icalproperty_new_prodid(kProductId), icalproperty_new_calscale("GREGORIAN"),
+                          icalproperty_new_prodid(productId.c_str()), icalproperty_new_calscale("GREGORIAN"),
                           icalproperty_new_method(ICAL_METHOD_PUBLISH), nullptr),
       icalcomponent_free);
   const icaltimetype stamp = icaltime_from_timet_with_zone(WallClock(nullptr), 0, icaltimezone_get_utc_timezone());
-  for (const Holiday& holiday : *holidays) icalcomponent_add_component(calendar.get(), Event(holiday, stamp));
+  for (const Holiday& holiday : holidays) icalcomponent_add_component(calendar.get(), Event(holiday, stamp));
   char* text = icalcomponent_as_ical_string_r(calendar.get());
-  *ics = text;
+  const std::string ics = text;
   std::free(text);
+  return ics;
 }

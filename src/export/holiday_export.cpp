@@ -10,9 +10,9 @@ bool SaveHolidayCalendar(int ethiopianYear, const std::string& path, std::string
   const std::size_t slash = path.rfind('/');
   const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
   const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  std::string ics, reason;
-  const bool saved = HolidayCalendar(HolidaysOfEthiopianYear(ethiopianYear), &ics, &reason) &&
-                     SaveInFolder(folder, name.c_str(), ics, ExistingFile::kReplace, &reason);
+  std::string reason;
+  const bool saved =
+      SaveInFolder(folder, name.c_str(), HolidayCalendar(HolidaysOfEthiopianYear(ethiopianYear)), ExistingFile::kReplace, &reason);
   if (!saved) *why = path + " could not be saved (" + reason + ").";
   return saved;
 }

@@ -11,14 +11,14 @@
 #include <string>
 
 #include "about/about_window.h"
-#include "about/program_identity.h"
 #include "clock/clock_window.h"
 #include "export/holiday_export.h"
-#include "export/html_exporter.h"
-#include "mainwin/images.h"
+#include "export/page_output.h"
+#include "identity/program_identity.h"
 #include "mainwin/main_window.h"
 #include "mainwin/settings.h"
-#include "platform/app_icon.h"
+#include "pictures/app_icon.h"
+#include "pictures/images.h"
 
 namespace {
 
@@ -430,8 +430,7 @@ void CalendarUi::cb_Exit_i(Fl_Widget*, void*) { main_window->hide(); }
 void CalendarUi::cb_Clock_i(Fl_Widget*, void*) { OpenClockWindow(); }
 
 void CalendarUi::cb_Output_i(Fl_Widget*, void*) {
-  const std::string failure = HtmlExporter(date, base_kind, show_holidays).Write();
-  if (!failure.empty()) alert(failure.c_str());
+  SaveAndOpenPage(HtmlExporter(date, base_kind, show_holidays), alert);
 }
 
 void CalendarUi::cb_Holidays_i(Fl_Widget*, void*) {

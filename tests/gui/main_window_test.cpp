@@ -15,7 +15,7 @@
 
 #include "clock/clock_window.h"
 #include "mainwin/calendar_ui.h"
-#include "mainwin/images.h"
+#include "pictures/images.h"
 
 namespace {
 

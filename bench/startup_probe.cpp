@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = fork();
     if (child == 0) {
-      freopen("/dev/null", "w", stdout);
+      if (!freopen("/dev/null", "w", stdout)) _exit(127);
       execvp(argv[2], argv + 2);
       _exit(127);
     }

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "about/program_identity.h"
-#include "mainwin/images.h"
-#include "platform/app_icon.h"
+#include "identity/program_identity.h"
+#include "pictures/app_icon.h"
+#include "pictures/images.h"
 #include "platform/folders.h"
 #include "platform/shell_open.h"
 

@@ -7,7 +7,7 @@
 #include "calendar/date_pair.h"
 #include "calendar/holidays.h"
 #include "church/bahire_hasab_figures.h"
-#include "platform/app_icon.h"
+#include "pictures/app_icon.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "about/program_identity.h"
 #include "cli/command_error.h"
 #include "cli/commands.h"
+#include "identity/program_identity.h"
 
 namespace {
 

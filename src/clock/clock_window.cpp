@@ -6,8 +6,8 @@
 #include <cstring>
 #include <utility>
 
-#include "mainwin/images.h"
-#include "platform/app_icon.h"
+#include "pictures/app_icon.h"
+#include "pictures/images.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include "calendar/clock_source.h"
 #include "calendar/date_names.h"
 #include "calendar/date_pair.h"
+#include "identity/program_identity.h"
 
 namespace {
 
-const char kProductId[] = "-//Zelmora//Zelmora 1.5.2//EN";
 // UIDs end in the program's own domain, so they stay apart from other calendars'.
 const char kUidDomain[] = "@zelmora.example.org";
 // An iCalendar date has a four-digit year.
@@ -114,16 +114,17 @@ icalcomponent* Event(const EventText& text, icaltimetype stamp, std::string* why
 }  // namespace
 
 // A plain snapshot (RFC 5545, 3.7.2): no METHOD, which would ask for an organizer.
-bool ZelmoraHolidayCalendar(const std::vector<Holiday>* holidays, const std::vector<FastPeriod>* fasts,
-                            std::string* ics, std::string* why) {
+bool HolidayCalendar(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
+                     std::string* why) {
+  const std::string productId = std::string("-//") + kProgramName + "//" + kProgramName + " " + kVersion + "//EN";
   const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(
       icalcomponent_vanew(ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"),
-                          icalproperty_new_prodid(kProductId), icalproperty_new_calscale("GREGORIAN"), nullptr),
+                          icalproperty_new_prodid(productId.c_str()), icalproperty_new_calscale("GREGORIAN"), nullptr),
       icalcomponent_free);
   const icaltimetype stamp = icaltime_from_timet_with_zone(WallClock(nullptr), 0, icaltimezone_get_utc_timezone());
   std::vector<EventText> events;
-  for (const Holiday& holiday : *holidays) events.push_back(HolidayEvent(holiday));
-  for (const FastPeriod& fast : *fasts) events.push_back(FastEvent(fast));
+  for (const Holiday& holiday : holidays) events.push_back(HolidayEvent(holiday));
+  for (const FastPeriod& fast : fasts) events.push_back(FastEvent(fast));
   for (const EventText& text : events) {
     icalcomponent* event = Event(text, stamp, why);
     if (!event) return false;

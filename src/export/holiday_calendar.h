@@ -11,13 +11,8 @@
 // "(expected)" after a date that awaits the moon), the Amharic name and the
 // Ethiopian date in its description, its tags as categories, and a UID that
 // every export of the same holiday repeats. Each fasting period follows as
-// one all-day event over its days, in the category "fast". The writer lives
-// in its own module; false with the reason in *why when that cannot be
-// loaded, or when a day cannot be written (iCalendar's years end with 9999):
-// a file is written whole or not at all.
+// one all-day event over its days, in the category "fast". False with the
+// reason in *why when a day cannot be written (iCalendar's years end with
+// 9999): a file is written whole or not at all.
 bool HolidayCalendar(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
                      std::string* why);
-
-// The module's entry, by this name.
-extern "C" bool ZelmoraHolidayCalendar(const std::vector<Holiday>* holidays, const std::vector<FastPeriod>* fasts,
-                                       std::string* ics, std::string* why);

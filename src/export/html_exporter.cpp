@@ -2,13 +2,11 @@
 
 #include <cstddef>
 #include <cstdio>
-#include <cstdlib>
 
-#include "about/program_identity.h"
 #include "calendar/date_names.h"
 #include "calendar/holidays.h"
 #include "export/safe_save.h"
-#include "platform/shell_open.h"
+#include "identity/program_identity.h"
 
 extern const unsigned char kVemraJpg[];
 extern const std::size_t kVemraJpgSize;
@@ -17,7 +15,6 @@ extern const std::size_t kTolunJpgSize;
 
 namespace {
 
-const char kPageFile[] = "output.htm";
 const char kBlankCell[] = "<td>&nbsp;</td>";
 constexpr int kWeekLength = 7;
 constexpr int kMaxCells = 42;
@@ -60,63 +57,62 @@ void PutPicturesBeside(const std::string& folder) {
 HtmlExporter::HtmlExporter(DatePair date, int kind, bool holidays)
     : monthDate(date), baseKind(kind & 1 ? Ethiopian : Gregorian), holidaysShown(holidays) {}
 
-std::string HtmlExporter::Write() {
-  Build();
-  char* text = this->text();
-  const SaveOutcome page = SaveWherePossible(kPageFile, text);
-  std::free(text);
-  if (!page.saved) return page.failure;
-  PutPicturesBeside(page.folder);
-  ShellOpen((page.folder + "/" + kPageFile).c_str());
-  return "";
+SaveOutcome HtmlExporter::Save() {
+  const SaveOutcome outcome = SaveWherePossible(kPageFileName, Build());
+  if (outcome.saved) PutPicturesBeside(outcome.folder);
+  return outcome;
 }
 
-void HtmlExporter::Build() {
+const std::string& HtmlExporter::Build() {
+  page.clear();
   const CalendarKind other = OtherKind(baseKind);
   cursor = monthDate;
   cursor.FirstOfMonth(baseKind);
-  append("<html lang='am'><head>"
+  Append("<html lang='am'><head>"
          "<meta content='text/html; charset=UTF-8' http-equiv='content-type'>"
          "<title>Zelmora</title></head><body>"
          "<img src='vemra.jpg' align='right'/><h1><img src='tolun.jpg' align='bottom'/>");
-  append(kVersionText);
-  append("</h1><div align='left'><font size=+3>");
+  Append(kVersionText);
+  Append("</h1><div align='left'><font size=+3>");
   AppendMonthLine(baseKind);
-  append("</font></div><div align='right'><font size=+2>");
+  Append("</font></div><div align='right'><font size=+2>");
   AppendMonthLine(other);
-  append("</font></div>");
+  Append("</font></div>");
   AppendTable();
-  append("<div align='right'><font size=+2>");
+  Append("<div align='right'><font size=+2>");
   AppendMonthLine(other);
-  append("</font></div>");
+  Append("</font></div>");
   if (holidaysShown) AppendHolidayList();
-  append("<hr>");
+  Append("<hr>");
   char footer[256];
   std::snprintf(footer, sizeof footer, "<i><a href=%s>%s</a></i>", kHomePageUrl, kHomePageUrl);
-  append(footer);
-  append("</body></html>");
+  Append(footer);
+  Append("</body></html>");
+  return page;
 }
 
+void HtmlExporter::Append(const char* text) { page += text; }
+
 void HtmlExporter::AppendAttribute(const char* name, const char* value) {
-  append(name);
-  append("='");
-  append(value);
-  append("' ");
+  Append(name);
+  Append("='");
+  Append(value);
+  Append("' ");
 }
 
 void HtmlExporter::AppendFont(const char* text, const char* color, const char* size) {
-  append("<font ");
+  Append("<font ");
   AppendAttribute("size", size);
   AppendAttribute("color", color);
-  append(">");
-  append(text);
-  append("</font>");
+  Append(">");
+  Append(text);
+  Append("</font>");
 }
 
 void HtmlExporter::AppendHeaderCell(const char* text, const char* color) {
-  append("<th width='14%'>");
+  Append("<th width='14%'>");
   AppendFont(text, color, "");
-  append("</th>");
+  Append("</th>");
 }
 
 void HtmlExporter::AppendWeekdayCell(const char* englishName, const char* amharicName, const char* color) {
@@ -128,52 +124,52 @@ void HtmlExporter::AppendWeekdayCell(const char* englishName, const char* amhari
 }
 
 void HtmlExporter::AppendWeekdayRow() {
-  append("<tr>");
+  Append("<tr>");
   for (int w = 0; w < kWeekLength; ++w) {
     AppendWeekdayCell(ExportWeekdayName(Gregorian, w, ethiopicScript), ExportWeekdayName(Ethiopian, w, ethiopicScript),
                       DayColor(w));
   }
-  append("</tr>");
+  Append("</tr>");
 }
 
 void HtmlExporter::AppendDayCell() {
   const char* color =
       DayColor(cursor.Weekday(), holidaysShown && IsPublicHoliday(cursor.dates[Gregorian].dayNumber));
   char day[8];
-  append("<td>");
+  Append("<td>");
   std::snprintf(day, sizeof day, "%d", cursor.Day(baseKind));
   AppendFont(day, color, "+3");
-  append("<div align='right'>");
+  Append("<div align='right'>");
   std::snprintf(day, sizeof day, "%d", cursor.Day(OtherKind(baseKind)));
   AppendFont(day, color, "+1");
-  append("</div></td>");
+  Append("</div></td>");
 }
 
 void HtmlExporter::AppendDayRows() {
-  append("<tr>");
+  Append("<tr>");
   int i = cursor.Weekday();
-  for (int blank = 0; blank < i; ++blank) append(kBlankCell);
+  for (int blank = 0; blank < i; ++blank) Append(kBlankCell);
   for (; cursor.Month(baseKind) == monthDate.Month(baseKind); ++i) {
     AppendDayCell();
-    if (cursor.Weekday() == 6) append("</tr><tr>");
+    if (cursor.Weekday() == 6) Append("</tr><tr>");
     cursor.NextDay();
   }
-  for (; i <= kMaxCells - 1 && i % kWeekLength != 0; ++i) append(kBlankCell);
-  append("</tr>");
+  for (; i <= kMaxCells - 1 && i % kWeekLength != 0; ++i) Append(kBlankCell);
+  Append("</tr>");
 }
 
 void HtmlExporter::AppendTable() {
-  append("<table border=1 width='100%' cellspacing='0'>");
+  Append("<table border=1 width='100%' cellspacing='0'>");
   AppendWeekdayRow();
   AppendDayRows();
-  append("</table>");
+  Append("</table>");
 }
 
 void HtmlExporter::AppendMonthLine(CalendarKind kind) {
   char line[64];
   std::snprintf(line, sizeof line, "%s, %d", ExportMonthName(kind, cursor.Month(kind), ethiopicScript),
                 cursor.Year(kind));
-  append(line);
+  Append(line);
 }
 
 // One line per holiday, the base calendar's date first; nothing for a month
@@ -187,5 +183,5 @@ void HtmlExporter::AppendHolidayList() {
               DateText(day, OtherKind(baseKind), ethiopicScript) + ": " + HolidayNames(holiday) + "</li>";
     }
   }
-  if (!list.empty()) append(("<ul>" + list + "</ul>").c_str());
+  if (!list.empty()) page += "<ul>" + list + "</ul>";
 }

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <FL/Fl_Text_Buffer.H>
-
 #include <string>
 
 #include "calendar/date_pair.h"
+#include "export/safe_save.h"
 
-// Writes the month on show as "output.htm" (UTF-8, Amharic names in Ethiopic
-// script, no line breaks) with its two pictures beside it, and asks the
-// desktop to open it.
-class HtmlExporter : public Fl_Text_Buffer {
+inline constexpr char kPageFileName[] = "output.htm";
+
+// The month on show as the page "output.htm" (UTF-8, Amharic names in
+// Ethiopic script, no line breaks), saved with its two pictures beside it.
+class HtmlExporter {
  public:
   // With holidays, public holidays are red and the month's holidays are
   // listed below the table; without, the page is the plain month.
@@ -17,13 +17,14 @@ class HtmlExporter : public Fl_Text_Buffer {
   HtmlExporter(DatePair date, CalendarKind kind, bool holidays = false)
       : HtmlExporter(date, KindIndex(kind), holidays) {}
 
-  // Builds the page, saves it in the current folder or, when that cannot be
-  // written, in the user's data folder, and opens it there. Returns why the
-  // page could not be saved anywhere (nothing is opened then), else "".
-  std::string Write();
-  // Builds the page in the buffer only.
-  void Build();
+  // Builds the page and saves it in the current folder or, when that cannot
+  // be written, in the user's data folder, with its pictures beside it. Opens
+  // nothing.
+  SaveOutcome Save();
+  // Builds the page afresh and returns its bytes.
+  const std::string& Build();
 
+  void Append(const char* text);
   void AppendAttribute(const char* name, const char* value);
   void AppendFont(const char* text, const char* color, const char* size);
   void AppendHeaderCell(const char* text, const char* color);
@@ -40,4 +41,5 @@ class HtmlExporter : public Fl_Text_Buffer {
   CalendarKind baseKind;  // the int given, read by its lowest bit
   int ethiopicScript = 1;
   bool holidaysShown;
+  std::string page;
 };

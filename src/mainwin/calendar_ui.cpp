@@ -6,12 +6,12 @@
 
 #include <string>
 
-#include "about/program_identity.h"
-#include "mainwin/images.h"
+#include "identity/program_identity.h"
 #include "mainwin/layout.h"
 #include "mainwin/main_window.h"
 #include "mainwin/settings.h"
-#include "platform/app_icon.h"
+#include "pictures/app_icon.h"
+#include "pictures/images.h"
 
 using namespace layout;
 

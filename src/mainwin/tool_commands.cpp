@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "export/holiday_export.h"
-#include "export/html_exporter.h"
+#include "export/page_output.h"
 
 namespace {
 
@@ -31,8 +31,7 @@ void (*Dialogs::alert)(const char* message) = ShowAlert;
 std::string (*Dialogs::choose_file)(const char* suggested) = ChooseFile;
 
 void OutputHtml(DatePair date, CalendarKind base, bool holidays) {
-  const std::string failure = HtmlExporter(date, base, holidays).Write();
-  if (!failure.empty()) Dialogs::alert(failure.c_str());
+  SaveAndOpenPage(HtmlExporter(date, base, holidays), Dialogs::alert);
 }
 
 void ExportHolidays(int ethiopianYear) {

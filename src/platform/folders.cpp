@@ -9,9 +9,10 @@
 
 namespace {
 
-// The data folder as seen from the program's folder: installed (bin/ ->
-// share/zelmora) and in the build tree (the program beside share/zelmora).
-const char* const kDataBesideProgram[] = {ZELMORA_DATA_FROM_BIN, "share/zelmora"};
+// The data folder as seen from the program's folder: installed, from either
+// program (bin/ or lib/zelmora/ -> share/zelmora), and in the build tree (the
+// programs beside share/zelmora).
+const char* const kDataBesideProgram[] = {ZELMORA_DATA_FROM_BIN, ZELMORA_DATA_FROM_PRIVATE, "share/zelmora"};
 
 bool Readable(const std::string& path) { return access(path.c_str(), R_OK) == 0; }
 
@@ -31,6 +32,12 @@ std::string ProgramFolder() {
   if (length <= 0 || static_cast<std::size_t>(length) == path.size()) return "";
   path.resize(static_cast<std::size_t>(length));
   return path.substr(0, path.rfind('/'));
+}
+
+std::string PrivateProgram(const char* name) {
+  const std::string folder = ProgramFolder();
+  const std::string beside = folder + "/" + name;
+  return access(beside.c_str(), X_OK) == 0 ? beside : folder + "/" ZELMORA_PRIVATE_FROM_BIN "/" + name;
 }
 
 std::string CurrentFolder() {

@@ -8,6 +8,11 @@
 // the system cannot tell.
 std::string ProgramFolder();
 
+// The path of one of the program's own helper programs (the window): beside
+// the running program in its build folder, else in its private folder
+// (lib/zelmora) once installed.
+std::string PrivateProgram(const char* name);
+
 // The current folder as an absolute path; empty when it is gone (removed
 // while the program ran), with errno telling why.
 std::string CurrentFolder();
@@ -17,7 +22,7 @@ std::string CurrentFolder();
 std::string UserDataFolder();
 
 // The absolute path of the program's data file name (the help page): from the
-// current folder when it is there, else from the data folder installed beside
-// the program (found from the program's own path, so a moved installation
+// current folder when it is there, else from the installed data folder (found
+// from the path of whichever installed program asks, so a moved installation
 // works), else from the build tree the program runs in. Empty when none has it.
 std::string FindDataFile(const char* name);

@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "export/html_exporter.h"
@@ -27,13 +26,9 @@ int main(int argc, char** argv) {
   for (const auto& page : kPages) {
     const std::string folder = std::string(argv[1]) + "/" + page.name;
     mkdir(folder.c_str(), 0755);
-    HtmlExporter exporter(page.date, page.base);
-    exporter.Build();
-    char* text = exporter.text();
     std::string why;
-    const bool saved = SaveInFolder(folder, "output.htm", text, ExistingFile::kReplace, &why);
-    std::free(text);
-    if (!saved) return 1;
+    if (!SaveInFolder(folder, kPageFileName, HtmlExporter(page.date, page.base).Build(), ExistingFile::kReplace, &why))
+      return 1;
   }
   return 0;
 }

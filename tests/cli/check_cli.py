@@ -205,6 +205,8 @@ def check_ics(lines):
     if not any(line.startswith(b" ") and physical[i - 1].startswith(b"DESCRIPTION") for i, line in enumerate(physical)):
         problems.append("no description was long enough to be folded")
     calendar = icalendar.Calendar.from_ical(raw)
+    if str(calendar["PRODID"]) != "-//Zelmora//Zelmora 1.5.2//EN":
+        problems.append(f"product id {calendar['PRODID']}")
     events = calendar.walk("VEVENT")
     if len(events) != len(lines):
         problems.append(f"{len(events)} events for {len(lines)} holidays")

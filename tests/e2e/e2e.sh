@@ -20,13 +20,16 @@ page_in() {  # page_in FOLDER: the page and both pictures are there, and the des
 
 check "menu entry is valid" desktop-file-validate "$prefix/share/applications/zelmora.desktop"
 check "menu entry starts in the data folder" grep -qx "Path=$data" "$prefix/share/applications/zelmora.desktop"
+check "menu entry starts the installed program by its full path" grep -qx "Exec=$prefix/bin/zelmora" "$prefix/share/applications/zelmora.desktop"
 check "menu entry names the window class" grep -qx "StartupWMClass=zelmora" "$prefix/share/applications/zelmora.desktop"
 icons="$prefix/share/icons/hicolor"
 check "icons and manual page installed" test -f "$icons/48x48/apps/zelmora.png" -a -f "$icons/64x64/apps/zelmora.png" \
   -a -f "$icons/256x256/apps/zelmora.png" -a -f "$icons/scalable/apps/zelmora.svg" -a -f "$prefix/share/man/man1/zelmora.1.gz"
 check "help page and pictures installed" test -f "$data/index_e.htm" -a -f "$data/vemra.jpg" -a -f "$data/tolun.jpg"
 check "bash completion installed" test -f "$prefix/share/bash-completion/completions/zelmora"
-check "installed commands find their modules" sh -c "env -u DISPLAY '$prefix/bin/zelmora' holidays --ics 2001 | grep -q '^DTSTART;VALUE=DATE:20080911'"
+check "installed commands work without a display" sh -c "env -u DISPLAY '$prefix/bin/zelmora' holidays --ics 2001 | grep -q '^DTSTART;VALUE=DATE:20080911'"
+window_program=$(find "$prefix/lib" -path '*/zelmora/zelmora-window')
+check "the window program is private, in lib/zelmora ($window_program)" test -x "$window_program" -a ! -e "$prefix/bin/zelmora-window"
 
 start_app "$data" env TZ=UTC faketime '2008-11-29 09:00:00'
 check "main window's class is zelmora ($(wm_class "$main"))" has_class "$main"

@@ -15,12 +15,13 @@
 #include <vector>
 
 #include "about/about_window.h"
-#include "about/program_identity.h"
 #include "calendar/holidays.h"
 #include "export/html_exporter.h"
+#include "export/page_output.h"
+#include "identity/program_identity.h"
 #include "mainwin/calendar_ui.h"
 #include "mainwin/tool_commands.h"
-#include "mainwin/images.h"
+#include "pictures/images.h"
 #include "platform/shell_open.h"
 
 namespace {
@@ -79,12 +80,7 @@ std::string Repeat(const std::string& s, int n) {
 }
 
 std::string Built(DatePair date, CalendarKind base, bool holidays = false) {
-  HtmlExporter page(date, base, holidays);
-  page.Build();
-  char* text = page.text();
-  std::string bytes(text);
-  std::free(text);
-  return bytes;
+  return HtmlExporter(date, base, holidays).Build();
 }
 
 TEST(HtmlExport, PagumeOfFiveDaysFromASaturday) {
@@ -204,9 +200,14 @@ TEST_F(Desktop, F1OpensTheHelpContents) {
   ui.main_window->hide();
 }
 
+void (*const kNoAlert)(const char*) = [](const char* message) { ADD_FAILURE() << "alert: " << message; };
+
 TEST_F(Desktop, ExportWritesThePageAndOpensIt) {
   std::ofstream("output.htm") << "an older, longer page that must not survive in part";
-  HtmlExporter(DatePair(2000, 13, 3, Ethiopian), Ethiopian).Write();
+  const HtmlExporter exporter(DatePair(2000, 13, 3, Ethiopian), Ethiopian);
+  EXPECT_TRUE(HtmlExporter(exporter).Save().saved);
+  EXPECT_EQ(Opened(), "");  // saving alone opens nothing
+  SaveAndOpenPage(exporter, kNoAlert);
   std::ifstream page("output.htm");
   std::stringstream text;
   text << page.rdbuf();
@@ -220,7 +221,7 @@ TEST_F(Desktop, ExportIntoAReadOnlyFolder) {
   if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
   std::ofstream("output.htm") << "old";
   ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
-  HtmlExporter(DatePair(2008, 11, 29, Gregorian), Gregorian).Write();
+  SaveAndOpenPage(HtmlExporter(DatePair(2008, 11, 29, Gregorian), Gregorian), kNoAlert);
   std::ifstream page("output.htm");
   std::stringstream text;
   text << page.rdbuf();

@@ -114,7 +114,9 @@ TEST_F(UserDesktop, PageLandsWhereTheUserCanWriteWithItsPictures) {
       ASSERT_EQ(rmdir(start.c_str()), 0);
     }
     if (c.dataHome) setenv("XDG_DATA_HOME", (root + "/" + c.dataHome).c_str(), 1);
-    if (c.pictureThere) std::system(("mkdir -p " + landing + " && echo mine > " + landing + "/tolun.jpg").c_str());
+    if (c.pictureThere) {
+      ASSERT_EQ(std::system(("mkdir -p " + landing + " && echo mine > " + landing + "/tolun.jpg").c_str()), 0);
+    }
     unlink((root + "/opened").c_str());
 
     FixClock(2008, 11, 29, 9, 0, 0);
@@ -123,11 +125,7 @@ TEST_F(UserDesktop, PageLandsWhereTheUserCanWriteWithItsPictures) {
     ui.refresh();
     OutputHtml(ui);
 
-    HtmlExporter page(ui.date, ui.base_kind, ui.show_holidays);
-    page.Build();
-    char* bytes = page.text();
-    EXPECT_EQ(Read(landing + "/output.htm"), bytes);
-    std::free(bytes);
+    EXPECT_EQ(Read(landing + "/output.htm"), HtmlExporter(ui.date, ui.base_kind, ui.show_holidays).Build());
     const std::string kJpeg = "\xFF\xD8\xFF";
     EXPECT_EQ(Read(landing + "/vemra.jpg").substr(0, 3), kJpeg);
     EXPECT_EQ(Read(landing + "/tolun.jpg").substr(0, 3), c.pictureThere ? "min" : kJpeg);  // the user's is kept

@@ -17,7 +17,7 @@
 #include "about/about_window.h"
 #include "clock/clock_window.h"
 #include "mainwin/calendar_ui.h"
-#include "mainwin/images.h"
+#include "pictures/images.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "mainwin/images.h"
+#include "pictures/images.h"
 
 #include <cstddef>
 

@@ -1,8 +1,10 @@
 #pragma once
 
 // Who the program is: shown in the title bars, the About window and the
-// exported page.
-inline constexpr char kVersionText[] = "Zelmora Ver.1.5.2";
+// exported page. The name and version are CMake's project(), written into
+// the build tree.
+#include "identity/zelmora_version.h"
+
 inline constexpr char kHomePageUrl[] = "https://zelmora.example.org/";
 // The About window's lines: each fits its 260-pixel box at size 12, even in a
 // font as wide as DejaVu Sans.

@@ -1,4 +1,4 @@
-#include "platform/app_icon.h"
+#include "pictures/app_icon.h"
 
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Window.H>

@@ -1,0 +1,12 @@
+#include "export/page_output.h"
+
+#include "platform/shell_open.h"
+
+void SaveAndOpenPage(HtmlExporter page, void (*alert)(const char* message)) {
+  const SaveOutcome outcome = page.Save();
+  if (!outcome.saved) {
+    alert(outcome.failure.c_str());
+    return;
+  }
+  ShellOpen((outcome.folder + "/" + kPageFileName).c_str());
+}

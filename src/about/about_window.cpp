@@ -4,11 +4,11 @@
 
 #include <string>
 
+#include "dialogs/dialogs.h"
 #include "identity/program_identity.h"
 #include "pictures/app_icon.h"
 #include "pictures/images.h"
 #include "platform/folders.h"
-#include "platform/shell_open.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ void OpenAboutWindow() { (new AboutWindow)->Show(); }
 
 void OpenHelpContents() {
   const std::string page = FindDataFile(kHelpPage);
-  ShellOpen(page.empty() ? kHelpPage : page.c_str());  // found nowhere: the browser says so
+  OpenOrTell(page.empty() ? kHelpPage : page);  // found nowhere: the browser says so
 }
 
-void OpenWebsite() { ShellOpen(kHomePageUrl); }
+void OpenWebsite() { OpenOrTell(kHomePageUrl); }

@@ -8,5 +8,6 @@ void SaveAndOpenPage(HtmlExporter page, void (*alert)(const char* message)) {
     alert(outcome.failure.c_str());
     return;
   }
-  ShellOpen((outcome.folder + "/" + kPageFileName).c_str());
+  const std::string path = outcome.folder + "/" + kPageFileName;
+  if (!ShellOpen(path.c_str())) alert(NoOpenerMessage(path).c_str());
 }

@@ -8,6 +8,7 @@
 #include "calendar/clock_source.h"
 #include "clock/clock_window.h"
 #include "mainwin/calendar_ui.h"
+#include "dialogs/dialogs.h"
 #include "mainwin/settings.h"
 #include "mainwin/tool_commands.h"
 

@@ -62,12 +62,12 @@ std::string UserDataFolder() {
 }
 
 std::string FindDataFile(const char* name) {
-  const std::string current = CurrentFolder();
-  if (!current.empty() && Readable(current + "/" + name)) return current + "/" + name;
   const std::string program = ProgramFolder();
   for (const char* data : kDataBesideProgram) {
     const std::string path = program + "/" + data + "/" + name;
     if (!program.empty() && Readable(path)) return Resolved(path);
   }
+  const std::string current = CurrentFolder();
+  if (!current.empty() && Readable(current + "/" + name)) return current + "/" + name;
   return "";
 }

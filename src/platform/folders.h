@@ -22,7 +22,8 @@ std::string CurrentFolder();
 std::string UserDataFolder();
 
 // The absolute path of the program's data file name (the help page): from the
-// current folder when it is there, else from the installed data folder (found
-// from the path of whichever installed program asks, so a moved installation
-// works), else from the build tree the program runs in. Empty when none has it.
+// installed data folder (found from the path of whichever installed program
+// asks, so a moved installation works) or the build tree the program runs in,
+// else from the current folder, so that a file someone left in a shared
+// folder never stands in for the installed one. Empty when none has it.
 std::string FindDataFile(const char* name);

@@ -37,6 +37,11 @@ std::string ShellTarget(const char* target) {
   return folder.empty() ? "" : "file://" + PercentEncode(folder + "/" + target);
 }
 
+std::string NoOpenerMessage(const std::string& target) {
+  return "No program could open " + target +
+         ". Install one that opens web pages (xdg-utils and a browser), or open it by hand.";
+}
+
 int ShellOpen(const char* target) {
   const std::string uri = ShellTarget(target);
   return !uri.empty() && fl_open_uri(uri.c_str());

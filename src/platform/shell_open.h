@@ -7,6 +7,9 @@
 // the toolkit's: 1 when an opener was started, 0 when none was found.
 int ShellOpen(const char* target);
 
+// What to tell the user when no program could open target.
+std::string NoOpenerMessage(const std::string& target);
+
 // The URI ShellOpen hands on: web addresses unchanged, a file name as a
 // file:// URI of its absolute path, percent-encoded; empty for a relative name
 // once the current folder is gone (then nothing is opened).

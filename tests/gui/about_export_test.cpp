@@ -19,6 +19,7 @@
 #include "export/html_exporter.h"
 #include "export/page_output.h"
 #include "identity/program_identity.h"
+#include "dialogs/dialogs.h"
 #include "mainwin/calendar_ui.h"
 #include "mainwin/tool_commands.h"
 #include "pictures/images.h"

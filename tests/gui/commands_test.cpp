@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calendar/month_layout.h"
+#include "dialogs/dialogs.h"
 #include "mainwin/calendar_ui.h"
 #include "mainwin/tool_commands.h"
 
@@ -209,6 +210,47 @@ TEST_F(Commands, YearBoxNeverTraps) {
   TypeYear("10000");
   Click(ui.today);
   EXPECT_EQ(alerts.size(), 1u);
+}
+
+struct ShownAlert {
+  std::string title;
+  int width = 0;
+};
+
+// Looks at the alert the toolkit shows, then closes it as Escape would.
+void InspectAlert(void* data) {
+  auto* seen = static_cast<ShownAlert*>(data);
+  Fl_Window* alert = Fl::modal();
+  if (!alert) return;
+  seen->title = alert->label() ? alert->label() : "";
+  seen->width = alert->w();
+  alert->hide();
+}
+
+// Alerts carry the program's name, and a long one wraps to fit a small screen.
+TEST_F(Commands, AlertsWrapAndCarryTheTitle) {
+  const std::string path = "/home/someone/" + std::string(120, 'x') + "/output.htm";
+  const std::string message = path + " could not be saved in one place (Permission denied) nor in another.";
+  ShownAlert seen;
+  Dialogs::alert = ShowAlert;
+  WhenModal(InspectAlert, &seen);
+  Dialogs::alert(message.c_str());
+  EXPECT_EQ(seen.title, "Zelmora");
+  EXPECT_GT(seen.width, 300);
+  EXPECT_LE(seen.width, 800);
+  // Words stay whole; a word longer than a line breaks after a '/' or where it must.
+  const auto sevenEach = [](const std::string& line) { return static_cast<int>(line.size()) * 7; };
+  const struct {
+    const char* text;
+    const char* wrapped;
+  } kTexts[] = {
+      {"short", "short"},
+      {"one two three four", "one two\nthree four"},
+      {"/a/bbbbbbbbbb/c", "/a/\nbbbbbbbbbb\n/c"},
+      {"xxxxxxxxxxxxxxxxxxxxxxxxxx", "xxxxxxxxxx\nxxxxxxxxxx\nxxxxxx"},
+      {"line\nbreak kept", "line\nbreak kept"},
+  };
+  for (const auto& t : kTexts) EXPECT_EQ(WrapText(t.text, 70, sevenEach), t.wrapped) << t.text;
 }
 
 // The forward steps go by the date, not by a refused number left in the field.

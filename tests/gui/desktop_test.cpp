@@ -22,10 +22,13 @@
 #include <vector>
 
 #include "about/about_window.h"
+#include "dialogs/dialogs.h"
 #include "export/html_exporter.h"
 #include "export/safe_save.h"
+#include "identity/program_identity.h"
 #include "mainwin/calendar_ui.h"
 #include "mainwin/tool_commands.h"
+#include "platform/shell_open.h"
 
 namespace {
 
@@ -186,14 +189,38 @@ TEST_F(UserDesktop, FailedSaveClosesItsFileAndLeavesTheFolderAsItWas) {
   }
 }
 
-TEST_F(UserDesktop, HelpContentsOpensTheNearestHelpPage) {
+// The installed help page (here the build tree's, beside the program), even
+// when the current folder holds a file of the same name.
+TEST_F(UserDesktop, HelpContentsOpensTheInstalledHelpPage) {
   ASSERT_EQ(chdir(home.c_str()), 0);
-  OpenHelpContents();  // none here: the one installed beside the program (in the build tree)
-  EXPECT_EQ(Opened(), "file://" ZELMORA_BUILD_DIR "/share/zelmora/index_e.htm\n");
-  unlink((root + "/opened").c_str());
-  std::ofstream(home + "/index_e.htm") << "mine";
-  OpenHelpContents();
-  EXPECT_EQ(Opened(), "file://" + home + "/index_e.htm\n");
+  for (const bool planted : {false, true}) {
+    if (planted) std::ofstream(home + "/index_e.htm") << "someone else's";
+    OpenHelpContents();
+    EXPECT_EQ(Opened(), "file://" ZELMORA_BUILD_DIR "/share/zelmora/index_e.htm\n") << planted;
+    unlink((root + "/opened").c_str());
+  }
+}
+
+// With no program on PATH that opens pages, each command says what could not
+// be opened and where it is.
+TEST_F(UserDesktop, NoOpenerIsTold) {
+  ASSERT_EQ(chdir(home.c_str()), 0);
+  setenv("PATH", MakeFolder("empty").c_str(), 1);
+  CalendarUi ui;
+  const struct {
+    void (*command)(CalendarUi&);
+    std::string named;
+  } kCommands[] = {
+      {[](CalendarUi&) { OpenHelpContents(); }, ZELMORA_BUILD_DIR "/share/zelmora/index_e.htm"},
+      {[](CalendarUi&) { OpenWebsite(); }, kHomePageUrl},
+      {OutputHtml, home + "/output.htm"},
+  };
+  for (const auto& c : kCommands) {
+    alerts.clear();
+    c.command(ui);
+    ASSERT_EQ(alerts.size(), 1u) << c.named;
+    EXPECT_EQ(alerts[0], NoOpenerMessage(c.named));
+  }
 }
 
 TEST(Desktop, AboutLinesFitTheirBoxes) {

@@ -1,0 +1,82 @@
+#include "dialogs/dialogs.h"
+
+#include <FL/Fl_Native_File_Chooser.H>
+#include <FL/fl_ask.H>
+#include <FL/fl_draw.H>
+
+#include <cstdlib>
+
+#include "identity/program_identity.h"
+#include "platform/shell_open.h"
+
+namespace {
+
+int AlertWidth(const std::string& line) {
+  fl_font(fl_message_font_, fl_message_size_ > 0 ? fl_message_size_ : FL_NORMAL_SIZE);  // -1: the usual size
+  return static_cast<int>(fl_width(line.c_str()));
+}
+
+std::string& LastFolder() {
+  static std::string folder = std::getenv("HOME") ? std::getenv("HOME") : "";
+  return folder;
+}
+
+std::string ChooseFile(const char* suggested) {
+  Fl_Native_File_Chooser chooser(Fl_Native_File_Chooser::BROWSE_SAVE_FILE);
+  chooser.title("Export holidays");
+  chooser.filter("iCalendar\t*.ics");
+  chooser.directory(LastFolder().c_str());
+  chooser.preset_file(suggested);
+  chooser.options(Fl_Native_File_Chooser::SAVEAS_CONFIRM | Fl_Native_File_Chooser::NEW_FOLDER);
+  const int result = chooser.show();
+  if (result < 0) Dialogs::alert(chooser.errmsg());
+  if (result != 0) return "";
+  const std::string chosen = chooser.filename();
+  const std::size_t slash = chosen.rfind('/');
+  if (slash != std::string::npos) LastFolder() = chosen.substr(0, slash);
+  return chosen;
+}
+
+// Where the line from `from` ends: within the longest head that fits, after
+// a space (which the line then drops), else after a '/', else where it must.
+std::size_t BreakAt(const std::string& text, std::size_t from, int width, int (*measure)(const std::string&)) {
+  std::size_t fits = from + 1;  // text[from, fits) fits
+  while (fits < text.size() && measure(text.substr(from, fits + 1 - from)) <= width) ++fits;
+  if (fits >= text.size()) return text.size();
+  const std::size_t space = text.rfind(' ', fits);
+  if (space != std::string::npos && space > from) return space + 1;
+  const std::size_t slash = text.rfind('/', fits - 1);
+  if (slash != std::string::npos && slash > from) return slash + 1;
+  return fits;
+}
+
+}  // namespace
+
+void ShowAlert(const char* message) {
+  fl_message_title(kProgramName);
+  fl_alert("%s", WrapText(message, kAlertWidth, AlertWidth).c_str());
+}
+
+void (*Dialogs::alert)(const char* message) = ShowAlert;
+std::string (*Dialogs::choose_file)(const char* suggested) = ChooseFile;
+
+std::string WrapText(const std::string& text, int width, int (*measure)(const std::string&)) {
+  std::string wrapped;
+  std::size_t from = 0;
+  while (from < text.size()) {
+    const std::size_t newline = text.find('\n', from);
+    const std::size_t end = BreakAt(text, from, width, measure);
+    const std::size_t cut = newline != std::string::npos && newline < end ? newline + 1 : end;
+    std::string line = text.substr(from, cut - from);
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\n')) line.pop_back();
+    wrapped += (from == 0 ? "" : "\n") + line;
+    from = cut;
+  }
+  return wrapped;
+}
+
+bool OpenOrTell(const std::string& target) {
+  if (ShellOpen(target.c_str())) return true;
+  Dialogs::alert(NoOpenerMessage(target).c_str());
+  return false;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+// The program's two dialogs, below every window that raises one. Tests put
+// recorders here, so no test blocks on a modal window.
+struct Dialogs {
+  // Shows a message the user must see: titled with the program's name and
+  // wrapped to kAlertWidth.
+  static void (*alert)(const char* message);
+  // Asks where to save a file, offering a name, in the folder used last
+  // (the home folder at first); "" when the user cancels.
+  static std::string (*choose_file)(const char* suggested);
+};
+
+// The toolkit's alert, titled with the program's name and wrapped: the
+// default of Dialogs::alert.
+void ShowAlert(const char* message);
+
+// About the width at which an alert's lines wrap, so that it fits a small screen.
+constexpr int kAlertWidth = 600;
+
+// text with its lines broken at spaces (or, in a word longer than a line,
+// after a '/' or anywhere) so that none is wider than width by measure.
+std::string WrapText(const std::string& text, int width, int (*measure)(const std::string& line));
+
+// Asks the desktop to open target; when no program can, an alert names what
+// could not be opened, and where it is. True when an opener was started.
+bool OpenOrTell(const std::string& target);

@@ -23,6 +23,7 @@
 #include "mainwin/calendar_ui.h"
 #include "mainwin/tool_commands.h"
 #include "pictures/images.h"
+#include "platform/folders.h"
 #include "platform/shell_open.h"
 
 namespace {
@@ -195,9 +196,10 @@ TEST_F(Desktop, F1OpensTheHelpContents) {
   char* argv[] = {name, nullptr};
   ui.show(1, argv);
   Settle();
-  std::ofstream("index_e.htm") << "help";
+  std::ofstream("index_e.htm") << "not the program's";
   TypeKey(ui.main_window, FL_F + 1);
-  EXPECT_EQ(Opened(), FileUri("index_e.htm"));
+  EXPECT_EQ(Opened(), "file://" + FindDataFile("index_e.htm") + "\n");
+  EXPECT_EQ(FindDataFile("index_e.htm").find(folder), std::string::npos);
   ui.main_window->hide();
 }
 

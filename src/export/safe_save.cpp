@@ -30,11 +30,10 @@ class TempFile {
 
   bool Made() const { return fd_ >= 0; }
 
-  // Writes the bytes whole and flushes them to the disk.
-  bool Fill(const std::string& bytes) {
-    const mode_t mask = umask(0);  // mkostemp's 0600 would hide the file from other readers
-    umask(mask);
-    fchmod(fd_, kNewFile & ~mask);
+  // Writes the bytes whole, with the file's permission bits, and flushes
+  // them to the disk.
+  bool Fill(const std::string& bytes, mode_t mode) {
+    fchmod(fd_, mode);
     for (std::size_t done = 0; done < bytes.size();) {
       const ssize_t n = write(fd_, bytes.data() + done, bytes.size() - done);
       if (n < 0 && errno == EINTR) continue;
@@ -52,7 +51,11 @@ class TempFile {
 
   bool TakeName(const std::string& target, ExistingFile existing) {
     if (existing == ExistingFile::kKeep) {
-      return link(path_.c_str(), target.c_str()) == 0 || errno == EEXIST;  // the temporary file is then removed
+      // A link never replaces a file; the temporary file is then removed.
+      if (link(path_.c_str(), target.c_str()) == 0 || errno == EEXIST) return true;
+      // File systems without hard links (FAT, exFAT): a rename where no file is.
+      if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP) return false;
+      if (access(target.c_str(), F_OK) == 0) return true;
     }
     named_ = rename(path_.c_str(), target.c_str()) == 0;
     return named_;
@@ -65,6 +68,30 @@ class TempFile {
   int fd_;
   bool named_ = false;
 };
+
+// Where the bytes go: through a symbolic link to the file it names, so the
+// link stays a link. A loop of links is left to fail as the system says.
+std::string FileBehind(const std::string& target, int hops = 0) {
+  constexpr int kMostHops = 40;  // as the kernel allows
+  struct stat link{};
+  if (hops > kMostHops || lstat(target.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return target;
+  std::string named(static_cast<std::size_t>(link.st_size) + 1, '\0');
+  const ssize_t length = readlink(target.c_str(), &named[0], named.size());
+  if (length <= 0) return target;
+  named.resize(static_cast<std::size_t>(length));
+  if (named[0] == '/') return FileBehind(named, hops + 1);
+  return FileBehind(target.substr(0, target.rfind('/') + 1) + named, hops + 1);
+}
+
+// An existing file keeps its permission bits; a new one gets the usual bits
+// less the umask (mkostemp's 0600 would hide it from other readers).
+mode_t ModeFor(const std::string& target) {
+  struct stat existing{};
+  if (stat(target.c_str(), &existing) == 0) return existing.st_mode & 07777;
+  const mode_t mask = umask(0);
+  umask(mask);
+  return kNewFile & ~mask;
+}
 
 bool MakeFolders(const std::string& folder) {
   for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
@@ -95,9 +122,9 @@ bool TryFolder(const std::string& folder, bool make, const char* name, const std
 
 bool SaveInFolder(const std::string& folder, const char* name, const std::string& bytes, ExistingFile existing,
                   std::string* why) {
-  const std::string target = folder + "/" + name;
+  const std::string target = FileBehind(folder + "/" + name);
   TempFile temp(target);
-  const bool saved = temp.Made() && temp.Fill(bytes) && temp.Close() && temp.TakeName(target, existing);
+  const bool saved = temp.Made() && temp.Fill(bytes, ModeFor(target)) && temp.Close() && temp.TakeName(target, existing);
   if (!saved) *why = std::strerror(errno);
   return saved;
 }

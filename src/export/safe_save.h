@@ -13,8 +13,9 @@
 enum class ExistingFile { kReplace, kKeep };
 
 // Saves bytes as folder/name (folder absolute, or relative to the current
-// folder). With kKeep an existing file of that name is left as it is and
-// counts as saved. On failure returns false and puts the system's reason
+// folder); through a symbolic link, the file it names, the link kept. An
+// existing file keeps its permission bits. With kKeep an existing file of
+// that name is left as it is and counts as saved. On failure returns false and puts the system's reason
 // ("Permission denied") in *why.
 bool SaveInFolder(const std::string& folder, const char* name, const std::string& bytes, ExistingFile existing,
                   std::string* why);

@@ -189,6 +189,45 @@ TEST_F(UserDesktop, FailedSaveClosesItsFileAndLeavesTheFolderAsItWas) {
   }
 }
 
+// A save through a symbolic link writes the file it names and keeps the
+// link; an existing file keeps its permission bits.
+TEST_F(UserDesktop, SavingKeepsLinksAndPermissions) {
+  const std::string folder = MakeFolder("saves");
+  const struct {
+    const char* link;  // what page.ics links to, or nullptr for a plain file
+    mode_t mode;       // of the existing file
+    const char* written;
+  } kFiles[] = {
+      {"real.ics", 0640, "real.ics"},
+      {"sub/../real.ics", 0604, "real.ics"},
+      {nullptr, 0600, "page.ics"},
+      {"absent.ics", 0, "absent.ics"},
+  };
+  for (const auto& f : kFiles) {
+    for (const char* name : {"page.ics", "real.ics", "absent.ics"}) unlink((folder + "/" + name).c_str());
+    MakeFolder("saves/sub");
+    const std::string written = folder + "/" + f.written;
+    if (f.mode) {
+      std::ofstream(written) << "old";
+      chmod(written.c_str(), f.mode);
+    }
+    if (f.link) {
+      ASSERT_EQ(symlink(f.link, (folder + "/page.ics").c_str()), 0);
+    }
+    std::string why;
+    ASSERT_TRUE(SaveInFolder(folder, "page.ics", "new", ExistingFile::kReplace, &why)) << why;
+    struct stat page{}, file{};
+    lstat((folder + "/page.ics").c_str(), &page);
+    stat(written.c_str(), &file);
+    EXPECT_EQ(S_ISLNK(page.st_mode), f.link != nullptr) << f.written;
+    EXPECT_EQ(Read(written), "new") << f.written;
+    if (f.mode) {
+      EXPECT_EQ(file.st_mode & 0777, f.mode) << f.written;
+    }
+    rmdir((folder + "/sub").c_str());
+  }
+}
+
 // The installed help page (here the build tree's, beside the program), even
 // when the current folder holds a file of the same name.
 TEST_F(UserDesktop, HelpContentsOpensTheInstalledHelpPage) {

@@ -1,6 +1,7 @@
 #include "calendar/calendar_date.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "calendar/clock_source.h"
 #include "calendar/floor_division.h"
@@ -150,10 +151,23 @@ void CalendarDate::SetFromTm(const std::tm& time) {
   Recompute();
 }
 
+// A clock whose year the 16-bit field cannot hold, or that the C library
+// cannot even break down, gives the span's nearest end.
 CalendarDate& CalendarDate::SetToday(std::FILE* report) {
   const std::time_t now = WallClock(nullptr);
-  if (report) std::fprintf(report, "Today is %s", std::ctime(&now));
-  SetFromTm(*std::localtime(&now));
+  std::tm local{};
+  const bool broken = localtime_r(&now, &local) != nullptr;
+  if (report) {
+    char text[64] = "a time beyond any calendar\n";
+    if (broken) std::strftime(text, sizeof text, "%a %b %e %H:%M:%S %Y\n", &local);  // as ctime writes it
+    std::fprintf(report, "Today is %s", text);
+  }
+  const long long year = broken ? local.tm_year + 1900LL : (now < 0 ? LLONG_MIN : LLONG_MAX);
+  if (year < kFirstSpanYear || year > kLastSpanYear) {
+    SetFromDayNumber(year < kFirstSpanYear ? kFirstSpanDay : kLastSpanDay, Gregorian);
+  } else {
+    SetFromTm(local);
+  }
   return *this;
 }
 

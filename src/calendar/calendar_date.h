@@ -24,6 +24,9 @@ extern const int kGregorianMonthLengths[13];
 // (10 November 10007).
 constexpr int kFirstSpanDay = -581226;
 constexpr int kLastSpanDay = 3070908;
+// The Gregorian years the span reaches into.
+constexpr int kFirstSpanYear = 8;
+constexpr int kLastSpanYear = 10007;
 
 // How a text entry went: not a date at all (nothing was changed), a day past
 // its month's end (read and computed, counted on into the next month), or a

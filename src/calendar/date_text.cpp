@@ -9,8 +9,8 @@
 namespace {
 
 // The years a text entry may name; the day number is checked against the span too.
-constexpr PerKind<long long> kFirstTextYear = {{8, 1}};
-constexpr PerKind<long long> kLastTextYear = {{10007, 9999}};
+constexpr PerKind<long long> kFirstTextYear = {{kFirstSpanYear, 1}};
+constexpr PerKind<long long> kLastTextYear = {{kLastSpanYear, 9999}};
 
 }  // namespace
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "calendar/clock_source.h"
 
 namespace {
@@ -66,6 +68,9 @@ TEST(Navigation, TodayIsTheClocksDayInTheSpan) {
       {1227949200, {2001, 3, 20}},       // 29 November 2008
       {-62135596800, {1, 1, 1}},          // 1 January 1: before the span
       {253402300800 * 2, {9999, 13, 6}},  // past the year 10007
+      {1200000000000, {9999, 13, 6}},     // past what a 16-bit year holds
+      {std::numeric_limits<std::time_t>::max(), {9999, 13, 6}},  // past what the C library breaks down
+      {std::numeric_limits<std::time_t>::min(), {1, 1, 1}},
   };
   for (const auto& c : kClocks) {
     static std::time_t fixed;

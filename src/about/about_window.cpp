@@ -1,6 +1,7 @@
 #include "about/about_window.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Window.H>
 
 #include <string>
 
@@ -22,9 +23,33 @@ constexpr int kFirstLineTop = 37;
 constexpr int kLineSize = 12;
 constexpr int kTitleSize = 20;
 
+// The home page's line: a click on it opens the page, as a link would.
+class LinkBox : public Fl_Box {
+ public:
+  using Fl_Box::Fl_Box;
+  int handle(int event) override {
+    switch (event) {
+      case FL_ENTER:
+        window()->cursor(FL_CURSOR_HAND);
+        return 1;
+      case FL_LEAVE:
+        window()->cursor(FL_CURSOR_DEFAULT);
+        return 1;
+      case FL_PUSH:
+        return 1;
+      case FL_RELEASE:
+        if (Fl::event_inside(this)) OpenWebsite();
+        return 1;
+      default:
+        return Fl_Box::handle(event);
+    }
+  }
+};
+
 // Line n (0-based) of the four small lines under the title.
+template <class Box = Fl_Box>
 Fl_Box* MakeLine(int n, const char* text) {
-  auto* line = new Fl_Box(kLineLeft, kFirstLineTop + n * (kLineHeight - 1), kLineWidth, kLineHeight, text);
+  auto* line = new Box(kLineLeft, kFirstLineTop + n * (kLineHeight - 1), kLineWidth, kLineHeight, text);
   line->labelsize(kLineSize);
   return line;
 }
@@ -39,7 +64,7 @@ AboutWindow::AboutWindow() {
   imageBox->image(&image_logo);
   titleBox = new Fl_Box(75, 8, 280, 30, kVersionText);
   titleBox->labelsize(kTitleSize);
-  homePageBox = MakeLine(0, kHomePageUrl);
+  homePageBox = MakeLine<LinkBox>(0, kHomePageUrl);
   homePageBox->labelcolor(FL_BLUE);
   noticeBox = MakeLine(1, kNoticeText);
   MakeLine(2, kIconCreditText);

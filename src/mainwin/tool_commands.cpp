@@ -13,10 +13,10 @@ void OutputHtml(DatePair date, CalendarKind base, bool holidays) {
   SaveAndOpenPage(HtmlExporter(date, base, holidays), Dialogs::alert);
 }
 
-void ExportHolidays(int ethiopianYear) {
-  const std::string file = Dialogs::choose_file(HolidayFileName(ethiopianYear).c_str());
+void ExportHolidays(int year, CalendarKind kind) {
+  const std::string file = Dialogs::choose_file(HolidayFileName(year, kind).c_str());
   std::string why;
-  if (!file.empty() && !SaveHolidayCalendar(ethiopianYear, file, &why)) Dialogs::alert(why.c_str());
+  if (!file.empty() && !SaveHolidayCalendar(year, kind, file, &why)) Dialogs::alert(why.c_str());
 }
 
 void CloseEveryWindow() {

@@ -9,8 +9,9 @@
 
 // Tool > Output html: the month on show as a page, saved and opened.
 void OutputHtml(DatePair date, CalendarKind base, bool holidays);
-// Tool > Export holidays…: one Ethiopian year's holidays where the user chooses.
-void ExportHolidays(int ethiopianYear);
+// Tool > Export holidays…: one year's holidays, in calendar kind, where the
+// user chooses.
+void ExportHolidays(int year, CalendarKind kind);
 // Ctrl+Q: each window closes as its close button would close it, so windows
 // that free themselves on closing still do.
 void CloseEveryWindow();

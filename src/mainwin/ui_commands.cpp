@@ -107,8 +107,8 @@ void CalendarUi::cb_Fasting_i(Fl_Widget*, void*) { ReadShownItems(); }
 void CalendarUi::cb_Saints_i(Fl_Widget*, void*) { ReadShownItems(); }
 // The reckoning of the Ethiopian year shown.
 void CalendarUi::cb_Bahire_i(Fl_Widget*, void*) { OpenBahireHasabWindow(date.Year(Ethiopian)); }
-// The holidays of the Ethiopian year shown.
-void CalendarUi::cb_Export_i(Fl_Widget*, void*) { ExportHolidays(date.Year(Ethiopian)); }
+// The holidays of the year shown, in the base calendar.
+void CalendarUi::cb_Export_i(Fl_Widget*, void*) { ExportHolidays(date.Year(base_kind), base_kind); }
 void CalendarUi::cb_Help_i(Fl_Widget*, void*) { OpenHelpContents(); }
 void CalendarUi::cb_Website_i(Fl_Widget*, void*) { OpenWebsite(); }
 void CalendarUi::cb_About_i(Fl_Widget*, void*) { OpenAboutWindow(); }

@@ -185,8 +185,15 @@ TEST_F(Desktop, ShellOpenHandsOnTheRightUriAndDoesNotWait) {
   EXPECT_EQ(ShellTarget("/a b/c%d.htm"), "file:///a%20b/c%25d.htm");
 }
 
-TEST_F(Desktop, HelpMenuCommands) {
+// Help > Website, and a click on the About window's home-page line.
+TEST_F(Desktop, HomePageFromTheMenuAndTheAboutWindow) {
   OpenWebsite();
+  EXPECT_EQ(Opened(), std::string(kHomePageUrl) + "\n");
+  unlink((openerFolder + "/opened").c_str());
+  AboutWindow about;
+  about.Show();
+  Settle();
+  Click(about.homePageBox);
   EXPECT_EQ(Opened(), std::string(kHomePageUrl) + "\n");
 }
 
@@ -254,11 +261,11 @@ int Count(const std::string& text, const std::string& part) {
   return n;
 }
 
-TEST_F(Desktop, ExportHolidaysSavesTheEthiopianYearShownWhereTheUserChooses) {
+TEST_F(Desktop, ExportHolidaysSavesTheYearShownWhereTheUserChooses) {
   FixClock(2008, 11, 29, 9, 0, 0);  // Hdar 20, 2001
   CalendarUi ui;
   ui.set_defaults();
-  ui.toggle_base();  // the Gregorian base still exports the Ethiopian year
+  if (ui.base_kind != Ethiopian) ui.toggle_base();
   Dialogs::choose_file = ChooseStandIn;
   Dialogs::alert = RecordAlert;
   Fl_Menu_Bar* bar = nullptr;
@@ -276,6 +283,13 @@ TEST_F(Desktop, ExportHolidaysSavesTheEthiopianYearShownWhereTheUserChooses) {
   EXPECT_EQ(Count(ics, "BEGIN:VEVENT"), static_cast<int>(HolidaysOfEthiopianYear(2001).size()));
   EXPECT_NE(ics.find("DTSTART;VALUE=DATE:20080911"), std::string::npos);  // Enkutatash
   EXPECT_TRUE(alerts.empty());
+
+  ui.toggle_base();  // the Gregorian base offers its own year
+  bar->picked(item);
+  EXPECT_EQ(offeredName, "zelmora-holidays-2008-gregorian.ics");
+  EXPECT_EQ(Count(Contents(chosenPath), "BEGIN:VEVENT"), static_cast<int>(HolidaysOfGregorianYear(2008).size()));
+  EXPECT_NE(Contents(chosenPath).find("DTSTART;VALUE=DATE:20080107"), std::string::npos);  // Genna
+  ui.toggle_base();
 
   chosenPath = folder + "/gone/mine.ics";  // a folder that is not there
   bar->picked(item);

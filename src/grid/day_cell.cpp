@@ -1,5 +1,7 @@
 #include "grid/day_cell.h"
 
+#include <FL/fl_draw.H>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -50,6 +52,25 @@ void DayCell::resize(int x, int y, int w, int h) {
   primary->textsize(FontSize(std::min(pw, ph)));
   secondary->resize(x + pw, y + ph, w - pw, h - ph);
   secondary->textsize(FontSize(std::min(w - pw, h - ph)));
+  fitted = false;
+}
+
+// The sizes above follow the cell's shape; here, where the fonts can be
+// measured, each shrinks until the widest two-digit number fits its field.
+void DayCell::FitNumbers() {
+  for (Fl_Output* field : {primary, secondary}) {
+    Fl_Fontsize size = field->textsize();
+    for (fl_font(field->textfont(), size); size > kSmallestSize && fl_width(kWidestNumber) > field->w() - kTextInsets;) {
+      fl_font(field->textfont(), --size);
+    }
+    field->textsize(size);
+  }
+  fitted = true;
+}
+
+void DayCell::draw() {
+  if (!fitted) FitNumbers();
+  Fl_Group::draw();
 }
 
 void DayCell::SetClickCallback(Fl_Callback* cb, void* data) {

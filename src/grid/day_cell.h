@@ -18,8 +18,14 @@ class DayCell : public Fl_Group {
   // Keeps the day shown now, which is the day a click picks, whatever the
   // click's release brings about first.
   void RecordPress();
-  // Keeps the two numbers in proportion to the cell.
+  // Keeps the two numbers in proportion to the cell, and whole.
   void resize(int x, int y, int w, int h) override;
+  void draw() override;
+
+  // The widest day number, and what a field keeps of its width round its text.
+  static constexpr const char* kWidestNumber = "30";
+  static constexpr int kTextInsets = 6;
+  static constexpr Fl_Fontsize kSmallestSize = 6;
 
   Fl_Callback* clickCallback = nullptr;
   // The day the cell showed when the mouse went down on it; 0 for none.
@@ -29,5 +35,8 @@ class DayCell : public Fl_Group {
   Fl_Button* hitButton;
 
  private:
+  void FitNumbers();
   static void cb_hit(Fl_Widget* button, void* data);
+
+  bool fitted = false;
 };

@@ -19,18 +19,30 @@ constexpr int kHeadingGap = 2;  // between neighbouring headings
 }  // namespace
 
 MonthGrid::MonthGrid(int x, int y, int w, int h) : Fl_Group(x, y, w, h) {
-  const int cw = w / kColumns;
-  const int rh = (h - kHeadingHeight) / kRows;
-  for (int i = 0; i < kColumns; ++i) {
-    headers[i] = new WeekdayHeading(x + cw * i, y, cw - kHeadingGap, kHeadingHeight);
-  }
+  for (WeekdayHeading*& heading : headers) heading = new WeekdayHeading(x, y, 1, kHeadingHeight);
   headers[0]->labelcolor(FL_RED);
   for (int i = 0; i < kCells; ++i) {
-    cells[i] = new DayCell(x + cw * (i % kColumns), y + kHeadingHeight + rh * (i / kColumns), cw, rh);
+    cells[i] = new DayCell(x, y, 1, 1);
     cells[i]->SetClickCallback(ForwardClick, cells[i]);
     if (i % kColumns == 0) cells[i]->SetTextColor(FL_RED);
   }
   end();
+  LayOut();
+}
+
+// The headings keep their height at any size; the cells share the rest.
+void MonthGrid::resize(int x, int y, int w, int h) {
+  Fl_Widget::resize(x, y, w, h);
+  LayOut();
+}
+
+void MonthGrid::LayOut() {
+  const int cw = w() / kColumns;
+  const int rh = (h() - kHeadingHeight) / kRows;
+  for (int i = 0; i < kColumns; ++i) headers[i]->resize(x() + cw * i, y(), cw - kHeadingGap, kHeadingHeight);
+  for (int i = 0; i < kCells; ++i) {
+    cells[i]->resize(x() + cw * (i % kColumns), y() + kHeadingHeight + rh * (i / kColumns), cw, rh);
+  }
 }
 
 void MonthGrid::SetDayCallback(Fl_Callback* cb) {

@@ -32,6 +32,7 @@ class MonthGrid : public Fl_Group {
   // cb(grid, cell) runs when a shown day is clicked.
   void SetDayCallback(Fl_Callback* cb);
   int handle(int event) override;
+  void resize(int x, int y, int w, int h) override;
   // Headings share the size at which all seven fit; the focus mark frames the current day.
   void draw() override;
 
@@ -54,6 +55,7 @@ class MonthGrid : public Fl_Group {
   static void ForwardClick(Fl_Widget* cell, void* data);
   void ShowDay(int index, const char* baseDay, const char* otherDay, bool current);
   void HideCell(int index);
+  void LayOut();
   int Ask(std::optional<Step> step);
   static std::optional<Step> StepForKey(int key, bool shift);
   static std::optional<Step> StepForWheel(int dy, bool shift);

@@ -113,7 +113,7 @@ CalendarUi::CalendarUi() {
   BuildMiniClock();
   SetAppIcon(main_window);
   main_window->end();
-  main_window->resizable(main_window);
+  main_window->resizable(grid);  // the rows above keep their height; the grid takes the room
   main_window->size_range(kWindowWidth, kWindowHeight);  // below that nothing is usable
   Fl::set_font(kTooltipFont, kEthiopicFace);
   Fl_Tooltip::font(kTooltipFont);

@@ -49,6 +49,30 @@ class MainWindow : public ::testing::Test {
   CalendarUi ui;
 };
 
+// At any size from the smallest up, the menu and the rows keep their height,
+// the grid takes the room, and every day number shows whole.
+TEST_F(MainWindow, ResizingKeepsRowsAndWholeNumbers) {
+  const struct {
+    int w, h;
+  } kSizes[] = {{350, 345}, {350, 1000}, {1000, 345}, {800, 600}, {1280, 1000}};
+  for (const auto& s : kSizes) {
+    ui.main_window->resize(ui.main_window->x(), ui.main_window->y(), s.w, s.h);
+    ui.main_window->redraw();
+    Fl::flush();
+    EXPECT_EQ(MenuBar()->h(), 20) << s.w << "x" << s.h;
+    EXPECT_EQ(ui.today->h(), 24) << s.w << "x" << s.h;
+    EXPECT_EQ(ui.grid->headers[0]->h(), MonthGrid::kHeadingHeight);
+    EXPECT_GE(ui.grid->y() + ui.grid->h(), s.h - 2);
+    for (const DayCell* cell : ui.grid->cells) {
+      if (!cell->visible()) continue;
+      for (const Fl_Output* field : {cell->primary, cell->secondary}) {
+        fl_font(field->textfont(), field->textsize());
+        EXPECT_LE(fl_width(DayCell::kWidestNumber), field->w() - DayCell::kTextInsets) << s.w << "x" << s.h;
+      }
+    }
+  }
+}
+
 // The colours at (x, y) and the three pixels below it, as drawn.
 std::vector<int> Pixels(Fl_Window* window, int x, int y) {
   window->redraw();

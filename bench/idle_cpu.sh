@@ -12,7 +12,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   cpu_us() { awk "{print int(\$1 / 1000)}" /proc/$1/schedstat; }  # time on a CPU
   cd "$(mktemp -d)"
   "$ZELMORA" >/dev/null & zelmora=$!
-  main=$(timeout 10 xdotool search --sync --name "^Zelmora Ver.1.5.2\$" | head -1)
+  main=$(timeout 10 xdotool search --sync --name "^$("$ZELMORA" --version)\$" | head -1)
   xdotool mousemove --window "$main" 22 42 click 1   # the small clock opens the clock window
   timeout 10 xdotool search --sync --name "^Ethiopian Clock\$" >/dev/null
   xclock -update 1 & xclock=$!

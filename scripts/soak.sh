@@ -18,7 +18,7 @@ printf "#!/bin/sh\nexit 0\n" > "$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
 cd "$work"
 PATH="$work/bin:$PATH" "$ZELMORA" >/dev/null & app=$!
-main=$(timeout 10 xdotool search --sync --name "^Zelmora Ver.1.5.2\$" | head -1)
+main=$(timeout 10 xdotool search --sync --name "^$("$ZELMORA" --version)\$" | head -1)
 
 rss() { awk "/^VmRSS:/ {print \$2}" /proc/$app/status; }
 cpu_us() { awk "{print int(\$1 / 1000)}" /proc/$app/schedstat; }

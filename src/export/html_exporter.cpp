@@ -47,7 +47,7 @@ void PutPicturesBeside(const std::string& folder) {
   } kPictures[] = {{"vemra.jpg", kVemraJpg, kVemraJpgSize}, {"tolun.jpg", kTolunJpg, kTolunJpgSize}};
   std::string why;  // without them the page still reads, so a failure goes unreported
   for (const auto& picture : kPictures) {
-    const std::string bytes(reinterpret_cast<const char*>(picture.bytes), picture.size);
+    const std::string bytes(picture.bytes, picture.bytes + picture.size);
     SaveInFolder(folder, picture.name, bytes, ExistingFile::kKeep, &why);
   }
 }

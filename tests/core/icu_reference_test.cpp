@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <unicode/ucal.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -80,31 +79,31 @@ std::string IslamicHolidayOn(const Fields& hijri) {
   return "";
 }
 
-// Gregorian 1900-2150 lies within the years of ICU's Umm al-Qura data; the
-// other runs are reckoned by the tabular calendar, from the Hijra to the span's end.
-class IslamicHolidays : public testing::TestWithParam<std::pair<int, int>> {};
-
-TEST_P(IslamicHolidays, OnTheirUmmAlQuraDays) {
+// ICU's Umm al-Qura data, whose years 1300-1600 (Gregorian 1882-2174) the
+// program's table copies, a little past both ends of the table, and the
+// tabular calendar ICU falls back to outside them, at the span's two ends.
+// Every Ethiopian year of the runs is walked whole, so the Hijri years that
+// straddle its edges are met.
+TEST(IcuReference, IslamicHolidaysOnTheirUmmAlQuraDays) {
   IcuCalendar umalqura("en@calendar=islamic-umalqura");
-  const int firstDay = CalendarDate(GetParam().first, 1, 1, Gregorian).dayNumber;
-  const int lastDay = std::min(CalendarDate(GetParam().second, 12, 31, Gregorian).dayNumber, kLastSpanDay);
-  CalendarDate cursor;
-  cursor.SetFromDayNumber(firstDay, Ethiopian);
-  std::vector<Holiday> list;
-  for (int n = firstDay; n <= lastDay; ++n, cursor.NextDay()) {
-    if (n == firstDay || (cursor.month == 1 && cursor.day == 1)) list = HolidaysOfEthiopianYear(cursor.year);
-    std::string listed;
-    for (const Holiday& h : list)
-      if (h.dayNumber == n && (h.tags & kExpectedDate)) listed += h.english;
-    const Fields hijri = umalqura.At(n);
-    ASSERT_EQ(listed, IslamicHolidayOn(hijri)) << "day " << n << ", Hijri " << hijri.year << "/" << hijri.month << "/"
-                                                << hijri.day;
+  const int gregorian1878 = CalendarDate(1878, 1, 1, Gregorian).dayNumber;
+  const int gregorian2180 = CalendarDate(2180, 1, 1, Gregorian).dayNumber;
+  const int kRuns[][2] = {{kFirstSpanDay, kFirstSpanDay + 2000}, {gregorian1878, gregorian2180},
+                          {kLastSpanDay - 2000, kLastSpanDay}};
+  for (const auto& run : kRuns) {
+    CalendarDate cursor;
+    cursor.SetFromDayNumber(run[0], Ethiopian);
+    std::vector<Holiday> list = HolidaysOfEthiopianYear(cursor.year);
+    for (int n = run[0]; n <= run[1]; ++n, cursor.NextDay()) {
+      if (cursor.month == 1 && cursor.day == 1) list = HolidaysOfEthiopianYear(cursor.year);
+      std::string listed;
+      for (const Holiday& h : list)
+        if (h.dayNumber == n && (h.tags & kExpectedDate)) listed += h.english;
+      const Fields hijri = umalqura.At(n);
+      ASSERT_EQ(listed, IslamicHolidayOn(hijri)) << "day " << n << ", Hijri " << hijri.year << "/" << hijri.month
+                                                  << "/" << hijri.day;
+    }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(IcuReference, IslamicHolidays,
-                         testing::Values(std::make_pair(1900, 2150), std::make_pair(620, 640),
-                                         std::make_pair(1870, 1885), std::make_pair(2170, 2185),
-                                         std::make_pair(10000, 10007)));
 
 }  // namespace

@@ -9,6 +9,8 @@
 
 #include "platform/folders.h"
 
+SaveCalls saveCalls = {fsync, close, rename};
+
 namespace {
 
 constexpr mode_t kNewFolder = 0700;  // private, as the XDG base directories ask
@@ -30,31 +32,30 @@ class TempFile {
 
   bool Made() const { return fd_ >= 0; }
 
-  // Writes the bytes whole and flushes them to the disk.
-  bool Fill(const std::string& bytes) {
-    const mode_t mask = umask(0);  // mkostemp's 0600 would hide the file from other readers
-    umask(mask);
-    fchmod(fd_, kNewFile & ~mask);
+  // Gives the file its permission bits (mkostemp's 0600 would hide it from
+  // other readers), writes the bytes whole and flushes them to the disk.
+  bool Fill(const std::string& bytes, mode_t mode) {
+    fchmod(fd_, mode);
     for (std::size_t done = 0; done < bytes.size();) {
       const ssize_t n = write(fd_, bytes.data() + done, bytes.size() - done);
       if (n < 0 && errno == EINTR) continue;
       if (n <= 0) return false;
       done += static_cast<std::size_t>(n);
     }
-    return fsync(fd_) == 0;
+    return saveCalls.fsync(fd_) == 0;
   }
 
   bool Close() {
     const int fd = fd_;
     fd_ = kClosed;  // gone even when close reports an error
-    return close(fd) == 0;
+    return saveCalls.close(fd) == 0;
   }
 
   bool TakeName(const std::string& target, ExistingFile existing) {
     if (existing == ExistingFile::kKeep) {
       return link(path_.c_str(), target.c_str()) == 0 || errno == EEXIST;  // the temporary file is then removed
     }
-    named_ = rename(path_.c_str(), target.c_str()) == 0;
+    named_ = saveCalls.rename(path_.c_str(), target.c_str()) == 0;
     return named_;
   }
 
@@ -65,6 +66,24 @@ class TempFile {
   int fd_;
   bool named_ = false;
 };
+
+// A replaced file keeps its permission bits; a new one has the umask's.
+mode_t ModeFor(const std::string& target) {
+  struct stat old;
+  if (stat(target.c_str(), &old) == 0) return old.st_mode & 07777;
+  const mode_t mask = umask(0);
+  umask(mask);
+  return kNewFile & ~mask;
+}
+
+// Flushes the folder, so that the file's new name survives a crash too.
+bool SyncFolder(const std::string& folder) {
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool synced = saveCalls.fsync(fd) == 0;
+  close(fd);
+  return synced;
+}
 
 bool MakeFolders(const std::string& folder) {
   for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
@@ -97,7 +116,8 @@ bool SaveInFolder(const std::string& folder, const char* name, const std::string
                   std::string* why) {
   const std::string target = folder + "/" + name;
   TempFile temp(target);
-  const bool saved = temp.Made() && temp.Fill(bytes) && temp.Close() && temp.TakeName(target, existing);
+  const bool saved = temp.Made() && temp.Fill(bytes, ModeFor(target)) && temp.Close() &&
+                     temp.TakeName(target, existing) && SyncFolder(folder);
   if (!saved) *why = std::strerror(errno);
   return saved;
 }

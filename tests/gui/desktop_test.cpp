@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
@@ -184,6 +185,88 @@ TEST_F(UserDesktop, FailedSaveClosesItsFileAndLeavesTheFolderAsItWas) {
     EXPECT_EQ(Entries(folder), before);
     EXPECT_EQ(Read(folder + "/page.htm"), "old page");
   }
+}
+
+// The calls a save makes, each with the path it acts on, the temporary
+// file's random part read as XXXXXX.
+std::vector<std::string> calls;
+std::string Masked(std::string path) {
+  const std::size_t dot = path.rfind('.');
+  if (dot != std::string::npos && path.size() - dot == 7) path.replace(dot + 1, 6, "XXXXXX");
+  return path;
+}
+std::string PathOf(int fd) {
+  char path[4096] = {};
+  return readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof path - 1) > 0 ? Masked(path) : "";
+}
+int WatchedFsync(int fd) {
+  calls.push_back("fsync " + PathOf(fd));
+  return fsync(fd);
+}
+int WatchedClose(int fd) {
+  calls.push_back("close " + PathOf(fd));
+  return close(fd);
+}
+int WatchedRename(const char* from, const char* to) {
+  calls.push_back("rename " + Masked(from) + " " + to);
+  return rename(from, to);
+}
+int FailingClose(int fd) {
+  close(fd);
+  errno = EIO;  // as a network file system reports a write it could not finish
+  return -1;
+}
+
+mode_t ModeOf(const std::string& path) {
+  struct stat s{};
+  stat(path.c_str(), &s);
+  return s.st_mode & 07777;
+}
+
+// What the user's file system holds after a save: the bytes on the disk
+// before the name, the permission bits the user expects, the user's own
+// files kept, a failed close reported, and a private data folder.
+TEST_F(UserDesktop, SavesAsTheFileSystemSeesThem) {
+  const std::string folder = MakeFolder("pages"), page = folder + "/page.htm";
+  const SaveCalls real = saveCalls;
+  std::string why;
+  saveCalls = {WatchedFsync, WatchedClose, WatchedRename};
+  EXPECT_TRUE(SaveInFolder(folder, "page.htm", "new", ExistingFile::kReplace, &why));
+  const std::vector<std::string> kDurable = {"fsync " + page + ".XXXXXX", "close " + page + ".XXXXXX",
+                                             "rename " + page + ".XXXXXX " + page, "fsync " + folder};
+  EXPECT_EQ(calls, kDurable);
+
+  const struct {
+    mode_t umask, existing, expected;  // existing 0: no file there before
+  } kModes[] = {{022, 0, 0644}, {077, 0, 0600}, {022, 0640, 0640}, {077, 0644, 0644}};
+  for (const auto& m : kModes) {
+    unlink(page.c_str());
+    if (m.existing) {
+      std::ofstream(page) << "old";
+      chmod(page.c_str(), m.existing);
+    }
+    const mode_t old = umask(m.umask);
+    EXPECT_TRUE(SaveInFolder(folder, "page.htm", "new", ExistingFile::kReplace, &why));
+    umask(old);
+    EXPECT_EQ(ModeOf(page), m.expected) << std::oct << "umask " << m.umask << ", existing " << m.existing;
+  }
+
+  std::ofstream(folder + "/tolun.jpg") << "mine";
+  const std::set<std::string> before = Entries(folder);
+  EXPECT_TRUE(SaveInFolder(folder, "tolun.jpg", "picture", ExistingFile::kKeep, &why));
+  EXPECT_EQ(Read(folder + "/tolun.jpg"), "mine");
+
+  saveCalls.close = FailingClose;
+  EXPECT_FALSE(SaveInFolder(folder, "page.htm", "newer", ExistingFile::kReplace, &why));
+  saveCalls = real;
+  EXPECT_EQ(why, "Input/output error");
+  EXPECT_EQ(Read(page), "new");
+  EXPECT_EQ(Entries(folder), before);  // no temporary file left
+
+  ASSERT_EQ(chdir(MakeFolder("ro", 0555).c_str()), 0);
+  setenv("XDG_DATA_HOME", (root + "/xdg").c_str(), 1);
+  EXPECT_EQ(SaveWherePossible("page.htm", "new").folder, root + "/xdg/zelmora");
+  EXPECT_EQ(ModeOf(root + "/xdg/zelmora"), 0700u);
 }
 
 TEST_F(UserDesktop, HelpContentsOpensTheNearestHelpPage) {

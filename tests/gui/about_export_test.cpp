@@ -9,6 +9,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -16,6 +18,8 @@
 
 #include "about/about_window.h"
 #include "calendar/holidays.h"
+#include "church/fasts.h"
+#include "export/holiday_calendar.h"
 #include "export/html_exporter.h"
 #include "export/page_output.h"
 #include "identity/program_identity.h"
@@ -283,6 +287,44 @@ TEST_F(Desktop, ExportHolidaysSavesTheEthiopianYearShownWhereTheUserChooses) {
   bar->picked(item);
   EXPECT_EQ(alerts.size(), 1u);
   EXPECT_EQ(std::system("ls | grep -q 'mine.ics.'"), 256);  // no temporary file left
+}
+
+// The UIDs of one Ethiopian year's file, by summary, and its product id.
+std::map<std::string, std::string> UidsOf(int year, std::string* productId) {
+  std::string ics, why;
+  const auto fasts = ReckonChurchYear(year).fasts;
+  EXPECT_TRUE(HolidayCalendar(HolidaysOfEthiopianYear(year), {fasts.begin(), fasts.end()}, &ics, &why)) << why;
+  std::map<std::string, std::string> uids;
+  std::istringstream lines(ics);
+  std::string uid;
+  for (std::string line; std::getline(lines, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.rfind("PRODID:", 0) == 0) *productId = line.substr(7);
+    if (line.rfind("UID:", 0) == 0) uid = line.substr(4);
+    if (line.rfind("SUMMARY:", 0) == 0) uids[line.substr(8)] += uid;  // a holiday met twice in a year keeps both
+  }
+  return uids;
+}
+
+// A calendar program that imports the file again updates its events rather
+// than doubling them, and keeps last year's apart from this year's.
+TEST(HolidayCalendarFile, UidsStableAndApartAcrossYears) {
+  std::string productId;
+  FixClock(2008, 11, 29, 9, 0, 0);
+  const auto first = UidsOf(2001, &productId);
+  FixClock(2009, 3, 1, 17, 30, 0);
+  EXPECT_EQ(UidsOf(2001, &productId), first);
+  EXPECT_EQ(productId, std::string("-//") + kProgramName + "//" + kProgramName + " " + kVersion + "//EN");
+  EXPECT_EQ(std::string(kVersionText), std::string(kProgramName) + " Ver." + kVersion);
+  const auto next = UidsOf(2002, &productId);
+  std::set<std::string> all;
+  for (const auto& [summary, uid] : first) {
+    EXPECT_TRUE(all.insert(uid).second) << summary;
+    if (next.count(summary)) {
+      EXPECT_NE(next.at(summary), uid) << summary;
+    }
+  }
+  EXPECT_GT(first.size(), 25u);
 }
 
 TEST(AboutWindow, ShowsNameVersionAndCredits) {

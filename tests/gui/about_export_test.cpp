@@ -149,11 +149,9 @@ TEST(HtmlExport, HolidaysRedAndListedBeforeTheFooter) {
 class Desktop : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/zelmora test XXXXXX";
-    folder = mkdtemp(pattern);
+    ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
     ASSERT_EQ(chdir(folder.c_str()), 0);
     // The stand-in records in a folder of its own: a test may make this one read-only.
-    openerFolder = folder + " opener";
     ASSERT_EQ(mkdir(openerFolder.c_str(), 0755), 0);
     oldPath = InstallOpener(openerFolder);
     // The user's data folder, where a page goes that cannot be saved here.
@@ -163,9 +161,6 @@ class Desktop : public ::testing::Test {
   void TearDown() override {
     setenv("PATH", oldPath.c_str(), 1);
     unsetenv("XDG_DATA_HOME");
-    ASSERT_EQ(chdir("/"), 0);
-    const std::string remove = "chmod -R u+w '" + folder + "'; rm -rf '" + folder + "' '" + openerFolder + "'";
-    ASSERT_EQ(std::system(remove.c_str()), 0);
   }
   std::string Opened() const { return OpenedIn(openerFolder); }
   std::string FileUri(const std::string& name) const {
@@ -173,8 +168,9 @@ class Desktop : public ::testing::Test {
     for (std::size_t at; (at = encoded.find(' ')) != std::string::npos;) encoded.replace(at, 1, "%20");
     return "file://" + encoded + "/" + name + "\n";
   }
-  std::string folder;
-  std::string openerFolder;
+  ScratchFolder scratch;
+  const std::string folder = scratch.path + "/pages here";
+  const std::string openerFolder = scratch.path + "/opener";
   std::string oldPath;
 };
 
@@ -212,11 +208,9 @@ TEST_F(Desktop, ExportWritesThePageAndOpensIt) {
   EXPECT_TRUE(HtmlExporter(exporter).Save().saved);
   EXPECT_EQ(Opened(), "");  // saving alone opens nothing
   SaveAndOpenPage(exporter, kNoAlert);
-  std::ifstream page("output.htm");
-  std::stringstream text;
-  text << page.rdbuf();
-  EXPECT_EQ(text.str().rfind(kHead, 0), 0u);
-  EXPECT_EQ(text.str().substr(text.str().size() - kTail.size()), kTail);
+  const std::string page = ReadFile("output.htm");
+  EXPECT_EQ(page.rfind(kHead, 0), 0u);
+  EXPECT_EQ(page.substr(page.size() - kTail.size()), kTail);
   EXPECT_EQ(Opened(), FileUri("output.htm"));
   EXPECT_EQ(std::system("ls | grep -q 'output.htm.'"), 256);  // no temporary file left
 }
@@ -226,10 +220,7 @@ TEST_F(Desktop, ExportIntoAReadOnlyFolder) {
   std::ofstream("output.htm") << "old";
   ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
   SaveAndOpenPage(HtmlExporter(DatePair(2008, 11, 29, Gregorian), Gregorian), kNoAlert);
-  std::ifstream page("output.htm");
-  std::stringstream text;
-  text << page.rdbuf();
-  EXPECT_EQ(text.str(), "old");
+  EXPECT_EQ(ReadFile("output.htm"), "old");
   EXPECT_EQ(Opened(), FileUri("data/zelmora/output.htm"));  // the user's data folder instead
 }
 
@@ -239,16 +230,6 @@ std::string ChooseStandIn(const char* suggested) {
   offeredName = suggested;
   return chosenPath;
 }
-std::vector<std::string> alerts;
-void RecordAlert(const char* message) { alerts.push_back(message); }
-
-std::string Contents(const std::string& path) {
-  std::ifstream file(path);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
 int Count(const std::string& text, const std::string& part) {
   int n = 0;
   for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
@@ -262,8 +243,7 @@ TEST_F(Desktop, ExportHolidaysSavesTheEthiopianYearShownWhereTheUserChooses) {
   ui.toggle_base();  // the Gregorian base still exports the Ethiopian year
   Dialogs::choose_file = ChooseStandIn;
   Dialogs::alert = RecordAlert;
-  Fl_Menu_Bar* bar = nullptr;
-  for (int i = 0; i < ui.main_window->children() && !bar; ++i) bar = dynamic_cast<Fl_Menu_Bar*>(ui.main_window->child(i));
+  Fl_Menu_Bar* bar = MenuBarOf(ui.main_window);
   const Fl_Menu_Item* item = bar->find_item("Tool/Export holidays\u2026");
   ASSERT_NE(item, nullptr);
   EXPECT_EQ(item[1].label(), nullptr);  // the last item of the Tool menu
@@ -272,7 +252,7 @@ TEST_F(Desktop, ExportHolidaysSavesTheEthiopianYearShownWhereTheUserChooses) {
   std::ofstream(chosenPath) << "an older file";
   bar->picked(item);
   EXPECT_EQ(offeredName, "zelmora-holidays-2001.ics");
-  const std::string ics = Contents(chosenPath);
+  const std::string ics = ReadFile(chosenPath);
   EXPECT_EQ(ics.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
   EXPECT_EQ(Count(ics, "BEGIN:VEVENT"), static_cast<int>(HolidaysOfEthiopianYear(2001).size()));
   EXPECT_NE(ics.find("DTSTART;VALUE=DATE:20080911"), std::string::npos);  // Enkutatash

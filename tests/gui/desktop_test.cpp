@@ -30,9 +30,6 @@
 
 namespace {
 
-std::vector<std::string> alerts;
-void RecordAlert(const char* message) { alerts.push_back(message); }
-
 std::set<std::string> Entries(const std::string& folder) {
   std::set<std::string> names;
   if (DIR* dir = opendir(folder.c_str())) {
@@ -44,19 +41,10 @@ std::set<std::string> Entries(const std::string& folder) {
 
 std::size_t OpenDescriptors() { return Entries("/proc/self/fd").size(); }
 
-std::string Read(const std::string& path) {
-  std::ifstream file(path);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
 class UserDesktop : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (geteuid() == 0) GTEST_SKIP() << "needs an ordinary user: run it through tests/run_as_user.sh";
-    char pattern[] = "/tmp/zelmora-desktop-XXXXXX";
-    root = mkdtemp(pattern);
+    ASSERT_NE(geteuid(), 0) << "root writes into read-only folders: run it through tests/run_as_user.sh";
     home = MakeFolder("home");
     setenv("HOME", home.c_str(), 1);
     unsetenv("XDG_DATA_HOME");
@@ -64,12 +52,7 @@ class UserDesktop : public ::testing::Test {
     alerts.clear();
     Dialogs::alert = RecordAlert;
   }
-  void TearDown() override {
-    if (root.empty()) return;
-    setenv("PATH", oldPath.c_str(), 1);
-    ASSERT_EQ(chdir("/"), 0);
-    ASSERT_EQ(std::system(("chmod -R u+w " + root + "; rm -rf " + root).c_str()), 0);
-  }
+  void TearDown() override { setenv("PATH", oldPath.c_str(), 1); }
   std::string MakeFolder(const std::string& name, mode_t mode = 0755) {
     const std::string folder = root + "/" + name;
     EXPECT_EQ(mkdir(folder.c_str(), mode), 0) << folder;
@@ -78,16 +61,12 @@ class UserDesktop : public ::testing::Test {
   std::string Opened() const { return OpenedIn(root); }
   // Tool > Output html, as the menu bar calls it once the item is picked.
   static void OutputHtml(CalendarUi& ui) {
-    for (int i = 0; i < ui.main_window->children(); ++i) {
-      auto* bar = dynamic_cast<Fl_Menu_Bar*>(ui.main_window->child(i));
-      if (bar) {
-        bar->picked(bar->find_item("Tool/Output html"));
-        return;
-      }
-    }
-    FAIL() << "no menu bar";
+    Fl_Menu_Bar* bar = MenuBarOf(ui.main_window);
+    bar->picked(bar->find_item("Tool/Output html"));
   }
-  std::string root, home, oldPath;
+  ScratchFolder scratch{"zelmora-desktop"};
+  const std::string root = scratch.path;
+  std::string home, oldPath;
 };
 
 TEST_F(UserDesktop, PageLandsWhereTheUserCanWriteWithItsPictures) {
@@ -126,10 +105,10 @@ TEST_F(UserDesktop, PageLandsWhereTheUserCanWriteWithItsPictures) {
     ui.refresh();
     OutputHtml(ui);
 
-    EXPECT_EQ(Read(landing + "/output.htm"), HtmlExporter(ui.date, ui.base_kind, ui.show_holidays).Build());
+    EXPECT_EQ(ReadFile(landing + "/output.htm"), HtmlExporter(ui.date, ui.base_kind, ui.show_holidays).Build());
     const std::string kJpeg = "\xFF\xD8\xFF";
-    EXPECT_EQ(Read(landing + "/vemra.jpg").substr(0, 3), kJpeg);
-    EXPECT_EQ(Read(landing + "/tolun.jpg").substr(0, 3), c.pictureThere ? "min" : kJpeg);  // the user's is kept
+    EXPECT_EQ(ReadFile(landing + "/vemra.jpg").substr(0, 3), kJpeg);
+    EXPECT_EQ(ReadFile(landing + "/tolun.jpg").substr(0, 3), c.pictureThere ? "min" : kJpeg);  // the user's is kept
     EXPECT_EQ(Opened(), "file://" + landing + "/output.htm\n");
     EXPECT_TRUE(alerts.empty());
   }
@@ -183,7 +162,7 @@ TEST_F(UserDesktop, FailedSaveClosesItsFileAndLeavesTheFolderAsItWas) {
     EXPECT_EQ(why, c.reason);
     EXPECT_EQ(OpenDescriptors(), descriptors);
     EXPECT_EQ(Entries(folder), before);
-    EXPECT_EQ(Read(folder + "/page.htm"), "old page");
+    EXPECT_EQ(ReadFile(folder + "/page.htm"), "old page");
   }
 }
 
@@ -254,13 +233,13 @@ TEST_F(UserDesktop, SavesAsTheFileSystemSeesThem) {
   std::ofstream(folder + "/tolun.jpg") << "mine";
   const std::set<std::string> before = Entries(folder);
   EXPECT_TRUE(SaveInFolder(folder, "tolun.jpg", "picture", ExistingFile::kKeep, &why));
-  EXPECT_EQ(Read(folder + "/tolun.jpg"), "mine");
+  EXPECT_EQ(ReadFile(folder + "/tolun.jpg"), "mine");
 
   saveCalls.close = FailingClose;
   EXPECT_FALSE(SaveInFolder(folder, "page.htm", "newer", ExistingFile::kReplace, &why));
   saveCalls = real;
   EXPECT_EQ(why, "Input/output error");
-  EXPECT_EQ(Read(page), "new");
+  EXPECT_EQ(ReadFile(page), "new");
   EXPECT_EQ(Entries(folder), before);  // no temporary file left
 
   ASSERT_EQ(chdir(MakeFolder("ro", 0555).c_str()), 0);

@@ -65,18 +65,6 @@ std::string Page(bool gregorianBase, const std::string& baseLine, const std::str
          dayRows + "</table><div align='right'><font size=+2>" + otherAfter + "</font></div>" + kTail;
 }
 
-// Days base..last (other-calendar numbers from otherFirst, restarting at 1
-// after otherLast), the first on weekday w; a Saturday closes its row.
-std::string Days(int base, int last, int otherFirst, int otherLast, int w) {
-  std::string cells;
-  for (int other = otherFirst; base <= last; ++base, w = (w + 1) % 7) {
-    cells += Td(base, other, w);
-    if (w == 6) cells += "</tr><tr>";
-    other = other == otherLast ? 1 : other + 1;
-  }
-  return cells;
-}
-
 std::string Repeat(const std::string& s, int n) {
   std::string out;
   while (n-- > 0) out += s;
@@ -98,31 +86,6 @@ TEST(HtmlExport, PagumeOfFiveDaysFromASaturday) {
   const std::string expected = Page(false, "ጳጉሜ, 2000", "September, 2008", "September, 2008", rows);
   EXPECT_EQ(Built(DatePair(2000, 13, 3, Ethiopian), Ethiopian), expected);
   EXPECT_EQ(Built(DatePair(2000, 13, 5, Ethiopian), Ethiopian), expected);  // any day of the month
-}
-
-TEST(HtmlExport, MonthShapes) {
-  const struct {
-    const char* name;
-    DatePair date;
-    CalendarKind base;
-    std::string expected;
-  } kCases[] = {
-      {"February 2009: 28 days from a Sunday, ending on a Saturday",
-       {2009, 2, 14, Gregorian},
-       Gregorian,
-       Page(true, "February, 2009", "ጥር, 2001", "የካቲት, 2001", "<tr>" + Days(1, 28, 24, 30, 0) + "</tr>")},
-      {"November 2008: from a Saturday",
-       {2008, 11, 29, Gregorian},
-       Gregorian,
-       Page(true, "November, 2008", "ጥቅምት, 2001", "ህዳር, 2001",
-            "<tr>" + Repeat(kBlank, 6) + Days(1, 30, 22, 30, 6) + Repeat(kBlank, 6) + "</tr>")},
-      {"Pagume 1999: six days from a Thursday",
-       {1999, 13, 6, Ethiopian},
-       Ethiopian,
-       Page(false, "ጳጉሜ, 1999", "September, 2007", "September, 2007",
-            "<tr>" + Repeat(kBlank, 4) + Days(1, 6, 6, 30, 4) + Repeat(kBlank, 4) + "</tr>")},
-  };
-  for (const auto& c : kCases) EXPECT_EQ(Built(c.date, c.base), c.expected) << c.name;
 }
 
 // May 2024 starts on a Wednesday, on Miazia 23, 2016. With holidays the page

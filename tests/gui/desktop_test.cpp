@@ -23,7 +23,6 @@
 #include <vector>
 
 #include "about/about_window.h"
-#include "export/html_exporter.h"
 #include "export/safe_save.h"
 #include "mainwin/calendar_ui.h"
 #include "mainwin/tool_commands.h"
@@ -105,7 +104,7 @@ TEST_F(UserDesktop, PageLandsWhereTheUserCanWriteWithItsPictures) {
     ui.refresh();
     OutputHtml(ui);
 
-    EXPECT_EQ(ReadFile(landing + "/output.htm"), HtmlExporter(ui.date, ui.base_kind, ui.show_holidays).Build());
+    EXPECT_NE(ReadFile(landing + "/output.htm").find("<font size=+3>ህዳር, 2001</font>"), std::string::npos);
     const std::string kJpeg = "\xFF\xD8\xFF";
     EXPECT_EQ(ReadFile(landing + "/vemra.jpg").substr(0, 3), kJpeg);
     EXPECT_EQ(ReadFile(landing + "/tolun.jpg").substr(0, 3), c.pictureThere ? "min" : kJpeg);  // the user's is kept

@@ -56,6 +56,7 @@ const ParseCase kParseCases[] = {
     {"99999999999999999999/1/1", Gregorian, 0, ReadOutcome::kNoDate, 149353},
     {"2008/4294967297/1", Gregorian, 0, ReadOutcome::kNoDate, 149353},
     {"2008/1/300", Gregorian, 0, ReadOutcome::kNoDate, 149353},      // no 8-bit day
+    {"67536/1/1", Gregorian, 0, ReadOutcome::kNoDate, 149353},       // no 16-bit year: not 2000
     {"-2008/1/1", Gregorian, 0, ReadOutcome::kNoDate, 149353},
 };
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "calendar/date_pair.h"
+#include "calendar/hijri.h"
 #include "calendar/holidays.h"
 
 namespace {
@@ -27,6 +28,17 @@ class IcuCalendar {
     cal_.reset(ucal_open(u"UTC", -1, locale, UCAL_DEFAULT, &status));
     EXPECT_TRUE(U_SUCCESS(status)) << u_errorName(status);
     ucal_setGregorianChange(cal_.get(), -8.64e15, &status);  // no Julian dates
+  }
+  // The day number of a date in this calendar (month from 1).
+  int DayOf(int year, int month, int day) {
+    UErrorCode status = U_ZERO_ERROR;
+    ucal_clear(cal_.get());
+    ucal_set(cal_.get(), UCAL_EXTENDED_YEAR, year);
+    ucal_set(cal_.get(), UCAL_MONTH, month - 1);
+    ucal_set(cal_.get(), UCAL_DATE, day);
+    const double millis = ucal_getMillis(cal_.get(), &status);
+    EXPECT_TRUE(U_SUCCESS(status)) << u_errorName(status);
+    return static_cast<int>(millis / kMillisPerDay) + kJdnOfUnixEpoch - kJdnOfDayZero;
   }
   Fields At(int dayNumber) {
     UErrorCode status = U_ZERO_ERROR;
@@ -90,6 +102,12 @@ TEST(IcuReference, IslamicHolidaysOnTheirUmmAlQuraDays) {
   const int gregorian2180 = CalendarDate(2180, 1, 1, Gregorian).dayNumber;
   const int kRuns[][2] = {{kFirstSpanDay, kFirstSpanDay + 2000}, {gregorian1878, gregorian2180},
                           {kLastSpanDay - 2000, kLastSpanDay}};
+  // The first of every month, which the holidays alone do not reach, in the
+  // table's years and one either side.
+  for (int year = 1299; year <= 1601; ++year) {
+    for (int month = 1; month <= 12; ++month)
+      ASSERT_EQ(HijriDayNumber(year, month, 1), umalqura.DayOf(year, month, 1)) << year << "/" << month;
+  }
   for (const auto& run : kRuns) {
     CalendarDate cursor;
     cursor.SetFromDayNumber(run[0], Ethiopian);

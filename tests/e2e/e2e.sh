@@ -63,7 +63,9 @@ check "nothing written in the installed folder" test ! -e "$data/output.htm"
 menu 72 Down           # Help > Help Contents
 check "the installed help page opened ($(last_opened))" opened_file "$data/index_e.htm"
 menu 20 Down Down Down # Tool > Holidays, off
-check "holidays off is remembered" grep -qx "holidays:0" "$home/.fltk/zelmora/zelmora.prefs"
+prefs="$home/.fltk/zelmora/zelmora.prefs"
+check "holidays off is remembered" grep -qx "holidays:0" "$prefs"
+check "the Gregorian base is remembered under the key earlier versions read" grep -qx "base_calendar:0" "$prefs"
 
 click "$main" 22 42    # the small clock
 clock=$(find_window "Ethiopian Clock")

@@ -20,6 +20,18 @@ WEEKDAYS = [("Sun", "አሑድ"), ("Mon", "ስኞ"), ("Tue", "ማክስኞ"), ("
             ("Sat", "ቅዳሜ")]
 ETHIOPIAN_MONTHS = ["መስከረም", "ጥቅምት", "ህዳር", "ታህሳስ", "ጥር", "የካቲት", "መጋቢት", "ሚያዚያ", "ግንቦት", "ሰኔ", "ሐምሌ",
                     "ነሐሴ", "ጳጉሜ"]
+# The pages with holidays: the days off in red, and every holiday listed
+# (May 2024: Labour Day, Good Friday and Fasika, which fell with Patriots'
+# Victory Day, Ginbot 20's last year before the law of 2024, Rikbe Kahnat).
+HOLIDAYS = {
+    "gregorian-2024-05-holidays": ({1, 3, 5, 28}, [
+        "May 1, 2024 / ሚያዚያ 23, 2016: International Labour Day - የሠራተኞች ቀን",
+        "May 3, 2024 / ሚያዚያ 25, 2016: Siklet (Good Friday) - ስቅለት",
+        "May 5, 2024 / ሚያዚያ 27, 2016: Patriots' Victory Day - የአርበኞች ቀን",
+        "May 5, 2024 / ሚያዚያ 27, 2016: Fasika (Easter) - ፋሲካ",
+        "May 28, 2024 / ግንቦት 20, 2016: Downfall of the Derg - ደርግ የወደቀበት ቀን",
+        "May 29, 2024 / ግንቦት 21, 2016: Rikbe Kahnat - ርክበ ካህናት"]),
+}
 JDN_OF_ORDINAL_ZERO = 1721425
 ETHIOPIAN_EPOCH = 1723856  # JDN of Meskerem 1 of year 1, less 365
 
@@ -39,9 +51,10 @@ def month_line(base, day):
     return "%s, %d" % (ETHIOPIAN_MONTHS[month - 1], year)
 
 
-def model(base, year, month):
+def model(base, year, month, red=()):
     """The page's headings, its weeks of (base day, other day, colour) or None,
-    and the three month lines: base, the other calendar's first and last."""
+    and the three month lines: base, the other calendar's first and last.
+    A cell's colour is that of both its numbers, each in its own size."""
     if base == "gregorian":
         first = datetime.date(year, month, 1)
         days = [first + datetime.timedelta(n) for n in range(31) if (first + datetime.timedelta(n)).month == month]
@@ -52,7 +65,8 @@ def model(base, year, month):
     other = "ethiopian" if base == "gregorian" else "gregorian"
     number = {"gregorian": lambda d: d.day, "ethiopian": lambda d: ethiopian(d)[2]}
     cells = [None] * ((days[0].weekday() + 1) % 7)
-    cells += [(number[base](d), number[other](d), "red" if d.weekday() == 6 else "black") for d in days]
+    colour = lambda d: "red" if d.weekday() == 6 or number[base](d) in red else "black"
+    cells += [(number[base](d), number[other](d), [("+3", colour(d)), ("+1", colour(d))]) for d in days]
     cells += [None] * (-len(cells) % 7)
     weeks = [cells[i:i + 7] for i in range(0, len(cells), 7)]
     heads = [(e + a) if base == "gregorian" else (a + e) for e, a in WEEKDAYS]
@@ -61,27 +75,34 @@ def model(base, year, month):
 
 class Table(html.parser.HTMLParser):
     """The rows of the page's table: th cells as their text, td cells as
-    (base day, other day, colour) or None when blank; and all the text."""
+    (base day, other day, fonts) or None when blank; the list items; all the text."""
 
     def __init__(self):
         super().__init__()
-        self.rows, self.cell, self.text = [], None, []
+        self.rows, self.cell, self.text, self.items, self.item = [], None, [], [], None
 
     def handle_starttag(self, tag, attrs):
         if tag == "tr":
             self.rows.append([])
         elif tag in ("td", "th"):
-            self.cell = {"tag": tag, "text": [], "color": None}
+            self.cell = {"tag": tag, "text": [], "fonts": []}
             self.rows[-1].append(self.cell)
-        elif tag == "font" and self.cell is not None and self.cell["color"] is None:
-            self.cell["color"] = dict(attrs).get("color")
+        elif tag == "font" and self.cell is not None:
+            self.cell["fonts"].append((dict(attrs).get("size"), dict(attrs).get("color")))
+        elif tag == "li":
+            self.item = ""
 
     def handle_endtag(self, tag):
         if tag in ("td", "th"):
             self.cell = None
+        elif tag == "li":
+            self.items.append(self.item)
+            self.item = None
 
     def handle_data(self, data):
         self.text.append(data)
+        if self.item is not None:
+            self.item += data
         if self.cell is not None and data.strip():
             self.cell["text"].append(data.strip())
 
@@ -90,7 +111,7 @@ class Table(html.parser.HTMLParser):
         weeks = []
         for row in self.rows[1:]:
             if row:
-                weeks.append([(int(c["text"][0]), int(c["text"][1]), c["color"]) if c["text"] else None for c in row])
+                weeks.append([(int(c["text"][0]), int(c["text"][1]), c["fonts"]) if c["text"] else None for c in row])
         return heads, weeks
 
 
@@ -103,16 +124,20 @@ def dump_dom(path, profile):
 
 
 def check(folder, profile):
-    base, year, month = os.path.basename(folder).split("-")
+    name = os.path.basename(folder)
+    base, year, month = name.split("-")[:3]
+    red, items = HOLIDAYS.get(name, (set(), []))
     table = Table()
     table.feed(dump_dom(os.path.join(folder, "output.htm"), profile))
-    heads, weeks, lines = model(base, int(year), int(month))
+    heads, weeks, lines = model(base, int(year), int(month), red)
     problems = []
     read_heads, read_weeks = table.read()
     if read_heads != heads:
         problems.append("headings %r, not %r" % (read_heads, heads))
     if read_weeks != weeks:
         problems.append("weeks %r, not %r" % (read_weeks, weeks))
+    if table.items != items:
+        problems.append("holidays %r, not %r" % (table.items, items))
     text = "".join(table.text)
     problems += ["missing %r" % line for line in lines if line not in text]
     return problems

@@ -13,7 +13,6 @@
 #include <set>
 #include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "about/about_window.h"
@@ -35,77 +34,6 @@ const std::string kHead =
     "<title>Zelmora</title></head><body><img src='vemra.jpg' align='right'/><h1>"
     "<img src='tolun.jpg' align='bottom'/>Zelmora Ver.1.5.2</h1>";
 const std::string kTail = "<hr><i><a href=https://zelmora.example.org/>https://zelmora.example.org/</a></i></body></html>";
-const std::string kBlank = "<td>&nbsp;</td>";
-const char* const kEnglish[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-const char* const kAmharic[] = {"አሑድ", "ስኞ", "ማክስኞ", "ረቡዕ", "ሐሙስ", "ዓርብ", "ቅዳሜ"};
-
-std::string Color(int weekday) { return weekday == 0 ? "red" : "black"; }
-
-std::string Td(int base, int other, int weekday, bool publicHoliday = false) {
-  const std::string c = publicHoliday ? "red" : Color(weekday);
-  return "<td><font size='+3' color='" + c + "' >" + std::to_string(base) +
-         "</font><div align='right'><font size='+1' color='" + c + "' >" + std::to_string(other) +
-         "</font></div></td>";
-}
-
-std::string WeekdayRow(bool englishFirst) {
-  std::string row = "<tr>";
-  for (int w = 0; w < 7; ++w) {
-    const std::string label = englishFirst ? std::string(kEnglish[w]) + "<br>" + kAmharic[w]
-                                           : std::string(kAmharic[w]) + "<br>" + kEnglish[w];
-    row += "<th width='14%'><font size='' color='" + Color(w) + "' >" + label + "</font></th>";
-  }
-  return row + "</tr>";
-}
-
-std::string Page(bool gregorianBase, const std::string& baseLine, const std::string& otherTop,
-                 const std::string& otherAfter, const std::string& dayRows) {
-  return kHead + "<div align='left'><font size=+3>" + baseLine + "</font></div><div align='right'><font size=+2>" +
-         otherTop + "</font></div><table border=1 width='100%' cellspacing='0'>" + WeekdayRow(gregorianBase) +
-         dayRows + "</table><div align='right'><font size=+2>" + otherAfter + "</font></div>" + kTail;
-}
-
-std::string Repeat(const std::string& s, int n) {
-  std::string out;
-  while (n-- > 0) out += s;
-  return out;
-}
-
-std::string Built(DatePair date, CalendarKind base, bool holidays = false) {
-  return HtmlExporter(date, base, holidays).Build();
-}
-
-TEST(HtmlExport, PagumeOfFiveDaysFromASaturday) {
-  // Pagume 1, 2000 is Saturday 6 September 2008; Pagume 5 is Wednesday the 10th.
-  const std::string rows = "<tr>" + Repeat(kBlank, 6) +
-                           "<td><font size='+3' color='black' >1</font><div align='right'>"
-                           "<font size='+1' color='black' >6</font></div></td></tr><tr>"
-                           "<td><font size='+3' color='red' >2</font><div align='right'>"
-                           "<font size='+1' color='red' >7</font></div></td>" +
-                           Td(3, 8, 1) + Td(4, 9, 2) + Td(5, 10, 3) + Repeat(kBlank, 3) + "</tr>";
-  const std::string expected = Page(false, "ጳጉሜ, 2000", "September, 2008", "September, 2008", rows);
-  EXPECT_EQ(Built(DatePair(2000, 13, 3, Ethiopian), Ethiopian), expected);
-  EXPECT_EQ(Built(DatePair(2000, 13, 5, Ethiopian), Ethiopian), expected);  // any day of the month
-}
-
-// May 2024 starts on a Wednesday, on Miazia 23, 2016. With holidays the page
-// is the plain one but for its public holidays in red and the list.
-TEST(HtmlExport, HolidaysRedAndListedBeforeTheFooter) {
-  std::string expected = Built(DatePair(2024, 5, 5, Gregorian), Gregorian);
-  for (const auto& [day, other, weekday] : {std::tuple{1, 23, 3}, {3, 25, 5}, {28, 20, 2}}) {
-    const std::size_t at = expected.find(Td(day, other, weekday));
-    ASSERT_NE(at, std::string::npos) << day;
-    expected.replace(at, Td(day, other, weekday).size(), Td(day, other, weekday, true));
-  }
-  expected.insert(expected.find("<hr>"),
-                  "<ul><li>May 1, 2024 / ሚያዚያ 23, 2016: International Labour Day - የሠራተኞች ቀን</li>"
-                  "<li>May 3, 2024 / ሚያዚያ 25, 2016: Siklet (Good Friday) - ስቅለት</li>"
-                  "<li>May 5, 2024 / ሚያዚያ 27, 2016: Patriots' Victory Day - የአርበኞች ቀን</li>"
-                  "<li>May 5, 2024 / ሚያዚያ 27, 2016: Fasika (Easter) - ፋሲካ</li>"
-                  "<li>May 28, 2024 / ግንቦት 20, 2016: Downfall of the Derg - ደርግ የወደቀበት ቀን</li>"
-                  "<li>May 29, 2024 / ግንቦት 21, 2016: Rikbe Kahnat - ርክበ ካህናት</li></ul>");
-  EXPECT_EQ(Built(DatePair(2024, 5, 5, Gregorian), Gregorian, true), expected);
-}
 
 // Each test gets a folder of its own, with a name that needs quoting, and an
 // xdg-open stand-in first on PATH that records what it was asked to open.

@@ -9,6 +9,8 @@
 
 #include "platform/folders.h"
 
+SaveCalls saveCalls = {fsync, close, rename};
+
 namespace {
 
 constexpr mode_t kNewFolder = 0700;  // private, as the XDG base directories ask
@@ -30,8 +32,8 @@ class TempFile {
 
   bool Made() const { return fd_ >= 0; }
 
-  // Writes the bytes whole, with the file's permission bits, and flushes
-  // them to the disk.
+  // Gives the file its permission bits (mkostemp's 0600 would hide it from
+  // other readers), writes the bytes whole and flushes them to the disk.
   bool Fill(const std::string& bytes, mode_t mode) {
     fchmod(fd_, mode);
     for (std::size_t done = 0; done < bytes.size();) {
@@ -40,13 +42,13 @@ class TempFile {
       if (n <= 0) return false;
       done += static_cast<std::size_t>(n);
     }
-    return fsync(fd_) == 0;
+    return saveCalls.fsync(fd_) == 0;
   }
 
   bool Close() {
     const int fd = fd_;
     fd_ = kClosed;  // gone even when close reports an error
-    return close(fd) == 0;
+    return saveCalls.close(fd) == 0;
   }
 
   bool TakeName(const std::string& target, ExistingFile existing) {
@@ -57,7 +59,7 @@ class TempFile {
       if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP) return false;
       if (access(target.c_str(), F_OK) == 0) return true;
     }
-    named_ = rename(path_.c_str(), target.c_str()) == 0;
+    named_ = saveCalls.rename(path_.c_str(), target.c_str()) == 0;
     return named_;
   }
 
@@ -93,6 +95,15 @@ mode_t ModeFor(const std::string& target) {
   return kNewFile & ~mask;
 }
 
+// Flushes the folder, so that the file's new name survives a crash too.
+bool SyncFolder(const std::string& folder) {
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool synced = saveCalls.fsync(fd) == 0;
+  close(fd);
+  return synced;
+}
+
 bool MakeFolders(const std::string& folder) {
   for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
     if (mkdir(folder.substr(0, slash).c_str(), kNewFolder) != 0 && errno != EEXIST) return false;
@@ -124,7 +135,8 @@ bool SaveInFolder(const std::string& folder, const char* name, const std::string
                   std::string* why) {
   const std::string target = FileBehind(folder + "/" + name);
   TempFile temp(target);
-  const bool saved = temp.Made() && temp.Fill(bytes, ModeFor(target)) && temp.Close() && temp.TakeName(target, existing);
+  const bool saved = temp.Made() && temp.Fill(bytes, ModeFor(target)) && temp.Close() &&
+                     temp.TakeName(target, existing) && SyncFolder(target.substr(0, target.rfind('/')));
   if (!saved) *why = std::strerror(errno);
   return saved;
 }

@@ -9,6 +9,15 @@
 // every descriptor is closed, the temporary file is removed and the reason
 // comes back in words the user can act on.
 
+// The calls that carry a save to the disk, replaceable so that a test can
+// watch the order they come in or make one of them fail.
+struct SaveCalls {
+  int (*fsync)(int fd);
+  int (*close)(int fd);
+  int (*rename)(const char* from, const char* to);
+};
+extern SaveCalls saveCalls;
+
 // Whether a save may replace a file that is already there.
 enum class ExistingFile { kReplace, kKeep };
 

@@ -17,17 +17,20 @@ int main(int argc, char** argv) {
     const char* name;
     DatePair date;
     CalendarKind base;
+    bool holidays;
   } kPages[] = {
-      {"gregorian-2008-11", {2008, 11, 29, Gregorian}, Gregorian},  // six rows of weeks
-      {"gregorian-2009-02", {2009, 2, 1, Gregorian}, Gregorian},    // four full weeks
-      {"ethiopian-2001-03", {2001, 3, 20, Ethiopian}, Ethiopian},
-      {"ethiopian-1999-13", {1999, 13, 6, Ethiopian}, Ethiopian},   // six-day Pagume
+      {"gregorian-2008-11", {2008, 11, 29, Gregorian}, Gregorian, false},  // six rows of weeks
+      {"gregorian-2009-02", {2009, 2, 1, Gregorian}, Gregorian, false},    // four full weeks
+      {"gregorian-2024-05-holidays", {2024, 5, 5, Gregorian}, Gregorian, true},
+      {"ethiopian-2001-03", {2001, 3, 20, Ethiopian}, Ethiopian, false},
+      {"ethiopian-1999-13", {1999, 13, 6, Ethiopian}, Ethiopian, false},  // six-day Pagume
+      {"ethiopian-2000-13", {2000, 13, 3, Ethiopian}, Ethiopian, false},  // five days from a Saturday
   };
   for (const auto& page : kPages) {
     const std::string folder = std::string(argv[1]) + "/" + page.name;
     mkdir(folder.c_str(), 0755);
     std::string why;
-    if (!SaveInFolder(folder, kPageFileName, HtmlExporter(page.date, page.base).Build(), ExistingFile::kReplace, &why))
+    if (!SaveInFolder(folder, kPageFileName, HtmlExporter(page.date, page.base, page.holidays).Build(), ExistingFile::kReplace, &why))
       return 1;
   }
   return 0;

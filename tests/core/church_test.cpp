@@ -1,6 +1,5 @@
-// The church's year: the fasting periods of two kinds of year, the weekly
-// fast and its exceptions, the monthly commemorations, and the month-wide
-// query against the day-by-day lookups.
+// The days' facts the grid and the page show: known days' fasts and
+// commemorations, and the month-wide query against the day-by-day lookups.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,49 +11,6 @@
 namespace {
 
 int Gregorian(int year, int month, int day) { return DatePair(year, month, day, ::Gregorian).dates[::Gregorian].dayNumber; }
-
-struct KnownFast {
-  int ethiopianYear;
-  const char* english;
-  int first[3], last[3];  // Gregorian
-};
-
-// 2016 is divisible by 4, so Genna is Tahsas 28 (7 January 2024) and its eve
-// Tahsas 27; in 2017 Genna is Tahsas 29 (7 January 2025). Fasika was 5 May
-// 2024 and 20 April 2025.
-const KnownFast kKnownFasts[] = {
-    {2016, "Tsome Nebiyat", {2023, 11, 25}, {2024, 1, 6}},
-    {2016, "Gehad of Genna", {2024, 1, 6}, {2024, 1, 6}},
-    {2016, "Tsome Nenewe (Nineveh)", {2024, 2, 26}, {2024, 2, 28}},
-    {2016, "Tsome Hawaryat", {2024, 6, 24}, {2024, 7, 11}},
-    {2017, "Tsome Nebiyat", {2024, 11, 24}, {2025, 1, 6}},
-    {2017, "Gehad of Timket", {2025, 1, 18}, {2025, 1, 18}},
-    {2017, "Abiy Tsom", {2025, 2, 24}, {2025, 4, 19}},
-    {2017, "Tsome Filseta", {2025, 8, 7}, {2025, 8, 21}},
-};
-
-TEST(Fasts, KnownPeriods) {
-  for (const KnownFast& k : kKnownFasts) {
-    const ChurchYear church = ReckonChurchYear(k.ethiopianYear);
-    const FastPeriod* found = nullptr;
-    for (const FastPeriod& period : church.fasts) {
-      if (std::string(period.english) == k.english) found = &period;
-    }
-    ASSERT_TRUE(found) << k.english;
-    EXPECT_EQ(found->firstDay, Gregorian(k.first[0], k.first[1], k.first[2])) << k.ethiopianYear << k.english;
-    EXPECT_EQ(found->lastDay, Gregorian(k.last[0], k.last[1], k.last[2])) << k.ethiopianYear << k.english;
-  }
-}
-
-TEST(Fasts, InDayOrderEveryYear) {
-  for (int year = 1; year <= 9999; ++year) {
-    const ChurchYear church = ReckonChurchYear(year);
-    for (int i = 0; i < kFastPeriods; ++i) {
-      ASSERT_LE(church.fasts[i].firstDay, church.fasts[i].lastDay) << year << church.fasts[i].english;
-      ASSERT_TRUE(i == 0 || church.fasts[i - 1].firstDay <= church.fasts[i].firstDay) << year;
-    }
-  }
-}
 
 struct KnownDay {
   int day[3];  // Gregorian

@@ -14,9 +14,6 @@
 
 namespace {
 
-std::vector<std::string> alerts;
-void RecordAlert(const char* message) { alerts.push_back(message); }
-
 // Where a modal menu is to go: the item to pick and how.
 struct MenuPick {
   int index;

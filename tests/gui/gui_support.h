@@ -4,7 +4,10 @@
 
 #include <ctime>
 #include <string>
+#include <vector>
 
+class Fl_Group;
+class Fl_Menu_Bar;
 class Fl_Widget;
 
 // Sets the wall clock that the program reads, in UTC (the tests run with TZ=UTC).
@@ -33,3 +36,23 @@ void TypeKey(Fl_Widget* inWindow, int key, int state = 0, const char* text = "")
 void TypeText(Fl_Widget* inWindow, const char* text);
 // Runs action(data) once the next modal loop (a menu, an alert) is waiting.
 void WhenModal(void (*action)(void*), void* data = nullptr);
+
+// What the program would have told the user, in order, once
+// Dialogs::alert = RecordAlert.
+extern std::vector<std::string> alerts;
+void RecordAlert(const char* message);
+// The menu bar among the window's children, or nullptr.
+Fl_Menu_Bar* MenuBarOf(const Fl_Group* window);
+// A file's whole contents; "" when it cannot be read.
+std::string ReadFile(const std::string& path);
+
+// A folder of a test's own under /tmp, named from prefix, removed with all it
+// holds (read-only parts too) when the test ends.
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(const char* prefix = "zelmora-test");
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  const std::string path;
+};

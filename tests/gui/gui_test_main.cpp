@@ -1,6 +1,7 @@
 #include "gui_support.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Window.H>
 #include <FL/x.H>
 
@@ -106,13 +107,41 @@ std::string InstallOpener(const std::string& folder) {
 
 std::string OpenedIn(const std::string& folder) {
   for (int i = 0; i < 50; ++i) {
-    std::ifstream record(folder + "/opened");
-    std::stringstream text;
-    text << record.rdbuf();
-    if (!text.str().empty()) return text.str();
+    const std::string opened = ReadFile(folder + "/opened");
+    if (!opened.empty()) return opened;
     usleep(20000);
   }
   return "";
+}
+
+std::vector<std::string> alerts;
+void RecordAlert(const char* message) { alerts.push_back(message); }
+
+Fl_Menu_Bar* MenuBarOf(const Fl_Group* window) {
+  for (int i = 0; i < window->children(); ++i) {
+    if (auto* bar = dynamic_cast<Fl_Menu_Bar*>(window->child(i))) return bar;
+  }
+  return nullptr;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+namespace {
+std::string MadeFolder(const char* prefix) {
+  std::string pattern = std::string("/tmp/") + prefix + "-XXXXXX";
+  return mkdtemp(&pattern[0]) ? pattern : "";
+}
+}  // namespace
+
+ScratchFolder::ScratchFolder(const char* prefix) : path(MadeFolder(prefix)) {}
+ScratchFolder::~ScratchFolder() {
+  const std::string remove = "chmod -R u+w '" + path + "' && rm -rf '" + path + "'";
+  if (chdir("/") != 0 || std::system(remove.c_str()) != 0) ADD_FAILURE() << "could not remove " << path;
 }
 
 namespace {

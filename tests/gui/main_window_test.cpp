@@ -39,12 +39,7 @@ class MainWindow : public ::testing::Test {
   // What the menu bar does once a person has picked Tool > Holidays.
   void PickHolidays() { MenuBar()->picked(ui.holidays_item); }
 
-  Fl_Menu_Bar* MenuBar() const {
-    for (int i = 0; i < ui.main_window->children(); ++i) {
-      if (auto* bar = dynamic_cast<Fl_Menu_Bar*>(ui.main_window->child(i))) return bar;
-    }
-    return nullptr;
-  }
+  Fl_Menu_Bar* MenuBar() const { return MenuBarOf(ui.main_window); }
 
   CalendarUi ui;
 };

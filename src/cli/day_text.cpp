@@ -25,13 +25,6 @@ std::string Formatted(const char* format, const Moment& moment) {
   return text + "\n";
 }
 
-// The two lines in the chosen names: each as the window's date line has it.
-std::string StyledLines(const DatePair& day, TextStyle style) {
-  std::string text;
-  for (CalendarKind kind : {Gregorian, Ethiopian}) text += Formatted("%A %B(%m) %e, %Y", {day, kind, style});
-  return text;
-}
-
 std::string JsonString(const std::string& text) {
   std::string quoted = "\"";
   for (char c : text) {
@@ -78,7 +71,7 @@ std::string DayAnswer(const DatePair& day, const Invocation& call) {
   if (call.json && call.format) throw CommandError{"--json and --format exclude each other; expected one"};
   if (call.json) return Json(day, call.style);
   if (call.format) return Formatted(call.format, {day, FormatKind(call), call.style});
-  if (call.style.amharic || call.style.geez) return StyledLines(day, call.style);
+  if (call.style.amharic || call.style.geez) return DateLinesIn(day, call.style) + "\n";
   return day.Text() + "\n";
 }
 

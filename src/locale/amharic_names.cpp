@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kShortLength = 3;
-
 // The Amharic names of the Gregorian months, wide and abbreviated, from the
 // Unicode CLDR, common/main/am.xml, calendar "gregorian", months, format
 // context (github.com/unicode-org/cldr). Where CLDR inherits the abbreviation
@@ -22,17 +20,19 @@ const char* const kAmharicGregorianMonths[12] = {
 const char* const kAmharicGregorianMonthsShort[12] = {
     "ጃን", "ፌብ", "ማርች", "ኤፕሪ", "ሜይ", "ጁን", "ጁላይ", "ኦገስ", "ሴፕቴ", "ኦክቶ", "ኖቬም", "ዲሴም",
 };
+const char* const kLatinGregorianMonthsShort[12] = {
+    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec",
+};
 
 }  // namespace
 
-std::string MonthNameIn(CalendarKind kind, int month, TextStyle style, bool shortForm) {
+const char* MonthNameIn(CalendarKind kind, int month, TextStyle style, bool shortForm) {
   if (kind == Ethiopian) return style.amharic ? kExportMonthEthiopic[month - 1] : MonthName(kind, month);
   if (style.amharic) return (shortForm ? kAmharicGregorianMonthsShort : kAmharicGregorianMonths)[month - 1];
-  const std::string name = MonthName(kind, month);
-  return shortForm ? name.substr(0, kShortLength) : name;
+  return shortForm ? kLatinGregorianMonthsShort[month - 1] : MonthName(kind, month);
 }
 
-std::string WeekdayNameIn(CalendarKind kind, int weekday, TextStyle style, bool shortForm) {
+const char* WeekdayNameIn(CalendarKind kind, int weekday, TextStyle style, bool shortForm) {
   // The days of the week are the same days in both calendars; in Amharic
   // they have one name.
   if (style.amharic) return kExportWeekdayEthiopic[weekday];

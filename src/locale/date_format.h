@@ -22,3 +22,7 @@ struct Moment {
 // unpadded. On a token it does not know, returns false and names it in
 // `bad` (as "%q", or "%" at the end of the format).
 bool FormatMoment(const std::string& format, const Moment& moment, std::string& text, std::string& bad);
+
+// The window's two date lines, Gregorian first, with the names and numbers
+// of `style`: "Tuesday December(12)  8, 2026".
+std::string DateLinesIn(const DatePair& day, TextStyle style);

@@ -11,6 +11,7 @@
 #include "calendar/date_pair.h"
 #include "calendar/navigation.h"
 #include "clock/reckoning_clock.h"
+#include "locale/amharic_names.h"
 #include "grid/month_grid.h"
 #include "mainwin/month_choice.h"
 
@@ -64,9 +65,13 @@ class CalendarUi {
   Fl_Menu_Item* holidays_item;
   Fl_Menu_Item* fasts_item;
   Fl_Menu_Item* saints_item;
+  // Tool > Amharic and Ge'ez numerals: the names and numbers the window writes.
+  Fl_Menu_Item* amharic_item;
+  Fl_Menu_Item* geez_item;
   bool show_holidays = true;
   bool show_fasts = false;
   bool show_saints = false;
+  TextStyle style;
 
  private:
   void BuildNavigationRow();
@@ -74,6 +79,7 @@ class CalendarUi {
   void BuildDayCountKinds();
   void BuildMiniClock();
   void FitDateLines();
+  void ShowDateLines();
   void ShowYear();
   void ShowDayCount(Fl_Value_Output* count, bool counted, int days);
   // The window's one way to move: shows moved, which the core's navigation
@@ -114,6 +120,8 @@ class CalendarUi {
   static void cb_Saints(Fl_Widget* w, void* v) { Owner(w)->cb_Saints_i(w, v); }
   static void cb_Bahire(Fl_Widget* w, void* v) { Owner(w)->cb_Bahire_i(w, v); }
   static void cb_Export(Fl_Widget* w, void* v) { Owner(w)->cb_Export_i(w, v); }
+  static void cb_Amharic(Fl_Widget* w, void* v) { Owner(w)->cb_Amharic_i(w, v); }
+  static void cb_Geez(Fl_Widget* w, void* v) { Owner(w)->cb_Geez_i(w, v); }
   static void cb_Help(Fl_Widget* w, void* v) { Owner(w)->cb_Help_i(w, v); }
   static void cb_Website(Fl_Widget* w, void* v) { Owner(w)->cb_Website_i(w, v); }
   static void cb_About(Fl_Widget* w, void* v) { Owner(w)->cb_About_i(w, v); }
@@ -143,6 +151,8 @@ class CalendarUi {
   void cb_Saints_i(Fl_Widget*, void*);
   void cb_Bahire_i(Fl_Widget*, void*);
   void cb_Export_i(Fl_Widget*, void*);
+  void cb_Amharic_i(Fl_Widget*, void*);
+  void cb_Geez_i(Fl_Widget*, void*);
   void cb_Help_i(Fl_Widget*, void*);
   void cb_Website_i(Fl_Widget*, void*);
   void cb_About_i(Fl_Widget*, void*);

@@ -56,3 +56,10 @@ Fl_Font EthiopicFont() {
   }();
   return font;
 }
+
+void UseEthiopicInterface(bool on) {
+  static const char* const usual = Fl::get_font(FL_HELVETICA);
+  const Fl_Font ethiopic = EthiopicFont();
+  if (ethiopic == FL_HELVETICA) return;  // no Ethiopic face to use
+  Fl::set_font(FL_HELVETICA, on ? Fl::get_font(ethiopic) : usual);
+}

@@ -7,3 +7,8 @@
 // Ethiopic, else any installed face that covers them. Text in it never shows
 // as boxes. Without any such face, the toolkit's usual face.
 Fl_Font EthiopicFont();
+
+// Draws the toolkit's usual face (labels, menus, message boxes) in the
+// Ethiopic face, whose Latin letters and digits serve the English texts
+// too; off, the usual face again.
+void UseEthiopicInterface(bool on);

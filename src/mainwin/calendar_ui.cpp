@@ -7,11 +7,13 @@
 #include <string>
 
 #include "identity/program_identity.h"
+#include "locale/translation.h"
 #include "mainwin/layout.h"
 #include "mainwin/main_window.h"
 #include "mainwin/settings.h"
 #include "pictures/app_icon.h"
 #include "pictures/images.h"
+#include "platform/folders.h"
 
 using namespace layout;
 
@@ -21,6 +23,14 @@ namespace {
 // face, so it needs one with Ethiopic letters beside the Latin ones.
 constexpr Fl_Font kTooltipFont = FL_FREE_FONT;
 const char kEthiopicFace[] = " Abyssinica SIL";  // the blank: regular style
+
+// The Amharic catalog lies in share/locale beside share/zelmora, in the build
+// tree as once installed.
+std::string CatalogFolder() {
+  const std::string catalog = FindDataFile("../locale/am/LC_MESSAGES/zelmora.mo");
+  const std::string::size_type languageFolder = catalog.rfind("/am/LC_MESSAGES/");
+  return languageFolder == std::string::npos ? std::string() : catalog.substr(0, languageFolder);
+}
 
 // Sets or clears a check item; gives back what it set.
 bool Check(Fl_Menu_Item* item, bool on) {
@@ -121,6 +131,7 @@ CalendarUi::CalendarUi() {
   main_window->size_range(kWindowWidth, kWindowHeight);  // below that nothing is usable
   Fl::set_font(kTooltipFont, kEthiopicFace);
   Fl_Tooltip::font(kTooltipFont);
+  BindCatalog(CatalogFolder());
 }
 
 void CalendarUi::show(int argc, char** argv) {
@@ -147,6 +158,7 @@ void CalendarUi::set_defaults() {
 }
 
 void CalendarUi::refresh() {
+  ShowLanguage();
   ShowDateLines();
   DatePair typed;
   CalendarKind fromKind = Gregorian, untilKind = Gregorian;

@@ -80,6 +80,8 @@ class CalendarUi {
   void BuildMiniClock();
   void FitDateLines();
   void ShowDateLines();
+  void ShowLanguage();
+  bool amharic_shown = false;  // the language the window's texts are in
   void ShowYear();
   void ShowDayCount(Fl_Value_Output* count, bool counted, int days);
   // The window's one way to move: shows moved, which the core's navigation

@@ -9,14 +9,15 @@
 
 #include "export/holiday_export.h"
 #include "export/page_output.h"
+#include "locale/translation.h"
 
 namespace {
 
-void ShowAlert(const char* message) { fl_alert("%s", message); }
+void ShowAlert(const char* message) { fl_alert("%s", Tr(message)); }
 
 std::string ChooseFile(const char* suggested) {
   Fl_Native_File_Chooser chooser(Fl_Native_File_Chooser::BROWSE_SAVE_FILE);
-  chooser.title("Export holidays");
+  chooser.title(Tr("Export holidays"));
   chooser.filter("iCalendar\t*.ics");
   chooser.preset_file(suggested);
   chooser.options(Fl_Native_File_Chooser::SAVEAS_CONFIRM | Fl_Native_File_Chooser::NEW_FOLDER);

@@ -177,6 +177,7 @@ TEST_F(MainWindow, FastsAndSaintsWhenPicked) {
 // window is as it was. Amharic is on at first where the locale speaks it.
 TEST_F(MainWindow, AmharicAndGeezNumeralsWhenPicked) {
   const std::string latinLines = ui.dates_output->value();
+  const std::string usualFace = Fl::get_font(FL_HELVETICA);
   EXPECT_EQ(ui.amharic_item->value(), 0);
   EXPECT_EQ(ui.geez_item->value(), 0);
   MenuBar()->picked(ui.amharic_item);
@@ -185,6 +186,11 @@ TEST_F(MainWindow, AmharicAndGeezNumeralsWhenPicked) {
   EXPECT_STREQ(ui.month_choice->text(), "ህዳር");
   EXPECT_STREQ(ui.grid->cells[29]->tooltip(), "የብሔር ብሔረሰቦች ቀን\nዒድ አል አድሐ");
   EXPECT_STREQ(ui.grid->cells[20]->primary->value(), "20");
+  // The texts from the catalog, in the Ethiopic face.
+  EXPECT_STREQ(ui.today->label(), "ዛሬ");
+  EXPECT_STREQ(ui.last_month->tooltip(), "ያለፈው ወር");
+  EXPECT_NE(MenuBar()->find_item("መሣሪያ/የግዕዝ ቁጥሮች"), nullptr);
+  EXPECT_STREQ(Fl::get_font(FL_HELVETICA), Fl::get_font(EthiopicFont()));
   MenuBar()->picked(ui.geez_item);
   EXPECT_STREQ(ui.grid->cells[20]->primary->value(), "፳");
   EXPECT_STREQ(ui.grid->cells[20]->secondary->value(), "29");
@@ -201,6 +207,9 @@ TEST_F(MainWindow, AmharicAndGeezNumeralsWhenPicked) {
   EXPECT_STREQ(ui.grid->headers[1]->label(), "sagno");
   EXPECT_STREQ(ui.month_choice->text(), "Hdar");
   EXPECT_STREQ(ui.grid->cells[20]->primary->value(), "20");
+  EXPECT_STREQ(ui.today->label(), "Today");
+  EXPECT_NE(MenuBar()->find_item("Tool/Ge'ez numerals"), nullptr);
+  EXPECT_EQ(Fl::get_font(FL_HELVETICA), usualFace);
   const struct {
     const char* lcAll;
     const char* lang;

@@ -6,8 +6,6 @@
 
 #include <string>
 
-#include "fonts/ethiopic_face.h"
-#include "locale/date_format.h"
 #include "mainwin/calendar_ui.h"
 #include "mainwin/layout.h"
 
@@ -125,12 +123,4 @@ void CalendarUi::FitDateLines() {
   for (fl_font(FL_COURIER, size); size > kSmallestSize && fl_width(longest.c_str()) > room;) fl_font(FL_COURIER, --size);
   dates_output->textfont(FL_COURIER);
   dates_output->textsize(size);
-}
-
-// Off, the fixed-width lines in Courier; in Amharic or with Ge'ez numerals,
-// the same lines in the Ethiopic face, which has Latin letters and digits too.
-void CalendarUi::ShowDateLines() {
-  const bool styled = style.amharic || style.geez;
-  dates_output->textfont(styled ? EthiopicFont() : FL_COURIER);
-  dates_output->value(styled ? DateLinesIn(date, style).c_str() : date.Format());
 }

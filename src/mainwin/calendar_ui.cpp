@@ -7,13 +7,11 @@
 #include <string>
 
 #include "identity/program_identity.h"
-#include "locale/translation.h"
 #include "mainwin/layout.h"
 #include "mainwin/main_window.h"
 #include "mainwin/settings.h"
 #include "pictures/app_icon.h"
 #include "pictures/images.h"
-#include "platform/folders.h"
 
 using namespace layout;
 
@@ -23,14 +21,6 @@ namespace {
 // face, so it needs one with Ethiopic letters beside the Latin ones.
 constexpr Fl_Font kTooltipFont = FL_FREE_FONT;
 const char kEthiopicFace[] = " Abyssinica SIL";  // the blank: regular style
-
-// The Amharic catalog lies in share/locale beside share/zelmora, in the build
-// tree as once installed.
-std::string CatalogFolder() {
-  const std::string catalog = FindDataFile("../locale/am/LC_MESSAGES/zelmora.mo");
-  const std::string::size_type languageFolder = catalog.rfind("/am/LC_MESSAGES/");
-  return languageFolder == std::string::npos ? std::string() : catalog.substr(0, languageFolder);
-}
 
 // Sets or clears a check item; gives back what it set.
 bool Check(Fl_Menu_Item* item, bool on) {
@@ -69,8 +59,8 @@ Fl_Menu_Item CalendarUi::main_menu[] = {
     ITEM("Saints' days", cb_Saints, FL_MENU_TOGGLE),
     ITEM("Bahire Hasab", cb_Bahire, 0),
     ITEM("Export holidays\u2026", cb_Export, 0),
-    ITEM("Amharic", cb_Amharic, FL_MENU_TOGGLE),
-    ITEM("Ge'ez numerals", cb_Geez, FL_MENU_TOGGLE),
+    ITEM("Amharic", cb_Script, FL_MENU_TOGGLE),
+    ITEM("Ge'ez numerals", cb_Script, FL_MENU_TOGGLE),
     END_MENU,
     ITEM("Help", nullptr, FL_SUBMENU),
     KEYED_ITEM("Help Contents", FL_F + 1, cb_Help, 0),
@@ -121,8 +111,7 @@ CalendarUi::CalendarUi() {
   holidays_item = &main_menu[window->menuBar->find_index(cb_Holidays)];
   fasts_item = &main_menu[window->menuBar->find_index(cb_Fasting)];
   saints_item = &main_menu[window->menuBar->find_index(cb_Saints)];
-  amharic_item = &main_menu[window->menuBar->find_index(cb_Amharic)];
-  geez_item = &main_menu[window->menuBar->find_index(cb_Geez)];
+  amharic_item = &main_menu[window->menuBar->find_index(cb_Script)], geez_item = amharic_item + 1;
   BuildDayCountKinds();
   BuildMiniClock();
   SetAppIcon(main_window);
@@ -131,7 +120,6 @@ CalendarUi::CalendarUi() {
   main_window->size_range(kWindowWidth, kWindowHeight);  // below that nothing is usable
   Fl::set_font(kTooltipFont, kEthiopicFace);
   Fl_Tooltip::font(kTooltipFont);
-  BindCatalog(CatalogFolder());
 }
 
 void CalendarUi::show(int argc, char** argv) {
@@ -158,8 +146,7 @@ void CalendarUi::set_defaults() {
 }
 
 void CalendarUi::refresh() {
-  ShowLanguage();
-  ShowDateLines();
+  ShowScript();
   DatePair typed;
   CalendarKind fromKind = Gregorian, untilKind = Gregorian;
   const bool fromCounted = KindFromNumber(days_from_kind->value(), &fromKind) &&
@@ -176,7 +163,6 @@ void CalendarUi::refresh() {
   grid->holidaysShown = show_holidays;
   grid->fastsShown = show_fasts;
   grid->saintsShown = show_saints;
-  grid->style = style;
   grid->todayNumber = today_date.dates[Gregorian].dayNumber;
   grid->ShowMonth(date, base_kind);
   main_window->redraw();

@@ -11,7 +11,6 @@
 #include "calendar/date_pair.h"
 #include "calendar/navigation.h"
 #include "clock/reckoning_clock.h"
-#include "locale/amharic_names.h"
 #include "grid/month_grid.h"
 #include "mainwin/month_choice.h"
 
@@ -65,9 +64,7 @@ class CalendarUi {
   Fl_Menu_Item* holidays_item;
   Fl_Menu_Item* fasts_item;
   Fl_Menu_Item* saints_item;
-  // Tool > Amharic and Ge'ez numerals: the names and numbers the window writes.
-  Fl_Menu_Item* amharic_item;
-  Fl_Menu_Item* geez_item;
+  Fl_Menu_Item *amharic_item, *geez_item;  // Tool > Amharic and Ge'ez numerals, which `style` follows
   bool show_holidays = true;
   bool show_fasts = false;
   bool show_saints = false;
@@ -79,9 +76,8 @@ class CalendarUi {
   void BuildDayCountKinds();
   void BuildMiniClock();
   void FitDateLines();
-  void ShowDateLines();
-  void ShowLanguage();
-  bool amharic_shown = false;  // the language the window's texts are in
+  void ShowScript();  // the date lines, the grid's style, and the texts when the language changed
+  bool amharic_shown = false;
   void ShowYear();
   void ShowDayCount(Fl_Value_Output* count, bool counted, int days);
   // The window's one way to move: shows moved, which the core's navigation
@@ -122,8 +118,7 @@ class CalendarUi {
   static void cb_Saints(Fl_Widget* w, void* v) { Owner(w)->cb_Saints_i(w, v); }
   static void cb_Bahire(Fl_Widget* w, void* v) { Owner(w)->cb_Bahire_i(w, v); }
   static void cb_Export(Fl_Widget* w, void* v) { Owner(w)->cb_Export_i(w, v); }
-  static void cb_Amharic(Fl_Widget* w, void* v) { Owner(w)->cb_Amharic_i(w, v); }
-  static void cb_Geez(Fl_Widget* w, void* v) { Owner(w)->cb_Geez_i(w, v); }
+  static void cb_Script(Fl_Widget* w, void* v) { Owner(w)->cb_Script_i(w, v); }
   static void cb_Help(Fl_Widget* w, void* v) { Owner(w)->cb_Help_i(w, v); }
   static void cb_Website(Fl_Widget* w, void* v) { Owner(w)->cb_Website_i(w, v); }
   static void cb_About(Fl_Widget* w, void* v) { Owner(w)->cb_About_i(w, v); }
@@ -153,8 +148,7 @@ class CalendarUi {
   void cb_Saints_i(Fl_Widget*, void*);
   void cb_Bahire_i(Fl_Widget*, void*);
   void cb_Export_i(Fl_Widget*, void*);
-  void cb_Amharic_i(Fl_Widget*, void*);
-  void cb_Geez_i(Fl_Widget*, void*);
+  void cb_Script_i(Fl_Widget*, void*);
   void cb_Help_i(Fl_Widget*, void*);
   void cb_Website_i(Fl_Widget*, void*);
   void cb_About_i(Fl_Widget*, void*);

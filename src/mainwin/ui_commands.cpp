@@ -107,8 +107,7 @@ void CalendarUi::cb_Output_i(Fl_Widget*, void*) { OutputHtml(date, base_kind, sh
 void CalendarUi::cb_Holidays_i(Fl_Widget*, void*) { ReadShownItems(); }
 void CalendarUi::cb_Fasting_i(Fl_Widget*, void*) { ReadShownItems(); }
 void CalendarUi::cb_Saints_i(Fl_Widget*, void*) { ReadShownItems(); }
-void CalendarUi::cb_Amharic_i(Fl_Widget*, void*) { ReadShownItems(); }
-void CalendarUi::cb_Geez_i(Fl_Widget*, void*) { ReadShownItems(); }
+void CalendarUi::cb_Script_i(Fl_Widget*, void*) { ReadShownItems(); }
 // The reckoning of the Ethiopian year shown.
 void CalendarUi::cb_Bahire_i(Fl_Widget*, void*) { OpenBahireHasabWindow(date.Year(Ethiopian)); }
 // The holidays of the Ethiopian year shown.

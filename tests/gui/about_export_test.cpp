@@ -262,7 +262,10 @@ TEST_F(Desktop, ExportHolidaysSavesTheEthiopianYearShownWhereTheUserChooses) {
   for (int i = 0; i < ui.main_window->children() && !bar; ++i) bar = dynamic_cast<Fl_Menu_Bar*>(ui.main_window->child(i));
   const Fl_Menu_Item* item = bar->find_item("Tool/Export holidays\u2026");
   ASSERT_NE(item, nullptr);
-  EXPECT_EQ(item[1].label(), nullptr);  // the last item of the Tool menu
+  // the last item of the Tool menu before the two of its language and numerals
+  EXPECT_STREQ(item[1].label(), "Amharic");
+  EXPECT_STREQ(item[2].label(), "Ge'ez numerals");
+  EXPECT_EQ(item[3].label(), nullptr);
 
   chosenPath = folder + "/mine.ics";
   std::ofstream(chosenPath) << "an older file";

@@ -7,6 +7,7 @@
 
 #include "dialogs/dialogs.h"
 #include "identity/program_identity.h"
+#include "locale/translation.h"
 #include "pictures/app_icon.h"
 #include "pictures/images.h"
 #include "platform/folders.h"
@@ -57,7 +58,7 @@ Fl_Box* MakeLine(int n, const char* text) {
 }  // namespace
 
 AboutWindow::AboutWindow() {
-  window = new Fl_Window(kWidth, kHeight, "About Zelmora");
+  window = new Fl_Window(kWidth, kHeight, Tr("About Zelmora"));
   window->user_data(this);
   window->callback(cb_close, this);
   imageBox = new Fl_Box(14, 18, 64, 64);

@@ -8,11 +8,8 @@ struct CommandError {
   std::string message;
 };
 
-// What the user typed, in double quotes for a message; a control character
-// shows as '?', so the message stays on one line.
-inline std::string Quoted(std::string text) {
-  for (char& c : text) {
-    if (static_cast<unsigned char>(c) < ' ' || c == '\x7f') c = '?';
-  }
-  return '"' + text + '"';
-}
+// What the user typed, in double quotes for a message. Control characters
+// and the characters that reorder text on screen (bidirectional marks,
+// embeddings, overrides and isolates) show escaped, so the message stays on
+// one line and reads as typed; a long argument is cut.
+std::string Quoted(const std::string& text);

@@ -5,12 +5,11 @@
 #include "calendar/holidays.h"
 #include "cli/command_error.h"
 #include "cli/date_argument.h"
+#include "cli/day_text.h"
 #include "cli/month_text.h"
 #include "export/holiday_calendar.h"
 
 namespace {
-
-std::string TwoLines(const DatePair& day) { return day.Text() + "\n"; }
 
 // The years an iCalendar file covers when none is named: a calendar
 // imported now still holds the coming months.
@@ -48,17 +47,19 @@ std::vector<FastPeriod> FastsOfYears(YearRange years, CalendarKind kind) {
   return fasts;
 }
 
-std::string HolidayLine(const Holiday& holiday) {
+std::string HolidayLine(const Holiday& holiday, TextStyle style) {
   const DatePair day = DatePair::OfDay(holiday.dayNumber);
   std::string line = day.dates[Ethiopian].NumericText();
   line += '\t';
   line += day.dates[Gregorian].NumericText();
-  return line + '\t' + holiday.english + '\t' + HolidayTagText(holiday.tags) + '\n';
+  // The dates stay in digits, so that the fields can be read by programs.
+  return line + '\t' + (style.amharic ? holiday.amharic : holiday.english) + '\t' + HolidayTagText(holiday.tags) +
+         '\n';
 }
 
-std::string HolidayList(const std::vector<Holiday>& holidays) {
+std::string HolidayList(const std::vector<Holiday>& holidays, TextStyle style) {
   std::string text;
-  for (const Holiday& holiday : holidays) text += HolidayLine(holiday);
+  for (const Holiday& holiday : holidays) text += HolidayLine(holiday, style);
   return text;
 }
 
@@ -70,20 +71,22 @@ std::string Calendar(const std::vector<Holiday>& holidays, const std::vector<Fas
 
 }  // namespace
 
-std::string TodayCommand(const Invocation&) { return TwoLines(Today()); }
+std::string TodayCommand(const Invocation& call) { return DayAnswer(Today(), call); }
 
-std::string ConvertCommand(const Invocation& call) { return TwoLines(ReadDay(call.operand, call.kind)); }
+std::string ConvertCommand(const Invocation& call) { return DayAnswer(ReadDay(call.operand, call.kind), call); }
+
+std::string NowCommand(const Invocation& call) { return NowAnswer(call); }
 
 std::string MonthCommand(const Invocation& call) {
   const DatePair today = Today();
   const DatePair month = call.operand ? ReadMonth(call.operand, call.kind) : today;
-  return MonthText(month, call.kind, today, call.highlight);
+  return MonthText(month, call.kind, today, call.highlight, call.style);
 }
 
 std::string HolidaysCommand(const Invocation& call) {
   if (call.fasts && !call.ics) throw CommandError{"--fasts goes with --ics; expected both"};
   const YearRange years = ListedYears(call);
   const std::vector<Holiday> holidays = HolidaysOfYears(years, call.kind);
-  if (!call.ics) return HolidayList(holidays);
+  if (!call.ics) return HolidayList(holidays, call.style);
   return Calendar(holidays, call.fasts ? FastsOfYears(years, call.kind) : std::vector<FastPeriod>());
 }

@@ -3,17 +3,23 @@
 #include <string>
 
 #include "calendar/calendar_kind.h"
+#include "locale/amharic_names.h"
 
 // What a command was asked: its one operand (or none), the calendar named by
-// --ethiopian or --gregorian (or the command's own default), whether today is
-// to be highlighted, whether an iCalendar file is wanted and whether it is
-// to hold the fasts.
+// --ethiopian or --gregorian (or the command's own default) and whether one
+// was named, whether today is to be highlighted, whether an iCalendar file
+// is wanted and whether it is to hold the fasts, the format or JSON asked
+// for, and the names' script and numerals.
 struct Invocation {
   const char* operand = nullptr;
   CalendarKind kind = Ethiopian;
+  bool kindNamed = false;
   bool highlight = false;
   bool ics = false;
   bool fasts = false;
+  const char* format = nullptr;
+  bool json = false;
+  TextStyle style;
 };
 
 // Each returns the whole text for standard output, or throws CommandError.
@@ -21,6 +27,8 @@ std::string TodayCommand(const Invocation& call);
 std::string ConvertCommand(const Invocation& call);
 std::string MonthCommand(const Invocation& call);
 std::string HolidaysCommand(const Invocation& call);
+// The time of day in Ethiopian hours, the Western time following.
+std::string NowCommand(const Invocation& call);
 // The church's year: its fasts, one day in full, and Bahire Hasab.
 std::string FastsCommand(const Invocation& call);
 std::string DayCommand(const Invocation& call);

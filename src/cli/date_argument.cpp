@@ -16,12 +16,18 @@ const PerKind<const char*> kAKindName = {{"a Gregorian", "an Ethiopian"}};
 // The longest month of each calendar.
 constexpr PerKind<int> kLongestMonth = {{31, 30}};
 
-// Reads up to `wanted` numbers separated by '/'; returns how many were read.
-// `rest` is where reading stopped.
+// Reads up to `wanted` numbers separated by '/', or all by '-' as in ISO
+// 8601 (2026-01-07); returns how many were read. `rest` is where reading
+// stopped.
 int ScanFields(const char* text, long long* fields, int wanted, const char** rest) {
   TextSource source{text};
   int read = 0;
-  while (read < wanted && (read == 0 || ScanLiteral(source, '/')) && ScanInt(source, fields[read])) ++read;
+  char separator = '/';
+  while (read < wanted && ScanInt(source, fields[read])) {
+    ++read;
+    if (read == 1 && source.Peek() == '-') separator = '-';
+    if (read < wanted && !ScanLiteral(source, separator)) break;
+  }
   *rest = source.at;
   return read;
 }
@@ -72,7 +78,7 @@ bool WholeMonthInSpan(long long year, long long month, CalendarKind kind) {
 DatePair ReadDay(const char* text, CalendarKind kind) {
   long long fields[3];
   const char* rest;
-  if (ScanFields(text, fields, 3, &rest) < 3) {
+  if (ScanFields(text, fields, 3, &rest) < 3 || !OnlyBlanksLeft(rest)) {
     throw CommandError{Quoted(text) + " names no day; expected YEAR/MONTH/DAY, for example 2008/11/29"};
   }
   CheckMonth(fields[1], kind);
@@ -81,7 +87,9 @@ DatePair ReadDay(const char* text, CalendarKind kind) {
                        std::to_string(kLongestMonth[kind])};
   }
   CalendarDate read;
-  switch (read.ReadText(text, kind)) {
+  const std::string slashed =
+      std::to_string(fields[0]) + '/' + std::to_string(fields[1]) + '/' + std::to_string(fields[2]);
+  switch (read.ReadText(slashed.c_str(), kind)) {
     case ReadOutcome::kAccepted:
       return DatePair(read.year, read.month, read.day, kind);
     case ReadOutcome::kPastMonthEnd:

@@ -1,6 +1,6 @@
 #include "cli/month_text.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <vector>
 
 #include "calendar/date_names.h"
@@ -14,34 +14,59 @@ constexpr int kCellWidth = 10;
 constexpr int kWeekLength = 7;
 constexpr int kLineWidth = kCellWidth * kWeekLength;
 const char kHolidayMark = '*';
+constexpr int kMonthNameWidth = 9;
 const char kReverseVideo[] = "\033[7m";
 const char kPlainVideo[] = "\033[27m";
 
-std::string Centred(const std::string& text) {
-  return std::string((kLineWidth - static_cast<int>(text.size())) / 2, ' ') + text + "\n";
+// The columns a text takes on a terminal: one for each character, Ethiopic
+// ones included.
+int Width(const std::string& text) {
+  int width = 0;
+  for (char c : text) width += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return width;
 }
 
-std::string MonthYear(const DatePair& date, CalendarKind kind) {
-  return std::string(MonthName(kind, date.Month(kind))) + " " + std::to_string(date.Year(kind));
+std::string PadLeft(const std::string& text, int width) {
+  return std::string(std::max(width - Width(text), 0), ' ') + text;
+}
+
+std::string PadRight(const std::string& text, int width) {
+  return text + std::string(std::max(width - Width(text), 0), ' ');
+}
+
+std::string Centred(const std::string& text) { return std::string((kLineWidth - Width(text)) / 2, ' ') + text + "\n"; }
+
+// The month's names and numbers as the style has them.
+struct Words {
+  TextStyle style;
+  std::string Month(CalendarKind kind, int month) const { return MonthNameIn(kind, month, style); }
+  std::string Number(CalendarKind kind, int number) const {
+    return kind == Ethiopian ? NumberIn(number, style) : std::to_string(number);
+  }
+};
+
+std::string MonthYear(const DatePair& date, CalendarKind kind, const Words& words) {
+  return words.Month(kind, date.Month(kind)) + " " + words.Number(kind, date.Year(kind));
 }
 
 // The other calendar's months from the first day to the last, one year named
 // once when both months share it.
-std::string OtherMonths(const DatePair& first, const DatePair& last, CalendarKind other) {
-  if (first.Month(other) == last.Month(other)) return MonthYear(first, other);
+std::string OtherMonths(const DatePair& first, const DatePair& last, CalendarKind other, const Words& words) {
+  if (first.Month(other) == last.Month(other)) return MonthYear(first, other, words);
   if (first.Year(other) == last.Year(other)) {
-    return std::string(MonthName(other, first.Month(other))) + " - " + MonthYear(last, other);
+    return words.Month(other, first.Month(other)) + " - " + MonthYear(last, other, words);
   }
-  return MonthYear(first, other) + " - " + MonthYear(last, other);
+  return MonthYear(first, other, words) + " - " + MonthYear(last, other, words);
 }
 
-std::string Headings(CalendarKind base) {
+std::string Headings(CalendarKind base, const Words& words) {
   std::string line;
-  char cell[kCellWidth + 1];
   for (int weekday = 0; weekday < kWeekLength; ++weekday) {
-    // Latin names, as the window's grid has them
-    std::snprintf(cell, sizeof cell, "%*s ", kCellWidth - 2, ExportWeekdayName(base, weekday, 0));
-    line += cell;
+    // The grid's short names, over the cell's numbers; the mark's column
+    // stays blank.
+    const std::string name =
+        words.style.amharic ? WeekdayNameIn(base, weekday, words.style) : ExportWeekdayName(base, weekday, 0);
+    line += PadLeft(name, kCellWidth - 1) + ' ';
   }
   return line;
 }
@@ -51,10 +76,9 @@ void TrimLine(std::string& text) {
   text += '\n';
 }
 
-std::string Cell(const MonthDay& day, bool holiday, bool highlighted) {
-  char numbers[kCellWidth];
-  std::snprintf(numbers, sizeof numbers, "%4d (%2d)", day.baseDay, day.otherDay);
-  std::string cell = numbers;
+std::string Cell(const MonthDay& day, CalendarKind base, bool holiday, bool highlighted, const Words& words) {
+  std::string cell = PadLeft(words.Number(base, day.baseDay), 4) + " (" +
+                     PadLeft(words.Number(OtherKind(base), day.otherDay), 2) + ")";
   if (highlighted) {
     cell += kPlainVideo;
     cell.insert(cell.find_first_not_of(' '), kReverseVideo);
@@ -62,24 +86,26 @@ std::string Cell(const MonthDay& day, bool holiday, bool highlighted) {
   return cell + (holiday ? kHolidayMark : ' ');
 }
 
-std::string HolidayLine(const DatePair& day, const Holiday& holiday, CalendarKind base) {
-  const CalendarKind other = OtherKind(base);
-  char line[256];
-  std::snprintf(line, sizeof line, "%c %-9s %2d %-9s %2d  %s [%s]\n", kHolidayMark, MonthName(base, day.Month(base)),
-                day.Day(base), MonthName(other, day.Month(other)), day.Day(other), holiday.english,
-                HolidayTagText(holiday.tags));
-  return line;
+std::string HolidayLine(const DatePair& day, const Holiday& holiday, CalendarKind base, const Words& words) {
+  std::string line(1, kHolidayMark);
+  for (CalendarKind kind : {base, OtherKind(base)}) {
+    line += ' ' + PadRight(words.Month(kind, day.Month(kind)), kMonthNameWidth) + ' ' +
+            PadLeft(words.Number(kind, day.Day(kind)), 2);
+  }
+  return line + "  " + (words.style.amharic ? holiday.amharic : holiday.english) + " [" +
+         HolidayTagText(holiday.tags) + "]\n";
 }
 
 }  // namespace
 
-std::string MonthText(DatePair date, CalendarKind base, DatePair today, bool highlight) {
+std::string MonthText(DatePair date, CalendarKind base, DatePair today, bool highlight, TextStyle style) {
+  const Words words{style};
   const MonthLayout month = LayOutMonth(date, base);
   DatePair last = month.after;
   last.PrevDay();
-  std::string text = Centred(MonthYear(month.first, base)) +
-                     Centred(OtherMonths(month.first, last, OtherKind(base)));
-  std::string headings = Headings(base);
+  std::string text = Centred(MonthYear(month.first, base, words)) +
+                     Centred(OtherMonths(month.first, last, OtherKind(base), words));
+  std::string headings = Headings(base, words);
   TrimLine(headings);
   text += headings;
   std::string row(kCellWidth * month.lead, ' ');
@@ -87,8 +113,8 @@ std::string MonthText(DatePair date, CalendarKind base, DatePair today, bool hig
   DatePair day = month.first;
   for (int i = 0; i < month.count; ++i, day.NextDay()) {
     const std::vector<Holiday> holidays = HolidaysOnDay(day.dates[Gregorian].dayNumber);
-    for (const Holiday& holiday : holidays) list += HolidayLine(day, holiday, base);
-    row += Cell(month.days[i], !holidays.empty(), highlight && day.SameDay(today));
+    for (const Holiday& holiday : holidays) list += HolidayLine(day, holiday, base, words);
+    row += Cell(month.days[i], base, !holidays.empty(), highlight && day.SameDay(today), words);
     if (month.days[i].weekday == kWeekLength - 1 || i == month.count - 1) {
       TrimLine(row);
       text += row;

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <utility>
 
+#include "locale/translation.h"
 #include "pictures/app_icon.h"
 #include "pictures/images.h"
 
@@ -40,13 +41,13 @@ ReckoningClock* MakeFace(int x, const char* label, Fl_Boxtype box, Fl_Image* pic
 }  // namespace
 
 ClockWindow::ClockWindow() {
-  window = new Fl_Window(kWidth, kHeight, "Ethiopian Clock");
+  window = new Fl_Window(kWidth, kHeight, Tr("Ethiopian Clock"));
   window->user_data(this);
   window->callback(cb_close, this);
-  habishaClock = MakeFace(kHabishaLeft, "Habisha", FL_BORDER_BOX, &image_flag, HourSystem::kEthiopian);
+  habishaClock = MakeFace(kHabishaLeft, Tr("Habisha"), FL_BORDER_BOX, &image_flag, HourSystem::kEthiopian);
   habishaText = new Fl_Output(kHabishaLeft, kReadingTop, kFaceSize, kReadingHeight);
   habishaText->box(FL_BORDER_BOX);
-  farenjiClock = MakeFace(kFarenjiLeft, "Farenji", FL_FLAT_BOX, &image_globe, HourSystem::kWestern);
+  farenjiClock = MakeFace(kFarenjiLeft, Tr("Farenji"), FL_FLAT_BOX, &image_globe, HourSystem::kWestern);
   farenjiText = new Fl_Output(kFarenjiLeft, kReadingTop, kFaceSize, kReadingHeight);
   SetAppIcon(window);
   window->end();

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "identity/program_identity.h"
+#include "locale/translation.h"
 #include "platform/shell_open.h"
 
 namespace {
@@ -23,7 +24,7 @@ std::string& LastFolder() {
 
 std::string ChooseFile(const char* suggested) {
   Fl_Native_File_Chooser chooser(Fl_Native_File_Chooser::BROWSE_SAVE_FILE);
-  chooser.title("Export holidays");
+  chooser.title(Tr("Export holidays"));
   chooser.filter("iCalendar\t*.ics");
   chooser.directory(LastFolder().c_str());
   chooser.preset_file(suggested);
@@ -54,7 +55,7 @@ std::size_t BreakAt(const std::string& text, std::size_t from, int width, int (*
 
 void ShowAlert(const char* message) {
   fl_message_title(kProgramName);
-  fl_alert("%s", WrapText(message, kAlertWidth, AlertWidth).c_str());
+  fl_alert("%s", WrapText(Tr(message), kAlertWidth, AlertWidth).c_str());
 }
 
 void (*Dialogs::alert)(const char* message) = ShowAlert;

@@ -12,6 +12,8 @@
 #include "calendar/holidays.h"
 #include "church/day_facts.h"
 #include "calendar/month_layout.h"
+#include "fonts/ethiopic_face.h"
+#include "numerals/geez_numerals.h"
 
 namespace {
 
@@ -136,7 +138,10 @@ void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
   currentCell = -1;
   todayCell = -1;
   fastCells.reset();
-  for (int i = 0; i < kColumns; ++i) headers[i]->label(WeekdayHeadingName(kind, i));
+  for (int i = 0; i < kColumns; ++i) {
+    headers[i]->labelfont(style.amharic ? EthiopicFont() : FL_TIMES);
+    headers[i]->label(style.amharic ? WeekdayNameIn(kind, i, style) : WeekdayHeadingName(kind, i));
+  }
   const MonthLayout month = LayOutMonth(date, kind);
   const int first = month.first.dates[Gregorian].dayNumber;
   // One query for the whole month, and none when nothing of it is shown.
@@ -144,19 +149,28 @@ void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
   const DaysFacts facts = anyShown ? FactsOfDays(first, month.count) : DaysFacts{};
   for (int i = 0; i < month.lead; ++i) HideCell(i);
   for (int d = 0; d < month.count; ++d) {
-    char baseDay[8], otherDay[8];
-    std::snprintf(baseDay, sizeof baseDay, "%2d", month.days[d].baseDay);
-    std::snprintf(otherDay, sizeof otherDay, "%2d", month.days[d].otherDay);
-    ShowDay(month.lead + d, baseDay, otherDay, month.days[d].current);
+    ShowDay(month.lead + d, DayText(month.days[d].baseDay, kind).c_str(),
+            DayText(month.days[d].otherDay, OtherKind(kind)).c_str(), month.days[d].current);
     if (first + d == todayNumber) todayCell = month.lead + d;
     MarkDay(month.lead + d, facts, first + d);
   }
   for (int i = month.lead + month.count; i < kCells; ++i) HideCell(i);
 }
 
+// "%2d", or the Ge'ez numeral of an Ethiopian day when asked.
+std::string MonthGrid::DayText(int day, CalendarKind kind) const {
+  if (style.geez && kind == Ethiopian) return GeezNumeral(day);
+  char text[8];
+  std::snprintf(text, sizeof text, "%2d", day);
+  return text;
+}
+
 void MonthGrid::ShowDay(int index, const char* baseDay, const char* otherDay, bool current) {
   DayCell* cell = cells[index];
   cell->show();
+  const Fl_Font font = style.geez ? EthiopicFont() : FL_TIMES;
+  cell->primary->textfont(font);
+  cell->secondary->textfont(font);
   cell->SetTexts(baseDay, otherDay);
   cell->color(current ? FL_YELLOW : FL_WHITE);
   if (current) currentCell = index;
@@ -174,7 +188,7 @@ void MonthGrid::MarkDay(int index, const DaysFacts& facts, int dayNumber) {
     const DayFacts& day = facts.days[offset];
     for (int h = day.firstHoliday; holidaysShown && h < day.firstHoliday + day.holidayCount; ++h) {
       dayOff = dayOff || (facts.holidays[h].tags & kPublicHoliday);
-      name(HolidayNames(facts.holidays[h]));
+      name(style.amharic ? facts.holidays[h].amharic : HolidayNames(facts.holidays[h]));
     }
     if (fastsShown && day.fast) {
       fastCells.set(index);

@@ -5,6 +5,7 @@
 
 #include <bitset>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "calendar/date_pair.h"
@@ -13,6 +14,7 @@
 #include "church/day_facts.h"
 #include "grid/day_cell.h"
 #include "grid/weekday_heading.h"
+#include "locale/amharic_names.h"
 
 // One month as seven weekday columns (Sunday first) and six rows of days,
 // laid out in a base calendar with the other calendar's days beside them.
@@ -46,6 +48,8 @@ class MonthGrid : public Fl_Group {
   bool fastsShown = false;
   // Each day's monthly commemoration named in its tooltip.
   bool saintsShown = false;
+  // Amharic weekday names, and Ge'ez numerals for the Ethiopian days.
+  TextStyle style;
   // The day number of today, given by whoever reads the clock; its cell is marked.
   int todayNumber = 0;
   static constexpr Fl_Color kTodayColor = FL_BLUE;
@@ -54,6 +58,7 @@ class MonthGrid : public Fl_Group {
  private:
   static void ForwardClick(Fl_Widget* cell, void* data);
   void ShowDay(int index, const char* baseDay, const char* otherDay, bool current);
+  std::string DayText(int day, CalendarKind kind) const;
   void HideCell(int index);
   void LayOut();
   int Ask(std::optional<Step> step);

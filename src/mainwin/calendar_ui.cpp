@@ -59,6 +59,8 @@ Fl_Menu_Item CalendarUi::main_menu[] = {
     ITEM("Saints' days", cb_Saints, FL_MENU_TOGGLE),
     ITEM("Bahire Hasab", cb_Bahire, 0),
     ITEM("Export holidays\u2026", cb_Export, 0),
+    ITEM("Amharic", cb_Script, FL_MENU_TOGGLE),
+    ITEM("Ge'ez numerals", cb_Script, FL_MENU_TOGGLE),
     END_MENU,
     ITEM("Help", nullptr, FL_SUBMENU),
     KEYED_ITEM("Help Contents", FL_F + 1, cb_Help, 0),
@@ -109,6 +111,7 @@ CalendarUi::CalendarUi() {
   holidays_item = &main_menu[window->menuBar->find_index(cb_Holidays)];
   fasts_item = &main_menu[window->menuBar->find_index(cb_Fasting)];
   saints_item = &main_menu[window->menuBar->find_index(cb_Saints)];
+  amharic_item = &main_menu[window->menuBar->find_index(cb_Script)], geez_item = amharic_item + 1;
   BuildDayCountKinds();
   BuildMiniClock();
   SetAppIcon(main_window);
@@ -137,12 +140,13 @@ void CalendarUi::set_defaults() {
   show_holidays = Check(holidays_item, saved.holidays);
   show_fasts = Check(fasts_item, saved.fasts);
   show_saints = Check(saints_item, saved.saints);
+  style = {Check(amharic_item, saved.amharic), Check(geez_item, saved.geez)};
   days_from_date->value(CalendarDate(2007, 6, 19, Gregorian).FormatNumeric());
   days_until_date->value(CalendarDate(2009, 6, 18, Gregorian).FormatNumeric());
 }
 
 void CalendarUi::refresh() {
-  dates_output->value(date.Format());
+  ShowScript();
   DatePair typed;
   CalendarKind fromKind = Gregorian, untilKind = Gregorian;
   const bool fromCounted = KindFromNumber(days_from_kind->value(), &fromKind) &&
@@ -151,7 +155,7 @@ void CalendarUi::refresh() {
   const bool untilCounted = KindFromNumber(days_until_kind->value(), &untilKind) &&
                             typed.Parse(days_until_date->value(), untilKind);
   ShowDayCount(days_until_count, untilCounted, DatePair::DaysBetween(date, typed));
-  month_choice->SetKind(base_kind);
+  month_choice->SetKind(base_kind, style.amharic);
   month_choice->value(date.Month(base_kind) - 1);
   ShowYear();
   base_button->image(base_kind == Gregorian ? &image_globe : &image_flag);

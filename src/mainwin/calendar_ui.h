@@ -64,9 +64,11 @@ class CalendarUi {
   Fl_Menu_Item* holidays_item;
   Fl_Menu_Item* fasts_item;
   Fl_Menu_Item* saints_item;
+  Fl_Menu_Item *amharic_item, *geez_item;  // Tool > Amharic and Ge'ez numerals, which `style` follows
   bool show_holidays = true;
   bool show_fasts = false;
   bool show_saints = false;
+  TextStyle style;
 
  private:
   void BuildNavigationRow();
@@ -74,6 +76,8 @@ class CalendarUi {
   void BuildDayCountKinds();
   void BuildMiniClock();
   void FitDateLines();
+  void ShowScript();  // the date lines, the grid's style, and the texts when the language changed
+  bool amharic_shown = false;
   void ShowYear();
   void ShowDayCount(Fl_Value_Output* count, bool counted, int days);
   // The window's one way to move: shows moved, which the core's navigation
@@ -114,6 +118,7 @@ class CalendarUi {
   static void cb_Saints(Fl_Widget* w, void* v) { Owner(w)->cb_Saints_i(w, v); }
   static void cb_Bahire(Fl_Widget* w, void* v) { Owner(w)->cb_Bahire_i(w, v); }
   static void cb_Export(Fl_Widget* w, void* v) { Owner(w)->cb_Export_i(w, v); }
+  static void cb_Script(Fl_Widget* w, void* v) { Owner(w)->cb_Script_i(w, v); }
   static void cb_Help(Fl_Widget* w, void* v) { Owner(w)->cb_Help_i(w, v); }
   static void cb_Website(Fl_Widget* w, void* v) { Owner(w)->cb_Website_i(w, v); }
   static void cb_About(Fl_Widget* w, void* v) { Owner(w)->cb_About_i(w, v); }
@@ -143,6 +148,7 @@ class CalendarUi {
   void cb_Saints_i(Fl_Widget*, void*);
   void cb_Bahire_i(Fl_Widget*, void*);
   void cb_Export_i(Fl_Widget*, void*);
+  void cb_Script_i(Fl_Widget*, void*);
   void cb_Help_i(Fl_Widget*, void*);
   void cb_Website_i(Fl_Widget*, void*);
   void cb_About_i(Fl_Widget*, void*);

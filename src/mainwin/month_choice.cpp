@@ -3,6 +3,8 @@
 #include <cstdint>
 
 #include "calendar/date_names.h"
+#include "fonts/ethiopic_face.h"
+#include "locale/amharic_names.h"
 
 namespace {
 
@@ -33,8 +35,15 @@ Fl_Menu_Item ethiopian_months[] = {
 
 MonthChoice::MonthChoice(int x, int y, int w, int h) : Fl_Choice(x, y, w, h) { SetKind(kind); }
 
-void MonthChoice::SetKind(CalendarKind k) {
+void MonthChoice::SetKind(CalendarKind k, bool amharic) {
   kind = k;
-  menu(kind == Gregorian ? gregorian_months : ethiopian_months);
+  Fl_Menu_Item* months = kind == Gregorian ? gregorian_months : ethiopian_months;
+  const Fl_Font font = amharic ? EthiopicFont() : FL_HELVETICA;
+  for (int month = 1; months[month - 1].label(); ++month) {
+    months[month - 1].label(MonthNameIn(kind, month, {amharic, false}));
+    months[month - 1].labelfont(font);
+  }
+  textfont(font);
+  menu(months);
   redraw();
 }

@@ -8,8 +8,8 @@
 class MonthChoice : public Fl_Choice {
  public:
   MonthChoice(int x, int y, int w, int h);
-  // Lists kind's months, selects the first and redraws.
-  void SetKind(CalendarKind kind);
+  // Lists kind's months, in Amharic when asked, selects the first and redraws.
+  void SetKind(CalendarKind kind, bool amharic = false);
 
   CalendarKind kind = Ethiopian;
 };

@@ -2,6 +2,8 @@
 
 #include <FL/Fl_Preferences.H>
 
+#include "locale/amharic_names.h"
+
 namespace {
 
 const char kVendor[] = "zelmora";
@@ -10,6 +12,8 @@ const char kBaseKey[] = "base_calendar";
 const char kHolidaysKey[] = "holidays";
 const char kFastsKey[] = "fasts";
 const char kSaintsKey[] = "saints";
+const char kAmharicKey[] = "amharic";
+const char kGeezKey[] = "geez";
 
 bool ReadFlag(Fl_Preferences& preferences, const char* key, bool byDefault) {
   int value = byDefault;
@@ -28,6 +32,8 @@ Settings LoadSettings() {
   settings.holidays = ReadFlag(preferences, kHolidaysKey, settings.holidays);
   settings.fasts = ReadFlag(preferences, kFastsKey, settings.fasts);
   settings.saints = ReadFlag(preferences, kSaintsKey, settings.saints);
+  settings.amharic = ReadFlag(preferences, kAmharicKey, LocaleSpeaksAmharic());
+  settings.geez = ReadFlag(preferences, kGeezKey, settings.geez);
   return settings;
 }
 
@@ -38,4 +44,6 @@ void SaveSettings(const Settings& settings) {
   preferences.set(kHolidaysKey, settings.holidays ? 1 : 0);
   preferences.set(kFastsKey, settings.fasts ? 1 : 0);
   preferences.set(kSaintsKey, settings.saints ? 1 : 0);
+  preferences.set(kAmharicKey, settings.amharic ? 1 : 0);
+  preferences.set(kGeezKey, settings.geez ? 1 : 0);
 }

@@ -9,6 +9,10 @@ struct Settings {
   bool holidays = true;
   bool fasts = false;
   bool saints = false;
+  // Amharic names in Ethiopic script: on by default where the locale's
+  // language is Amharic. Ge'ez numerals for the Ethiopian days and years.
+  bool amharic = false;
+  bool geez = false;
 };
 
 Settings LoadSettings();

@@ -46,7 +46,9 @@ void CalendarUi::toggle_base() {
   refresh();
 }
 
-void CalendarUi::SaveChoices() const { SaveSettings({base_kind, show_holidays, show_fasts, show_saints}); }
+void CalendarUi::SaveChoices() const {
+  SaveSettings({base_kind, show_holidays, show_fasts, show_saints, style.amharic, style.geez});
+}
 
 // The typed text is read as a decimal number: the input's own reading takes
 // a leading 0 for octal. Its range bounds only dragging. The field showing
@@ -77,6 +79,7 @@ void CalendarUi::ReadShownItems() {
   show_holidays = holidays_item->value() != 0;
   show_fasts = fasts_item->value() != 0;
   show_saints = saints_item->value() != 0;
+  style = {amharic_item->value() != 0, geez_item->value() != 0};
   SaveChoices();
   refresh();
 }
@@ -105,6 +108,7 @@ void CalendarUi::cb_Output_i(Fl_Widget*, void*) { OutputHtml(date, base_kind, sh
 void CalendarUi::cb_Holidays_i(Fl_Widget*, void*) { ReadShownItems(); }
 void CalendarUi::cb_Fasting_i(Fl_Widget*, void*) { ReadShownItems(); }
 void CalendarUi::cb_Saints_i(Fl_Widget*, void*) { ReadShownItems(); }
+void CalendarUi::cb_Script_i(Fl_Widget*, void*) { ReadShownItems(); }
 // The reckoning of the Ethiopian year shown.
 void CalendarUi::cb_Bahire_i(Fl_Widget*, void*) { OpenBahireHasabWindow(date.Year(Ethiopian)); }
 // The holidays of the year shown, in the base calendar.

@@ -1,32 +1,54 @@
-"""The terminal commands as whole processes, with no X display: exact output
-of a table of command lines, and the iCalendar file read back by an
-independent reader (python3-icalendar).
+"""The terminal commands as whole processes, with no X display: one matrix of
+command lines (arguments, environment, where standard output goes) against
+their exact output, error and exit status; the iCalendar file read back by an
+independent reader (python3-icalendar); and the bash completion.
 
 Usage: check_cli.py ZELMORA   (run by Debian's python3, which has icalendar)
 """
 import datetime
 import os
+import pty
+import shlex
 import subprocess
 import sys
 
 import icalendar
 
 ZELMORA = sys.argv[1]
-# Every run sees Saturday 29 November 2008 (Hdar 20, 2001), 09:00 UTC.
-ENV = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
-ENV["TZ"] = "UTC"
+# Every run sees Saturday 29 November 2008 (Hdar 20, 2001), 09:00 UTC, in a
+# locale that is not Amharic, on no terminal, unless its case says otherwise.
+ENV = {k: v for k, v in os.environ.items()
+       if k not in ("DISPLAY", "WAYLAND_DISPLAY", "LC_ALL", "LC_MESSAGES", "LANG", "NO_COLOR")}
+ENV.update(TZ="UTC", TERM="xterm")
+WHEN = "2008-11-29 09:00:00"
 
 
-def run(args, when="2008-11-29 09:00:00"):
-    done = subprocess.run(["faketime", when, ZELMORA] + args, env=ENV, capture_output=True, timeout=30)
+def run(args, when=WHEN, env=None, stdout="pipe"):
+    """stdout: "pipe", "full" (/dev/full), "closed", or "tty" (a terminal)."""
+    command = (["faketime", when] if when else []) + [ZELMORA] + args
+    environment = dict(ENV, **(env or {}))
+    if stdout == "tty":
+        master, slave = pty.openpty()
+        done = subprocess.run(command, env=environment, stdout=slave, stderr=subprocess.PIPE, timeout=30)
+        os.close(slave)
+        out = os.read(master, 1 << 16).decode().replace("\r\n", "\n")
+        os.close(master)
+        return out, done.stderr.decode(), done.returncode
+    if stdout in ("full", "closed"):
+        target = open("/dev/full", "wb") if stdout == "full" else None
+        done = subprocess.run(command, env=environment, stdout=target, stderr=subprocess.PIPE, timeout=30,
+                              preexec_fn=(lambda: os.close(1)) if stdout == "closed" else None)
+        return "", done.stderr.decode(), done.returncode
+    done = subprocess.run(command, env=environment, capture_output=True, timeout=30)
     return done.stdout.decode(), done.stderr.decode(), done.returncode
 
 
+HELP = subprocess.run([ZELMORA, "--help"], capture_output=True, text=True).stdout
 NOV_29 = " Saturday   November(11) 29, 2008\n   qidame       Hdar( 3) 20, 2001\n"
 HDAR_2001 = """\
                               Hdar 2001
                        November - December 2008
-    ihud    sagno maksagno     irob    hamus      arb   qidame
+     ihud     sagno  maksagno      irob     hamus       arb    qidame
              1 (10)    2 (11)    3 (12)    4 (13)    5 (14)    6 (15)
    7 (16)    8 (17)    9 (18)   10 (19)   11 (20)   12 (21)   13 (22)
   14 (23)   15 (24)   16 (25)   17 (26)   18 (27)   19 (28)   20 (29)
@@ -39,7 +61,7 @@ HDAR_2001 = """\
 SEPTEMBER_2008 = """\
                             September 2008
                      Nehase 2000 - Meskerem 2001
-     Sun      Mon      Tue      Wed      Thu      Fri      Sat
+      Sun       Mon       Tue       Wed       Thu       Fri       Sat
              1 (26)    2 (27)    3 (28)    4 (29)    5 (30)    6 ( 1)
    7 ( 2)    8 ( 3)    9 ( 4)   10 ( 5)   11 ( 1)*  12 ( 2)   13 ( 3)
   14 ( 4)   15 ( 5)   16 ( 6)   17 ( 7)   18 ( 8)   19 ( 9)   20 (10)
@@ -52,13 +74,22 @@ SEPTEMBER_2008 = """\
 PAGUME_2001 = """\
                              Pagume 2001
                             September 2009
-    ihud    sagno maksagno     irob    hamus      arb   qidame
+     ihud     sagno  maksagno      irob     hamus       arb    qidame
    1 ( 6)    2 ( 7)    3 ( 8)    4 ( 9)    5 (10)
 """
+PAGUME_2001_AMHARIC = """\
+                               ጳጉሜ ፳፻፩
+                             ሴፕቴምበር 2009
+      አሑድ        ስኞ      ማክስኞ       ረቡዕ       ሐሙስ       ዓርብ       ቅዳሜ
+   ፩ ( 6)    ፪ ( 7)    ፫ ( 8)    ፬ ( 9)    ፭ (10)
+"""
+# the dates stay in digits, the names are translated
+HOLIDAYS_2001_HEAD = "2001/01/01\t2008/09/11\tእንቁጣጣሽ\tpublic\n2001/01/17\t2008/09/27\tመስቀል\tpublic,church\n"
+VERSION = "zelmora 1.5.2\nCopyright (C) 2026 the Zelmora team.\n"
 SPAN_G = "expected a Gregorian day from 0008/08/27 to 10007/11/10"
 SPAN_E = "expected an Ethiopian day from 0001/01/01 to 9999/13/06"
 NO_DAY = "names no day; expected YEAR/MONTH/DAY, for example 2008/11/29"
-KINDS = "expected --ethiopian or --gregorian"
+DAY_OPTIONS = "expected --ethiopian, --gregorian, --format FORMAT, --json, --amharic or --geez"
 FASTS_2017 = """\
 2017/03/15\t2017/04/28\t2024/11/24\t2025/01/06\tTsome Nebiyat
 2017/04/28\t2017/04/28\t2025/01/06\t2025/01/06\tGehad of Genna
@@ -85,7 +116,66 @@ fasika\t2006/08/12
 # (arguments, standard output, standard error, exit status)
 CASES = [
     (["today"], NOV_29, "", 0),
-    (["--version"], "Zelmora Ver.1.5.2\n", "", 0),
+    # the program's own options
+    (["--version"], VERSION, "", 0),
+    (["-V"], VERSION, "", 0),
+    (["-h"], HELP, "", 0),
+    (["convert", "2008/11/29", "--help"], HELP, "", 0),
+    (["month", "-h", "2001/14"], HELP, "", 0),
+    (["-x"], "", 'zelmora: unknown option "-x"\n\n' + HELP, 2),
+    (["--geometry", "10x10"], "", 'zelmora: unknown option "--geometry"\n\n' + HELP, 2),
+    # a toolkit option starts the window, which finds no display here
+    (["-geometry", "10x10"], "", "Can't open display: \n", 1),
+    (["-di", ":0"], "", "Can't open display: \n", 1),
+    # "--" ends the options
+    (["convert", "--", "2008/11/29"], NOV_29, "", 0),
+    (["convert", "--", "--ethiopian"], "", f'zelmora convert: "--ethiopian" {NO_DAY}\n', 2),
+    (["convert", "2008/11/29", "--", "-h"], "", 'zelmora convert: unexpected argument "-h"; expected one DATE\n', 2),
+    # ISO dates wherever YEAR/MONTH/DAY is read, and no text after the day
+    (["convert", "2008-11-29"], NOV_29, "", 0),
+    (["convert", "--ethiopian", "2001-03-20"], NOV_29, "", 0),
+    (["month", "2001-3"], HDAR_2001, "", 0),
+    (["convert", "2008-11/29"], "", f'zelmora convert: "2008-11/29" {NO_DAY}\n', 2),
+    (["convert", "2026/1/7x"], "", f'zelmora convert: "2026/1/7x" {NO_DAY}\n', 2),
+    (["convert", "2026/1/7/5"], "", f'zelmora convert: "2026/1/7/5" {NO_DAY}\n', 2),
+    # what the user typed, escaped and cut
+    (["convert", "20\u202e08\x1b[31m"], "", f'zelmora convert: "20\\u202E08\\x1B[31m" {NO_DAY}\n', 2),
+    (["convert", "7" * 100000], "", f'zelmora convert: "{"7" * 60}"... {NO_DAY}\n', 2),
+    # output that cannot be written
+    (["today"], "", "zelmora today: cannot write the output: No space left on device\n", 2, {"stdout": "full"}),
+    (["month"], "", "zelmora month: cannot write the output: Bad file descriptor\n", 2,
+     {"stdout": "closed", "when": None}),
+    # for scripts and status bars
+    (["today", "--format", "%Y/%m/%d %B"], "2019/03/29 Hdar\n", "", 0, {"when": "2026-12-08 09:00:00"}),
+    (["today", "--gregorian", "--format=%a %d %b %Y, day %j%t%%"], "Sat 29 Nov 2008, day 334\t%\n", "", 0),
+    (["convert", "2008/12/8", "--format", "%A %e %B %Y"], "sagno 29 Hdar 2001\n", "", 0),
+    (["today", "--format", "%Y %H"], "", "zelmora today: FORMAT \"%Y %H\" has \"%H\", which stands for nothing; "
+     "expected %Y %m %d %e %B %b %A %a %j %n %t %%\n", 2),
+    (["today", "--format"], "", "zelmora today: --format needs a FORMAT; expected for example --format '%Y/%m/%d'\n", 2),
+    (["today", "--json", "--format", "%Y"], "", "zelmora today: --json and --format exclude each other; expected one\n",
+     2),
+    (["convert", "2008/12/8", "--json"], '{"ethiopian":{"year":2001,"month":3,"day":29,"month_name":"Hdar",'
+     '"weekday_name":"sagno"},"gregorian":{"year":2008,"month":12,"day":8,"month_name":"December",'
+     '"weekday_name":"Monday"},"holidays":[{"name":"Nations, Nationalities and Peoples\' Day","tags":["memorial"]},'
+     '{"name":"Eid al-Adha","tags":["public","expected"]}]}\n', "", 0),
+    (["now"], "3:00 morning (09:00)\n", "", 0),
+    (["now", "--amharic"], "2:30 ማታ (20:30)\n", "", 0, {"when": "2008-11-29 20:30:00"}),
+    (["now", "--format", "%H:%M:%S %p %Y"], "11:59:59 night 2001\n", "", 0, {"when": "2008-11-29 05:59:59"}),
+    (["now", "--format", "%H %p"], "12 evening\n", "", 0, {"when": "2008-11-29 18:00:00"}),
+    # Amharic and Ge'ez numerals, asked for or from the locale
+    (["today", "--amharic", "--geez"], "ቅዳሜ ኖቬምበር(11) 29, 2008\nቅዳሜ ህዳር(03) ፳, ፳፻፩\n", "", 0),
+    (["today"], "ቅዳሜ ኖቬምበር(11) 29, 2008\nቅዳሜ ህዳር(03) 20, 2001\n", "", 0, {"env": {"LANG": "am_ET.UTF-8"}}),
+    (["today"], NOV_29, "", 0, {"env": {"LANG": "am_ET.UTF-8", "LC_ALL": "C.UTF-8"}}),
+    (["convert", "2008/12/8", "--json", "--amharic"], '{"ethiopian":{"year":2001,"month":3,"day":29,'
+     '"month_name":"ህዳር","weekday_name":"ስኞ"},"gregorian":{"year":2008,"month":12,"day":8,"month_name":"ዲሴምበር",'
+     '"weekday_name":"ስኞ"},"holidays":[{"name":"የብሔር ብሔረሰቦች ቀን","tags":["memorial"]},'
+     '{"name":"ዒድ አል አድሐ","tags":["public","expected"]}]}\n', "", 0),
+    (["month", "2001/13", "--amharic", "--geez"], PAGUME_2001_AMHARIC, "", 0),
+    (["holidays", "--amharic", "--geez", "2001"], HOLIDAYS_2001_HEAD, "", 0, {"head": 2}),
+    # today's highlight: only on a terminal that shows it
+    (["month"], HDAR_2001.replace("  20 (29)", "  \033[7m20 (29)\033[27m"), "", 0, {"stdout": "tty"}),
+    (["month"], HDAR_2001, "", 0, {"stdout": "tty", "env": {"NO_COLOR": "1"}}),
+    (["month", "--color=auto"], HDAR_2001, "", 0, {"stdout": "tty", "env": {"TERM": "dumb"}}),
     (["convert", "2008/11/29"], NOV_29, "", 0),
     (["convert", "--ethiopian", "2001/3/20"], NOV_29, "", 0),
     (["convert", "2001/03/20", "--ethiopian"], NOV_29, "", 0),
@@ -111,17 +201,19 @@ CASES = [
     (["convert", "soon"], "", f'zelmora convert: "soon" {NO_DAY}\n', 2),
     (["convert", "2008/11"], "", f'zelmora convert: "2008/11" {NO_DAY}\n', 2),
     (["convert", ""], "", f'zelmora convert: "" {NO_DAY}\n', 2),
-    (["convert", "2008\n11\n29"], "", f'zelmora convert: "2008?11?29" {NO_DAY}\n', 2),  # still one line
+    (["convert", "2008\n11\n29"], "", f'zelmora convert: "2008\\n11\\n29" {NO_DAY}\n', 2),  # still one line
     (["convert", "2008/13/1"], "", "zelmora convert: month 13 is no Gregorian month; expected 1 to 12\n", 2),
     (["convert", "--ethiopian", "2001/14/1"], "", "zelmora convert: month 14 is no Ethiopian month; expected 1 to 13\n", 2),
     # unknown options, missing and extra arguments
-    (["convert", "--julian", "2008/1/1"], "", f'zelmora convert: unknown option "--julian"; {KINDS}\n', 2),
-    (["convert", "-e", "2008/1/1"], "", f'zelmora convert: unknown option "-e"; {KINDS}\n', 2),
-    (["today", "--ics"], "", 'zelmora today: unknown option "--ics"; expected no options\n', 2),
+    (["convert", "--julian", "2008/1/1"], "", f'zelmora convert: unknown option "--julian"; {DAY_OPTIONS}\n', 2),
+    (["convert", "-e", "2008/1/1"], "", f'zelmora convert: unknown option "-e"; {DAY_OPTIONS}\n', 2),
+    (["today", "--ics"], "", f'zelmora today: unknown option "--ics"; {DAY_OPTIONS}\n', 2),
     (["month", "--colour"], "",
-     'zelmora month: unknown option "--colour"; expected --ethiopian, --gregorian or --color=auto|always|never\n', 2),
+     'zelmora month: unknown option "--colour"; expected --ethiopian, --gregorian, --color=auto|always|never, '
+     '--amharic or --geez\n', 2),
     (["holidays", "--color=always"], "",
-     'zelmora holidays: unknown option "--color=always"; expected --ethiopian, --gregorian, --ics or --fasts\n', 2),
+     'zelmora holidays: unknown option "--color=always"; expected --ethiopian, --gregorian, --ics, --fasts, '
+     '--amharic or --geez\n', 2),
     (["convert"], "", "zelmora convert: missing DATE; expected YEAR/MONTH/DAY, for example 2008/11/29\n", 2),
     (["convert", "2008/1/1", "2008/1/2"], "", 'zelmora convert: unexpected argument "2008/1/2"; expected one DATE\n', 2),
     (["today", "x"], "", 'zelmora today: unexpected argument "x"; expected none\n', 2),
@@ -164,8 +256,12 @@ CASES = [
 
 def check_table():
     failures = 0
-    for args, out, err, status in CASES:
-        got = run(args)
+    for args, out, err, status, *how in CASES:
+        how = dict(how[0]) if how else {}
+        head = how.pop("head", None)
+        got = run(args, **how)
+        if head:
+            got = ("".join(got[0].splitlines(True)[:head]),) + got[1:]
         if got != (out, err, status):
             failures += 1
             print(f"FAILED: zelmora {' '.join(args)}\n  expected {(out, err, status)!r}\n  got      {got!r}")
@@ -277,21 +373,30 @@ def check_ics_years():
 
 COMPLETION = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../resources/completion/zelmora")
 # (words typed so far, offered completions)
+FILES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../resources/completion")
+# (words typed so far, offered completions)
 COMPLETIONS = [
     (["zelmora", "mo"], "month"),
     (["zelmora", "--"], "--help --version"),
-    (["zelmora", "holidays", "--"], "--ethiopian --gregorian --ics --fasts --help"),
+    (["zelmora", "-"], "-h --help -V --version"),
+    (["zelmora", "holidays", "--"], "--ethiopian --gregorian --ics --fasts --amharic --geez --help"),
     (["zelmora", "b"], "bahire-hasab"),
+    (["zelmora", "n"], "now"),
+    (["zelmora", "today", "--f"], "--format"),
+    (["zelmora", "today", "--format", ""], ""),
     (["zelmora", "day", "--"], "--ethiopian --gregorian --help"),
     (["zelmora", "month", "--color", "=", "a"], "auto always"),
     (["zelmora", "convert", "--i"], ""),
+    # file names after a redirection, wherever it stands
+    (["zelmora", "holidays", "--ics", ">", f"{FILES}/z"], f"{FILES}/zelmora"),
+    (["zelmora", ">>", f"{FILES}/z"], f"{FILES}/zelmora"),
 ]
 
 
 def check_completion():
     ok = True
     for words, offered in COMPLETIONS:
-        script = f'source "{COMPLETION}"; COMP_WORDS=({" ".join(words)}); COMP_CWORD={len(words) - 1}; ' \
+        script = f'source "{COMPLETION}"; COMP_WORDS=({" ".join(map(shlex.quote, words))}); COMP_CWORD={len(words) - 1}; ' \
                  '_zelmora; echo "${COMPREPLY[*]}"'
         got = subprocess.run(["bash", "-c", script], capture_output=True, text=True).stdout.strip()
         if got != offered:
@@ -304,10 +409,9 @@ def main():
     passed, failed = check_table()
     lines, list_ok = check_holiday_list()
     ics_ok = not check_ics(lines)
-    out, err, status = run(["convert", "2008/11/29", "--help"])
-    help_ok = status == 0 and out.startswith("Usage: zelmora") and err == ""
+    help_ok = HELP.startswith("Usage: zelmora") and "  -h, --help" in HELP
     if not help_ok:
-        print("FAILED: --help after a command")
+        print("FAILED: the help text\n" + HELP)
     for ok in (list_ok, ics_ok, help_ok, check_ics_years(), check_completion()):
         passed, failed = passed + ok, failed + (not ok)
     print(f"{passed} passed, {failed} failed")

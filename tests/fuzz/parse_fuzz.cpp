@@ -1,5 +1,6 @@
 // libFuzzer target: any text given to the date reader and to the command
-// line's readers, in either calendar.
+// line's readers, in either calendar; and the same text as a message quotes
+// it and as a date format.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -7,6 +8,7 @@
 #include "calendar/date_pair.h"
 #include "cli/command_error.h"
 #include "cli/date_argument.h"
+#include "locale/date_format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
@@ -39,5 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   });
   tried([&] { ReadMonth(text.c_str(), kind).Format(); });
   tried([&] { ReadYear(text.c_str(), kind); });
+  // A quoted argument keeps a message on one line.
+  for (const char c : Quoted(text)) {
+    if (static_cast<unsigned char>(c) < ' ') __builtin_trap();
+  }
+  std::string formatted, bad;
+  FormatMoment(text, {pair, kind, {(data[0] & 2) != 0, (data[0] & 4) != 0}, true, data[0] % 24}, formatted, bad);
   return 0;
 }

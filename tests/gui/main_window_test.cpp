@@ -11,12 +11,16 @@
 #include <X11/Xutil.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "about/about_window.h"
 #include "clock/clock_window.h"
+#include "fonts/ethiopic_face.h"
 #include "mainwin/calendar_ui.h"
+#include "mainwin/settings.h"
 #include "pictures/images.h"
 
 namespace {
@@ -185,6 +189,59 @@ TEST_F(MainWindow, FastsAndSaintsWhenPicked) {
   MenuBar()->picked(ui.fasts_item);
   MenuBar()->picked(ui.saints_item);
   PickHolidays();
+}
+
+// Tool > Amharic and Ge'ez numerals: the date lines, headings, month chooser,
+// tooltips and day numbers in Ethiopic script, remembered; both off, the
+// window is as it was. Amharic is on at first where the locale speaks it.
+TEST_F(MainWindow, AmharicAndGeezNumeralsWhenPicked) {
+  const std::string latinLines = ui.dates_output->value();
+  const std::string usualFace = Fl::get_font(FL_HELVETICA);
+  EXPECT_EQ(ui.amharic_item->value(), 0);
+  EXPECT_EQ(ui.geez_item->value(), 0);
+  MenuBar()->picked(ui.amharic_item);
+  EXPECT_STREQ(ui.dates_output->value(), "ቅዳሜ ኖቬምበር(11) 29, 2008\nቅዳሜ ህዳር(03) 20, 2001");
+  EXPECT_STREQ(ui.grid->headers[1]->label(), "ስኞ");
+  EXPECT_STREQ(ui.month_choice->text(), "ህዳር");
+  EXPECT_STREQ(ui.grid->cells[29]->tooltip(), "የብሔር ብሔረሰቦች ቀን\nዒድ አል አድሐ");
+  EXPECT_STREQ(ui.grid->cells[20]->primary->value(), "20");
+  // The texts from the catalog, in the Ethiopic face.
+  EXPECT_STREQ(ui.today->label(), "ዛሬ");
+  EXPECT_STREQ(ui.last_month->tooltip(), "ያለፈው ወር");
+  EXPECT_NE(MenuBar()->find_item("መሣሪያ/የግዕዝ ቁጥሮች"), nullptr);
+  EXPECT_STREQ(Fl::get_font(FL_HELVETICA), Fl::get_font(EthiopicFont()));
+  MenuBar()->picked(ui.geez_item);
+  EXPECT_STREQ(ui.grid->cells[20]->primary->value(), "፳");
+  EXPECT_STREQ(ui.grid->cells[20]->secondary->value(), "29");
+  // The face that draws them has the letters: no boxes.
+  EXPECT_EQ(ui.grid->cells[20]->primary->textfont(), EthiopicFont());
+  EXPECT_NE(std::string(Fl::get_font(EthiopicFont())).find("Abyssinica SIL"), std::string::npos);
+  CalendarUi again;
+  again.set_defaults();
+  EXPECT_NE(again.amharic_item->value(), 0);
+  EXPECT_NE(again.geez_item->value(), 0);
+  MenuBar()->picked(ui.amharic_item);
+  MenuBar()->picked(ui.geez_item);
+  EXPECT_EQ(ui.dates_output->value(), latinLines);
+  EXPECT_STREQ(ui.grid->headers[1]->label(), "sagno");
+  EXPECT_STREQ(ui.month_choice->text(), "Hdar");
+  EXPECT_STREQ(ui.grid->cells[20]->primary->value(), "20");
+  EXPECT_STREQ(ui.today->label(), "Today");
+  EXPECT_NE(MenuBar()->find_item("Tool/Ge'ez numerals"), nullptr);
+  EXPECT_EQ(Fl::get_font(FL_HELVETICA), usualFace);
+  const struct {
+    const char* lcAll;
+    const char* lang;
+    bool amharic;
+  } kLocales[] = {{"", "am_ET.UTF-8", true}, {"C.UTF-8", "am_ET.UTF-8", false}, {"", "en_US.UTF-8", false}};
+  for (const auto& locale : kLocales) {
+    setenv("LC_ALL", locale.lcAll, 1);
+    setenv("LANG", locale.lang, 1);
+    std::remove((std::string(getenv("HOME")) + "/.fltk/zelmora/zelmora.prefs").c_str());
+    EXPECT_EQ(LoadSettings().amharic, locale.amharic) << locale.lang;
+  }
+  unsetenv("LC_ALL");
+  unsetenv("LANG");
 }
 
 // Tool > Bahire Hasab shows the year on show, figure by figure, and its movable feasts.

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <FL/Enumerations.H>
+
+// A face that has the Ethiopic letters and Ge'ez numerals, found through
+// fontconfig the first time it is asked for: Abyssinica SIL, else Noto Sans
+// Ethiopic, else any installed face that covers them. Text in it never shows
+// as boxes. Without any such face, the toolkit's usual face.
+Fl_Font EthiopicFont();
+
+// Draws the toolkit's usual face (labels, menus, message boxes) in the
+// Ethiopic face, whose Latin letters and digits serve the English texts
+// too; off, the usual face again.
+void UseEthiopicInterface(bool on);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "calendar/calendar_kind.h"
+
+// How a date is to be written: names in Latin letters or in Amharic
+// (Ethiopic script), numbers in digits or Ge'ez numerals.
+struct TextStyle {
+  bool amharic = false;
+  bool geez = false;
+};
+
+// The names are static text (UTF-8).
+// A month's name: month in [1, 12] Gregorian, [1, 13] Ethiopian. The short
+// form of a Gregorian month is its first three letters, or CLDR's in
+// Amharic; an Ethiopian month has no short form and gives its name.
+const char* MonthNameIn(CalendarKind kind, int month, TextStyle style, bool shortForm = false);
+// A weekday's name: weekday in [0, 6], 0 = Sunday. The short form is "Sun"
+// .. "Sat" for Gregorian in Latin letters, the name itself otherwise.
+const char* WeekdayNameIn(CalendarKind kind, int weekday, TextStyle style, bool shortForm = false);
+// number (at least 1) in Ge'ez numerals when style.geez, else in digits.
+std::string NumberIn(long long number, TextStyle style);
+
+// True when the locale's language is Amharic: the first of LC_ALL,
+// LC_MESSAGES and LANG that is set and not empty begins with "am".
+bool LocaleSpeaksAmharic();

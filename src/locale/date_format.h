@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "calendar/date_pair.h"
+#include "locale/amharic_names.h"
+
+// A day, and with `hasTime` a time of day, as a format writes it.
+struct Moment {
+  DatePair day;
+  CalendarKind kind = Ethiopian;  // the calendar the date tokens stand for
+  TextStyle style;
+  bool hasTime = false;
+  int hour = 0, minute = 0, second = 0;  // Western, hour in [0, 23]
+};
+
+// Writes `format` with strftime's tokens: %Y year, %m month and %d day (two
+// digits), %e day (space-padded), %B and %b month name (and short), %A and
+// %a weekday name (and short), %j day of the year (three digits), %n, %t and
+// %%. With a time, %H (Ethiopian hour, two digits), %M, %S and %p (the part
+// of the day). Ge'ez numerals replace the year and day of an Ethiopian date,
+// unpadded. On a token it does not know, returns false and names it in
+// `bad` (as "%q", or "%" at the end of the format).
+bool FormatMoment(const std::string& format, const Moment& moment, std::string& text, std::string& bad);
+
+// The window's two date lines, Gregorian first, with the names and numbers
+// of `style`: "Tuesday December(12)  8, 2026".
+std::string DateLinesIn(const DatePair& day, TextStyle style);

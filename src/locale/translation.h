@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// The window's texts for people, in English or, once asked for, in Amharic
+// from the "zelmora" gettext catalog (po/am.po). A text the catalog lacks
+// stays English.
+
+// Binds the catalog found under localeFolder (.../share/locale).
+void BindCatalog(const std::string& localeFolder);
+void SpeakAmharic(bool on);
+bool SpeaksAmharic();
+// english as the chosen language says it; static text.
+const char* Tr(const char* english);

@@ -21,9 +21,9 @@ namespace {
 constexpr int kDaysIn400Years = 146097;
 constexpr int kDaysIn100Years = 36524;  // a century whose last year is common
 constexpr int kDaysIn4Years = 1461;
-// Day numbers of 1 January 1601, the start of a 400-year cycle, and of
-// Meskerem 1 of Ethiopian year 0, the start of a four-year cycle.
-constexpr long long kGregorianCycleStart = 367;
+constexpr int kWeek = 7;
+constexpr int kSaturdayLessOne = 5;
+// The day number of Meskerem 1 of Ethiopian year 0, the start of a four-year cycle.
 constexpr long long kEthiopianCycleStart = kFirstSpanDay - 365;
 
 // Leap years in [0, year] less those in [0, -1]: a running count that makes
@@ -37,32 +37,55 @@ long long SumOfYears(long long firstYear, long long lastYear, CalendarKind kind)
   return 365 * (lastYear - firstYear + 1) + LeapsThrough(lastYear, kind) - LeapsThrough(firstYear - 1, kind);
 }
 
-// Day rest ([0, 1460]) of a four-year run whose fourth year is the leap
-// year: moves year on to the day's year and gives its 1-based day of year.
-void SplitFourYears(int rest, int& year, int& dayOfYear) {
-  const int years = std::min(rest / 365, 3);  // [0, 3]
-  year += years;
-  dayOfYear = rest - 365 * years + 1;
+// Day number 1 (1 January 1600) counted from 1 March of year 0: from March,
+// the leap day ends the year and a month follows from one multiply.
+constexpr long long kFromMarchZero = 584327;
+constexpr int kMarchMonths = 153;  // days in the five months March to July
+constexpr int kMonthsFromMarch = 5;
+
+// Year, month and day of a day number, Gregorian: whole 400-year eras, then
+// within one (all unsigned, all in range) the year of era, day of year and month.
+void SplitGregorian(long long dayNumber, int& y, int& m, int& d) {
+  const long long z = dayNumber + kFromMarchZero;
+  const long long era = FloorDiv(z, kDaysIn400Years);
+  const unsigned dayOfEra = static_cast<unsigned>(z - era * kDaysIn400Years);  // [0, 146096]
+  const unsigned yearOfEra =
+      (dayOfEra - dayOfEra / (kDaysIn4Years - 1) + dayOfEra / kDaysIn100Years - dayOfEra / (kDaysIn400Years - 1)) /
+      365;                                                                            // [0, 399]
+  const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);  // [0, 365]
+  const unsigned monthFromMarch = (kMonthsFromMarch * dayOfYear + 2) / kMarchMonths;          // [0, 11]
+  d = static_cast<int>(dayOfYear - (kMarchMonths * monthFromMarch + 2) / kMonthsFromMarch + 1);
+  m = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
+  y = static_cast<int>(yearOfEra + era * 400) + (m <= 2);
 }
 
-// The year of a day number and the day's 1-based place in it.
-void SplitYear(long long dayNumber, CalendarKind kind, int& year, int& dayOfYear) {
-  if (kind == Gregorian) {
-    const long long days = dayNumber - kGregorianCycleStart;
-    const long long cycles = FloorDiv(days, kDaysIn400Years);
-    int rest = static_cast<int>(days - cycles * kDaysIn400Years);  // [0, 146096]
-    const int centuries = std::min(rest / kDaysIn100Years, 3);     // [0, 3]
-    rest -= centuries * kDaysIn100Years;                            // [0, 36524]
-    const int quads = rest / kDaysIn4Years;                         // [0, 24]
-    rest -= quads * kDaysIn4Years;                                  // [0, 1460]
-    year = static_cast<int>(1601 + 400 * cycles) + 100 * centuries + 4 * quads;
-    SplitFourYears(rest, year, dayOfYear);
-    return;
-  }
+// Ethiopian: four-year runs from year 0, whose fourth year is the leap year,
+// then thirteen months of thirty days, the last of the rest.
+void SplitEthiopian(long long dayNumber, int& y, int& m, int& d) {
   const long long days = dayNumber - kEthiopianCycleStart;
   const long long quads = FloorDiv(days, kDaysIn4Years);
-  year = static_cast<int>(4 * quads);
-  SplitFourYears(static_cast<int>(days - quads * kDaysIn4Years), year, dayOfYear);
+  const unsigned rest = static_cast<unsigned>(days - quads * kDaysIn4Years);  // [0, 1460]
+  const unsigned years = rest / 365 - rest / (kDaysIn4Years - 1);              // [0, 3]
+  const unsigned dayOfYear = rest - 365 * years;                               // [0, 365]
+  y = static_cast<int>(4 * quads + years);
+  m = static_cast<int>(dayOfYear / 30 + 1);
+  d = static_cast<int>(dayOfYear % 30 + 1);
+}
+
+// The day number of a Gregorian date, month in [1, 12]: the inverse of
+// SplitGregorian, the year counted from March.
+long long GregorianDayNumber(int y, int m, int d) {
+  const long long yearFromMarch = y - (m <= 2);
+  const long long era = FloorDiv(yearFromMarch, 400);
+  const unsigned yearOfEra = static_cast<unsigned>(yearFromMarch - era * 400);
+  const unsigned dayOfYear = (kMarchMonths * static_cast<unsigned>(m > 2 ? m - 3 : m + 9) + 2) / kMonthsFromMarch + d - 1;
+  const unsigned dayOfEra = 365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  return era * kDaysIn400Years + dayOfEra - kFromMarchZero;
+}
+
+// The day number of an Ethiopian date, month in [1, 13].
+long long EthiopianDayNumber(int y, int m, int d) {
+  return kEthiopianCycleStart + 365LL * y + FloorDiv(y, 4) + 30 * (m - 1) + d - 1;
 }
 
 }  // namespace
@@ -100,14 +123,22 @@ int CalendarDate::DaysInMonth() const {
   return month == 13 ? 5 + IsLeapYear(year, kind) : 30;
 }
 
+// Closed forms for the months that exist; the table for a month past the
+// year's end, which counts on into the next year.
 int CalendarDate::ComputeDayNumber() {
-  dayNumber = static_cast<std::int32_t>(YearStart(year, kind) +
-                                        kDaysBeforeMonth[KindIndex(kind) * 2 + IsLeapYear(year, kind)][month - 1] + day);
+  if (month >= 1 && month <= LastMonth(kind)) {
+    dayNumber = static_cast<std::int32_t>(kind == Gregorian ? GregorianDayNumber(year, month, day)
+                                                            : EthiopianDayNumber(year, month, day));
+  } else {
+    dayNumber = static_cast<std::int32_t>(
+        YearStart(year, kind) + kDaysBeforeMonth[KindIndex(kind) * 2 + IsLeapYear(year, kind)][month - 1] + day);
+  }
   return dayNumber;
 }
 
 int CalendarDate::ComputeWeekday() {
-  weekday = static_cast<std::int8_t>((FloorMod(dayNumber, 7) + 5) % 7);  // day 1 is a Saturday
+  // Day 1 is a Saturday; a remainder in [-6, 6], made positive.
+  weekday = static_cast<std::int8_t>((dayNumber % kWeek + kWeek + kSaturdayLessOne) % kWeek);
   return weekday;
 }
 
@@ -126,9 +157,11 @@ void CalendarDate::SplitDayOfYear(int dayOfYear, int leap, int& m, int& d, Calen
 }
 
 void CalendarDate::SplitDayNumber(int dayNumber, int& y, int& m, int& d, CalendarKind k) {
-  int dayOfYear = 0;
-  SplitYear(dayNumber, k, y, dayOfYear);
-  SplitDayOfYear(dayOfYear, IsLeapYear(y, k), m, d, k);
+  if (k == Gregorian) {
+    SplitGregorian(dayNumber, y, m, d);
+  } else {
+    SplitEthiopian(dayNumber, y, m, d);
+  }
 }
 
 int CalendarDate::SetFromDayNumber(int n, CalendarKind k) {

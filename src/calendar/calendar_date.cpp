@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "calendar/clock_source.h"
+#include "calendar/day_number_forms.h"
 #include "calendar/floor_division.h"
 
 const PerKind<int> kFirstYear = {{1600, 1600}};
+static_assert(day_forms::kEthiopianYearZero == kFirstSpanDay - 365, "Meskerem 1 of year 0 is a year before the span");
 
 const int kDaysBeforeMonth[4][14] = {
     {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365, 365},
@@ -18,13 +20,8 @@ const int kGregorianMonthLengths[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 3
 
 namespace {
 
-constexpr int kDaysIn400Years = 146097;
-constexpr int kDaysIn100Years = 36524;  // a century whose last year is common
-constexpr int kDaysIn4Years = 1461;
 constexpr int kWeek = 7;
 constexpr int kSaturdayLessOne = 5;
-// The day number of Meskerem 1 of Ethiopian year 0, the start of a four-year cycle.
-constexpr long long kEthiopianCycleStart = kFirstSpanDay - 365;
 
 // Leap years in [0, year] less those in [0, -1]: a running count that makes
 // any sum of year lengths a difference of two counts.
@@ -35,57 +32,6 @@ long long LeapsThrough(long long year, CalendarKind kind) {
 
 long long SumOfYears(long long firstYear, long long lastYear, CalendarKind kind) {
   return 365 * (lastYear - firstYear + 1) + LeapsThrough(lastYear, kind) - LeapsThrough(firstYear - 1, kind);
-}
-
-// Day number 1 (1 January 1600) counted from 1 March of year 0: from March,
-// the leap day ends the year and a month follows from one multiply.
-constexpr long long kFromMarchZero = 584327;
-constexpr int kMarchMonths = 153;  // days in the five months March to July
-constexpr int kMonthsFromMarch = 5;
-
-// Year, month and day of a day number, Gregorian: whole 400-year eras, then
-// within one (all unsigned, all in range) the year of era, day of year and month.
-void SplitGregorian(long long dayNumber, int& y, int& m, int& d) {
-  const long long z = dayNumber + kFromMarchZero;
-  const long long era = FloorDiv(z, kDaysIn400Years);
-  const unsigned dayOfEra = static_cast<unsigned>(z - era * kDaysIn400Years);  // [0, 146096]
-  const unsigned yearOfEra =
-      (dayOfEra - dayOfEra / (kDaysIn4Years - 1) + dayOfEra / kDaysIn100Years - dayOfEra / (kDaysIn400Years - 1)) /
-      365;                                                                            // [0, 399]
-  const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);  // [0, 365]
-  const unsigned monthFromMarch = (kMonthsFromMarch * dayOfYear + 2) / kMarchMonths;          // [0, 11]
-  d = static_cast<int>(dayOfYear - (kMarchMonths * monthFromMarch + 2) / kMonthsFromMarch + 1);
-  m = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
-  y = static_cast<int>(yearOfEra + era * 400) + (m <= 2);
-}
-
-// Ethiopian: four-year runs from year 0, whose fourth year is the leap year,
-// then thirteen months of thirty days, the last of the rest.
-void SplitEthiopian(long long dayNumber, int& y, int& m, int& d) {
-  const long long days = dayNumber - kEthiopianCycleStart;
-  const long long quads = FloorDiv(days, kDaysIn4Years);
-  const unsigned rest = static_cast<unsigned>(days - quads * kDaysIn4Years);  // [0, 1460]
-  const unsigned years = rest / 365 - rest / (kDaysIn4Years - 1);              // [0, 3]
-  const unsigned dayOfYear = rest - 365 * years;                               // [0, 365]
-  y = static_cast<int>(4 * quads + years);
-  m = static_cast<int>(dayOfYear / 30 + 1);
-  d = static_cast<int>(dayOfYear % 30 + 1);
-}
-
-// The day number of a Gregorian date, month in [1, 12]: the inverse of
-// SplitGregorian, the year counted from March.
-long long GregorianDayNumber(int y, int m, int d) {
-  const long long yearFromMarch = y - (m <= 2);
-  const long long era = FloorDiv(yearFromMarch, 400);
-  const unsigned yearOfEra = static_cast<unsigned>(yearFromMarch - era * 400);
-  const unsigned dayOfYear = (kMarchMonths * static_cast<unsigned>(m > 2 ? m - 3 : m + 9) + 2) / kMonthsFromMarch + d - 1;
-  const unsigned dayOfEra = 365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * kDaysIn400Years + dayOfEra - kFromMarchZero;
-}
-
-// The day number of an Ethiopian date, month in [1, 13].
-long long EthiopianDayNumber(int y, int m, int d) {
-  return kEthiopianCycleStart + 365LL * y + FloorDiv(y, 4) + 30 * (m - 1) + d - 1;
 }
 
 }  // namespace
@@ -127,8 +73,8 @@ int CalendarDate::DaysInMonth() const {
 // year's end, which counts on into the next year.
 int CalendarDate::ComputeDayNumber() {
   if (month >= 1 && month <= LastMonth(kind)) {
-    dayNumber = static_cast<std::int32_t>(kind == Gregorian ? GregorianDayNumber(year, month, day)
-                                                            : EthiopianDayNumber(year, month, day));
+    dayNumber = static_cast<std::int32_t>(kind == Gregorian ? day_forms::GregorianDayNumber(year, month, day)
+                                                            : day_forms::EthiopianDayNumber(year, month, day));
   } else {
     dayNumber = static_cast<std::int32_t>(
         YearStart(year, kind) + kDaysBeforeMonth[KindIndex(kind) * 2 + IsLeapYear(year, kind)][month - 1] + day);
@@ -158,9 +104,9 @@ void CalendarDate::SplitDayOfYear(int dayOfYear, int leap, int& m, int& d, Calen
 
 void CalendarDate::SplitDayNumber(int dayNumber, int& y, int& m, int& d, CalendarKind k) {
   if (k == Gregorian) {
-    SplitGregorian(dayNumber, y, m, d);
+    day_forms::SplitGregorian(dayNumber, y, m, d);
   } else {
-    SplitEthiopian(dayNumber, y, m, d);
+    day_forms::SplitEthiopian(dayNumber, y, m, d);
   }
 }
 

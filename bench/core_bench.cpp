@@ -1,11 +1,13 @@
 // Conversions between day numbers and the two calendars, and the two-line
-// text, for days in 1600, 2000 and 9999; ICU's conversion as a peer; all
+// text, for days in 1600, 2000 and 9999; a closed-form reference and ICU's
+// conversion as peers; all
 // holidays of one Ethiopian year (target: under 2 microseconds); and every
 // day's holidays, fast and commemoration of a year.
 #include <benchmark/benchmark.h>
 #include <unicode/ucal.h>
 
 #include "calendar/date_pair.h"
+#include "closed_form_reference.h"
 #include "calendar/holidays.h"
 #include "church/day_facts.h"
 
@@ -24,6 +26,52 @@ void BM_DayNumberToBoth(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_DayNumberToBoth)->Arg(1600)->Arg(2000)->Arg(9999);
+
+// The reference must give the core's answers, every day of the span, for its
+// figures to be a peer's.
+bool ReferenceAgrees() {
+  static const bool agrees = [] {
+    for (int n = kFirstSpanDay; n <= kLastSpanDay; ++n) {
+      const DatePair pair = DatePair::OfDay(n);
+      for (CalendarKind kind : {Gregorian, Ethiopian}) {
+        const CalendarDate& date = pair.dates[kind];
+        const reference::Fields f = kind == Gregorian ? reference::Gregorian(n) : reference::Ethiopian(n);
+        const long long back = kind == Gregorian ? reference::FromGregorian(f.year, f.month, f.day)
+                                                 : reference::FromEthiopian(f.year, f.month, f.day);
+        if (f.year != date.year || f.month != date.month || f.day != date.day || f.weekday != date.weekday ||
+            back != n) {
+          return false;
+        }
+      }
+    }
+    return true;
+  }();
+  return agrees;
+}
+
+void BM_ReferenceDayNumberToBoth(benchmark::State& state) {
+  if (!ReferenceAgrees()) state.SkipWithError("the reference disagrees with the core");
+  int n = DayInYear(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(reference::Gregorian(n));
+    benchmark::DoNotOptimize(reference::Ethiopian(n));
+    n ^= 1;
+  }
+}
+BENCHMARK(BM_ReferenceDayNumberToBoth)->Arg(1600)->Arg(2000)->Arg(9999);
+
+void BM_ReferenceFieldsToDayNumber(benchmark::State& state) {
+  if (!ReferenceAgrees()) state.SkipWithError("the reference disagrees with the core");
+  const bool ethiopian = state.range(1) != 0;
+  reference::Fields date = {static_cast<int>(state.range(0)), 6, 15, 0};
+  for (auto _ : state) {
+    date.day ^= 1;
+    benchmark::DoNotOptimize(date);  // read from memory, as the core's fields are
+    benchmark::DoNotOptimize(ethiopian ? reference::FromEthiopian(date.year, date.month, date.day)
+                                       : reference::FromGregorian(date.year, date.month, date.day));
+  }
+}
+BENCHMARK(BM_ReferenceFieldsToDayNumber)->ArgsProduct({{1600, 2000, 9999}, {0, 1}});
 
 void BM_FieldsToDayNumber(benchmark::State& state) {
   CalendarDate date(static_cast<int>(state.range(0)), 6, 15, state.range(1) ? Ethiopian : Gregorian);

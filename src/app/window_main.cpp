@@ -1,10 +1,14 @@
 #include <FL/Fl.H>
 
 #include "mainwin/calendar_ui.h"
+#include "platform/display_without_input_method.h"
 
 // The window program: the main window, shown with the command line (the
-// toolkit's options), and the event loop until its last window closes.
+// toolkit's options, read before the display opens), and the event loop until
+// its last window closes.
 int main(int argc, char** argv) {
+  Fl::args(argc, argv);
+  OpenDisplayWithoutInputMethod();
   CalendarUi ui;
   ui.show(argc, argv);
   return Fl::run();

@@ -4,9 +4,11 @@
 #include <climits>
 
 #include "calendar/clock_source.h"
+#include "calendar/day_number_forms.h"
 #include "calendar/floor_division.h"
 
 const PerKind<int> kFirstYear = {{1600, 1600}};
+static_assert(day_forms::kEthiopianYearZero == kFirstSpanDay - 365, "Meskerem 1 of year 0 is a year before the span");
 
 const int kDaysBeforeMonth[4][14] = {
     {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365, 365},
@@ -19,13 +21,8 @@ const int kGregorianMonthLengths[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 3
 
 namespace {
 
-constexpr int kDaysIn400Years = 146097;
-constexpr int kDaysIn100Years = 36524;  // a century whose last year is common
-constexpr int kDaysIn4Years = 1461;
-// Day numbers of 1 January 1601, the start of a 400-year cycle, and of
-// Meskerem 1 of Ethiopian year 0, the start of a four-year cycle.
-constexpr long long kGregorianCycleStart = 367;
-constexpr long long kEthiopianCycleStart = kFirstSpanDay - 365;
+constexpr int kWeek = 7;
+constexpr int kSaturdayLessOne = 5;
 
 // Leap years in [0, year] less those in [0, -1]: a running count that makes
 // any sum of year lengths a difference of two counts.
@@ -36,34 +33,6 @@ long long LeapsThrough(long long year, CalendarKind kind) {
 
 long long SumOfYears(long long firstYear, long long lastYear, CalendarKind kind) {
   return 365 * (lastYear - firstYear + 1) + LeapsThrough(lastYear, kind) - LeapsThrough(firstYear - 1, kind);
-}
-
-// Day rest ([0, 1460]) of a four-year run whose fourth year is the leap
-// year: moves year on to the day's year and gives its 1-based day of year.
-void SplitFourYears(int rest, int& year, int& dayOfYear) {
-  const int years = std::min(rest / 365, 3);  // [0, 3]
-  year += years;
-  dayOfYear = rest - 365 * years + 1;
-}
-
-// The year of a day number and the day's 1-based place in it.
-void SplitYear(long long dayNumber, CalendarKind kind, int& year, int& dayOfYear) {
-  if (kind == Gregorian) {
-    const long long days = dayNumber - kGregorianCycleStart;
-    const long long cycles = FloorDiv(days, kDaysIn400Years);
-    int rest = static_cast<int>(days - cycles * kDaysIn400Years);  // [0, 146096]
-    const int centuries = std::min(rest / kDaysIn100Years, 3);     // [0, 3]
-    rest -= centuries * kDaysIn100Years;                            // [0, 36524]
-    const int quads = rest / kDaysIn4Years;                         // [0, 24]
-    rest -= quads * kDaysIn4Years;                                  // [0, 1460]
-    year = static_cast<int>(1601 + 400 * cycles) + 100 * centuries + 4 * quads;
-    SplitFourYears(rest, year, dayOfYear);
-    return;
-  }
-  const long long days = dayNumber - kEthiopianCycleStart;
-  const long long quads = FloorDiv(days, kDaysIn4Years);
-  year = static_cast<int>(4 * quads);
-  SplitFourYears(static_cast<int>(days - quads * kDaysIn4Years), year, dayOfYear);
 }
 
 }  // namespace
@@ -101,14 +70,22 @@ int CalendarDate::DaysInMonth() const {
   return month == 13 ? 5 + IsLeapYear(year, kind) : 30;
 }
 
+// Closed forms for the months that exist; the table for a month past the
+// year's end, which counts on into the next year.
 int CalendarDate::ComputeDayNumber() {
-  dayNumber = static_cast<std::int32_t>(YearStart(year, kind) +
-                                        kDaysBeforeMonth[KindIndex(kind) * 2 + IsLeapYear(year, kind)][month - 1] + day);
+  if (month >= 1 && month <= LastMonth(kind)) {
+    dayNumber = static_cast<std::int32_t>(kind == Gregorian ? day_forms::GregorianDayNumber(year, month, day)
+                                                            : day_forms::EthiopianDayNumber(year, month, day));
+  } else {
+    dayNumber = static_cast<std::int32_t>(
+        YearStart(year, kind) + kDaysBeforeMonth[KindIndex(kind) * 2 + IsLeapYear(year, kind)][month - 1] + day);
+  }
   return dayNumber;
 }
 
 int CalendarDate::ComputeWeekday() {
-  weekday = static_cast<std::int8_t>((FloorMod(dayNumber, 7) + 5) % 7);  // day 1 is a Saturday
+  // Day 1 is a Saturday; a remainder in [-6, 6], made positive.
+  weekday = static_cast<std::int8_t>((dayNumber % kWeek + kWeek + kSaturdayLessOne) % kWeek);
   return weekday;
 }
 
@@ -127,9 +104,11 @@ void CalendarDate::SplitDayOfYear(int dayOfYear, int leap, int& m, int& d, Calen
 }
 
 void CalendarDate::SplitDayNumber(int dayNumber, int& y, int& m, int& d, CalendarKind k) {
-  int dayOfYear = 0;
-  SplitYear(dayNumber, k, y, dayOfYear);
-  SplitDayOfYear(dayOfYear, IsLeapYear(y, k), m, d, k);
+  if (k == Gregorian) {
+    day_forms::SplitGregorian(dayNumber, y, m, d);
+  } else {
+    day_forms::SplitEthiopian(dayNumber, y, m, d);
+  }
 }
 
 int CalendarDate::SetFromDayNumber(int n, CalendarKind k) {

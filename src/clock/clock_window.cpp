@@ -1,10 +1,9 @@
 #include "clock/clock_window.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Box.H>
 
 #include <cstdio>
-#include <cstring>
-#include <utility>
 
 #include "locale/translation.h"
 #include "pictures/app_icon.h"
@@ -21,8 +20,6 @@ constexpr int kReadingHeight = 24;
 constexpr int kHabishaLeft = 10;
 constexpr int kFarenjiLeft = 135;
 constexpr Fl_Color kHandColor = 37;  // step 5 of the grey ramp
-constexpr double kFirstRefresh = 1.0;
-constexpr double kRefreshEvery = 0.5;
 
 ReckoningClock* MakeFace(int x, const char* label, Fl_Boxtype box, Fl_Image* picture, HourSystem hours) {
   auto* clock = new ReckoningClock(x, kFaceTop, kFaceSize, kFaceSize, label);
@@ -38,6 +35,13 @@ ReckoningClock* MakeFace(int x, const char* label, Fl_Boxtype box, Fl_Image* pic
   return clock;
 }
 
+Fl_Output* MakeReading(int x, ReckoningClock* face) {
+  auto* reading = new Fl_Output(x, kReadingTop, kFaceSize, kReadingHeight);
+  face->reader = ClockWindow::CopyReading;
+  face->readerData = reading;
+  return reading;
+}
+
 }  // namespace
 
 ClockWindow::ClockWindow() {
@@ -45,36 +49,27 @@ ClockWindow::ClockWindow() {
   window->user_data(this);
   window->callback(cb_close, this);
   habishaClock = MakeFace(kHabishaLeft, Tr("Habisha"), FL_BORDER_BOX, &image_flag, HourSystem::kEthiopian);
-  habishaText = new Fl_Output(kHabishaLeft, kReadingTop, kFaceSize, kReadingHeight);
+  habishaText = MakeReading(kHabishaLeft, habishaClock);
   habishaText->box(FL_BORDER_BOX);
   farenjiClock = MakeFace(kFarenjiLeft, Tr("Farenji"), FL_FLAT_BOX, &image_globe, HourSystem::kWestern);
-  farenjiText = new Fl_Output(kFarenjiLeft, kReadingTop, kFaceSize, kReadingHeight);
+  farenjiText = MakeReading(kFarenjiLeft, farenjiClock);
+  // The faces' rows and columns take the room; the labels above and the
+  // readings below keep their height.
+  auto* room = new Fl_Box(kHabishaLeft, kFaceTop, kFarenjiLeft + kFaceSize - kHabishaLeft, kFaceSize);
+  room->hide();
+  window->resizable(room);
+  window->size_range(kWidth, kHeight);
   SetAppIcon(window);
   window->end();
 }
 
-ClockWindow::~ClockWindow() {
-  Fl::remove_timeout(RefreshTimer, this);
-  Fl::delete_widget(window);
-}
+ClockWindow::~ClockWindow() { Fl::delete_widget(window); }
 
-void ClockWindow::Show() {
-  Fl::add_timeout(kFirstRefresh, RefreshTimer, this);
-  window->show();
-}
+void ClockWindow::Show() { window->show(); }
 
-void ClockWindow::RefreshTimer(void* data) {
-  static_cast<ClockWindow*>(data)->RefreshTexts();
-  Fl::repeat_timeout(kRefreshEvery, RefreshTimer, data);
-}
-
-// A field is rewritten, and so redrawn, only when its face has moved on:
-// every other copy finds the same second.
-void ClockWindow::RefreshTexts() {
-  for (auto [text, clock] : {std::pair{habishaText, habishaClock}, std::pair{farenjiText, farenjiClock}}) {
-    const char* reading = TimeText(clock);
-    if (std::strcmp(text->value(), reading) != 0) text->value(reading);
-  }
+// Fl_Output rewrites, and so redraws, only the characters that changed.
+void ClockWindow::CopyReading(const ReckoningClock* clock, void* text) {
+  static_cast<Fl_Output*>(text)->value(TimeText(clock));
 }
 
 const char* ClockWindow::TimeText(const Fl_Clock_Output* clock) {

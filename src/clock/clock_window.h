@@ -6,17 +6,18 @@
 #include "clock/reckoning_clock.h"
 
 // A window with the time in both reckonings, each as a face and a reading
-// copied from it. Once closed it stops its timer and frees itself.
+// copied from it in the face's own tick. The faces take the room the window
+// is resized to. Once closed it frees itself.
 class ClockWindow {
  public:
   ClockWindow();
   ~ClockWindow();
 
   void Show();
-  static void RefreshTimer(void* data);
-  void RefreshTexts();
   // "%02d:%02d:%02d" in a static buffer that the next call overwrites.
   static const char* TimeText(const Fl_Clock_Output* clock);
+  // A face's reader: writes its time into the Fl_Output text.
+  static void CopyReading(const ReckoningClock* clock, void* text);
 
   Fl_Window* window;
   ReckoningClock* habishaClock;

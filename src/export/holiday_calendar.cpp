@@ -5,7 +5,10 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <memory>
+#include <string>
 
 #include "calendar/clock_source.h"
 #include "calendar/date_names.h"
@@ -93,8 +96,22 @@ void AddCategories(icalcomponent* event, const EventText& text) {
   if (text.fast) icalcomponent_add_property(event, icalproperty_new_categories(kFastCategory));
 }
 
+// Every event's DTSTAMP line, written into the text before its DTSTART, in
+// UTC computed here: libical knows UTC only as a zone of its own, which it
+// finds by parsing its whole time-zone table, a third of the command's work.
+void AddStamps(std::time_t now, std::string* ics) {
+  std::tm utc{};
+  char stamp[sizeof "\r\nDTSTAMP:20261208T045500Z"];
+  if (!gmtime_r(&now, &utc) || !std::strftime(stamp, sizeof stamp, "\r\nDTSTAMP:%Y%m%dT%H%M%SZ", &utc)) return;
+  const std::string start = "\r\nDTSTART";
+  for (size_t at = ics->find(start); at != std::string::npos; at = ics->find(start, at + start.size())) {
+    ics->insert(at, stamp);
+    at += std::strlen(stamp);
+  }
+}
+
 // nullptr, with the reason, when a date cannot be written.
-icalcomponent* Event(const EventText& text, icaltimetype stamp, std::string* why) {
+icalcomponent* Event(const EventText& text, std::string* why) {
   const CalendarDate first = DatePair::OfDay(text.firstDay).dates[Gregorian];
   icalproperty* start = DateProperty("DTSTART", first, why);
   icalproperty* end = start ? DateProperty("DTEND", DatePair::OfDay(text.lastDay + 1).dates[Gregorian], why) : nullptr;
@@ -103,10 +120,9 @@ icalcomponent* Event(const EventText& text, icaltimetype stamp, std::string* why
     return nullptr;
   }
   icalcomponent* event = icalcomponent_vanew(
-      ICAL_VEVENT_COMPONENT, icalproperty_new_uid(Uid(text.english, first).c_str()), icalproperty_new_dtstamp(stamp),
-      start, end, icalproperty_new_summary(text.summary.c_str()),
-      icalproperty_new_description(text.description.c_str()), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT),
-      nullptr);
+      ICAL_VEVENT_COMPONENT, icalproperty_new_uid(Uid(text.english, first).c_str()), start, end,
+      icalproperty_new_summary(text.summary.c_str()), icalproperty_new_description(text.description.c_str()),
+      icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT), nullptr);
   AddCategories(event, text);
   return event;
 }
@@ -121,17 +137,17 @@ bool HolidayCalendar(const std::vector<Holiday>& holidays, const std::vector<Fas
       icalcomponent_vanew(ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"),
                           icalproperty_new_prodid(productId.c_str()), icalproperty_new_calscale("GREGORIAN"), nullptr),
       icalcomponent_free);
-  const icaltimetype stamp = icaltime_from_timet_with_zone(WallClock(nullptr), 0, icaltimezone_get_utc_timezone());
   std::vector<EventText> events;
   for (const Holiday& holiday : holidays) events.push_back(HolidayEvent(holiday));
   for (const FastPeriod& fast : fasts) events.push_back(FastEvent(fast));
   for (const EventText& text : events) {
-    icalcomponent* event = Event(text, stamp, why);
+    icalcomponent* event = Event(text, why);
     if (!event) return false;
     icalcomponent_add_component(calendar.get(), event);
   }
   char* text = icalcomponent_as_ical_string_r(calendar.get());
   *ics = text;
   std::free(text);
+  AddStamps(WallClock(nullptr), ics);
   return true;
 }

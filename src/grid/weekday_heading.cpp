@@ -2,18 +2,30 @@
 
 #include <FL/fl_draw.H>
 
+#include <algorithm>
+
 namespace {
 constexpr Fl_Fontsize kUsualSize = 14;
 constexpr Fl_Fontsize kSmallestSize = 8;
+
+bool Fits(const WeekdayHeading& heading, Fl_Fontsize size) {
+  fl_font(heading.labelfont(), size);
+  return fl_width(heading.label()) <= heading.w();
+}
 }  // namespace
 
 WeekdayHeading::WeekdayHeading(int x, int y, int w, int h) : Fl_Box(x, y, w, h, "") { labelfont(FL_TIMES); }
 
+// A name's width grows in step with the size, so one measure at the usual
+// size gives the size that fits, give or take hinting. Each size opened costs
+// a font instance, so the search starts a size above the estimate and steps
+// down to the first that fits: the size drawn, or one above it.
 Fl_Fontsize WeekdayHeading::FittingSize() const {
-  Fl_Fontsize size = kUsualSize;
-  for (; size > kSmallestSize; --size) {
-    fl_font(labelfont(), size);
-    if (fl_width(label()) <= w()) break;
-  }
+  fl_font(labelfont(), kUsualSize);
+  const double usualWidth = fl_width(label());
+  if (usualWidth <= w()) return kUsualSize;
+  Fl_Fontsize size = std::clamp(static_cast<Fl_Fontsize>(kUsualSize * w() / usualWidth) + 1, kSmallestSize,
+                                kUsualSize - 1);
+  while (size > kSmallestSize && !Fits(*this, size)) --size;
   return size;
 }

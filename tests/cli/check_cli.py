@@ -126,7 +126,7 @@ CASES = [
     (["--geometry", "10x10"], "", 'zelmora: unknown option "--geometry"\n\n' + HELP, 2),
     # a toolkit option starts the window, which finds no display here
     (["-geometry", "10x10"], "", "Can't open display: \n", 1),
-    (["-di", ":0"], "", "Can't open display: \n", 1),
+    (["-di", ":4242"], "", "Can't open display: :4242\n", 1),
     # "--" ends the options
     (["convert", "--", "2008/11/29"], NOV_29, "", 0),
     (["convert", "--", "--ethiopian"], "", f'zelmora convert: "--ethiopian" {NO_DAY}\n', 2),

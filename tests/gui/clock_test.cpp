@@ -1,6 +1,8 @@
 #include "gui_support.h"
 
 #include <FL/Fl.H>
+#include <FL/fl_draw.H>
+#include <FL/x.H>
 
 #include <malloc.h>
 
@@ -8,6 +10,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "calendar/clock_source.h"
 #include "clock/clock_window.h"
 
 namespace {
@@ -26,11 +29,6 @@ void Cancel(Fl_Timeout_Handler handler, void* clock) {
   pending.erase(std::remove_if(pending.begin(), pending.end(),
                                [&](const PendingTick& t) { return t.handler == handler && t.clock == clock; }),
                 pending.end());
-}
-int PendingFor(void* clock) {
-  int n = 0;
-  for (const PendingTick& t : pending) n += t.clock == clock;
-  return n;
 }
 
 class Clocks : public ::testing::Test {
@@ -72,67 +70,117 @@ TEST_F(Clocks, ReadsBothReckonings) {
   } kTimes[] = {
       {18, 30, 15, 0}, {5, 59, 59, 11}, {6, 0, 0, 0}, {0, 0, 0, 6}, {12, 45, 1, 6}, {23, 59, 59, 5}, {7, 15, 30, 1},
   };
-  {
-    ReckoningClock clock(0, 0, 100, 100);
-    EXPECT_EQ(clock.type(), FL_SQUARE_CLOCK);  // until its first tick
-    EXPECT_EQ(clock.hour(), 0);
-    for (const auto& t : kTimes) {
-      FixClock(2008, 11, 29, t.hour, t.minute, t.second);
-      for (HourSystem hours : {HourSystem::kEthiopian, HourSystem::kWestern}) {
-        const bool ethiopian = hours == HourSystem::kEthiopian;
-        clock.hours = hours;
-        ReckoningClock::Tick(&clock);
-        EXPECT_EQ(clock.hour(), ethiopian ? t.ethiopianHour : t.hour) << t.hour << ":" << t.minute;
-        EXPECT_EQ(clock.minute(), t.minute);
-        EXPECT_EQ(clock.second(), t.second);
-        EXPECT_EQ(clock.type(), ethiopian ? FL_SQUARE_CLOCK : FL_ROUND_CLOCK);
-      }
+  ReckoningClock clock(0, 0, 100, 100);
+  EXPECT_EQ(clock.type(), FL_SQUARE_CLOCK);  // until it is first set
+  EXPECT_EQ(clock.hour(), 0);
+  for (const auto& t : kTimes) {
+    FixClock(2008, 11, 29, t.hour, t.minute, t.second);
+    for (HourSystem hours : {HourSystem::kEthiopian, HourSystem::kWestern}) {
+      const bool ethiopian = hours == HourSystem::kEthiopian;
+      clock.hours = hours;
+      clock.ShowTime(PreciseClock());
+      EXPECT_EQ(clock.hour(), ethiopian ? t.ethiopianHour : t.hour) << t.hour << ":" << t.minute;
+      EXPECT_EQ(clock.minute(), t.minute);
+      EXPECT_EQ(clock.second(), t.second);
+      EXPECT_EQ(clock.type(), ethiopian ? FL_SQUARE_CLOCK : FL_ROUND_CLOCK);
     }
-    EXPECT_EQ(pending.size(), 1u);
   }
-  EXPECT_TRUE(pending.empty());  // the destructor cancels the tick
 }
 
 // A timer that runs a little late each time must neither hold a second nor
-// skip one, on the faces or in the readings copied from them: each tick is
-// armed for what is left of the wall clock's second.
-TEST_F(Clocks, TicksOnTheWallClocksSecond) {
+// skip one: the tick is armed for what is left of the wall clock's second.
+// Both faces and both readings move in that one tick, beside the main
+// window's small clock: one wake-up a second.
+TEST_F(Clocks, OneTickOnTheWallClocksSecond) {
   FixClock(2008, 11, 29, 5, 59, 20, 0.3);
+  ReckoningClock small(0, 0, 40, 40);
+  small.handle(FL_SHOW);
   Open();
   EXPECT_STREQ(clocks->window->label(), "Ethiopian Clock");
-  EXPECT_STREQ(clocks->habishaText->value(), "");  // nothing until the first copy
+  EXPECT_STREQ(clocks->habishaText->value(), "11:59:20");  // copied as the window opens
   EXPECT_EQ(clocks->habishaClock->type(), FL_SQUARE_CLOCK);
   EXPECT_EQ(clocks->farenjiClock->type(), FL_ROUND_CLOCK);
-  EXPECT_TRUE(Fl::has_timeout(ClockWindow::RefreshTimer, clocks));
   for (int second = 21; second < 60; ++second) {
+    ASSERT_EQ(pending.size(), 1u);
     RunNextTick(0.04);
-    RunNextTick(0.0);
-    clocks->RefreshTexts();
     ASSERT_EQ(clocks->farenjiClock->second(), second);
     ASSERT_EQ(clocks->habishaClock->second(), second);
+    ASSERT_EQ(small.second(), second);
   }
   EXPECT_STREQ(clocks->habishaText->value(), "11:59:59");
   EXPECT_STREQ(clocks->farenjiText->value(), "05:59:59");
-  RunNextTick(0.04);
   RunNextTick(0.0);
-  clocks->RefreshTexts();
   EXPECT_STREQ(clocks->habishaText->value(), "00:00:00");
   EXPECT_STREQ(clocks->farenjiText->value(), "06:00:00");
 }
 
-TEST_F(Clocks, HideAndShowKeepOneTickPerClock) {
+TEST_F(Clocks, HideAndShowKeepOneTick) {
   FixClock(2008, 11, 29, 18, 30, 14);
-  Open();
-  for (int i = 0; i < 3; ++i) {
-    clocks->window->hide();
-    EXPECT_EQ(PendingFor(clocks->habishaClock), 0);
-    clocks->window->show();
-    clocks->habishaClock->handle(FL_SHOW);  // a second show event must not add a tick
-    EXPECT_EQ(PendingFor(clocks->habishaClock), 1);
-    EXPECT_EQ(PendingFor(clocks->farenjiClock), 1);
+  {
+    ReckoningClock unshown(0, 0, 40, 40);
+    Open();
+    for (int i = 0; i < 3; ++i) {
+      clocks->window->hide();
+      EXPECT_TRUE(pending.empty());
+      clocks->window->show();
+      clocks->habishaClock->handle(FL_SHOW);  // a second show event must not add a tick
+      EXPECT_EQ(pending.size(), 1u);
+    }
   }
+  EXPECT_EQ(pending.size(), 1u);  // a face that was never shown takes nothing with it
   EXPECT_EQ(clocks->habishaClock->hour(), 0);
   EXPECT_EQ(clocks->farenjiClock->hour(), 18);
+}
+
+// The extent of the pure black pixels along the row and the column through
+// (cx, cy), within a square a pixel wider than side each way (the face's
+// centre falls between pixels).
+struct Extent {
+  int across, down;
+};
+Extent Outline(Fl_Window* window, int cx, int cy, int side) {
+  window->redraw();
+  Fl::flush();
+  XSync(fl_display, False);
+  window->make_current();
+  const int reach = side / 2 + 1, width = 2 * reach + 1;
+  std::vector<uchar> rgb(3 * width * width);
+  fl_read_image(rgb.data(), cx - reach, cy - reach, width, width);
+  auto span = [&](int first, int step) {
+    int low = -1, high = -1;
+    for (int i = 0; i < width; ++i) {
+      const uchar* pixel = &rgb[3 * (first + i * step)];
+      if (pixel[0] + pixel[1] + pixel[2] != 0) continue;
+      if (low < 0) low = i;
+      high = i;
+    }
+    return high - low;
+  };
+  return {span(reach * width, 1), span(reach, width)};
+}
+
+// Resized through the X server, as a window manager would, the window gives
+// the room to the faces, and the round face stays round.
+TEST_F(Clocks, ResizedFacesStayRound) {
+  FixClock(2008, 11, 29, 12, 0, 0);
+  Open();
+  Fl_Window* window = clocks->window;
+  const struct {
+    int w, h, side;  // the window's size, the face's side
+  } kSizes[] = {{258, 183, 100}, {600, 220, 137}, {300, 500, 119}};
+  for (const auto& size : kSizes) {
+    XResizeWindow(fl_display, fl_xid(window), size.w, size.h);
+    XSync(fl_display, False);
+    for (int i = 0; i < 100 && (window->w() != size.w || window->h() != size.h); ++i) Fl::wait(0.01);
+    Fl::wait(0.05);  // the first size: until the window is mapped
+    ASSERT_EQ(window->w(), size.w);
+    const ReckoningClock* face = clocks->farenjiClock;
+    const int side = std::min(face->w(), face->h());
+    EXPECT_EQ(side, size.side);
+    const Extent outline = Outline(window, face->x() + face->w() / 2, face->y() + face->h() / 2, side);
+    EXPECT_NEAR(outline.across, outline.down, 1) << size.w << "x" << size.h;
+    EXPECT_GE(outline.across, side - 3);
+  }
 }
 
 // Bytes the heap has handed out and not had back. Unlike the resident size it
@@ -143,11 +191,9 @@ TEST_F(Clocks, ClosedWindowsLeaveNoTimersOrMemory) {
   FixClock(2008, 11, 29, 12, 0, 0);
   auto openAndClose = [this] {
     Open();
-    void* key = clocks;
     Fl::handle(FL_CLOSE, clocks->window);
     clocks = nullptr;
     Settle();
-    EXPECT_FALSE(Fl::has_timeout(ClockWindow::RefreshTimer, key));
     EXPECT_TRUE(pending.empty());
   };
   for (int i = 0; i < 20; ++i) openAndClose();  // warm the toolkit's caches first

@@ -27,6 +27,7 @@
 #include "export/safe_save.h"
 #include "identity/program_identity.h"
 #include "mainwin/calendar_ui.h"
+#include "platform/display_without_input_method.h"
 #include "mainwin/tool_commands.h"
 #include "platform/shell_open.h"
 
@@ -332,3 +333,23 @@ TEST(Desktop, AboutLinesFitTheirBoxes) {
 }
 
 }  // namespace
+
+// The window opens its display with no input method, but programs it starts
+// later (a browser, the help) inherit XMODIFIERS exactly as it was, or unset.
+TEST(Display, OpenedWithoutInputMethodLeavesTheEnvironment) {
+  const char* const kInherited[] = {nullptr, "", "@im=ibus"};
+  for (const char* inherited : kInherited) {
+    if (inherited) {
+      setenv("XMODIFIERS", inherited, 1);
+    } else {
+      unsetenv("XMODIFIERS");
+    }
+    OpenDisplayWithoutInputMethod();
+    const char* now = std::getenv("XMODIFIERS");
+    EXPECT_EQ(now == nullptr, inherited == nullptr);
+    if (now && inherited) {
+      EXPECT_STREQ(now, inherited);
+    }
+  }
+  unsetenv("XMODIFIERS");
+}

@@ -1,13 +1,9 @@
 #include "export/holiday_calendar.h"
 
-#include <libical/ical.h>
-
 #include <cctype>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <memory>
 #include <string>
 
 #include "calendar/clock_source.h"
@@ -33,19 +29,45 @@ struct EventText {
   bool fast;
 };
 
-// libical writes no year above 3000 (it gives 00000000T000000 instead), but
-// keeps a date it reads as text; so each date is written here.
-icalproperty* DateProperty(const char* name, const CalendarDate& gregorian, std::string* why) {
+// One content line (RFC 5545, 3.1): folded after 75 octets, never inside a
+// UTF-8 character, each part ended by CRLF.
+void AddLine(const std::string& line, std::string* ics) {
+  constexpr std::size_t kMostOctets = 75;
+  std::size_t from = 0;
+  for (std::size_t room = kMostOctets; line.size() - from > room; room = kMostOctets - 1) {
+    std::size_t cut = from + room;
+    while ((static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;  // a continuation byte
+    *ics += (from ? " " : "") + line.substr(from, cut - from) + "\r\n";
+    from = cut;
+  }
+  *ics += (from ? " " : "") + line.substr(from) + "\r\n";
+}
+
+// A TEXT value (RFC 5545, 3.3.11): backslash, semicolon, comma and newline escaped.
+std::string Escaped(const std::string& text) {
+  std::string escaped;
+  for (const char c : text) {
+    if (c == '\n') {
+      escaped += "\\n";
+    } else {
+      if (c == '\\' || c == ';' || c == ',') escaped += '\\';
+      escaped += c;
+    }
+  }
+  return escaped;
+}
+
+// An all-day date; false, with the reason, past iCalendar's four-digit years.
+bool AddDate(const char* name, const CalendarDate& gregorian, std::string* ics, std::string* why) {
   if (gregorian.year > kLastYear) {
-    *why = "iCalendar has no dates after the year 9999, and " + std::string(gregorian.FormatNumeric()) + " is one";
-    return nullptr;
+    *why = "iCalendar has no dates after the year 9999, and " + gregorian.NumericText() + " is one";
+    return false;
   }
   char text[48];
   std::snprintf(text, sizeof text, "%s;VALUE=DATE:%04d%02d%02d", name, gregorian.year, gregorian.month,
                 gregorian.day);
-  icalproperty* property = icalproperty_new_from_string(text);
-  if (!property) *why = std::string("libical did not take ") + text;
-  return property;
+  AddLine(text, ics);
+  return true;
 }
 
 // The first day's Gregorian date and the English name in lower-case words:
@@ -89,42 +111,37 @@ EventText FastEvent(const FastPeriod& fast) {
 }
 
 // One CATEGORIES property per tag, so no comma has to be escaped.
-void AddCategories(icalcomponent* event, const EventText& text) {
+void AddCategories(const EventText& text, std::string* ics) {
   for (unsigned tag : {kPublicHoliday, kChurchDay, kExpectedDate, kMemorial}) {
-    if (text.tags & tag) icalcomponent_add_property(event, icalproperty_new_categories(HolidayTagText(tag)));
+    if (text.tags & tag) AddLine(std::string("CATEGORIES:") + HolidayTagText(tag), ics);
   }
-  if (text.fast) icalcomponent_add_property(event, icalproperty_new_categories(kFastCategory));
+  if (text.fast) AddLine(std::string("CATEGORIES:") + kFastCategory, ics);
 }
 
-// Every event's DTSTAMP line, written into the text before its DTSTART, in
-// UTC computed here: libical knows UTC only as a zone of its own, which it
-// finds by parsing its whole time-zone table, a third of the command's work.
-void AddStamps(std::time_t now, std::string* ics) {
+// The stamp of every event, in UTC; empty when the clock cannot be read.
+std::string Stamp(std::time_t now) {
   std::tm utc{};
-  char stamp[sizeof "\r\nDTSTAMP:20261208T045500Z"];
-  if (!gmtime_r(&now, &utc) || !std::strftime(stamp, sizeof stamp, "\r\nDTSTAMP:%Y%m%dT%H%M%SZ", &utc)) return;
-  const std::string start = "\r\nDTSTART";
-  for (size_t at = ics->find(start); at != std::string::npos; at = ics->find(start, at + start.size())) {
-    ics->insert(at, stamp);
-    at += std::strlen(stamp);
-  }
+  char stamp[sizeof "DTSTAMP:20261208T045500Z"];
+  if (!gmtime_r(&now, &utc) || !std::strftime(stamp, sizeof stamp, "DTSTAMP:%Y%m%dT%H%M%SZ", &utc)) return "";
+  return stamp;
 }
 
-// nullptr, with the reason, when a date cannot be written.
-icalcomponent* Event(const EventText& text, std::string* why) {
+// False, with the reason, when a date cannot be written.
+bool AddEvent(const EventText& text, const std::string& stamp, std::string* ics, std::string* why) {
   const CalendarDate first = DatePair::OfDay(text.firstDay).dates[Gregorian];
-  icalproperty* start = DateProperty("DTSTART", first, why);
-  icalproperty* end = start ? DateProperty("DTEND", DatePair::OfDay(text.lastDay + 1).dates[Gregorian], why) : nullptr;
-  if (!end) {
-    if (start) icalproperty_free(start);
-    return nullptr;
+  AddLine("BEGIN:VEVENT", ics);
+  AddLine("UID:" + Uid(text.english, first), ics);
+  if (!stamp.empty()) AddLine(stamp, ics);
+  if (!AddDate("DTSTART", first, ics, why) ||
+      !AddDate("DTEND", DatePair::OfDay(text.lastDay + 1).dates[Gregorian], ics, why)) {
+    return false;
   }
-  icalcomponent* event = icalcomponent_vanew(
-      ICAL_VEVENT_COMPONENT, icalproperty_new_uid(Uid(text.english, first).c_str()), start, end,
-      icalproperty_new_summary(text.summary.c_str()), icalproperty_new_description(text.description.c_str()),
-      icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT), nullptr);
-  AddCategories(event, text);
-  return event;
+  AddLine("SUMMARY:" + Escaped(text.summary), ics);
+  AddLine("DESCRIPTION:" + Escaped(text.description), ics);
+  AddLine("TRANSP:TRANSPARENT", ics);
+  AddCategories(text, ics);
+  AddLine("END:VEVENT", ics);
+  return true;
 }
 
 }  // namespace
@@ -132,22 +149,19 @@ icalcomponent* Event(const EventText& text, std::string* why) {
 // A plain snapshot (RFC 5545, 3.7.2): no METHOD, which would ask for an organizer.
 bool HolidayCalendar(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
                      std::string* why) {
-  const std::string productId = std::string("-//") + kProgramName + "//" + kProgramName + " " + kVersion + "//EN";
-  const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(
-      icalcomponent_vanew(ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"),
-                          icalproperty_new_prodid(productId.c_str()), icalproperty_new_calscale("GREGORIAN"), nullptr),
-      icalcomponent_free);
   std::vector<EventText> events;
   for (const Holiday& holiday : holidays) events.push_back(HolidayEvent(holiday));
   for (const FastPeriod& fast : fasts) events.push_back(FastEvent(fast));
-  for (const EventText& text : events) {
-    icalcomponent* event = Event(text, why);
-    if (!event) return false;
-    icalcomponent_add_component(calendar.get(), event);
+  std::string text;
+  AddLine("BEGIN:VCALENDAR", &text);
+  AddLine("VERSION:2.0", &text);
+  AddLine(std::string("PRODID:-//") + kProgramName + "//" + kProgramName + " " + kVersion + "//EN", &text);
+  AddLine("CALSCALE:GREGORIAN", &text);
+  const std::string stamp = Stamp(WallClock(nullptr));
+  for (const EventText& event : events) {
+    if (!AddEvent(event, stamp, &text, why)) return false;
   }
-  char* text = icalcomponent_as_ical_string_r(calendar.get());
-  *ics = text;
-  std::free(text);
-  AddStamps(WallClock(nullptr), ics);
+  AddLine("END:VCALENDAR", &text);
+  *ics = std::move(text);
   return true;
 }

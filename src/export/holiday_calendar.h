@@ -6,7 +6,7 @@
 #include "calendar/holidays.h"
 #include "church/fasts.h"
 
-// The holidays as an iCalendar (RFC 5545) file, written with libical: one
+// The holidays as an iCalendar (RFC 5545) file, written here as text: one
 // all-day event each, with the English name as its summary (and
 // "(expected)" after a date that awaits the moon), the Amharic name and the
 // Ethiopian date in its description, its tags as categories, and a UID that

@@ -218,6 +218,29 @@ TEST(HolidayCalendarFile, UidsStableAndApartAcrossYears) {
   EXPECT_GT(first.size(), 25u);
 }
 
+// Lines of at most 75 octets, folded between characters, text escaped: what
+// every calendar program reads back whole.
+TEST(HolidayCalendarFile, LinesFoldedAndTextEscaped) {
+  std::string amharic = "a";  // so that octet 75 falls inside a character
+  for (int i = 0; i < 40; ++i) amharic += "\xe1\x88\x80";  // three octets each
+  const Holiday odd{CalendarDate(2008, 9, 11, Gregorian).dayNumber, "A, b; c\\d", amharic.c_str(), kPublicHoliday};
+  std::string ics, why;
+  ASSERT_TRUE(HolidayCalendar({odd}, {}, &ics, &why)) << why;
+  std::string unfolded;
+  for (std::size_t from = 0, end; (end = ics.find("\r\n", from)) != std::string::npos; from = end + 2) {
+    const std::string line = ics.substr(from, end - from);
+    EXPECT_LE(line.size(), 75u) << line;
+    if (line[0] == ' ') {
+      EXPECT_NE(static_cast<unsigned char>(line[1]) & 0xC0, 0x80) << "a character split: " << line;
+      unfolded += line.substr(1);
+    } else {
+      unfolded += "\n" + line;
+    }
+  }
+  EXPECT_NE(unfolded.find("\nSUMMARY:A\\, b\\; c\\\\d\n"), std::string::npos) << unfolded;
+  EXPECT_NE(unfolded.find("\nDESCRIPTION:" + amharic + "\\n"), std::string::npos);
+}
+
 TEST(AboutWindow, ShowsNameVersionAndCredits) {
   const int before = [] {
     int n = 0;

@@ -29,14 +29,6 @@ bool IsPublicHoliday(int dayNumber) {
   return false;
 }
 
-// "May 5, 2024", or the Ethiopian month in Ethiopic script.
-std::string DateText(const DatePair& day, CalendarKind kind, int ethiopicScript) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%s %d, %d", ExportMonthName(kind, day.Month(kind), ethiopicScript), day.Day(kind),
-                day.Year(kind));
-  return text;
-}
-
 // The pictures the page names, put beside it so the browser shows it whole;
 // a file of the same name is left as it is.
 void PutPicturesBeside(const std::string& folder) {
@@ -53,6 +45,15 @@ void PutPicturesBeside(const std::string& folder) {
 }
 
 }  // namespace
+
+// "May 5, 2024", or the Ethiopian month in Ethiopic script.
+std::string PageDateText(const DatePair& day, CalendarKind kind, int ethiopicScript) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%s %d, %d", ExportMonthName(kind, day.Month(kind), ethiopicScript), day.Day(kind),
+                day.Year(kind));
+  return text;
+}
+
 
 HtmlExporter::HtmlExporter(DatePair date, int kind, bool holidays)
     : monthDate(date), baseKind(kind & 1 ? Ethiopian : Gregorian), holidaysShown(holidays) {}
@@ -83,6 +84,8 @@ const std::string& HtmlExporter::Build() {
   AppendMonthLine(other);
   Append("</font></div>");
   if (holidaysShown) AppendHolidayList();
+  if (fastsShown) AppendFastList();
+  if (saintsShown) AppendSaintList();
   Append("<hr>");
   char footer[256];
   std::snprintf(footer, sizeof footer, "<i><a href=%s>%s</a></i>", kHomePageUrl, kHomePageUrl);
@@ -179,8 +182,8 @@ void HtmlExporter::AppendHolidayList() {
   DatePair day = monthDate;
   for (day.FirstOfMonth(baseKind); day.Month(baseKind) == monthDate.Month(baseKind); day.NextDay()) {
     for (const Holiday& holiday : HolidaysOnDay(day.dates[Gregorian].dayNumber)) {
-      list += "<li>" + DateText(day, baseKind, ethiopicScript) + " / " +
-              DateText(day, OtherKind(baseKind), ethiopicScript) + ": " + HolidayNames(holiday) + "</li>";
+      list += "<li>" + PageDateText(day, baseKind, ethiopicScript) + " / " +
+              PageDateText(day, OtherKind(baseKind), ethiopicScript) + ": " + HolidayNames(holiday) + "</li>";
     }
   }
   if (!list.empty()) page += "<ul>" + list + "</ul>";

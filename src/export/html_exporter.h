@@ -7,6 +7,9 @@
 
 inline constexpr char kPageFileName[] = "output.htm";
 
+// "May 5, 2024", or the Ethiopian month in Ethiopic script.
+std::string PageDateText(const DatePair& day, CalendarKind kind, int ethiopicScript);
+
 // The month on show as the page "output.htm" (UTF-8, Amharic names in
 // Ethiopic script, no line breaks), saved with its two pictures beside it.
 class HtmlExporter {
@@ -35,11 +38,17 @@ class HtmlExporter {
   void AppendTable();
   void AppendMonthLine(CalendarKind kind);
   void AppendHolidayList();
+  // The church's year, when asked for: the month's fasting periods, and each
+  // day's monthly commemoration.
+  void AppendFastList();
+  void AppendSaintList();
 
   DatePair monthDate;
   DatePair cursor;
   CalendarKind baseKind;  // the int given, read by its lowest bit
   int ethiopicScript = 1;
   bool holidaysShown;
+  bool fastsShown = false;
+  bool saintsShown = false;
   std::string page;
 };

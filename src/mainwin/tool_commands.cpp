@@ -9,8 +9,11 @@
 #include "export/holiday_export.h"
 #include "export/page_output.h"
 
-void OutputHtml(DatePair date, CalendarKind base, bool holidays) {
-  SaveAndOpenPage(HtmlExporter(date, base, holidays), Dialogs::alert);
+void OutputHtml(DatePair date, CalendarKind base, PageLists lists) {
+  HtmlExporter page(date, base, lists.holidays);
+  page.fastsShown = lists.fasts;
+  page.saintsShown = lists.saints;
+  SaveAndOpenPage(page, Dialogs::alert);
 }
 
 void ExportHolidays(int year, CalendarKind kind) {

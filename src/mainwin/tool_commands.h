@@ -8,7 +8,10 @@
 // window that asks for it.
 
 // Tool > Output html: the month on show as a page, saved and opened.
-void OutputHtml(DatePair date, CalendarKind base, bool holidays);
+struct PageLists {
+  bool holidays, fasts, saints;
+};
+void OutputHtml(DatePair date, CalendarKind base, PageLists lists);
 // Tool > Export holidays…: one year's holidays, in calendar kind, where the
 // user chooses.
 void ExportHolidays(int year, CalendarKind kind);

@@ -57,3 +57,16 @@ DaysFacts FactsOfDays(int firstDay, int count) {
   }
   return facts;
 }
+
+const DayFacts* FactsOn(const DaysFacts& facts, int dayNumber) {
+  if (facts.days.empty()) return nullptr;
+  const long offset = static_cast<long>(dayNumber) - facts.days.front().dayNumber;
+  return offset >= 0 && offset < static_cast<long>(facts.days.size()) ? &facts.days[offset] : nullptr;
+}
+
+std::vector<Holiday> HolidaysIn(const DaysFacts& facts, int dayNumber) {
+  const DayFacts* day = FactsOn(facts, dayNumber);
+  if (!day) return {};
+  const auto first = facts.holidays.begin() + day->firstHoliday;
+  return std::vector<Holiday>(first, first + day->holidayCount);
+}

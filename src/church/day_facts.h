@@ -23,3 +23,7 @@ struct DaysFacts {
 
 // `count` days (>= 0) from `firstDay`; days outside the calendars' span are left out.
 DaysFacts FactsOfDays(int firstDay, int count);
+// The facts of one day of the run; nullptr for a day it does not hold.
+const DayFacts* FactsOn(const DaysFacts& facts, int dayNumber);
+// The holidays of one day of the run, in their year's order; none for a day it does not hold.
+std::vector<Holiday> HolidaysIn(const DaysFacts& facts, int dayNumber);

@@ -6,6 +6,7 @@
 #include "calendar/date_names.h"
 #include "calendar/holidays.h"
 #include "calendar/month_layout.h"
+#include "church/day_facts.h"
 
 namespace {
 
@@ -111,8 +112,9 @@ std::string MonthText(DatePair date, CalendarKind base, DatePair today, bool hig
   std::string row(kCellWidth * month.lead, ' ');
   std::string list;
   DatePair day = month.first;
+  const DaysFacts facts = FactsOfDays(day.dates[Gregorian].dayNumber, month.count);  // one query for the month
   for (int i = 0; i < month.count; ++i, day.NextDay()) {
-    const std::vector<Holiday> holidays = HolidaysOnDay(day.dates[Gregorian].dayNumber);
+    const std::vector<Holiday> holidays = HolidaysIn(facts, day.dates[Gregorian].dayNumber);
     for (const Holiday& holiday : holidays) list += HolidayLine(day, holiday, base, words);
     row += Cell(month.days[i], base, !holidays.empty(), highlight && day.SameDay(today), words);
     if (month.days[i].weekday == kWeekLength - 1 || i == month.count - 1) {

@@ -5,6 +5,7 @@
 
 #include "calendar/date_names.h"
 #include "calendar/holidays.h"
+#include "church/day_facts.h"
 #include "export/safe_save.h"
 #include "identity/program_identity.h"
 
@@ -23,8 +24,8 @@ const char* DayColor(int weekday, bool publicHoliday = false) {
   return weekday == 0 || publicHoliday ? "red" : "black";
 }
 
-bool IsPublicHoliday(int dayNumber) {
-  for (const Holiday& holiday : HolidaysOnDay(dayNumber))
+bool IsPublicHoliday(const DaysFacts& facts, int dayNumber) {
+  for (const Holiday& holiday : HolidaysIn(facts, dayNumber))
     if (holiday.tags & kPublicHoliday) return true;
   return false;
 }
@@ -69,6 +70,12 @@ const std::string& HtmlExporter::Build() {
   const CalendarKind other = OtherKind(baseKind);
   cursor = monthDate;
   cursor.FirstOfMonth(baseKind);
+  // One query for the month's holidays, and none without them.
+  DatePair next = cursor;
+  next.NextMonth(baseKind);
+  next.FirstOfMonth(baseKind);
+  const int first = cursor.dates[Gregorian].dayNumber;
+  facts = holidaysShown ? FactsOfDays(first, next.dates[Gregorian].dayNumber - first) : DaysFacts{};
   Append("<html lang='am'><head>"
          "<meta content='text/html; charset=UTF-8' http-equiv='content-type'>"
          "<title>Zelmora</title></head><body>"
@@ -137,7 +144,7 @@ void HtmlExporter::AppendWeekdayRow() {
 
 void HtmlExporter::AppendDayCell() {
   const char* color =
-      DayColor(cursor.Weekday(), holidaysShown && IsPublicHoliday(cursor.dates[Gregorian].dayNumber));
+      DayColor(cursor.Weekday(), holidaysShown && IsPublicHoliday(facts, cursor.dates[Gregorian].dayNumber));
   char day[8];
   Append("<td>");
   std::snprintf(day, sizeof day, "%d", cursor.Day(baseKind));
@@ -181,7 +188,7 @@ void HtmlExporter::AppendHolidayList() {
   std::string list;
   DatePair day = monthDate;
   for (day.FirstOfMonth(baseKind); day.Month(baseKind) == monthDate.Month(baseKind); day.NextDay()) {
-    for (const Holiday& holiday : HolidaysOnDay(day.dates[Gregorian].dayNumber)) {
+    for (const Holiday& holiday : HolidaysIn(facts, day.dates[Gregorian].dayNumber)) {
       list += "<li>" + PageDateText(day, baseKind, ethiopicScript) + " / " +
               PageDateText(day, OtherKind(baseKind), ethiopicScript) + ": " + HolidayNames(holiday) + "</li>";
     }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calendar/date_pair.h"
+#include "church/day_facts.h"
 #include "export/safe_save.h"
 
 inline constexpr char kPageFileName[] = "output.htm";
@@ -51,4 +52,5 @@ class HtmlExporter {
   bool fastsShown = false;
   bool saintsShown = false;
   std::string page;
+  DaysFacts facts;  // the month's, while the page is built
 };

@@ -183,9 +183,8 @@ void MonthGrid::MarkDay(int index, const DaysFacts& facts, int dayNumber) {
   bool dayOff = index % kColumns == 0;
   std::string names;
   const auto name = [&names](const std::string& line) { names += (names.empty() ? "" : "\n") + line; };
-  const long offset = facts.days.empty() ? -1 : dayNumber - facts.days.front().dayNumber;
-  if (offset >= 0 && offset < static_cast<long>(facts.days.size())) {
-    const DayFacts& day = facts.days[offset];
+  if (const DayFacts* found = FactsOn(facts, dayNumber)) {
+    const DayFacts& day = *found;
     for (int h = day.firstHoliday; holidaysShown && h < day.firstHoliday + day.holidayCount; ++h) {
       dayOff = dayOff || (facts.holidays[h].tags & kPublicHoliday);
       name(style.amharic ? facts.holidays[h].amharic : HolidayNames(facts.holidays[h]));

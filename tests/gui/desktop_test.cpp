@@ -305,6 +305,7 @@ TEST_F(UserDesktop, NoOpenerIsTold) {
   ASSERT_EQ(chdir(home.c_str()), 0);
   setenv("PATH", MakeFolder("empty").c_str(), 1);
   CalendarUi ui;
+  ui.set_defaults();
   const struct {
     void (*command)(CalendarUi&);
     std::string named;

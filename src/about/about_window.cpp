@@ -67,9 +67,9 @@ AboutWindow::AboutWindow() {
   titleBox->labelsize(kTitleSize);
   homePageBox = MakeLine<LinkBox>(0, kHomePageUrl);
   homePageBox->labelcolor(FL_BLUE);
-  noticeBox = MakeLine(1, kNoticeText);
-  MakeLine(2, kIconCreditText);
-  MakeLine(3, kThanksText);
+  noticeBox = MakeLine(1, Tr(kNoticeText));
+  MakeLine(2, Tr(kIconCreditText));
+  MakeLine(3, Tr(kThanksText));
   SetAppIcon(window);
   window->end();
 }

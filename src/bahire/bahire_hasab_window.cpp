@@ -7,6 +7,7 @@
 #include "calendar/date_pair.h"
 #include "calendar/holidays.h"
 #include "church/bahire_hasab_figures.h"
+#include "locale/translation.h"
 #include "pictures/app_icon.h"
 
 namespace {
@@ -22,7 +23,7 @@ std::string Numeric(int dayNumber, CalendarKind kind) { return DatePair::OfDay(d
 }  // namespace
 
 BahireHasabWindow::BahireHasabWindow(int year) {
-  const std::string title = "Bahire Hasab " + std::to_string(year);
+  const std::string title = Tr("Bahire Hasab") + (" " + std::to_string(year));
   window = new Fl_Window(kWidth, kHeight);
   window->copy_label(title.c_str());
   window->user_data(this);
@@ -45,7 +46,7 @@ void BahireHasabWindow::AddFigures(int year) {
 
 void BahireHasabWindow::AddMovableFeasts(int year) {
   lines->add("");
-  lines->add("@bMovable feasts and fasts");
+  lines->add((std::string("@b") + Tr("Movable feasts and fasts")).c_str());
   for (const Holiday& feast : MovableFeastsOfEthiopianYear(year)) {
     lines->add((Numeric(feast.dayNumber, Ethiopian) + '\t' + Numeric(feast.dayNumber, Gregorian) + '\t' + feast.english)
                    .c_str());

@@ -1,9 +1,9 @@
 #include "grid/day_cell.h"
 
-#include <FL/fl_draw.H>
-
 #include <algorithm>
 #include <cstdlib>
+
+#include "fonts/fitting_size.h"
 
 namespace {
 
@@ -59,11 +59,8 @@ void DayCell::resize(int x, int y, int w, int h) {
 // measured, each shrinks until the widest two-digit number fits its field.
 void DayCell::FitNumbers() {
   for (Fl_Output* field : {primary, secondary}) {
-    Fl_Fontsize size = field->textsize();
-    for (fl_font(field->textfont(), size); size > kSmallestSize && fl_width(kWidestNumber) > field->w() - kTextInsets;) {
-      fl_font(field->textfont(), --size);
-    }
-    field->textsize(size);
+    field->textsize(LargestFittingSize(field->textfont(), kWidestNumber, field->w() - kTextInsets,
+                                       field->textsize(), kSmallestSize));
   }
   fitted = true;
 }

@@ -4,6 +4,8 @@
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Output.H>
 
+#include "fonts/fitting_size.h"
+
 // One day of the month grid: the base calendar's day large across the top,
 // the other calendar's small in the bottom-right corner, and an invisible
 // button on top that takes the clicks (never the keyboard focus).
@@ -24,7 +26,7 @@ class DayCell : public Fl_Group {
 
   // The widest day number, and what a field keeps of its width round its text.
   static constexpr const char* kWidestNumber = "30";
-  static constexpr int kTextInsets = 6;
+  static constexpr int kTextInsets = kFieldTextInsets;
   static constexpr Fl_Fontsize kSmallestSize = 6;
 
   Fl_Callback* clickCallback = nullptr;

@@ -4,14 +4,11 @@
 
 #include <algorithm>
 
+#include "fonts/fitting_size.h"
+
 namespace {
 constexpr Fl_Fontsize kUsualSize = 14;
 constexpr Fl_Fontsize kSmallestSize = 8;
-
-bool Fits(const WeekdayHeading& heading, Fl_Fontsize size) {
-  fl_font(heading.labelfont(), size);
-  return fl_width(heading.label()) <= heading.w();
-}
 }  // namespace
 
 WeekdayHeading::WeekdayHeading(int x, int y, int w, int h) : Fl_Box(x, y, w, h, "") { labelfont(FL_TIMES); }
@@ -24,8 +21,7 @@ Fl_Fontsize WeekdayHeading::FittingSize() const {
   fl_font(labelfont(), kUsualSize);
   const double usualWidth = fl_width(label());
   if (usualWidth <= w()) return kUsualSize;
-  Fl_Fontsize size = std::clamp(static_cast<Fl_Fontsize>(kUsualSize * w() / usualWidth) + 1, kSmallestSize,
-                                kUsualSize - 1);
-  while (size > kSmallestSize && !Fits(*this, size)) --size;
-  return size;
+  const Fl_Fontsize estimate = std::clamp(static_cast<Fl_Fontsize>(kUsualSize * w() / usualWidth) + 1,
+                                         kSmallestSize, kUsualSize - 1);
+  return LargestFittingSize(labelfont(), label(), w(), estimate, kSmallestSize);
 }

@@ -1,11 +1,11 @@
 // The main window's rows of widgets, built once by the constructor.
 #include <FL/Fl.H>
 #include <FL/Fl_Group.H>
-#include <FL/fl_draw.H>
 #include <FL/x.H>
 
 #include <string>
 
+#include "fonts/fitting_size.h"
 #include "mainwin/calendar_ui.h"
 #include "mainwin/layout.h"
 
@@ -115,12 +115,9 @@ void CalendarUi::BuildMiniClock() {
 void CalendarUi::FitDateLines() {
   constexpr Fl_Fontsize kUsualSize = 14;
   constexpr Fl_Fontsize kSmallestSize = 8;
-  constexpr int kTextMargin = 6;  // the output's own inset, both sides
   const std::string longest = CalendarDate(10000, 1, 1, Gregorian).Text();
-  const int room = dates_output->w() - Fl::box_dw(dates_output->box()) - kTextMargin;
+  const int room = dates_output->w() - Fl::box_dw(dates_output->box()) - kFieldTextInsets;
   fl_open_display();
-  Fl_Fontsize size = kUsualSize;
-  for (fl_font(FL_COURIER, size); size > kSmallestSize && fl_width(longest.c_str()) > room;) fl_font(FL_COURIER, --size);
   dates_output->textfont(FL_COURIER);
-  dates_output->textsize(size);
+  dates_output->textsize(LargestFittingSize(FL_COURIER, longest.c_str(), room, kUsualSize, kSmallestSize));
 }

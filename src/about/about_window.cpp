@@ -11,6 +11,7 @@
 #include "pictures/app_icon.h"
 #include "pictures/images.h"
 #include "platform/folders.h"
+#include "platform/shell_open.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ void OpenAboutWindow() { (new AboutWindow)->Show(); }
 
 void OpenHelpContents() {
   const std::string page = FindDataFile(kHelpPage);
-  OpenOrTell(page.empty() ? kHelpPage : page);  // found nowhere: the browser says so
+  OpenOrTell(page.empty() ? kHelpPage : page, Dialogs::alert);  // found nowhere: the browser says so
 }
 
-void OpenWebsite() { OpenOrTell(kHomePageUrl); }
+void OpenWebsite() { OpenOrTell(kHomePageUrl, Dialogs::alert); }

@@ -8,7 +8,6 @@
 
 #include "identity/program_identity.h"
 #include "locale/translation.h"
-#include "platform/shell_open.h"
 
 namespace {
 
@@ -74,10 +73,4 @@ std::string WrapText(const std::string& text, int width, int (*measure)(const st
     from = cut;
   }
   return wrapped;
-}
-
-bool OpenOrTell(const std::string& target) {
-  if (ShellOpen(target.c_str())) return true;
-  Dialogs::alert(NoOpenerMessage(target).c_str());
-  return false;
 }

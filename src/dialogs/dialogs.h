@@ -23,7 +23,3 @@ constexpr int kAlertWidth = 600;
 // text with its lines broken at spaces (or, in a word longer than a line,
 // after a '/' or anywhere) so that none is wider than width by measure.
 std::string WrapText(const std::string& text, int width, int (*measure)(const std::string& line));
-
-// Asks the desktop to open target; when no program can, an alert names what
-// could not be opened, and where it is. True when an opener was started.
-bool OpenOrTell(const std::string& target);

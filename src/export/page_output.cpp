@@ -9,5 +9,5 @@ void SaveAndOpenPage(HtmlExporter page, void (*alert)(const char* message)) {
     return;
   }
   const std::string path = outcome.folder + "/" + kPageFileName;
-  if (!ShellOpen(path.c_str())) alert(NoOpenerMessage(path).c_str());
+  OpenOrTell(path, alert);
 }

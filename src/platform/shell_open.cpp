@@ -42,6 +42,12 @@ std::string NoOpenerMessage(const std::string& target) {
          ". Install one that opens web pages (xdg-utils and a browser), or open it by hand.";
 }
 
+bool OpenOrTell(const std::string& target, void (*alert)(const char* message)) {
+  if (ShellOpen(target.c_str())) return true;
+  alert(NoOpenerMessage(target).c_str());
+  return false;
+}
+
 int ShellOpen(const char* target) {
   const std::string uri = ShellTarget(target);
   return !uri.empty() && fl_open_uri(uri.c_str());

@@ -10,6 +10,10 @@ int ShellOpen(const char* target);
 // What to tell the user when no program could open target.
 std::string NoOpenerMessage(const std::string& target);
 
+// ShellOpen, and when no program can open target, alert(NoOpenerMessage).
+// True when an opener was started.
+bool OpenOrTell(const std::string& target, void (*alert)(const char* message));
+
 // The URI ShellOpen hands on: web addresses unchanged, a file name as a
 // file:// URI of its absolute path, percent-encoded; empty for a relative name
 // once the current folder is gone (then nothing is opened).

@@ -13,16 +13,11 @@ std::string BothDates(const DatePair& day, CalendarKind base, int ethiopicScript
 
 // Every period that has a day in the month, from its first to its last day.
 void HtmlExporter::AppendFastList() {
-  DatePair first = monthDate, last = monthDate;
-  first.FirstOfMonth(baseKind);
-  last.NextMonth(baseKind);
-  last.FirstOfMonth(baseKind);
-  last.PrevDay();
-  const int from = first.dates[Gregorian].dayNumber, to = last.dates[Gregorian].dayNumber;
+  const int lastDay = firstDay + dayCount - 1;
   std::string list;
-  for (int year = first.Year(Ethiopian); year <= last.Year(Ethiopian); ++year) {
+  for (int year = DatePair::OfDay(firstDay).Year(Ethiopian); year <= DatePair::OfDay(lastDay).Year(Ethiopian); ++year) {
     for (const FastPeriod& fast : ReckonChurchYear(year).fasts) {
-      if (fast.lastDay < from || fast.firstDay > to) continue;
+      if (fast.lastDay < firstDay || fast.firstDay > lastDay) continue;
       list += "<li>" + BothDates(DatePair::OfDay(fast.firstDay), baseKind, ethiopicScript) + " - " +
               BothDates(DatePair::OfDay(fast.lastDay), baseKind, ethiopicScript) + ": " + fast.english + "</li>";
     }
@@ -31,10 +26,9 @@ void HtmlExporter::AppendFastList() {
 }
 
 void HtmlExporter::AppendSaintList() {
-  DatePair first = monthDate;
-  first.FirstOfMonth(baseKind);
   std::string list;
-  for (DatePair day = first; day.Month(baseKind) == first.Month(baseKind); day.NextDay()) {
+  DatePair day = DatePair::OfDay(firstDay);
+  for (int i = 0; i < dayCount; ++i, day.NextDay()) {
     const char* commemoration = CommemorationOfDay(day.Day(Ethiopian));
     if (commemoration) list += "<li>" + BothDates(day, baseKind, ethiopicScript) + ": " + commemoration + "</li>";
   }

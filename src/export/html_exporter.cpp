@@ -70,12 +70,13 @@ const std::string& HtmlExporter::Build() {
   const CalendarKind other = OtherKind(baseKind);
   cursor = monthDate;
   cursor.FirstOfMonth(baseKind);
-  // One query for the month's holidays, and none without them.
   DatePair next = cursor;
   next.NextMonth(baseKind);
   next.FirstOfMonth(baseKind);
-  const int first = cursor.dates[Gregorian].dayNumber;
-  facts = holidaysShown ? FactsOfDays(first, next.dates[Gregorian].dayNumber - first) : DaysFacts{};
+  firstDay = cursor.dates[Gregorian].dayNumber;
+  dayCount = next.dates[Gregorian].dayNumber - firstDay;
+  // One query for the month's holidays, and none without them.
+  facts = holidaysShown ? FactsOfDays(firstDay, dayCount) : DaysFacts{};
   Append("<html lang='am'><head>"
          "<meta content='text/html; charset=UTF-8' http-equiv='content-type'>"
          "<title>Zelmora</title></head><body>"

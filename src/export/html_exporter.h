@@ -52,5 +52,8 @@ class HtmlExporter {
   bool fastsShown = false;
   bool saintsShown = false;
   std::string page;
-  DaysFacts facts;  // the month's, while the page is built
+  // The month's days and facts, while the page is built.
+  int firstDay = 0;
+  int dayCount = 0;
+  DaysFacts facts;
 };

@@ -28,6 +28,21 @@ def FROZEN(when):
     return {"LD_PRELOAD": os.environ["ZELMORA_LIBFAKETIME"], "FAKETIME": when}
 
 
+def read_all(master):
+    """Everything a terminal received: one read may return only part of it,
+    and Linux reports the end with EIO once every writer has closed it."""
+    chunks = []
+    while True:
+        try:
+            chunk = os.read(master, 1 << 16)
+        except OSError:
+            chunk = b""
+        if not chunk:
+            os.close(master)
+            return b"".join(chunks)
+        chunks.append(chunk)
+
+
 def run(args, when=WHEN, env=None, stdout="pipe"):
     """stdout: "pipe", "full" (/dev/full), "closed", or "tty" (a terminal)."""
     command = [ZELMORA] + args
@@ -36,8 +51,7 @@ def run(args, when=WHEN, env=None, stdout="pipe"):
         master, slave = pty.openpty()
         done = subprocess.run(command, env=environment, stdout=slave, stderr=subprocess.PIPE, timeout=30)
         os.close(slave)
-        out = os.read(master, 1 << 16).decode().replace("\r\n", "\n")
-        os.close(master)
+        out = read_all(master).decode().replace("\r\n", "\n")
         return out, done.stderr.decode(), done.returncode
     if stdout in ("full", "closed"):
         target = open("/dev/full", "wb") if stdout == "full" else None

@@ -41,15 +41,17 @@ BahireHasabWindow::BahireHasabWindow(int year) {
 BahireHasabWindow::~BahireHasabWindow() { Fl::delete_widget(window); }
 
 void BahireHasabWindow::AddFigures(int year) {
-  for (const Figure& figure : BahireHasabFigures(year)) lines->add((std::string(figure.key) + '\t' + figure.value).c_str());
+  for (const Figure& figure : BahireHasabFigures(year)) {
+    lines->add((std::string(Tr(figure.key)) + '\t' + figure.value).c_str());
+  }
 }
 
 void BahireHasabWindow::AddMovableFeasts(int year) {
   lines->add("");
   lines->add((std::string("@b") + Tr("Movable feasts and fasts")).c_str());
   for (const Holiday& feast : MovableFeastsOfEthiopianYear(year)) {
-    lines->add((Numeric(feast.dayNumber, Ethiopian) + '\t' + Numeric(feast.dayNumber, Gregorian) + '\t' + feast.english)
-                   .c_str());
+    const char* name = SpeaksAmharic() ? feast.amharic : feast.english;
+    lines->add((Numeric(feast.dayNumber, Ethiopian) + '\t' + Numeric(feast.dayNumber, Gregorian) + '\t' + name).c_str());
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "calendar/bahire_hasab.h"
 #include "calendar/date_pair.h"
+#include "locale/translation.h"
 
 namespace {
 std::string EthiopianText(int dayNumber) { return DatePair::OfDay(dayNumber).dates[Ethiopian].NumericText(); }
@@ -10,15 +11,15 @@ std::string EthiopianText(int dayNumber) { return DatePair::OfDay(dayNumber).dat
 std::vector<Figure> BahireHasabFigures(int year) {
   const BahireHasab b = ReckonBahireHasab(year);
   return {
-      {"evangelist", EvangelistName(b.evangelist) + std::string(" (") + EvangelistAmharic(b.evangelist) + ")"},
-      {"amete-alem", std::to_string(b.ameteAlem)},
-      {"wenber", std::to_string(b.wenber)},
-      {"abekte", std::to_string(b.abekte)},
-      {"metqi", std::to_string(b.metqi)},
-      {"beale-metqi", EthiopianText(b.bealeMetqi)},
-      {"tewsak", std::to_string(b.tewsak)},
-      {"mebaja-hamer", std::to_string(b.mebajaHamer)},
-      {"nineveh", EthiopianText(b.nineveh)},
-      {"fasika", EthiopianText(b.fasika)},
+      {N_("evangelist"), EvangelistName(b.evangelist) + std::string(" (") + EvangelistAmharic(b.evangelist) + ")"},
+      {N_("amete-alem"), std::to_string(b.ameteAlem)},
+      {N_("wenber"), std::to_string(b.wenber)},
+      {N_("abekte"), std::to_string(b.abekte)},
+      {N_("metqi"), std::to_string(b.metqi)},
+      {N_("beale-metqi"), EthiopianText(b.bealeMetqi)},
+      {N_("tewsak"), std::to_string(b.tewsak)},
+      {N_("mebaja-hamer"), std::to_string(b.mebajaHamer)},
+      {N_("nineveh"), EthiopianText(b.nineveh)},
+      {N_("fasika"), EthiopianText(b.fasika)},
   };
 }

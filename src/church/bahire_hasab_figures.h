@@ -7,7 +7,7 @@
 // it: each figure under its key, numbers as numbers and days as E.C.
 // YYYY/MM/DD.
 struct Figure {
-  const char* key;  // "evangelist", "amete-alem", ... "fasika"
+  const char* key;  // "evangelist", "amete-alem", ... "fasika"; the window shows Tr(key)
   std::string value;
 };
 

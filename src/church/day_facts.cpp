@@ -13,7 +13,7 @@ constexpr int kDaysBeforePagume = 12 * kDaysInMonth;
 constexpr int kLongestYear = 366;
 
 // Pagume's days are not in the monthly round.
-const char* Commemoration(int dayOfYear) {
+const ChurchName* Commemoration(int dayOfYear) {
   return dayOfYear < kDaysBeforePagume ? CommemorationOfDay(dayOfYear % kDaysInMonth + 1) : nullptr;
 }
 
@@ -25,7 +25,7 @@ void AddYear(int year, int from, int to, DaysFacts& facts) {
                                   [](const Holiday& h, int day) { return h.dayNumber < day; });
   const int newYear = CalendarDate(year, 1, 1, Ethiopian).dayNumber;
   const int count = to - from;
-  const char* fasts[kLongestYear];
+  const ChurchName* fasts[kLongestYear];
   FastsOnDays(church, from, count, fasts);
   const std::size_t firstEntry = facts.days.size();
   facts.days.resize(firstEntry + count);

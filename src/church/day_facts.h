@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "calendar/holidays.h"
+#include "church/church_name.h"
 
 // Everything the calendar says of a run of days: holidays, fast and
 // commemoration, worked out once for each Ethiopian year the run touches,
@@ -12,8 +13,8 @@ struct DayFacts {
   int dayNumber;
   int firstHoliday;           // the day's holidays: DaysFacts::holidays[firstHoliday, + holidayCount)
   int holidayCount;
-  const char* fast;           // the fast kept (FastOnDay), or nullptr
-  const char* commemoration;  // the monthly commemoration (CommemorationOfDay), or nullptr
+  const ChurchName* fast;           // the fast kept (FastOnDay), or nullptr
+  const ChurchName* commemoration;  // the monthly commemoration (CommemorationOfDay), or nullptr
 };
 
 struct DaysFacts {

@@ -39,6 +39,26 @@ constexpr int kParacleteAfterFasika = 49;
 
 int Day(int year, int month, int day) { return CalendarDate(year, month, day, Ethiopian).dayNumber; }
 
+// The fasts' Amharic names, as the church's own writers spell them: ጾመ ነቢያት,
+// ጾመ ገሃድ, ጾመ ነነዌ, ጾመ ሐዋርያት, ጾመ ፍልሰታ and, for the Wednesdays and Fridays,
+// ጾመ ድኅነት (ttadesse.wordpress.com, 11 April 2016, the church's seven fasts);
+// ጾመ ነነዌ and ዐቢይ ጾም (tgstat.com, channel Ethiopian_Ortodoks, post 3366);
+// "ጾመ ድኅነት (የዓርብ ረቡዕ ጾም)" (gundemeskel.blogspot.com, November 2015). The
+// first writes the Great Fast ዓቢይ ጾም and the eve ገሃድ; ዐቢይ ጾም is kept here as
+// the holidays write it, and ገሀድ as Amharic writes the word.
+enum FastIndex { kNebiyat, kGennaEve, kTimketEve, kNenewe, kAbiyTsom, kHawaryat, kFilseta, kWednesday, kFriday };
+const ChurchName kFastNames[] = {
+    {"Tsome Nebiyat", "ጾመ ነቢያት"},
+    {"Gehad of Genna", "የገና ገሀድ"},
+    {"Gehad of Timket", "የጥምቀት ገሀድ"},
+    {"Tsome Nenewe (Nineveh)", "ጾመ ነነዌ"},
+    {"Abiy Tsom", "ዐቢይ ጾም"},
+    {"Tsome Hawaryat", "ጾመ ሐዋርያት"},
+    {"Tsome Filseta", "ጾመ ፍልሰታ"},
+    {"Wednesday fast", "የረቡዕ ጾም"},
+    {"Friday fast", "የዓርብ ጾም"},
+};
+
 }  // namespace
 
 ChurchYear ReckonChurchYear(int year) {
@@ -50,19 +70,19 @@ ChurchYear ReckonChurchYear(int year) {
   church.timket = Day(year, kTir, kTimketDay);
   const int gennaEve = church.genna - 1, timketEve = church.timket - 1;
   church.fasts = {{
-      {Day(year, kHidar, kNebiyatFirstDay), gennaEve, "Tsome Nebiyat"},
-      {gennaEve, gennaEve, "Gehad of Genna"},
-      {timketEve, timketEve, "Gehad of Timket"},
-      {reckoning.nineveh, reckoning.nineveh + kNinevehDays - 1, "Tsome Nenewe (Nineveh)"},
-      {church.fasika - kAbiyTsomDays, church.fasika - 1, "Abiy Tsom"},
-      {church.fasika + kParacleteAfterFasika + 1, Day(year, kHamle, kHawaryatLastDay), "Tsome Hawaryat"},
-      {Day(year, kNehase, 1), Day(year, kNehase, kFilsetaLastDay), "Tsome Filseta"},
+      {Day(year, kHidar, kNebiyatFirstDay), gennaEve, &kFastNames[kNebiyat]},
+      {gennaEve, gennaEve, &kFastNames[kGennaEve]},
+      {timketEve, timketEve, &kFastNames[kTimketEve]},
+      {reckoning.nineveh, reckoning.nineveh + kNinevehDays - 1, &kFastNames[kNenewe]},
+      {church.fasika - kAbiyTsomDays, church.fasika - 1, &kFastNames[kAbiyTsom]},
+      {church.fasika + kParacleteAfterFasika + 1, Day(year, kHamle, kHawaryatLastDay), &kFastNames[kHawaryat]},
+      {Day(year, kNehase, 1), Day(year, kNehase, kFilsetaLastDay), &kFastNames[kFilseta]},
   }};
   return church;
 }
 
-const char* FastOnDay(const ChurchYear& church, int dayNumber) {
-  const char* fast = nullptr;
+const ChurchName* FastOnDay(const ChurchYear& church, int dayNumber) {
+  const ChurchName* fast = nullptr;
   FastsOnDays(church, dayNumber, 1, &fast);
   return fast;
 }
@@ -70,14 +90,15 @@ const char* FastOnDay(const ChurchYear& church, int dayNumber) {
 namespace {
 
 // fasts[day - firstDay] = fast for the days of [from, to] among the count.
-void Lay(int from, int to, const char* fast, int firstDay, int count, const char** fasts) {
+void Lay(int from, int to, const ChurchName* fast, int firstDay, int count, const ChurchName** fasts) {
   for (int day = std::max(from, firstDay); day <= std::min(to, firstDay + count - 1); ++day) fasts[day - firstDay] = fast;
 }
 
 }  // namespace
 
-void FastsOnDays(const ChurchYear& church, int firstDay, int count, const char** fasts) {
-  static const char* const kWeekly[7] = {nullptr, nullptr, nullptr, "Wednesday fast", nullptr, "Friday fast", nullptr};
+void FastsOnDays(const ChurchYear& church, int firstDay, int count, const ChurchName** fasts) {
+  static const ChurchName* const kWeekly[7] = {nullptr, nullptr, nullptr, &kFastNames[kWednesday],
+                                               nullptr, &kFastNames[kFriday], nullptr};
   int weekday = static_cast<int>((FloorMod(firstDay, 7) + 5) % 7);  // day 1 is a Saturday
   for (int i = 0; i < count; ++i) {
     fasts[i] = kWeekly[weekday];
@@ -88,5 +109,5 @@ void FastsOnDays(const ChurchYear& church, int firstDay, int count, const char**
   Lay(church.timket, church.timket, nullptr, firstDay, count, fasts);
   // A later period that holds a day is the narrower one: the eve of Genna
   // comes after Tsome Nebiyat.
-  for (const FastPeriod& period : church.fasts) Lay(period.firstDay, period.lastDay, period.english, firstDay, count, fasts);
+  for (const FastPeriod& period : church.fasts) Lay(period.firstDay, period.lastDay, period.name, firstDay, count, fasts);
 }

@@ -2,13 +2,15 @@
 
 #include <array>
 
+#include "church/church_name.h"
+
 // The fasts of the Ethiopian Orthodox Church in one Ethiopian year.
 
 // A fasting period, first and last day included.
 struct FastPeriod {
   int firstDay;  // day number
   int lastDay;   // day number
-  const char* english;
+  const ChurchName* name;  // static
 };
 
 constexpr int kFastPeriods = 7;
@@ -24,10 +26,10 @@ struct ChurchYear {
 
 // year in [1, 9999]
 ChurchYear ReckonChurchYear(int year);
-// The fast kept on `dayNumber`, a day of `church`'s year: the period that
-// holds it (the eve of Genna rather than Tsome Nebiyat), else "Wednesday
-// fast" or "Friday fast", else nullptr.
-const char* FastOnDay(const ChurchYear& church, int dayNumber);
+// The name of the fast kept on `dayNumber`, a day of `church`'s year: the
+// period that holds it (the eve of Genna rather than Tsome Nebiyat), else
+// "Wednesday fast" or "Friday fast", else nullptr.
+const ChurchName* FastOnDay(const ChurchYear& church, int dayNumber);
 // FastOnDay for `count` days from `firstDay`, all of `church`'s year, into
 // fasts[0, count): the periods laid over the weekly fast, in one pass.
-void FastsOnDays(const ChurchYear& church, int firstDay, int count, const char** fasts);
+void FastsOnDays(const ChurchYear& church, int firstDay, int count, const ChurchName** fasts);

@@ -6,6 +6,7 @@
 #include "church/fasts.h"
 #include "cli/commands.h"
 #include "cli/date_argument.h"
+#include "cli/day_text.h"
 
 namespace {
 
@@ -25,21 +26,24 @@ std::string FastsCommand(const Invocation& call) {
   std::string text;
   for (const FastPeriod& fast : ReckonChurchYear(ChurchYearOf(call)).fasts) {
     text += EthiopianText(fast.firstDay) + '\t' + EthiopianText(fast.lastDay) + '\t' + GregorianText(fast.firstDay) +
-            '\t' + GregorianText(fast.lastDay) + '\t' + fast.english + '\n';
+            '\t' + GregorianText(fast.lastDay) + '\t' + NameIn(*fast.name, call.style.amharic) + '\n';
   }
   return text;
 }
 
 std::string DayCommand(const Invocation& call) {
   const DatePair day = call.operand ? ReadDay(call.operand, call.kind) : Today();
-  std::string text = day.Text() + "\n";
+  std::string text = DateLines(day, call.style);
   const DaysFacts facts = FactsOfDays(day.dates[Gregorian].dayNumber, 1);
   const DayFacts& entry = facts.days.front();
   for (const Holiday& holiday : facts.holidays) {
-    text += "holiday: " + std::string(holiday.english) + " [" + HolidayTagText(holiday.tags) + "]\n";
+    text += "holiday: " + std::string(call.style.amharic ? holiday.amharic : holiday.english) + " [" +
+            HolidayTagText(holiday.tags) + "]\n";
   }
-  if (entry.fast) text += "fast: " + std::string(entry.fast) + "\n";
-  if (entry.commemoration) text += "commemoration: " + std::string(entry.commemoration) + "\n";
+  if (entry.fast) text += "fast: " + std::string(NameIn(*entry.fast, call.style.amharic)) + "\n";
+  if (entry.commemoration) {
+    text += "commemoration: " + std::string(NameIn(*entry.commemoration, call.style.amharic)) + "\n";
+  }
   return text;
 }
 

@@ -71,8 +71,11 @@ std::string DayAnswer(const DatePair& day, const Invocation& call) {
   if (call.json && call.format) throw CommandError{"--json and --format exclude each other; expected one"};
   if (call.json) return Json(day, call.style);
   if (call.format) return Formatted(call.format, {day, FormatKind(call), call.style});
-  if (call.style.amharic || call.style.geez) return DateLinesIn(day, call.style) + "\n";
-  return day.Text() + "\n";
+  return DateLines(day, call.style);
+}
+
+std::string DateLines(const DatePair& day, TextStyle style) {
+  return (style.amharic || style.geez ? DateLinesIn(day, style) : day.Text()) + "\n";
 }
 
 std::string NowAnswer(const Invocation& call) {
@@ -82,8 +85,10 @@ std::string NowAnswer(const Invocation& call) {
   const Moment moment{Today(), Ethiopian, call.style, true, local.tm_hour, local.tm_min, local.tm_sec};
   if (call.format) return Formatted(call.format, moment);
   const EthiopianTime said = EthiopianTimeOf(local.tm_hour);
+  // Ge'ez numerals have no zero, so only the Ethiopian hour takes them; the
+  // minutes and the Western time keep their digits.
   char text[96];
-  std::snprintf(text, sizeof text, "%d:%02d %s (%02d:%02d)\n", said.hour, local.tm_min,
+  std::snprintf(text, sizeof text, "%s:%02d %s (%02d:%02d)\n", NumberIn(said.hour, call.style).c_str(), local.tm_min,
                 DayPartName(said.part, call.style.amharic), local.tm_hour, local.tm_min);
   return text;
 }

@@ -19,7 +19,7 @@ void HtmlExporter::AppendFastList() {
     for (const FastPeriod& fast : ReckonChurchYear(year).fasts) {
       if (fast.lastDay < firstDay || fast.firstDay > lastDay) continue;
       list += "<li>" + BothDates(DatePair::OfDay(fast.firstDay), baseKind, ethiopicScript) + " - " +
-              BothDates(DatePair::OfDay(fast.lastDay), baseKind, ethiopicScript) + ": " + fast.english + "</li>";
+              BothDates(DatePair::OfDay(fast.lastDay), baseKind, ethiopicScript) + ": " + BothNames(*fast.name) + "</li>";
     }
   }
   if (!list.empty()) page += "<ul>" + list + "</ul>";
@@ -29,8 +29,10 @@ void HtmlExporter::AppendSaintList() {
   std::string list;
   DatePair day = DatePair::OfDay(firstDay);
   for (int i = 0; i < dayCount; ++i, day.NextDay()) {
-    const char* commemoration = CommemorationOfDay(day.Day(Ethiopian));
-    if (commemoration) list += "<li>" + BothDates(day, baseKind, ethiopicScript) + ": " + commemoration + "</li>";
+    const ChurchName* commemoration = CommemorationOfDay(day.Day(Ethiopian));
+    if (commemoration) {
+      list += "<li>" + BothDates(day, baseKind, ethiopicScript) + ": " + BothNames(*commemoration) + "</li>";
+    }
   }
   if (!list.empty()) page += "<ul>" + list + "</ul>";
 }

@@ -106,8 +106,10 @@ EventText HolidayEvent(const Holiday& holiday) {
 
 EventText FastEvent(const FastPeriod& fast) {
   const std::string first = EthiopianDate(DatePair::OfDay(fast.firstDay).dates[Ethiopian]);
-  return {fast.firstDay, fast.lastDay, fast.english, fast.english,
-          first + " - " + EthiopianDate(DatePair::OfDay(fast.lastDay).dates[Ethiopian]), 0, true};
+  return {fast.firstDay, fast.lastDay, fast.name->english, fast.name->english,
+          std::string(fast.name->amharic) + "\n" + first + " - " +
+              EthiopianDate(DatePair::OfDay(fast.lastDay).dates[Ethiopian]),
+          0, true};
 }
 
 // One CATEGORIES property per tag, so no comma has to be escaped.

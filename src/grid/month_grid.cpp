@@ -191,9 +191,9 @@ void MonthGrid::MarkDay(int index, const DaysFacts& facts, int dayNumber) {
     }
     if (fastsShown && day.fast) {
       fastCells.set(index);
-      name(day.fast);
+      name(NameIn(*day.fast, style.amharic));
     }
-    if (saintsShown && day.commemoration) name(day.commemoration);
+    if (saintsShown && day.commemoration) name(NameIn(*day.commemoration, style.amharic));
   }
   cells[index]->SetTextColor(dayOff ? FL_RED : FL_FOREGROUND_COLOR);
   cells[index]->copy_tooltip(names.empty() ? nullptr : names.c_str());

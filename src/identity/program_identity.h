@@ -4,10 +4,11 @@
 // exported page. The name and version are CMake's project(), written into
 // the build tree.
 #include "identity/zelmora_version.h"
+#include "locale/translation.h"
 
 inline constexpr char kHomePageUrl[] = "https://zelmora.example.org/";
 // The About window's lines: each fits its 260-pixel box at size 12, even in a
 // font as wide as DejaVu Sans.
-inline constexpr char kNoticeText[] = "Copyright (C) 2026 the Zelmora team.";
-inline constexpr char kIconCreditText[] = "Icon was designed by the Zelmora team.";
-inline constexpr char kThanksText[] = "Special thanks to all who tested it.";
+inline constexpr char kNoticeText[] = N_("Copyright (C) 2026 the Zelmora team.");
+inline constexpr char kIconCreditText[] = N_("Icon was designed by the Zelmora team.");
+inline constexpr char kThanksText[] = N_("Special thanks to all who tested it.");

@@ -12,7 +12,9 @@ std::string Padded(int number, int width, char pad) {
   return text;
 }
 
-// The year and the day: Ge'ez numerals for an Ethiopian date when asked.
+// The year, the day and the Ethiopian hour: Ge'ez numerals for an Ethiopian
+// number when asked. Ge'ez numerals have no zero, so the month and the
+// minutes, which have their width, keep their digits.
 std::string DateNumber(const Moment& moment, int number, int width, char pad) {
   if (moment.style.geez && moment.kind == Ethiopian) return NumberIn(number, moment.style);
   return width ? Padded(number, width, pad) : std::to_string(number);
@@ -43,7 +45,7 @@ bool TimeToken(char token, const Moment& moment, std::string& text) {
   if (!moment.hasTime) return false;
   const EthiopianTime said = EthiopianTimeOf(moment.hour);
   switch (token) {
-    case 'H': text += Padded(said.hour, 2, '0'); break;
+    case 'H': text += DateNumber(moment, said.hour, 2, '0'); break;
     case 'M': text += Padded(moment.minute, 2, '0'); break;
     case 'S': text += Padded(moment.second, 2, '0'); break;
     case 'p': text += DayPartName(said.part, moment.style.amharic); break;

@@ -12,3 +12,6 @@ void SpeakAmharic(bool on);
 bool SpeaksAmharic();
 // english as the chosen language says it; static text.
 const char* Tr(const char* english);
+// Marks a text that Tr() looks up later, where it is stored, so that
+// xgettext finds it for the catalog.
+#define N_(english) english

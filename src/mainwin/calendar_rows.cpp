@@ -6,6 +6,7 @@
 #include <string>
 
 #include "fonts/fitting_size.h"
+#include "locale/translation.h"
 #include "mainwin/calendar_ui.h"
 #include "mainwin/layout.h"
 
@@ -46,12 +47,12 @@ Fl_Choice* MakeKindChoice(int y, int h, Fl_Labeltype labeltype, Fl_Menu_Item* me
 }  // namespace
 
 void CalendarUi::BuildNavigationRow() {
-  last_year = MakeButton(0, kArrowWidth, "@<<", "Last year", cb_last_year);
-  last_month = MakeButton(24, kArrowWidth, "@<", "Last month", cb_last_month);
-  yesterday = MakeButton(48, kArrowWidth, "-", "Yesterday", cb_yesterday);
-  today = MakeButton(72, 50, "Today", "Go to today", cb_today);
+  last_year = MakeButton(0, kArrowWidth, "@<<", N_("Last year"), cb_last_year);
+  last_month = MakeButton(24, kArrowWidth, "@<", N_("Last month"), cb_last_month);
+  yesterday = MakeButton(48, kArrowWidth, "-", N_("Yesterday"), cb_yesterday);
+  today = MakeButton(72, 50, N_("Today"), N_("Go to today"), cb_today);
   month_choice = new MonthChoice(120, kNavRowY, 108, kNavHeight);
-  month_choice->tooltip("month");
+  month_choice->tooltip(N_("month"));
   month_choice->box(FL_FLAT_BOX);
   month_choice->down_box(FL_BORDER_BOX);
   month_choice->color(FL_GRAY);
@@ -70,9 +71,9 @@ void CalendarUi::BuildNavigationRow() {
   // (and refused or rewritten) as typed.
   year_input->when(FL_WHEN_RELEASE | FL_WHEN_NOT_CHANGED);
   year_input->callback(cb_year_input);
-  tomorrow = MakeButton(278, kArrowWidth, "+", "Tomorrow", cb_tomorrow);
-  next_month = MakeButton(302, kArrowWidth, "@>", "Next month", cb_next_month);
-  next_year = MakeButton(326, kArrowWidth, "@>>", "Next year", cb_next_year);
+  tomorrow = MakeButton(278, kArrowWidth, "+", N_("Tomorrow"), cb_tomorrow);
+  next_month = MakeButton(302, kArrowWidth, "@>", N_("Next month"), cb_next_month);
+  next_year = MakeButton(326, kArrowWidth, "@>>", N_("Next year"), cb_next_year);
 }
 
 // The strip reads as two sentences: count, "days from", date text, calendar;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "identity/program_identity.h"
+#include "locale/translation.h"
 #include "mainwin/layout.h"
 #include "mainwin/main_window.h"
 #include "mainwin/settings.h"
@@ -24,11 +25,7 @@ const char kEthiopicFace[] = " Abyssinica SIL";  // the blank: regular style
 
 // Sets or clears a check item; gives back what it set.
 bool Check(Fl_Menu_Item* item, bool on) {
-  if (on) {
-    item->set();
-  } else {
-    item->clear();
-  }
+  on ? item->set() : item->clear();
   return on;
 }
 
@@ -42,33 +39,33 @@ bool Check(Fl_Menu_Item* item, bool on) {
 // File and Goto are kept but never offered. The shortcuts stand beside their
 // commands; MainWindow finds those of hidden items too.
 Fl_Menu_Item CalendarUi::main_menu[] = {
-    ITEM("File", nullptr, FL_SUBMENU | FL_MENU_INVISIBLE | FL_MENU_INACTIVE),
-    ITEM("Import Holiday", nullptr, 0),
-    ITEM("Save Option", nullptr, 0),
-    ITEM("Load Option", nullptr, 0),
-    ITEM("Exit", cb_Exit, 0),
+    ITEM(N_("File"), nullptr, FL_SUBMENU | FL_MENU_INVISIBLE | FL_MENU_INACTIVE),
+    ITEM(N_("Import Holiday"), nullptr, 0),
+    ITEM(N_("Save Option"), nullptr, 0),
+    ITEM(N_("Load Option"), nullptr, 0),
+    ITEM(N_("Exit"), cb_Exit, 0),
     END_MENU,
-    ITEM("Goto", nullptr, FL_SUBMENU | FL_MENU_INVISIBLE | FL_MENU_INACTIVE),
-    ITEM("Today", nullptr, FL_MENU_INACTIVE),
+    ITEM(N_("Goto"), nullptr, FL_SUBMENU | FL_MENU_INVISIBLE | FL_MENU_INACTIVE),
+    ITEM(N_("Today"), nullptr, FL_MENU_INACTIVE),
     END_MENU,
-    ITEM("Tool", nullptr, FL_SUBMENU),
-    ITEM("Clock", cb_Clock, 0),
-    ITEM("Output html", cb_Output, 0),
-    ITEM("Holidays", cb_Holidays, FL_MENU_TOGGLE | FL_MENU_VALUE),
-    ITEM("Fasting days", cb_Fasting, FL_MENU_TOGGLE),
-    ITEM("Saints' days", cb_Saints, FL_MENU_TOGGLE),
-    ITEM("Bahire Hasab", cb_Bahire, 0),
-    ITEM("Export holidays\u2026", cb_Export, 0),
-    ITEM("Amharic", cb_Script, FL_MENU_TOGGLE),
-    ITEM("Ge'ez numerals", cb_Script, FL_MENU_TOGGLE),
+    ITEM(N_("Tool"), nullptr, FL_SUBMENU),
+    ITEM(N_("Clock"), cb_Clock, 0),
+    ITEM(N_("Output html"), cb_Output, 0),
+    ITEM(N_("Holidays"), cb_Holidays, FL_MENU_TOGGLE | FL_MENU_VALUE),
+    ITEM(N_("Fasting days"), cb_Fasting, FL_MENU_TOGGLE),
+    ITEM(N_("Saints' days"), cb_Saints, FL_MENU_TOGGLE),
+    ITEM(N_("Bahire Hasab"), cb_Bahire, 0),
+    ITEM(N_("Export holidays\u2026"), cb_Export, 0),
+    ITEM(N_("Amharic"), cb_Script, FL_MENU_TOGGLE),
+    ITEM(N_("Ge'ez numerals"), cb_Script, FL_MENU_TOGGLE),
     END_MENU,
-    ITEM("Help", nullptr, FL_SUBMENU),
-    KEYED_ITEM("Help Contents", FL_F + 1, cb_Help, 0),
-    ITEM("Website", cb_Website, 0),
-    ITEM("About", cb_About, 0),
+    ITEM(N_("Help"), nullptr, FL_SUBMENU),
+    KEYED_ITEM(N_("Help Contents"), FL_F + 1, cb_Help, 0),
+    ITEM(N_("Website"), cb_Website, 0),
+    ITEM(N_("About"), cb_About, 0),
     END_MENU,
     // Never offered: it carries the key that closes every window.
-    KEYED_ITEM("Quit", FL_CTRL + 'q', cb_Quit, FL_MENU_INVISIBLE),
+    KEYED_ITEM(N_("Quit"), FL_CTRL + 'q', cb_Quit, FL_MENU_INVISIBLE),
     END_MENU,
 };
 
@@ -87,7 +84,7 @@ CalendarUi::CalendarUi() {
   main_window = window;
   main_window->user_data(this);
   base_button = new Fl_Button(kBaseButtonX, kTopRowY, kTopRowHeight, kTopRowHeight);
-  base_button->tooltip("Change base calendar");
+  base_button->tooltip(N_("Change base calendar"));
   base_button->image(image_flag);
   base_button->deimage(image_globe);
   base_button->callback(cb_base_button);

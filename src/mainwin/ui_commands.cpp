@@ -7,13 +7,14 @@
 #include "bahire/bahire_hasab_window.h"
 #include "calendar/clock_source.h"
 #include "clock/clock_window.h"
+#include "locale/translation.h"
 #include "mainwin/calendar_ui.h"
 #include "dialogs/dialogs.h"
 #include "mainwin/settings.h"
 #include "mainwin/tool_commands.h"
 
 namespace {
-const char kYearRangeMessage[] = "Input a number between 1604 and 9999";
+const char kYearRangeMessage[] = N_("Input a number between 1604 and 9999");
 }  // namespace
 
 void CalendarUi::Show(DatePair moved) {

@@ -181,6 +181,7 @@ CASES = [
     (["now", "--amharic"], "2:30 ማታ (20:30)\n", "", 0, {"when": "2008-11-29 20:30:00"}),
     (["now", "--format", "%H:%M:%S %p %Y"], "11:59:59 night 2001\n", "", 0, {"when": "2008-11-29 05:59:59"}),
     (["now", "--format", "%H %p"], "12 evening\n", "", 0, {"when": "2008-11-29 18:00:00"}),
+    (["now", "--geez", "--amharic"], "፲፪:05 ማታ (18:05)\n", "", 0, {"when": "2008-11-29 18:05:00"}),
     # Amharic and Ge'ez numerals, asked for or from the locale
     (["today", "--amharic", "--geez"], "ቅዳሜ ኖቬምበር(11) 29, 2008\nቅዳሜ ህዳር(03) ፳, ፳፻፩\n", "", 0),
     (["today"], "ቅዳሜ ኖቬምበር(11) 29, 2008\nቅዳሜ ህዳር(03) 20, 2001\n", "", 0, {"env": {"LANG": "am_ET.UTF-8"}}),
@@ -268,6 +269,9 @@ CASES = [
      "holiday: Nations, Nationalities and Peoples' Day [memorial]\nholiday: Eid al-Adha [public,expected]\nfast: Tsome Nebiyat\ncommemoration: Bale Wold (Feast of God the Son)\n",
      "", 0),
     (["fasts", "2017"], FASTS_2017, "", 0),
+    (["fasts", "--amharic", "2017"], "2017/03/15\t2017/04/28\t2024/11/24\t2025/01/06\tጾመ ነቢያት\n", "", 0, {"head": 1}),
+    (["day", "--amharic", "2001/3/29"], "ስኞ ዲሴምበር(12)  8, 2008\nስኞ ህዳር(03) 29, 2001\nholiday: የብሔር ብሔረሰቦች ቀን [memorial]\n"
+     "holiday: ዒድ አል አድሐ [public,expected]\nfast: ጾመ ነቢያት\ncommemoration: በዓለ ወልድ\n", "", 0),
     (["bahire-hasab", "2006"], BAHIRE_HASAB_2006, "", 0),
     (["bahire-hasab", "--gregorian"], "", 'zelmora bahire-hasab: unknown option "--gregorian"; expected no options\n', 2),
 ]
@@ -403,7 +407,7 @@ COMPLETIONS = [
     (["zelmora", "n"], "now"),
     (["zelmora", "today", "--f"], "--format"),
     (["zelmora", "today", "--format", ""], ""),
-    (["zelmora", "day", "--"], "--ethiopian --gregorian --help"),
+    (["zelmora", "day", "--"], "--ethiopian --gregorian --amharic --geez --help"),
     (["zelmora", "month", "--color", "=", "a"], "auto always"),
     (["zelmora", "convert", "--i"], ""),
     # file names after a redirection, wherever it stands

@@ -61,6 +61,7 @@ TEST(FormatMoment, WritesEveryTokenInEitherCalendarAndScript) {
       {december8, Gregorian, geez, false, 0, "%d %Y", "08 2026"},  // Gregorian dates keep their digits
       {december8, Ethiopian, latin, true, 7, "%H:%M:%S %p", "01:04:09 morning"},
       {december8, Ethiopian, amharic, true, 20, "%H %p", "02 ማታ"},
+      {december8, Ethiopian, geez, true, 5, "%H:%M", "፲፩:04"},  // the minutes have no Ge'ez form for 04
   };
   for (const auto& c : cases) {
     Moment moment{c.day, c.kind, c.style, c.hasTime, c.hour, 4, 9};

@@ -228,10 +228,10 @@ TEST(HtmlExport, ChurchListsOnlyWhenAsked) {
     std::vector<std::string> listed, absent;
   } kPages[] = {
       {DatePair(2001, 3, 20, Ethiopian), Ethiopian, false, false, {}, {"Tsome Nebiyat", "Mikael"}},
-      {DatePair(2001, 3, 20, Ethiopian), Ethiopian, true, false, {": Tsome Nebiyat</li>"}, {"Mikael", "Genna</li>"}},
+      {DatePair(2001, 3, 20, Ethiopian), Ethiopian, true, false, {": Tsome Nebiyat - ጾመ ነቢያት</li>"}, {"Mikael", "Genna</li>"}},
       {DatePair(2001, 3, 20, Ethiopian), Ethiopian, false, true,
-       {": Mikael (Michael the Archangel), Samuel and Yared</li>"}, {"Tsome Nebiyat"}},
-      {DatePair(2008, 12, 1, Gregorian), Gregorian, true, false, {"November 24, 2008 / ", ": Tsome Nebiyat</li>"},
+       {": Mikael (Michael the Archangel), Samuel and Yared - ሚካኤል፣ ሳሙኤል እና ያሬድ</li>"}, {"Tsome Nebiyat"}},
+      {DatePair(2008, 12, 1, Gregorian), Gregorian, true, false, {"November 24, 2008 / ", ": Tsome Nebiyat - ጾመ ነቢያት</li>"},
        {"Gehad of Genna"}},
       {DatePair(2009, 1, 1, Gregorian), Gregorian, true, false, {"Tsome Nebiyat", "Gehad of Genna", "Gehad of Timket"},
        {"Nineveh"}},

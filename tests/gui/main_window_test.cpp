@@ -204,6 +204,11 @@ TEST_F(MainWindow, AmharicAndGeezNumeralsWhenPicked) {
   EXPECT_STREQ(ui.grid->headers[1]->label(), "ስኞ");
   EXPECT_STREQ(ui.month_choice->text(), "ህዳር");
   EXPECT_STREQ(ui.grid->cells[29]->tooltip(), "የብሔር ብሔረሰቦች ቀን\nዒድ አል አድሐ");
+  MenuBar()->picked(ui.fasts_item);
+  MenuBar()->picked(ui.saints_item);
+  EXPECT_STREQ(ui.grid->cells[12]->tooltip(), "የዓርብ ጾም\nሚካኤል፣ ሳሙኤል እና ያሬድ");
+  MenuBar()->picked(ui.fasts_item);
+  MenuBar()->picked(ui.saints_item);
   EXPECT_STREQ(ui.grid->cells[20]->primary->value(), "20");
   // The texts from the catalog, in the Ethiopic face.
   EXPECT_STREQ(ui.today->label(), "ዛሬ");
@@ -244,23 +249,40 @@ TEST_F(MainWindow, AmharicAndGeezNumeralsWhenPicked) {
   unsetenv("LANG");
 }
 
-// Tool > Bahire Hasab shows the year on show, figure by figure, and its movable feasts.
+// Tool > Bahire Hasab shows the year on show, figure by figure, and its
+// movable feasts; in Amharic, with the reckoners' words and the feasts' names.
 TEST_F(MainWindow, BahireHasabOfTheYearOnShow) {
-  MenuBar()->picked(MenuBar()->find_item("Tool/Bahire Hasab"));
-  Settle();
-  Fl_Window* shown = Fl::first_window();
-  ASSERT_NE(shown, nullptr);
-  EXPECT_STREQ(shown->label(), "Bahire Hasab 2001");
-  auto* lines = static_cast<Fl_Browser*>(shown->child(0));
-  std::vector<std::string> texts;
-  for (int i = 1; i <= lines->size(); ++i) texts.push_back(lines->text(i));
-  for (const char* line : {"abekte\t4", "metqi\t26", "fasika\t2001/08/11", "2001/08/11\t2009/04/19\tFasika (Easter)"}) {
-    EXPECT_NE(std::find(texts.begin(), texts.end(), line), texts.end()) << line;
+  const struct {
+    bool amharic;
+    const char* item;
+    const char* title;
+    std::vector<const char*> lines;
+  } kLanguages[] = {
+      {false, "Tool/Bahire Hasab", "Bahire Hasab 2001",
+       {"abekte\t4", "metqi\t26", "fasika\t2001/08/11", "2001/08/11\t2009/04/19\tFasika (Easter)"}},
+      {true, "መሣሪያ/ባሕረ ሐሳብ", "ባሕረ ሐሳብ 2001",
+       {"አበቅቴ\t4", "መባጃ ሐመር\t2", "@bተንቀሳቃሽ በዓላትና አጽዋማት", "2001/08/11\t2009/04/19\tፋሲካ"}},
+  };
+  for (const auto& language : kLanguages) {
+    if (language.amharic) MenuBar()->picked(ui.amharic_item);
+    MenuBar()->picked(MenuBar()->find_item(language.item));
+    Settle();
+    Fl_Window* shown = Fl::next_window(ui.main_window) ? Fl::next_window(ui.main_window) : Fl::first_window();
+    ASSERT_NE(shown, ui.main_window);
+    EXPECT_STREQ(shown->label(), language.title);
+    auto* lines = static_cast<Fl_Browser*>(shown->child(0));
+    std::vector<std::string> texts;
+    for (int i = 1; i <= lines->size(); ++i) texts.push_back(lines->text(i));
+    for (const char* line : language.lines) {
+      EXPECT_NE(std::find(texts.begin(), texts.end(), line), texts.end()) << line;
+    }
+    Fl::focus(shown);
+    TypeKey(shown, FL_Escape);
+    Settle();
+    EXPECT_EQ(Fl::first_window(), ui.main_window);
+    EXPECT_EQ(Fl::next_window(ui.main_window), nullptr);
+    if (language.amharic) MenuBar()->picked(ui.amharic_item);
   }
-  Fl::focus(shown);
-  TypeKey(shown, FL_Escape);
-  Settle();
-  EXPECT_EQ(Fl::first_window(), ui.main_window);
 }
 
 TEST_F(MainWindow, BaseToggleSwitchesEveryCalendarWidget) {

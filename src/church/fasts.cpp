@@ -44,13 +44,14 @@ int Day(int year, int month, int day) { return CalendarDate(year, month, day, Et
 // ጾመ ድኅነት (ttadesse.wordpress.com, 11 April 2016, the church's seven fasts);
 // ጾመ ነነዌ and ዐቢይ ጾም (tgstat.com, channel Ethiopian_Ortodoks, post 3366);
 // "ጾመ ድኅነት (የዓርብ ረቡዕ ጾም)" (gundemeskel.blogspot.com, November 2015). The
-// first writes the Great Fast ዓቢይ ጾም and the eve ገሃድ; ዐቢይ ጾም is kept here as
-// the holidays write it, and ገሀድ as Amharic writes the word.
+// first, written in Tigrinya, spells the Great Fast ዓቢይ ጾም where the second,
+// in Amharic, spells it ዐቢይ ጾም, as the holidays here do. No stored Amharic
+// page names the two eves; they take the first's ገሃድ.
 enum FastIndex { kNebiyat, kGennaEve, kTimketEve, kNenewe, kAbiyTsom, kHawaryat, kFilseta, kWednesday, kFriday };
 const ChurchName kFastNames[] = {
     {"Tsome Nebiyat", "ጾመ ነቢያት"},
-    {"Gehad of Genna", "የገና ገሀድ"},
-    {"Gehad of Timket", "የጥምቀት ገሀድ"},
+    {"Gehad of Genna", "የገና ገሃድ"},
+    {"Gehad of Timket", "የጥምቀት ገሃድ"},
     {"Tsome Nenewe (Nineveh)", "ጾመ ነነዌ"},
     {"Abiy Tsom", "ዐቢይ ጾም"},
     {"Tsome Hawaryat", "ጾመ ሐዋርያት"},

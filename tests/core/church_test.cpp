@@ -20,7 +20,7 @@ struct KnownDay {
 };
 
 const KnownDay kKnownDays[] = {
-    {{2025, 1, 6}, "Gehad of Genna / Amanuel (Emmanuel)", "የገና ገሀድ / አማኑኤል", "Tahsas 28: the eve, not Nebiyat"},
+    {{2025, 1, 6}, "Gehad of Genna / Amanuel (Emmanuel)", "የገና ገሃድ / አማኑኤል", "Tahsas 28: the eve, not Nebiyat"},
     {{2022, 1, 7}, "Bale Wold (Feast of God the Son)", "በዓለ ወልድ", "Tahsas 29: Genna on a Friday"},
     {{2022, 1, 19}, "Hanna and Iyakem, and Fasiledes", "ሐና ወኢያቄም እና ፋሲለደስ", "Tir 11: Timket on a Wednesday"},
     {{2025, 4, 23}, "Kirkos and Iyeluta", "ቂርቆስ እና ኢየሉጣ", "Miazia 15: a Wednesday of the fifty days"},

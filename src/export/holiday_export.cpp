@@ -3,6 +3,7 @@
 #include "calendar/holidays.h"
 #include "export/holiday_calendar.h"
 #include "export/safe_save.h"
+#include "locale/translation.h"
 
 std::string HolidayFileName(int year, CalendarKind kind) {
   return "zelmora-holidays-" + std::to_string(year) + (kind == Gregorian ? "-gregorian" : "") + ".ics";
@@ -16,6 +17,6 @@ bool SaveHolidayCalendar(int year, CalendarKind kind, const std::string& path, s
   const std::vector<Holiday> holidays = kind == Gregorian ? HolidaysOfGregorianYear(year) : HolidaysOfEthiopianYear(year);
   const bool saved = HolidayCalendar(holidays, {}, &ics, &reason) &&
                      SaveInFolder(folder, name.c_str(), ics, ExistingFile::kReplace, &reason);
-  if (!saved) *why = path + " could not be saved (" + reason + ").";
+  if (!saved) *why = Filled(Tr("%s could not be saved (%s)."), {path, reason});
   return saved;
 }

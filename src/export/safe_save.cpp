@@ -6,7 +6,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
+#include "locale/translation.h"
 #include "platform/folders.h"
 
 SaveCalls saveCalls = {fsync, close, rename};
@@ -111,14 +113,20 @@ bool MakeFolders(const std::string& folder) {
   }
 }
 
-// Adds where a save failed and why to the failure sentence.
-void Note(std::string* failures, const std::string& folder, const std::string& why) {
-  *failures += (failures->empty() ? " in " : " nor in ") + folder + " (" + why + ")";
+// Adds where a save failed and why to the folders the failure sentence names.
+void Note(std::vector<std::string>* failures, const std::string& folder, const std::string& why) {
+  failures->push_back(folder + " (" + why + ")");
+}
+
+// The one sentence for a save that failed in each of failures (one or two).
+std::string FailureSentence(const char* name, const std::vector<std::string>& failures) {
+  if (failures.size() == 1) return Filled(Tr("%s could not be saved in %s."), {name, failures[0]});
+  return Filled(Tr("%s could not be saved in %s nor in %s."), {name, failures[0], failures[1]});
 }
 
 // Saves into folder, made first when asked; notes the failure if it cannot.
 bool TryFolder(const std::string& folder, bool make, const char* name, const std::string& bytes,
-               std::string* failures) {
+               std::vector<std::string>* failures) {
   std::string why;
   if (make && !MakeFolders(folder)) {
     why = std::strerror(errno);
@@ -142,18 +150,18 @@ bool SaveInFolder(const std::string& folder, const char* name, const std::string
 }
 
 SaveOutcome SaveWherePossible(const char* name, const std::string& bytes) {
-  std::string failures;
+  std::vector<std::string> failures;
   const std::string current = CurrentFolder();
   if (current.empty()) {
-    Note(&failures, "the current folder", std::strerror(errno));
+    Note(&failures, Tr("the current folder"), std::strerror(errno));
   } else if (TryFolder(current, false, name, bytes, &failures)) {
     return {true, current, ""};
   }
   const std::string data = UserDataFolder();
   if (data.empty()) {
-    Note(&failures, "a home folder", "the user has none");
+    Note(&failures, Tr("a home folder"), Tr("the user has none"));
   } else if (data != current && TryFolder(data, true, name, bytes, &failures)) {
     return {true, data, ""};
   }
-  return {false, "", std::string(name) + " could not be saved" + failures + "."};
+  return {false, "", FailureSentence(name, failures)};
 }

@@ -41,6 +41,20 @@ void SpeakAmharic(bool on) { amharic = on; }
 
 bool SpeaksAmharic() { return amharic; }
 
+std::string Filled(const char* pattern, std::initializer_list<std::string> values) {
+  std::string text;
+  auto value = values.begin();
+  for (const char* c = pattern; *c; ++c) {
+    if (c[0] == '%' && c[1] == 's' && value != values.end()) {
+      text += *value++;
+      ++c;
+    } else {
+      text += *c;
+    }
+  }
+  return text;
+}
+
 // The toggle, not the user's locale, picks the language, and only for this
 // lookup: a browser the program starts keeps the user's LANGUAGE.
 const char* Tr(const char* english) {

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "locale/translation.h"
 #include "platform/folders.h"
 
 namespace {
@@ -38,8 +39,9 @@ std::string ShellTarget(const char* target) {
 }
 
 std::string NoOpenerMessage(const std::string& target) {
-  return "No program could open " + target +
-         ". Install one that opens web pages (xdg-utils and a browser), or open it by hand.";
+  return Filled(Tr("No program could open %s. Install one that opens web pages (xdg-utils and a browser), "
+                   "or open it by hand."),
+                {target});
 }
 
 bool OpenOrTell(const std::string& target, void (*alert)(const char* message)) {

@@ -10,8 +10,8 @@
 
 #include "calendar/date_names.h"
 #include "calendar/holidays.h"
-#include "church/day_facts.h"
 #include "calendar/month_layout.h"
+#include "church/day_facts.h"
 #include "fonts/ethiopic_face.h"
 #include "numerals/geez_numerals.h"
 

@@ -104,6 +104,7 @@ PAGUME_2001_AMHARIC = """\
 """
 # the dates stay in digits, the names are translated
 HOLIDAYS_2001_HEAD = "2001/01/01\t2008/09/11\tእንቁጣጣሽ\tpublic\n2001/01/17\t2008/09/27\tመስቀል\tpublic,church\n"
+ENKUTATASH_1 = "0001/01/01\t0008/08/27\tEnkutatash (New Year)\tpublic\n"
 VERSION = "zelmora 1.5.2\nCopyright (C) 2026 the Zelmora team.\n"
 SPAN_G = "expected a Gregorian day from 0008/08/27 to 10007/11/10"
 SPAN_E = "expected an Ethiopian day from 0001/01/01 to 9999/13/06"
@@ -195,6 +196,7 @@ CASES = [
     (["month"], HDAR_2001.replace("  20 (29)", "  \033[7m20 (29)\033[27m"), "", 0, {"stdout": "tty"}),
     (["month"], HDAR_2001, "", 0, {"stdout": "tty", "env": {"NO_COLOR": "1"}}),
     (["month", "--color=auto"], HDAR_2001, "", 0, {"stdout": "tty", "env": {"TERM": "dumb"}}),
+    (["month", "--color=never"], HDAR_2001, "", 0, {"stdout": "tty"}),
     (["convert", "2008/11/29"], NOV_29, "", 0),
     (["convert", "--ethiopian", "2001/3/20"], NOV_29, "", 0),
     (["convert", "2001/03/20", "--ethiopian"], NOV_29, "", 0),
@@ -245,7 +247,10 @@ CASES = [
     (["month", "2001/3/1"], "", 'zelmora month: "2001/3/1" names no month; expected YEAR/MONTH, for example 2001/3\n', 2),
     (["month", "--gregorian", "0008/08"], "",
      'zelmora month: "0008/08" is outside the calendars\' span; expected a Gregorian month from 0008/09 to 10007/10\n', 2),
-    # holidays: the current Ethiopian year by default
+    # holidays: the current year by default, in the calendar asked for; the span's first year is whole enough
+    (["holidays", "--gregorian"], "2000/04/28\t2008/01/07\tGenna (Christmas)\tpublic,church\n", "", 0, {"head": 1}),
+    (["holidays", "1"], ENKUTATASH_1, "", 0, {"head": 1}),
+    (["holidays", "--gregorian", "8"], ENKUTATASH_1, "", 0, {"head": 1}),
     (["holidays", "1/2"], "", 'zelmora holidays: "1/2" is no year; expected a number, for example 2001\n', 2),
     (["holidays", "10000"], "",
      "zelmora holidays: year 10000 is outside the calendars' span; expected an Ethiopian year from 1 to 9999\n", 2),

@@ -34,6 +34,8 @@ void Wheel(Fl_Widget* widget, int dy, int state = 0);
 void TypeKey(Fl_Widget* inWindow, int key, int state = 0, const char* text = "");
 // Printable characters, key by key.
 void TypeText(Fl_Widget* inWindow, const char* text);
+// A click into the text field, Ctrl+A to select what it holds, and text typed over it.
+void TypeOver(Fl_Widget* field, const char* text);
 // Runs action(data) once the next modal loop (a menu, an alert) is waiting.
 void WhenModal(void (*action)(void*), void* data = nullptr);
 

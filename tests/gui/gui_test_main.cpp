@@ -93,6 +93,12 @@ void TypeText(Fl_Widget* inWindow, const char* text) {
   }
 }
 
+void TypeOver(Fl_Widget* field, const char* text) {
+  Click(field);
+  TypeKey(field, 'a', FL_CTRL, "\x01");
+  TypeText(field, text);
+}
+
 void WhenModal(void (*action)(void*), void* data) { Fl::add_timeout(0.0, action, data); }
 
 std::string InstallOpener(const std::string& folder) {

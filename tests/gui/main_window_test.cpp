@@ -91,11 +91,13 @@ std::vector<int> Solid(Fl_Color colour) {
   return std::vector<int>(4, (r << 16) | (g << 8) | b);
 }
 
+// The start state, then every calendar widget follows the base switch.
 TEST_F(MainWindow, StartsOnTodayWithTheEthiopianBase) {
   EXPECT_STREQ(ui.main_window->label(), "Zelmora Ver.1.5.2");
   EXPECT_EQ(ui.main_window->w(), 350);
   EXPECT_EQ(ui.main_window->h(), 345);
-  EXPECT_STREQ(ui.dates_output->value(), " Saturday   November(11) 29, 2008\n   qidame       Hdar( 3) 20, 2001");
+  const std::string twoLines = " Saturday   November(11) 29, 2008\n   qidame       Hdar( 3) 20, 2001";
+  EXPECT_EQ(ui.dates_output->value(), twoLines);
   EXPECT_EQ(ui.month_choice->kind, Ethiopian);
   EXPECT_EQ(ui.month_choice->size(), 14);  // 13 months and the terminator
   EXPECT_STREQ(ui.month_choice->text(), "Hdar");
@@ -106,6 +108,14 @@ TEST_F(MainWindow, StartsOnTodayWithTheEthiopianBase) {
   EXPECT_EQ(ui.days_until_count->value(), 201);  // until 18 June 2009
   EXPECT_TRUE(ui.show_holidays);
   EXPECT_NE(ui.holidays_item->value(), 0);
+  Click(ui.base_button);
+  EXPECT_EQ(ui.base_kind, Gregorian);
+  EXPECT_EQ(ui.month_choice->kind, Gregorian);
+  EXPECT_STREQ(ui.month_choice->text(), "November");
+  EXPECT_EQ(ui.year_input->value(), 2008);
+  EXPECT_EQ(ui.base_button->image(), &image_globe);
+  EXPECT_EQ(ui.mini_clock->hours, HourSystem::kWestern);
+  EXPECT_EQ(ui.dates_output->value(), twoLines);  // Gregorian line first in both bases
 }
 
 TEST_F(MainWindow, BaseAndHolidaysSurviveARestart) {
@@ -263,22 +273,6 @@ TEST_F(MainWindow, BahireHasabOfTheYearOnShow) {
   EXPECT_EQ(Fl::first_window(), ui.main_window);
 }
 
-TEST_F(MainWindow, BaseToggleSwitchesEveryCalendarWidget) {
-  const std::string twoLines = ui.dates_output->value();
-  Click(ui.base_button);
-  EXPECT_EQ(ui.base_kind, Gregorian);
-  EXPECT_EQ(ui.month_choice->kind, Gregorian);
-  EXPECT_STREQ(ui.month_choice->text(), "November");
-  EXPECT_EQ(ui.year_input->value(), 2008);
-  EXPECT_EQ(ui.base_button->image(), &image_globe);
-  EXPECT_EQ(ui.mini_clock->hours, HourSystem::kWestern);
-  EXPECT_EQ(ui.dates_output->value(), twoLines);  // Gregorian line first in both bases
-  Click(ui.base_button);
-  EXPECT_EQ(ui.base_kind, Ethiopian);
-  EXPECT_STREQ(ui.month_choice->text(), "Hdar");
-  EXPECT_EQ(ui.dates_output->value(), twoLines);
-}
-
 TEST_F(MainWindow, MenuBarOffersOnlyToolAndHelp) {
   Fl_Menu_Bar* bar = MenuBar();
   ASSERT_NE(bar, nullptr);
@@ -297,21 +291,22 @@ TEST_F(MainWindow, MenuBarOffersOnlyToolAndHelp) {
   EXPECT_NE(bar->find_item("Tool/Output html"), nullptr);
 }
 
-TEST_F(MainWindow, DayCountsFollowTheTypedDates) {
-  ui.days_from_date->value("2001/3/20");
+// The day-count strip lies out of sight below the rows, where no click or
+// key reaches it (what it reads is the core's); every command counts again
+// from what it holds, and text that names no day greys the count out.
+TEST_F(MainWindow, DayCountsFollowEveryCommand) {
   ui.days_from_kind->value(KindIndex(Ethiopian));
-  ui.days_from_date->do_callback();
+  ui.days_from_date->value("2001/3/21");
+  ui.days_until_date->value("soon");
+  Click(ui.tomorrow);
   EXPECT_EQ(ui.days_from_count->value(), 0);
   EXPECT_TRUE(ui.days_from_count->active());
+  EXPECT_EQ(ui.days_until_count->value(), 0);
+  EXPECT_FALSE(ui.days_until_count->active());
   ui.days_until_date->value("2007/2/30");  // counts as 2 March 2007
-  ui.days_until_date->do_callback();
+  Click(ui.yesterday);
   EXPECT_EQ(ui.days_until_count->value(), -638);
-  for (const char* notADate : {"", "soon", "2008/13/1", "99999/1/1"}) {
-    ui.days_until_date->value(notADate);
-    ui.days_until_date->do_callback();
-    EXPECT_FALSE(ui.days_until_count->active()) << notADate;
-    EXPECT_EQ(ui.days_until_count->value(), 0) << notADate;
-  }
+  EXPECT_TRUE(ui.days_until_count->active());
 }
 
 TEST_F(MainWindow, GrowsButDoesNotShrink) {
@@ -363,7 +358,7 @@ TEST_F(MainWindow, PaintsTheCurrentDayYellow) {
 
 // From the "Today" button the Tab key walks a few stops round the window:
 // the grid is one of them and nothing inside it or out of sight is.
-TEST_F(MainWindow, TabStopsAndGridKeys) {
+TEST_F(MainWindow, TabStops) {
   Click(ui.today);
   std::vector<Fl_Widget*> stops{ui.today};
   for (TypeKey(ui.main_window, FL_Tab); Fl::focus() != ui.today && stops.size() < 100;
@@ -376,28 +371,6 @@ TEST_F(MainWindow, TabStopsAndGridKeys) {
     EXPECT_TRUE(stop == ui.grid || !ui.grid->contains(stop));
     EXPECT_LT(stop->y(), ui.main_window->h());
   }
-  const struct {
-    int key, state;
-    int year, month, day;  // Ethiopian, from Hdar 20, 2001
-  } kKeys[] = {
-      {FL_Left, 0, 2001, 3, 19},         {FL_Right, 0, 2001, 3, 21},        {FL_Up, 0, 2001, 3, 13},
-      {FL_Down, 0, 2001, 3, 27},         {FL_Page_Up, 0, 2001, 2, 20},      {FL_Page_Down, 0, 2001, 4, 20},
-      {FL_Page_Up, FL_SHIFT, 2000, 3, 20}, {FL_Page_Down, FL_SHIFT, 2002, 3, 20},
-  };
-  TabTo(ui.grid);
-  for (const auto& k : kKeys) {
-    ui.date = DatePair(2001, 3, 20, Ethiopian);
-    TypeKey(ui.main_window, k.key, k.state);
-    EXPECT_TRUE(ui.date.SameDay(DatePair(k.year, k.month, k.day, Ethiopian))) << k.key << " " << k.state;
-  }
-  TypeKey(ui.main_window, FL_Home);
-  EXPECT_TRUE(ui.date.SameDay(DatePair(2001, 3, 20, Ethiopian)));
-  // The buttons' guards hold: nothing after Pagume 9999 or past the span's last day.
-  ui.date = DatePair(9999, 13, 6, Ethiopian);
-  for (int key : {FL_Page_Down, FL_Down, FL_Right}) TypeKey(ui.main_window, key);
-  TypeKey(ui.main_window, FL_Page_Down, FL_SHIFT);
-  EXPECT_TRUE(ui.date.SameDay(DatePair(9999, 13, 6, Ethiopian)));
-  EXPECT_EQ(Fl::focus(), ui.grid);
 }
 
 // Both date lines fit their box whole, the longest names and five-digit
@@ -452,25 +425,6 @@ TEST_F(MainWindow, TodayIsMarkedAndMovesAtMidnight) {
     EXPECT_TRUE(framed(ui.grid->cells[21])) << n.selected;
     EXPECT_EQ(ui.grid->cells[n.yellowAfter]->color(), FL_YELLOW) << n.selected;
     EXPECT_NE(std::string(ui.dates_output->value()).find("Hdar( 3) " + std::to_string(n.yellowAfter)), std::string::npos);
-  }
-}
-
-// A click on a day hands the grid the keys; the wheel moves a month, with
-// Shift a year.
-TEST_F(MainWindow, GridTakesClicksAndTheWheel) {
-  Click(ui.today);
-  Click(ui.grid->cells[22]);  // Hdar 22, 2001
-  EXPECT_EQ(Fl::focus(), ui.grid);
-  TypeKey(ui.main_window, FL_Right);
-  EXPECT_TRUE(ui.date.SameDay(DatePair(2001, 3, 23, Ethiopian)));
-  const struct {
-    int dy, state;
-    int year, month;  // Ethiopian, from Hdar 2001
-  } kTurns[] = {{1, 0, 2001, 4}, {-1, 0, 2001, 2}, {1, FL_SHIFT, 2002, 3}, {-2, FL_SHIFT, 2000, 3}};
-  for (const auto& t : kTurns) {
-    ui.date = DatePair(2001, 3, 20, Ethiopian);
-    Wheel(ui.grid->cells[10], t.dy, t.state);
-    EXPECT_TRUE(ui.date.SameDay(DatePair(t.year, t.month, 20, Ethiopian))) << t.dy << " " << t.state;
   }
 }
 

@@ -395,9 +395,8 @@ def check_ics_years():
     return not problems
 
 
-COMPLETION = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../resources/completion/zelmora")
-# (words typed so far, offered completions)
 FILES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../resources/completion")
+COMPLETION = os.path.join(FILES, "zelmora")
 # (words typed so far, offered completions)
 COMPLETIONS = [
     (["zelmora", "mo"], "month"),

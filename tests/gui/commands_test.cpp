@@ -46,10 +46,7 @@ class Commands : public ::testing::Test {
     FixClock(2008, 11, 29, 9, 0, 0);
     alerts.clear();
     Dialogs::alert = RecordAlert;
-    char name[] = "zelmora";
-    char* argv[] = {name, nullptr};
-    ui.show(1, argv);
-    Settle();
+    ShowMainWindow(ui);
   }
   void TearDown() override { ui.main_window->hide(); }
   void GoTo(int year, int month, int day, CalendarKind kind) {

@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+class CalendarUi;
 class Fl_Group;
 class Fl_Menu_Bar;
 class Fl_Widget;
+class Fl_Window;
 
 // Sets the wall clock that the program reads, in UTC (the tests run with TZ=UTC).
 void FixClock(int year, int month, int day, int hour, int minute, int second, double fraction = 0);
@@ -38,6 +40,12 @@ void TypeText(Fl_Widget* inWindow, const char* text);
 void TypeOver(Fl_Widget* field, const char* text);
 // Runs action(data) once the next modal loop (a menu, an alert) is waiting.
 void WhenModal(void (*action)(void*), void* data = nullptr);
+
+// Shows the main window as the program starts it, with no arguments.
+void ShowMainWindow(CalendarUi& ui);
+// The shown window with this title, or nullptr; how many windows are shown.
+Fl_Window* ShownWindow(const char* label);
+int ShownWindows();
 
 // What the program would have told the user, in order, once
 // Dialogs::alert = RecordAlert.

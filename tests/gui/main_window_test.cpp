@@ -29,10 +29,7 @@ class MainWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     FixClock(2008, 11, 29, 9, 0, 0);  // Hdar 20, 2001
-    char name[] = "zelmora";
-    char* argv[] = {name, nullptr};
-    ui.show(1, argv);
-    Settle();
+    ShowMainWindow(ui);
   }
   void TearDown() override { ui.main_window->hide(); }
 
@@ -72,8 +69,10 @@ TEST_F(MainWindow, ResizingKeepsRowsAndWholeNumbers) {
   }
 }
 
-// The colours at (x, y) and the three pixels below it, as drawn.
+// The colours at (x, y) and the three pixels below it, as drawn (the
+// toolkit draws a new window only after the server's first expose).
 std::vector<int> Pixels(Fl_Window* window, int x, int y) {
+  for (int i = 0; i < 500 && Fl_X::i(window)->wait_for_expose; ++i) Fl::wait(0.01);
   window->redraw();
   Fl::flush();
   XSync(fl_display, False);
@@ -164,7 +163,6 @@ TEST_F(MainWindow, HolidaysRedInTheGridAndNamedInTooltips) {
 // Fasting days and saints' days: off at first, then dotted and named as
 // picked, remembered, and off again leaves the grid as it was.
 TEST_F(MainWindow, FastsAndSaintsWhenPicked) {
-  for (int i = 0; i < 500 && Fl_X::i(ui.main_window)->wait_for_expose; ++i) Fl::wait(0.01);
   PickHolidays();  // Hdar 2001 (from Monday 10 November 2008) then shows only what is asked for
   const auto dotted = [&](int cell) {
     const DayCell* c = ui.grid->cells[cell];
@@ -324,8 +322,6 @@ TEST_F(MainWindow, GrowsButDoesNotShrink) {
 }
 
 TEST_F(MainWindow, PaintsTheCurrentDayYellow) {
-  // The toolkit draws a new window only after the server's first expose.
-  for (int i = 0; i < 500 && Fl_X::i(ui.main_window)->wait_for_expose; ++i) Fl::wait(0.01);
   // Hdar 2001 starts on a Monday: cell 20 is the 20th, the current day;
   // cell 0 is hidden and shows the window's grey. Below the big number,
   // left of the small one, is the cell's own colour.
@@ -401,7 +397,6 @@ TEST_F(MainWindow, TodayIsMarkedAndMovesAtMidnight) {
     Fl::flush();
     return Pixels(ui.main_window, cell->x() + 2, cell->y() + cell->h() / 2) == Solid(MonthGrid::kTodayColor);
   };
-  for (int i = 0; i < 500 && Fl_X::i(ui.main_window)->wait_for_expose; ++i) Fl::wait(0.01);
   Click(ui.grid->cells[22]);  // Hdar 22; today is Hdar 20, cell 20
   EXPECT_TRUE(framed(ui.grid->cells[20]));
   EXPECT_FALSE(framed(ui.grid->cells[22]));
@@ -428,51 +423,14 @@ TEST_F(MainWindow, TodayIsMarkedAndMovesAtMidnight) {
   }
 }
 
-Fl_Window* ShownWindow(const char* label) {
-  for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w)) {
-    if (std::string(w->label()) == label) return w;
-  }
-  return nullptr;
-}
-
-// Escape closes the focused Clock or About window wherever the pointer is;
-// Ctrl+Q from either ends the program.
-TEST_F(MainWindow, KeysReachEveryWindow) {
-  const struct {
-    void (*open)();
-    const char* label;
-  } kWindows[] = {{OpenClockWindow, "Ethiopian Clock"}, {OpenAboutWindow, "About Zelmora"}};
-  for (const auto& k : kWindows) {
-    k.open();
-    Settle();
-    Fl_Window* other = ShownWindow(k.label);
-    ASSERT_NE(other, nullptr) << k.label;
-    Fl::belowmouse(ui.grid);  // the pointer rests on the main window
-    Fl::focus(other);
-    TypeKey(other, FL_Escape);
-    Settle();
-    EXPECT_EQ(ShownWindow(k.label), nullptr) << k.label;
-    EXPECT_TRUE(ui.main_window->shown());
-  }
-  for (const auto& k : kWindows) {
-    k.open();
-    Settle();
-    Fl_Window* other = ShownWindow(k.label);
-    Fl::belowmouse(other);
-    Fl::focus(other);
-    TypeKey(other, 'q', FL_CTRL, "\x11");
-    Settle();
-    EXPECT_EQ(Fl::first_window(), nullptr) << k.label;
-    ui.main_window->show();
-  }
-}
-
 void PressEscapeInMenu(void* opened) {
   *static_cast<bool*>(opened) = Fl::grab() != nullptr;
   if (Fl::grab()) TypeKey(Fl::grab(), FL_Escape);
 }
 
-// Escape leaves the window open; F10 opens the first menu; Ctrl+Q closes every window.
+// Escape closes the focused Clock or About window wherever the pointer is,
+// and leaves the main window open; F10 opens the first menu; Ctrl+Q from any
+// window ends the program.
 TEST_F(MainWindow, WindowKeys) {
   TypeKey(ui.main_window, FL_Escape);
   EXPECT_TRUE(ui.main_window->shown());
@@ -480,12 +438,25 @@ TEST_F(MainWindow, WindowKeys) {
   WhenModal(PressEscapeInMenu, &menuOpened);
   TypeKey(ui.main_window, FL_F + 10);
   EXPECT_TRUE(menuOpened);
-  EXPECT_TRUE(ui.main_window->shown());
-  OpenClockWindow();
-  Settle();
-  TypeKey(ui.main_window, 'q', FL_CTRL, "\x11");
-  Settle();
-  EXPECT_EQ(Fl::first_window(), nullptr);
+  const struct {
+    void (*open)();
+    const char* label;
+  } kWindows[] = {{OpenClockWindow, "Ethiopian Clock"}, {OpenAboutWindow, "About Zelmora"}};
+  for (const auto& k : kWindows) {
+    for (const bool quit : {false, true}) {
+      k.open();
+      Settle();
+      Fl_Window* other = ShownWindow(k.label);
+      ASSERT_NE(other, nullptr) << k.label;
+      Fl::belowmouse(quit ? static_cast<Fl_Widget*>(other) : ui.grid);  // or the pointer rests on the main window
+      Fl::focus(other);
+      TypeKey(other, quit ? 'q' : FL_Escape, quit ? FL_CTRL : 0, quit ? "\x11" : "");
+      Settle();
+      EXPECT_EQ(ShownWindow(k.label), nullptr) << k.label;
+      EXPECT_EQ(Fl::first_window() == nullptr, quit) << k.label;
+    }
+    ui.main_window->show();
+  }
 }
 
 }  // namespace

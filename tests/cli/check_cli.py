@@ -309,30 +309,14 @@ def check_holiday_list():
 
 
 def check_ics(lines):
-    """The iCalendar file read back: every holiday an all-day event."""
+    """The iCalendar file read back: every holiday an all-day event. (Folding,
+    escaping, UIDs and the product id are the writer's tests.)"""
     raw = subprocess.run([ZELMORA, "holidays", "--ics", "2001"], env=dict(ENV, **FROZEN(WHEN)),
                          capture_output=True, timeout=30).stdout
-    again = run(["holidays", "--ics", "2001"], when="2009-03-01 12:00:00")[0]
     problems = []
-    physical = raw.split(b"\r\n")
-    if any(len(line) > 75 for line in physical):
-        problems.append("a line over 75 octets")
-    for line in physical:
-        try:
-            line.decode("utf-8")
-        except UnicodeDecodeError:
-            problems.append(f"a folded line splits a character: {line!r}")
-    if not any(line.startswith(b" ") and physical[i - 1].startswith(b"DESCRIPTION") for i, line in enumerate(physical)):
-        problems.append("no description was long enough to be folded")
-    calendar = icalendar.Calendar.from_ical(raw)
-    if str(calendar["PRODID"]) != "-//Zelmora//Zelmora 1.5.2//EN":
-        problems.append(f"product id {calendar['PRODID']}")
-    events = calendar.walk("VEVENT")
+    events = icalendar.Calendar.from_ical(raw).walk("VEVENT")
     if len(events) != len(lines):
         problems.append(f"{len(events)} events for {len(lines)} holidays")
-    uids = [str(e["UID"]) for e in events]
-    if len(set(uids)) != len(uids) or uids != [str(e["UID"]) for e in icalendar.Calendar.from_ical(again).walk("VEVENT")]:
-        problems.append("UIDs are not unique, or differ between two exports")
     for event, line in zip(events, lines):
         ethiopian, gregorian, name, tags = line.split("\t")
         day = datetime.date(*map(int, gregorian.split("/")))

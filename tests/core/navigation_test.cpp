@@ -67,6 +67,8 @@ TEST(Navigation, TodayIsTheClocksDayInTheSpan) {
   } kClocks[] = {
       {1227949200, {2001, 3, 20}},       // 29 November 2008
       {-62135596800, {1, 1, 1}},          // 1 January 1: before the span
+      {-61901582400, {1, 1, 1}},          // 1 June 8: in its first year, before its first day
+      {253652126400, {9999, 13, 6}},      // 1 December 10007: in its last year, after its last day
       {253402300800 * 2, {9999, 13, 6}},  // past the year 10007
       {1200000000000, {9999, 13, 6}},     // past what a 16-bit year holds
       {std::numeric_limits<std::time_t>::max(), {9999, 13, 6}},  // past what the C library breaks down

@@ -287,18 +287,6 @@ TEST_F(UserDesktop, SavingThroughALinkKeepsIt) {
   }
 }
 
-// The installed help page (here the build tree's, beside the program), even
-// when the current folder holds a file of the same name.
-TEST_F(UserDesktop, HelpContentsOpensTheInstalledHelpPage) {
-  ASSERT_EQ(chdir(home.c_str()), 0);
-  for (const bool planted : {false, true}) {
-    if (planted) std::ofstream(home + "/index_e.htm") << "someone else's";
-    OpenHelpContents();
-    EXPECT_EQ(Opened(), "file://" ZELMORA_BUILD_DIR "/share/zelmora/index_e.htm\n") << planted;
-    unlink((root + "/opened").c_str());
-  }
-}
-
 // With no program on PATH that opens pages, each command says what could not
 // be opened and where it is.
 TEST_F(UserDesktop, NoOpenerIsTold) {

@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+class CalendarUi;
 class Fl_Group;
 class Fl_Menu_Bar;
 class Fl_Widget;
+class Fl_Window;
 
 // Sets the wall clock that the program reads, in UTC (the tests run with TZ=UTC).
 void FixClock(int year, int month, int day, int hour, int minute, int second, double fraction = 0);
@@ -34,8 +36,16 @@ void Wheel(Fl_Widget* widget, int dy, int state = 0);
 void TypeKey(Fl_Widget* inWindow, int key, int state = 0, const char* text = "");
 // Printable characters, key by key.
 void TypeText(Fl_Widget* inWindow, const char* text);
+// A click into the text field, Ctrl+A to select what it holds, and text typed over it.
+void TypeOver(Fl_Widget* field, const char* text);
 // Runs action(data) once the next modal loop (a menu, an alert) is waiting.
 void WhenModal(void (*action)(void*), void* data = nullptr);
+
+// Shows the main window as the program starts it, with no arguments.
+void ShowMainWindow(CalendarUi& ui);
+// The shown window with this title, or nullptr; how many windows are shown.
+Fl_Window* ShownWindow(const char* label);
+int ShownWindows();
 
 // What the program would have told the user, in order, once
 // Dialogs::alert = RecordAlert.

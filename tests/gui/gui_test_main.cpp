@@ -18,6 +18,7 @@
 #include <string>
 
 #include "calendar/clock_source.h"
+#include "mainwin/calendar_ui.h"
 
 namespace {
 
@@ -93,6 +94,12 @@ void TypeText(Fl_Widget* inWindow, const char* text) {
   }
 }
 
+void TypeOver(Fl_Widget* field, const char* text) {
+  Click(field);
+  TypeKey(field, 'a', FL_CTRL, "\x01");
+  TypeText(field, text);
+}
+
 void WhenModal(void (*action)(void*), void* data) { Fl::add_timeout(0.0, action, data); }
 
 std::string InstallOpener(const std::string& folder) {
@@ -112,6 +119,26 @@ std::string OpenedIn(const std::string& folder) {
     usleep(20000);
   }
   return "";
+}
+
+void ShowMainWindow(CalendarUi& ui) {
+  char name[] = "zelmora";
+  char* argv[] = {name, nullptr};
+  ui.show(1, argv);
+  Settle();
+}
+
+Fl_Window* ShownWindow(const char* label) {
+  for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w)) {
+    if (w->label() && std::strcmp(w->label(), label) == 0) return w;
+  }
+  return nullptr;
+}
+
+int ShownWindows() {
+  int n = 0;
+  for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w)) ++n;
+  return n;
 }
 
 std::vector<std::string> alerts;

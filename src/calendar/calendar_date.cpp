@@ -21,9 +21,6 @@ const int kGregorianMonthLengths[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 3
 
 namespace {
 
-constexpr int kWeek = 7;
-constexpr int kSaturdayLessOne = 5;
-
 // Leap years in [0, year] less those in [0, -1]: a running count that makes
 // any sum of year lengths a difference of two counts.
 long long LeapsThrough(long long year, CalendarKind kind) {
@@ -70,23 +67,10 @@ int CalendarDate::DaysInMonth() const {
   return month == 13 ? 5 + IsLeapYear(year, kind) : 30;
 }
 
-// Closed forms for the months that exist; the table for a month past the
-// year's end, which counts on into the next year.
-int CalendarDate::ComputeDayNumber() {
-  if (month >= 1 && month <= LastMonth(kind)) {
-    dayNumber = static_cast<std::int32_t>(kind == Gregorian ? day_forms::GregorianDayNumber(year, month, day)
-                                                            : day_forms::EthiopianDayNumber(year, month, day));
-  } else {
-    dayNumber = static_cast<std::int32_t>(
-        YearStart(year, kind) + kDaysBeforeMonth[KindIndex(kind) * 2 + IsLeapYear(year, kind)][month - 1] + day);
-  }
+int CalendarDate::DayNumberByTable() {
+  dayNumber = static_cast<std::int32_t>(
+      YearStart(year, kind) + kDaysBeforeMonth[KindIndex(kind) * 2 + IsLeapYear(year, kind)][month - 1] + day);
   return dayNumber;
-}
-
-int CalendarDate::ComputeWeekday() {
-  // Day 1 is a Saturday; a remainder in [-6, 6], made positive.
-  weekday = static_cast<std::int8_t>((dayNumber % kWeek + kWeek + kSaturdayLessOne) % kWeek);
-  return weekday;
 }
 
 int CalendarDate::Recompute() {
@@ -101,25 +85,6 @@ void CalendarDate::SplitDayOfYear(int dayOfYear, int leap, int& m, int& d, Calen
   m = std::min((dayOfYear - 1) / 31 + 1, 13);
   if (m < 13 && dayOfYear > row[m]) ++m;
   d = dayOfYear - row[m - 1];
-}
-
-void CalendarDate::SplitDayNumber(int dayNumber, int& y, int& m, int& d, CalendarKind k) {
-  if (k == Gregorian) {
-    day_forms::SplitGregorian(dayNumber, y, m, d);
-  } else {
-    day_forms::SplitEthiopian(dayNumber, y, m, d);
-  }
-}
-
-int CalendarDate::SetFromDayNumber(int n, CalendarKind k) {
-  int y = 0, m = 0, d = 0;
-  SplitDayNumber(n, y, m, d, k);
-  year = static_cast<std::int16_t>(y);
-  month = static_cast<std::int8_t>(m);
-  day = static_cast<std::int8_t>(d);
-  kind = k;
-  dayNumber = n;
-  return ComputeWeekday();
 }
 
 void CalendarDate::SetFromTm(const std::tm& time) {

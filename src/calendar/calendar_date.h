@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calendar/calendar_kind.h"
+#include "calendar/day_number_forms.h"
 
 // Day number: a signed count of days shared by both calendars.
 // Day 1 is Saturday 1 January 1600 (Gregorian); day number = JDN - 2,305,447.
@@ -100,8 +101,49 @@ struct CalendarDate {
  private:
   // Day number of the day before the first day of the year.
   static long long YearStart(int year, CalendarKind kind);
+  // A month past the year's end counts on into the next year, by the table.
+  int DayNumberByTable();
   int Recompute();
   ReadOutcome Accept(long long kindRead, long long yearRead, long long monthRead, long long dayRead);
   // Writes "Input error!" on out for a day past its month's end.
   static ReadOutcome Report(ReadOutcome outcome, std::FILE* out);
 };
+
+// The conversions every step, page and command makes, inline, so that a loop
+// over days makes no call into the library for them.
+
+// Closed forms for the months that exist; the table for a month past the
+// year's end.
+inline int CalendarDate::ComputeDayNumber() {
+  if (month < 1 || month > LastMonth(kind)) return DayNumberByTable();
+  dayNumber = static_cast<std::int32_t>(kind == Gregorian ? day_forms::GregorianDayNumber(year, month, day)
+                                                          : day_forms::EthiopianDayNumber(year, month, day));
+  return dayNumber;
+}
+
+inline int CalendarDate::ComputeWeekday() {
+  constexpr int kWeek = 7;
+  constexpr int kSaturdayLessOne = 5;
+  // Day 1 is a Saturday; a remainder in [-6, 6], made positive.
+  weekday = static_cast<std::int8_t>((dayNumber % kWeek + kWeek + kSaturdayLessOne) % kWeek);
+  return weekday;
+}
+
+inline void CalendarDate::SplitDayNumber(int dayNumber, int& y, int& m, int& d, CalendarKind k) {
+  if (k == Gregorian) {
+    day_forms::SplitGregorian(dayNumber, y, m, d);
+  } else {
+    day_forms::SplitEthiopian(dayNumber, y, m, d);
+  }
+}
+
+inline int CalendarDate::SetFromDayNumber(int n, CalendarKind k) {
+  int y = 0, m = 0, d = 0;
+  SplitDayNumber(n, y, m, d, k);
+  year = static_cast<std::int16_t>(y);
+  month = static_cast<std::int8_t>(m);
+  day = static_cast<std::int8_t>(d);
+  kind = k;
+  dayNumber = n;
+  return ComputeWeekday();
+}

@@ -1,8 +1,30 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "calendar/date_pair.h"
+#include "calendar/floor_division.h"
 
 namespace {
+
+// Days and years before an epoch: the quotient rounds down, the remainder is
+// never negative, on both sides of zero and at the ends of the range.
+TEST(FloorDivision, RoundsTowardMinusInfinity) {
+  const struct {
+    long long a, b, quotient, remainder;
+  } kCases[] = {
+      {7, 4, 1, 3},        {4, 4, 1, 0},
+      {0, 4, 0, 0},        {-1, 4, -1, 3},
+      {-4, 4, -1, 0},      {-5, 4, -2, 3},
+      {-6, 7, -1, 1},      {-1, 146097, -1, 146096},
+      {-146097, 146097, -1, 0},        {-146098, 146097, -2, 146096},
+      {LLONG_MIN, 4, LLONG_MIN / 4, 0}, {LLONG_MAX, 400, LLONG_MAX / 400, LLONG_MAX % 400},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(FloorDiv(c.a, c.b), c.quotient) << c.a << " / " << c.b;
+    EXPECT_EQ(FloorMod(c.a, c.b), c.remainder) << c.a << " % " << c.b;
+  }
+}
 
 TEST(CalendarDate, LeapYears) {
   EXPECT_TRUE(CalendarDate::IsLeapYear(2000, Gregorian));

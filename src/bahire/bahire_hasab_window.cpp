@@ -50,8 +50,9 @@ void BahireHasabWindow::AddMovableFeasts(int year) {
   lines->add("");
   lines->add((std::string("@b") + Tr("Movable feasts and fasts")).c_str());
   for (const Holiday& feast : MovableFeastsOfEthiopianYear(year)) {
-    const char* name = SpeaksAmharic() ? feast.amharic : feast.english;
-    lines->add((Numeric(feast.dayNumber, Ethiopian) + '\t' + Numeric(feast.dayNumber, Gregorian) + '\t' + name).c_str());
+    lines->add((Numeric(feast.dayNumber, Ethiopian) + '\t' + Numeric(feast.dayNumber, Gregorian) + '\t' +
+                NameIn(feast, SpeaksAmharic()))
+                   .c_str());
   }
 }
 

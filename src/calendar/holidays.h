@@ -35,5 +35,7 @@ std::vector<Holiday> MovableFeastsOfEthiopianYear(int year);
 std::vector<Holiday> HolidaysOnDay(int dayNumber);
 // "public", "church", "expected", "memorial" joined by commas, in that order.
 const char* HolidayTagText(unsigned tags);
+// The holiday's name in Amharic when asked, else in English; static text.
+inline const char* NameIn(const Holiday& holiday, bool amharic) { return amharic ? holiday.amharic : holiday.english; }
 // "English - Amharic", and " (expected)" after a date that awaits the moon.
 std::string HolidayNames(const Holiday& holiday);

@@ -37,7 +37,7 @@ std::string DayCommand(const Invocation& call) {
   const DaysFacts facts = FactsOfDays(day.dates[Gregorian].dayNumber, 1);
   const DayFacts& entry = facts.days.front();
   for (const Holiday& holiday : facts.holidays) {
-    text += "holiday: " + std::string(call.style.amharic ? holiday.amharic : holiday.english) + " [" +
+    text += "holiday: " + std::string(NameIn(holiday, call.style.amharic)) + " [" +
             HolidayTagText(holiday.tags) + "]\n";
   }
   if (entry.fast) text += "fast: " + std::string(NameIn(*entry.fast, call.style.amharic)) + "\n";

@@ -58,7 +58,7 @@ std::string Json(const DatePair& day, TextStyle style) {
   std::string holidays;
   for (const Holiday& holiday : HolidaysOnDay(day.dates[Gregorian].dayNumber)) {
     holidays += (holidays.empty() ? "{\"name\":" : ",{\"name\":") +
-                JsonString(style.amharic ? holiday.amharic : holiday.english) +
+                JsonString(NameIn(holiday, style.amharic)) +
                 ",\"tags\":" + JsonTags(HolidayTagText(holiday.tags)) + "}";
   }
   return "{\"ethiopian\":" + JsonDate(day, Ethiopian, style) + ",\"gregorian\":" + JsonDate(day, Gregorian, style) +

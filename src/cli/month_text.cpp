@@ -93,7 +93,7 @@ std::string HolidayLine(const DatePair& day, const Holiday& holiday, CalendarKin
     line += ' ' + PadRight(words.Month(kind, day.Month(kind)), kMonthNameWidth) + ' ' +
             PadLeft(words.Number(kind, day.Day(kind)), 2);
   }
-  return line + "  " + (words.style.amharic ? holiday.amharic : holiday.english) + " [" +
+  return line + "  " + NameIn(holiday, words.style.amharic) + " [" +
          HolidayTagText(holiday.tags) + "]\n";
 }
 

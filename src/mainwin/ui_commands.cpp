@@ -7,9 +7,9 @@
 #include "bahire/bahire_hasab_window.h"
 #include "calendar/clock_source.h"
 #include "clock/clock_window.h"
+#include "dialogs/dialogs.h"
 #include "locale/translation.h"
 #include "mainwin/calendar_ui.h"
-#include "dialogs/dialogs.h"
 #include "mainwin/settings.h"
 #include "mainwin/tool_commands.h"
 

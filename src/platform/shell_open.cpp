@@ -29,6 +29,13 @@ std::string PercentEncode(const std::string& path) {
   return encoded;
 }
 
+// What to tell the user when no program could open target.
+std::string NoOpenerMessage(const std::string& target) {
+  return Filled(Tr("No program could open %s. Install one that opens web pages (xdg-utils and a browser), "
+                   "or open it by hand."),
+                {target});
+}
+
 }  // namespace
 
 std::string ShellTarget(const char* target) {
@@ -36,12 +43,6 @@ std::string ShellTarget(const char* target) {
   if (target[0] == '/') return "file://" + PercentEncode(target);
   const std::string folder = CurrentFolder();
   return folder.empty() ? "" : "file://" + PercentEncode(folder + "/" + target);
-}
-
-std::string NoOpenerMessage(const std::string& target) {
-  return Filled(Tr("No program could open %s. Install one that opens web pages (xdg-utils and a browser), "
-                   "or open it by hand."),
-                {target});
 }
 
 bool OpenOrTell(const std::string& target, void (*alert)(const char* message)) {

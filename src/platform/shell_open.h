@@ -7,10 +7,8 @@
 // the toolkit's: 1 when an opener was started, 0 when none was found.
 int ShellOpen(const char* target);
 
-// What to tell the user when no program could open target.
-std::string NoOpenerMessage(const std::string& target);
-
-// ShellOpen, and when no program can open target, alert(NoOpenerMessage).
+// ShellOpen, and when no program can open target, alert() with a sentence
+// that names target and what to install.
 // True when an opener was started.
 bool OpenOrTell(const std::string& target, void (*alert)(const char* message));
 

@@ -5,6 +5,10 @@
 # stop-the-world do not mix.)  Usage: leaks.sh BUILD_DIR
 build=$(cd "$1" && pwd)
 . "$(dirname "$0")/session.sh"
+# The ordinary user may not read the checkout (a clone in a private folder),
+# so the leak checker reads its suppressions from the scratch folder.
+cp "$(dirname "$0")/../lsan.supp" "$work/lsan.supp"
+export LSAN_OPTIONS="suppressions=$work/lsan.supp:print_suppressions=0"
 
 start_app "$data"
 for control in "290 79" "314 79" "338 79" "12 79" "36 79" "60 79" "328 42" "97 79" "170 200"; do

@@ -22,6 +22,7 @@
 #include "export/html_exporter.h"
 #include "export/page_output.h"
 #include "identity/program_identity.h"
+#include "identity/zelmora_version.h"
 #include "dialogs/dialogs.h"
 #include "mainwin/calendar_ui.h"
 #include "mainwin/tool_commands.h"
@@ -34,7 +35,7 @@ namespace {
 const std::string kHead =
     "<html lang='am'><head><meta content='text/html; charset=UTF-8' http-equiv='content-type'>"
     "<title>Zelmora</title></head><body><img src='vemra.jpg' align='right'/><h1>"
-    "<img src='tolun.jpg' align='bottom'/>Zelmora Ver.1.5.2</h1>";
+    "<img src='tolun.jpg' align='bottom'/>" + std::string(kVersionText) + "</h1>";
 const std::string kTail = "<hr><i><a href=https://zelmora.example.org/>https://zelmora.example.org/</a></i></body></html>";
 
 // Each test gets a folder of its own, with a name that needs quoting, and an
@@ -270,7 +271,7 @@ TEST(AboutWindow, ShowsNameVersionAndCredits) {
     EXPECT_EQ(w->w(), 360);
     EXPECT_EQ(w->h(), 115);
     EXPECT_EQ(window->imageBox->image(), &image_logo);
-    EXPECT_STREQ(window->titleBox->label(), "Zelmora Ver.1.5.2");
+    EXPECT_STREQ(window->titleBox->label(), kVersionText);
     EXPECT_EQ(window->titleBox->labelsize(), 20);
     EXPECT_EQ(window->homePageBox->labelcolor(), FL_BLUE);
     EXPECT_EQ(window->noticeBox->labelsize(), 12);

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
-ensure_packages xvfb xauth x11-apps xdotool
+ensure_packages $BENCH_PACKAGES
 seconds=${1:-60}
 export SECONDS_TO_WATCH=$seconds ZELMORA=$PWD/build-bench/zelmora SCRIPTS=$PWD/scripts
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '

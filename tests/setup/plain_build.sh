@@ -7,7 +7,7 @@
 set -euo pipefail
 source_dir=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
-. "$source_dir/scripts/deps.sh"
+. "$here/../../scripts/deps.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/upper" "$work/overlay" "$work/home"

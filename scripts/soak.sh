@@ -37,6 +37,7 @@ close_others() {  # clock and About windows: Escape closes each
   done
 }
 idle_cpu() { local t0; close_others; sleep 1; t0=$(cpu_us); sleep 10; echo $(( $(cpu_us) - t0 )); }
+measured_idle_cpu() { if (( SOAK_MEASURE )); then idle_cpu; else echo 0; fi; }
 action_kinds=12
 random_action() {  # random_action [KIND]
   case ${1:-$((RANDOM % action_kinds))} in
@@ -55,7 +56,7 @@ random_action() {  # random_action [KIND]
 }
 
 sleep 1
-idle_before=$(idle_cpu)
+idle_before=$(measured_idle_cpu)
 for ((i = 0; i < action_kinds; i++)); do random_action $i; alive; close_others; done  # warm-up: each kind once,
 for ((i = 1; i <= SOAK_WARMUP; i++)); do random_action; alive; (( i % 10 )) || close_others; done  # then at random
 close_others; sleep 1
@@ -67,7 +68,7 @@ while (( $(date +%s) - start < SOAK_SECONDS )); do
 done
 close_others; sleep 2; alive
 rss_end=$(rss)
-idle_after=$(idle_cpu)
+idle_after=$(measured_idle_cpu)
 echo "soak: $actions actions in $SOAK_SECONDS s; resident $rss_start kB after warm-up, $rss_end kB at the end (peak $rss_peak kB)"
 echo "soak: CPU over 10 s idle: $idle_before us at the start, $idle_after us at the end"
 kill $app

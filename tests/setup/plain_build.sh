@@ -2,7 +2,8 @@
 # The plain build as a user meets it on a Debian machine that has only the
 # build packages: configured with every other package's files hidden (an
 # overlay on /usr in a private mount namespace), tests and benchmarks stay off
-# without failing, and asking for them names the packages they need.
+# without failing, asking for them names the packages they need, and the
+# programs build.
 # Usage: plain_build.sh SOURCE_DIR
 set -euo pipefail
 source_dir=$(realpath "$1")
@@ -49,4 +50,13 @@ fi
 configure plain     0      "Tests are off"
 configure tests     1      "apt-get install .*libgtest-dev"          -DBUILD_TESTING=ON
 configure bench     1      "apt-get install .*libbenchmark-dev"      -DZELMORA_BENCHMARKS=ON
+# and the plain configuration builds both programs there
+if ! env -i PATH=/usr/bin:/bin HOME="$work/home" cmake --build "$work/plain" -j"$(nproc)" >"$work/build.log" 2>&1 ||
+   ! [ -x "$work/plain/zelmora" ] || ! [ -x "$work/plain/zelmora-window" ]; then
+  echo "FAILED: the plain build:"
+  tail -30 "$work/build.log"
+  status=1
+else
+  echo "ok: the plain build"
+fi
 exit $status'

@@ -1,6 +1,9 @@
 // Ge'ez numerals, the Ethiopian hours and the date formats.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "language/language.h"
 #include "locale/date_format.h"
 #include "locale/ethiopian_time.h"
 #include "numerals/geez_numerals.h"
@@ -40,7 +43,7 @@ TEST(EthiopianTime, CountsFromSixWithThePartOfTheDay) {
 TEST(FormatMoment, WritesEveryTokenInEitherCalendarAndScript) {
   const DatePair december8(2026, 12, 8, Gregorian);  // Hdar 29, 2019, a Tuesday
   const DatePair meskerem5(2001, 1, 5, Ethiopian);   // 15 September 2008, a Monday
-  const TextStyle latin, amharic{true, false}, geez{false, true};
+  const TextStyle latin, amharic{Language::kAmharic, false}, geez{Language::kEnglish, true};
   const struct {
     DatePair day;
     CalendarKind kind;
@@ -69,6 +72,39 @@ TEST(FormatMoment, WritesEveryTokenInEitherCalendarAndScript) {
     EXPECT_TRUE(FormatMoment(c.format, moment, text, bad)) << c.format;
     EXPECT_EQ(text, c.text) << c.format;
   }
+}
+
+// A locale speaks the language its language part names, whatever territory,
+// character set or modifier follows; the first of the three variables set
+// decides.
+TEST(LocaleLanguage, ReadsTheLanguagePartOfTheFirstVariableSet) {
+  const struct {
+    const char* lcAll;
+    const char* lcMessages;
+    const char* lang;
+    Language language;
+  } cases[] = {
+      {"", "", "am", Language::kAmharic},
+      {"", "", "am_ET", Language::kAmharic},
+      {"", "", "am_ET.UTF-8", Language::kAmharic},
+      {"", "", "am_ET@calendar", Language::kAmharic},
+      {"", "", "am.UTF-8", Language::kAmharic},
+      {"", "", "ami_TW.UTF-8", Language::kEnglish},  // Amis, not Amharic
+      {"", "", "amh", Language::kEnglish},
+      {"", "", "a", Language::kEnglish},
+      {"", "", "en_US.UTF-8", Language::kEnglish},
+      {"", "", "", Language::kEnglish},
+      {"C.UTF-8", "", "am_ET.UTF-8", Language::kEnglish},
+      {"", "am_ET.UTF-8", "en_US.UTF-8", Language::kAmharic},
+      {"am_ET.UTF-8", "en_GB.UTF-8", "", Language::kAmharic},
+  };
+  for (const auto& c : cases) {
+    setenv("LC_ALL", c.lcAll, 1);
+    setenv("LC_MESSAGES", c.lcMessages, 1);
+    setenv("LANG", c.lang, 1);
+    EXPECT_EQ(LocaleLanguage(), c.language) << c.lcAll << " / " << c.lcMessages << " / " << c.lang;
+  }
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) unsetenv(name);
 }
 
 TEST(FormatMoment, NamesTheTokenItDoesNotKnow) {

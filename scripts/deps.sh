@@ -1,4 +1,6 @@
-# Sourced by the other scripts: installs Debian packages that are missing.
+#!/usr/bin/env bash
+# Sourced by the other scripts, or run with the names of groups (see the end):
+# installs Debian packages that are missing.
 # Installs only what dpkg does not already have, and only as root.
 
 missing_packages() {

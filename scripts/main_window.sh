@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that drive the program under X: finds its main window
 # by the class of the program and a title of its name and version, waiting up
 # to ten seconds for it to map. Prints nothing when there is none.

@@ -99,7 +99,7 @@ bool DayStore::ReadFile(DaysFile* file, Identity* identity, std::vector<StoreErr
   }
   struct stat status{};
   std::string text;
-  const bool read = fstat(fd, &status) == 0 && ReadAll(fd, &text);
+  const bool read = fstat(fd, &status) == 0 && (text.reserve(static_cast<size_t>(status.st_size)), ReadAll(fd, &text));
   const int error = errno;
   close(fd);
   if (!read) {

@@ -66,11 +66,13 @@ const ChurchName kNames[] = {
 
 const ChurchName& CommemorationName(Commemoration which) { return kNames[static_cast<int>(which)]; }
 
-std::vector<MemorialDate> FirstYearOfMemorial(int32_t passing) {
-  std::vector<MemorialDate> dates = {{passing, Commemoration::kPassing}};
-  for (const Fixed& fixed : kFixedDays) dates.push_back({passing + fixed.ordinal - 1, fixed.which});
+std::array<MemorialDate, kFirstYearDates> FirstYearOfMemorial(int32_t passing) {
+  std::array<MemorialDate, kFirstYearDates> dates{};
+  size_t next = 0;
+  dates[next++] = {passing, Commemoration::kPassing};
+  for (const Fixed& fixed : kFixedDays) dates[next++] = {passing + fixed.ordinal - 1, fixed.which};
   const repeat_dates::Fields fields = repeat_dates::Split(passing, Ethiopian);
-  dates.push_back({HalfYear(fields), Commemoration::kHalfYear});
-  dates.push_back({repeat_dates::EthiopianYearDay(fields, fields.year + 1), Commemoration::kFirstYear});
+  dates[next++] = {HalfYear(fields), Commemoration::kHalfYear};
+  dates[next++] = {repeat_dates::EthiopianYearDay(fields, fields.year + 1), Commemoration::kFirstYear};
   return dates;
 }

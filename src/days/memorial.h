@@ -1,7 +1,7 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <vector>
 
 #include "church/church_name.h"
 
@@ -29,5 +29,7 @@ struct MemorialDate {
   int32_t day;
   Commemoration which;
 };
+// The day of passing, the six counted days, the half year and the first year.
+constexpr int kFirstYearDates = 9;
 // The day of passing and every commemoration up to the first year's, in order of day.
-std::vector<MemorialDate> FirstYearOfMemorial(int32_t passing);
+std::array<MemorialDate, kFirstYearDates> FirstYearOfMemorial(int32_t passing);

@@ -12,6 +12,35 @@ namespace {
 
 constexpr int kDateDigits = 8;  // YYYYMMDD
 
+// The names the reader acts on; every other is kept as it was read.
+enum class Name {
+  kOther, kBegin, kEnd, kVersion, kProdid, kUid, kStamp, kStart, kDtEnd, kRule, kSummary, kDescription, kKind,
+  kRdate, kChangesDates,  // EXDATE, EXRULE, DURATION, RECURRENCE-ID
+};
+// Which name it is, looked up once a line: by its length, then its letters.
+Name Identify(std::string_view text) {
+  const auto one = [text](std::string_view word, Name name) { return Is(text, word) ? name : Name::kOther; };
+  switch (text.size()) {
+    case 3: return Is(text, "END") ? Name::kEnd : one("UID", Name::kUid);
+    case 5:
+      if (Is(text, "BEGIN")) return Name::kBegin;
+      if (Is(text, "DTEND")) return Name::kDtEnd;
+      return Is(text, "RRULE") ? Name::kRule : one("RDATE", Name::kRdate);
+    case 6:
+      if (Is(text, "PRODID")) return Name::kProdid;
+      return Is(text, "EXDATE") ? Name::kChangesDates : one("EXRULE", Name::kChangesDates);
+    case 7:
+      if (Is(text, "DTSTART")) return Name::kStart;
+      if (Is(text, "DTSTAMP")) return Name::kStamp;
+      return Is(text, "SUMMARY") ? Name::kSummary : one("VERSION", Name::kVersion);
+    case 8: return one("DURATION", Name::kChangesDates);
+    case 11: return one("DESCRIPTION", Name::kDescription);
+    case 13: return one("RECURRENCE-ID", Name::kChangesDates);
+    case 14: return one("X-ZELMORA-KIND", Name::kKind);
+    default: return Name::kOther;
+  }
+}
+
 // One property of an event that says what the day is, and its line.
 struct Field {
   LineParts parts;
@@ -92,18 +121,19 @@ class Reader {
     while (lines_.Next(&line)) {
       LineParts parts;
       const bool content = SplitLine(line.text, &parts);
+      const Name name = content ? Identify(parts.name) : Name::kOther;
       if (closed_) return Fail(line.line, "there is more after END:VCALENDAR");
-      if (open_.empty() && !(content && Is(parts.name, "BEGIN") && Is(parts.value, "VCALENDAR"))) {
+      if (open_.empty() && !(name == Name::kBegin && Is(parts.value, "VCALENDAR"))) {
         return Fail(line.line, "the file does not begin with BEGIN:VCALENDAR");
       }
       if (!content) {
         Fail(line.line, "this is not an iCalendar line (NAME:value)");
-      } else if (Is(parts.name, "BEGIN")) {
+      } else if (name == Name::kBegin) {
         Begin(parts.value, line);
-      } else if (Is(parts.name, "END")) {
+      } else if (name == Name::kEnd) {
         if (!End(parts.value, line)) return false;
       } else {
-        Property(parts, line);
+        Property(name, parts, line);
       }
     }
     if (!open_.empty()) Fail(open_.back().line, "BEGIN:" + open_.back().name + " has no END:" + open_.back().name);
@@ -144,39 +174,33 @@ class Reader {
     return true;
   }
 
-  void Property(const LineParts& parts, const UnfoldedLine& line) {
+  void Property(Name name, const LineParts& parts, const UnfoldedLine& line) {
     if (open_.size() == 1) {
-      if (!Is(parts.name, "VERSION") && !Is(parts.name, "PRODID")) file_->properties.push_back(Raw(line.begin, line.end));
+      if (name != Name::kVersion && name != Name::kProdid) file_->properties.push_back(Raw(line.begin, line.end));
     } else if (open_.size() == 2 && inEvent_) {
-      EventProperty(parts, line);
+      EventProperty(name, parts, line);
     }
   }
 
-  // The field a property of the event fills, or none; by length first, as
-  // a load looks up a hundred thousand names.
-  Field* Known(std::string_view name) {
-    switch (name.size()) {
-      case 3: return Is(name, "UID") ? &event_.uid : nullptr;
-      case 5: return Is(name, "DTEND") ? &event_.end : Is(name, "RRULE") ? &event_.rule : nullptr;
-      case 7:
-        return Is(name, "DTSTART")   ? &event_.start
-               : Is(name, "DTSTAMP") ? &event_.stamp
-               : Is(name, "SUMMARY") ? &event_.summary
-                                     : nullptr;
-      case 11: return Is(name, "DESCRIPTION") ? &event_.description : nullptr;
-      case 14: return Is(name, "X-ZELMORA-KIND") ? &event_.kind : nullptr;
+  // The field a property of the event fills, or none.
+  Field* Known(Name name) {
+    switch (name) {
+      case Name::kUid: return &event_.uid;
+      case Name::kStamp: return &event_.stamp;
+      case Name::kStart: return &event_.start;
+      case Name::kDtEnd: return &event_.end;
+      case Name::kRule: return &event_.rule;
+      case Name::kSummary: return &event_.summary;
+      case Name::kDescription: return &event_.description;
+      case Name::kKind: return &event_.kind;
       default: return nullptr;
     }
   }
 
-  static bool ChangesDates(std::string_view name) {
-    return Is(name, "EXDATE") || Is(name, "EXRULE") || Is(name, "DURATION") || Is(name, "RECURRENCE-ID");
-  }
-
-  void EventProperty(LineParts parts, const UnfoldedLine& line) {
-    Field* known = Known(parts.name);
-    if (ChangesDates(parts.name) || (known == &event_.rule && known->Present())) event_.changesDates = true;
-    if (Is(parts.name, "RDATE")) {
+  void EventProperty(Name name, LineParts parts, const UnfoldedLine& line) {
+    Field* known = Known(name);
+    if (name == Name::kChangesDates || (known == &event_.rule && known->Present())) event_.changesDates = true;
+    if (name == Name::kRdate) {
       event_.hasDates = true;  // a memorial's are written anew; another event is kept whole
     } else if (known && !known->Present()) {
       if (line.text.data() < text_.data() || line.text.data() >= text_.data() + text_.size()) {

@@ -21,22 +21,19 @@ int32_t Greg(int y, int m, int d) { return CalendarDate(y, m, d, Gregorian).dayN
 // counting the sources give (the day of passing is the first day).
 struct MemorialRow {
   int32_t passing;
-  std::vector<int32_t> dates;  // passing, 3rd, 7th, 12th, 30th, 40th, 80th, half year, first year
+  std::vector<int32_t> dates;  // passing, 7th, 40th, 80th, half year, first year
 };
 
 TEST(Memorial, TheFirstYearsDays) {
   const MemorialRow rows[] = {
       {Eth(2017, 5, 1),
-       {Eth(2017, 5, 1), Eth(2017, 5, 3), Eth(2017, 5, 7), Eth(2017, 5, 12), Eth(2017, 5, 30), Eth(2017, 6, 10),
-        Eth(2017, 7, 20), Eth(2017, 11, 1), Eth(2018, 5, 1)}},
+       {Eth(2017, 5, 1), Eth(2017, 5, 7), Eth(2017, 6, 10), Eth(2017, 7, 20), Eth(2017, 11, 1), Eth(2018, 5, 1)}},
       // Pagume 6: the first year falls on Pagume 5, the half year in Yekatit.
       {Eth(2019, 13, 6),
-       {Eth(2019, 13, 6), Eth(2020, 1, 2), Eth(2020, 1, 6), Eth(2020, 1, 11), Eth(2020, 1, 29), Eth(2020, 2, 9),
-        Eth(2020, 3, 19), Eth(2020, 6, 6), Eth(2020, 13, 5)}},
+       {Eth(2019, 13, 6), Eth(2020, 1, 6), Eth(2020, 2, 9), Eth(2020, 3, 19), Eth(2020, 6, 6), Eth(2020, 13, 5)}},
       // Nehase 30: the counting runs through Pagume's five days.
       {Eth(2016, 12, 30),
-       {Eth(2016, 12, 30), Eth(2016, 13, 2), Eth(2017, 1, 1), Eth(2017, 1, 6), Eth(2017, 1, 24), Eth(2017, 2, 4),
-        Eth(2017, 3, 14), Eth(2017, 6, 30), Eth(2017, 12, 30)}},
+       {Eth(2016, 12, 30), Eth(2017, 1, 1), Eth(2017, 2, 4), Eth(2017, 3, 14), Eth(2017, 6, 30), Eth(2017, 12, 30)}},
   };
   for (const MemorialRow& row : rows) {
     std::vector<int32_t> dates;

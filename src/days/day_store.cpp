@@ -173,7 +173,10 @@ bool DayStore::Replace(const UserDay& day, std::string* why) {
       [&day](DaysFile* file, std::string* reason) {
         for (UserDay& other : file->days) {
           if (other.uid != day.uid) continue;
+          // What was read with the day stays with it, whatever the caller's copy holds.
+          KeptLines kept = std::move(other.kept);
           other = day;
+          other.kept = std::move(kept);
           other.kept.stamp.clear();  // changed now
           return true;
         }

@@ -259,7 +259,7 @@ class Reader {
     if (!Classify()) return false;
     const EventFields& e = event_;
     UserDay& day = day_;
-    day.uid = e.uid.Present() ? std::string(e.uid.parts.value)
+    day.uid = e.uid.Present() && !e.uid.parts.value.empty() ? std::string(e.uid.parts.value)
                               : UidOf(text_.substr(begin.begin, end.end - begin.begin), begin.line);
     if (e.stamp.Present()) {
       day.kept.stamp = "DTSTAMP" + std::string(e.stamp.parts.params) + ":" + std::string(e.stamp.parts.value);

@@ -42,14 +42,20 @@ void AddLine(const std::string& line, std::string* ics) {
 }
 
 std::string Escaped(const std::string& text) {
+  constexpr char kFirstPrintable = ' ';
+  constexpr char kDelete = '\x7f';
   std::string escaped;
-  for (const char c : text) {
-    if (c == '\n') {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;  // the LF writes the newline
+    if (c == '\n' || c == '\r') {
       escaped += "\\n";
-    } else {
-      if (c == '\\' || c == ';' || c == ',') escaped += '\\';
-      escaped += c;
+      continue;
     }
+    // TEXT has no other control characters but tab; a NUL would end the text for other readers.
+    if ((c >= 0 && c < kFirstPrintable && c != '\t') || c == kDelete) continue;
+    if (c == '\\' || c == ';' || c == ',') escaped += '\\';
+    escaped += c;
   }
   return escaped;
 }

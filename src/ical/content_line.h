@@ -12,7 +12,8 @@
 // character), each part ended by CRLF.
 void AddLine(const std::string& line, std::string* ics);
 
-// A TEXT value with backslash, semicolon, comma and newline escaped.
+// A TEXT value with backslash, semicolon, comma and newline escaped; a lone
+// CR is a newline too, and the other control characters but tab are left out.
 std::string Escaped(const std::string& text);
 // The escaping undone; an unknown escape keeps its character.
 std::string Unescaped(std::string_view value);

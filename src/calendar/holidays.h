@@ -38,6 +38,11 @@ std::vector<Holiday> HolidaysOnDay(int dayNumber);
 // "public", "church", "expected", "memorial", "major", "minor" joined by
 // commas, in that order.
 const char* HolidayTagText(unsigned tags);
+// A day of the church that the law gives no day off: shown apart from a day
+// off's red.
+inline bool ChurchDayOnly(const Holiday& holiday) {
+  return (holiday.tags & kChurchDay) && !(holiday.tags & kPublicHoliday);
+}
 // The holiday's name in Amharic when asked, else in English; static text.
 inline const char* NameIn(const Holiday& holiday, bool amharic) { return amharic ? holiday.amharic : holiday.english; }
 // "English - Amharic", and " (expected)" after a date that awaits the moon.

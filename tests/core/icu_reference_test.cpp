@@ -1,8 +1,11 @@
 // Every day of the span against ICU's Gregorian (made proleptic) and
 // "ethiopic" calendars, and a round trip through the fields; the Islamic
-// holidays against ICU's "islamic-umalqura" calendar.
+// holidays against ICU's "islamic-umalqura" calendar; the short weekday
+// names against ICU's CLDR data.
 #include <gtest/gtest.h>
 #include <unicode/ucal.h>
+#include <unicode/udat.h>
+#include <unicode/ustring.h>
 
 #include <memory>
 #include <string>
@@ -10,6 +13,7 @@
 #include "calendar/date_pair.h"
 #include "calendar/hijri.h"
 #include "calendar/holidays.h"
+#include "locale/amharic_names.h"
 
 namespace {
 
@@ -120,6 +124,29 @@ TEST(IcuReference, IslamicHolidaysOnTheirUmmAlQuraDays) {
       const Fields hijri = umalqura.At(n);
       ASSERT_EQ(listed, IslamicHolidayOn(hijri)) << "day " << n << ", Hijri " << hijri.year << "/" << hijri.month
                                                   << "/" << hijri.day;
+    }
+  }
+}
+
+// The abbreviated weekdays that %a writes, in English and in Amharic, as
+// ICU's CLDR data has them (the weekdays are one in both calendars).
+TEST(IcuReference, ShortWeekdayNames) {
+  for (const char* locale : {"en", "am"}) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<UDateFormat, decltype(&udat_close)> format(
+        udat_open(UDAT_NONE, UDAT_NONE, locale, u"UTC", -1, u"EEE", -1, &status), udat_close);
+    ASSERT_TRUE(U_SUCCESS(status)) << u_errorName(status);
+    const TextStyle style{std::string(locale) == "am", false};
+    for (int weekday = 0; weekday < 7; ++weekday) {
+      UChar name[32];
+      char utf8[64];
+      const int32_t length = udat_getSymbols(format.get(), UDAT_SHORT_WEEKDAYS, weekday + 1, name, 32, &status);
+      u_strToUTF8(utf8, sizeof utf8, nullptr, name, length, &status);
+      ASSERT_TRUE(U_SUCCESS(status)) << u_errorName(status);
+      EXPECT_STREQ(WeekdayNameIn(Gregorian, weekday, style, true), utf8) << locale << " " << weekday;
+      if (style.amharic) {
+        EXPECT_STREQ(WeekdayNameIn(Ethiopian, weekday, style, true), utf8) << weekday;
+      }
     }
   }
 }

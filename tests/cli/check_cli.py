@@ -6,6 +6,7 @@ independent reader (python3-icalendar); and the bash completion.
 Usage: check_cli.py ZELMORA   (run by Debian's python3, which has icalendar)
 """
 import datetime
+import json
 import os
 import pty
 import shlex
@@ -13,6 +14,7 @@ import subprocess
 import sys
 
 import icalendar
+from dateutil.easter import EASTER_ORTHODOX, easter
 
 ZELMORA = sys.argv[1]
 # Every run sees Saturday 29 November 2008 (Hdar 20, 2001), 09:00 UTC, in a
@@ -433,6 +435,83 @@ def check_ics_years():
     return not problems
 
 
+def day_objects(value):
+    """Every object with both dates, wherever it stands in a JSON answer."""
+    if isinstance(value, dict):
+        if "ethiopian" in value and "gregorian" in value:
+            return [value]
+        return [d for v in value.values() for d in day_objects(v)]
+    if isinstance(value, list):
+        return [d for v in value for d in day_objects(v)]
+    return []
+
+
+def check_json():
+    """Every command's --json parses, and every day in it is the object that
+    day --json gives for that day: one schema, one query."""
+    problems = []
+    answers = {"month": ["month", "2001/13"], "holidays": ["holidays", "--gregorian", "2009"],
+               "fasts": ["fasts", "2001"], "bahire-hasab": ["bahire-hasab", "2001"], "today": ["today"],
+               "convert": ["convert", "2008/12/8"], "day": ["day", "2001/3/29"]}
+    seen = {}
+    for name, args in answers.items():
+        out, err, status = run(args + ["--json"])
+        try:
+            seen[name] = day_objects(json.loads(out))
+        except ValueError as error:
+            problems.append(f"{name}: {error}: {out[:200]!r} {err!r}")
+            continue
+        for day in seen[name]:
+            g = day["gregorian"]
+            alone = json.loads(run(["day", "--json", "--gregorian", f"{g['year']}/{g['month']}/{g['day']}"])[0])
+            if day != alone:
+                problems.append(f"{name}: {day} is not day --json's {alone}")
+                break
+    if [len(seen.get(n, [])) for n in ("month", "fasts", "bahire-hasab")] != [5, 14, 3]:
+        problems.append(f"days: {[(n, len(d)) for n, d in seen.items()]}")
+    listed = {line.split("\t")[1] for line in run(["holidays", "--gregorian", "2009"])[0].splitlines()}
+    if {"%04d/%02d/%02d" % (d["gregorian"]["year"], d["gregorian"]["month"], d["gregorian"]["day"])
+            for d in seen.get("holidays", [])} != listed:
+        problems.append("holidays --json holds other days than holidays")
+    for problem in problems:
+        print("FAILED: JSON: " + problem)
+    return not problems
+
+
+# The movable days as days from Orthodox Easter, read from the church's rule
+# apart from the program, and the fasts that count from it.
+FROM_EASTER = {"Nineveh fast begins": -69, "Abiy Tsom (Lent) begins": -55, "Debre Zeit": -28,
+               "Hosanna (Palm Sunday)": -7, "Siklet (Good Friday)": -2, "Fasika (Easter)": 0, "Rikbe Kahnat": 24,
+               "Erget (Ascension)": 39, "Paraclete (Pentecost)": 49, "Tsome Hawaryat begins": 50}
+FASTS_FROM_EASTER = {"Tsome Nenewe (Nineveh)": (-69, -67), "Abiy Tsom": (-55, -1)}
+
+
+def check_easter():
+    """Every movable feast of 1583 to 4099 (python-dateutil's span) and the
+    movable fasts of two centuries against python-dateutil's Orthodox Easter."""
+    problems, found = [], 0
+    for line in run(["holidays", "--gregorian", "1583-4099"])[0].splitlines():
+        _, gregorian, name, _ = line.split("\t")
+        if name in FROM_EASTER:
+            day = datetime.date(*map(int, gregorian.split("/")))
+            found += 1
+            if day - easter(day.year, EASTER_ORTHODOX) != datetime.timedelta(days=FROM_EASTER[name]):
+                problems.append(f"{name} on {day}")
+    if found != len(FROM_EASTER) * (4099 - 1583 + 1):
+        problems.append(f"{found} movable feasts")
+    for year in range(1893, 2094):
+        fasika = easter(year + 8, EASTER_ORTHODOX)
+        for line in run(["fasts", str(year)])[0].splitlines():
+            _, _, first, last, name = line.split("\t")
+            if name in FASTS_FROM_EASTER:
+                got = tuple((datetime.date(*map(int, d.split("/"))) - fasika).days for d in (first, last))
+                if got != FASTS_FROM_EASTER[name]:
+                    problems.append(f"{year} {name}: {got}")
+    for problem in problems[:10]:
+        print("FAILED: Easter: " + problem)
+    return not problems
+
+
 FILES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../resources/completion")
 COMPLETION = os.path.join(FILES, "zelmora")
 # (words typed so far, offered completions)
@@ -480,7 +559,7 @@ def main():
     help_ok = HELP.startswith("Usage: zelmora") and "  -h, --help" in HELP
     if not help_ok:
         print("FAILED: the help text\n" + HELP)
-    for ok in (list_ok, ics_ok, help_ok, check_ics_years(), check_completion()):
+    for ok in (list_ok, ics_ok, help_ok, check_ics_years(), check_completion(), check_json(), check_easter()):
         passed, failed = passed + ok, failed + (not ok)
     print(f"{passed} passed, {failed} failed")
     return 1 if failed else 0

@@ -223,7 +223,7 @@ TEST_F(MainWindow, AmharicAndGeezNumeralsWhenPicked) {
   EXPECT_STREQ(ui.grid->cells[29]->tooltip(), "የብሔር ብሔረሰቦች ቀን\nዒድ አል አድሐ");
   MenuBar()->picked(ui.fasts_item);
   MenuBar()->picked(ui.saints_item);
-  EXPECT_STREQ(ui.grid->cells[12]->tooltip(), "የዓርብ ጾም\nሚካኤል፣ ሳሙኤል እና ያሬድ");
+  EXPECT_STREQ(ui.grid->cells[12]->tooltip(), "ኅዳር ሚካኤል\nየዓርብ ጾም\nሚካኤል፣ ሳሙኤል እና ያሬድ");
   MenuBar()->picked(ui.fasts_item);
   MenuBar()->picked(ui.saints_item);
   EXPECT_STREQ(ui.grid->cells[20]->primary->value(), "20");

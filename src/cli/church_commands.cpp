@@ -25,7 +25,7 @@ std::string Field(const char* key, const std::string& value) { return std::strin
 std::string FastsJson(const ChurchYear& church, TextStyle style) {
   std::string list;
   for (const FastPeriod& fast : church.fasts) {
-    list += std::string(list.empty() ? "" : ",") + "{\"name\":" + JsonString(NameIn(*fast.name, style.amharic)) +
+    list += std::string(list.empty() ? "" : ",") + "{\"name\":" + JsonString(NameIn(*fast.name, style.language)) +
             ",\"first\":" + JsonDayOf(fast.firstDay, style) + ",\"last\":" + JsonDayOf(fast.lastDay, style) + "}";
   }
   return "[" + list + "]\n";
@@ -46,7 +46,7 @@ std::string FastsCommand(const Invocation& call) {
   std::string text;
   for (const FastPeriod& fast : church.fasts) {
     text += EthiopianText(fast.firstDay) + '\t' + EthiopianText(fast.lastDay) + '\t' + GregorianText(fast.firstDay) +
-            '\t' + GregorianText(fast.lastDay) + '\t' + NameIn(*fast.name, call.style.amharic) + '\n';
+            '\t' + GregorianText(fast.lastDay) + '\t' + NameIn(*fast.name, call.style.language) + '\n';
   }
   return text;
 }
@@ -58,12 +58,12 @@ std::string DayCommand(const Invocation& call) {
   const DaysFacts facts = FactsOfDays(day.dates[Gregorian].dayNumber, 1);
   const DayFacts& entry = facts.days.front();
   for (const Holiday& holiday : facts.holidays) {
-    text += "holiday: " + std::string(NameIn(holiday, call.style.amharic)) + " [" +
+    text += "holiday: " + std::string(NameIn(holiday, call.style.language)) + " [" +
             HolidayTagText(holiday.tags) + "]\n";
   }
-  if (entry.fast) text += "fast: " + std::string(NameIn(*entry.fast, call.style.amharic)) + "\n";
+  if (entry.fast) text += "fast: " + std::string(NameIn(*entry.fast, call.style.language)) + "\n";
   if (entry.commemoration) {
-    text += "commemoration: " + std::string(NameIn(*entry.commemoration, call.style.amharic)) + "\n";
+    text += "commemoration: " + std::string(NameIn(*entry.commemoration, call.style.language)) + "\n";
   }
   return text;
 }

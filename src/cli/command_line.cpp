@@ -98,7 +98,7 @@ bool TerminalShowsColor(bool outIsTerminal) {
 Invocation ReadArguments(const Command& command, int argc, char** argv, bool outIsTerminal) {
   Invocation call;
   call.kind = command.defaultKind;
-  call.style.amharic = LocaleSpeaksAmharic();
+  call.style.language = LocaleLanguage();
   Color color = Color::kAuto;
   bool optionsEnded = false;
   const unsigned options = command.options | kGeneralOptions;

@@ -58,7 +58,11 @@ bool ReadOption(const std::string& arg, unsigned options, ArgumentList& args, In
   } else if ((options & kJsonOption) && arg == "--json") {
     call.json = true;
   } else if ((options & kScriptOptions) && (arg == "--amharic" || arg == "--geez")) {
-    (arg == "--amharic" ? call.style.amharic : call.style.geez) = true;
+    if (arg == "--amharic") {
+      call.style.language = Language::kAmharic;
+    } else {
+      call.style.geez = true;
+    }
   } else {
     return ((options & kColorOption) && ReadColor(arg, color)) || ((options & kFormatOption) && ReadFormat(arg, args, call)) ||
            ((options & kToOption) && ReadTo(arg, args, call));

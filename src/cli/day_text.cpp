@@ -33,7 +33,7 @@ std::string DayAnswer(const DatePair& day, const Invocation& call, CalendarKind 
 }
 
 std::string DateLines(const DatePair& day, TextStyle style) {
-  return (style.amharic || style.geez ? DateLinesIn(day, style) : day.Text()) + "\n";
+  return (style.language != Language::kEnglish || style.geez ? DateLinesIn(day, style) : day.Text()) + "\n";
 }
 
 std::string NowAnswer(const Invocation& call) {
@@ -47,6 +47,6 @@ std::string NowAnswer(const Invocation& call) {
   // minutes and the Western time keep their digits.
   char text[96];
   std::snprintf(text, sizeof text, "%s:%02d %s (%02d:%02d)\n", NumberIn(said.hour, call.style).c_str(), local.tm_min,
-                DayPartName(said.part, call.style.amharic), local.tm_hour, local.tm_min);
+                DayPartName(said.part, call.style.language), local.tm_hour, local.tm_min);
   return text;
 }

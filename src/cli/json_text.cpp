@@ -31,7 +31,7 @@ std::string JsonTags(const std::string& tags) {
 }
 
 std::string JsonName(const ChurchName* name, TextStyle style) {
-  return name ? JsonString(NameIn(*name, style.amharic)) : "null";
+  return name ? JsonString(NameIn(*name, style.language)) : "null";
 }
 
 }  // namespace
@@ -59,7 +59,7 @@ std::string JsonDay(const DaysFacts& facts, const DayFacts& day, TextStyle style
   std::string holidays;
   for (int h = day.firstHoliday; h < day.firstHoliday + day.holidayCount; ++h) {
     const Holiday& holiday = facts.holidays[h];
-    holidays += (holidays.empty() ? "{\"name\":" : ",{\"name\":") + JsonString(NameIn(holiday, style.amharic)) +
+    holidays += (holidays.empty() ? "{\"name\":" : ",{\"name\":") + JsonString(NameIn(holiday, style.language)) +
                 ",\"tags\":" + JsonTags(HolidayTagText(holiday.tags)) + "}";
   }
   return "{\"ethiopian\":" + JsonDate(date, Ethiopian, style) + ",\"gregorian\":" + JsonDate(date, Gregorian, style) +

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "church/day_facts.h"
-#include "locale/amharic_names.h"
+#include "locale/language_names.h"
 
 // The terminal's JSON: one schema for a day, whichever command writes it:
 // {"ethiopian":DATE,"gregorian":DATE,"holidays":[{"name","tags"}...],

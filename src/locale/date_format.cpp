@@ -73,7 +73,7 @@ bool TimeToken(char token, bool unpadded, const Moment& moment, std::string& tex
     case 'H': text += DateNumber(moment, said.hour, two); break;
     case 'M': text += Padded(moment.minute, two); break;
     case 'S': text += Padded(moment.second, two); break;
-    case 'p': text += DayPartName(said.part, moment.style.amharic); break;
+    case 'p': text += DayPartName(said.part, moment.style.language); break;
     default: return false;
   }
   return true;

@@ -1,7 +1,4 @@
-#include "locale/amharic_names.h"
-
-#include <cstdlib>
-#include <cstring>
+#include "locale/language_names.h"
 
 #include "calendar/date_names.h"
 #include "numerals/geez_numerals.h"
@@ -37,28 +34,23 @@ const char* const kLatinEthiopianWeekdaysShort[7] = {"ihu", "sag", "mak", "iro",
 }  // namespace
 
 const char* MonthNameIn(CalendarKind kind, int month, TextStyle style, bool shortForm) {
-  if (kind == Ethiopian && style.amharic) return kExportMonthEthiopic[month - 1];
+  const bool amharic = style.language == Language::kAmharic;
+  if (kind == Ethiopian && amharic) return kExportMonthEthiopic[month - 1];
   if (kind == Ethiopian) return shortForm ? kLatinEthiopianMonthsShort[month - 1] : MonthName(kind, month);
-  if (style.amharic) return (shortForm ? kAmharicGregorianMonthsShort : kAmharicGregorianMonths)[month - 1];
+  if (amharic) return (shortForm ? kAmharicGregorianMonthsShort : kAmharicGregorianMonths)[month - 1];
   return shortForm ? kLatinGregorianMonthsShort[month - 1] : MonthName(kind, month);
 }
 
 const char* WeekdayNameIn(CalendarKind kind, int weekday, TextStyle style, bool shortForm) {
   // The days of the week are the same days in both calendars; in Amharic
   // they have one name.
-  if (style.amharic) return shortForm ? kAmharicWeekdaysShort[weekday] : kExportWeekdayEthiopic[weekday];
+  if (style.language == Language::kAmharic) {
+    return shortForm ? kAmharicWeekdaysShort[weekday] : kExportWeekdayEthiopic[weekday];
+  }
   if (shortForm) return kind == Gregorian ? kExportWeekdayShort[weekday] : kLatinEthiopianWeekdaysShort[weekday];
   return WeekdayName(kind, weekday);
 }
 
 std::string NumberIn(long long number, TextStyle style) {
   return style.geez ? GeezNumeral(number) : std::to_string(number);
-}
-
-bool LocaleSpeaksAmharic() {
-  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* value = std::getenv(name);
-    if (value && *value) return std::strncmp(value, "am", 2) == 0;
-  }
-  return false;
 }

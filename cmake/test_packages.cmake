@@ -18,6 +18,9 @@ find_library(ICU_I18N icui18n)
 find_library(ICU_UC icuuc)
 zelmora_test_needs(ICU_I18N libicu-dev)
 zelmora_test_needs(ICU_UC libicu-dev)
+# libical's expansion of repeats is the reference for the user's days.
+pkg_check_modules(LIBICAL QUIET libical)
+zelmora_test_needs(LIBICAL_FOUND libical-dev)
 # The window tests run under Xvfb and are driven and looked at with xdotool,
 # xprop and ImageMagick; the page test loads pages in headless Chromium.
 find_program(XVFB_RUN xvfb-run)

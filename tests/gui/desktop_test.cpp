@@ -58,6 +58,9 @@ TEST_F(Desktop, F1OpensTheHelpContents) {
   TypeKey(ui.main_window, FL_F + 1);
   EXPECT_EQ(Opened(), "file://" + FindDataFile("index_e.htm") + "\n");
   EXPECT_EQ(FindDataFile("index_e.htm").find(folder), std::string::npos);
+  // A file that no data folder holds is looked for in the current folder last.
+  std::ofstream("only-here.htm") << "a page of the user's";
+  EXPECT_EQ(FindDataFile("only-here.htm"), folder + "/only-here.htm");
   ui.main_window->hide();
 }
 
@@ -139,10 +142,12 @@ TEST_F(Desktop, PageLandsWhereTheUserCanWriteWithItsPictures) {
     const char* dataHome;  // $XDG_DATA_HOME, if set
     const char* landing;   // where the page must land
     bool pictureThere;     // a tolun.jpg of the user's own is there already
+    bool fasts;            // Tool > Fasting days picked first
   } kCases[] = {
-      {"a writable current folder", "home", 0755, false, nullptr, "home", true},
-      {"the menu entry's folder, which is root's", "ro", 0555, false, nullptr, "home/.local/share/zelmora", false},
-      {"a current folder removed since", "gone", 0755, true, "xdg", "xdg/zelmora", true},
+      {"a writable current folder", "home", 0755, false, nullptr, "home", true, false},
+      {"the menu entry's folder, which is root's", "ro", 0555, false, nullptr, "home/.local/share/zelmora", false, false},
+      {"a current folder removed since", "gone", 0755, true, "xdg", "xdg/zelmora", true, false},
+      {"with the fasting days shown", "home", 0755, false, nullptr, "home", true, true},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.where);
@@ -164,9 +169,12 @@ TEST_F(Desktop, PageLandsWhereTheUserCanWriteWithItsPictures) {
     CalendarUi ui;
     ui.set_defaults();
     ui.refresh();
+    if (c.fasts) MenuBarOf(ui.main_window)->picked(ui.fasts_item);
     OutputHtml(ui);
 
-    EXPECT_NE(ReadFile(landing + "/output.htm").find("<font size=+3>ህዳር, 2001</font>"), std::string::npos);
+    const std::string page = ReadFile(landing + "/output.htm");
+    EXPECT_NE(page.find("<font size=+3>ህዳር, 2001</font>"), std::string::npos);
+    EXPECT_EQ(page.find("Tsome Nebiyat") != std::string::npos, c.fasts);
     const std::string kJpeg = "\xFF\xD8\xFF";
     EXPECT_EQ(ReadFile(landing + "/vemra.jpg").substr(0, 3), kJpeg);
     EXPECT_EQ(ReadFile(landing + "/tolun.jpg").substr(0, 3), c.pictureThere ? "min" : kJpeg);  // the user's is kept

@@ -30,9 +30,14 @@ class MainWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     FixClock(2008, 11, 29, 9, 0, 0);  // Hdar 20, 2001
+    pendingTimeouts.clear();
+    CalendarUi::midnightTimer = {ArmRecorded, CancelRecorded};
     ShowMainWindow(ui);
   }
-  void TearDown() override { ui.main_window->hide(); }
+  void TearDown() override {
+    ui.main_window->hide();
+    CalendarUi::midnightTimer = realTimer;
+  }
 
   void TabTo(Fl_Widget* target) {
     for (int i = 0; i < 20 && Fl::focus() != target; ++i) TypeKey(ui.main_window, FL_Tab);
@@ -43,6 +48,7 @@ class MainWindow : public ::testing::Test {
 
   Fl_Menu_Bar* MenuBar() const { return MenuBarOf(ui.main_window); }
 
+  const ReckoningClock::Timer realTimer = CalendarUi::midnightTimer;
   CalendarUi ui;
 };
 
@@ -453,19 +459,17 @@ TEST_F(MainWindow, TodayIsMarkedAndMovesAtMidnight) {
   Click(ui.base_button);  // Gregorian November 2008: the 29th is cell 6 + 28
   EXPECT_TRUE(framed(ui.grid->cells[34]));
   Click(ui.base_button);
+  // Two nights running, each by the timer the window armed for it: today
+  // moves on, and the selected day with it when it was today.
   const struct {
     int selected;  // the cell picked before midnight
-    int yellowAfter;
-  } kNights[] = {{20, 21}, {24, 24}};
+    int todayAfter, yellowAfter;
+  } kNights[] = {{20, 21, 21}, {24, 22, 24}};
   for (const auto& n : kNights) {
-    FixClock(2008, 11, 29, 23, 59, 59);
-    ui.today_date = DatePair(2008, 11, 29, Gregorian);
-    ui.date = ui.today_date;
-    ui.refresh();
     Click(ui.grid->cells[n.selected]);
-    AdvanceClock(2);
-    CalendarUi::cb_midnight(&ui);
-    EXPECT_TRUE(framed(ui.grid->cells[21])) << n.selected;
+    ASSERT_EQ(pendingTimeouts.size(), 1u) << n.selected;
+    RunNextTimeout();
+    EXPECT_TRUE(framed(ui.grid->cells[n.todayAfter])) << n.selected;
     EXPECT_EQ(ui.grid->cells[n.yellowAfter]->color(), FL_YELLOW) << n.selected;
     EXPECT_NE(std::string(ui.dates_output->value()).find("Hdar( 3) " + std::to_string(n.yellowAfter)), std::string::npos);
   }

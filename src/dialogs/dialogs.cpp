@@ -26,7 +26,9 @@ std::string ChooseFile(const char* suggested) {
   chooser.title(Tr("Export holidays"));
   chooser.filter("iCalendar\t*.ics");
   chooser.directory(LastFolder().c_str());
-  chooser.preset_file(suggested);
+  // The toolkit's own chooser reads a bare name in the current folder, whatever
+  // the directory above; GTK's takes the folder from the directory.
+  chooser.preset_file((LastFolder() + "/" + suggested).c_str());
   chooser.options(Fl_Native_File_Chooser::SAVEAS_CONFIRM | Fl_Native_File_Chooser::NEW_FOLDER);
   const int result = chooser.show();
   if (result < 0) Dialogs::alert(chooser.errmsg());

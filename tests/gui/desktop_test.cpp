@@ -5,6 +5,7 @@
 #include "desktop_fixture.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_File_Chooser.H>
 #include <FL/Fl_Menu_Bar.H>
 
 #include <chrono>
@@ -63,6 +64,11 @@ TEST_F(Desktop, F1OpensTheHelpContents) {
   EXPECT_EQ(FindDataFile("only-here.htm"), folder + "/only-here.htm");
   ui.main_window->hide();
 }
+
+// The chooser the program starts with, before any test stands in for it.
+const auto kToolkitChooser = Dialogs::choose_file;
+// How long a modal window may stay open in a test before it is closed for it, in seconds.
+constexpr double kModalPatience = 5;
 
 void (*const kNoAlert)(const char*) = [](const char* message) { ADD_FAILURE() << "alert: " << message; };
 
@@ -131,6 +137,61 @@ TEST_F(Desktop, ExportHolidaysSavesTheYearShownWhereTheUserChooses) {
   bar->picked(item);
   EXPECT_EQ(alerts.size(), 1u);
   EXPECT_EQ(std::system("ls | grep -q 'mine.ics.'"), 256);  // no temporary file left
+}
+
+// The toolkit's own chooser as the export opens it: the folder it opened in,
+// and the file to answer with ("" cancels, as Escape does).
+struct ChooserVisit {
+  std::string answer;
+  std::string openedIn;
+};
+
+// Closes whatever modal window is left, so that no test waits on one.
+void CloseLeftModal(void*) {
+  if (Fl_Window* left = Fl::modal()) {
+    ADD_FAILURE() << "a modal window was left open: " << (left->label() ? left->label() : "");
+    left->hide();
+  }
+}
+
+void AnswerChooser(void* data) {
+  auto* visit = static_cast<ChooserVisit*>(data);
+  Fl_Window* shown = Fl::modal();
+  if (!shown) return;
+  Fl::add_timeout(kModalPatience, CloseLeftModal);
+  auto* chooser = static_cast<Fl_File_Chooser*>(shown->user_data());
+  visit->openedIn = chooser->directory();
+  if (visit->answer.empty()) {
+    TypeKey(shown, FL_Escape);
+    return;
+  }
+  // The name field completes as it is typed; the answer goes in whole, and Enter takes it.
+  chooser->value(visit->answer.c_str());
+  TypeKey(shown, FL_Enter, 0, "\r");
+}
+
+// Tool > Export holidays asks in the home folder at first, then in the
+// folder the user saved in last, a cancel notwithstanding.
+TEST_F(Desktop, ExportChooserOpensWhereTheUserSavedLast) {
+  Fl::option(Fl::OPTION_FNFC_USES_GTK, false);  // the toolkit's own chooser, which a test can answer
+  Dialogs::choose_file = kToolkitChooser;
+  FixClock(2008, 11, 29, 9, 0, 0);
+  CalendarUi ui;
+  ui.set_defaults();
+  const std::string elsewhere = MakeFolder("elsewhere");
+  const struct {
+    std::string answer, openedIn;
+  } kVisits[] = {{elsewhere + "/mine.ics", home}, {"", elsewhere}, {"", elsewhere}};
+  Fl_Menu_Bar* bar = MenuBarOf(ui.main_window);
+  for (const auto& v : kVisits) {
+    ChooserVisit visit{v.answer, ""};
+    WhenModal(AnswerChooser, &visit);
+    bar->picked(bar->find_item("Tool/Export holidays\u2026"));
+    Fl::remove_timeout(CloseLeftModal);
+    EXPECT_EQ(visit.openedIn, v.openedIn) << v.answer;
+  }
+  EXPECT_EQ(ReadFile(elsewhere + "/mine.ics").rfind("BEGIN:VCALENDAR", 0), 0u);
+  EXPECT_TRUE(alerts.empty());
 }
 
 TEST_F(Desktop, PageLandsWhereTheUserCanWriteWithItsPictures) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calendar/date_pair.h"
+#include "language/language.h"
 #include "locale/date_format.h"
 
 namespace {
@@ -133,7 +134,7 @@ TEST(DateText, ReadFromConsole) {
 TEST(FormatMoment, WritesEveryTokenInEitherCalendarAndScript) {
   const DatePair december8(2026, 12, 8, Gregorian);  // Hdar 29, 2019, a Tuesday
   const DatePair meskerem5(2001, 1, 5, Ethiopian);   // 15 September 2008, a Monday
-  const TextStyle latin, amharic{true, false}, geez{false, true};
+  const TextStyle latin, amharic{Language::kAmharic, false}, geez{Language::kEnglish, true};
   const struct {
     DatePair day;
     CalendarKind kind;

@@ -1,7 +1,10 @@
 // The months' and weekdays' names in every script.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "calendar/date_names.h"
+#include "language/language.h"
 
 namespace {
 
@@ -45,3 +48,36 @@ TEST(DateNames, EveryNameInEveryScript) {
 }
 
 }  // namespace
+
+// A locale speaks the language its language part names, whatever territory,
+// character set or modifier follows; the first of the three variables set
+// decides.
+TEST(LocaleLanguage, ReadsTheLanguagePartOfTheFirstVariableSet) {
+  const struct {
+    const char* lcAll;
+    const char* lcMessages;
+    const char* lang;
+    Language language;
+  } cases[] = {
+      {"", "", "am", Language::kAmharic},
+      {"", "", "am_ET", Language::kAmharic},
+      {"", "", "am_ET.UTF-8", Language::kAmharic},
+      {"", "", "am_ET@calendar", Language::kAmharic},
+      {"", "", "am.UTF-8", Language::kAmharic},
+      {"", "", "ami_TW.UTF-8", Language::kEnglish},  // Amis, not Amharic
+      {"", "", "amh", Language::kEnglish},
+      {"", "", "a", Language::kEnglish},
+      {"", "", "en_US.UTF-8", Language::kEnglish},
+      {"", "", "", Language::kEnglish},
+      {"C.UTF-8", "", "am_ET.UTF-8", Language::kEnglish},
+      {"", "am_ET.UTF-8", "en_US.UTF-8", Language::kAmharic},
+      {"am_ET.UTF-8", "en_GB.UTF-8", "", Language::kAmharic},
+  };
+  for (const auto& c : cases) {
+    setenv("LC_ALL", c.lcAll, 1);
+    setenv("LC_MESSAGES", c.lcMessages, 1);
+    setenv("LANG", c.lang, 1);
+    EXPECT_EQ(LocaleLanguage(), c.language) << c.lcAll << " / " << c.lcMessages << " / " << c.lang;
+  }
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) unsetenv(name);
+}

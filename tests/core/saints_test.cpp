@@ -36,10 +36,10 @@ const KnownDay kKnownDays[] = {
     {{2024, 11, 30}, "Tsome Nebiyat / Mariam (the Virgin Mary)", "ጾመ ነቢያት / ማርያም", "Hidar 21, a Saturday of Nebiyat"},
 };
 
-std::string Names(const DayFacts& day, bool amharic) {
+std::string Names(const DayFacts& day, Language language) {
   std::string names;
   for (const ChurchName* name : {day.fast, day.commemoration}) {
-    if (name) names += (names.empty() ? "" : " / ") + std::string(NameIn(*name, amharic));
+    if (name) names += (names.empty() ? "" : " / ") + std::string(NameIn(*name, language));
   }
   return names;
 }
@@ -48,8 +48,8 @@ TEST(DayFacts, KnownDays) {
   for (const KnownDay& k : kKnownDays) {
     const DaysFacts facts = FactsOfDays(GregorianDay(k.day[0], k.day[1], k.day[2]), 1);
     ASSERT_EQ(facts.days.size(), 1u) << k.why;
-    EXPECT_EQ(Names(facts.days[0], false), k.english) << k.why;
-    EXPECT_EQ(Names(facts.days[0], true), k.amharic) << k.why;
+    EXPECT_EQ(Names(facts.days[0], Language::kEnglish), k.english) << k.why;
+    EXPECT_EQ(Names(facts.days[0], Language::kAmharic), k.amharic) << k.why;
   }
 }
 

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "about/about_window.h"
 #include "calendar/holidays.h"
@@ -192,6 +193,14 @@ TEST_F(Desktop, ExportChooserOpensWhereTheUserSavedLast) {
   }
   EXPECT_EQ(ReadFile(elsewhere + "/mine.ics").rfind("BEGIN:VCALENDAR", 0), 0u);
   EXPECT_TRUE(alerts.empty());
+  // A chooser that fails says why, and leaves the folder as it was.
+  EXPECT_EQ(ChoiceMade(-1, "", "Could not show the chooser"), "");
+  EXPECT_EQ(alerts, std::vector<std::string>{"Could not show the chooser"});
+  ChooserVisit visit;
+  WhenModal(AnswerChooser, &visit);
+  EXPECT_EQ(kToolkitChooser("again.ics"), "");
+  Fl::remove_timeout(CloseLeftModal);
+  EXPECT_EQ(visit.openedIn, elsewhere);
 }
 
 TEST_F(Desktop, PageLandsWhereTheUserCanWriteWithItsPictures) {

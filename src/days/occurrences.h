@@ -7,7 +7,11 @@
 
 #include "days/user_day.h"
 
-// When the user's days come round. The rules, and where a date is missing:
+// When the user's days come round. Where a month or a year lacks the date,
+// RFC 7529 (https://www.rfc-editor.org/info/rfc7529) lets a rule say SKIP:
+// OMIT (the default, as a plain RFC 5545 rule drops a date that does not
+// exist), BACKWARD (the last day before) or FORWARD (the first day after).
+// The rules, and the choice for each:
 // - every Ethiopian year: the same month and day; Pagume 6, which only a leap
 //   year has, falls on Pagume 5 in the other years (RFC 7529 SKIP=BACKWARD),
 //   so the day is kept every year and in its own year, the year's last day;

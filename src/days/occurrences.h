@@ -17,9 +17,9 @@
 //   so the day is kept every year and in its own year, the year's last day;
 // - every Ethiopian month: the same day of each month; a day Pagume does not
 //   have (6 in a common year, 7 to 30 in every year) is not kept in Pagume
-//   (SKIP=OMIT), as the church's monthly days (Michael on the 12th, Mary on
-//   the 21st) have no Pagume day; moving it back would bring a 30th five days
-//   after Nehase 30;
+//   (SKIP=OMIT), as the church's monthly round leaves Pagume out (src/church
+//   /commemorations.cpp cites it); moving it back would bring a 30th five
+//   days after Nehase 30;
 // - every Gregorian year: 29 February only in leap years, which is what the
 //   plain RFC 5545 yearly rule means to every reader of the file;
 // - a memorial: the commemorations (days/memorial.h), then every Ethiopian

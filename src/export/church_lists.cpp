@@ -3,14 +3,6 @@
 #include "church/fasts.h"
 #include "export/html_exporter.h"
 
-namespace {
-
-std::string BothDates(const DatePair& day, CalendarKind base, int ethiopicScript) {
-  return PageDateText(day, base, ethiopicScript) + " / " + PageDateText(day, OtherKind(base), ethiopicScript);
-}
-
-}  // namespace
-
 // Every period that has a day in the month, from its first to its last day.
 void HtmlExporter::AppendFastList() {
   const int lastDay = firstDay + dayCount - 1;
@@ -18,8 +10,8 @@ void HtmlExporter::AppendFastList() {
   for (int year = DatePair::OfDay(firstDay).Year(Ethiopian); year <= DatePair::OfDay(lastDay).Year(Ethiopian); ++year) {
     for (const FastPeriod& fast : ReckonChurchYear(year).fasts) {
       if (fast.lastDay < firstDay || fast.firstDay > lastDay) continue;
-      list += "<li>" + BothDates(DatePair::OfDay(fast.firstDay), baseKind, ethiopicScript) + " - " +
-              BothDates(DatePair::OfDay(fast.lastDay), baseKind, ethiopicScript) + ": " + BothNames(*fast.name) + "</li>";
+      list += "<li>" + PageBothDates(DatePair::OfDay(fast.firstDay), baseKind, ethiopicScript) + " - " +
+              PageBothDates(DatePair::OfDay(fast.lastDay), baseKind, ethiopicScript) + ": " + BothNames(*fast.name) + "</li>";
     }
   }
   if (!list.empty()) page += "<ul>" + list + "</ul>";
@@ -31,7 +23,7 @@ void HtmlExporter::AppendSaintList() {
   for (int i = 0; i < dayCount; ++i, day.NextDay()) {
     const ChurchName* commemoration = CommemorationOfDay(day.Day(Ethiopian));
     if (commemoration) {
-      list += "<li>" + BothDates(day, baseKind, ethiopicScript) + ": " + BothNames(*commemoration) + "</li>";
+      list += "<li>" + PageBothDates(day, baseKind, ethiopicScript) + ": " + BothNames(*commemoration) + "</li>";
     }
   }
   if (!list.empty()) page += "<ul>" + list + "</ul>";

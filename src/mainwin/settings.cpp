@@ -14,6 +14,7 @@ const char kFastsKey[] = "fasts";
 const char kSaintsKey[] = "saints";
 const char kAmharicKey[] = "amharic";
 const char kGeezKey[] = "geez";
+const char kMyDaysKey[] = "my_days";
 
 bool ReadFlag(Fl_Preferences& preferences, const char* key, bool byDefault) {
   int value = byDefault;
@@ -34,6 +35,7 @@ Settings LoadSettings() {
   settings.saints = ReadFlag(preferences, kSaintsKey, settings.saints);
   settings.amharic = ReadFlag(preferences, kAmharicKey, LocaleSpeaksAmharic());
   settings.geez = ReadFlag(preferences, kGeezKey, settings.geez);
+  settings.myDays = ReadFlag(preferences, kMyDaysKey, settings.myDays);
   return settings;
 }
 
@@ -46,4 +48,5 @@ void SaveSettings(const Settings& settings) {
   preferences.set(kSaintsKey, settings.saints ? 1 : 0);
   preferences.set(kAmharicKey, settings.amharic ? 1 : 0);
   preferences.set(kGeezKey, settings.geez ? 1 : 0);
+  preferences.set(kMyDaysKey, settings.myDays ? 1 : 0);
 }

@@ -13,6 +13,7 @@ struct Settings {
   // language is Amharic. Ge'ez numerals for the Ethiopian days and years.
   bool amharic = false;
   bool geez = false;
+  bool myDays = true;  // the user's own days marked in the grid and listed on the page
 };
 
 Settings LoadSettings();

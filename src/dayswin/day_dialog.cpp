@@ -27,6 +27,7 @@ constexpr int kFieldWidth = kWidth - kLabelWidth - 2 * kMargin;
 constexpr int kButtonsY = kHeight - kMargin - kRowHeight;
 constexpr int kButtonWidth = 80;
 constexpr int kButtonGap = 10;
+const int kListColumns[] = {200, 0};  // the name, then the repeat
 
 // The user's own text in a face that has the Ethiopic letters (and the Latin ones).
 Fl_Input* MakeField(int row) {
@@ -49,6 +50,7 @@ DayDialog::DayDialog(DaysKeeper& days) : Fl_Window(kWidth, kHeight), keeper(days
   list = new Fl_Hold_Browser(kMargin, kListY, kWidth - 2 * kMargin, kListHeight);
   list->textfont(EthiopicFont());
   list->format_char(0);  // a name that begins with '@' is shown as typed
+  list->column_widths(kListColumns);
   list->callback(cb_list);
   name = MakeField(0);
   note = MakeField(1);

@@ -13,11 +13,11 @@
 
 namespace {
 
-constexpr int kWidth = 560;
+constexpr int kWidth = 640;
 constexpr int kHeight = 300;
 constexpr int kMargin = 5;
-// Ethiopian date, Gregorian date, repeat, then the name, the rest of the line.
-const int kColumns[] = {150, 150, 150, 0};
+// Ethiopian date, Gregorian date, name, then the repeat, the rest of the line.
+const int kColumns[] = {130, 150, 200, 0};
 
 }  // namespace
 
@@ -62,8 +62,8 @@ void DaysListWindow::ShowDays() {
   for (const ListedDay& listed : DaysInListOrder(days, today)) {
     const DatePair date = DatePair::OfDay(listed.day);
     const UserDay& day = days[listed.index];
-    list->add((DateIn(date, Ethiopian, style) + "\t" + DateIn(date, Gregorian, style) + "\t" +
-               RepeatName(day.repeat) + "\t" + day.name)
+    list->add((DateIn(date, Ethiopian, style) + "\t" + DateIn(date, Gregorian, style) + "\t" + day.name + "\t" +
+               RepeatName(day.repeat))
                   .c_str());
     lineDays.push_back(listed.day);
   }

@@ -12,6 +12,7 @@
 #include "calendar/holidays.h"
 #include "calendar/month_layout.h"
 #include "church/day_facts.h"
+#include "days/memorial.h"
 #include "days/occurrences.h"
 #include "dialogs/dialogs.h"
 #include "fonts/ethiopic_face.h"
@@ -20,6 +21,14 @@
 namespace {
 
 constexpr int kHeadingGap = 2;  // between neighbouring headings
+
+// A memorial's day named with its commemoration: "Abebe (Fortieth day)".
+std::string OccurrenceName(const UserDay& day, const Occurrence& on, bool amharic) {
+  const auto which = static_cast<Commemoration>(on.memorial);
+  if (which == Commemoration::kNone) return day.name;
+  return day.name + " (" + NameIn(CommemorationName(which), amharic) + ")";
+}
+
 }  // namespace
 
 MonthGrid::MonthGrid(int x, int y, int w, int h) : Fl_Group(x, y, w, h) {
@@ -177,7 +186,7 @@ void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
     if (first + d == todayNumber) todayCell = month.lead + d;
     std::string ownNames;
     for (; next != own.end() && next->day == first + d; ++next) {
-      ownNames += (ownNames.empty() ? "" : "\n") + (*userDays)[next->index].name;
+      ownNames += (ownNames.empty() ? "" : "\n") + OccurrenceName((*userDays)[next->index], *next, style.amharic);
     }
     MarkDay(month.lead + d, facts, first + d, ownNames);
   }

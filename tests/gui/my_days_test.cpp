@@ -129,22 +129,36 @@ class MyDaysWindow : public ::testing::Test {
   std::unique_ptr<CalendarUi> ui;
 };
 
+// In an open menu (the repeat's), the item `steps` down from the one shown, and Enter.
+void ChooseInOpenMenu(void* steps) {
+  Fl_Window* menu = Fl::grab();
+  if (!menu) return;
+  for (int i = 0; i < *static_cast<int*>(steps); ++i) TypeKey(menu, FL_Down);
+  TypeKey(menu, FL_Enter, 0, "\r");
+}
+
 // A double-click on a day, or Enter on the grid's day, opens the dialog on
-// it; a name typed key by key and Save keep the day in the file with the
-// repeat shown, and mark it.
+// it (the one window, moved to the day); a name typed key by key, the repeat chosen with the keys and Save keep
+// the day in the file, and mark it.
 TEST_F(MyDaysWindow, OpenedOnADayTypingAddsADay) {
   const struct {
     const char* how;
     void (*open)(CalendarUi&);
     int cell;  // Hdar day
     const char* dates;
+    int steps;  // from the first choice, every year by the Ethiopian date
+    const char* rule;
+    const char* tip;
   } kOpens[] = {
-      {"double-click", [](CalendarUi& ui) { DoubleClick(ui.grid->cells[25]); }, 25, "Hdar 25, 2001\nDecember 4, 2008"},
+      {"double-click", [](CalendarUi& ui) { DoubleClick(ui.grid->cells[25]); }, 25, "Hdar 25, 2001\nDecember 4, 2008", 0,
+       "RRULE:RSCALE=ETHIOPIC;FREQ=YEARLY\r\n", "double-click"},
       {"Enter", [](CalendarUi& ui) { Click(ui.grid->cells[21]), TypeKey(ui.main_window, FL_Enter, 0, "\r"); }, 21,
-       "Hdar 21, 2001\nNovember 30, 2008"},
+       "Hdar 21, 2001\nNovember 30, 2008", 1, "RRULE:RSCALE=ETHIOPIC;FREQ=MONTHLY\r\n", "Enter"},
+      {"memorial", [](CalendarUi& ui) { DoubleClick(ui.grid->cells[16]); }, 16, "Hdar 16, 2001\nNovember 25, 2008", 3,
+       "X-ZELMORA-KIND:MEMORIAL\r\n", "memorial (Day of passing)"},
   };
   Start();
-  for (const auto& o : kOpens) {
+  for (auto o : kOpens) {
     o.open(*ui);
     Settle();
     ASSERT_NE(Dialog(), nullptr) << o.how;
@@ -153,16 +167,18 @@ TEST_F(MyDaysWindow, OpenedOnADayTypingAddsADay) {
     EXPECT_EQ(Dialog()->list->size(), 0) << o.how;
     EXPECT_FALSE(Dialog()->delete_button->active()) << o.how;
     EXPECT_FALSE(Marked(o.cell)) << o.how;
-    TypeText(Dialog()->name, o.how);
+    TypeOver(Dialog()->name, o.how);
+    WhenModal(ChooseInOpenMenu, &o.steps);
+    Click(Dialog()->repeat);
     Click(Dialog()->save_button);
     EXPECT_EQ(Dialog()->list->size(), 1) << o.how;
     EXPECT_STREQ(Dialog()->name->value(), "") << o.how;  // ready for another
     EXPECT_TRUE(Marked(o.cell)) << o.how;
-    EXPECT_STREQ(Tip(o.cell), o.how) << o.how;
-    EXPECT_NE(ReadFile(file).find(std::string("SUMMARY:") + o.how), std::string::npos) << o.how;
-    Dialog()->hide();
+    EXPECT_STREQ(Tip(o.cell), o.tip) << o.how;
+    const std::string text = ReadFile(file);
+    EXPECT_NE(text.find(std::string("SUMMARY:") + o.how + "\r\n"), std::string::npos) << o.how;
+    EXPECT_NE(text.find(o.rule), std::string::npos) << o.how;
   }
-  EXPECT_NE(ReadFile(file).find("RRULE:RSCALE=ETHIOPIC;FREQ=YEARLY"), std::string::npos);
   EXPECT_TRUE(alerts.empty());
 }
 
@@ -255,10 +271,10 @@ TEST_F(MyDaysWindow, AllMyDaysSoonestFirst) {
   DaysListWindow* list = ui->my_days.listWindow;
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(list->visible());
-  const char* kLines[] = {"Hdar 20, 2001\tNovember 29, 2008\tOnce\tToday",
-                          "Hdar 25, 2001\tDecember 4, 2008\tEvery year, Ethiopian date\tSooner",
-                          "Tahsas 28, 2001\tJanuary 6, 2009\tEvery year, Gregorian date\tLater",
-                          "Tahsas 23, 1997\tJanuary 1, 2005\tOnce\tGone"};
+  const char* kLines[] = {"Hdar 20, 2001\tNovember 29, 2008\tToday\tOnce",
+                          "Hdar 25, 2001\tDecember 4, 2008\tSooner\tEvery year, Ethiopian date",
+                          "Tahsas 28, 2001\tJanuary 6, 2009\tLater\tEvery year, Gregorian date",
+                          "Tahsas 23, 1997\tJanuary 1, 2005\tGone\tOnce"};
   ASSERT_EQ(list->list->size(), 4);
   for (int i = 0; i < 4; ++i) EXPECT_STREQ(list->list->text(i + 1), kLines[i]) << i;
   ClickLine(list->list, 3);

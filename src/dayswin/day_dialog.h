@@ -12,7 +12,7 @@
 
 #include "calendar/date_pair.h"
 #include "dayswin/days_keeper.h"
-#include "locale/amharic_names.h"
+#include "locale/language_names.h"
 
 // The user's days on one date, in a small window beside the main one (no
 // modal loop of its own): the days already there to pick, change or delete,

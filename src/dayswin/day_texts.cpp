@@ -23,7 +23,7 @@ const char* RepeatKey(Repeat repeat) {
 const char* RepeatName(Repeat repeat) { return Tr(RepeatKey(repeat)); }
 
 std::string DateIn(const DatePair& day, CalendarKind kind, TextStyle style) {
-  const TextStyle numbers{style.amharic, style.geez && kind == Ethiopian};
+  const TextStyle numbers{style.language, style.geez && kind == Ethiopian};
   return std::string(MonthNameIn(kind, day.Month(kind), style)) + " " + NumberIn(day.Day(kind), numbers) + ", " +
          NumberIn(day.Year(kind), numbers);
 }

@@ -4,7 +4,7 @@
 
 #include "calendar/date_pair.h"
 #include "days/user_day.h"
-#include "locale/amharic_names.h"
+#include "locale/language_names.h"
 
 // How the user's days are named in the windows.
 

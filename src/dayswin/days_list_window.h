@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dayswin/days_keeper.h"
-#include "locale/amharic_names.h"
+#include "locale/language_names.h"
 
 // Every one of the user's days with its next date in both calendars,
 // soonest first; a day that never comes again last, on the date it had.

@@ -8,7 +8,7 @@
 #include "dayswin/day_dialog.h"
 #include "dayswin/days_keeper.h"
 #include "dayswin/days_list_window.h"
-#include "locale/amharic_names.h"
+#include "locale/language_names.h"
 
 // The user's days in the window program: their keeper, the day dialog and
 // the list of all days, each window made the first time it is opened so

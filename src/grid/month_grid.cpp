@@ -23,10 +23,10 @@ namespace {
 constexpr int kHeadingGap = 2;  // between neighbouring headings
 
 // A memorial's day named with its commemoration: "Abebe (Fortieth day)".
-std::string OccurrenceName(const UserDay& day, const Occurrence& on, bool amharic) {
+std::string OccurrenceName(const UserDay& day, const Occurrence& on, Language language) {
   const auto which = static_cast<Commemoration>(on.memorial);
   if (which == Commemoration::kNone) return day.name;
-  return day.name + " (" + NameIn(CommemorationName(which), amharic) + ")";
+  return day.name + " (" + NameIn(CommemorationName(which), language) + ")";
 }
 
 }  // namespace
@@ -167,8 +167,9 @@ void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
   fastCells.reset();
   userDayCells.reset();
   for (int i = 0; i < kColumns; ++i) {
-    headers[i]->labelfont(style.amharic ? EthiopicFont() : FL_TIMES);
-    headers[i]->label(style.amharic ? WeekdayNameIn(kind, i, style) : WeekdayHeadingName(kind, i));
+    const bool english = style.language == Language::kEnglish;
+    headers[i]->labelfont(english ? FL_TIMES : EthiopicFont());
+    headers[i]->label(english ? WeekdayHeadingName(kind, i) : WeekdayNameIn(kind, i, style));
   }
   const MonthLayout month = LayOutMonth(date, kind);
   const int first = month.first.dates[Gregorian].dayNumber;
@@ -186,7 +187,7 @@ void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
     if (first + d == todayNumber) todayCell = month.lead + d;
     std::string ownNames;
     for (; next != own.end() && next->day == first + d; ++next) {
-      ownNames += (ownNames.empty() ? "" : "\n") + OccurrenceName((*userDays)[next->index], *next, style.amharic);
+      ownNames += (ownNames.empty() ? "" : "\n") + OccurrenceName((*userDays)[next->index], *next, style.language);
     }
     MarkDay(month.lead + d, facts, first + d, ownNames);
   }
@@ -224,13 +225,13 @@ void MonthGrid::MarkDay(int index, const DaysFacts& facts, int dayNumber, const 
     const DayFacts& day = *found;
     for (int h = day.firstHoliday; holidaysShown && h < day.firstHoliday + day.holidayCount; ++h) {
       dayOff = dayOff || (facts.holidays[h].tags & kPublicHoliday);
-      name(style.amharic ? facts.holidays[h].amharic : HolidayNames(facts.holidays[h]));
+      name(style.language == Language::kEnglish ? HolidayNames(facts.holidays[h]) : NameIn(facts.holidays[h], style.language));
     }
     if (fastsShown && day.fast) {
       fastCells.set(index);
-      name(NameIn(*day.fast, style.amharic));
+      name(NameIn(*day.fast, style.language));
     }
-    if (saintsShown && day.commemoration) name(NameIn(*day.commemoration, style.amharic));
+    if (saintsShown && day.commemoration) name(NameIn(*day.commemoration, style.language));
   }
   if (!ownNames.empty()) {
     userDayCells.set(index);

@@ -96,16 +96,7 @@ CalendarUi::CalendarUi()
   dates_output->labeltype(FL_NO_LABEL);
   dates_output->align(FL_ALIGN_CENTER);
   BuildNavigationRow();
-  grid = new MonthGrid(0, kGridY, kWindowWidth, kGridHeight);
-  grid->box(FL_NO_BOX);
-  grid->color(FL_GRAY);
-  grid->selection_color(FL_GRAY);
-  grid->labeltype(FL_NO_LABEL);
-  grid->SetDayCallback(cb_grid);
-  grid->align(FL_ALIGN_CENTER);
-  grid->when(FL_WHEN_RELEASE);
-  grid->callback(cb_grid_key);
-  grid->openCallback = cb_grid_open;
+  BuildGrid();
   BuildDayCounts();
   window->menuBar = new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight);
   window->menuBar->menu(main_menu);
@@ -178,17 +169,6 @@ void CalendarUi::refresh() {
 void CalendarUi::ShowYear() {
   year_input->value(date.Year(base_kind));
   year_input->input.value(std::to_string(date.Year(base_kind)).c_str());
-}
-
-// Text that names no day shows no number: the count greys out at 0.
-void CalendarUi::ShowDayCount(Fl_Value_Output* count, bool counted, int days) {
-  if (counted) {
-    count->activate();
-    count->value(days);
-  } else {
-    count->deactivate();
-    count->value(0);
-  }
 }
 
 int CalendarUi::input_month() const { return month_choice->value() + 1; }

@@ -76,6 +76,7 @@ class CalendarUi {
 
  private:
   void BuildNavigationRow();
+  void BuildGrid();
   void BuildDayCounts();
   void BuildDayCountKinds();
   void BuildMiniClock();

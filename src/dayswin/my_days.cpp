@@ -26,12 +26,17 @@ MyDays::MyDays(std::function<void()> onChange, std::function<void(int32_t)> onPi
     : changed(std::move(onChange)), go(std::move(onPick)) {}
 
 MyDays::~MyDays() {
+  Fl::remove_timeout(cb_start, this);
   delete dialog;
   delete listWindow;
 }
 
-void MyDays::Start() {
-  keeper.Start([this] { Changed(); });
+void MyDays::Start() { Fl::add_timeout(0.0, cb_start, this); }
+
+void MyDays::cb_start(void* data) {
+  auto* days = static_cast<MyDays*>(data);
+  days->keeper.Start([days] { days->Changed(); });
+  if (!days->Days().empty()) days->Changed();  // with none, the window stays as drawn
 }
 
 void MyDays::OpenDay(DatePair date, TextStyle style, const Fl_Window* owner) {

@@ -22,7 +22,8 @@ class MyDays {
   MyDays(const MyDays&) = delete;
   MyDays& operator=(const MyDays&) = delete;
 
-  // Reads the file and starts looking at it.
+  // Reads the file, once the event loop has shown the window, and starts
+  // looking at it: a long file delays the marks, never the window.
   void Start();
   const std::vector<UserDay>& Days() const { return keeper.Days(); }
   // Each window opens beside `owner` the first time, where the screen has room.
@@ -34,6 +35,7 @@ class MyDays {
 
  private:
   void Changed();
+  static void cb_start(void* days);
 
   DaysKeeper keeper;
   std::function<void()> changed;

@@ -118,9 +118,9 @@ CalendarUi::CalendarUi()
 void CalendarUi::show(int argc, char** argv) {
   FitDateLines();
   set_defaults();
-  my_days.Start();
   refresh();
   main_window->show(argc, argv);
+  my_days.Start();
   grid->take_focus();  // the keys move the day from the start
   ArmMidnight();
 }

@@ -61,7 +61,9 @@ class MonthGrid : public Fl_Group {
   Fl_Callback* openCallback = nullptr;
   static constexpr Fl_Color kTodayColor = FL_BLUE;
   static constexpr Fl_Color kFastColor = FL_DARK_GREEN;
-  static constexpr Fl_Color kUserDayColor = FL_DARK_MAGENTA;
+  static constexpr Fl_Color kChurchDayColor = FL_DARK_MAGENTA;
+  // Orange: apart from the holidays' red, today's blue, the fasts' green and the church's purple.
+  static constexpr Fl_Color kUserDayColor = 0xE0780000;  // 0xRRGGBB00
 
  private:
   static void ForwardClick(Fl_Widget* cell, void* data);

@@ -152,8 +152,8 @@ TEST_F(MyDaysWindow, OpenedOnADayTypingAddsADay) {
   } kOpens[] = {
       {"double-click", [](CalendarUi& ui) { DoubleClick(ui.grid->cells[25]); }, 25, "Hdar 25, 2001\nDecember 4, 2008", 0,
        "RRULE:RSCALE=ETHIOPIC;FREQ=YEARLY\r\n", "double-click"},
-      {"Enter", [](CalendarUi& ui) { Click(ui.grid->cells[21]), TypeKey(ui.main_window, FL_Enter, 0, "\r"); }, 21,
-       "Hdar 21, 2001\nNovember 30, 2008", 1, "RRULE:RSCALE=ETHIOPIC;FREQ=MONTHLY\r\n", "Enter"},
+      {"Enter", [](CalendarUi& ui) { Click(ui.grid->cells[22]), TypeKey(ui.main_window, FL_Enter, 0, "\r"); }, 22,
+       "Hdar 22, 2001\nDecember 1, 2008", 1, "RRULE:RSCALE=ETHIOPIC;FREQ=MONTHLY\r\n", "Enter"},
       {"memorial", [](CalendarUi& ui) { DoubleClick(ui.grid->cells[16]); }, 16, "Hdar 16, 2001\nNovember 25, 2008", 3,
        "X-ZELMORA-KIND:MEMORIAL\r\n", "memorial (Day of passing)"},
   };

@@ -27,7 +27,7 @@ constexpr int kFieldWidth = kWidth - kLabelWidth - 2 * kMargin;
 constexpr int kButtonsY = kHeight - kMargin - kRowHeight;
 constexpr int kButtonWidth = 80;
 constexpr int kButtonGap = 10;
-const int kListColumns[] = {200, 0};  // the name, then the repeat
+const int kListColumns[] = {170, 0};  // the name, then the repeat
 
 // The user's own text in a face that has the Ethiopic letters (and the Latin ones).
 Fl_Input* MakeField(int row) {

@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/date_argument.h"
 #include "cli/day_text.h"
+#include "cli/user_days.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ std::string DayCommand(const Invocation& call) {
   if (entry.commemoration) {
     text += "commemoration: " + std::string(NameIn(*entry.commemoration, call.style.amharic)) + "\n";
   }
-  return text;
+  return text + UserDayLines(day.dates[Gregorian].dayNumber, call.style);
 }
 
 std::string BahireHasabCommand(const Invocation& call) {

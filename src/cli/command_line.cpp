@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -27,6 +28,9 @@ enum Option : unsigned {
   kFormatOption = 1u << 3,
   kJsonOption = 1u << 4,
   kScriptOptions = 1u << 5,
+  kDaysOptions = 1u << 6,      // --every REPEAT, --note TEXT
+  kCalendarOptions = 1u << 7,  // --ics, --rscale
+  kTodayOption = 1u << 8,
 };
 constexpr unsigned kDayOptions = kKindOptions | kFormatOption | kJsonOption | kScriptOptions;
 
@@ -37,6 +41,7 @@ struct Command {
   unsigned options;
   CalendarKind defaultKind;
   std::string (*run)(const Invocation&);
+  bool severalOperands = false;  // the command counts its operands itself
 };
 
 std::string Help(const Invocation&) { return HelpText(); }
@@ -58,6 +63,9 @@ const Command kCommands[] = {
     {"fasts", "YEAR", nullptr, kScriptOptions, Ethiopian, FastsCommand},
     {"day", "DATE", nullptr, kKindOptions | kScriptOptions, Ethiopian, DayCommand},
     {"bahire-hasab", "YEAR", nullptr, 0, Ethiopian, BahireHasabCommand},
+    {"days", "ACTION", nullptr, kKindOptions | kJsonOption | kScriptOptions | kDaysOptions | kCalendarOptions,
+     Ethiopian, DaysCommand, true},
+    {"agenda", "DAYS", nullptr, kJsonOption | kScriptOptions | kTodayOption, Ethiopian, AgendaCommand},
     {"--help", nullptr, nullptr, 0, Ethiopian, Help},
     {"-h", nullptr, nullptr, 0, Ethiopian, Help},
     {"--version", nullptr, nullptr, 0, Ethiopian, VersionText},
@@ -79,6 +87,9 @@ std::string OptionsText(unsigned options) {
   if (options & kIcsOptions) names.insert(names.end(), {"--ics", "--fasts"});
   if (options & kFormatOption) names.emplace_back("--format FORMAT");
   if (options & kJsonOption) names.emplace_back("--json");
+  if (options & kDaysOptions) names.insert(names.end(), {"--every REPEAT", "--note TEXT"});
+  if (options & kCalendarOptions) names.insert(names.end(), {"--ics", "--rscale"});
+  if (options & kTodayOption) names.emplace_back("--today");
   if (options & kScriptOptions) names.insert(names.end(), {"--amharic", "--geez"});
   if (names.empty()) return "no options";
   std::string text = names.front();
@@ -97,14 +108,27 @@ struct ArgumentList {
   const char* Take() { return argv[next++]; }
 };
 
-// --format FORMAT or --format=FORMAT; false when `arg` is neither.
-bool ReadFormat(const std::string& arg, ArgumentList& args, Invocation& call) {
-  static const std::string kJoined = "--format=";
-  if (arg.compare(0, kJoined.size(), kJoined) == 0) {
-    call.format = args.argv[args.next - 1] + kJoined.size();
-  } else if (arg == "--format") {
-    if (args.Done()) throw CommandError{"--format needs a FORMAT; expected for example --format '%Y/%m/%d'"};
-    call.format = args.Take();
+// An option with a value: NAME VALUE or NAME=VALUE; false when `arg` is neither.
+struct ValueOption {
+  const char* name;
+  const char* needs;  // the message when the value is missing
+  const char* Invocation::*value;
+};
+
+const ValueOption kFormat{"--format", "--format needs a FORMAT; expected for example --format '%Y/%m/%d'",
+                          &Invocation::format};
+const ValueOption kEvery{"--every", "--every needs a REPEAT; expected once, year, month, gregorian-year or memorial",
+                         &Invocation::every};
+const ValueOption kNote{"--note", "--note needs a TEXT; expected for example --note 'born in Gondar'",
+                        &Invocation::note};
+
+bool ReadValue(const ValueOption& option, const std::string& arg, ArgumentList& args, Invocation& call) {
+  const std::string joined = std::string(option.name) + "=";
+  if (arg.compare(0, joined.size(), joined) == 0) {
+    call.*option.value = args.argv[args.next - 1] + joined.size();
+  } else if (arg == option.name) {
+    if (args.Done()) throw CommandError{option.needs};
+    call.*option.value = args.Take();
   } else {
     return false;
   }
@@ -123,8 +147,13 @@ bool ReadOption(const std::string& arg, unsigned options, ArgumentList& args, In
     call.json = true;
   } else if ((options & kScriptOptions) && (arg == "--amharic" || arg == "--geez")) {
     (arg == "--amharic" ? call.style.amharic : call.style.geez) = true;
+  } else if ((options & kCalendarOptions) && (arg == "--ics" || arg == "--rscale")) {
+    (arg == "--ics" ? call.ics : call.rscale) = true;
+  } else if ((options & kTodayOption) && arg == "--today") {
+    call.today = true;
   } else {
-    return (options & kFormatOption) && ReadFormat(arg, args, call);
+    return ((options & kDaysOptions) && (ReadValue(kEvery, arg, args, call) || ReadValue(kNote, arg, args, call))) ||
+           ((options & kFormatOption) && ReadValue(kFormat, arg, args, call));
   }
   return true;
 }
@@ -155,6 +184,8 @@ Invocation ReadArguments(const Command& command, int argc, char** argv, bool out
       }
     } else if (command.operand && !call.operand) {
       call.operand = argv[args.next - 1];
+    } else if (command.severalOperands) {
+      call.more.push_back(argv[args.next - 1]);
     } else {
       throw CommandError{"unexpected argument " + Quoted(arg) + "; expected " +
                          (command.operand ? "one " + std::string(command.operand) : std::string("none"))};
@@ -195,7 +226,12 @@ int RunCommandLine(int argc, char** argv, std::FILE* out, std::FILE* err) {
   try {
     text = AsksForHelp(argc, argv) ? HelpText() : command->run(ReadArguments(*command, argc, argv, isatty(fileno(out))));
   } catch (const CommandError& error) {
-    std::fprintf(err, "zelmora %s: %s\n", command->name, error.message.c_str());
+    // A message of several lines (a file's faults, line by line) names the command on each.
+    for (std::size_t from = 0; from < error.message.size();) {
+      const std::size_t end = std::min(error.message.find('\n', from), error.message.size());
+      std::fprintf(err, "zelmora %s: %s\n", command->name, error.message.substr(from, end - from).c_str());
+      from = end + 1;
+    }
     return kFailed;
   }
   if (!Write(text, out)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "calendar/calendar_kind.h"
 #include "locale/amharic_names.h"
@@ -9,9 +10,12 @@
 // --ethiopian or --gregorian (or the command's own default) and whether one
 // was named, whether today is to be highlighted, whether an iCalendar file
 // is wanted and whether it is to hold the fasts, the format or JSON asked
-// for, and the names' script and numerals.
+// for, and the names' script and numerals; for the user's days, the operands
+// after the first, the repeat and note of a new day, whether the rules are
+// written as stored, and whether only today is asked for.
 struct Invocation {
   const char* operand = nullptr;
+  std::vector<const char*> more;
   CalendarKind kind = Ethiopian;
   bool kindNamed = false;
   bool highlight = false;
@@ -20,6 +24,10 @@ struct Invocation {
   const char* format = nullptr;
   bool json = false;
   TextStyle style;
+  const char* every = nullptr;
+  const char* note = nullptr;
+  bool rscale = false;
+  bool today = false;
 };
 
 // Each returns the whole text for standard output, or throws CommandError.
@@ -33,3 +41,7 @@ std::string NowCommand(const Invocation& call);
 std::string FastsCommand(const Invocation& call);
 std::string DayCommand(const Invocation& call);
 std::string BahireHasabCommand(const Invocation& call);
+// The user's own days: listed, added, removed, imported, or as an iCalendar
+// file; and the coming days with everything the calendar and the user say of them.
+std::string DaysCommand(const Invocation& call);
+std::string AgendaCommand(const Invocation& call);

@@ -25,9 +25,18 @@ std::string Formatted(const char* format, const Moment& moment) {
   return text + "\n";
 }
 
+}  // namespace
+
 std::string JsonString(const std::string& text) {
   std::string quoted = "\"";
   for (char c : text) {
+    // Control characters are not allowed raw in a JSON string (RFC 8259, 7).
+    if (static_cast<unsigned char>(c) < ' ') {
+      char escaped[sizeof "\\u0000"];
+      std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
+      quoted += escaped;
+      continue;
+    }
     if (c == '"' || c == '\\') quoted += '\\';
     quoted += c;
   }
@@ -42,7 +51,6 @@ std::string JsonDate(const DatePair& day, CalendarKind kind, TextStyle style) {
          JsonString(WeekdayNameIn(kind, day.Weekday(), style)) + "}";
 }
 
-// "public,expected" as ["public","expected"].
 std::string JsonTags(const std::string& tags) {
   std::string list;
   for (std::size_t from = 0; from <= tags.size();) {
@@ -53,6 +61,8 @@ std::string JsonTags(const std::string& tags) {
   }
   return "[" + list + "]";
 }
+
+namespace {
 
 std::string Json(const DatePair& day, TextStyle style) {
   std::string holidays;

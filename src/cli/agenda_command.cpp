@@ -1,0 +1,146 @@
+// The agenda command: the coming days, each with its holidays, fast,
+// commemoration and the user's own days; or today on one line.
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+
+#include "church/day_facts.h"
+#include "cli/command_error.h"
+#include "cli/commands.h"
+#include "cli/date_argument.h"
+#include "cli/day_text.h"
+#include "cli/user_days.h"
+
+namespace {
+
+constexpr int kDefaultDays = 7;
+// Ten years: past that an agenda is no longer read day by day.
+constexpr int kMostDays = 3660;
+
+// The user's days on each date of the run.
+struct Agenda {
+  DaysFacts facts;
+  std::vector<UserDay> days;
+  std::vector<Occurrence> occurrences;  // sorted by day
+};
+
+// The occurrences on one day, found by halves: an agenda of years holds many.
+std::vector<Occurrence> OccurrencesOn(const Agenda& agenda, int dayNumber) {
+  const auto byDay = [](const Occurrence& a, const Occurrence& b) { return a.day < b.day; };
+  const Occurrence key{dayNumber, 0};
+  const auto range = std::equal_range(agenda.occurrences.begin(), agenda.occurrences.end(), key, byDay);
+  return {range.first, range.second};
+}
+
+int ReadCount(const char* text) {
+  char* end = nullptr;
+  errno = 0;
+  const long count = std::strtol(text, &end, 10);
+  if (end == text || *end || errno || count < 1 || count > kMostDays) {
+    throw CommandError{Quoted(text) + " is no number of days; expected 1 to " + std::to_string(kMostDays)};
+  }
+  return static_cast<int>(count);
+}
+
+Agenda AgendaOf(int firstDay, int count) {
+  DayStore store;
+  LoadStore(store);
+  Agenda agenda{FactsOfDays(firstDay, count), store.Days(), {}};
+  if (!agenda.facts.days.empty()) {
+    agenda.occurrences = OccurrencesBetween(agenda.days, firstDay, agenda.facts.days.back().dayNumber);
+  }
+  return agenda;
+}
+
+// What is said of one date, each with its kind: the user's days first, as an
+// agenda is about them, then the calendar's.
+const char kMine[] = "my day";
+const char kHoliday[] = "holiday";
+const char kFast[] = "fast";
+const char kCommemoration[] = "commemoration";
+
+struct Fact {
+  const char* kind;  // one of the four above
+  std::string text;
+};
+
+std::vector<Fact> FactsOf(const Agenda& agenda, const DayFacts& entry, TextStyle style) {
+  std::vector<Fact> facts;
+  for (const Occurrence& occurrence : OccurrencesOn(agenda, entry.dayNumber)) {
+    facts.push_back({kMine, OccurrenceName(agenda.days[occurrence.index], occurrence, style)});
+  }
+  for (const Holiday& holiday : HolidaysIn(agenda.facts, entry.dayNumber)) {
+    facts.push_back({kHoliday, std::string(NameIn(holiday, style.amharic))});
+  }
+  if (entry.fast) facts.push_back({kFast, NameIn(*entry.fast, style.amharic)});
+  if (entry.commemoration) facts.push_back({kCommemoration, NameIn(*entry.commemoration, style.amharic)});
+  return facts;
+}
+
+// One line a fact: Ethiopian date, Gregorian date, kind, text.
+std::string AgendaLines(const Agenda& agenda, TextStyle style) {
+  std::string text;
+  for (const DayFacts& entry : agenda.facts.days) {
+    const DatePair day = DatePair::OfDay(entry.dayNumber);
+    const std::string dates = day.dates[Ethiopian].NumericText() + '\t' + day.dates[Gregorian].NumericText() + '\t';
+    for (const Fact& fact : FactsOf(agenda, entry, style)) text += dates + fact.kind + '\t' + fact.text + '\n';
+  }
+  return text;
+}
+
+std::string DateText(const DatePair& day, CalendarKind kind, TextStyle style) {
+  const TextStyle numbers = kind == Ethiopian ? style : TextStyle{style.amharic, false};
+  return std::string(MonthNameIn(kind, day.Month(kind), style)) + ' ' + NumberIn(day.Day(kind), numbers) + ", " +
+         NumberIn(day.Year(kind), numbers);
+}
+
+// Today on one line, as a notification at login shows it.
+std::string TodayLine(const Agenda& agenda, TextStyle style) {
+  const DayFacts& entry = agenda.facts.days.front();
+  const DatePair day = DatePair::OfDay(entry.dayNumber);
+  std::string text = std::string(WeekdayNameIn(Ethiopian, day.Weekday(), style)) + ' ' +
+                     DateText(day, Ethiopian, style) + " (" + DateText(day, Gregorian, style) + ")";
+  const char* separator = ": ";
+  for (const Fact& fact : FactsOf(agenda, entry, style)) {
+    // The user's days and the holidays speak for themselves; the church's days say what they are.
+    const bool named = fact.kind == kFast || fact.kind == kCommemoration;
+    text += separator + (named ? std::string(fact.kind) + ": " : std::string()) + fact.text;
+    separator = "; ";
+  }
+  return text + '\n';
+}
+
+std::string AgendaJson(const Agenda& agenda, TextStyle style) {
+  std::string text;
+  for (const DayFacts& entry : agenda.facts.days) {
+    const DatePair day = DatePair::OfDay(entry.dayNumber);
+    std::string holidays, days;
+    for (const Holiday& holiday : HolidaysIn(agenda.facts, entry.dayNumber)) {
+      holidays += (holidays.empty() ? "{\"name\":" : ",{\"name\":") + JsonString(NameIn(holiday, style.amharic)) +
+                  ",\"tags\":" + JsonTags(HolidayTagText(holiday.tags)) + "}";
+    }
+    for (const Occurrence& occurrence : OccurrencesOn(agenda, entry.dayNumber)) {
+      const UserDay& mine = agenda.days[occurrence.index];
+      days += (days.empty() ? "{\"uid\":" : ",{\"uid\":") + JsonString(mine.uid) + ",\"name\":" +
+              JsonString(OccurrenceName(mine, occurrence, style)) + ",\"note\":" + JsonString(mine.note) + ",\"repeat\":" +
+              JsonString(RepeatWord(mine.repeat)) + "}";
+    }
+    text += std::string(text.empty() ? "" : ",") + "{\"ethiopian\":" + JsonDate(day, Ethiopian, style) +
+            ",\"gregorian\":" + JsonDate(day, Gregorian, style) + ",\"holidays\":[" + holidays + "],\"fast\":" +
+            (entry.fast ? JsonString(NameIn(*entry.fast, style.amharic)) : "null") + ",\"commemoration\":" +
+            (entry.commemoration ? JsonString(NameIn(*entry.commemoration, style.amharic)) : "null") +
+            ",\"days\":[" + days + "]}";
+  }
+  return "[" + text + "]\n";
+}
+
+}  // namespace
+
+std::string AgendaCommand(const Invocation& call) {
+  if (call.today && call.operand) throw CommandError{"--today goes without DAYS; expected one or the other"};
+  if (call.today && call.json) throw CommandError{"--today and --json exclude each other; expected one"};
+  const int count = call.operand ? ReadCount(call.operand) : call.today ? 1 : kDefaultDays;
+  const Agenda agenda = AgendaOf(Today().dates[Gregorian].dayNumber, count);
+  if (call.today) return TodayLine(agenda, call.style);
+  return call.json ? AgendaJson(agenda, call.style) : AgendaLines(agenda, call.style);
+}

@@ -1,0 +1,73 @@
+#include "cli/user_days.h"
+
+#include <cstring>
+
+#include "cli/command_error.h"
+#include "export/days_calendar.h"
+
+namespace {
+
+struct RepeatName {
+  Repeat repeat;
+  const char* word;
+};
+
+const RepeatName kRepeatNames[] = {
+    {Repeat::kOnce, "once"},
+    {Repeat::kEthiopianYear, "year"},
+    {Repeat::kEthiopianMonth, "month"},
+    {Repeat::kGregorianYear, "gregorian-year"},
+    {Repeat::kMemorial, "memorial"},
+};
+
+bool IsControl(unsigned char byte) { return byte < ' ' || byte == 0x7F; }
+
+}  // namespace
+
+void LoadStore(DayStore& store) {
+  std::vector<StoreError> errors;
+  if (store.Load(&errors)) return;
+  std::string message;
+  for (const StoreError& error : errors) {
+    if (!message.empty()) message += '\n';
+    message += FieldText(DaysFilePath()) + (error.line ? " line " + std::to_string(error.line) : "") + ": " +
+               FieldText(error.what);
+  }
+  throw CommandError{message.empty() ? "cannot read " + FieldText(DaysFilePath()) : message};
+}
+
+const char* RepeatWord(Repeat repeat) {
+  for (const RepeatName& name : kRepeatNames) {
+    if (name.repeat == repeat) return name.word;
+  }
+  return "";
+}
+
+Repeat ReadRepeat(const char* word) {
+  for (const RepeatName& name : kRepeatNames) {
+    if (std::strcmp(name.word, word) == 0) return name.repeat;
+  }
+  throw CommandError{"--every " + Quoted(word) + " is no repeat; expected once, year, month, gregorian-year or memorial"};
+}
+
+std::string OccurrenceName(const UserDay& day, const Occurrence& occurrence, TextStyle style) {
+  return FieldText(OccurrenceSummary(day, occurrence, style.amharic));
+}
+
+std::string FieldText(const std::string& text) {
+  std::string field = text;
+  for (char& c : field) {
+    if (IsControl(static_cast<unsigned char>(c))) c = ' ';
+  }
+  return field;
+}
+
+std::string UserDayLines(int dayNumber, TextStyle style) {
+  DayStore store;
+  LoadStore(store);
+  std::string text;
+  for (const Occurrence& occurrence : OccurrencesBetween(store.Days(), dayNumber, dayNumber)) {
+    text += "my day: " + OccurrenceName(store.Days()[occurrence.index], occurrence, style) + '\n';
+  }
+  return text;
+}

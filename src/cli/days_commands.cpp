@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <cstdio>
-#include <memory>
 #include <optional>
 
 #include "cli/command_error.h"
 #include "cli/commands.h"
 #include "cli/date_argument.h"
 #include "cli/day_text.h"
+#include "cli/days_actions.h"
 #include "cli/user_days.h"
 #include "days/days_file.h"
 #include "export/days_calendar.h"
@@ -70,7 +69,8 @@ std::string DaysJson(const std::vector<Listed>& listed, TextStyle style) {
   return "[" + text + "]\n";
 }
 
-// Each action takes its own operands and options, and no others.
+}  // namespace
+
 void CheckAction(const Invocation& call, const char* action, std::size_t operands, const char* usage) {
   if (call.more.size() != operands) {
     throw CommandError{std::string(action) + " takes " + std::to_string(operands) + " argument" +
@@ -82,6 +82,8 @@ void CheckAction(const Invocation& call, const char* action, std::size_t operand
                        "no options") + "; expected " + usage};
   }
 }
+
+namespace {
 
 std::string Add(const Invocation& call) {
   CheckAction(call, "add", 2, "days add NAME DATE");
@@ -112,41 +114,6 @@ std::string Remove(const Invocation& call) {
   std::string why;
   if (!store.Remove(uid, &why)) throw CommandError{"cannot remove the day: " + why};
   return "";
-}
-
-std::string FileText(const char* path) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path, "rb"), std::fclose);
-  std::string text;
-  char block[1 << 16];
-  for (std::size_t got = 1; file && got;) {
-    got = std::fread(block, 1, sizeof block, file.get());
-    text.append(block, got);
-  }
-  if (!file || std::ferror(file.get())) {
-    throw CommandError{"cannot read " + Quoted(path) + ": " + std::strerror(errno) + "; expected an iCalendar file"};
-  }
-  return text;
-}
-
-// All the file's days or none: each line that cannot be read is named.
-std::string Import(const Invocation& call) {
-  CheckAction(call, "import", 1, "days import FILE");
-  std::vector<UserDay> days;
-  std::vector<StoreError> errors;
-  if (!ReadDays(FileText(call.more[0]), &days, &errors)) {
-    std::string message;
-    for (const StoreError& error : errors) {
-      message += (message.empty() ? "" : "\n") + Quoted(call.more[0]) +
-                 (error.line ? " line " + std::to_string(error.line) : "") + ": " + FieldText(error.what);
-    }
-    throw CommandError{message + "\nnothing was imported"};
-  }
-  DayStore store;
-  LoadStore(store);
-  int added = 0;
-  std::string why;
-  if (!store.AddAll(days, &added, &why)) throw CommandError{"cannot import the days: " + why};
-  return std::to_string(added) + " added, " + std::to_string(days.size() - added) + " already there\n";
 }
 
 // Every occurrence in the years asked for, or the rules as stored.
@@ -186,7 +153,7 @@ std::string DaysCommand(const Invocation& call) {
   const std::string action = call.operand ? call.operand : "";
   if (action == "add") return Add(call);
   if (action == "remove") return Remove(call);
-  if (action == "import") return Import(call);
+  if (action == "import") return ImportAction(call);
   if (!call.more.empty()) throw CommandError{"unexpected argument " + Quoted(call.more[0]) + "; expected " +
                                              (call.ics ? "one FROM-TO" : "add, remove or import before it")};
   return List(call);

@@ -27,13 +27,17 @@ bool IsControl(unsigned char byte) { return byte < ' ' || byte == 0x7F; }
 void LoadStore(DayStore& store) {
   std::vector<StoreError> errors;
   if (store.Load(&errors)) return;
+  const std::string message = ErrorLines(FieldText(store.Path()), errors);
+  throw CommandError{message.empty() ? "cannot read " + FieldText(store.Path()) : message};
+}
+
+std::string ErrorLines(const std::string& file, const std::vector<StoreError>& errors) {
   std::string message;
   for (const StoreError& error : errors) {
-    if (!message.empty()) message += '\n';
-    message += FieldText(DaysFilePath()) + (error.line ? " line " + std::to_string(error.line) : "") + ": " +
-               FieldText(error.what);
+    message += (message.empty() ? "" : "\n") + file + (error.line ? " line " + std::to_string(error.line) : "") +
+               ": " + FieldText(error.what);
   }
-  throw CommandError{message.empty() ? "cannot read " + FieldText(DaysFilePath()) : message};
+  return message;
 }
 
 const char* RepeatWord(Repeat repeat) {

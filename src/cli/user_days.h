@@ -13,6 +13,8 @@
 // The store, loaded; throws CommandError naming each line that cannot be
 // read, so that no command works from half a file.
 void LoadStore(DayStore& store);
+// One line for each error, "FILE line N: what" (no line for the file as a whole).
+std::string ErrorLines(const std::string& file, const std::vector<StoreError>& errors);
 // The words of --every and of the list: once, year, month, gregorian-year, memorial.
 const char* RepeatWord(Repeat repeat);
 // --every's word as a repeat; throws CommandError for any other.

@@ -10,6 +10,7 @@
 #include "cli/date_argument.h"
 #include "cli/day_text.h"
 #include "cli/user_days.h"
+#include "export/days_calendar.h"
 
 namespace {
 
@@ -122,7 +123,7 @@ std::string AgendaJson(const Agenda& agenda, TextStyle style) {
     for (const Occurrence& occurrence : OccurrencesOn(agenda, entry.dayNumber)) {
       const UserDay& mine = agenda.days[occurrence.index];
       days += (days.empty() ? "{\"uid\":" : ",{\"uid\":") + JsonString(mine.uid) + ",\"name\":" +
-              JsonString(OccurrenceName(mine, occurrence, style)) + ",\"note\":" + JsonString(mine.note) + ",\"repeat\":" +
+              JsonString(OccurrenceSummary(mine, occurrence, style.amharic)) + ",\"note\":" + JsonString(mine.note) + ",\"repeat\":" +
               JsonString(RepeatWord(mine.repeat)) + "}";
     }
     text += std::string(text.empty() ? "" : ",") + "{\"ethiopian\":" + JsonDate(day, Ethiopian, style) +

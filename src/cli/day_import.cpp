@@ -1,5 +1,6 @@
 // days import FILE: the events of another program's iCalendar file as the
 // user's days, all of them or none.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -29,8 +30,10 @@ std::string FileText(const char* path) {
 
 // The calendar's events that were not read as days (a weekly rule, a time of
 // day, no start): the reader keeps them aside for the store's own file, but
-// an import that left them out silently would lose them.
-std::vector<StoreError> EventsLeftOut(const std::string& text, const std::vector<UserDay>& days) {
+// an import that left them out silently would lose them. An event with a
+// line already named is not named again.
+std::vector<StoreError> EventsLeftOut(const std::string& text, const std::vector<UserDay>& days,
+                                      const std::vector<StoreError>& errors) {
   std::set<std::string> read;
   for (const UserDay& day : days) read.insert(day.uid);
   std::vector<StoreError> left;
@@ -46,7 +49,8 @@ std::vector<StoreError> EventsLeftOut(const std::string& text, const std::vector
       found = false;
     } else if (parsed.name == "END" && depth-- == kEventDepth && inEvent) {
       inEvent = false;
-      if (!found) {
+      const auto named = [&](const StoreError& error) { return error.line >= begin && error.line <= line.line; };
+      if (!found && std::none_of(errors.begin(), errors.end(), named)) {
         left.push_back({begin, "this event is not one that Zelmora keeps; expected an all-day event, once or every "
                                "year (by the Ethiopian or the Gregorian date) or every Ethiopian month"});
       }
@@ -65,7 +69,7 @@ std::string ImportAction(const Invocation& call) {
   std::vector<UserDay> days;
   std::vector<StoreError> errors;
   const bool read = ReadDays(text, &days, &errors);
-  const std::vector<StoreError> left = EventsLeftOut(text, days);
+  const std::vector<StoreError> left = EventsLeftOut(text, days, errors);
   errors.insert(errors.end(), left.begin(), left.end());
   if (!read || !left.empty()) throw CommandError{ErrorLines(Quoted(call.more[0]), errors) + "\nnothing was imported"};
   DayStore store;

@@ -8,6 +8,7 @@ Usage: check_day_calendars.py ZELMORA ICAL_EXPAND KHAL CALCURSE
 """
 import datetime
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -148,4 +149,7 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    try:
+        sys.exit(main())
+    finally:
+        shutil.rmtree(HOME)

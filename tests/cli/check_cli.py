@@ -594,6 +594,12 @@ COMPLETIONS = [
     (["zelmora", "day", "--"], "--ethiopian --gregorian --amharic --geez --help"),
     (["zelmora", "month", "--color", "=", "a"], "auto always"),
     (["zelmora", "convert", "--i"], ""),
+    (["zelmora", "a"], "agenda"),
+    (["zelmora", "days", "a"], "add"),
+    (["zelmora", "days", "add", "x", "2011/3/29", "--every", "m"], "month memorial"),
+    (["zelmora", "days", "--r"], "--rscale"),
+    (["zelmora", "days", "import", f"{FILES}/z"], f"{FILES}/zelmora"),
+    (["zelmora", "agenda", "--t"], "--today"),
     # file names after a redirection, wherever it stands
     (["zelmora", "holidays", "--ics", ">", f"{FILES}/z"], f"{FILES}/zelmora"),
     (["zelmora", ">>", f"{FILES}/z"], f"{FILES}/zelmora"),

@@ -22,11 +22,6 @@ struct Listed {
   std::optional<Occurrence> next;
 };
 
-std::string NumericDates(int dayNumber) {
-  const DatePair day = DatePair::OfDay(dayNumber);
-  return day.dates[Ethiopian].NumericText() + '\t' + day.dates[Gregorian].NumericText();
-}
-
 // Soonest first; the days that never come again last, by their date.
 std::vector<Listed> ListedDays(const std::vector<UserDay>& days) {
   const int today = Today().dates[Gregorian].dayNumber;
@@ -40,13 +35,21 @@ std::vector<Listed> ListedDays(const std::vector<UserDay>& days) {
 }
 
 // One day a line: next date (Ethiopian, Gregorian; "-" when it never comes
-// again), repeat, name, UID.
+// again), repeat, name, UID. Appended piece by piece: a list may hold
+// thousands of days.
 std::string DayLines(const std::vector<Listed>& listed, TextStyle style) {
   std::string text;
   for (const Listed& entry : listed) {
     const UserDay& day = *entry.day;
-    text += (entry.next ? NumericDates(entry.next->day) : "-\t-") + '\t' + RepeatWord(day.repeat) + '\t' +
-            (entry.next ? OccurrenceName(day, *entry.next, style) : FieldText(day.name)) + '\t' + FieldText(day.uid) + '\n';
+    if (entry.next) {
+      const DatePair date = DatePair::OfDay(entry.next->day);
+      text.append(date.dates[Ethiopian].NumericText()).append(1, '\t').append(date.dates[Gregorian].NumericText());
+    } else {
+      text.append("-\t-");
+    }
+    text.append(1, '\t').append(RepeatWord(day.repeat)).append(1, '\t');
+    text.append(entry.next ? OccurrenceName(day, *entry.next, style) : FieldText(day.name)).append(1, '\t');
+    text.append(FieldText(day.uid)).append(1, '\n');
   }
   return text;
 }

@@ -376,6 +376,16 @@ CASES = [
      "holiday: Nations, Nationalities and Peoples' Day [memorial]\nholiday: Eid al-Adha [public,expected]\n"
      "fast: Tsome Nebiyat\ncommemoration: Bale Wold (Feast of God the Son)\nmy day: Abebe's birthday\n"
      "my day: Grandmother (Twelfth day)\n", "", 0, {"store": STORE}),
+    # JSON escapes what a name from a file may hold
+    (["days", "--json"], '[{"uid":"once@test","name":"Meeting\\u000A\\u001B[31mat noon","note":"","repeat":"once",'
+     '"start":{"ethiopian":{"year":2001,"month":3,"day":22,"month_name":"Hdar","weekday_name":"sagno"},"gregorian":'
+     '{"year":2008,"month":12,"day":1,"month_name":"December","weekday_name":"Monday"}},"next":{"ethiopian":{"year":'
+     '2001,"month":3,"day":22,"month_name":"Hdar","weekday_name":"sagno"},"gregorian":{"year":2008,"month":12,"day":1,'
+     '"month_name":"December","weekday_name":"Monday"}}},{"uid":"past@test","name":"Millennium","note":"",'
+     '"repeat":"once","start":{"ethiopian":{"year":1992,"month":4,"day":22,"month_name":"Tahsas","weekday_name":'
+     '"qidame"},"gregorian":{"year":2000,"month":1,"day":1,"month_name":"January","weekday_name":"Saturday"}},'
+     '"next":null}]\n', "", 0,
+     {"store": STORE[:STORE.index("BEGIN:VEVENT")] + STORE[STORE.index("BEGIN:VEVENT\r\nUID:once@"):]}),
     # Pagume 6 kept on Pagume 5 in common years; 29 February only in leap years
     (["days"], "2001/13/05\t2009/09/10\tyear\tw\tw@t\n2004/06/21\t2012/02/29\tgregorian-year\tl\tl@t\n", "", 0,
      {"store": STORE[:STORE.index("BEGIN:VEVENT")] + "BEGIN:VEVENT\r\nUID:w@t\r\nDTSTART;VALUE=DATE:20070911\r\n"
@@ -411,6 +421,11 @@ CASES = [
      {"then": [(["days", "remove", "nobody@test"], "",
                 'zelmora days: no day has the UID "nobody@test"; expected one that zelmora days lists\n', 2)],
       "uid": True}),
+    # an iCalendar date has four digits: a file or a day past 9999 is refused whole
+    (["days", "--ics", "9992"], "", "zelmora days: cannot write the iCalendar file: iCalendar has no dates after the "
+     "year 9999, and 10000/01/21 is one\n", 2, {"store": STORE}),
+    (["days", "add", "x", "9999/13/5"], "", "zelmora days: cannot add the day: iCalendar has no dates after the year "
+     "9999\n", 2, {"then": [(["days"], "", "", 0)]}),
     # what each action takes
     (["days", "add", "Abebe"], "", "zelmora days: add takes 2 arguments; expected days add NAME DATE\n", 2),
     (["days", "add", " ", "2001/3/29"], "",

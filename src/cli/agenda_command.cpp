@@ -18,10 +18,10 @@ constexpr int kDefaultDays = 7;
 // Ten years: past that an agenda is no longer read day by day.
 constexpr int kMostDays = 3660;
 
-// The user's days on each date of the run.
+// A run of days: what the calendar says of each, and the user's days that fall in it.
 struct Agenda {
   DaysFacts facts;
-  std::vector<UserDay> days;
+  DayStore store;
   std::vector<Occurrence> occurrences;  // sorted by day
 };
 
@@ -44,11 +44,10 @@ int ReadCount(const char* text) {
 }
 
 Agenda AgendaOf(int firstDay, int count) {
-  DayStore store;
-  LoadStore(store);
-  Agenda agenda{FactsOfDays(firstDay, count), store.Days(), {}};
+  Agenda agenda{FactsOfDays(firstDay, count), DayStore(), {}};
+  LoadStore(agenda.store);
   if (!agenda.facts.days.empty()) {
-    agenda.occurrences = OccurrencesBetween(agenda.days, firstDay, agenda.facts.days.back().dayNumber);
+    agenda.occurrences = OccurrencesBetween(agenda.store.Days(), firstDay, agenda.facts.days.back().dayNumber);
   }
   return agenda;
 }
@@ -68,7 +67,7 @@ struct Fact {
 std::vector<Fact> FactsOf(const Agenda& agenda, const DayFacts& entry, TextStyle style) {
   std::vector<Fact> facts;
   for (const Occurrence& occurrence : OccurrencesOn(agenda, entry.dayNumber)) {
-    facts.push_back({kMine, OccurrenceName(agenda.days[occurrence.index], occurrence, style)});
+    facts.push_back({kMine, OccurrenceName(agenda.store.Days()[occurrence.index], occurrence, style)});
   }
   for (const Holiday& holiday : HolidaysIn(agenda.facts, entry.dayNumber)) {
     facts.push_back({kHoliday, std::string(NameIn(holiday, style.amharic))});
@@ -111,26 +110,31 @@ std::string TodayLine(const Agenda& agenda, TextStyle style) {
   return text + '\n';
 }
 
+std::string JsonUserDays(const Agenda& agenda, int dayNumber, TextStyle style) {
+  std::string list;
+  for (const Occurrence& occurrence : OccurrencesOn(agenda, dayNumber)) {
+    const UserDay& mine = agenda.store.Days()[occurrence.index];
+    list += (list.empty() ? "{\"uid\":" : ",{\"uid\":") + JsonString(mine.uid) + ",\"name\":" +
+            JsonString(OccurrenceSummary(mine, occurrence, style.amharic)) + ",\"note\":" + JsonString(mine.note) +
+            ",\"repeat\":" + JsonString(RepeatWord(mine.repeat)) + "}";
+  }
+  return "[" + list + "]";
+}
+
+// A church name as a JSON string, or null.
+std::string JsonName(const ChurchName* name, TextStyle style) {
+  return name ? JsonString(NameIn(*name, style.amharic)) : "null";
+}
+
 std::string AgendaJson(const Agenda& agenda, TextStyle style) {
   std::string text;
   for (const DayFacts& entry : agenda.facts.days) {
     const DatePair day = DatePair::OfDay(entry.dayNumber);
-    std::string holidays, days;
-    for (const Holiday& holiday : HolidaysIn(agenda.facts, entry.dayNumber)) {
-      holidays += (holidays.empty() ? "{\"name\":" : ",{\"name\":") + JsonString(NameIn(holiday, style.amharic)) +
-                  ",\"tags\":" + JsonTags(HolidayTagText(holiday.tags)) + "}";
-    }
-    for (const Occurrence& occurrence : OccurrencesOn(agenda, entry.dayNumber)) {
-      const UserDay& mine = agenda.days[occurrence.index];
-      days += (days.empty() ? "{\"uid\":" : ",{\"uid\":") + JsonString(mine.uid) + ",\"name\":" +
-              JsonString(OccurrenceSummary(mine, occurrence, style.amharic)) + ",\"note\":" + JsonString(mine.note) + ",\"repeat\":" +
-              JsonString(RepeatWord(mine.repeat)) + "}";
-    }
     text += std::string(text.empty() ? "" : ",") + "{\"ethiopian\":" + JsonDate(day, Ethiopian, style) +
-            ",\"gregorian\":" + JsonDate(day, Gregorian, style) + ",\"holidays\":[" + holidays + "],\"fast\":" +
-            (entry.fast ? JsonString(NameIn(*entry.fast, style.amharic)) : "null") + ",\"commemoration\":" +
-            (entry.commemoration ? JsonString(NameIn(*entry.commemoration, style.amharic)) : "null") +
-            ",\"days\":[" + days + "]}";
+            ",\"gregorian\":" + JsonDate(day, Gregorian, style) + ",\"holidays\":" +
+            JsonHolidays(HolidaysIn(agenda.facts, entry.dayNumber), style) + ",\"fast\":" +
+            JsonName(entry.fast, style) + ",\"commemoration\":" + JsonName(entry.commemoration, style) +
+            ",\"days\":" + JsonUserDays(agenda, entry.dayNumber, style) + "}";
   }
   return "[" + text + "]\n";
 }

@@ -62,17 +62,20 @@ std::string JsonTags(const std::string& tags) {
   return "[" + list + "]";
 }
 
+std::string JsonHolidays(const std::vector<Holiday>& holidays, TextStyle style) {
+  std::string list;
+  for (const Holiday& holiday : holidays) {
+    list += (list.empty() ? "{\"name\":" : ",{\"name\":") + JsonString(NameIn(holiday, style.amharic)) +
+            ",\"tags\":" + JsonTags(HolidayTagText(holiday.tags)) + "}";
+  }
+  return "[" + list + "]";
+}
+
 namespace {
 
 std::string Json(const DatePair& day, TextStyle style) {
-  std::string holidays;
-  for (const Holiday& holiday : HolidaysOnDay(day.dates[Gregorian].dayNumber)) {
-    holidays += (holidays.empty() ? "{\"name\":" : ",{\"name\":") +
-                JsonString(NameIn(holiday, style.amharic)) +
-                ",\"tags\":" + JsonTags(HolidayTagText(holiday.tags)) + "}";
-  }
   return "{\"ethiopian\":" + JsonDate(day, Ethiopian, style) + ",\"gregorian\":" + JsonDate(day, Gregorian, style) +
-         ",\"holidays\":[" + holidays + "]}\n";
+         ",\"holidays\":" + JsonHolidays(HolidaysOnDay(day.dates[Gregorian].dayNumber), style) + "}\n";
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // The days command: the user's own days listed, added, removed, imported,
 // or written as an iCalendar file.
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <optional>
 
@@ -72,22 +71,6 @@ std::string DaysJson(const std::vector<Listed>& listed, TextStyle style) {
   return "[" + text + "]\n";
 }
 
-}  // namespace
-
-void CheckAction(const Invocation& call, const char* action, std::size_t operands, const char* usage) {
-  if (call.more.size() != operands) {
-    throw CommandError{std::string(action) + " takes " + std::to_string(operands) + " argument" +
-                       (operands == 1 ? "" : "s") + "; expected " + usage};
-  }
-  const bool adds = std::strcmp(action, "add") == 0;
-  if ((!adds && (call.every || call.note)) || call.ics || call.rscale || call.json) {
-    throw CommandError{std::string(action) + " takes " + (adds ? "--ethiopian, --gregorian, --every or --note" :
-                       "no options") + "; expected " + usage};
-  }
-}
-
-namespace {
-
 std::string Add(const Invocation& call) {
   CheckAction(call, "add", 2, "days add NAME DATE");
   UserDay day;
@@ -140,7 +123,9 @@ std::string List(const Invocation& call) {
   DayStore store;
   LoadStore(store);
   if (call.ics || call.rscale) {
-    if (call.json) throw CommandError{"--json and --ics exclude each other; expected one"};
+    if (call.json || (call.ics && call.rscale)) {
+      throw CommandError{"--ics, --rscale and --json exclude each other; expected one"};
+    }
     return Calendar(call, store.Days());
   }
   if (call.operand) {
@@ -151,6 +136,18 @@ std::string List(const Invocation& call) {
 }
 
 }  // namespace
+
+void CheckAction(const Invocation& call, const char* action, std::size_t operands, const char* usage) {
+  if (call.more.size() != operands) {
+    throw CommandError{std::string(action) + " takes " + std::to_string(operands) + " argument" +
+                       (operands == 1 ? "" : "s") + "; expected " + usage};
+  }
+  const bool adds = std::strcmp(action, "add") == 0;
+  if ((!adds && (call.every || call.note)) || call.ics || call.rscale || call.json) {
+    throw CommandError{std::string(action) + " takes " + (adds ? "--ethiopian, --gregorian, --every or --note" :
+                       "no options") + "; expected " + usage};
+  }
+}
 
 std::string DaysCommand(const Invocation& call) {
   const std::string action = call.operand ? call.operand : "";

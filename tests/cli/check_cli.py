@@ -444,7 +444,7 @@ CASES = [
      'zelmora days: unknown action "forget"; expected add, remove, import, or FROM-TO with --ics\n', 2),
     (["days", "--ics", "2001", "2002"], "", 'zelmora days: unexpected argument "2002"; expected one FROM-TO\n', 2),
     (["days", "--rscale", "2001"], "", "zelmora days: --rscale writes every day whole; expected no FROM-TO\n", 2),
-    (["days", "--ics", "--json"], "", "zelmora days: --json and --ics exclude each other; expected one\n", 2),
+    (["days", "--ics", "--json"], "", "zelmora days: --ics, --rscale and --json exclude each other; expected one\n", 2),
     (["days", "--today"], "", f'zelmora days: unknown option "--today"; {DAYS_OPTIONS}\n', 2),
     (["agenda", "0"], "", 'zelmora agenda: "0" is no number of days; expected 1 to 3660\n', 2),
     (["agenda", "7x"], "", 'zelmora agenda: "7x" is no number of days; expected 1 to 3660\n', 2),

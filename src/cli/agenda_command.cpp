@@ -70,10 +70,10 @@ std::vector<Fact> FactsOf(const Agenda& agenda, const DayFacts& entry, TextStyle
     facts.push_back({kMine, OccurrenceName(agenda.store.Days()[occurrence.index], occurrence, style)});
   }
   for (const Holiday& holiday : HolidaysIn(agenda.facts, entry.dayNumber)) {
-    facts.push_back({kHoliday, std::string(NameIn(holiday, style.amharic))});
+    facts.push_back({kHoliday, std::string(NameIn(holiday, style.language))});
   }
-  if (entry.fast) facts.push_back({kFast, NameIn(*entry.fast, style.amharic)});
-  if (entry.commemoration) facts.push_back({kCommemoration, NameIn(*entry.commemoration, style.amharic)});
+  if (entry.fast) facts.push_back({kFast, NameIn(*entry.fast, style.language)});
+  if (entry.commemoration) facts.push_back({kCommemoration, NameIn(*entry.commemoration, style.language)});
   return facts;
 }
 
@@ -89,7 +89,7 @@ std::string AgendaLines(const Agenda& agenda, TextStyle style) {
 }
 
 std::string DateText(const DatePair& day, CalendarKind kind, TextStyle style) {
-  const TextStyle numbers = kind == Ethiopian ? style : TextStyle{style.amharic, false};
+  const TextStyle numbers = kind == Ethiopian ? style : TextStyle{style.language, false};
   return std::string(MonthNameIn(kind, day.Month(kind), style)) + ' ' + NumberIn(day.Day(kind), numbers) + ", " +
          NumberIn(day.Year(kind), numbers);
 }
@@ -115,7 +115,7 @@ std::string JsonUserDays(const Agenda& agenda, int dayNumber, TextStyle style) {
   for (const Occurrence& occurrence : OccurrencesOn(agenda, dayNumber)) {
     const UserDay& mine = agenda.store.Days()[occurrence.index];
     list += (list.empty() ? "{\"uid\":" : ",{\"uid\":") + JsonString(mine.uid) + ",\"name\":" +
-            JsonString(OccurrenceSummary(mine, occurrence, style.amharic)) + ",\"note\":" + JsonString(mine.note) +
+            JsonString(OccurrenceSummary(mine, occurrence, style.language)) + ",\"note\":" + JsonString(mine.note) +
             ",\"repeat\":" + JsonString(RepeatWord(mine.repeat)) + "}";
   }
   return "[" + list + "]";
@@ -123,7 +123,7 @@ std::string JsonUserDays(const Agenda& agenda, int dayNumber, TextStyle style) {
 
 // A church name as a JSON string, or null.
 std::string JsonName(const ChurchName* name, TextStyle style) {
-  return name ? JsonString(NameIn(*name, style.amharic)) : "null";
+  return name ? JsonString(NameIn(*name, style.language)) : "null";
 }
 
 std::string AgendaJson(const Agenda& agenda, TextStyle style) {

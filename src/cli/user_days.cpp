@@ -55,7 +55,7 @@ Repeat ReadRepeat(const char* word) {
 }
 
 std::string OccurrenceName(const UserDay& day, const Occurrence& occurrence, TextStyle style) {
-  return FieldText(OccurrenceSummary(day, occurrence, style.amharic));
+  return FieldText(OccurrenceSummary(day, occurrence, style.language));
 }
 
 std::string FieldText(const std::string& text) {

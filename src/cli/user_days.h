@@ -5,7 +5,7 @@
 
 #include "days/day_store.h"
 #include "days/occurrences.h"
-#include "locale/amharic_names.h"
+#include "locale/language_names.h"
 
 // What the commands share about the user's days: the store read whole or
 // refused, the repeats' words, and a day's text where it is shown.

@@ -25,7 +25,7 @@ bool AddOccurrence(const UserDay& day, const Occurrence& occurrence, const std::
   AddLine("UID:" + Escaped(OccurrenceUid(day, occurrence.day)), ics);
   if (!stamp.empty()) AddLine(stamp, ics);
   if (!ics::AddDate("DTSTART", date.dates[Gregorian], ics, why)) return false;
-  AddLine("SUMMARY:" + Escaped(OccurrenceSummary(day, occurrence, false)), ics);
+  AddLine("SUMMARY:" + Escaped(OccurrenceSummary(day, occurrence, Language::kEnglish)), ics);
   const std::string ethiopian = ics::EthiopianDate(date.dates[Ethiopian]);
   AddLine("DESCRIPTION:" + Escaped(day.note.empty() ? ethiopian : day.note + "\n" + ethiopian), ics);
   AddLine("TRANSP:TRANSPARENT", ics);
@@ -35,10 +35,10 @@ bool AddOccurrence(const UserDay& day, const Occurrence& occurrence, const std::
 
 }  // namespace
 
-std::string OccurrenceSummary(const UserDay& day, const Occurrence& occurrence, bool amharic) {
+std::string OccurrenceSummary(const UserDay& day, const Occurrence& occurrence, Language language) {
   if (day.repeat != Repeat::kMemorial) return day.name;
   const Commemoration which = static_cast<Commemoration>(occurrence.memorial);
-  return day.name + " (" + NameIn(CommemorationName(which), amharic) + ")";
+  return day.name + " (" + NameIn(CommemorationName(which), language) + ")";
 }
 
 bool OccurrenceCalendar(const std::vector<UserDay>& days, const std::vector<Occurrence>& occurrences,

@@ -137,7 +137,8 @@ void CalendarUi::set_defaults() {
   show_holidays = Check(holidays_item, saved.holidays);
   show_fasts = Check(fasts_item, saved.fasts);
   show_saints = Check(saints_item, saved.saints);
-  style = {Check(amharic_item, saved.amharic), Check(geez_item, saved.geez)};
+  style = {Check(amharic_item, saved.language == Language::kAmharic) ? Language::kAmharic : Language::kEnglish,
+           Check(geez_item, saved.geez)};
   days_from_date->value(CalendarDate(2007, 6, 19, Gregorian).FormatNumeric());
   days_until_date->value(CalendarDate(2009, 6, 18, Gregorian).FormatNumeric());
 }
@@ -152,7 +153,7 @@ void CalendarUi::refresh() {
   const bool untilCounted = KindFromNumber(days_until_kind->value(), &untilKind) &&
                             typed.Parse(days_until_date->value(), untilKind);
   ShowDayCount(days_until_count, untilCounted, DatePair::DaysBetween(date, typed));
-  month_choice->SetKind(base_kind, style.amharic);
+  month_choice->SetKind(base_kind, style.language);
   month_choice->value(date.Month(base_kind) - 1);
   ShowYear();
   base_button->image(base_kind == Gregorian ? &image_globe : &image_flag);

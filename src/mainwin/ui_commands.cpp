@@ -48,7 +48,7 @@ void CalendarUi::toggle_base() {
 }
 
 void CalendarUi::SaveChoices() const {
-  SaveSettings({base_kind, show_holidays, show_fasts, show_saints, style.amharic, style.geez});
+  SaveSettings({base_kind, show_holidays, show_fasts, show_saints, style.language, style.geez});
 }
 
 // The typed text is read as a decimal number: the input's own reading takes
@@ -80,7 +80,7 @@ void CalendarUi::ReadShownItems() {
   show_holidays = holidays_item->value() != 0;
   show_fasts = fasts_item->value() != 0;
   show_saints = saints_item->value() != 0;
-  style = {amharic_item->value() != 0, geez_item->value() != 0};
+  style = {amharic_item->value() ? Language::kAmharic : Language::kEnglish, geez_item->value() != 0};
   SaveChoices();
   refresh();
 }

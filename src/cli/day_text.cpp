@@ -30,7 +30,8 @@ std::string Formatted(const char* format, const Moment& moment) {
 std::string JsonString(const std::string& text) {
   std::string quoted = "\"";
   for (char c : text) {
-    // Control characters are not allowed raw in a JSON string (RFC 8259, 7).
+    // Control characters may not stand raw in a JSON string (RFC 8259, section 7:
+    // https://www.rfc-editor.org/rfc/rfc8259#section-7); a name read from a file may hold one.
     if (static_cast<unsigned char>(c) < ' ') {
       char escaped[sizeof "\\u0000"];
       std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));

@@ -129,7 +129,8 @@ std::string List(const Invocation& call) {
     return Calendar(call, store.Days());
   }
   if (call.operand) {
-    throw CommandError{"unknown action " + Quoted(call.operand) + "; expected add, remove, import, or FROM-TO with --ics"};
+    throw CommandError{"unknown action " + Quoted(call.operand) +
+                       "; expected add, remove, import, or FROM-TO with --ics"};
   }
   const std::vector<Listed> listed = ListedDays(store.Days());
   return call.json ? DaysJson(listed, call.style) : DayLines(listed, call.style);

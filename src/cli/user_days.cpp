@@ -34,8 +34,11 @@ void LoadStore(DayStore& store) {
 std::string ErrorLines(const std::string& file, const std::vector<StoreError>& errors) {
   std::string message;
   for (const StoreError& error : errors) {
-    message += (message.empty() ? "" : "\n") + file + (error.line ? " line " + std::to_string(error.line) : "") +
-               ": " + FieldText(error.what);
+    const std::string what = FieldText(error.what);
+    // The store names its file itself when it cannot open it.
+    const bool named = !error.line && what.compare(0, file.size(), file) == 0;
+    const std::string where = file + (error.line ? " line " + std::to_string(error.line) : "");
+    message += (message.empty() ? "" : "\n") + (named ? what : where + ": " + what);
   }
   return message;
 }
@@ -51,7 +54,8 @@ Repeat ReadRepeat(const char* word) {
   for (const RepeatName& name : kRepeatNames) {
     if (std::strcmp(name.word, word) == 0) return name.repeat;
   }
-  throw CommandError{"--every " + Quoted(word) + " is no repeat; expected once, year, month, gregorian-year or memorial"};
+  throw CommandError{"--every " + Quoted(word) +
+                     " is no repeat; expected once, year, month, gregorian-year or memorial"};
 }
 
 std::string OccurrenceName(const UserDay& day, const Occurrence& occurrence, TextStyle style) {

@@ -399,6 +399,8 @@ CASES = [
      {"store": BAD_STORE, "then": [(["days", "import", "{home}/data/zelmora/days.ics"], "",
                                     f'zelmora days: "{BAD_LINE.replace(" line", chr(34) + " line", 1)}\n'
                                     "zelmora days: nothing was imported\n", 2)]}),
+    (["agenda"], "", "zelmora agenda: {home}/data/zelmora/days.ics: Is a directory\n", 2,
+     {"files": {"data/zelmora/days.ics/x": ""}}),
     # added, imported once, removed
     (["days", "import", "{home}/other.ics"], "5 added, 0 already there\n", "", 0,
      {"files": {"other.ics": IMPORTED}, "then": [(["days", "import", "{home}/other.ics"],

@@ -99,7 +99,7 @@ bool DayStore::ReadFile(DaysFile* file, Identity* identity, std::vector<StoreErr
   }
   struct stat status{};
   std::string text;
-  const bool read = fstat(fd, &status) == 0 && ReadAll(fd, &text);
+  const bool read = fstat(fd, &status) == 0 && (text.reserve(static_cast<size_t>(status.st_size)), ReadAll(fd, &text));
   const int error = errno;
   close(fd);
   if (!read) {
@@ -173,7 +173,10 @@ bool DayStore::Replace(const UserDay& day, std::string* why) {
       [&day](DaysFile* file, std::string* reason) {
         for (UserDay& other : file->days) {
           if (other.uid != day.uid) continue;
+          // What was read with the day stays with it, whatever the caller's copy holds.
+          KeptLines kept = std::move(other.kept);
           other = day;
+          other.kept = std::move(kept);
           other.kept.stamp.clear();  // changed now
           return true;
         }

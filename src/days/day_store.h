@@ -31,7 +31,7 @@ class DayStore {
   // permission bits and a symbolic link kept), unlocks, and leaves Days() as saved. On failure it
   // returns false with the reason in *why and nothing changes.
   bool Add(UserDay day, std::string* uid, std::string* why);  // a new stable UID when day.uid is empty
-  bool Replace(const UserDay& day, std::string* why);          // the day with day.uid
+  bool Replace(const UserDay& day, std::string* why);          // the day with day.uid, its kept lines kept
   bool Remove(const std::string& uid, std::string* why);
   // Adds every day whose UID is not already there, all or none; *added counts them.
   bool AddAll(const std::vector<UserDay>& days, int* added, std::string* why);

@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <deque>
 
 #include "calendar/calendar_date.h"
 #include "days/days_file.h"
@@ -8,191 +10,100 @@
 
 namespace {
 
-const char kMemorialKind[] = "MEMORIAL";
 constexpr int kDateDigits = 8;  // YYYYMMDD
 
-using Lines = std::vector<UnfoldedLine>;
+// The names the reader acts on; every other is kept as it was read.
+enum class Name {
+  kOther, kBegin, kEnd, kVersion, kProdid, kUid, kStamp, kStart, kDtEnd, kRule, kSummary, kDescription, kKind,
+  kRdate, kChangesDates,  // EXDATE, EXRULE, DURATION, RECURRENCE-ID
+};
+// Which name it is, looked up once a line: by its length, then its letters.
+Name Identify(std::string_view text) {
+  const auto one = [text](std::string_view word, Name name) { return Is(text, word) ? name : Name::kOther; };
+  switch (text.size()) {
+    case 3: return Is(text, "END") ? Name::kEnd : one("UID", Name::kUid);
+    case 5:
+      if (Is(text, "BEGIN")) return Name::kBegin;
+      if (Is(text, "DTEND")) return Name::kDtEnd;
+      return Is(text, "RRULE") ? Name::kRule : one("RDATE", Name::kRdate);
+    case 6:
+      if (Is(text, "PRODID")) return Name::kProdid;
+      return Is(text, "EXDATE") ? Name::kChangesDates : one("EXRULE", Name::kChangesDates);
+    case 7:
+      if (Is(text, "DTSTART")) return Name::kStart;
+      if (Is(text, "DTSTAMP")) return Name::kStamp;
+      return Is(text, "SUMMARY") ? Name::kSummary : one("VERSION", Name::kVersion);
+    case 8: return one("DURATION", Name::kChangesDates);
+    case 11: return one("DESCRIPTION", Name::kDescription);
+    case 13: return one("RECURRENCE-ID", Name::kChangesDates);
+    case 14: return one("X-ZELMORA-KIND", Name::kKind);
+    default: return Name::kOther;
+  }
+}
 
-// The properties of one event that say what the day is; each the first of its name.
+// One property of an event that says what the day is, and its line.
+struct Field {
+  LineParts parts;
+  int line = 0;
+  bool Present() const { return line != 0; }
+};
+
+// What one event said so far; its views point into the file, or into the
+// reader's copies of folded lines.
 struct EventFields {
-  const ContentLine* uid = nullptr;
-  const ContentLine* stamp = nullptr;
-  const ContentLine* start = nullptr;
-  const ContentLine* end = nullptr;
-  const ContentLine* rule = nullptr;
-  const ContentLine* summary = nullptr;
-  const ContentLine* description = nullptr;
-  const ContentLine* kind = nullptr;
-  bool changesDates = false;  // RDATE, EXDATE, EXRULE, DURATION, RECURRENCE-ID, a second RRULE
+  Field uid, stamp, start, end, rule, summary, description, kind;
+  bool changesDates = false;  // EXDATE, EXRULE, DURATION, RECURRENCE-ID, a second RRULE
   bool hasDates = false;      // RDATE, which only a memorial may have
 };
 
-class Reader {
- public:
-  Reader(const Lines& lines, DaysFile* file, std::vector<StoreError>* errors)
-      : lines_(lines), file_(file), errors_(errors) {}
-
-  bool Read() {
-    if (lines_.empty()) return true;
-    if (!Parse(0) || parsed_.name != "BEGIN" || Upper(parsed_.value) != "VCALENDAR") {
-      return Fail(lines_[0].line, "the file does not begin with BEGIN:VCALENDAR");
-    }
-    const size_t end = ComponentEnd(0);
-    if (end == kNone) return false;
-    for (size_t i = 1; i < end; ++i) i = ReadItem(i);
-    if (end + 1 < lines_.size()) Fail(lines_[end + 1].line, "there is more after END:VCALENDAR");
-    return ok_;
-  }
-
- private:
-  static constexpr size_t kNone = SIZE_MAX;
-
-  static std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-  }
-
-  bool Fail(int line, const std::string& what) {
-    errors_->push_back({line, what});
-    ok_ = false;
-    return false;
-  }
-
-  bool Parse(size_t i) { return ParseContentLine(lines_[i].text, &parsed_); }
-
-  // The index of the END that closes the BEGIN at begin, or kNone, with the
-  // error named. Lines that are no content lines are named by the calendar's
-  // own scan, once.
-  size_t ComponentEnd(size_t begin) {
-    std::vector<std::string> open;
-    for (size_t i = begin; i < lines_.size(); ++i) {
-      if (!Parse(i)) {
-        if (begin == 0) Fail(lines_[i].line, "this is not an iCalendar line (NAME:value)");
-        continue;
-      }
-      if (parsed_.name == "BEGIN") open.push_back(Upper(parsed_.value));
-      if (parsed_.name != "END") continue;
-      if (open.empty() || Upper(parsed_.value) != open.back()) {
-        Fail(lines_[i].line, "END:" + parsed_.value + " closes no BEGIN:" + parsed_.value);
-        return kNone;
-      }
-      open.pop_back();
-      if (open.empty()) return i;
-    }
-    Fail(lines_[begin].line, "BEGIN:" + open.front() + " has no END:" + open.front());
-    return kNone;
-  }
-
-  // The raw lines [first, last], to write back as they were.
-  std::string Raw(size_t first, size_t last) const {
-    std::string raw = lines_[first].raw;
-    for (size_t i = first + 1; i <= last; ++i) raw += "\r\n" + lines_[i].raw;
-    return raw;
-  }
-
-  // Reads the property or component at i; returns the index of its last line.
-  size_t ReadItem(size_t i) {
-    if (!Parse(i)) return i;  // named when the calendar's end was found
-    if (parsed_.name == "BEGIN") {
-      const bool event = Upper(parsed_.value) == "VEVENT";
-      const size_t end = ComponentEnd(i);
-      if (end == kNone) return lines_.size();
-      if (!event || !ReadEvent(i, end)) file_->components.push_back(Raw(i, end));
-      return end;
-    }
-    if (parsed_.name != "VERSION" && parsed_.name != "PRODID") file_->properties.push_back(lines_[i].raw);
-    return i;
-  }
-
-  // A DATE value (YYYYMMDD) of a day Zelmora reckons; false for a date-time.
-  bool DateValue(const ContentLine& line, int number, int32_t* day) {
-    const std::string& v = line.value;
-    if (v.size() != kDateDigits || v.find_first_not_of("0123456789") != std::string::npos) {
-      if (line.Param("VALUE") == "DATE") Fail(number, "\"" + v + "\" is not a date (YYYYMMDD)");
-      return false;
-    }
-    const int year = std::stoi(v.substr(0, 4)), month = std::stoi(v.substr(4, 2)), dayOfMonth = std::stoi(v.substr(6));
-    const bool valid = year >= kFirstSpanYear && month >= 1 && month <= 12 && dayOfMonth >= 1 &&
-                       dayOfMonth <= CalendarDate(year, month, 1, Gregorian).DaysInMonth();
-    if (!valid) return Fail(number, "\"" + v + "\" is no day of the calendar");
-    *day = CalendarDate(year, month, dayOfMonth, Gregorian).dayNumber;
-    return true;
-  }
-
-  bool ReadEvent(size_t begin, size_t end);
-  bool Classify(const EventFields& fields, UserDay* day);
-
-  const Lines& lines_;
-  DaysFile* file_;
-  std::vector<StoreError>* errors_;
-  ContentLine parsed_;
-  bool ok_ = true;
+// A component that is open, and where its BEGIN line starts.
+struct Open {
+  std::string name;
+  int line;
+  size_t begin;
 };
-
-// The rule's parts, upper-cased: FREQ=YEARLY;RSCALE=ETHIOPIC.
-bool RuleParts(const std::string& rule, std::vector<std::pair<std::string, std::string>>* parts) {
-  for (size_t from = 0; from < rule.size();) {
-    size_t end = rule.find(';', from);
-    if (end == std::string::npos) end = rule.size();
-    const size_t equals = rule.find('=', from);
-    if (equals == std::string::npos || equals > end) return false;
-    std::string key = rule.substr(from, equals - from), value = rule.substr(equals + 1, end - equals - 1);
-    for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    for (char& c : value) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    parts->emplace_back(key, value);
-    from = end + 1;
-  }
-  return true;
-}
 
 // The repeat a rule means, when it is one Zelmora keeps with the same
 // meaning: the rule that would be written for that start, SKIP included
 // where the start can miss a month or a year.
-bool RepeatOfRule(const std::string& rule, int32_t start, Repeat* repeat) {
-  std::vector<std::pair<std::string, std::string>> parts;
-  if (!RuleParts(rule, &parts)) return false;
-  std::string freq, scale = "GREGORIAN", skip = "OMIT";
-  for (const auto& [key, value] : parts) {
-    if (key == "FREQ") {
+bool RepeatOfRule(std::string_view rule, int32_t start, Repeat* repeat) {
+  std::string_view freq, scale = "GREGORIAN", skip = "OMIT";
+  for (size_t from = 0; from < rule.size();) {
+    size_t end = rule.find(';', from);
+    if (end == std::string_view::npos) end = rule.size();
+    const size_t equals = rule.find('=', from);
+    if (equals == std::string_view::npos || equals > end) return false;
+    const std::string_view key = rule.substr(from, equals - from), value = rule.substr(equals + 1, end - equals - 1);
+    if (Is(key, "FREQ")) {
       freq = value;
-    } else if (key == "RSCALE") {
+    } else if (Is(key, "RSCALE")) {
       scale = value;
-    } else if (key == "SKIP") {
+    } else if (Is(key, "SKIP")) {
       skip = value;
-    } else if (key != "INTERVAL" || value != "1") {
+    } else if (!Is(key, "INTERVAL") || value != "1") {
       return false;
     }
+    from = end + 1;
   }
-  const repeat_dates::Fields ethiopian = repeat_dates::Split(start, Ethiopian);
-  const repeat_dates::Fields gregorian = repeat_dates::Split(start, Gregorian);
-  if (scale == "ETHIOPIC" && freq == "YEARLY") {
+  if (Is(scale, "ETHIOPIC") && Is(freq, "YEARLY")) {
     *repeat = Repeat::kEthiopianYear;
-    return !repeat_dates::NeedsBackward(ethiopian) || skip == "BACKWARD";
+    return Is(skip, "BACKWARD") || !repeat_dates::NeedsBackward(repeat_dates::Split(start, Ethiopian));
   }
-  if (scale == "ETHIOPIC" && freq == "MONTHLY") {
+  if (Is(scale, "ETHIOPIC") && Is(freq, "MONTHLY")) {
     *repeat = Repeat::kEthiopianMonth;
-    return ethiopian.day < repeat_dates::kPagumeLeapDay || skip == "OMIT";
+    return Is(skip, "OMIT") || repeat_dates::Split(start, Ethiopian).day < repeat_dates::kPagumeLeapDay;
   }
-  if (scale == "GREGORIAN" && freq == "YEARLY") {
+  if (Is(scale, "GREGORIAN") && Is(freq, "YEARLY")) {
     *repeat = Repeat::kGregorianYear;
+    const repeat_dates::Fields gregorian = repeat_dates::Split(start, Gregorian);
     const bool leapDay = gregorian.month == repeat_dates::kFebruary && gregorian.day == repeat_dates::kLeapDay;
-    return !leapDay || skip == "OMIT";
+    return Is(skip, "OMIT") || !leapDay;
   }
   return false;
 }
 
-// The parameters as they stood: ";LANGUAGE=am".
-std::string ParamText(const ContentLine& line) {
-  std::string text;
-  for (const auto& [key, value] : line.params) {
-    const bool quoted = value.find_first_of(":;,") != std::string::npos;
-    text += ";" + key + "=" + (quoted ? "\"" + value + "\"" : value);
-  }
-  return text;
-}
-
 // A UID for an event that has none, the same at every reading of the same file.
-std::string UidOf(const std::string& raw, int line) {
+std::string UidOf(std::string_view raw, int line) {
   uint64_t hash = 14695981039346656037ULL;  // FNV-1a
   for (const char c : raw) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
   char uid[64];
@@ -200,75 +111,192 @@ std::string UidOf(const std::string& raw, int line) {
   return uid;
 }
 
-bool Reader::Classify(const EventFields& fields, UserDay* day) {
-  if (fields.changesDates) return false;
-  const bool memorial = fields.kind && Upper(fields.kind->value) == kMemorialKind;
-  if (fields.hasDates && !memorial) return false;
-  if (fields.rule && !RepeatOfRule(fields.rule->value, day->start, &day->repeat)) return false;
-  if (memorial && day->repeat != Repeat::kEthiopianYear) return false;
-  if (memorial) day->repeat = Repeat::kMemorial;
-  return !fields.kind || memorial;
-}
+class Reader {
+ public:
+  Reader(std::string_view text, DaysFile* file, std::vector<StoreError>* errors)
+      : text_(text), lines_(text), file_(file), errors_(errors) {}
 
-bool Reader::ReadEvent(size_t begin, size_t end) {
-  std::vector<ContentLine> parsed(end - begin);
-  EventFields fields;
-  UserDay day;
-  int startLine = 0, endLine = 0;
-  for (size_t i = begin + 1; i < end; ++i) {
-    ContentLine& line = parsed[i - begin];
-    ParseContentLine(lines_[i].text, &line);
-    if (line.name == "BEGIN") {
-      const size_t close = ComponentEnd(i);
-      day.kept.lines.push_back(Raw(i, close));
-      i = close;
-      continue;
+  bool Read() {
+    UnfoldedLine line;
+    while (lines_.Next(&line)) {
+      LineParts parts;
+      const bool content = SplitLine(line.text, &parts);
+      const Name name = content ? Identify(parts.name) : Name::kOther;
+      if (closed_) return Fail(line.line, "there is more after END:VCALENDAR");
+      if (open_.empty() && !(name == Name::kBegin && Is(parts.value, "VCALENDAR"))) {
+        return Fail(line.line, "the file does not begin with BEGIN:VCALENDAR");
+      }
+      if (!content) {
+        Fail(line.line, "this is not an iCalendar line (NAME:value)");
+      } else if (name == Name::kBegin) {
+        Begin(parts.value, line);
+      } else if (name == Name::kEnd) {
+        if (!End(parts.value, line)) return false;
+      } else {
+        Property(name, parts, line);
+      }
     }
-    const ContentLine** known = line.name == "UID"           ? &fields.uid
-                                : line.name == "DTSTAMP"     ? &fields.stamp
-                                : line.name == "DTSTART"     ? &fields.start
-                                : line.name == "DTEND"       ? &fields.end
-                                : line.name == "RRULE"       ? &fields.rule
-                                : line.name == "SUMMARY"     ? &fields.summary
-                                : line.name == "DESCRIPTION" ? &fields.description
-                                : line.name == "X-ZELMORA-KIND" ? &fields.kind
-                                                                : nullptr;
-    if (line.name == "RRULE" && fields.rule) fields.changesDates = true;
-    if (line.name == "EXDATE" || line.name == "EXRULE" || line.name == "DURATION" || line.name == "RECURRENCE-ID") {
-      fields.changesDates = true;
+    if (!open_.empty()) Fail(open_.back().line, "BEGIN:" + open_.back().name + " has no END:" + open_.back().name);
+    return ok_;
+  }
+
+ private:
+  bool Fail(int line, const std::string& what) {
+    errors_->push_back({line, what});
+    ok_ = false;
+    return false;
+  }
+
+  std::string Raw(size_t begin, size_t end) const { return WithCrlf(text_.substr(begin, end - begin)); }
+  void Begin(std::string_view name, const UnfoldedLine& line) {
+    open_.push_back({UpperCase(name), line.line, line.begin});
+    if (open_.size() != 2) return;
+    inEvent_ = Is(name, "VEVENT");
+    if (!inEvent_) return;
+    event_ = EventFields();
+    day_ = UserDay();
+    folded_.clear();
+  }
+
+  bool End(std::string_view name, const UnfoldedLine& line) {
+    if (!Is(name, open_.back().name)) {
+      return Fail(line.line, "END:" + std::string(name) + " closes no BEGIN:" + std::string(name));
     }
-    if (line.name == "RDATE") {
-      fields.hasDates = true;
-    } else if (known && !*known) {
-      *known = &line;
-      if (known == &fields.start) startLine = lines_[i].line;
-      if (known == &fields.end) endLine = lines_[i].line;
+    const Open closed = std::move(open_.back());
+    open_.pop_back();
+    if (open_.empty()) {
+      closed_ = true;
+    } else if (open_.size() == 2 && inEvent_) {
+      day_.kept.lines.push_back(Raw(closed.begin, line.end));  // an alarm, or another's component
+    } else if (open_.size() == 1 && !(closed.name == "VEVENT" && EndEvent(closed, line))) {
+      file_->components.push_back(Raw(closed.begin, line.end));
+    }
+    return true;
+  }
+
+  void Property(Name name, const LineParts& parts, const UnfoldedLine& line) {
+    if (open_.size() == 1) {
+      if (name != Name::kVersion && name != Name::kProdid) file_->properties.push_back(Raw(line.begin, line.end));
+    } else if (open_.size() == 2 && inEvent_) {
+      EventProperty(name, parts, line);
+    }
+  }
+
+  // The field a property of the event fills, or none.
+  Field* Known(Name name) {
+    switch (name) {
+      case Name::kUid: return &event_.uid;
+      case Name::kStamp: return &event_.stamp;
+      case Name::kStart: return &event_.start;
+      case Name::kDtEnd: return &event_.end;
+      case Name::kRule: return &event_.rule;
+      case Name::kSummary: return &event_.summary;
+      case Name::kDescription: return &event_.description;
+      case Name::kKind: return &event_.kind;
+      default: return nullptr;
+    }
+  }
+
+  void EventProperty(Name name, LineParts parts, const UnfoldedLine& line) {
+    Field* known = Known(name);
+    if (name == Name::kChangesDates || (known == &event_.rule && known->Present())) event_.changesDates = true;
+    if (name == Name::kRdate) {
+      event_.hasDates = true;  // a memorial's are written anew; another event is kept whole
+    } else if (known && !known->Present()) {
+      if (line.text.data() < text_.data() || line.text.data() >= text_.data() + text_.size()) {
+        SplitLine(folded_.emplace_back(line.text), &parts);
+      }
+      *known = {parts, line.line};
     } else {
-      day.kept.lines.push_back(lines_[i].raw);
+      day_.kept.lines.push_back(Raw(line.begin, line.end));
     }
   }
-  if (!fields.start || !DateValue(*fields.start, startLine, &day.start)) return false;
-  int32_t endDay = 0;
-  if (fields.end && (!DateValue(*fields.end, endLine, &endDay) || endDay != day.start + 1)) return false;
-  if (!Classify(fields, &day)) return false;
-  day.uid = fields.uid ? fields.uid->value : UidOf(Raw(begin, end), lines_[begin].line);
-  if (fields.stamp) day.kept.stamp = fields.stamp->name + ParamText(*fields.stamp) + ":" + fields.stamp->value;
-  if (fields.summary) day.name = Unescaped(fields.summary->value), day.kept.nameParams = ParamText(*fields.summary);
-  if (fields.description) {
-    day.note = Unescaped(fields.description->value);
-    day.kept.noteParams = ParamText(*fields.description);
+
+  // A DATE value (YYYYMMDD) of a day Zelmora reckons; false for a date-time.
+  bool DateValue(const Field& field, int32_t* day) {
+    const std::string_view v = field.parts.value;
+    const bool digits = v.size() == kDateDigits && std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!digits) {
+      if (Is(ParamValue(field.parts.params, "VALUE"), "DATE")) {
+        Fail(field.line, "\"" + std::string(v) + "\" is not a date (YYYYMMDD)");
+      }
+      return false;
+    }
+    const auto number = [v](size_t from, size_t length) {
+      int n = 0;
+      for (const char c : v.substr(from, length)) n = n * 10 + (c - '0');
+      return n;
+    };
+    const int year = number(0, 4), month = number(4, 2), dayOfMonth = number(6, 2);
+    const bool fields = year >= kFirstSpanYear && month >= 1 && month <= 12 && dayOfMonth >= 1;
+    const CalendarDate date(year, month, fields ? dayOfMonth : 1, Gregorian);
+    if (!fields || dayOfMonth > date.DaysInMonth()) {
+      return Fail(field.line, "\"" + std::string(v) + "\" is no day of the calendar");
+    }
+    *day = date.dayNumber;
+    return true;
   }
-  day.kept.oneDayEnd = fields.end != nullptr;
-  file_->days.push_back(std::move(day));
-  return true;
-}
+
+  // Whether the event's dates are ones Zelmora keeps: an all-day start, at
+  // most one day long, and a rule it knows or none.
+  bool Classify() {
+    const EventFields& e = event_;
+    UserDay& day = day_;
+    int32_t endDay = 0;
+    if (!e.start.Present() || !DateValue(e.start, &day.start)) return false;
+    if (e.end.Present() && (!DateValue(e.end, &endDay) || endDay != day.start + 1)) return false;
+    if (e.changesDates) return false;
+    const bool memorial = e.kind.Present() && Is(e.kind.parts.value, "MEMORIAL");
+    if (e.kind.Present() != memorial || e.hasDates != memorial) return false;
+    if (e.rule.Present() && !RepeatOfRule(e.rule.parts.value, day.start, &day.repeat)) return false;
+    if (memorial && day.repeat != Repeat::kEthiopianYear) return false;
+    if (memorial) day.repeat = Repeat::kMemorial;
+    return true;
+  }
+
+  // Takes the event as one of the days; false to keep it whole as it was.
+  bool EndEvent(const Open& begin, const UnfoldedLine& end) {
+    if (!Classify()) return false;
+    const EventFields& e = event_;
+    UserDay& day = day_;
+    day.uid = e.uid.Present() && !e.uid.parts.value.empty() ? std::string(e.uid.parts.value)
+                              : UidOf(text_.substr(begin.begin, end.end - begin.begin), begin.line);
+    if (e.stamp.Present()) {
+      day.kept.stamp = "DTSTAMP" + std::string(e.stamp.parts.params) + ":" + std::string(e.stamp.parts.value);
+    }
+    if (e.summary.Present()) {
+      day.name = Unescaped(e.summary.parts.value);
+      day.kept.nameParams = e.summary.parts.params;
+    }
+    if (e.description.Present()) {
+      day.note = Unescaped(e.description.parts.value);
+      day.kept.noteParams = e.description.parts.params;
+    }
+    day.kept.oneDayEnd = e.end.Present();
+    file_->days.push_back(std::move(day));
+    return true;
+  }
+
+  std::string_view text_;
+  LineReader lines_;
+  DaysFile* file_;
+  std::vector<StoreError>* errors_;
+  std::vector<Open> open_;
+  EventFields event_;
+  UserDay day_;  // the event's day as it is read
+  bool inEvent_ = false;
+  std::deque<std::string> folded_;  // the event's folded lines, which the line reader does not keep
+  bool closed_ = false;
+  bool ok_ = true;
+};
 
 }  // namespace
 
 bool ReadDaysFile(const std::string& text, DaysFile* file, std::vector<StoreError>* errors) {
+  constexpr size_t kUsualEventBytes = 200;  // a day with a name, a note and its rule
   *file = DaysFile();
-  const Lines lines = UnfoldedLines(text);
-  return Reader(lines, file, errors).Read();
+  file->days.reserve(text.size() / kUsualEventBytes);
+  return Reader(text, file, errors).Read();
 }
 
 bool ReadDays(const std::string& text, std::vector<UserDay>* days, std::vector<StoreError>* errors) {

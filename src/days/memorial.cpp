@@ -4,31 +4,31 @@
 
 namespace {
 
-// The days kept after a death, counted with the day of passing as the first
-// (so the third day is two days after it), as the Orthodox churches count
-// the third and the fortieth day:
-// - "ሣልስት" (third day), seventh, twelfth, thirtieth, fortieth ("አርባ"),
-//   eightieth ("ሰማንያ"), half year ("መንፈቅ") and the year ("ዓመት"):
-//   Tezkar, "Nipsey Hussle's Ge'ez Rite", https://aksum.substack.com/p/nipsey-hules-geez-rite-
-//   names the 40th day, the 80th, six months and one year, then the 3rd and
-//   7th years, which the yearly remembrance covers;
-// - the first year's remembrance ("አንደኛ ዓመት መታሰቢያ") kept with the prayer
-//   for the dead (ጸሎተ ፍትሐት): http://zamt.org/?p=123, and what the prayer is,
-//   https://eotcnor.no/services/;
-// - the third day counted with the day of death as day one (1 October, then
-//   3 October): https://korchma-kazak.ru/en/useful-tips/9-dnei-posle-smerti-ili-posle-pohoron-pominalnye-dni-posle-pohoron-video.html
-//   (the Russian church, which keeps the ninth day where the Ethiopian keeps
-//   the seventh and twelfth).
-// The sources differ on which early days are kept: the 40th, 80th, half
-// year and year are in all; the third, seventh, twelfth and thirtieth are
-// the days of the prayer for the dead that families ask of the parish.
+// The days kept after a death, and the sources that name them:
+// - the 7th and 40th days and the first anniversary, "the most common times
+//   for Requiem services" (ጸሎተ ፍትሐት), in a parish's own page: Debre Tsion
+//   St. Mary EOTC, "Requiem (Tselote Fithat)",
+//   https://debretsionstmaryeotcirving.org/requiem-tselote-fithat
+// - the 40th day, the 80th, six months and one year (then the 3rd and 7th
+//   years, which the yearly remembrance covers): "Nipsey Hussle's Ge'ez
+//   Rite", https://aksum.substack.com/p/nipsey-hules-geez-rite-
+// - the first year's remembrance, "አንደኛ ዓመት መታሠቢያ", kept with the prayer
+//   for the dead: http://zamt.org/?p=123
+// - counting with the day of death as the first day (death on 1 October,
+//   third day 3 October), as the Russian Orthodox Church counts its 3rd, 9th
+//   and 40th days: https://korchma-kazak.ru/en/useful-tips/9-dnei-posle-smerti-ili-posle-pohoron-pominalnye-dni-posle-pohoron-video.html
+// Where they differ: the parish names the 7th day, the essay the 80th and
+// the half year; both the 40th and the year. The Russian church keeps the
+// 3rd and 9th days instead of the 7th. No source found names a 3rd, 12th or
+// 30th day in the Ethiopian church, so none is kept here.
 struct Fixed {
   Commemoration which;
-  int ordinal;  // [3, 80] the day counted from the day of passing as day 1
+  int ordinal;  // [7, 80] the day counted from the day of passing as day 1
 };
 constexpr Fixed kFixedDays[] = {
-    {Commemoration::kThirdDay, 3},      {Commemoration::kSeventhDay, 7},    {Commemoration::kTwelfthDay, 12},
-    {Commemoration::kThirtiethDay, 30}, {Commemoration::kFortiethDay, 40}, {Commemoration::kEightiethDay, 80},
+    {Commemoration::kSeventhDay, 7},
+    {Commemoration::kFortiethDay, 40},
+    {Commemoration::kEightiethDay, 80},
 };
 
 constexpr int kHalfYearMonths = 6;
@@ -51,14 +51,11 @@ int32_t HalfYear(const repeat_dates::Fields& passing) {
 const ChurchName kNames[] = {
     {"", ""},
     {"Day of passing", "የዕረፍት ቀን"},
-    {"Third day", "ሣልስት"},
     {"Seventh day", "ሰባተኛ ቀን"},
-    {"Twelfth day", "አሥራ ሁለተኛ ቀን"},
-    {"Thirtieth day", "ሠላሳኛ ቀን"},
     {"Fortieth day", "አርባኛ ቀን"},
     {"Eightieth day", "ሰማንያኛ ቀን"},
     {"Half year", "መንፈቅ"},
-    {"First year", "አንደኛ ዓመት መታሰቢያ"},
+    {"First year", "አንደኛ ዓመት መታሠቢያ"},
     {"Yearly remembrance", "ዓመታዊ መታሰቢያ"},
 };
 
@@ -66,11 +63,13 @@ const ChurchName kNames[] = {
 
 const ChurchName& CommemorationName(Commemoration which) { return kNames[static_cast<int>(which)]; }
 
-std::vector<MemorialDate> FirstYearOfMemorial(int32_t passing) {
-  std::vector<MemorialDate> dates = {{passing, Commemoration::kPassing}};
-  for (const Fixed& fixed : kFixedDays) dates.push_back({passing + fixed.ordinal - 1, fixed.which});
+std::array<MemorialDate, kFirstYearDates> FirstYearOfMemorial(int32_t passing) {
+  std::array<MemorialDate, kFirstYearDates> dates{};
+  size_t next = 0;
+  dates[next++] = {passing, Commemoration::kPassing};
+  for (const Fixed& fixed : kFixedDays) dates[next++] = {passing + fixed.ordinal - 1, fixed.which};
   const repeat_dates::Fields fields = repeat_dates::Split(passing, Ethiopian);
-  dates.push_back({HalfYear(fields), Commemoration::kHalfYear});
-  dates.push_back({repeat_dates::EthiopianYearDay(fields, fields.year + 1), Commemoration::kFirstYear});
+  dates[next++] = {HalfYear(fields), Commemoration::kHalfYear};
+  dates[next++] = {repeat_dates::EthiopianYearDay(fields, fields.year + 1), Commemoration::kFirstYear};
   return dates;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <vector>
 
 #include "church/church_name.h"
 
@@ -11,10 +11,7 @@
 enum class Commemoration {
   kNone,  // not a memorial
   kPassing,
-  kThirdDay,
   kSeventhDay,
-  kTwelfthDay,
-  kThirtiethDay,
   kFortiethDay,
   kEightiethDay,
   kHalfYear,
@@ -29,5 +26,7 @@ struct MemorialDate {
   int32_t day;
   Commemoration which;
 };
+// The day of passing, the three counted days, the half year and the first year.
+constexpr int kFirstYearDates = 6;
 // The day of passing and every commemoration up to the first year's, in order of day.
-std::vector<MemorialDate> FirstYearOfMemorial(int32_t passing);
+std::array<MemorialDate, kFirstYearDates> FirstYearOfMemorial(int32_t passing);

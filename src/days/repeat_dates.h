@@ -6,7 +6,8 @@
 #include "calendar/calendar_date.h"
 
 // The dates a repeat lands on in a given year or month, with the choices for
-// dates that year or month lacks (days/occurrences.h says why each).
+// dates that year or month lacks (days/occurrences.h says why each). By the
+// closed forms, inline: a month's marks ask for thousands.
 namespace repeat_dates {
 
 constexpr int kPagume = 13;
@@ -33,13 +34,13 @@ inline bool NeedsBackward(const Fields& start) { return start.month == kPagume &
 // The start's Ethiopian month and day in year; Pagume 6 moves back to Pagume 5.
 inline int32_t EthiopianYearDay(const Fields& start, int year) {
   const int day = start.month == kPagume && start.day > PagumeLength(year) ? PagumeLength(year) : start.day;
-  return CalendarDate(year, start.month, day, Ethiopian).dayNumber;
+  return static_cast<int32_t>(day_forms::EthiopianDayNumber(year, start.month, day));
 }
 
 // The start's day of the month in that month, when the month has it.
 inline std::optional<int32_t> EthiopianMonthDay(const Fields& start, int year, int month) {
   if (month == kPagume && start.day > PagumeLength(year)) return std::nullopt;
-  return CalendarDate(year, month, start.day, Ethiopian).dayNumber;
+  return static_cast<int32_t>(day_forms::EthiopianDayNumber(year, month, start.day));
 }
 
 // The start's Gregorian month and day in year, when the year has it.
@@ -47,7 +48,7 @@ inline std::optional<int32_t> GregorianYearDay(const Fields& start, int year) {
   if (start.month == kFebruary && start.day == kLeapDay && !CalendarDate::IsLeapYear(year, Gregorian)) {
     return std::nullopt;
   }
-  return CalendarDate(year, start.month, start.day, Gregorian).dayNumber;
+  return static_cast<int32_t>(day_forms::GregorianDayNumber(year, start.month, start.day));
 }
 
 }  // namespace repeat_dates

@@ -40,22 +40,23 @@ std::vector<StoreError> EventsLeftOut(const std::string& text, const std::vector
   constexpr int kEventDepth = 2;  // inside the calendar, then the event
   int depth = 0, begin = 0;       // begin: the event's first line
   bool inEvent = false, found = false;
-  for (const UnfoldedLine& line : UnfoldedLines(text)) {
-    ContentLine parsed;
-    if (!ParseContentLine(line.text, &parsed)) continue;
-    if (parsed.name == "BEGIN" && ++depth == kEventDepth && parsed.value == "VEVENT") {
+  LineReader reader(text);
+  for (UnfoldedLine line; reader.Next(&line);) {
+    LineParts parts;
+    if (!SplitLine(line.text, &parts)) continue;
+    if (Is(parts.name, "BEGIN") && ++depth == kEventDepth && Is(parts.value, "VEVENT")) {
       inEvent = true;
       begin = line.line;
       found = false;
-    } else if (parsed.name == "END" && depth-- == kEventDepth && inEvent) {
+    } else if (Is(parts.name, "END") && depth-- == kEventDepth && inEvent) {
       inEvent = false;
       const auto named = [&](const StoreError& error) { return error.line >= begin && error.line <= line.line; };
       if (!found && std::none_of(errors.begin(), errors.end(), named)) {
         left.push_back({begin, "this event is not one that Zelmora keeps; expected an all-day event, once or every "
                                "year (by the Ethiopian or the Gregorian date) or every Ethiopian month"});
       }
-    } else if (inEvent && depth == kEventDepth && parsed.name == "UID") {
-      found = read.count(Unescaped(parsed.value)) > 0;
+    } else if (inEvent && depth == kEventDepth && Is(parts.name, "UID")) {
+      found = read.count(Unescaped(parts.value)) > 0;
     }
   }
   return left;

@@ -142,7 +142,7 @@ fasika\t2006/08/12
 """
 
 # The user's days as another program might have written them: every repeat,
-# a memorial whose third day is today, a name with a newline, a day long past.
+# a memorial whose seventh day is today, a name with a newline, a day long past.
 STORE = """\
 BEGIN:VCALENDAR\r
 VERSION:2.0\r
@@ -162,8 +162,9 @@ SUMMARY:Michael\r
 END:VEVENT\r
 BEGIN:VEVENT\r
 UID:memorial@test\r
-DTSTART;VALUE=DATE:20081127\r
+DTSTART;VALUE=DATE:20081123\r
 RRULE:RSCALE=ETHIOPIC;FREQ=YEARLY\r
+RDATE;VALUE=DATE:20081129\r
 SUMMARY:Grandmother\r
 X-ZELMORA-KIND:MEMORIAL\r
 END:VEVENT\r
@@ -181,14 +182,14 @@ END:VCALENDAR\r
 """
 # Soonest first; control characters from the file shown as spaces.
 DAYS_LIST = """\
-2001/03/20\t2008/11/29\tmemorial\tGrandmother (Third day)\tmemorial@test
+2001/03/20\t2008/11/29\tmemorial\tGrandmother (Seventh day)\tmemorial@test
 2001/03/22\t2008/12/01\tonce\tMeeting  [31mat noon\tonce@test
 2001/03/29\t2008/12/08\tyear\tAbebe's birthday\tbirthday@test
 2001/04/12\t2008/12/21\tmonth\tMichael\tmichael@test
 -\t-\tonce\tMillennium\tpast@test
 """
 AGENDA_3 = """\
-2001/03/20\t2008/11/29\tmy day\tGrandmother (Third day)
+2001/03/20\t2008/11/29\tmy day\tGrandmother (Seventh day)
 2001/03/20\t2008/11/29\tfast\tTsome Nebiyat
 2001/03/20\t2008/11/29\tcommemoration\tHnstata
 2001/03/21\t2008/11/30\tfast\tTsome Nebiyat
@@ -197,7 +198,7 @@ AGENDA_3 = """\
 2001/03/22\t2008/12/01\tfast\tTsome Nebiyat
 2001/03/22\t2008/12/01\tcommemoration\tDeqsius
 """
-BAD_STORE = STORE.replace("DTSTART;VALUE=DATE:20081127", "DTSTART;VALUE=DATE:2008112")
+BAD_STORE = STORE.replace("DTSTART;VALUE=DATE:20081123", "DTSTART;VALUE=DATE:2008112")
 BAD_LINE = '{home}/data/zelmora/days.ics line 19: "2008112" is not a date (YYYYMMDD)'
 IMPORTED = STORE.replace("@test", "@elsewhere").replace("Grandmother", "Aunt")
 LEFT_OUT = ("this event is not one that Zelmora keeps; expected an all-day event, once or every year (by the "
@@ -364,18 +365,18 @@ CASES = [
     (["days"], DAYS_LIST, "", 0, {"store": STORE}),
     (["agenda", "3"], AGENDA_3, "", 0, {"store": STORE}),
     (["agenda"], AGENDA_3, "", 0, {"store": STORE, "head": 8}),
-    (["agenda", "--today"], "qidame Hdar 20, 2001 (November 29, 2008): Grandmother (Third day); fast: Tsome Nebiyat; "
+    (["agenda", "--today"], "qidame Hdar 20, 2001 (November 29, 2008): Grandmother (Seventh day); fast: Tsome Nebiyat; "
      "commemoration: Hnstata\n", "", 0, {"store": STORE}),
-    (["agenda", "--today", "--amharic", "--geez"], "ቅዳሜ ህዳር ፳, ፳፻፩ (ኖቬምበር 29, 2008): Grandmother (ሣልስት); "
+    (["agenda", "--today", "--amharic", "--geez"], "ቅዳሜ ህዳር ፳, ፳፻፩ (ኖቬምበር 29, 2008): Grandmother (ሰባተኛ ቀን); "
      "fast: ጾመ ነቢያት; commemoration: ሕንጸታ\n", "", 0, {"store": STORE}),
     (["agenda", "--json", "1"], '[{"ethiopian":{"year":2001,"month":3,"day":20,"month_name":"Hdar","weekday_name":'
      '"qidame"},"gregorian":{"year":2008,"month":11,"day":29,"month_name":"November","weekday_name":"Saturday"},'
      '"holidays":[],"fast":"Tsome Nebiyat","commemoration":"Hnstata","days":[{"uid":"memorial@test","name":'
-     '"Grandmother (Third day)","note":"","repeat":"memorial"}]}]\n', "", 0, {"store": STORE}),
+     '"Grandmother (Seventh day)","note":"","repeat":"memorial"}]}]\n', "", 0, {"store": STORE}),
     (["day", "2001/3/29"], "   Monday   December(12)  8, 2008\n    sagno       Hdar( 3) 29, 2001\n"
      "holiday: Nations, Nationalities and Peoples' Day [memorial]\nholiday: Eid al-Adha [public,expected]\n"
      "fast: Tsome Nebiyat\ncommemoration: Bale Wold (Feast of God the Son)\nmy day: Abebe's birthday\n"
-     "my day: Grandmother (Twelfth day)\n", "", 0, {"store": STORE}),
+     , "", 0, {"store": STORE}),
     # JSON escapes what a name from a file may hold
     (["days", "--json"], '[{"uid":"once@test","name":"Meeting\\u000A\\u001B[31mat noon","note":"","repeat":"once",'
      '"start":{"ethiopian":{"year":2001,"month":3,"day":22,"month_name":"Hdar","weekday_name":"sagno"},"gregorian":'
@@ -401,19 +402,19 @@ CASES = [
                                     "zelmora days: nothing was imported\n", 2)]}),
     (["agenda"], "", "zelmora agenda: {home}/data/zelmora/days.ics: Is a directory\n", 2,
      {"files": {"data/zelmora/days.ics/x": ""}}),
-    # added, imported once, removed
+    # added, imported once, removed (the save leaves out the escape character, which TEXT cannot hold)
     (["days", "import", "{home}/other.ics"], "5 added, 0 already there\n", "", 0,
      {"files": {"other.ics": IMPORTED}, "then": [(["days", "import", "{home}/other.ics"],
                                                    "0 added, 5 already there\n", "", 0),
                                                   (["days", "remove", "past@elsewhere"], "", "", 0),
                                                   (["days"], DAYS_LIST.replace("@test", "@elsewhere").replace(
-                                                      "Grandmother", "Aunt").replace(
+                                                      "Grandmother", "Aunt").replace("Meeting  ", "Meeting ").replace(
                                                       "-\t-\tonce\tMillennium\tpast@elsewhere\n", ""), "", 0)]}),
     (["days", "import", "{home}/other.ics"], "3 added, 2 already there\n", "", 0,
      {"files": {"other.ics": IMPORTED}, "store": IMPORTED.replace("michael@", "m@").replace("once@", "o@").replace(
          "past@", "p@")}),
     (["days", "import", "{home}/weekly.ics"], "",
-     f'zelmora days: "{{home}}/weekly.ics" line 11: {LEFT_OUT}\nzelmora days: "{{home}}/weekly.ics" line 29: {LEFT_OUT}\n'
+     f'zelmora days: "{{home}}/weekly.ics" line 11: {LEFT_OUT}\nzelmora days: "{{home}}/weekly.ics" line 30: {LEFT_OUT}\n'
      "zelmora days: nothing was imported\n", 2, {"files": {"weekly.ics": WEEKLY}, "then": [(["days"], "", "", 0)]}),
     (["days", "import", "{home}/none.ics"], "",
      'zelmora days: cannot read "{home}/none.ics": No such file or directory; expected an iCalendar file\n', 2),

@@ -17,7 +17,11 @@ for n in range(count):
     rule = choose.choices(rules, weights=[5, 1, 2, 1, 1])[0]
     lines += ["BEGIN:VEVENT", f"UID:{n:08x}-bench@zelmora.example.org", "DTSTAMP:20261208T090000Z",
               f"DTSTART;VALUE=DATE:{start:%Y%m%d}"]
-    lines += ["RRULE:RSCALE=ETHIOPIC;FREQ=YEARLY", "X-ZELMORA-KIND:MEMORIAL"] if rule == "memorial" else [rule] * bool(rule)
+    if rule == "memorial":  # the store writes the first year's days anew from the day of passing
+        lines += ["RRULE:RSCALE=ETHIOPIC;FREQ=YEARLY", f"RDATE;VALUE=DATE:{start + datetime.timedelta(days=6):%Y%m%d}",
+                  "X-ZELMORA-KIND:MEMORIAL"]
+    elif rule:
+        lines.append(rule)
     lines.append(f"SUMMARY:Day number {n} of the family")
     if n % 3 == 0:
         lines.append("DESCRIPTION:a note kept with the day")

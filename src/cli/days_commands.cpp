@@ -47,8 +47,14 @@ std::string DayLines(const std::vector<Listed>& listed, TextStyle style) {
       text.append("-\t-");
     }
     text.append(1, '\t').append(RepeatWord(day.repeat)).append(1, '\t');
-    text.append(entry.next ? OccurrenceName(day, *entry.next, style) : FieldText(day.name)).append(1, '\t');
-    text.append(FieldText(day.uid)).append(1, '\n');
+    if (entry.next && day.repeat == Repeat::kMemorial) {
+      AppendField(OccurrenceSummary(day, *entry.next, style.language), text);
+    } else {
+      AppendField(day.name, text);
+    }
+    text += '\t';
+    AppendField(day.uid, text);
+    text += '\n';
   }
   return text;
 }

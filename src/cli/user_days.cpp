@@ -63,11 +63,17 @@ std::string OccurrenceName(const UserDay& day, const Occurrence& occurrence, Tex
 }
 
 std::string FieldText(const std::string& text) {
-  std::string field = text;
-  for (char& c : field) {
-    if (IsControl(static_cast<unsigned char>(c))) c = ' ';
-  }
+  std::string field;
+  AppendField(text, field);
   return field;
+}
+
+void AppendField(const std::string& text, std::string& line) {
+  const std::size_t from = line.size();
+  line += text;
+  for (std::size_t at = from; at < line.size(); ++at) {
+    if (IsControl(static_cast<unsigned char>(line[at]))) line[at] = ' ';
+  }
 }
 
 std::string UserDayLines(int dayNumber, TextStyle style) {

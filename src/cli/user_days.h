@@ -24,5 +24,7 @@ std::string OccurrenceName(const UserDay& day, const Occurrence& occurrence, Tex
 // Text from a file, safe in one field of a line on a terminal: control
 // characters (a tab or newline among them) become spaces.
 std::string FieldText(const std::string& text);
+// The same appended to a line, as a list of thousands of days is written.
+void AppendField(const std::string& text, std::string& line);
 // The user's days on one day, a line each, as the day command lists them.
 std::string UserDayLines(int dayNumber, TextStyle style);

@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/date_argument.h"
 #include "cli/day_text.h"
+#include "cli/json_text.h"
 #include "cli/user_days.h"
 #include "export/days_calendar.h"
 
@@ -121,20 +122,13 @@ std::string JsonUserDays(const Agenda& agenda, int dayNumber, TextStyle style) {
   return "[" + list + "]";
 }
 
-// A church name as a JSON string, or null.
-std::string JsonName(const ChurchName* name, TextStyle style) {
-  return name ? JsonString(NameIn(*name, style.language)) : "null";
-}
-
+// Each day as the other commands write it, with the user's days added.
 std::string AgendaJson(const Agenda& agenda, TextStyle style) {
   std::string text;
   for (const DayFacts& entry : agenda.facts.days) {
-    const DatePair day = DatePair::OfDay(entry.dayNumber);
-    text += std::string(text.empty() ? "" : ",") + "{\"ethiopian\":" + JsonDate(day, Ethiopian, style) +
-            ",\"gregorian\":" + JsonDate(day, Gregorian, style) + ",\"holidays\":" +
-            JsonHolidays(HolidaysIn(agenda.facts, entry.dayNumber), style) + ",\"fast\":" +
-            JsonName(entry.fast, style) + ",\"commemoration\":" + JsonName(entry.commemoration, style) +
-            ",\"days\":" + JsonUserDays(agenda, entry.dayNumber, style) + "}";
+    std::string day = JsonDay(agenda.facts, entry, style);
+    day.pop_back();  // the object's closing brace
+    text += (text.empty() ? "" : ",") + day + ",\"days\":" + JsonUserDays(agenda, entry.dayNumber, style) + "}";
   }
   return "[" + text + "]\n";
 }

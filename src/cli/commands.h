@@ -10,9 +10,10 @@
 // --ethiopian or --gregorian (or the command's own default) and whether one
 // was named, whether today is to be highlighted, whether an iCalendar file
 // is wanted and whether it is to hold the fasts, the format or JSON asked
-// for, and the names' script and numerals; for the user's days, the operands
-// after the first, the repeat and note of a new day, whether the rules are
-// written as stored, and whether only today is asked for.
+// for, the calendar --to names for the format, and the names' script and
+// numerals; for the user's days, the operands after the first, the repeat
+// and note of a new day, whether the rules are written as stored, and
+// whether only today is asked for.
 struct Invocation {
   const char* operand = nullptr;
   std::vector<const char*> more;
@@ -23,6 +24,8 @@ struct Invocation {
   bool fasts = false;
   const char* format = nullptr;
   bool json = false;
+  CalendarKind to = Ethiopian;
+  bool toNamed = false;
   TextStyle style;
   const char* every = nullptr;
   const char* note = nullptr;

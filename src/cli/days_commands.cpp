@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/date_argument.h"
 #include "cli/day_text.h"
+#include "cli/json_text.h"
 #include "cli/days_actions.h"
 #include "cli/user_days.h"
 #include "days/days_file.h"

@@ -6,6 +6,7 @@
 #include "days/days_file.h"
 #include "days/memorial.h"
 #include "days/repeat_dates.h"
+#include "days/rule_text.h"
 #include "ical/content_line.h"
 
 namespace {
@@ -28,7 +29,7 @@ class Writer {
     if (!stamp.empty()) Line(stamp);
     if (!Date("DTSTART;VALUE=DATE:", day.start, why)) return false;
     if (day.kept.oneDayEnd && !Date("DTEND;VALUE=DATE:", day.start + 1, why)) return false;
-    const std::string rule = Rule(day);
+    const std::string rule = RuleText(day);
     if (!rule.empty()) Line("RRULE:" + rule);
     if (day.repeat == Repeat::kMemorial && !Commemorations(day.start, why)) return false;
     Line("SUMMARY" + day.kept.nameParams + ":" + Escaped(day.name));
@@ -61,23 +62,6 @@ class Writer {
     if (!DateText(day, &text, why)) return false;
     Line(prefix + text);
     return true;
-  }
-
-  static std::string Rule(const UserDay& day) {
-    switch (day.repeat) {
-      case Repeat::kOnce:
-        return "";
-      case Repeat::kEthiopianYear:
-      case Repeat::kMemorial:
-        return repeat_dates::NeedsBackward(repeat_dates::Split(day.start, Ethiopian))
-                   ? "RSCALE=ETHIOPIC;FREQ=YEARLY;SKIP=BACKWARD"
-                   : "RSCALE=ETHIOPIC;FREQ=YEARLY";
-      case Repeat::kEthiopianMonth:
-        return "RSCALE=ETHIOPIC;FREQ=MONTHLY";
-      case Repeat::kGregorianYear:
-        return "FREQ=YEARLY";
-    }
-    return "";
   }
 
   // The first year's commemorations that neither DTSTART nor the rule gives.

@@ -60,9 +60,10 @@ EventText FastEvent(const FastPeriod& fast) {
           0, true};
 }
 
-// One CATEGORIES property per tag, so no comma has to be escaped.
+// One CATEGORIES property per tag, so no comma has to be escaped; every tag
+// bit there is, so that a new one is not silently dropped.
 void AddCategories(const EventText& text, std::string* ics) {
-  for (unsigned tag : {kPublicHoliday, kChurchDay, kExpectedDate, kMemorial}) {
+  for (unsigned tag = 1; tag != 0 && tag <= text.tags; tag <<= 1) {
     if (text.tags & tag) AddLine(std::string("CATEGORIES:") + HolidayTagText(tag), ics);
   }
   if (text.fast) AddLine(std::string("CATEGORIES:") + kFastCategory, ics);

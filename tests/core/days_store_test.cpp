@@ -7,34 +7,21 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "calendar/calendar_date.h"
 #include "days/day_store.h"
+#include "test_files.h"
 
 namespace {
 
 class DaysFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/zelmora-days-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-    path_ = folder_ + "/days.ics";
-  }
-  void TearDown() override { EXPECT_EQ(std::system(("rm -rf " + folder_).c_str()), 0); }
-
   static void Write(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-  static std::string Read(const std::string& path) {
-    std::stringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-  }
+  static std::string Read(const std::string& path) { return ReadFile(path); }
   static UserDay Day(const std::string& name, int y, int m, int d, Repeat repeat = Repeat::kEthiopianYear) {
     UserDay day;
     day.name = name;
@@ -49,7 +36,9 @@ class DaysFolder : public ::testing::Test {
     ASSERT_TRUE(other.Add(Day(name, 2019, 3, 29), &uid, &why)) << why;
   }
 
-  std::string folder_, path_;
+  ScratchFolder scratch_{"zelmora-days"};
+  const std::string folder_ = scratch_.path;
+  std::string path_ = folder_ + "/days.ics";
 };
 
 // What another program wrote, each row a piece that must come back unchanged

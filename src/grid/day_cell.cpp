@@ -1,7 +1,6 @@
 #include "grid/day_cell.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "fonts/fitting_size.h"
 
@@ -75,14 +74,15 @@ void DayCell::SetClickCallback(Fl_Callback* cb, void* data) {
   hitButton->callback(cb_hit, data);
 }
 
-void DayCell::SetText(const char* text) { SetTexts(text, ""); }
+void DayCell::Clear() { ShowDay(0, "", ""); }
 
-void DayCell::SetTexts(const char* primaryText, const char* secondaryText) {
+void DayCell::ShowDay(int shownDay, const char* primaryText, const char* secondaryText) {
+  day = shownDay;
   primary->value(primaryText);
   secondary->value(secondaryText);
 }
 
-void DayCell::RecordPress() { pressedDay = std::atoi(primary->value()); }
+void DayCell::RecordPress() { pressedDay = day; }
 
 void DayCell::SetTextColor(Fl_Color color) {
   primary->textcolor(color);

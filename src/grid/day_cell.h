@@ -14,8 +14,11 @@ class DayCell : public Fl_Group {
   DayCell(int x, int y, int w, int h);
 
   void SetClickCallback(Fl_Callback* cb, void* data);
-  void SetText(const char* text);
-  void SetTexts(const char* primaryText, const char* secondaryText);
+  // Shows day (the base calendar's, 0 for none) written as primaryText, and
+  // the other calendar's day as secondaryText.
+  void ShowDay(int day, const char* primaryText, const char* secondaryText);
+  // Shows no day.
+  void Clear();
   void SetTextColor(Fl_Color color);
   // Keeps the day shown now, which is the day a click picks, whatever the
   // click's release brings about first.
@@ -30,6 +33,8 @@ class DayCell : public Fl_Group {
   static constexpr Fl_Fontsize kSmallestSize = 6;
 
   Fl_Callback* clickCallback = nullptr;
+  // The base calendar's day the cell shows, whatever script writes it; 0 for none.
+  int day = 0;  // [0, 31]
   // The day the cell showed when the mouse went down on it; 0 for none.
   int pressedDay = 0;
   Fl_Output* primary;

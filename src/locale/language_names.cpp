@@ -5,34 +5,29 @@
 
 namespace {
 
-// The Amharic names of the Gregorian months, wide and abbreviated, from the
-// Unicode CLDR, common/main/am.xml, calendar "gregorian", months, format
-// context (github.com/unicode-org/cldr). Where CLDR inherits the abbreviation
-// ("↑↑↑": March, May, June, July) it is the wide name. CLDR 42, as ICU 72
-// carries it, spelled January and February ጃንዩወሪ and ፌብሩወሪ and
-// abbreviated them ጃንዩ and ፌብሩ; the current ones are used here.
-const char* const kAmharicGregorianMonths[12] = {
-    "ጃንዋሪ", "ፌብሩዋሪ", "ማርች", "ኤፕሪል", "ሜይ", "ጁን", "ጁላይ", "ኦገስት", "ሴፕቴምበር", "ኦክቶበር", "ኖቬምበር", "ዲሴምበር",
-};
-const char* const kAmharicGregorianMonthsShort[12] = {
-    "ጃን", "ፌብ", "ማርች", "ኤፕሪ", "ሜይ", "ጁን", "ጁላይ", "ኦገስ", "ሴፕቴ", "ኦክቶ", "ኖቬም", "ዲሴም",
-};
 const char* const kLatinGregorianMonthsShort[12] = {
     "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec",
 };
 
+// Indexed by Language; English has the core's names.
+const NamesTable* const kTables[kLanguages] = {nullptr, &kAmharicNames};
+
 }  // namespace
 
+const NamesTable* NamesOf(Language language) { return kTables[static_cast<int>(language)]; }
+
 const char* MonthNameIn(CalendarKind kind, int month, TextStyle style, bool shortForm) {
-  if (kind == Ethiopian) return style.language == Language::kAmharic ? kExportMonthEthiopic[month - 1] : MonthName(kind, month);
-  if (style.language == Language::kAmharic) return (shortForm ? kAmharicGregorianMonthsShort : kAmharicGregorianMonths)[month - 1];
-  return shortForm ? kLatinGregorianMonthsShort[month - 1] : MonthName(kind, month);
+  if (const NamesTable* names = NamesOf(style.language)) {
+    if (kind == Ethiopian) return names->ethiopianMonths[month - 1];
+    return (shortForm ? names->gregorianMonthsShort : names->gregorianMonths)[month - 1];
+  }
+  return kind == Gregorian && shortForm ? kLatinGregorianMonthsShort[month - 1] : MonthName(kind, month);
 }
 
 const char* WeekdayNameIn(CalendarKind kind, int weekday, TextStyle style, bool shortForm) {
-  // The days of the week are the same days in both calendars; in Amharic
-  // they have one name.
-  if (style.language == Language::kAmharic) return kExportWeekdayEthiopic[weekday];
+  // The days of the week are the same days in both calendars; a language
+  // other than English has one name for each.
+  if (const NamesTable* names = NamesOf(style.language)) return (shortForm ? names->weekdaysShort : names->weekdays)[weekday];
   if (kind == Gregorian && shortForm) return kExportWeekdayShort[weekday];
   return WeekdayName(kind, weekday);
 }

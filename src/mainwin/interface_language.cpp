@@ -1,6 +1,7 @@
 // The main window's date lines and texts in the script and language that
 // Tool > Amharic and Ge'ez numerals pick.
 #include <FL/Fl_Menu_Item.H>
+#include <FL/fl_draw.H>
 
 #include <string>
 #include <vector>
@@ -37,7 +38,12 @@ struct WidgetTexts {
 void CalendarUi::ShowScript() {
   const bool styled = style.language != Language::kEnglish || style.geez;
   dates_output->textfont(styled ? EthiopicFont() : FL_COURIER);
-  dates_output->value(styled ? DateLinesIn(date, style).c_str() : date.Format());
+  // The Ethiopic face's letters have their own widths: the columns line up as it draws them.
+  const TextWidth drawn = [this](const std::string& text) {
+    fl_font(dates_output->textfont(), dates_output->textsize());
+    return fl_width(text.c_str());
+  };
+  dates_output->value(styled ? DateLinesIn(date, style, drawn).c_str() : date.Format());
   grid->style = style;
   if (style.language == language_shown) return;
   language_shown = style.language;

@@ -57,7 +57,7 @@ TEST(FormatMoment, WritesEveryTokenInEitherCalendarAndScript) {
       {december8, Gregorian, latin, false, 0, "%Y-%m-%d %b %a %A %j", "2026-12-08 Dec Tue Tuesday 342"},
       {meskerem5, Ethiopian, latin, false, 0, "[%e] %j %b %a%n%t%%", "[ 5] 005 Meskerem sagno\n\t%"},
       {meskerem5, Gregorian, latin, false, 0, "%e %B", "15 September"},
-      {december8, Ethiopian, amharic, false, 0, "%A %d %B %Y", "ማክስኞ 29 ህዳር 2019"},
+      {december8, Ethiopian, amharic, false, 0, "%A %d %B %Y", "ማክሰኞ 29 ኅዳር 2019"},
       {december8, Gregorian, amharic, false, 0, "%B %b", "ዲሴምበር ዲሴም"},
       {december8, Ethiopian, geez, false, 0, "%d/%m/%Y", "፳፱/03/፳፻፲፱"},
       {meskerem5, Ethiopian, geez, false, 0, "[%e]", "[፭]"},

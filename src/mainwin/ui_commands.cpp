@@ -113,7 +113,7 @@ void CalendarUi::cb_Fasting_i(Fl_Widget*, void*) { ReadShownItems(); }
 void CalendarUi::cb_Saints_i(Fl_Widget*, void*) { ReadShownItems(); }
 void CalendarUi::cb_Script_i(Fl_Widget*, void*) { ReadShownItems(); }
 // The reckoning of the Ethiopian year shown.
-void CalendarUi::cb_Bahire_i(Fl_Widget*, void*) { OpenBahireHasabWindow(date.Year(Ethiopian)); }
+void CalendarUi::cb_Bahire_i(Fl_Widget*, void*) { OpenBahireHasabWindow(date.Year(Ethiopian), style); }
 // The holidays of the year shown, in the base calendar.
 void CalendarUi::cb_Export_i(Fl_Widget*, void*) { ExportHolidays(date.Year(base_kind), base_kind); }
 void CalendarUi::cb_Help_i(Fl_Widget*, void*) { OpenHelpContents(); }

@@ -275,8 +275,8 @@ CASES = [
      "", 0),
     (["fasts", "2017"], FASTS_2017, "", 0),
     (["fasts", "--amharic", "2017"], "2017/03/15\t2017/04/28\t2024/11/24\t2025/01/06\tጾመ ነቢያት\n", "", 0, {"head": 1}),
-    (["day", "--amharic", "2001/3/29"], "ሰኞ  8 ዲሴምበር(12) 2008\nሰኞ 29    ኅዳር(3) 2001\nholiday: የብሔር ብሔረሰቦች ቀን [memorial]\n"
-     "holiday: ዒድ አል አድሐ [public,expected]\nfast: ጾመ ነቢያት\ncommemoration: በዓለ ወልድ\n", "", 0),
+    (["day", "--amharic", "2001/3/29"], "ሰኞ  8 ዲሴምበር(12) 2008\nሰኞ 29    ኅዳር(3) 2001\nበዓል፦ የብሔር ብሔረሰቦች ቀን [መታሰቢያ]\n"
+     "በዓል፦ ዒድ አል አድሐ [ሕዝባዊ,የሚጠበቅ]\nጾም፦ ጾመ ነቢያት\nዝክር፦ በዓለ ወልድ\n", "", 0),
     (["bahire-hasab", "2006"], BAHIRE_HASAB_2006, "", 0),
     (["bahire-hasab", "--gregorian"], "", 'zelmora bahire-hasab: unknown option "--gregorian"; expected no options\n', 2),
 ]

@@ -13,10 +13,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "about/about_window.h"
+#include "bahire/bahire_hasab_window.h"
 #include "clock/clock_window.h"
 #include "fonts/ethiopic_face.h"
 #include "mainwin/calendar_ui.h"
@@ -280,7 +282,7 @@ TEST_F(MainWindow, BahireHasabOfTheYearOnShow) {
       {false, "Tool/Bahire Hasab", "Bahire Hasab 2001",
        {"abekte\t4", "metqi\t26", "fasika\t2001/08/11", "2001/08/11\t2009/04/19\tFasika (Easter)"}},
       {true, "መሣሪያ/ባሕረ ሐሳብ", "ባሕረ ሐሳብ 2001",
-       {"አበቅቴ\t4", "መባጃ ሐመር\t2", "@bተንቀሳቃሽ በዓላትና አጽዋማት", "2001/08/11\t2009/04/19\tፋሲካ"}},
+       {"አበቅቴ\t4", "መባጃ ሐመር\t2", "ተንቀሳቃሽ በዓላትና አጽዋማት", "2001/08/11\t2009/04/19\tፋሲካ"}},
   };
   for (const auto& language : kLanguages) {
     if (language.amharic) MenuBar()->picked(ui.amharic_item);
@@ -289,12 +291,18 @@ TEST_F(MainWindow, BahireHasabOfTheYearOnShow) {
     Fl_Window* shown = Fl::next_window(ui.main_window) ? Fl::next_window(ui.main_window) : Fl::first_window();
     ASSERT_NE(shown, ui.main_window);
     EXPECT_STREQ(shown->label(), language.title);
-    auto* lines = static_cast<Fl_Browser*>(shown->child(0));
+    auto* lines = static_cast<BahireHasabWindow*>(shown->user_data())->table;
     std::vector<std::string> texts;
     for (int i = 1; i <= lines->size(); ++i) texts.push_back(lines->text(i));
     for (const char* line : language.lines) {
       EXPECT_NE(std::find(texts.begin(), texts.end(), line), texts.end()) << line;
     }
+    // The next year and back, in the same window.
+    auto* hasab = static_cast<BahireHasabWindow*>(shown->user_data());
+    Click(hasab->next);
+    EXPECT_EQ(std::string(shown->label()), std::string(language.title, std::strlen(language.title) - 1) + "2");
+    Click(hasab->previous);
+    EXPECT_STREQ(shown->label(), language.title);
     Fl::focus(shown);
     TypeKey(shown, FL_Escape);
     Settle();

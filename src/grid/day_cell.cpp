@@ -1,8 +1,13 @@
 #include "grid/day_cell.h"
 
-#include <algorithm>
+#include <FL/fl_draw.H>
 
+#include <algorithm>
+#include <cmath>
+
+#include "fonts/ethiopic_face.h"
 #include "fonts/fitting_size.h"
+#include "numerals/geez_numerals.h"
 
 namespace {
 
@@ -55,13 +60,52 @@ void DayCell::resize(int x, int y, int w, int h) {
 }
 
 // The sizes above follow the cell's shape; here, where the fonts can be
-// measured, each shrinks until the widest two-digit number fits its field.
+// measured, each shrinks until the widest number fits its field, but not
+// below the size at which it can be read. Where that does not fit (Ge'ez
+// numerals in a small cell's corner), the field grows left and up from its
+// corner, into the room the other number leaves free.
 void DayCell::FitNumbers() {
   for (Fl_Output* field : {primary, secondary}) {
-    field->textsize(LargestFittingSize(field->textfont(), kWidestNumber, field->w() - kTextInsets,
-                                       field->textsize(), kSmallestSize));
+    const std::string& widest = WidestNumber(field->textfont());
+    const Fl_Fontsize readable = ReadableSize(field->textfont());
+    field->textsize(std::max(readable, LargestFittingSize(field->textfont(), widest.c_str(), field->w() - kTextInsets,
+                                                          field->textsize(), readable)));
+    fl_font(field->textfont(), field->textsize());
+    const int wide = std::min(static_cast<int>(std::ceil(fl_width(widest.c_str()))) + kTextInsets, w());
+    const int tall = std::min(fl_height(), h());
+    if (wide > field->w() || tall > field->h()) {
+      const int fieldW = std::max(wide, field->w()), fieldH = std::max(tall, field->h());
+      field->resize(field->x() + field->w() - fieldW, field->y() + field->h() - fieldH, fieldW, fieldH);
+    }
   }
   fitted = true;
+}
+
+Fl_Fontsize DayCell::ReadableSize(Fl_Font font) {
+  constexpr Fl_Fontsize kLargest = 48;
+  Fl_Fontsize size = kSmallestInk;
+  int dx = 0, dy = 0, inkW = 0, inkH = 0;
+  for (; size < kLargest; ++size) {
+    fl_font(font, size);
+    fl_text_extents(WidestNumber(font).c_str(), dx, dy, inkW, inkH);
+    if (inkH > kSmallestInk) break;  // a pixel to spare for the edges' shading
+  }
+  return size;
+}
+
+const std::string& DayCell::WidestNumber(Fl_Font font) {
+  static const std::string digits = kWidestNumber;
+  static const std::string geez = [] {
+    constexpr int kLastDay = 30;
+    std::string widest;
+    fl_font(EthiopicFont(), kSmallestInk);
+    for (int day = 1; day <= kLastDay; ++day) {
+      const std::string numeral = GeezNumeral(day);
+      if (fl_width(numeral.c_str()) > fl_width(widest.c_str())) widest = numeral;
+    }
+    return widest;
+  }();
+  return font == EthiopicFont() ? geez : digits;
 }
 
 void DayCell::draw() {

@@ -4,6 +4,8 @@
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Output.H>
 
+#include <string>
+
 #include "fonts/fitting_size.h"
 
 // One day of the month grid: the base calendar's day large across the top,
@@ -27,10 +29,16 @@ class DayCell : public Fl_Group {
   void resize(int x, int y, int w, int h) override;
   void draw() override;
 
-  // The widest day number, and what a field keeps of its width round its text.
+  // The widest day number in digits, what a field keeps of its width round
+  // its text, and the smallest size a number is drawn at to be read.
   static constexpr const char* kWidestNumber = "30";
   static constexpr int kTextInsets = kFieldTextInsets;
-  static constexpr Fl_Fontsize kSmallestSize = 6;
+  static constexpr int kSmallestInk = 10;  // pixels from a numeral's top to its foot
+  // The widest day number a field in font may show: in the Ethiopic face, of
+  // the Ge'ez numerals of 1 to 30.
+  static const std::string& WidestNumber(Fl_Font font);
+  // The smallest size at which that number's ink is kSmallestInk tall.
+  static Fl_Fontsize ReadableSize(Fl_Font font);
 
   Fl_Callback* clickCallback = nullptr;
   // The base calendar's day the cell shows, whatever script writes it; 0 for none.

@@ -132,7 +132,8 @@ void CalendarUi::set_defaults() {
   main_window->label(kVersionText);
   date.SetToday();
   today_date = date;
-  const Settings saved = LoadSettings();
+  Settings saved = LoadSettings();
+  WithoutEthiopicFace(saved);
   base_kind = saved.baseKind;
   show_holidays = Check(holidays_item, saved.holidays);
   show_fasts = Check(fasts_item, saved.fasts);

@@ -100,11 +100,11 @@ void CalendarUi::cb_grid_i(Fl_Widget*, void* cell) { PickDay(static_cast<DayCell
 void CalendarUi::cb_grid_key_i(Fl_Widget*, void*) { Go(grid->keyStep); }
 void CalendarUi::cb_days_from_date_i(Fl_Widget*, void*) { refresh(); }
 void CalendarUi::cb_days_until_date_i(Fl_Widget*, void*) { refresh(); }
-void CalendarUi::cb_mini_clock_i(Fl_Widget*, void*) { OpenClockWindow(); }
-void CalendarUi::cb_clock_button_i(Fl_Widget*, void*) { OpenClockWindow(); }
+void CalendarUi::cb_mini_clock_i(Fl_Widget*, void*) { OpenClockWindow(style); }
+void CalendarUi::cb_clock_button_i(Fl_Widget*, void*) { OpenClockWindow(style); }
 void CalendarUi::cb_Exit_i(Fl_Widget*, void*) { main_window->hide(); }
 void CalendarUi::cb_Quit_i(Fl_Widget*, void*) { CloseEveryWindow(); }
-void CalendarUi::cb_Clock_i(Fl_Widget*, void*) { OpenClockWindow(); }
+void CalendarUi::cb_Clock_i(Fl_Widget*, void*) { OpenClockWindow(style); }
 void CalendarUi::cb_Output_i(Fl_Widget*, void*) {
   OutputHtml(date, base_kind, {show_holidays, show_fasts, show_saints});
 }

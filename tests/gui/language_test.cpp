@@ -5,9 +5,11 @@
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/fl_draw.H>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "fonts/ethiopic_face.h"
 #include "mainwin/calendar_ui.h"
 
 namespace {
@@ -56,6 +58,32 @@ TEST_F(Language, DateLinesLineUpAsDrawn) {
     for (std::size_t w = 0; w < upper.size(); ++w) EXPECT_NEAR(upper[w], lower[w], fl_width(" ") / 2 + 1) << lines;
   }
   Pick(false, false);
+}
+
+// Run with a fontconfig that has no Ethiopic face and LANG=am_ET.UTF-8
+// (the language_without_ethiopic_face test): a start in Amharic is in
+// English, says why in one line, and offers Amharic and Ge'ez numerals
+// inactive, naming the package to install.
+TEST(WithoutEthiopicFace, EnglishItemsInactiveAndOneLineWhy) {
+  if (HasEthiopicFace()) GTEST_SKIP() << "needs a fontconfig without Ethiopic faces";
+  FixClock(2008, 11, 29, 9, 0, 0);
+  testing::internal::CaptureStderr();
+  CalendarUi ui;
+  ShowMainWindow(ui);
+  const std::string told = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(told.find("fonts-sil-abyssinica"), told.rfind("fonts-sil-abyssinica")) << told;
+  EXPECT_NE(told.find("zelmora: no font with Ethiopic letters is installed (fonts-sil-abyssinica)"), std::string::npos)
+      << told;
+  EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
+  for (const Fl_Menu_Item* item : {ui.amharic_item, ui.geez_item}) {
+    EXPECT_EQ(item->active(), 0) << item->label();
+    EXPECT_NE(std::string(item->label()).find("fonts-sil-abyssinica"), std::string::npos) << item->label();
+  }
+  EXPECT_EQ(ui.style.language, ::Language::kEnglish);
+  EXPECT_FALSE(ui.style.geez);
+  EXPECT_STREQ(ui.today->label(), "Today");
+  EXPECT_EQ(std::string(ui.dates_output->value()).find(" Saturday"), 0u);
+  ui.main_window->hide();
 }
 
 }  // namespace

@@ -468,7 +468,7 @@ TEST_F(MainWindow, WindowKeys) {
   const struct {
     void (*open)();
     const char* label;
-  } kWindows[] = {{OpenClockWindow, "Ethiopian Clock"}, {OpenAboutWindow, "About Zelmora"}};
+  } kWindows[] = {{[] { OpenClockWindow(); }, "Ethiopian Clock"}, {OpenAboutWindow, "About Zelmora"}};
   for (const auto& k : kWindows) {
     for (const bool quit : {false, true}) {
       k.open();

@@ -62,10 +62,11 @@ void DayCell::resize(int x, int y, int w, int h) {
 // The sizes above follow the cell's shape; here, where the fonts can be
 // measured, each shrinks until the widest number fits its field, but not
 // below the size at which it can be read. Where that does not fit (Ge'ez
-// numerals in a small cell's corner), the field grows left and up from its
-// corner, into the room the other number leaves free.
+// numerals in a small cell's corner), the field grows from its corner of
+// the cell, into the room the other number leaves free.
 void DayCell::FitNumbers() {
   for (Fl_Output* field : {primary, secondary}) {
+    const bool fromBottomRight = field == secondary;
     const std::string& widest = WidestNumber(field->textfont());
     const Fl_Fontsize readable = ReadableSize(field->textfont());
     field->textsize(std::max(readable, LargestFittingSize(field->textfont(), widest.c_str(), field->w() - kTextInsets,
@@ -75,20 +76,28 @@ void DayCell::FitNumbers() {
     const int tall = std::min(fl_height(), h());
     if (wide > field->w() || tall > field->h()) {
       const int fieldW = std::max(wide, field->w()), fieldH = std::max(tall, field->h());
-      field->resize(field->x() + field->w() - fieldW, field->y() + field->h() - fieldH, fieldW, fieldH);
+      field->resize(fromBottomRight ? x() + w() - fieldW : x(), fromBottomRight ? y() + h() - fieldH : y(), fieldW,
+                    fieldH);
     }
   }
   fitted = true;
 }
 
+// Of the widest number and of each digit, which a field in the Ethiopic
+// face shows too: a face's old-style 1 and 0 are shorter than its 3.
 Fl_Fontsize DayCell::ReadableSize(Fl_Font font) {
   constexpr Fl_Fontsize kLargest = 48;
+  const auto inkHeight = [](const std::string& text) {
+    int dx = 0, dy = 0, inkW = 0, inkH = 0;
+    fl_text_extents(text.c_str(), dx, dy, inkW, inkH);
+    return inkH;
+  };
   Fl_Fontsize size = kSmallestInk;
-  int dx = 0, dy = 0, inkW = 0, inkH = 0;
   for (; size < kLargest; ++size) {
     fl_font(font, size);
-    fl_text_extents(WidestNumber(font).c_str(), dx, dy, inkW, inkH);
-    if (inkH > kSmallestInk) break;  // a pixel to spare for the edges' shading
+    int shortest = inkHeight(WidestNumber(font));
+    for (char digit = '0'; digit <= '9'; ++digit) shortest = std::min(shortest, inkHeight(std::string(1, digit)));
+    if (shortest > kSmallestInk) break;  // a pixel to spare for the edges' shading
   }
   return size;
 }
@@ -96,12 +105,13 @@ Fl_Fontsize DayCell::ReadableSize(Fl_Font font) {
 const std::string& DayCell::WidestNumber(Fl_Font font) {
   static const std::string digits = kWidestNumber;
   static const std::string geez = [] {
-    constexpr int kLastDay = 30;
+    constexpr int kLastDay = 31;
     std::string widest;
     fl_font(EthiopicFont(), kSmallestInk);
     for (int day = 1; day <= kLastDay; ++day) {
-      const std::string numeral = GeezNumeral(day);
-      if (fl_width(numeral.c_str()) > fl_width(widest.c_str())) widest = numeral;
+      for (const std::string& number : {GeezNumeral(day), std::to_string(day)}) {
+        if (fl_width(number.c_str()) > fl_width(widest.c_str())) widest = number;
+      }
     }
     return widest;
   }();
@@ -127,6 +137,13 @@ void DayCell::ShowDay(int shownDay, const char* primaryText, const char* seconda
 }
 
 void DayCell::RecordPress() { pressedDay = day; }
+
+void DayCell::SetFont(Fl_Font font) {
+  if (primary->textfont() == font && secondary->textfont() == font) return;
+  primary->textfont(font);
+  secondary->textfont(font);
+  resize(x(), y(), w(), h());
+}
 
 void DayCell::SetTextColor(Fl_Color color) {
   primary->textcolor(color);

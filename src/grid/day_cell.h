@@ -22,6 +22,8 @@ class DayCell : public Fl_Group {
   // Shows no day.
   void Clear();
   void SetTextColor(Fl_Color color);
+  // Both numbers' face; a new one fits the numbers afresh.
+  void SetFont(Fl_Font font);
   // Keeps the day shown now, which is the day a click picks, whatever the
   // click's release brings about first.
   void RecordPress();
@@ -35,7 +37,7 @@ class DayCell : public Fl_Group {
   static constexpr int kTextInsets = kFieldTextInsets;
   static constexpr int kSmallestInk = 10;  // pixels from a numeral's top to its foot
   // The widest day number a field in font may show: in the Ethiopic face, of
-  // the Ge'ez numerals of 1 to 30.
+  // 1 to 31 in Ge'ez numerals and in digits, which it shows for the other calendar.
   static const std::string& WidestNumber(Fl_Font font);
   // The smallest size at which that number's ink is kSmallestInk tall.
   static Fl_Fontsize ReadableSize(Fl_Font font);

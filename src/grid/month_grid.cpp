@@ -168,9 +168,7 @@ std::string MonthGrid::DayText(int day, CalendarKind kind) const {
 void MonthGrid::ShowDay(int index, const MonthDay& day, CalendarKind kind) {
   DayCell* cell = cells[index];
   cell->show();
-  const Fl_Font font = style.geez ? EthiopicFont() : FL_TIMES;
-  cell->primary->textfont(font);
-  cell->secondary->textfont(font);
+  cell->SetFont(style.geez ? EthiopicFont() : FL_TIMES);
   cell->ShowDay(day.baseDay, DayText(day.baseDay, kind).c_str(), DayText(day.otherDay, OtherKind(kind)).c_str());
   cell->color(day.current ? FL_YELLOW : FL_WHITE);
   if (day.current) currentCell = index;

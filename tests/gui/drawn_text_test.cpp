@@ -139,13 +139,15 @@ class DrawnText : public ::testing::Test {
   void Pick(Fl_Menu_Item* item, bool on) {
     if ((item->value() != 0) != on) MenuBarOf(ui.main_window)->picked(item);
   }
-  // The windows that Tool opens, as picked, then closed.
-  std::vector<Drawn> ToolWindow(const char* english) {
-    MenuBarOf(ui.main_window)->picked(MenuBarOf(ui.main_window)->find_item(english) ? MenuBarOf(ui.main_window)->find_item(english) : nullptr);
+  // What the window that a Tool item opens draws; then it is closed.
+  std::vector<Drawn> ToolWindow(const char* item) {
+    MenuBarOf(ui.main_window)->picked(MenuBarOf(ui.main_window)->find_item(item));
     Settle();
     std::vector<Drawn> drawn;
+    // The program's own windows know their object; a tooltip's does not.
     Fl_Window* shown = Fl::first_window();
-    if (shown && shown != ui.main_window) {
+    while (shown && (shown == ui.main_window || !shown->user_data())) shown = Fl::next_window(shown);
+    if (shown) {
       Collect(shown, drawn);
       Fl::handle(FL_CLOSE, shown);
       Settle();

@@ -5,8 +5,8 @@
 
 namespace {
 
-std::string BothDates(const DatePair& day, CalendarKind base, int ethiopicScript) {
-  return PageDateText(day, base, ethiopicScript) + " / " + PageDateText(day, OtherKind(base), ethiopicScript);
+std::string BothDates(const DatePair& day, CalendarKind base, int ethiopicScript, bool geez) {
+  return PageDateText(day, base, ethiopicScript, geez) + " / " + PageDateText(day, OtherKind(base), ethiopicScript, geez);
 }
 
 }  // namespace
@@ -18,8 +18,8 @@ void HtmlExporter::AppendFastList() {
   for (int year = DatePair::OfDay(firstDay).Year(Ethiopian); year <= DatePair::OfDay(lastDay).Year(Ethiopian); ++year) {
     for (const FastPeriod& fast : ReckonChurchYear(year).fasts) {
       if (fast.lastDay < firstDay || fast.firstDay > lastDay) continue;
-      list += "<li>" + BothDates(DatePair::OfDay(fast.firstDay), baseKind, ethiopicScript) + " - " +
-              BothDates(DatePair::OfDay(fast.lastDay), baseKind, ethiopicScript) + ": " + BothNames(*fast.name) + "</li>";
+      list += "<li>" + BothDates(DatePair::OfDay(fast.firstDay), baseKind, ethiopicScript, geezNumerals) + " - " +
+              BothDates(DatePair::OfDay(fast.lastDay), baseKind, ethiopicScript, geezNumerals) + ": " + PageNames(fast.name->english, fast.name->amharic) + "</li>";
     }
   }
   if (!list.empty()) page += "<ul>" + list + "</ul>";
@@ -31,7 +31,7 @@ void HtmlExporter::AppendSaintList() {
   for (int i = 0; i < dayCount; ++i, day.NextDay()) {
     const ChurchName* commemoration = CommemorationOfDay(day.Day(Ethiopian));
     if (commemoration) {
-      list += "<li>" + BothDates(day, baseKind, ethiopicScript) + ": " + BothNames(*commemoration) + "</li>";
+      list += "<li>" + BothDates(day, baseKind, ethiopicScript, geezNumerals) + ": " + PageNames(commemoration->english, commemoration->amharic) + "</li>";
     }
   }
   if (!list.empty()) page += "<ul>" + list + "</ul>";

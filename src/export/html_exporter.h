@@ -8,8 +8,14 @@
 
 inline constexpr char kPageFileName[] = "output.htm";
 
-// "May 5, 2024", or the Ethiopian month in Ethiopic script.
-std::string PageDateText(const DatePair& day, CalendarKind kind, int ethiopicScript);
+// "May 5, 2024", or the Ethiopian month in Ethiopic script, marked as
+// Amharic, the day and year in Ge'ez numerals when geez.
+std::string PageDateText(const DatePair& day, CalendarKind kind, int ethiopicScript, bool geez = false);
+// Text in Ethiopic script, marked as Amharic in the page, whose own
+// language is English.
+std::string AmharicSpan(const std::string& text);
+// "English - Amharic", as the page names a holiday, a fast or a saint.
+std::string PageNames(const char* english, const char* amharic);
 
 // The month on show as the page "output.htm" (UTF-8, Amharic names in
 // Ethiopic script, no line breaks), saved with its two pictures beside it.
@@ -48,6 +54,7 @@ class HtmlExporter {
   DatePair cursor;
   CalendarKind baseKind;  // the int given, read by its lowest bit
   int ethiopicScript = 1;
+  bool geezNumerals = false;  // the Ethiopian days and years in Ge'ez
   bool holidaysShown;
   bool fastsShown = false;
   bool saintsShown = false;

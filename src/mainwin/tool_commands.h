@@ -10,6 +10,7 @@
 // Tool > Output html: the month on show as a page, saved and opened.
 struct PageLists {
   bool holidays, fasts, saints;
+  bool geez = false;  // the Ethiopian days and years in Ge'ez numerals
 };
 void OutputHtml(DatePair date, CalendarKind base, PageLists lists);
 // Tool > Export holidays…: one year's holidays, in calendar kind, where the

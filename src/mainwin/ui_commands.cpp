@@ -106,7 +106,7 @@ void CalendarUi::cb_Exit_i(Fl_Widget*, void*) { main_window->hide(); }
 void CalendarUi::cb_Quit_i(Fl_Widget*, void*) { CloseEveryWindow(); }
 void CalendarUi::cb_Clock_i(Fl_Widget*, void*) { OpenClockWindow(style); }
 void CalendarUi::cb_Output_i(Fl_Widget*, void*) {
-  OutputHtml(date, base_kind, {show_holidays, show_fasts, show_saints});
+  OutputHtml(date, base_kind, {show_holidays, show_fasts, show_saints, style.geez});
 }
 void CalendarUi::cb_Holidays_i(Fl_Widget*, void*) { ReadShownItems(); }
 void CalendarUi::cb_Fasting_i(Fl_Widget*, void*) { ReadShownItems(); }

@@ -124,7 +124,7 @@ TEST_F(UserDesktop, PageLandsWhereTheUserCanWriteWithItsPictures) {
     ui.refresh();
     OutputHtml(ui);
 
-    EXPECT_NE(ReadFile(landing + "/output.htm").find("<font size=+3>ህዳር, 2001</font>"), std::string::npos);
+    EXPECT_NE(ReadFile(landing + "/output.htm").find("<font size=+3><span lang='am'>ህዳር</span>, 2001</font>"), std::string::npos);
     const std::string kJpeg = "\xFF\xD8\xFF";
     EXPECT_EQ(ReadFile(landing + "/vemra.jpg").substr(0, 3), kJpeg);
     EXPECT_EQ(ReadFile(landing + "/tolun.jpg").substr(0, 3), c.pictureThere ? "min" : kJpeg);  // the user's is kept

@@ -1,6 +1,5 @@
 // The main window's callbacks: each translates its event into one command,
 // and navigation is the calendar core's.
-#include <FL/Fl.H>
 #include <FL/Fl_Widget.H>
 
 #include "about/about_window.h"
@@ -22,14 +21,17 @@ void CalendarUi::Show(DatePair moved) {
   refresh();
 }
 
+// The clocks' timer is set before any code runs: its initialiser is constant.
+ReckoningClock::Timer CalendarUi::midnightTimer = ReckoningClock::timer;
+
 CalendarUi::~CalendarUi() {
-  Fl::remove_timeout(cb_midnight, this);
+  midnightTimer.cancel(cb_midnight, this);
   delete main_window;
 }
 
 void CalendarUi::ArmMidnight() {
-  Fl::remove_timeout(cb_midnight, this);
-  Fl::add_timeout(SecondsToLocalMidnight(PreciseClock()), cb_midnight, this);
+  midnightTimer.cancel(cb_midnight, this);
+  midnightTimer.arm(SecondsToLocalMidnight(PreciseClock()), cb_midnight, this);
 }
 
 void CalendarUi::cb_midnight(void* data) {

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>  // before any toolkit header: Xlib's Bool breaks it
 
-#include <ctime>
+#include <FL/Fl.H>
+
 #include <string>
 #include <vector>
+
+#include "fixed_clock.h"
+#include "test_files.h"
 
 class CalendarUi;
 class Fl_Group;
@@ -12,10 +16,21 @@ class Fl_Menu_Bar;
 class Fl_Widget;
 class Fl_Window;
 
-// Sets the wall clock that the program reads, in UTC (the tests run with TZ=UTC).
-void FixClock(int year, int month, int day, int hour, int minute, int second, double fraction = 0);
-// Moves the fixed clock on.
-void AdvanceClock(double seconds);
+// Stands in for the toolkit's timeouts behind a timer seam (the clocks'
+// ticks, the main window's midnight): every armed timeout is kept, so a test
+// sees how many are pending and when each is due, and runs them itself.
+struct PendingTimeout {
+  Fl_Timeout_Handler handler;
+  void* data;
+  double seconds;
+};
+extern std::vector<PendingTimeout> pendingTimeouts;
+void ArmRecorded(double seconds, Fl_Timeout_Handler handler, void* data);
+void CancelRecorded(Fl_Timeout_Handler handler, void* data);
+// Lets the fixed clock run to the earliest pending timeout, late by
+// lateness, and runs it.
+void RunNextTimeout(double lateness = 0);
+
 // Runs the toolkit's pending work (redraws, deferred deletions) without waiting.
 void Settle();
 // Puts an xdg-open stand-in first on PATH, kept in folder, that adds each
@@ -53,16 +68,3 @@ extern std::vector<std::string> alerts;
 void RecordAlert(const char* message);
 // The menu bar among the window's children, or nullptr.
 Fl_Menu_Bar* MenuBarOf(const Fl_Group* window);
-// A file's whole contents; "" when it cannot be read.
-std::string ReadFile(const std::string& path);
-
-// A folder of a test's own under /tmp, named from prefix, removed with all it
-// holds (read-only parts too) when the test ends.
-class ScratchFolder {
- public:
-  explicit ScratchFolder(const char* prefix = "zelmora-test");
-  ~ScratchFolder();
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  const std::string path;
-};

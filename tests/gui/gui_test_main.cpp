@@ -8,22 +8,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cmath>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
-#include "calendar/clock_source.h"
 #include "mainwin/calendar_ui.h"
 
 namespace {
-
-std::timespec fixedNow{};
-std::timespec FixedTime() { return fixedNow; }
 
 void Mouse(int event, Fl_Widget* widget, int buttonState) {
   Fl_Window* window = widget->top_window();
@@ -40,22 +35,27 @@ void Mouse(int event, Fl_Widget* widget, int buttonState) {
 
 }  // namespace
 
-void FixClock(int year, int month, int day, int hour, int minute, int second, double fraction) {
-  std::tm t = {};
-  t.tm_year = year - 1900;
-  t.tm_mon = month - 1;
-  t.tm_mday = day;
-  t.tm_hour = hour;
-  t.tm_min = minute;
-  t.tm_sec = second;
-  fixedNow = {timegm(&t), static_cast<long>(std::lround(fraction * 1e9))};
-  PreciseClock = FixedTime;
+std::vector<PendingTimeout> pendingTimeouts;
+
+void ArmRecorded(double seconds, Fl_Timeout_Handler handler, void* data) {
+  pendingTimeouts.push_back({handler, data, seconds});
 }
 
-void AdvanceClock(double seconds) {
-  const long long nanos = fixedNow.tv_nsec + std::llround(seconds * 1e9);
-  fixedNow.tv_sec += nanos / 1000000000;
-  fixedNow.tv_nsec = nanos % 1000000000;
+void CancelRecorded(Fl_Timeout_Handler handler, void* data) {
+  pendingTimeouts.erase(std::remove_if(pendingTimeouts.begin(), pendingTimeouts.end(),
+                                       [&](const PendingTimeout& t) { return t.handler == handler && t.data == data; }),
+                        pendingTimeouts.end());
+}
+
+void RunNextTimeout(double lateness) {
+  ASSERT_FALSE(pendingTimeouts.empty());
+  const auto due = std::min_element(pendingTimeouts.begin(), pendingTimeouts.end(),
+                                    [](const PendingTimeout& a, const PendingTimeout& b) { return a.seconds < b.seconds; });
+  const PendingTimeout next = *due;
+  pendingTimeouts.erase(due);
+  for (PendingTimeout& t : pendingTimeouts) t.seconds -= next.seconds;
+  AdvanceClock(next.seconds + lateness);
+  next.handler(next.data);
 }
 
 void Settle() {
@@ -149,26 +149,6 @@ Fl_Menu_Bar* MenuBarOf(const Fl_Group* window) {
     if (auto* bar = dynamic_cast<Fl_Menu_Bar*>(window->child(i))) return bar;
   }
   return nullptr;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-namespace {
-std::string MadeFolder(const char* prefix) {
-  std::string pattern = std::string("/tmp/") + prefix + "-XXXXXX";
-  return mkdtemp(&pattern[0]) ? pattern : "";
-}
-}  // namespace
-
-ScratchFolder::ScratchFolder(const char* prefix) : path(MadeFolder(prefix)) {}
-ScratchFolder::~ScratchFolder() {
-  const std::string remove = "chmod -R u+w '" + path + "' && rm -rf '" + path + "'";
-  if (chdir("/") != 0 || std::system(remove.c_str()) != 0) ADD_FAILURE() << "could not remove " << path;
 }
 
 namespace {

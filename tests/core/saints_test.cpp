@@ -5,12 +5,14 @@
 #include <string>
 
 #include "calendar/date_pair.h"
+#include "church/commemorations.h"
 #include "church/day_facts.h"
 #include "church/fasts.h"
+#include "reference_dates.h"
 
 namespace {
 
-int Gregorian(int year, int month, int day) { return DatePair(year, month, day, ::Gregorian).dates[::Gregorian].dayNumber; }
+using reference::GregorianDay;
 
 struct KnownDay {
   int day[3];  // Gregorian
@@ -30,7 +32,8 @@ const KnownDay kKnownDays[] = {
     {{2025, 7, 16}, "Wednesday fast / Thomas (not the Apostle)", "የረቡዕ ጾም / ቶማስ", "Hamle 9, between Hawaryat and Filseta"},
     {{2025, 7, 18}, "Friday fast / Hanna and Iyakem, and Fasiledes", "የዓርብ ጾም / ሐና ወኢያቄም እና ፋሲለደስ",
      "Hamle 11, between Hawaryat and Filseta"},
-    {{2025, 9, 10}, "Wednesday fast", "የረቡዕ ጾም", "Pagume 5 has no commemoration"},
+    {{2025, 9, 10}, "Wednesday fast / none: Pagume is outside the monthly round", "የረቡዕ ጾም / ጳጉሜ ወርሃዊ መታሰቢያ የለውም",
+     "Pagume 5 says it has no commemoration"},
     {{2025, 9, 11}, "Lideta (Birth of Mary) and Elias", "ልደታ ለማርያም እና ኤልያስ", "Meskerem 1, a Thursday"},
     {{2024, 11, 30}, "Tsome Nebiyat / Mariam (the Virgin Mary)", "ጾመ ነቢያት / ማርያም", "Hidar 21, a Saturday of Nebiyat"},
 };
@@ -45,17 +48,45 @@ std::string Names(const DayFacts& day, Language language) {
 
 TEST(DayFacts, KnownDays) {
   for (const KnownDay& k : kKnownDays) {
-    const DaysFacts facts = FactsOfDays(Gregorian(k.day[0], k.day[1], k.day[2]), 1);
+    const DaysFacts facts = FactsOfDays(GregorianDay(k.day[0], k.day[1], k.day[2]), 1);
     ASSERT_EQ(facts.days.size(), 1u) << k.why;
     EXPECT_EQ(Names(facts.days[0], Language::kEnglish), k.english) << k.why;
     EXPECT_EQ(Names(facts.days[0], Language::kAmharic), k.amharic) << k.why;
   }
 }
 
+// The monthly round as the program's table holds it (sourced beside the
+// table: the church's own pages, the cathedral's list where they agree), day
+// by day through the day query over Nehase; Pagume's six days say they have none.
+TEST(DayFacts, EveryDayOfTheMonthlyRoundAndNoneInPagume) {
+  const char* const kRound[] = {
+      "Lideta (Birth of Mary) and Elias", "Thaddeus", "Ba'eta (Presentation of Mary in the Temple)",
+      "Yohannes Wolde Negodgwad (John, Son of Thunder)", "Petros and Paulos, and Gebre Menfes Kidus",
+      "Kidist Arsema", "Selassie (the Holy Trinity)", "Kiros and Abba Banuda", "Thomas (not the Apostle)",
+      "Meskel (the Holy Cross)", "Hanna and Iyakem, and Fasiledes", "Mikael (Michael the Archangel), Samuel and Yared",
+      "Egziabher Ab (God the Father) and Rufael", "Abune Aregawi and Gebre Kristos", "Kirkos and Iyeluta",
+      "Kidane Mihret (Covenant of Mercy)", "Estifanos (Stephen) and Abba Gerima", "Ewostatewos",
+      "Gabriel the Archangel", "Hnstata and Dawit", "Mariam (the Virgin Mary)", "Urael (Uriel the Archangel)", "Giyorgis (Saint George)",
+      "Abune Tekle Haymanot", "Merkorios (Saint Mercurius)", "Abune Habte Mariam and Yosef",
+      "Medhane Alem (Saviour of the World)", "Amanuel (Emmanuel)", "Bale Wold (Feast of God the Son)",
+      "Abune Zena Markos",
+  };
+  constexpr int kRoundDays = 30, kPagumeDays = 6;  // Pagume 2015 has six
+  const DaysFacts facts = FactsOfDays(reference::EthiopianDay(2015, 12, 1), kRoundDays + kPagumeDays);
+  ASSERT_EQ(facts.days.size(), static_cast<std::size_t>(kRoundDays + kPagumeDays));
+  for (int day = 1; day <= kRoundDays; ++day) {
+    const ChurchName* kept = facts.days[day - 1].commemoration;
+    EXPECT_STREQ(kept ? kept->english : "none", kRound[day - 1]) << "Nehase " << day;
+  }
+  for (int day = 1; day <= kPagumeDays; ++day) {
+    EXPECT_EQ(facts.days[kRoundDays + day - 1].commemoration, &NoCommemorationInPagume()) << "Pagume " << day;
+  }
+}
+
 // One query over three years and two of the span's edges gives each day what
 // the day-by-day lookups give.
 TEST(DayFacts, AgreeWithTheDayByDayLookups) {
-  const int ranges[][2] = {{Gregorian(2023, 8, 1), 3 * 366}, {kFirstSpanDay - 3, 40}, {kLastSpanDay - 40, 50}};
+  const int ranges[][2] = {{GregorianDay(2023, 8, 1), 3 * 366}, {kFirstSpanDay - 3, 40}, {kLastSpanDay - 40, 50}};
   for (const auto& range : ranges) {
     const DaysFacts facts = FactsOfDays(range[0], range[1]);
     for (const DayFacts& day : facts.days) {

@@ -13,7 +13,6 @@
 #include "clock/reckoning_clock.h"
 #include "grid/month_grid.h"
 #include "mainwin/month_choice.h"
-#include "mainwin/settings.h"
 
 // The main window: the current day in both calendars, its month as a grid,
 // the navigation row and the small clock. Everything shown follows from
@@ -80,9 +79,6 @@ class CalendarUi {
   void BuildDayCountKinds();
   void BuildMiniClock();
   void FitDateLines();
-  // Without an Ethiopic face, offers Amharic and Ge'ez numerals inactive and
-  // takes English and digits instead of the saved choice.
-  void WithoutEthiopicFace(Settings& saved);
   void ShowScript();  // the date lines, the grid's style, and the texts when the language changed
   Language language_shown = Language::kEnglish;
   void ShowYear();

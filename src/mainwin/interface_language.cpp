@@ -3,7 +3,6 @@
 #include <FL/Fl_Menu_Item.H>
 #include <FL/fl_draw.H>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -22,26 +21,6 @@ struct WidgetTexts {
 };
 
 }  // namespace
-
-// Amharic and Ge'ez numerals would be drawn as boxes: their items say what
-// to install, and a start that would be in Amharic says why it is not.
-void CalendarUi::WithoutEthiopicFace(Settings& saved) {
-  if (HasEthiopicFace()) return;
-  static bool told = false;
-  if (!told && (saved.language != Language::kEnglish || saved.geez)) {
-    std::fprintf(stderr, "zelmora: no font with Ethiopic letters is installed (%s): the window shows English and digits\n",
-                 kEthiopicFacePackage);
-    told = true;
-  }
-  saved.language = Language::kEnglish;
-  saved.geez = false;
-  static const std::string amharic = Filled(Tr("%s (needs %s)"), {Tr(amharic_item->label()), kEthiopicFacePackage});
-  static const std::string geez = Filled(Tr("%s (needs %s)"), {Tr(geez_item->label()), kEthiopicFacePackage});
-  amharic_item->label(amharic.c_str());
-  geez_item->label(geez.c_str());
-  amharic_item->deactivate();
-  geez_item->deactivate();
-}
 
 // Off, the fixed-width lines in Courier; in Amharic or with Ge'ez numerals,
 // the same lines in the Ethiopic face, which has Latin letters and digits too.

@@ -2,14 +2,6 @@
 #include "church/fasts.h"
 #include "export/html_exporter.h"
 
-namespace {
-
-std::string BothDates(const DatePair& day, CalendarKind base, int ethiopicScript, bool geez) {
-  return PageDateText(day, base, ethiopicScript, geez) + " / " + PageDateText(day, OtherKind(base), ethiopicScript, geez);
-}
-
-}  // namespace
-
 // Every period that has a day in the month, from its first to its last day.
 void HtmlExporter::AppendFastList() {
   const int lastDay = firstDay + dayCount - 1;
@@ -17,8 +9,9 @@ void HtmlExporter::AppendFastList() {
   for (int year = DatePair::OfDay(firstDay).Year(Ethiopian); year <= DatePair::OfDay(lastDay).Year(Ethiopian); ++year) {
     for (const FastPeriod& fast : ReckonChurchYear(year).fasts) {
       if (fast.lastDay < firstDay || fast.firstDay > lastDay) continue;
-      list += "<li>" + BothDates(DatePair::OfDay(fast.firstDay), baseKind, ethiopicScript, geezNumerals) + " - " +
-              BothDates(DatePair::OfDay(fast.lastDay), baseKind, ethiopicScript, geezNumerals) + ": " + PageNames(fast.name->english, fast.name->amharic) + "</li>";
+      list += "<li>" + PageBothDates(DatePair::OfDay(fast.firstDay), baseKind, ethiopicScript, geezNumerals) + " - " +
+              PageBothDates(DatePair::OfDay(fast.lastDay), baseKind, ethiopicScript, geezNumerals) + ": " +
+              PageNames(fast.name->english, fast.name->amharic) + "</li>";
     }
   }
   if (!list.empty()) page += "<ul>" + list + "</ul>";
@@ -29,7 +22,7 @@ void HtmlExporter::AppendSaintList() {
   std::string list;
   for (const DayFacts& day : facts.days) {
     if (day.commemoration) {
-      list += "<li>" + BothDates(DatePair::OfDay(day.dayNumber), baseKind, ethiopicScript, geezNumerals) + ": " +
+      list += "<li>" + PageBothDates(DatePair::OfDay(day.dayNumber), baseKind, ethiopicScript, geezNumerals) + ": " +
               PageNames(day.commemoration->english, day.commemoration->amharic) + "</li>";
     }
   }

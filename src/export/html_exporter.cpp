@@ -74,6 +74,9 @@ std::string PageDateText(const DatePair& day, CalendarKind kind, int ethiopicScr
          PageNumber(day.Year(kind), kind, geez);
 }
 
+std::string PageBothDates(const DatePair& day, CalendarKind base, int ethiopicScript, bool geez) {
+  return PageDateText(day, base, ethiopicScript, geez) + " / " + PageDateText(day, OtherKind(base), ethiopicScript, geez);
+}
 
 HtmlExporter::HtmlExporter(DatePair date, int kind, bool holidays)
     : monthDate(date), baseKind(kind & 1 ? Ethiopian : Gregorian), holidaysShown(holidays) {}
@@ -112,6 +115,7 @@ const std::string& HtmlExporter::Build() {
   AppendMonthLine(other);
   Append("</font></div>");
   if (holidaysShown) AppendHolidayList();
+  if (userDays) AppendUserDayList();
   if (fastsShown) AppendFastList();
   if (saintsShown) AppendSaintList();
   Append("<hr>");
@@ -205,8 +209,7 @@ void HtmlExporter::AppendHolidayList() {
   DatePair day = monthDate;
   for (day.FirstOfMonth(baseKind); day.Month(baseKind) == monthDate.Month(baseKind); day.NextDay()) {
     for (const Holiday& holiday : HolidaysIn(facts, day.dates[Gregorian].dayNumber)) {
-      list += "<li>" + PageDateText(day, baseKind, ethiopicScript, geezNumerals) + " / " +
-              PageDateText(day, OtherKind(baseKind), ethiopicScript, geezNumerals) + ": " +
+      list += "<li>" + PageBothDates(day, baseKind, ethiopicScript, geezNumerals) + ": " +
               PageNames(holiday.english, holiday.amharic) + (holiday.tags & kExpectedDate ? " (expected)" : "") + "</li>";
     }
   }

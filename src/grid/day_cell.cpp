@@ -1,5 +1,6 @@
 #include "grid/day_cell.h"
 
+#include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
 #include <algorithm>
@@ -136,7 +137,10 @@ void DayCell::ShowDay(int shownDay, const char* primaryText, const char* seconda
   secondary->value(secondaryText);
 }
 
-void DayCell::RecordPress() { pressedDay = day; }
+void DayCell::RecordPress() {
+  pressedDay = day;
+  doubleClick = Fl::event_clicks() != 0;
+}
 
 void DayCell::SetFont(Fl_Font font) {
   if (primary->textfont() == font && secondary->textfont() == font) return;

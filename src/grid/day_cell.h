@@ -47,6 +47,7 @@ class DayCell : public Fl_Group {
   int day = 0;  // [0, 31]
   // The day the cell showed when the mouse went down on it; 0 for none.
   int pressedDay = 0;
+  bool doubleClick = false;  // that press was a double-click's second
   Fl_Output* primary;
   Fl_Output* secondary;
   Fl_Button* hitButton;

@@ -56,6 +56,8 @@ Fl_Menu_Item CalendarUi::main_menu[] = {
     ITEM(N_("Fasting days"), cb_Fasting, FL_MENU_TOGGLE),
     ITEM(N_("Saints' days"), cb_Saints, FL_MENU_TOGGLE),
     ITEM(N_("Bahire Hasab"), cb_Bahire, 0),
+    ITEM(N_("My days"), cb_My, FL_MENU_TOGGLE | FL_MENU_VALUE),
+    ITEM(N_("All my days\u2026"), cb_All, 0),
     ITEM(N_("Export holidays\u2026"), cb_Export, 0),
     ITEM(N_("Amharic"), cb_Script, FL_MENU_TOGGLE),
     ITEM(N_("Ge'ez numerals"), cb_Script, FL_MENU_TOGGLE),
@@ -80,7 +82,8 @@ Fl_Menu_Item CalendarUi::days_until_kind_menu[] = {
 #undef KEYED_ITEM
 #undef END_MENU
 
-CalendarUi::CalendarUi() {
+CalendarUi::CalendarUi()
+    : my_days([this] { refresh(); }, [this](int32_t day) { Show(DatePair::OfDay(day)), cb_grid_open_i(nullptr, nullptr); }) {
   auto* window = new MainWindow(kWindowWidth, kWindowHeight, "Zelmora");
   main_window = window;
   main_window->user_data(this);
@@ -94,15 +97,7 @@ CalendarUi::CalendarUi() {
   dates_output->labeltype(FL_NO_LABEL);
   dates_output->align(FL_ALIGN_CENTER);
   BuildNavigationRow();
-  grid = new MonthGrid(0, kGridY, kWindowWidth, kGridHeight);
-  grid->box(FL_NO_BOX);
-  grid->color(FL_GRAY);
-  grid->selection_color(FL_GRAY);
-  grid->labeltype(FL_NO_LABEL);
-  grid->SetDayCallback(cb_grid);
-  grid->align(FL_ALIGN_CENTER);
-  grid->when(FL_WHEN_RELEASE);
-  grid->callback(cb_grid_key);
+  BuildGrid();
   BuildDayCounts();
   window->menuBar = new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight);
   window->menuBar->menu(main_menu);
@@ -110,6 +105,7 @@ CalendarUi::CalendarUi() {
   fasts_item = &main_menu[window->menuBar->find_index(cb_Fasting)];
   saints_item = &main_menu[window->menuBar->find_index(cb_Saints)];
   amharic_item = &main_menu[window->menuBar->find_index(cb_Script)], geez_item = amharic_item + 1;
+  my_days_item = &main_menu[window->menuBar->find_index(cb_My)];
   BuildDayCountKinds();
   BuildMiniClock();
   SetAppIcon(main_window);
@@ -125,6 +121,7 @@ void CalendarUi::show(int argc, char** argv) {
   set_defaults();
   refresh();
   main_window->show(argc, argv);
+  my_days.Start();
   grid->take_focus();  // the keys move the day from the start
   ArmMidnight();
 }
@@ -139,6 +136,7 @@ void CalendarUi::set_defaults() {
   show_holidays = Check(holidays_item, saved.holidays);
   show_fasts = Check(fasts_item, saved.fasts);
   show_saints = Check(saints_item, saved.saints);
+  show_my_days = Check(my_days_item, saved.myDays);
   style = {Check(amharic_item, saved.language == Language::kAmharic) ? Language::kAmharic : Language::kEnglish,
            Check(geez_item, saved.geez)};
   days_from_date->value(CalendarDate(2007, 6, 19, Gregorian).FormatNumeric());
@@ -163,6 +161,7 @@ void CalendarUi::refresh() {
   grid->holidaysShown = show_holidays;
   grid->fastsShown = show_fasts;
   grid->saintsShown = show_saints;
+  grid->userDays = show_my_days ? &my_days.Days() : nullptr;
   grid->todayNumber = today_date.dates[Gregorian].dayNumber;
   grid->ShowMonth(date, base_kind);
   main_window->redraw();
@@ -172,17 +171,6 @@ void CalendarUi::refresh() {
 void CalendarUi::ShowYear() {
   year_input->value(date.Year(base_kind));
   year_input->input.value(std::to_string(date.Year(base_kind)).c_str());
-}
-
-// Text that names no day shows no number: the count greys out at 0.
-void CalendarUi::ShowDayCount(Fl_Value_Output* count, bool counted, int days) {
-  if (counted) {
-    count->activate();
-    count->value(days);
-  } else {
-    count->deactivate();
-    count->value(0);
-  }
 }
 
 int CalendarUi::input_month() const { return month_choice->value() + 1; }

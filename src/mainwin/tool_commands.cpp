@@ -14,6 +14,7 @@ void OutputHtml(DatePair date, CalendarKind base, PageLists lists) {
   page.fastsShown = lists.fasts;
   page.saintsShown = lists.saints;
   page.geezNumerals = lists.geez;
+  page.userDays = lists.userDays;
   SaveAndOpenPage(page, Dialogs::alert);
 }
 

@@ -2,7 +2,10 @@
 
 #include <string>
 
+#include <vector>
+
 #include "calendar/date_pair.h"
+#include "days/user_day.h"
 
 // The work behind the Tool menu and the program-wide keys, apart from the
 // window that asks for it.
@@ -10,6 +13,7 @@
 // Tool > Output html: the month on show as a page, saved and opened.
 struct PageLists {
   bool holidays, fasts, saints;
+  const std::vector<UserDay>* userDays;  // listed under the holidays; none when null
   bool geez = false;  // the Ethiopian days and years in Ge'ez numerals
 };
 void OutputHtml(DatePair date, CalendarKind base, PageLists lists);

@@ -45,6 +45,7 @@ std::string OpenedIn(const std::string& folder);
 void Press(Fl_Widget* widget);  // the left button goes down at its centre
 void Release(Fl_Widget* widget);
 void Click(Fl_Widget* widget);
+void DoubleClick(Fl_Widget* widget);  // a click, then a second one the toolkit counts as its double
 // The wheel turned by dy notches over the widget's centre (dy > 0: towards the user).
 void Wheel(Fl_Widget* widget, int dy, int state = 0);
 // One key pressed and released; text is what the key types, if anything.

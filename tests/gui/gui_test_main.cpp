@@ -20,7 +20,7 @@
 
 namespace {
 
-void Mouse(int event, Fl_Widget* widget, int buttonState) {
+void Mouse(int event, Fl_Widget* widget, int buttonState, int clicks = 0) {
   Fl_Window* window = widget->top_window();
   Fl::e_x = widget->x() + widget->w() / 2;
   Fl::e_y = widget->y() + widget->h() / 2;
@@ -28,7 +28,7 @@ void Mouse(int event, Fl_Widget* widget, int buttonState) {
   Fl::e_y_root = window->y() + Fl::e_y;
   Fl::e_keysym = FL_Button + FL_LEFT_MOUSE;
   Fl::e_state = buttonState;
-  Fl::e_clicks = 0;
+  Fl::e_clicks = clicks;
   Fl::e_is_click = 1;
   Fl::handle(event, window);
 }
@@ -67,6 +67,12 @@ void Release(Fl_Widget* widget) { Mouse(FL_RELEASE, widget, 0); }
 void Click(Fl_Widget* widget) {
   Press(widget);
   Release(widget);
+}
+
+void DoubleClick(Fl_Widget* widget) {
+  Click(widget);
+  Mouse(FL_PUSH, widget, FL_BUTTON1, 1);
+  Mouse(FL_RELEASE, widget, 0, 1);
 }
 
 void Wheel(Fl_Widget* widget, int dy, int state) {

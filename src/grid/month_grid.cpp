@@ -13,6 +13,7 @@
 #include "calendar/month_layout.h"
 #include "church/day_facts.h"
 #include "fonts/ethiopic_face.h"
+#include "keys/window_keys.h"
 #include "numerals/geez_numerals.h"
 
 namespace {
@@ -65,7 +66,7 @@ int MonthGrid::handle(int event) {
       redraw();
       return 1;
     case FL_KEYBOARD:
-      return Ask(StepForKey(Fl::event_key(), Fl::event_shift() != 0));
+      return Ask(StepForKey(Fl::event_key(), Fl::event_state()));
     case FL_MOUSEWHEEL:
       return Ask(StepForWheel(Fl::event_dy(), Fl::event_shift() != 0));
     default:
@@ -85,19 +86,6 @@ std::optional<Step> MonthGrid::StepForWheel(int dy, bool shift) {
   if (dy == 0) return std::nullopt;
   if (dy > 0) return shift ? Step::kNextYear : Step::kNextMonth;
   return shift ? Step::kPrevYear : Step::kPrevMonth;
-}
-
-std::optional<Step> MonthGrid::StepForKey(int key, bool shift) {
-  switch (key) {
-    case FL_Left: return Step::kPrevDay;
-    case FL_Right: return Step::kNextDay;
-    case FL_Up: return Step::kPrevWeek;
-    case FL_Down: return Step::kNextWeek;
-    case FL_Page_Up: return shift ? Step::kPrevYear : Step::kPrevMonth;
-    case FL_Page_Down: return shift ? Step::kNextYear : Step::kNextMonth;
-    case FL_Home: return Step::kToday;
-    default: return std::nullopt;
-  }
 }
 
 void MonthGrid::draw() {

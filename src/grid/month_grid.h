@@ -62,7 +62,6 @@ class MonthGrid : public Fl_Group {
   void HideCell(int index);
   void LayOut();
   int Ask(std::optional<Step> step);
-  static std::optional<Step> StepForKey(int key, bool shift);
   static std::optional<Step> StepForWheel(int dy, bool shift);
 
   static void DrawTodayMark(const DayCell* cell);

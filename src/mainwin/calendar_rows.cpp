@@ -61,7 +61,7 @@ void CalendarUi::BuildNavigationRow() {
   month_choice->align(FL_ALIGN_CENTER);
   month_choice->when(FL_WHEN_RELEASE);
   month_choice->callback(cb_month_choice);
-  year_input = new Fl_Value_Input(227, kNavRowY, 50, kNavHeight);
+  year_input = new YearBox(227, kNavRowY, 50, kNavHeight);
   year_input->labeltype(FL_NO_LABEL);
   year_input->minimum(1604);
   year_input->maximum(9999);
@@ -71,6 +71,7 @@ void CalendarUi::BuildNavigationRow() {
   // (and refused or rewritten) as typed.
   year_input->when(FL_WHEN_RELEASE | FL_WHEN_NOT_CHANGED);
   year_input->callback(cb_year_input);
+  year_input->stepCallback = cb_year_step;
   tomorrow = MakeButton(278, kArrowWidth, "+", N_("Tomorrow"), cb_tomorrow);
   next_month = MakeButton(302, kArrowWidth, "@>", N_("Next month"), cb_next_month);
   next_year = MakeButton(326, kArrowWidth, "@>>", N_("Next year"), cb_next_year);

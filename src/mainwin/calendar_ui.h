@@ -8,11 +8,15 @@
 #include <FL/Fl_Value_Output.H>
 #include <FL/Fl_Window.H>
 
+#include <cstddef>
+#include <vector>
+
 #include "calendar/date_pair.h"
 #include "calendar/navigation.h"
 #include "clock/reckoning_clock.h"
 #include "grid/month_grid.h"
 #include "mainwin/month_choice.h"
+#include "mainwin/year_box.h"
 
 // The main window: the current day in both calendars, its month as a grid,
 // the navigation row and the small clock. Everything shown follows from
@@ -47,7 +51,7 @@ class CalendarUi {
   Fl_Button* yesterday;
   Fl_Button* today;
   MonthChoice* month_choice;
-  Fl_Value_Input* year_input;
+  YearBox* year_input;
   Fl_Button* tomorrow;
   Fl_Button* next_month;
   Fl_Button* next_year;
@@ -59,18 +63,32 @@ class CalendarUi {
   Fl_Choice* days_from_kind;
   Fl_Choice* days_until_kind;
   ReckoningClock* mini_clock;
-  // Tool > Holidays, Fasting days and Saints' days, check items that the
-  // show_ flags follow.
+  // One row of the Tool menu. A check item shows what state() reads; its
+  // handler changes that state.
+  struct ToolAction {
+    const char* label;  // marked for the catalog
+    int key;            // a shortcut, or 0
+    bool (*state)(const CalendarUi& ui);  // nullptr for a plain command
+    Fl_Callback* handler;
+  };
+  static const ToolAction tool_actions[];
+  static const std::size_t tool_action_count;
+  // The menu bar's items, built from tool_actions and the key table.
+  std::vector<Fl_Menu_Item> main_menu;
+  // Tool's check items, found by their handlers.
   Fl_Menu_Item* holidays_item;
   Fl_Menu_Item* fasts_item;
   Fl_Menu_Item* saints_item;
-  Fl_Menu_Item *amharic_item, *geez_item;  // Tool > Amharic and Ge'ez numerals, which `style` follows
+  Fl_Menu_Item *amharic_item, *geez_item;
   bool show_holidays = true;
   bool show_fasts = false;
   bool show_saints = false;
   TextStyle style;
 
  private:
+  void BuildMenu();
+  Fl_Menu_Item* ItemOf(Fl_Callback* handler);
+  void ShowChecks();
   void BuildNavigationRow();
   void BuildDayCounts();
   void BuildDayCountKinds();
@@ -87,7 +105,8 @@ class CalendarUi {
   bool YearTyped() const;
   void EnterYear();
   void PickDay(int day);
-  void ReadShownItems();
+  void ChoicesChanged();
+  void KeysBackToGrid();
   void ArmMidnight();
   void SaveChoices() const;
 
@@ -100,6 +119,7 @@ class CalendarUi {
   static void cb_today(Fl_Widget* w, void* v) { Owner(w)->cb_today_i(w, v); }
   static void cb_month_choice(Fl_Widget* w, void* v) { Owner(w)->cb_month_choice_i(w, v); }
   static void cb_year_input(Fl_Widget* w, void* v) { Owner(w)->cb_year_input_i(w, v); }
+  static void cb_year_step(Fl_Widget* w, void* v) { Owner(w)->cb_year_step_i(w, v); }
   static void cb_tomorrow(Fl_Widget* w, void* v) { Owner(w)->cb_tomorrow_i(w, v); }
   static void cb_next_month(Fl_Widget* w, void* v) { Owner(w)->cb_next_month_i(w, v); }
   static void cb_next_year(Fl_Widget* w, void* v) { Owner(w)->cb_next_year_i(w, v); }
@@ -119,6 +139,7 @@ class CalendarUi {
   static void cb_Bahire(Fl_Widget* w, void* v) { Owner(w)->cb_Bahire_i(w, v); }
   static void cb_Export(Fl_Widget* w, void* v) { Owner(w)->cb_Export_i(w, v); }
   static void cb_Script(Fl_Widget* w, void* v) { Owner(w)->cb_Script_i(w, v); }
+  static void cb_Geez(Fl_Widget* w, void* v) { Owner(w)->cb_Geez_i(w, v); }
   static void cb_Help(Fl_Widget* w, void* v) { Owner(w)->cb_Help_i(w, v); }
   static void cb_Website(Fl_Widget* w, void* v) { Owner(w)->cb_Website_i(w, v); }
   static void cb_About(Fl_Widget* w, void* v) { Owner(w)->cb_About_i(w, v); }
@@ -130,6 +151,7 @@ class CalendarUi {
   void cb_today_i(Fl_Widget*, void*);
   void cb_month_choice_i(Fl_Widget*, void*);
   void cb_year_input_i(Fl_Widget*, void*);
+  void cb_year_step_i(Fl_Widget*, void*);
   void cb_tomorrow_i(Fl_Widget*, void*);
   void cb_next_month_i(Fl_Widget*, void*);
   void cb_next_year_i(Fl_Widget*, void*);
@@ -149,11 +171,11 @@ class CalendarUi {
   void cb_Bahire_i(Fl_Widget*, void*);
   void cb_Export_i(Fl_Widget*, void*);
   void cb_Script_i(Fl_Widget*, void*);
+  void cb_Geez_i(Fl_Widget*, void*);
   void cb_Help_i(Fl_Widget*, void*);
   void cb_Website_i(Fl_Widget*, void*);
   void cb_About_i(Fl_Widget*, void*);
 
-  static Fl_Menu_Item main_menu[];
   static Fl_Menu_Item days_from_kind_menu[];
   static Fl_Menu_Item days_until_kind_menu[];
 };

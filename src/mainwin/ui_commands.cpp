@@ -20,6 +20,7 @@ const char kYearRangeMessage[] = N_("Input a number between 1604 and 9999");
 void CalendarUi::Show(DatePair moved) {
   date = moved;
   refresh();
+  KeysBackToGrid();
 }
 
 CalendarUi::~CalendarUi() {
@@ -45,6 +46,7 @@ void CalendarUi::toggle_base() {
   base_kind = OtherKind(base_kind);
   SaveChoices();
   refresh();
+  KeysBackToGrid();
 }
 
 void CalendarUi::SaveChoices() const {
@@ -76,13 +78,16 @@ void CalendarUi::PickDay(int day) {
   grid->take_focus();
 }
 
-void CalendarUi::ReadShownItems() {
-  show_holidays = holidays_item->value() != 0;
-  show_fasts = fasts_item->value() != 0;
-  show_saints = saints_item->value() != 0;
-  style = {amharic_item->value() != 0, geez_item->value() != 0};
+void CalendarUi::ChoicesChanged() {
+  ShowChecks();
   SaveChoices();
   refresh();
+}
+
+// A click on a button leaves the keys' focus mark on the grid; Tab and Space
+// keep it where the keyboard put it.
+void CalendarUi::KeysBackToGrid() {
+  if (Fl::event() == FL_RELEASE) grid->take_focus();
 }
 
 void CalendarUi::cb_base_button_i(Fl_Widget*, void*) { toggle_base(); }
@@ -92,6 +97,7 @@ void CalendarUi::cb_yesterday_i(Fl_Widget*, void*) { Go(Step::kPrevDay); }
 void CalendarUi::cb_today_i(Fl_Widget*, void*) { Go(Step::kToday); }
 void CalendarUi::cb_month_choice_i(Fl_Widget*, void*) { Show(WithMonth(date, base_kind, input_month())); }
 void CalendarUi::cb_year_input_i(Fl_Widget*, void*) { EnterYear(); }
+void CalendarUi::cb_year_step_i(Fl_Widget*, void*) { Go(year_input->asked); }
 void CalendarUi::cb_tomorrow_i(Fl_Widget*, void*) { Go(Step::kNextDay); }
 void CalendarUi::cb_next_month_i(Fl_Widget*, void*) { Go(Step::kNextMonth); }
 void CalendarUi::cb_next_year_i(Fl_Widget*, void*) { Go(Step::kNextYear); }
@@ -108,10 +114,26 @@ void CalendarUi::cb_Clock_i(Fl_Widget*, void*) { OpenClockWindow(); }
 void CalendarUi::cb_Output_i(Fl_Widget*, void*) {
   OutputHtml(date, base_kind, {show_holidays, show_fasts, show_saints});
 }
-void CalendarUi::cb_Holidays_i(Fl_Widget*, void*) { ReadShownItems(); }
-void CalendarUi::cb_Fasting_i(Fl_Widget*, void*) { ReadShownItems(); }
-void CalendarUi::cb_Saints_i(Fl_Widget*, void*) { ReadShownItems(); }
-void CalendarUi::cb_Script_i(Fl_Widget*, void*) { ReadShownItems(); }
+void CalendarUi::cb_Holidays_i(Fl_Widget*, void*) {
+  show_holidays = !show_holidays;
+  ChoicesChanged();
+}
+void CalendarUi::cb_Fasting_i(Fl_Widget*, void*) {
+  show_fasts = !show_fasts;
+  ChoicesChanged();
+}
+void CalendarUi::cb_Saints_i(Fl_Widget*, void*) {
+  show_saints = !show_saints;
+  ChoicesChanged();
+}
+void CalendarUi::cb_Script_i(Fl_Widget*, void*) {
+  style.amharic = !style.amharic;
+  ChoicesChanged();
+}
+void CalendarUi::cb_Geez_i(Fl_Widget*, void*) {
+  style.geez = !style.geez;
+  ChoicesChanged();
+}
 // The reckoning of the Ethiopian year shown.
 void CalendarUi::cb_Bahire_i(Fl_Widget*, void*) { OpenBahireHasabWindow(date.Year(Ethiopian)); }
 // The holidays of the year shown, in the base calendar.

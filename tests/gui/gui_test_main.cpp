@@ -25,16 +25,16 @@ namespace {
 std::timespec fixedNow{};
 std::timespec FixedTime() { return fixedNow; }
 
-void Mouse(int event, Fl_Widget* widget, int buttonState) {
+void Mouse(int event, Fl_Widget* widget, int buttonState, int atX = -1, bool click = true) {
   Fl_Window* window = widget->top_window();
-  Fl::e_x = widget->x() + widget->w() / 2;
+  Fl::e_x = widget->x() + (atX < 0 ? widget->w() / 2 : atX);
   Fl::e_y = widget->y() + widget->h() / 2;
   Fl::e_x_root = window->x() + Fl::e_x;
   Fl::e_y_root = window->y() + Fl::e_y;
   Fl::e_keysym = FL_Button + FL_LEFT_MOUSE;
   Fl::e_state = buttonState;
   Fl::e_clicks = 0;
-  Fl::e_is_click = 1;
+  Fl::e_is_click = click;
   Fl::handle(event, window);
 }
 
@@ -67,6 +67,13 @@ void Release(Fl_Widget* widget) { Mouse(FL_RELEASE, widget, 0); }
 void Click(Fl_Widget* widget) {
   Press(widget);
   Release(widget);
+}
+
+void Drag(Fl_Widget* widget, int fromX, int dx) {
+  constexpr int kSteps = 4;  // a person's drag reports the pointer on its way
+  Mouse(FL_PUSH, widget, FL_BUTTON1, fromX);
+  for (int i = 1; i <= kSteps; ++i) Mouse(FL_DRAG, widget, FL_BUTTON1, fromX + dx * i / kSteps, false);
+  Mouse(FL_RELEASE, widget, 0, fromX + dx, false);
 }
 
 void Wheel(Fl_Widget* widget, int dy, int state) {

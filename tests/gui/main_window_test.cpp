@@ -350,7 +350,7 @@ TEST_F(MainWindow, PaintsTheCurrentDayYellow) {
   const int frameX = current->x() + 1, frameY = current->y() + current->h() / 2;
   EXPECT_EQ(Fl::focus(), ui.grid);
   EXPECT_NE(Pixels(ui.main_window, frameX, frameY), Solid(FL_YELLOW));
-  Click(ui.today);
+  TabTo(ui.today);
   Fl::flush();
   EXPECT_EQ(Pixels(ui.main_window, frameX, frameY), Solid(FL_YELLOW));
   TabTo(ui.grid);
@@ -371,7 +371,7 @@ TEST_F(MainWindow, PaintsTheCurrentDayYellow) {
 // From the "Today" button the Tab key walks a few stops round the window:
 // the grid is one of them and nothing inside it or out of sight is.
 TEST_F(MainWindow, TabStops) {
-  Click(ui.today);
+  TabTo(ui.today);
   std::vector<Fl_Widget*> stops{ui.today};
   for (TypeKey(ui.main_window, FL_Tab); Fl::focus() != ui.today && stops.size() < 100;
        TypeKey(ui.main_window, FL_Tab)) {

@@ -76,6 +76,35 @@ TEST_F(Desktop, ShellOpenHandsOnTheRightUriAndDoesNotWait) {
   EXPECT_EQ(ShellTarget("/a b/c%d.htm"), "file:///a%20b/c%25d.htm");
 }
 
+// An opener that fails, or that cannot run, is told as a missing one is,
+// once it has exited; one that succeeds, or lingers as a browser does, is not.
+TEST_F(Desktop, FailingOpenerIsTold) {
+  const struct {
+    const char* script;
+    bool told;
+  } kOpeners[] = {
+      {"#!/bin/sh\necho no method available >&2\nexit 3\n", true},
+      {"#!/nowhere/sh\n", true},
+      {"#!/bin/sh\nkill -9 $$\n", true},
+      {"#!/bin/sh\nexit 0\n", false},
+      {"#!/bin/sh\nsleep 3\n", false},
+  };
+  Dialogs::alert = RecordAlert;
+  for (const auto& o : kOpeners) {
+    std::ofstream(openerFolder + "/xdg-open") << o.script;
+    alerts.clear();
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(OpenOrTell("index_e.htm", Dialogs::alert)) << o.script;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << o.script;
+    // The alert comes from the event loop; a second is ample for the stand-in.
+    for (int i = 0; i < 10 && alerts.empty(); ++i) Fl::wait(0.1);
+    ASSERT_EQ(alerts.size(), o.told ? 1u : 0u) << o.script;
+    if (o.told) {
+      EXPECT_NE(alerts[0].find("No program could open index_e.htm."), std::string::npos) << alerts[0];
+    }
+  }
+}
+
 // Help > Website, and a click on the About window's home-page line.
 TEST_F(Desktop, HomePageFromTheMenuAndTheAboutWindow) {
   OpenWebsite();

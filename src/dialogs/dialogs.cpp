@@ -21,9 +21,9 @@ std::string& LastFolder() {
   return folder;
 }
 
-std::string ChooseFile(const char* suggested) {
+std::string ChooseFile(const char* title, const char* suggested) {
   Fl_Native_File_Chooser chooser(Fl_Native_File_Chooser::BROWSE_SAVE_FILE);
-  chooser.title(Tr("Export holidays"));
+  chooser.title(title);
   chooser.filter("iCalendar\t*.ics");
   chooser.directory(LastFolder().c_str());
   chooser.preset_file(suggested);
@@ -57,8 +57,17 @@ void ShowAlert(const char* message) {
   fl_alert("%s", WrapText(Tr(message), kAlertWidth, AlertWidth).c_str());
 }
 
+bool ConfirmReplace(const char* path) {
+  constexpr int kReplaceButton = 1;
+  fl_message_title(kProgramName);
+  const std::string question = Filled(Tr("%s already exists. Replace it?"), {path});
+  return fl_choice("%s", Tr("Cancel"), Tr("Replace"), nullptr,
+                   WrapText(question, kAlertWidth, AlertWidth).c_str()) == kReplaceButton;
+}
+
 void (*Dialogs::alert)(const char* message) = ShowAlert;
-std::string (*Dialogs::choose_file)(const char* suggested) = ChooseFile;
+std::string (*Dialogs::choose_file)(const char* title, const char* suggested) = ChooseFile;
+bool (*Dialogs::confirm_replace)(const char* path) = ConfirmReplace;
 
 std::string WrapText(const std::string& text, int width, int (*measure)(const std::string&)) {
   std::string wrapped;

@@ -2,15 +2,18 @@
 
 #include <string>
 
-// The program's two dialogs, below every window that raises one. Tests put
+// The program's dialogs, below every window that raises one. Tests put
 // recorders here, so no test blocks on a modal window.
 struct Dialogs {
   // Shows a message the user must see: titled with the program's name and
   // wrapped to kAlertWidth.
   static void (*alert)(const char* message);
-  // Asks where to save a file, offering a name, in the folder used last
-  // (the home folder at first); "" when the user cancels.
-  static std::string (*choose_file)(const char* suggested);
+  // Asks where to save a file, under a title that says what it holds,
+  // offering a name, in the folder used last (the home folder at first);
+  // "" when the user cancels.
+  static std::string (*choose_file)(const char* title, const char* suggested);
+  // Asks before replacing a file; true when the user chose to replace it.
+  static bool (*confirm_replace)(const char* path);
 };
 
 // The toolkit's alert, titled with the program's name and wrapped: the

@@ -2,6 +2,7 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
+#include <unistd.h>
 
 #include <vector>
 
@@ -16,10 +17,15 @@ void OutputHtml(DatePair date, CalendarKind base, PageLists lists) {
   SaveAndOpenPage(page, Dialogs::alert);
 }
 
-void ExportHolidays(int year, CalendarKind kind) {
-  const std::string file = Dialogs::choose_file(HolidayFileName(year, kind).c_str());
+// The chooser asked before replacing the name it was given; a name that
+// gained its extension here is asked about here.
+void ExportHolidays(const HolidayExport& what) {
+  const std::string chosen = Dialogs::choose_file(HolidayExportTitle(what).c_str(), HolidayFileName(what).c_str());
+  if (chosen.empty()) return;
+  const std::string file = WithIcsExtension(chosen);
+  if (file != chosen && access(file.c_str(), F_OK) == 0 && !Dialogs::confirm_replace(file.c_str())) return;
   std::string why;
-  if (!file.empty() && !SaveHolidayCalendar(year, kind, file, &why)) Dialogs::alert(why.c_str());
+  if (!SaveHolidayCalendar(what, file, &why)) Dialogs::alert(why.c_str());
 }
 
 void CloseEveryWindow() {

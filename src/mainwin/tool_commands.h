@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calendar/date_pair.h"
+#include "export/holiday_export.h"
 
 // The work behind the Tool menu and the program-wide keys, apart from the
 // window that asks for it.
@@ -12,9 +13,9 @@ struct PageLists {
   bool holidays, fasts, saints;
 };
 void OutputHtml(DatePair date, CalendarKind base, PageLists lists);
-// Tool > Export holidays…: one year's holidays, in calendar kind, where the
-// user chooses.
-void ExportHolidays(int year, CalendarKind kind);
+// Tool > Export holidays…: one year's holidays (and fasts), where the user
+// chooses, as an .ics file.
+void ExportHolidays(const HolidayExport& what);
 // Ctrl+Q: each window closes as its close button would close it, so windows
 // that free themselves on closing still do.
 void CloseEveryWindow();

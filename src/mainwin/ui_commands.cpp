@@ -136,8 +136,8 @@ void CalendarUi::cb_Geez_i(Fl_Widget*, void*) {
 }
 // The reckoning of the Ethiopian year shown.
 void CalendarUi::cb_Bahire_i(Fl_Widget*, void*) { OpenBahireHasabWindow(date.Year(Ethiopian)); }
-// The holidays of the year shown, in the base calendar.
-void CalendarUi::cb_Export_i(Fl_Widget*, void*) { ExportHolidays(date.Year(base_kind), base_kind); }
+// The holidays of the year shown, in the base calendar, and its fasts while they are shown.
+void CalendarUi::cb_Export_i(Fl_Widget*, void*) { ExportHolidays({date.Year(base_kind), base_kind, show_fasts}); }
 void CalendarUi::cb_Help_i(Fl_Widget*, void*) { OpenHelpContents(); }
 void CalendarUi::cb_Website_i(Fl_Widget*, void*) { OpenWebsite(); }
 void CalendarUi::cb_About_i(Fl_Widget*, void*) { OpenAboutWindow(); }

@@ -142,9 +142,17 @@ TEST_F(Desktop, ExportWritesThePageAndOpensIt) {
   EXPECT_EQ(std::system("ls | grep -q 'output.htm.'"), 256);  // no temporary file left
 }
 
+std::string offeredTitle;
 std::string offeredName;
 std::string chosenPath;
-std::string ChooseStandIn(const char* suggested) {
+bool replaceAnswer = false;
+std::vector<std::string> askedToReplace;
+bool AnswerReplace(const char* path) {
+  askedToReplace.push_back(path);
+  return replaceAnswer;
+}
+std::string ChooseStandIn(const char* title, const char* suggested) {
+  offeredTitle = title;
   offeredName = suggested;
   return chosenPath;
 }
@@ -195,6 +203,57 @@ TEST_F(Desktop, ExportHolidaysSavesTheYearShownWhereTheUserChooses) {
   bar->picked(item);
   EXPECT_EQ(alerts.size(), 1u);
   EXPECT_EQ(std::system("ls | grep -q 'mine.ics.'"), 256);  // no temporary file left
+}
+
+// The name typed gains ".ics" unless it has it, and a file of the amended
+// name is replaced only once the user agrees; the file holds the fasting
+// periods that begin in the year while Fasting days is ticked, and the
+// dialog's title says so.
+TEST_F(Desktop, ExportNamesTheFileAndSaysWhatItHolds) {
+  FixClock(2008, 11, 29, 9, 0, 0);  // Hdar 20, 2001
+  CalendarUi ui;
+  ui.set_defaults();
+  Dialogs::choose_file = ChooseStandIn;
+  Dialogs::alert = RecordAlert;
+  Dialogs::confirm_replace = AnswerReplace;
+  alerts.clear();
+  const struct {
+    const char* typed;
+    CalendarKind base;
+    bool fasts;
+    const char* existing;  // the amended name's file before, if any
+    bool replace;
+    const char* saved;  // where the calendar lands; nullptr: nowhere
+    const char* title;
+    int fastEvents;
+  } kRows[] = {
+      {"mine", Ethiopian, false, nullptr, false, "mine.ics", "Holidays of the Ethiopian year 2001", 0},
+      {"mine.ICS", Ethiopian, true, nullptr, false, "mine.ICS", "Holidays and fasting periods of the Ethiopian year 2001", 7},
+      {"mine.txt", Gregorian, true, nullptr, false, "mine.txt.ics", "Holidays and fasting periods of the Gregorian year 2008", 7},
+      {"kept", Ethiopian, false, "kept.ics", false, nullptr, "Holidays of the Ethiopian year 2001", 0},
+      {"gone", Gregorian, false, "gone.ics", true, "gone.ics", "Holidays of the Gregorian year 2008", 0},
+  };
+  for (const auto& r : kRows) {
+    if (ui.base_kind != r.base) ui.toggle_base();
+    if (ui.show_fasts != r.fasts) MenuBarOf(ui.main_window)->picked(ui.fasts_item);
+    askedToReplace.clear();
+    replaceAnswer = r.replace;
+    if (r.existing) std::ofstream(folder + "/" + r.existing) << "an older file";
+    chosenPath = folder + "/" + r.typed;
+    MenuBarOf(ui.main_window)->picked(MenuBarOf(ui.main_window)->find_item("Tool/Export holidays\u2026"));
+    EXPECT_EQ(offeredTitle, r.title) << r.typed;
+    EXPECT_EQ(askedToReplace.size(), r.existing ? 1u : 0u) << r.typed;
+    const bool asTyped = r.saved && std::string(r.saved) == r.typed;
+    EXPECT_EQ(ReadFile(chosenPath).empty(), !asTyped) << r.typed;
+    if (r.existing && !r.replace) {
+      EXPECT_EQ(ReadFile(folder + "/" + r.existing), "an older file");
+    }
+    if (!r.saved) continue;
+    const std::string ics = ReadFile(folder + "/" + r.saved);
+    EXPECT_EQ(ics.rfind("BEGIN:VCALENDAR\r\n", 0), 0u) << r.typed;
+    EXPECT_EQ(Count(ics, "CATEGORIES:fast"), r.fastEvents) << r.typed;
+  }
+  EXPECT_TRUE(alerts.empty());
 }
 
 // The UIDs of one Ethiopian year's file, by summary, and its product id.

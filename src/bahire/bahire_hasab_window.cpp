@@ -51,7 +51,7 @@ void BahireHasabWindow::AddMovableFeasts(int year) {
   lines->add((std::string("@b") + Tr("Movable feasts and fasts")).c_str());
   for (const Holiday& feast : MovableFeastsOfEthiopianYear(year)) {
     lines->add((Numeric(feast.dayNumber, Ethiopian) + '\t' + Numeric(feast.dayNumber, Gregorian) + '\t' +
-                NameIn(feast, SpeaksAmharic()))
+                NameIn(feast, SpokenLanguage()))
                    .c_str());
   }
 }

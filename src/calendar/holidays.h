@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "language/language.h"
+
 // What a holiday is; one holiday may carry several of these bits.
 enum HolidayTag : unsigned {
   kPublicHoliday = 1u << 0,  // a day off by law
@@ -36,6 +38,8 @@ std::vector<Holiday> HolidaysOnDay(int dayNumber);
 // "public", "church", "expected", "memorial" joined by commas, in that order.
 const char* HolidayTagText(unsigned tags);
 // The holiday's name in Amharic when asked, else in English; static text.
-inline const char* NameIn(const Holiday& holiday, bool amharic) { return amharic ? holiday.amharic : holiday.english; }
+inline const char* NameIn(const Holiday& holiday, Language language) {
+  return language == Language::kAmharic ? holiday.amharic : holiday.english;
+}
 // "English - Amharic", and " (expected)" after a date that awaits the moon.
 std::string HolidayNames(const Holiday& holiday);

@@ -26,7 +26,7 @@ std::string FastsCommand(const Invocation& call) {
   std::string text;
   for (const FastPeriod& fast : ReckonChurchYear(ChurchYearOf(call)).fasts) {
     text += EthiopianText(fast.firstDay) + '\t' + EthiopianText(fast.lastDay) + '\t' + GregorianText(fast.firstDay) +
-            '\t' + GregorianText(fast.lastDay) + '\t' + NameIn(*fast.name, call.style.amharic) + '\n';
+            '\t' + GregorianText(fast.lastDay) + '\t' + NameIn(*fast.name, call.style.language) + '\n';
   }
   return text;
 }
@@ -37,12 +37,12 @@ std::string DayCommand(const Invocation& call) {
   const DaysFacts facts = FactsOfDays(day.dates[Gregorian].dayNumber, 1);
   const DayFacts& entry = facts.days.front();
   for (const Holiday& holiday : facts.holidays) {
-    text += "holiday: " + std::string(NameIn(holiday, call.style.amharic)) + " [" +
+    text += "holiday: " + std::string(NameIn(holiday, call.style.language)) + " [" +
             HolidayTagText(holiday.tags) + "]\n";
   }
-  if (entry.fast) text += "fast: " + std::string(NameIn(*entry.fast, call.style.amharic)) + "\n";
+  if (entry.fast) text += "fast: " + std::string(NameIn(*entry.fast, call.style.language)) + "\n";
   if (entry.commemoration) {
-    text += "commemoration: " + std::string(NameIn(*entry.commemoration, call.style.amharic)) + "\n";
+    text += "commemoration: " + std::string(NameIn(*entry.commemoration, call.style.language)) + "\n";
   }
   return text;
 }

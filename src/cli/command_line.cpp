@@ -122,7 +122,11 @@ bool ReadOption(const std::string& arg, unsigned options, ArgumentList& args, In
   } else if ((options & kJsonOption) && arg == "--json") {
     call.json = true;
   } else if ((options & kScriptOptions) && (arg == "--amharic" || arg == "--geez")) {
-    (arg == "--amharic" ? call.style.amharic : call.style.geez) = true;
+    if (arg == "--amharic") {
+      call.style.language = Language::kAmharic;
+    } else {
+      call.style.geez = true;
+    }
   } else {
     return (options & kFormatOption) && ReadFormat(arg, args, call);
   }
@@ -142,7 +146,7 @@ bool TerminalShowsColor(bool outIsTerminal) {
 Invocation ReadArguments(const Command& command, int argc, char** argv, bool outIsTerminal) {
   Invocation call;
   call.kind = command.defaultKind;
-  call.style.amharic = LocaleSpeaksAmharic();
+  call.style.language = LocaleLanguage();
   Color color = Color::kAuto;
   bool optionsEnded = false;
   for (ArgumentList args{argc, argv, 2}; !args.Done();) {

@@ -44,7 +44,7 @@ std::string HolidayLine(const Holiday& holiday, TextStyle style) {
   line += '\t';
   line += day.dates[Gregorian].NumericText();
   // The dates stay in digits, so that the fields can be read by programs.
-  return line + '\t' + NameIn(holiday, style.amharic) + '\t' + HolidayTagText(holiday.tags) +
+  return line + '\t' + NameIn(holiday, style.language) + '\t' + HolidayTagText(holiday.tags) +
          '\n';
 }
 

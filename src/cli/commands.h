@@ -3,7 +3,7 @@
 #include <string>
 
 #include "calendar/calendar_kind.h"
-#include "locale/amharic_names.h"
+#include "locale/language_names.h"
 
 // What a command was asked: its one operand (or none), the calendar named by
 // --ethiopian or --gregorian (or the command's own default) and whether one

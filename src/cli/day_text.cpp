@@ -58,7 +58,7 @@ std::string Json(const DatePair& day, TextStyle style) {
   std::string holidays;
   for (const Holiday& holiday : HolidaysOnDay(day.dates[Gregorian].dayNumber)) {
     holidays += (holidays.empty() ? "{\"name\":" : ",{\"name\":") +
-                JsonString(NameIn(holiday, style.amharic)) +
+                JsonString(NameIn(holiday, style.language)) +
                 ",\"tags\":" + JsonTags(HolidayTagText(holiday.tags)) + "}";
   }
   return "{\"ethiopian\":" + JsonDate(day, Ethiopian, style) + ",\"gregorian\":" + JsonDate(day, Gregorian, style) +
@@ -75,7 +75,7 @@ std::string DayAnswer(const DatePair& day, const Invocation& call) {
 }
 
 std::string DateLines(const DatePair& day, TextStyle style) {
-  return (style.amharic || style.geez ? DateLinesIn(day, style) : day.Text()) + "\n";
+  return (style.language != Language::kEnglish || style.geez ? DateLinesIn(day, style) : day.Text()) + "\n";
 }
 
 std::string NowAnswer(const Invocation& call) {
@@ -89,6 +89,6 @@ std::string NowAnswer(const Invocation& call) {
   // minutes and the Western time keep their digits.
   char text[96];
   std::snprintf(text, sizeof text, "%s:%02d %s (%02d:%02d)\n", NumberIn(said.hour, call.style).c_str(), local.tm_min,
-                DayPartName(said.part, call.style.amharic), local.tm_hour, local.tm_min);
+                DayPartName(said.part, call.style.language), local.tm_hour, local.tm_min);
   return text;
 }

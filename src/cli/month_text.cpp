@@ -66,7 +66,7 @@ std::string Headings(CalendarKind base, const Words& words) {
     // The grid's short names, over the cell's numbers; the mark's column
     // stays blank.
     const std::string name =
-        words.style.amharic ? WeekdayNameIn(base, weekday, words.style) : ExportWeekdayName(base, weekday, 0);
+        words.style.language != Language::kEnglish ? WeekdayNameIn(base, weekday, words.style) : ExportWeekdayName(base, weekday, 0);
     line += PadLeft(name, kCellWidth - 1) + ' ';
   }
   return line;
@@ -93,7 +93,7 @@ std::string HolidayLine(const DatePair& day, const Holiday& holiday, CalendarKin
     line += ' ' + PadRight(words.Month(kind, day.Month(kind)), kMonthNameWidth) + ' ' +
             PadLeft(words.Number(kind, day.Day(kind)), 2);
   }
-  return line + "  " + NameIn(holiday, words.style.amharic) + " [" +
+  return line + "  " + NameIn(holiday, words.style.language) + " [" +
          HolidayTagText(holiday.tags) + "]\n";
 }
 

@@ -127,8 +127,9 @@ void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
   todayCell = -1;
   fastCells.reset();
   for (int i = 0; i < kColumns; ++i) {
-    headers[i]->labelfont(style.amharic ? EthiopicFont() : FL_TIMES);
-    headers[i]->label(style.amharic ? WeekdayNameIn(kind, i, style) : WeekdayHeadingName(kind, i));
+    const bool english = style.language == Language::kEnglish;
+    headers[i]->labelfont(english ? FL_TIMES : EthiopicFont());
+    headers[i]->label(english ? WeekdayHeadingName(kind, i) : WeekdayNameIn(kind, i, style));
   }
   const MonthLayout month = LayOutMonth(date, kind);
   const int first = month.first.dates[Gregorian].dayNumber;
@@ -175,13 +176,13 @@ void MonthGrid::MarkDay(int index, const DaysFacts& facts, int dayNumber) {
     const DayFacts& day = *found;
     for (int h = day.firstHoliday; holidaysShown && h < day.firstHoliday + day.holidayCount; ++h) {
       dayOff = dayOff || (facts.holidays[h].tags & kPublicHoliday);
-      name(style.amharic ? facts.holidays[h].amharic : HolidayNames(facts.holidays[h]));
+      name(style.language == Language::kEnglish ? HolidayNames(facts.holidays[h]) : NameIn(facts.holidays[h], style.language));
     }
     if (fastsShown && day.fast) {
       fastCells.set(index);
-      name(NameIn(*day.fast, style.amharic));
+      name(NameIn(*day.fast, style.language));
     }
-    if (saintsShown && day.commemoration) name(NameIn(*day.commemoration, style.amharic));
+    if (saintsShown && day.commemoration) name(NameIn(*day.commemoration, style.language));
   }
   cells[index]->SetTextColor(dayOff ? FL_RED : FL_FOREGROUND_COLOR);
   cells[index]->copy_tooltip(names.empty() ? nullptr : names.c_str());

@@ -14,7 +14,7 @@
 #include "church/day_facts.h"
 #include "grid/day_cell.h"
 #include "grid/weekday_heading.h"
-#include "locale/amharic_names.h"
+#include "locale/language_names.h"
 
 // One month as seven weekday columns (Sunday first) and six rows of days,
 // laid out in a base calendar with the other calendar's days beside them.

@@ -48,7 +48,7 @@ bool TimeToken(char token, const Moment& moment, std::string& text) {
     case 'H': text += DateNumber(moment, said.hour, 2, '0'); break;
     case 'M': text += Padded(moment.minute, 2, '0'); break;
     case 'S': text += Padded(moment.second, 2, '0'); break;
-    case 'p': text += DayPartName(said.part, moment.style.amharic); break;
+    case 'p': text += DayPartName(said.part, moment.style.language); break;
     default: return false;
   }
   return true;

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "calendar/date_pair.h"
-#include "locale/amharic_names.h"
+#include "locale/language_names.h"
 
 // A day, and with `hasTime` a time of day, as a format writes it.
 struct Moment {

@@ -19,6 +19,6 @@ EthiopianTime EthiopianTimeOf(int westernHour) {
   return {hour == 0 ? kHoursPerCount : hour, static_cast<DayPart>(westernHour / kHoursPerPart)};
 }
 
-const char* DayPartName(DayPart part, bool amharic) {
-  return (amharic ? kAmharicParts : kLatinParts)[static_cast<int>(part)];
+const char* DayPartName(DayPart part, Language language) {
+  return (language == Language::kAmharic ? kAmharicParts : kLatinParts)[static_cast<int>(part)];
 }

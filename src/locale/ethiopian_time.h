@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "language/language.h"
+
 // The time of day as it is said in Ethiopia: the hours are counted from six
 // o'clock, morning and evening, so 07:00 is 1 and 06:00 and 18:00 are 12.
 enum class DayPart { kNight, kMorning, kAfternoon, kEvening };
@@ -13,5 +15,5 @@ struct EthiopianTime {
 
 // westernHour in [0, 23].
 EthiopianTime EthiopianTimeOf(int westernHour);
-// "night", "morning", "afternoon", "evening", or in Amharic.
-const char* DayPartName(DayPart part, bool amharic);
+// "night", "morning", "afternoon", "evening", or in the language.
+const char* DayPartName(DayPart part, Language language);

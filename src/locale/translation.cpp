@@ -12,7 +12,7 @@ extern "C" int _nl_msg_cat_cntr;
 namespace {
 
 const char kDomain[] = "zelmora";
-bool amharic = false;
+Language spoken = Language::kEnglish;
 
 // Sets LANGUAGE (or clears it for nullptr) and makes gettext see it.
 void SetLanguage(const char* language) {
@@ -37,9 +37,9 @@ void BindCatalog(const std::string& localeFolder) {
   bind_textdomain_codeset(kDomain, "UTF-8");
 }
 
-void SpeakAmharic(bool on) { amharic = on; }
+void SpeakLanguage(Language language) { spoken = language; }
 
-bool SpeaksAmharic() { return amharic; }
+Language SpokenLanguage() { return spoken; }
 
 std::string Filled(const char* pattern, std::initializer_list<std::string> values) {
   std::string text;
@@ -55,13 +55,13 @@ std::string Filled(const char* pattern, std::initializer_list<std::string> value
   return text;
 }
 
-// The toggle, not the user's locale, picks the language, and only for this
+// The caller, not the user's locale, picks the language, and only for this
 // lookup: a browser the program starts keeps the user's LANGUAGE.
-const char* Tr(const char* english) {
-  if (!amharic || !english || !*english) return english;
+const char* Tr(const char* english, Language language) {
+  if (language == Language::kEnglish || !english || !*english) return english;
   const char* before = std::getenv("LANGUAGE");
   const std::string kept = before ? before : "";
-  SetLanguage("am");
+  SetLanguage(LanguageCode(language));
   const char* text = dgettext(kDomain, english);
   SetLanguage(before ? kept.c_str() : nullptr);
   return text;

@@ -3,16 +3,21 @@
 #include <initializer_list>
 #include <string>
 
-// The window's texts for people, in English or, once asked for, in Amharic
-// from the "zelmora" gettext catalog (po/am.po). A text the catalog lacks
-// stays English.
+#include "language/language.h"
 
-// Binds the catalog found under localeFolder (.../share/locale).
+// The window's texts for people, in English or in another language from its
+// "zelmora" gettext catalog (po/<code>.po). A text the catalog lacks stays
+// English.
+
+// Binds the catalogs found under localeFolder (.../share/locale).
 void BindCatalog(const std::string& localeFolder);
-void SpeakAmharic(bool on);
-bool SpeaksAmharic();
-// english as the chosen language says it; static text.
-const char* Tr(const char* english);
+// The language the windows speak, which Tr(english) uses.
+void SpeakLanguage(Language language);
+Language SpokenLanguage();
+// english as language says it; static text.
+const char* Tr(const char* english, Language language);
+// english as the windows' language says it.
+inline const char* Tr(const char* english) { return Tr(english, SpokenLanguage()); }
 // pattern with each "%s" replaced by the next of values: a sentence that
 // names a file keeps its words in one catalog entry, in the order its
 // language puts them.

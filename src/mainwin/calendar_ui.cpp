@@ -99,7 +99,7 @@ void CalendarUi::set_defaults() {
   show_holidays = saved.holidays;
   show_fasts = saved.fasts;
   show_saints = saved.saints;
-  style = {saved.amharic, saved.geez};
+  style = {saved.language, saved.geez};
   ShowChecks();
   days_from_date->value(CalendarDate(2007, 6, 19, Gregorian).FormatNumeric());
   days_until_date->value(CalendarDate(2009, 6, 18, Gregorian).FormatNumeric());
@@ -115,7 +115,7 @@ void CalendarUi::refresh() {
   const bool untilCounted = KindFromNumber(days_until_kind->value(), &untilKind) &&
                             typed.Parse(days_until_date->value(), untilKind);
   ShowDayCount(days_until_count, untilCounted, DatePair::DaysBetween(date, typed));
-  month_choice->SetKind(base_kind, style.amharic);
+  month_choice->SetKind(base_kind, style.language);
   month_choice->value(date.Month(base_kind) - 1);
   ShowYear();
   base_button->image(base_kind == Gregorian ? &image_globe : &image_flag);

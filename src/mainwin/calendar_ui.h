@@ -95,7 +95,7 @@ class CalendarUi {
   void BuildMiniClock();
   void FitDateLines();
   void ShowScript();  // the date lines, the grid's style, and the texts when the language changed
-  bool amharic_shown = false;
+  Language language_shown = Language::kEnglish;
   void ShowYear();
   void ShowDayCount(Fl_Value_Output* count, bool counted, int days);
   // The window's one way to move: shows moved, which the core's navigation

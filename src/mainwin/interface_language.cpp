@@ -35,12 +35,12 @@ struct WidgetTexts {
 // texts up. The English texts are read once, from the first window as built;
 // every window is built with the same.
 void CalendarUi::ShowScript() {
-  const bool styled = style.amharic || style.geez;
+  const bool styled = style.language != Language::kEnglish || style.geez;
   dates_output->textfont(styled ? EthiopicFont() : FL_COURIER);
   dates_output->value(styled ? DateLinesIn(date, style).c_str() : date.Format());
   grid->style = style;
-  if (style.amharic == amharic_shown) return;
-  amharic_shown = style.amharic;
+  if (style.language == language_shown) return;
+  language_shown = style.language;
   static const bool bound = (BindCatalog(CatalogFolder()), true);
   static_cast<void>(bound);
   const std::vector<Fl_Widget*> widgets = {base_button, last_year, last_month, yesterday, today,
@@ -52,8 +52,8 @@ void CalendarUi::ShowScript() {
     for (int i = 0; i < items; ++i) menuTexts.push_back(main_menu[i].label());
     for (Fl_Widget* widget : widgets) widgetTexts.push_back({widget->label(), widget->tooltip()});
   }
-  SpeakAmharic(style.amharic);
-  UseEthiopicInterface(style.amharic);
+  SpeakLanguage(style.language);
+  UseEthiopicInterface(style.language != Language::kEnglish);
   for (int i = 0; i < items; ++i) {
     if (menuTexts[i]) main_menu[i].label(Tr(menuTexts[i]));
   }

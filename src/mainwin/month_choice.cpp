@@ -4,7 +4,7 @@
 
 #include "calendar/date_names.h"
 #include "fonts/ethiopic_face.h"
-#include "locale/amharic_names.h"
+#include "locale/language_names.h"
 
 namespace {
 
@@ -35,12 +35,12 @@ Fl_Menu_Item ethiopian_months[] = {
 
 MonthChoice::MonthChoice(int x, int y, int w, int h) : Fl_Choice(x, y, w, h) { SetKind(kind); }
 
-void MonthChoice::SetKind(CalendarKind k, bool amharic) {
+void MonthChoice::SetKind(CalendarKind k, Language language) {
   kind = k;
   Fl_Menu_Item* months = kind == Gregorian ? gregorian_months : ethiopian_months;
-  const Fl_Font font = amharic ? EthiopicFont() : FL_HELVETICA;
+  const Fl_Font font = language == Language::kEnglish ? FL_HELVETICA : EthiopicFont();
   for (int month = 1; months[month - 1].label(); ++month) {
-    months[month - 1].label(MonthNameIn(kind, month, {amharic, false}));
+    months[month - 1].label(MonthNameIn(kind, month, {language, false}));
     months[month - 1].labelfont(font);
   }
   textfont(font);

@@ -2,7 +2,6 @@
 
 #include <FL/Fl_Preferences.H>
 
-#include "locale/amharic_names.h"
 
 namespace {
 
@@ -12,13 +11,25 @@ const char kBaseKey[] = "base_calendar";
 const char kHolidaysKey[] = "holidays";
 const char kFastsKey[] = "fasts";
 const char kSaintsKey[] = "saints";
-const char kAmharicKey[] = "amharic";
+const char kLanguageKey[] = "language";
+const char kAmharicKey[] = "amharic";  // the yes or no that came before the language
+constexpr int kCodeSize = 16;            // a language code and more
 const char kGeezKey[] = "geez";
 
 bool ReadFlag(Fl_Preferences& preferences, const char* key, bool byDefault) {
   int value = byDefault;
   preferences.get(key, value, value);
   return value != 0;
+}
+
+// The saved language's code; else Amharic where an earlier run saved it as
+// on; else the locale's.
+Language ReadLanguage(Fl_Preferences& preferences) {
+  char code[kCodeSize] = "";
+  if (preferences.get(kLanguageKey, code, "", sizeof code) && *code) return LanguageOfLocale(code);
+  const Language byDefault = LocaleLanguage();
+  const bool amharic = ReadFlag(preferences, kAmharicKey, byDefault == Language::kAmharic);
+  return amharic ? Language::kAmharic : byDefault;
 }
 
 }  // namespace
@@ -32,7 +43,7 @@ Settings LoadSettings() {
   settings.holidays = ReadFlag(preferences, kHolidaysKey, settings.holidays);
   settings.fasts = ReadFlag(preferences, kFastsKey, settings.fasts);
   settings.saints = ReadFlag(preferences, kSaintsKey, settings.saints);
-  settings.amharic = ReadFlag(preferences, kAmharicKey, LocaleSpeaksAmharic());
+  settings.language = ReadLanguage(preferences);
   settings.geez = ReadFlag(preferences, kGeezKey, settings.geez);
   return settings;
 }
@@ -44,6 +55,7 @@ void SaveSettings(const Settings& settings) {
   preferences.set(kHolidaysKey, settings.holidays ? 1 : 0);
   preferences.set(kFastsKey, settings.fasts ? 1 : 0);
   preferences.set(kSaintsKey, settings.saints ? 1 : 0);
-  preferences.set(kAmharicKey, settings.amharic ? 1 : 0);
+  preferences.set(kLanguageKey, LanguageCode(settings.language));
+  preferences.deleteEntry(kAmharicKey);
   preferences.set(kGeezKey, settings.geez ? 1 : 0);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/calendar_kind.h"
+#include "language/language.h"
 
 // What the main window keeps between runs, in the user's toolkit preferences
 // (vendor and application "zelmora"). A first run gets these defaults.
@@ -9,9 +10,9 @@ struct Settings {
   bool holidays = true;
   bool fasts = false;
   bool saints = false;
-  // Amharic names in Ethiopic script: on by default where the locale's
-  // language is Amharic. Ge'ez numerals for the Ethiopian days and years.
-  bool amharic = false;
+  // The windows' language: by default the locale's. Ge'ez numerals for the
+  // Ethiopian days and years.
+  Language language = Language::kEnglish;
   bool geez = false;
 };
 

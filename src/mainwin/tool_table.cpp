@@ -24,7 +24,7 @@ const CalendarUi::ToolAction CalendarUi::tool_actions[] = {
     {N_("Saints' days"), 0, [](const CalendarUi& ui) { return ui.show_saints; }, cb_Saints},
     {N_("Bahire Hasab"), 0, nullptr, cb_Bahire},
     {N_("Export holidays\u2026"), 0, nullptr, cb_Export},
-    {N_("Amharic"), 0, [](const CalendarUi& ui) { return ui.style.amharic; }, cb_Script},
+    {N_("Amharic"), 0, [](const CalendarUi& ui) { return ui.style.language == Language::kAmharic; }, cb_Script},
     {N_("Ge'ez numerals"), 0, [](const CalendarUi& ui) { return ui.style.geez; }, cb_Geez},
 };
 const std::size_t CalendarUi::tool_action_count = std::size(tool_actions);

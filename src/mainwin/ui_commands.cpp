@@ -50,7 +50,7 @@ void CalendarUi::toggle_base() {
 }
 
 void CalendarUi::SaveChoices() const {
-  SaveSettings({base_kind, show_holidays, show_fasts, show_saints, style.amharic, style.geez});
+  SaveSettings({base_kind, show_holidays, show_fasts, show_saints, style.language, style.geez});
 }
 
 // The typed text is read as a decimal number: the input's own reading takes
@@ -127,7 +127,7 @@ void CalendarUi::cb_Saints_i(Fl_Widget*, void*) {
   ChoicesChanged();
 }
 void CalendarUi::cb_Script_i(Fl_Widget*, void*) {
-  style.amharic = !style.amharic;
+  style.language = style.language == Language::kAmharic ? Language::kEnglish : Language::kAmharic;
   ChoicesChanged();
 }
 void CalendarUi::cb_Geez_i(Fl_Widget*, void*) {

@@ -1,10 +1,13 @@
+// Dates written and read as text: the fixed lines, typed dates, the console
+// prompt and the format tokens.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 
-#include "calendar/date_names.h"
 #include "calendar/date_pair.h"
+#include "language/language.h"
+#include "locale/date_format.h"
 
 namespace {
 
@@ -128,43 +131,52 @@ TEST(DateText, ReadFromConsole) {
   }
 }
 
-// Every name in every script. The Latin forms and the English ones are the
-// program's own texts; the Ethiopic ones follow the Amharic Wikipedia's list
-// of the months (am.wikipedia.org, "መስከረም") and of the weekdays, in the
-// simplified modern spelling that list does not use for three months:
-// ህዳር (ኅዳር), ታህሳስ (ታኅሣሥ), ሚያዚያ (ሚያዝያ).
-TEST(DateNames, EveryNameInEveryScript) {
-  const char* const kEthiopianMonths[13][2] = {
-      {"Meskerem", "መስከረም"}, {"Tkmt", "ጥቅምት"}, {"Hdar", "ህዳር"},     {"Tahsas", "ታህሳስ"}, {"Tr", "ጥር"},
-      {"Yakatit", "የካቲት"},   {"Megabit", "መጋቢት"}, {"Miazya", "ሚያዚያ"}, {"Gnbot", "ግንቦት"},  {"Sene", "ሰኔ"},
-      {"Hamle", "ሐምሌ"},      {"Nehase", "ነሐሴ"},   {"Pagume", "ጳጉሜ"},
+TEST(FormatMoment, WritesEveryTokenInEitherCalendarAndScript) {
+  const DatePair december8(2026, 12, 8, Gregorian);  // Hdar 29, 2019, a Tuesday
+  const DatePair meskerem5(2001, 1, 5, Ethiopian);   // 15 September 2008, a Monday
+  const TextStyle latin, amharic{Language::kAmharic, false}, geez{Language::kEnglish, true};
+  const struct {
+    DatePair day;
+    CalendarKind kind;
+    TextStyle style;
+    bool hasTime;
+    int hour;
+    const char* format;
+    const char* text;
+  } cases[] = {
+      {december8, Ethiopian, latin, false, 0, "%Y/%m/%d %B", "2019/03/29 Hdar"},
+      {december8, Gregorian, latin, false, 0, "%Y-%m-%d %b %a %A %j", "2026-12-08 Dec Tue Tuesday 342"},
+      {meskerem5, Ethiopian, latin, false, 0, "[%e] %j %b %a%n%t%%", "[ 5] 005 Meskerem sagno\n\t%"},
+      {meskerem5, Gregorian, latin, false, 0, "%e %B", "15 September"},
+      {december8, Ethiopian, amharic, false, 0, "%A %d %B %Y", "ማክስኞ 29 ህዳር 2019"},
+      {december8, Gregorian, amharic, false, 0, "%B %b", "ዲሴምበር ዲሴም"},
+      {december8, Ethiopian, geez, false, 0, "%d/%m/%Y", "፳፱/03/፳፻፲፱"},
+      {meskerem5, Ethiopian, geez, false, 0, "[%e]", "[፭]"},
+      {december8, Gregorian, geez, false, 0, "%d %Y", "08 2026"},  // Gregorian dates keep their digits
+      {december8, Ethiopian, latin, true, 7, "%H:%M:%S %p", "01:04:09 morning"},
+      {december8, Ethiopian, amharic, true, 20, "%H %p", "02 ማታ"},
+      {december8, Ethiopian, geez, true, 5, "%H:%M", "፲፩:04"},  // the minutes have no Ge'ez form for 04
   };
-  const char* const kGregorianMonths[12] = {"January", "February", "March",     "April",   "May",      "June",
-                                            "July",    "August",   "September", "October", "November", "December"};
-  const char* const kWeekdays[7][4] = {
-      {"Sunday", "Sun", "ihud", "አሑድ"},      {"Monday", "Mon", "sagno", "ስኞ"},    {"Tuesday", "Tue", "maksagno", "ማክስኞ"},
-      {"Wednesday", "Wed", "irob", "ረቡዕ"}, {"Thursday", "Thu", "hamus", "ሐሙስ"}, {"Friday", "Fri", "arb", "ዓርብ"},
-      {"Saturday", "Sat", "qidame", "ቅዳሜ"},
-  };
-  for (int m = 1; m <= 13; ++m) {
-    EXPECT_STREQ(MonthName(Ethiopian, m), kEthiopianMonths[m - 1][0]);
-    EXPECT_STREQ(ExportMonthName(Ethiopian, m, 0), kEthiopianMonths[m - 1][0]);
-    EXPECT_STREQ(ExportMonthName(Ethiopian, m, 1), kEthiopianMonths[m - 1][1]);
+  for (const auto& c : cases) {
+    Moment moment{c.day, c.kind, c.style, c.hasTime, c.hour, 4, 9};
+    std::string text, bad;
+    EXPECT_TRUE(FormatMoment(c.format, moment, text, bad)) << c.format;
+    EXPECT_EQ(text, c.text) << c.format;
   }
-  for (int m = 1; m <= 12; ++m) {
-    EXPECT_STREQ(MonthName(Gregorian, m), kGregorianMonths[m - 1]);
-    EXPECT_STREQ(ExportMonthName(Gregorian, m, 1), kGregorianMonths[m - 1]);
+}
+
+TEST(FormatMoment, NamesTheTokenItDoesNotKnow) {
+  const struct {
+    const char* format;
+    bool hasTime;
+    const char* bad;
+  } cases[] = {{"%Y %q", true, "%q"}, {"%H", false, "%H"}, {"ends in %", true, "%"}, {"%z", true, "%z"}};
+  for (const auto& c : cases) {
+    Moment moment{DatePair(2001, 1, 1, Ethiopian), Ethiopian, {}, c.hasTime};
+    std::string text, bad;
+    EXPECT_FALSE(FormatMoment(c.format, moment, text, bad)) << c.format;
+    EXPECT_EQ(bad, c.bad) << c.format;
   }
-  for (int w = 0; w < 7; ++w) {
-    EXPECT_STREQ(WeekdayName(Gregorian, w), kWeekdays[w][0]);
-    EXPECT_STREQ(WeekdayHeadingName(Gregorian, w), kWeekdays[w][1]);
-    EXPECT_STREQ(ExportWeekdayName(Gregorian, w, 1), kWeekdays[w][1]);
-    EXPECT_STREQ(WeekdayName(Ethiopian, w), kWeekdays[w][2]);
-    EXPECT_STREQ(WeekdayHeadingName(Ethiopian, w), kWeekdays[w][2]);
-    EXPECT_STREQ(ExportWeekdayName(Ethiopian, w, 0), kWeekdays[w][2]);
-    EXPECT_STREQ(ExportWeekdayName(Ethiopian, w, 1), kWeekdays[w][3]);
-  }
-  EXPECT_STREQ(kMonthNames[12], "");  // no 13th Gregorian month
 }
 
 }  // namespace

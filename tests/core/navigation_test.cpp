@@ -5,14 +5,10 @@
 #include <limits>
 
 #include "calendar/clock_source.h"
+#include "fixed_clock.h"
+#include "reference_dates.h"
 
 namespace {
-
-struct Day {
-  int year, month, day;
-};
-
-DatePair On(Day d, CalendarKind kind) { return DatePair(d.year, d.month, d.day, kind); }
 
 // Every step at the places where a guard decides: the span's ends, the last
 // entry year, a thirteenth month, a day cut back to a shorter month. The day
@@ -75,9 +71,7 @@ TEST(Navigation, TodayIsTheClocksDayInTheSpan) {
       {std::numeric_limits<std::time_t>::min(), {1, 1, 1}},
   };
   for (const auto& c : kClocks) {
-    static std::time_t fixed;
-    fixed = c.seconds;
-    PreciseClock = [] { return std::timespec{fixed, 0}; };
+    FixClockAt(c.seconds);
     const DatePair today = Stepped(On({2001, 1, 1}, Ethiopian), Ethiopian, Step::kToday);
     EXPECT_TRUE(today.SameDay(On(c.ethiopian, Ethiopian))) << c.seconds;
   }

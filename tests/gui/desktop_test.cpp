@@ -1,94 +1,225 @@
-// The program as an ordinary user meets it on the desktop: where the page is
-// saved, what a failed save leaves behind, which help page opens and the
-// About window's lines (the windows' class is checked end to end). Run as an ordinary user
+// The program as an ordinary user meets it on the desktop: what it hands the
+// opener, where the page is saved, what a failed save tells, which help page
+// opens (the windows' class is checked end to end). Run as an ordinary user
 // (tests/run_as_user.sh), since root writes into read-only folders.
-#include "gui_support.h"
+#include "desktop_fixture.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Bar.H>
-#include <FL/fl_draw.H>
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <csignal>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
-#include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "about/about_window.h"
-#include "dialogs/dialogs.h"
-#include "export/safe_save.h"
+#include "calendar/holidays.h"
+#include "export/html_exporter.h"
+#include "export/page_output.h"
 #include "identity/program_identity.h"
-#include "mainwin/calendar_ui.h"
-#include "platform/display_without_input_method.h"
 #include "mainwin/tool_commands.h"
+#include "platform/display_without_input_method.h"
+#include "platform/folders.h"
 #include "platform/shell_open.h"
 
 namespace {
 
-std::set<std::string> Entries(const std::string& folder) {
-  std::set<std::string> names;
-  if (DIR* dir = opendir(folder.c_str())) {
-    while (const dirent* entry = readdir(dir)) names.insert(entry->d_name);
-    closedir(dir);
-  }
-  return names;
+const std::string kHead =
+    "<html lang='am'><head><meta content='text/html; charset=UTF-8' http-equiv='content-type'>"
+    "<title>Zelmora</title></head><body><img src='vemra.jpg' align='right'/><h1>"
+    "<img src='tolun.jpg' align='bottom'/>Zelmora Ver.1.5.2</h1>";
+const std::string kTail = "<hr><i><a href=https://zelmora.example.org/>https://zelmora.example.org/</a></i></body></html>";
+
+TEST_F(Desktop, ShellOpenHandsOnTheRightUriAndDoesNotWait) {
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(ShellOpen("index_e.htm"), 1);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  EXPECT_EQ(Opened(), FileUri("index_e.htm"));
+  EXPECT_EQ(ShellTarget("https://zelmora.example.org/"), "https://zelmora.example.org/");
+  EXPECT_EQ(ShellTarget("/a b/c%d.htm"), "file:///a%20b/c%25d.htm");
 }
 
-std::size_t OpenDescriptors() { return Entries("/proc/self/fd").size(); }
-
-// Whether a read-only folder keeps this process out, as it keeps out any user
-// (root's powers pass through it, and every read-only case would then pass).
-bool ModesBind(const std::string& folder) {
-  const std::string locked = folder + "/locked";
-  if (mkdir(locked.c_str(), 0555) != 0) return false;
-  const std::string probe = locked + "/probe";
-  const int fd = open(probe.c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
-  if (fd >= 0) {
-    close(fd);
-    unlink(probe.c_str());
-  }
-  rmdir(locked.c_str());
-  return fd < 0;
-}
-
-class UserDesktop : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(ModesBind(root)) << "this process writes into read-only folders: run it through tests/run_as_user.sh";
-    home = MakeFolder("home");
-    setenv("HOME", home.c_str(), 1);
-    unsetenv("XDG_DATA_HOME");
-    oldPath = InstallOpener(root);
+// An opener that fails, or that cannot run, is told as a missing one is,
+// once it has exited; one that succeeds, or lingers as a browser does, is not.
+TEST_F(Desktop, FailingOpenerIsTold) {
+  const struct {
+    const char* script;
+    bool told;
+  } kOpeners[] = {
+      {"#!/bin/sh\necho no method available >&2\nexit 3\n", true},
+      {"#!/nowhere/sh\n", true},
+      {"#!/bin/sh\nkill -9 $$\n", true},
+      {"#!/bin/sh\nexit 0\n", false},
+      {"#!/bin/sh\nsleep 3\n", false},
+  };
+  Dialogs::alert = RecordAlert;
+  for (const auto& o : kOpeners) {
+    std::ofstream(openerFolder + "/xdg-open") << o.script;
     alerts.clear();
-    Dialogs::alert = RecordAlert;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(OpenOrTell("index_e.htm", Dialogs::alert)) << o.script;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << o.script;
+    // The alert comes from the event loop; a second is ample for the stand-in.
+    for (int i = 0; i < 10 && alerts.empty(); ++i) Fl::wait(0.1);
+    ASSERT_EQ(alerts.size(), o.told ? 1u : 0u) << o.script;
+    if (o.told) {
+      EXPECT_NE(alerts[0].find("No program could open index_e.htm."), std::string::npos) << alerts[0];
+    }
   }
-  void TearDown() override { setenv("PATH", oldPath.c_str(), 1); }
-  std::string MakeFolder(const std::string& name, mode_t mode = 0755) {
-    const std::string folder = root + "/" + name;
-    EXPECT_EQ(mkdir(folder.c_str(), mode), 0) << folder;
-    return folder;
-  }
-  std::string Opened() const { return OpenedIn(root); }
-  // Tool > Output html, as the menu bar calls it once the item is picked.
-  static void OutputHtml(CalendarUi& ui) {
-    Fl_Menu_Bar* bar = MenuBarOf(ui.main_window);
-    bar->picked(bar->find_item("Tool/Output html"));
-  }
-  ScratchFolder scratch{"zelmora-desktop"};
-  const std::string root = scratch.path;
-  std::string home, oldPath;
-};
+}
 
-TEST_F(UserDesktop, PageLandsWhereTheUserCanWriteWithItsPictures) {
+// Help > Website, and a click on the About window's home-page line.
+TEST_F(Desktop, HomePageFromTheMenuAndTheAboutWindow) {
+  OpenWebsite();
+  EXPECT_EQ(Opened(), std::string(kHomePageUrl) + "\n");
+  ForgetOpened();
+  AboutWindow about;
+  about.Show();
+  Settle();
+  Click(about.homePageBox);
+  EXPECT_EQ(Opened(), std::string(kHomePageUrl) + "\n");
+}
+
+TEST_F(Desktop, F1OpensTheHelpContents) {
+  CalendarUi ui;
+  ShowMainWindow(ui);
+  std::ofstream("index_e.htm") << "not the program's";
+  TypeKey(ui.main_window, FL_F + 1);
+  EXPECT_EQ(Opened(), "file://" + FindDataFile("index_e.htm") + "\n");
+  EXPECT_EQ(FindDataFile("index_e.htm").find(folder), std::string::npos);
+  ui.main_window->hide();
+}
+
+void (*const kNoAlert)(const char*) = [](const char* message) { ADD_FAILURE() << "alert: " << message; };
+
+TEST_F(Desktop, ExportWritesThePageAndOpensIt) {
+  std::ofstream("output.htm") << "an older, longer page that must not survive in part";
+  const HtmlExporter exporter(DatePair(2000, 13, 3, Ethiopian), Ethiopian);
+  EXPECT_TRUE(HtmlExporter(exporter).Save().saved);
+  EXPECT_EQ(Opened(), "");  // saving alone opens nothing
+  SaveAndOpenPage(exporter, kNoAlert);
+  const std::string page = ReadFile("output.htm");
+  EXPECT_EQ(page.rfind(kHead, 0), 0u);
+  EXPECT_EQ(page.substr(page.size() - kTail.size()), kTail);
+  EXPECT_EQ(Opened(), FileUri("output.htm"));
+  EXPECT_EQ(std::system("ls | grep -q 'output.htm.'"), 256);  // no temporary file left
+}
+
+std::string offeredTitle;
+std::string offeredName;
+std::string chosenPath;
+std::string ChooseStandIn(const char* title, const char* suggested) {
+  offeredTitle = title;
+  offeredName = suggested;
+  return chosenPath;
+}
+bool replaceAnswer = false;
+std::vector<std::string> askedToReplace;
+bool AnswerReplace(const char* path) {
+  askedToReplace.push_back(path);
+  return replaceAnswer;
+}
+int Count(const std::string& text, const std::string& part) {
+  int n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+TEST_F(Desktop, ExportHolidaysSavesTheYearShownWhereTheUserChooses) {
+  FixClock(2008, 11, 29, 9, 0, 0);  // Hdar 20, 2001
+  CalendarUi ui;
+  ui.set_defaults();
+  if (ui.base_kind != Ethiopian) ui.toggle_base();
+  Dialogs::choose_file = ChooseStandIn;
+  Fl_Menu_Bar* bar = MenuBarOf(ui.main_window);
+  const Fl_Menu_Item* item = bar->find_item("Tool/Export holidays\u2026");
+  ASSERT_NE(item, nullptr);
+  // the last item of the Tool menu before the two of its language and numerals
+  EXPECT_STREQ(item[1].label(), "Amharic");
+  EXPECT_STREQ(item[2].label(), "Ge'ez numerals");
+  EXPECT_EQ(item[3].label(), nullptr);
+
+  chosenPath = folder + "/mine.ics";
+  std::ofstream(chosenPath) << "an older file";
+  bar->picked(item);
+  EXPECT_EQ(offeredName, "zelmora-holidays-2001.ics");
+  const std::string ics = ReadFile(chosenPath);
+  EXPECT_EQ(ics.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
+  EXPECT_EQ(Count(ics, "BEGIN:VEVENT"), static_cast<int>(HolidaysOfEthiopianYear(2001).size()));
+  EXPECT_NE(ics.find("DTSTART;VALUE=DATE:20080911"), std::string::npos);  // Enkutatash
+  EXPECT_TRUE(alerts.empty());
+
+  ui.toggle_base();  // the Gregorian base offers its own year
+  bar->picked(item);
+  EXPECT_EQ(offeredName, "zelmora-holidays-2008-gregorian.ics");
+  EXPECT_EQ(Count(ReadFile(chosenPath), "BEGIN:VEVENT"), static_cast<int>(HolidaysOfGregorianYear(2008).size()));
+  EXPECT_NE(ReadFile(chosenPath).find("DTSTART;VALUE=DATE:20080107"), std::string::npos);  // Genna
+  ui.toggle_base();
+
+  chosenPath = folder + "/gone/mine.ics";  // a folder that is not there
+  bar->picked(item);
+  ASSERT_EQ(alerts.size(), 1u);
+  EXPECT_EQ(alerts[0], chosenPath + " could not be saved (No such file or directory).");
+
+  chosenPath = "";  // cancelled
+  bar->picked(item);
+  EXPECT_EQ(alerts.size(), 1u);
+  EXPECT_EQ(std::system("ls | grep -q 'mine.ics.'"), 256);  // no temporary file left
+}
+
+// The name typed gains ".ics" unless it has it, and a file of the amended
+// name is replaced only once the user agrees; the file holds the fasting
+// periods that begin in the year while Fasting days is ticked, and the
+// dialog's title says so.
+TEST_F(Desktop, ExportNamesTheFileAndSaysWhatItHolds) {
+  FixClock(2008, 11, 29, 9, 0, 0);  // Hdar 20, 2001
+  CalendarUi ui;
+  ui.set_defaults();
+  Dialogs::choose_file = ChooseStandIn;
+  Dialogs::alert = RecordAlert;
+  Dialogs::confirm_replace = AnswerReplace;
+  alerts.clear();
+  const struct {
+    const char* typed;
+    CalendarKind base;
+    bool fasts;
+    const char* existing;  // the amended name's file before, if any
+    bool replace;
+    const char* saved;  // where the calendar lands; nullptr: nowhere
+    const char* title;
+    int fastEvents;
+  } kRows[] = {
+      {"mine", Ethiopian, false, nullptr, false, "mine.ics", "Holidays of the Ethiopian year 2001", 0},
+      {"mine.ICS", Ethiopian, true, nullptr, false, "mine.ICS", "Holidays and fasting periods of the Ethiopian year 2001", 7},
+      {"mine.txt", Gregorian, true, nullptr, false, "mine.txt.ics", "Holidays and fasting periods of the Gregorian year 2008", 7},
+      {"kept", Ethiopian, false, "kept.ics", false, nullptr, "Holidays of the Ethiopian year 2001", 0},
+      {"gone", Gregorian, false, "gone.ics", true, "gone.ics", "Holidays of the Gregorian year 2008", 0},
+  };
+  for (const auto& r : kRows) {
+    if (ui.base_kind != r.base) ui.toggle_base();
+    if (ui.show_fasts != r.fasts) MenuBarOf(ui.main_window)->picked(ui.fasts_item);
+    askedToReplace.clear();
+    replaceAnswer = r.replace;
+    if (r.existing) std::ofstream(folder + "/" + r.existing) << "an older file";
+    chosenPath = folder + "/" + r.typed;
+    MenuBarOf(ui.main_window)->picked(MenuBarOf(ui.main_window)->find_item("Tool/Export holidays\u2026"));
+    EXPECT_EQ(offeredTitle, r.title) << r.typed;
+    EXPECT_EQ(askedToReplace.size(), r.existing ? 1u : 0u) << r.typed;
+    const bool asTyped = r.saved && std::string(r.saved) == r.typed;
+    EXPECT_EQ(ReadFile(chosenPath).empty(), !asTyped) << r.typed;
+    if (r.existing && !r.replace) {
+      EXPECT_EQ(ReadFile(folder + "/" + r.existing), "an older file");
+    }
+    if (!r.saved) continue;
+    const std::string ics = ReadFile(folder + "/" + r.saved);
+    EXPECT_EQ(ics.rfind("BEGIN:VCALENDAR\r\n", 0), 0u) << r.typed;
+    EXPECT_EQ(Count(ics, "CATEGORIES:fast"), r.fastEvents) << r.typed;
+  }
+  EXPECT_TRUE(alerts.empty());
+}
+
+TEST_F(Desktop, PageLandsWhereTheUserCanWriteWithItsPictures) {
   const struct {
     const char* where;
     const char* start;  // the folder the program runs in
@@ -116,7 +247,7 @@ TEST_F(UserDesktop, PageLandsWhereTheUserCanWriteWithItsPictures) {
     if (c.pictureThere) {
       ASSERT_EQ(std::system(("mkdir -p " + landing + " && echo mine > " + landing + "/tolun.jpg").c_str()), 0);
     }
-    unlink((root + "/opened").c_str());
+    ForgetOpened();
 
     FixClock(2008, 11, 29, 9, 0, 0);
     CalendarUi ui;
@@ -133,7 +264,7 @@ TEST_F(UserDesktop, PageLandsWhereTheUserCanWriteWithItsPictures) {
   }
 }
 
-TEST_F(UserDesktop, NowhereToSaveBringsAnAlertAndOpensNothing) {
+TEST_F(Desktop, NowhereToSaveBringsAnAlertAndOpensNothing) {
   const std::string current = MakeFolder("ro", 0555);
   setenv("XDG_DATA_HOME", MakeFolder("ro-data", 0555).c_str(), 1);
   ASSERT_EQ(chdir(current.c_str()), 0);
@@ -149,163 +280,9 @@ TEST_F(UserDesktop, NowhereToSaveBringsAnAlertAndOpensNothing) {
   EXPECT_EQ(Opened(), "");
 }
 
-TEST_F(UserDesktop, FailedSaveClosesItsFileAndLeavesTheFolderAsItWas) {
-  const std::string folder = MakeFolder("pages");
-  std::ofstream(folder + "/page.htm") << "old page";
-  MakeFolder("pages/folder.htm");
-  const std::string big(4096, 'x');
-  const struct {
-    const char* name;
-    std::string folder;
-    rlim_t fileSizeLimit;
-    const char* reason;
-  } kCases[] = {
-      {"page.htm", folder, 100, "File too large"},
-      {"folder.htm", folder, RLIM_INFINITY, "Is a directory"},
-      {"page.htm", root + "/missing", RLIM_INFINITY, "No such file or directory"},
-  };
-  std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails instead of ending the program
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.reason);
-    const std::set<std::string> before = Entries(folder);
-    const std::size_t descriptors = OpenDescriptors();
-    rlimit limit;
-    getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit old = limit;
-    limit.rlim_cur = c.fileSizeLimit;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::string why;
-    const bool saved = SaveInFolder(c.folder, c.name, big, ExistingFile::kReplace, &why);
-    setrlimit(RLIMIT_FSIZE, &old);
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(why, c.reason);
-    EXPECT_EQ(OpenDescriptors(), descriptors);
-    EXPECT_EQ(Entries(folder), before);
-    EXPECT_EQ(ReadFile(folder + "/page.htm"), "old page");
-  }
-}
-
-// The calls a save makes, each with the path it acts on, the temporary
-// file's random part read as XXXXXX.
-std::vector<std::string> calls;
-std::string Masked(std::string path) {
-  const std::size_t dot = path.rfind('.');
-  if (dot != std::string::npos && path.size() - dot == 7) path.replace(dot + 1, 6, "XXXXXX");
-  return path;
-}
-std::string PathOf(int fd) {
-  char path[4096] = {};
-  return readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof path - 1) > 0 ? Masked(path) : "";
-}
-int WatchedFsync(int fd) {
-  calls.push_back("fsync " + PathOf(fd));
-  return fsync(fd);
-}
-int WatchedClose(int fd) {
-  calls.push_back("close " + PathOf(fd));
-  return close(fd);
-}
-int WatchedRename(const char* from, const char* to) {
-  calls.push_back("rename " + Masked(from) + " " + to);
-  return rename(from, to);
-}
-int FailingClose(int fd) {
-  close(fd);
-  errno = EIO;  // as a network file system reports a write it could not finish
-  return -1;
-}
-
-mode_t ModeOf(const std::string& path) {
-  struct stat s{};
-  stat(path.c_str(), &s);
-  return s.st_mode & 07777;
-}
-
-// What the user's file system holds after a save: the bytes on the disk
-// before the name, the permission bits the user expects, the user's own
-// files kept, a failed close reported, and a private data folder.
-TEST_F(UserDesktop, SavesAsTheFileSystemSeesThem) {
-  const std::string folder = MakeFolder("pages"), page = folder + "/page.htm";
-  const SaveCalls real = saveCalls;
-  std::string why;
-  saveCalls = {WatchedFsync, WatchedClose, WatchedRename};
-  EXPECT_TRUE(SaveInFolder(folder, "page.htm", "new", ExistingFile::kReplace, &why));
-  const std::vector<std::string> kDurable = {"fsync " + page + ".XXXXXX", "close " + page + ".XXXXXX",
-                                             "rename " + page + ".XXXXXX " + page, "fsync " + folder};
-  EXPECT_EQ(calls, kDurable);
-
-  const struct {
-    mode_t umask, existing, expected;  // existing 0: no file there before
-  } kModes[] = {{022, 0, 0644}, {077, 0, 0600}, {022, 0640, 0640}, {077, 0644, 0644}};
-  for (const auto& m : kModes) {
-    unlink(page.c_str());
-    if (m.existing) {
-      std::ofstream(page) << "old";
-      chmod(page.c_str(), m.existing);
-    }
-    const mode_t old = umask(m.umask);
-    EXPECT_TRUE(SaveInFolder(folder, "page.htm", "new", ExistingFile::kReplace, &why));
-    umask(old);
-    EXPECT_EQ(ModeOf(page), m.expected) << std::oct << "umask " << m.umask << ", existing " << m.existing;
-  }
-
-  std::ofstream(folder + "/tolun.jpg") << "mine";
-  const std::set<std::string> before = Entries(folder);
-  EXPECT_TRUE(SaveInFolder(folder, "tolun.jpg", "picture", ExistingFile::kKeep, &why));
-  EXPECT_EQ(ReadFile(folder + "/tolun.jpg"), "mine");
-
-  saveCalls.close = FailingClose;
-  EXPECT_FALSE(SaveInFolder(folder, "page.htm", "newer", ExistingFile::kReplace, &why));
-  saveCalls = real;
-  EXPECT_EQ(why, "Input/output error");
-  EXPECT_EQ(ReadFile(page), "new");
-  EXPECT_EQ(Entries(folder), before);  // no temporary file left
-
-  ASSERT_EQ(chdir(MakeFolder("ro", 0555).c_str()), 0);
-  setenv("XDG_DATA_HOME", (root + "/xdg").c_str(), 1);
-  EXPECT_EQ(SaveWherePossible("page.htm", "new").folder, root + "/xdg/zelmora");
-  EXPECT_EQ(ModeOf(root + "/xdg/zelmora"), 0700u);
-}
-
-// A save through a symbolic link writes the file it names, with that
-// file's permission bits, and keeps the link.
-TEST_F(UserDesktop, SavingThroughALinkKeepsIt) {
-  const std::string folder = MakeFolder("saves");
-  const struct {
-    const char* link;  // what page.ics links to
-    mode_t mode;       // of the existing file
-    const char* written;
-  } kFiles[] = {
-      {"real.ics", 0640, "real.ics"},
-      {"sub/../real.ics", 0604, "real.ics"},
-      {"absent.ics", 0, "absent.ics"},
-  };
-  for (const auto& f : kFiles) {
-    for (const char* name : {"page.ics", "real.ics", "absent.ics"}) unlink((folder + "/" + name).c_str());
-    MakeFolder("saves/sub");
-    const std::string written = folder + "/" + f.written;
-    if (f.mode) {
-      std::ofstream(written) << "old";
-      chmod(written.c_str(), f.mode);
-    }
-    ASSERT_EQ(symlink(f.link, (folder + "/page.ics").c_str()), 0);
-    std::string why;
-    ASSERT_TRUE(SaveInFolder(folder, "page.ics", "new", ExistingFile::kReplace, &why)) << why;
-    struct stat page{}, file{};
-    lstat((folder + "/page.ics").c_str(), &page);
-    stat(written.c_str(), &file);
-    EXPECT_TRUE(S_ISLNK(page.st_mode)) << f.written;
-    EXPECT_EQ(ReadFile(written), "new") << f.written;
-    if (f.mode) {
-      EXPECT_EQ(file.st_mode & 0777, f.mode) << f.written;
-    }
-    rmdir((folder + "/sub").c_str());
-  }
-}
-
 // With no program on PATH that opens pages, each command says what could not
 // be opened and where it is.
-TEST_F(UserDesktop, NoOpenerIsTold) {
+TEST_F(Desktop, NoOpenerIsTold) {
   ASSERT_EQ(chdir(home.c_str()), 0);
   setenv("PATH", MakeFolder("empty").c_str(), 1);
   CalendarUi ui;
@@ -332,17 +309,6 @@ TEST_F(UserDesktop, NoOpenerIsTold) {
   ASSERT_EQ(alerts.size(), 1u);
   EXPECT_EQ(alerts[0].rfind(std::string("ይህን የሚከፍት ፕሮግራም አልተገኘም፦ ") + kHomePageUrl + "። ", 0), 0u) << alerts[0];
   MenuBarOf(ui.main_window)->picked(ui.amharic_item);
-}
-
-TEST(Desktop, AboutLinesFitTheirBoxes) {
-  AboutWindow about;
-  for (int i = 1; i < about.window->children(); ++i) {
-    const Fl_Widget* line = about.window->child(i);
-    fl_font(line->labelfont(), line->labelsize());
-    int w = 0, h = 0;
-    fl_measure(line->label(), w, h, 0);
-    EXPECT_LE(w, line->w()) << line->label();
-  }
 }
 
 }  // namespace

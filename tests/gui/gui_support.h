@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>  // before any toolkit header: Xlib's Bool breaks it
 
-#include <ctime>
 #include <string>
 #include <vector>
+
+#include "fixed_clock.h"
+#include "test_files.h"
 
 class CalendarUi;
 class Fl_Group;
@@ -12,10 +14,6 @@ class Fl_Menu_Bar;
 class Fl_Widget;
 class Fl_Window;
 
-// Sets the wall clock that the program reads, in UTC (the tests run with TZ=UTC).
-void FixClock(int year, int month, int day, int hour, int minute, int second, double fraction = 0);
-// Moves the fixed clock on.
-void AdvanceClock(double seconds);
 // Runs the toolkit's pending work (redraws, deferred deletions) without waiting.
 void Settle();
 // Puts an xdg-open stand-in first on PATH, kept in folder, that adds each
@@ -56,16 +54,3 @@ extern std::vector<std::string> alerts;
 void RecordAlert(const char* message);
 // The menu bar among the window's children, or nullptr.
 Fl_Menu_Bar* MenuBarOf(const Fl_Group* window);
-// A file's whole contents; "" when it cannot be read.
-std::string ReadFile(const std::string& path);
-
-// A folder of a test's own under /tmp, named from prefix, removed with all it
-// holds (read-only parts too) when the test ends.
-class ScratchFolder {
- public:
-  explicit ScratchFolder(const char* prefix = "zelmora-test");
-  ~ScratchFolder();
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  const std::string path;
-};

@@ -8,22 +8,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
-#include "calendar/clock_source.h"
 #include "mainwin/calendar_ui.h"
 
 namespace {
-
-std::timespec fixedNow{};
-std::timespec FixedTime() { return fixedNow; }
 
 void Mouse(int event, Fl_Widget* widget, int buttonState, int atX = -1, bool click = true) {
   Fl_Window* window = widget->top_window();
@@ -39,24 +33,6 @@ void Mouse(int event, Fl_Widget* widget, int buttonState, int atX = -1, bool cli
 }
 
 }  // namespace
-
-void FixClock(int year, int month, int day, int hour, int minute, int second, double fraction) {
-  std::tm t = {};
-  t.tm_year = year - 1900;
-  t.tm_mon = month - 1;
-  t.tm_mday = day;
-  t.tm_hour = hour;
-  t.tm_min = minute;
-  t.tm_sec = second;
-  fixedNow = {timegm(&t), static_cast<long>(std::lround(fraction * 1e9))};
-  PreciseClock = FixedTime;
-}
-
-void AdvanceClock(double seconds) {
-  const long long nanos = fixedNow.tv_nsec + std::llround(seconds * 1e9);
-  fixedNow.tv_sec += nanos / 1000000000;
-  fixedNow.tv_nsec = nanos % 1000000000;
-}
 
 void Settle() {
   for (int i = 0; i < 3; ++i) Fl::check();
@@ -156,26 +132,6 @@ Fl_Menu_Bar* MenuBarOf(const Fl_Group* window) {
     if (auto* bar = dynamic_cast<Fl_Menu_Bar*>(window->child(i))) return bar;
   }
   return nullptr;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-namespace {
-std::string MadeFolder(const char* prefix) {
-  std::string pattern = std::string("/tmp/") + prefix + "-XXXXXX";
-  return mkdtemp(&pattern[0]) ? pattern : "";
-}
-}  // namespace
-
-ScratchFolder::ScratchFolder(const char* prefix) : path(MadeFolder(prefix)) {}
-ScratchFolder::~ScratchFolder() {
-  const std::string remove = "chmod -R u+w '" + path + "' && rm -rf '" + path + "'";
-  if (chdir("/") != 0 || std::system(remove.c_str()) != 0) ADD_FAILURE() << "could not remove " << path;
 }
 
 namespace {

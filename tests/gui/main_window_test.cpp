@@ -253,13 +253,16 @@ TEST_F(MainWindow, AmharicAndGeezNumeralsWhenPicked) {
   const struct {
     const char* lcAll;
     const char* lang;
-    bool amharic;
-  } kLocales[] = {{"", "am_ET.UTF-8", true}, {"C.UTF-8", "am_ET.UTF-8", false}, {"", "en_US.UTF-8", false}};
+    Language language;
+  } kLocales[] = {{"", "am_ET.UTF-8", Language::kAmharic},
+                  {"C.UTF-8", "am_ET.UTF-8", Language::kEnglish},
+                  {"", "en_US.UTF-8", Language::kEnglish},
+                  {"", "ami_TW.UTF-8", Language::kEnglish}};
   for (const auto& locale : kLocales) {
     setenv("LC_ALL", locale.lcAll, 1);
     setenv("LANG", locale.lang, 1);
     std::remove((std::string(getenv("HOME")) + "/.fltk/zelmora/zelmora.prefs").c_str());
-    EXPECT_EQ(LoadSettings().amharic, locale.amharic) << locale.lang;
+    EXPECT_EQ(LoadSettings().language, locale.language) << locale.lang;
   }
   unsetenv("LC_ALL");
   unsetenv("LANG");

@@ -1,7 +1,4 @@
-#include "locale/amharic_names.h"
-
-#include <cstdlib>
-#include <cstring>
+#include "locale/language_names.h"
 
 #include "calendar/date_names.h"
 #include "numerals/geez_numerals.h"
@@ -27,27 +24,19 @@ const char* const kLatinGregorianMonthsShort[12] = {
 }  // namespace
 
 const char* MonthNameIn(CalendarKind kind, int month, TextStyle style, bool shortForm) {
-  if (kind == Ethiopian) return style.amharic ? kExportMonthEthiopic[month - 1] : MonthName(kind, month);
-  if (style.amharic) return (shortForm ? kAmharicGregorianMonthsShort : kAmharicGregorianMonths)[month - 1];
+  if (kind == Ethiopian) return style.language == Language::kAmharic ? kExportMonthEthiopic[month - 1] : MonthName(kind, month);
+  if (style.language == Language::kAmharic) return (shortForm ? kAmharicGregorianMonthsShort : kAmharicGregorianMonths)[month - 1];
   return shortForm ? kLatinGregorianMonthsShort[month - 1] : MonthName(kind, month);
 }
 
 const char* WeekdayNameIn(CalendarKind kind, int weekday, TextStyle style, bool shortForm) {
   // The days of the week are the same days in both calendars; in Amharic
   // they have one name.
-  if (style.amharic) return kExportWeekdayEthiopic[weekday];
+  if (style.language == Language::kAmharic) return kExportWeekdayEthiopic[weekday];
   if (kind == Gregorian && shortForm) return kExportWeekdayShort[weekday];
   return WeekdayName(kind, weekday);
 }
 
 std::string NumberIn(long long number, TextStyle style) {
   return style.geez ? GeezNumeral(number) : std::to_string(number);
-}
-
-bool LocaleSpeaksAmharic() {
-  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* value = std::getenv(name);
-    if (value && *value) return std::strncmp(value, "am", 2) == 0;
-  }
-  return false;
 }

@@ -1,9 +1,13 @@
+// The date rules: division before the epoch, leap years, steps, the pair of
+// readings, and every day of the span against ICU's Gregorian (made
+// proleptic) and "ethiopic" calendars with a round trip through the fields.
 #include <gtest/gtest.h>
 
 #include <climits>
 
 #include "calendar/date_pair.h"
 #include "calendar/floor_division.h"
+#include "icu_calendar.h"
 
 namespace {
 
@@ -107,6 +111,34 @@ TEST(DatePair, WeekdaysBeforeTheCountsOrigin) {
   DatePair p(1, 1, 7, Ethiopian);
   for (int i = 0; i < 6; ++i) p.PrevDay();
   EXPECT_TRUE(p.SameDay(DatePair(8, 8, 27, Gregorian)));
+}
+
+void ExpectSame(const CalendarDate& date, const Fields& icu, int dayNumber) {
+  ASSERT_TRUE(date.year == icu.year && date.month == icu.month && date.day == icu.day &&
+              date.weekday == icu.weekday)
+      << "day " << dayNumber << " kind " << KindIndex(date.kind) << ": " << date.year << "/" << int{date.month} << "/"
+      << int{date.day} << " w" << int{date.weekday} << ", ICU " << icu.year << "/" << icu.month << "/" << icu.day
+      << " w" << icu.weekday;
+}
+
+TEST(CalendarDate, EveryDayOfTheSpanAgainstIcu) {
+  IcuCalendar gregorian("en@calendar=gregorian");
+  IcuCalendar ethiopic("en@calendar=ethiopic");
+  DatePair walked;
+  walked.dates[Gregorian].SetFromDayNumber(kFirstSpanDay, Gregorian);
+  walked.dates[Ethiopian].SetFromDayNumber(kFirstSpanDay, Ethiopian);
+  for (int n = kFirstSpanDay; n <= kLastSpanDay; ++n, walked.NextDay()) {
+    DatePair split;
+    split.dates[Gregorian].SetFromDayNumber(n, Gregorian);
+    split.dates[Ethiopian].SetFromDayNumber(n, Ethiopian);
+    ExpectSame(split.dates[Gregorian], gregorian.At(n), n);
+    ExpectSame(split.dates[Ethiopian], ethiopic.At(n), n);
+    for (CalendarKind kind : {Gregorian, Ethiopian}) {
+      const CalendarDate& d = split.dates[kind];
+      ASSERT_EQ(CalendarDate(d.year, d.month, d.day, kind).dayNumber, n);
+      ASSERT_TRUE(walked.dates[kind].SameDay(d) && walked.dates[kind].weekday == d.weekday) << n;
+    }
+  }
 }
 
 }  // namespace

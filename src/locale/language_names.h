@@ -3,11 +3,12 @@
 #include <string>
 
 #include "calendar/calendar_kind.h"
+#include "language/language.h"
 
-// How a date is to be written: names in Latin letters or in Amharic
-// (Ethiopic script), numbers in digits or Ge'ez numerals.
+// How a date is to be written: names in a language (English writes the
+// Ethiopian ones in Latin letters), numbers in digits or Ge'ez numerals.
 struct TextStyle {
-  bool amharic = false;
+  Language language = Language::kEnglish;
   bool geez = false;
 };
 
@@ -21,7 +22,3 @@ const char* MonthNameIn(CalendarKind kind, int month, TextStyle style, bool shor
 const char* WeekdayNameIn(CalendarKind kind, int weekday, TextStyle style, bool shortForm = false);
 // number (at least 1) in Ge'ez numerals when style.geez, else in digits.
 std::string NumberIn(long long number, TextStyle style);
-
-// True when the locale's language is Amharic: the first of LC_ALL,
-// LC_MESSAGES and LANG that is set and not empty begins with "am".
-bool LocaleSpeaksAmharic();

@@ -7,10 +7,11 @@
 #include "calendar/date_pair.h"
 #include "church/day_facts.h"
 #include "church/fasts.h"
+#include "reference_dates.h"
 
 namespace {
 
-int Gregorian(int year, int month, int day) { return DatePair(year, month, day, ::Gregorian).dates[::Gregorian].dayNumber; }
+using reference::GregorianDay;
 
 struct KnownDay {
   int day[3];  // Gregorian
@@ -35,27 +36,27 @@ const KnownDay kKnownDays[] = {
     {{2024, 11, 30}, "Tsome Nebiyat / Mariam (the Virgin Mary)", "ጾመ ነቢያት / ማርያም", "Hidar 21, a Saturday of Nebiyat"},
 };
 
-std::string Names(const DayFacts& day, bool amharic) {
+std::string Names(const DayFacts& day, Language language) {
   std::string names;
   for (const ChurchName* name : {day.fast, day.commemoration}) {
-    if (name) names += (names.empty() ? "" : " / ") + std::string(NameIn(*name, amharic));
+    if (name) names += (names.empty() ? "" : " / ") + std::string(NameIn(*name, language));
   }
   return names;
 }
 
 TEST(DayFacts, KnownDays) {
   for (const KnownDay& k : kKnownDays) {
-    const DaysFacts facts = FactsOfDays(Gregorian(k.day[0], k.day[1], k.day[2]), 1);
+    const DaysFacts facts = FactsOfDays(GregorianDay(k.day[0], k.day[1], k.day[2]), 1);
     ASSERT_EQ(facts.days.size(), 1u) << k.why;
-    EXPECT_EQ(Names(facts.days[0], false), k.english) << k.why;
-    EXPECT_EQ(Names(facts.days[0], true), k.amharic) << k.why;
+    EXPECT_EQ(Names(facts.days[0], Language::kEnglish), k.english) << k.why;
+    EXPECT_EQ(Names(facts.days[0], Language::kAmharic), k.amharic) << k.why;
   }
 }
 
 // One query over three years and two of the span's edges gives each day what
 // the day-by-day lookups give.
 TEST(DayFacts, AgreeWithTheDayByDayLookups) {
-  const int ranges[][2] = {{Gregorian(2023, 8, 1), 3 * 366}, {kFirstSpanDay - 3, 40}, {kLastSpanDay - 40, 50}};
+  const int ranges[][2] = {{GregorianDay(2023, 8, 1), 3 * 366}, {kFirstSpanDay - 3, 40}, {kLastSpanDay - 40, 50}};
   for (const auto& range : ranges) {
     const DaysFacts facts = FactsOfDays(range[0], range[1]);
     for (const DayFacts& day : facts.days) {

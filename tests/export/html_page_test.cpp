@@ -1,0 +1,39 @@
+// The month's page as the exporter builds it.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "export/html_exporter.h"
+
+namespace {
+
+// The fasting periods and the commemorations stand under the holidays only
+// when asked for; a period is listed in every month it touches.
+TEST(HtmlExport, ChurchListsOnlyWhenAsked) {
+  const struct {
+    DatePair month;
+    CalendarKind base;
+    bool fasts, saints;
+    std::vector<std::string> listed, absent;
+  } kPages[] = {
+      {DatePair(2001, 3, 20, Ethiopian), Ethiopian, false, false, {}, {"Tsome Nebiyat", "Mikael"}},
+      {DatePair(2001, 3, 20, Ethiopian), Ethiopian, true, false, {": Tsome Nebiyat - ጾመ ነቢያት</li>"}, {"Mikael", "Genna</li>"}},
+      {DatePair(2001, 3, 20, Ethiopian), Ethiopian, false, true,
+       {": Mikael (Michael the Archangel), Samuel and Yared - ሚካኤል፣ ሳሙኤል እና ያሬድ</li>"}, {"Tsome Nebiyat"}},
+      {DatePair(2008, 12, 1, Gregorian), Gregorian, true, false, {"November 24, 2008 / ", ": Tsome Nebiyat - ጾመ ነቢያት</li>"},
+       {"Gehad of Genna"}},
+      {DatePair(2009, 1, 1, Gregorian), Gregorian, true, false, {"Tsome Nebiyat", "Gehad of Genna", "Gehad of Timket"},
+       {"Nineveh"}},
+  };
+  for (const auto& p : kPages) {
+    HtmlExporter exporter(p.month, p.base);
+    exporter.fastsShown = p.fasts;
+    exporter.saintsShown = p.saints;
+    const std::string page = exporter.Build();
+    for (const std::string& text : p.listed) EXPECT_NE(page.find(text), std::string::npos) << text;
+    for (const std::string& text : p.absent) EXPECT_EQ(page.find(text), std::string::npos) << text;
+  }
+}
+
+}  // namespace

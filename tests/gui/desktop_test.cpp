@@ -29,7 +29,10 @@ const std::string kHead =
     "<html lang='am'><head><meta content='text/html; charset=UTF-8' http-equiv='content-type'>"
     "<title>Zelmora</title></head><body><img src='vemra.jpg' align='right'/><h1>"
     "<img src='tolun.jpg' align='bottom'/>Zelmora Ver.1.5.2</h1>";
-const std::string kTail = "<hr><i><a href=https://zelmora.example.org/>https://zelmora.example.org/</a></i></body></html>";
+// The footer links the home page, when the build names one.
+const std::string kTail = kHasHomePage ? std::string("<hr><i><a href=") + kHomePageUrl + ">" + kHomePageUrl +
+                                             "</a></i></body></html>"
+                                       : "<hr></body></html>";
 
 TEST_F(Desktop, ShellOpenHandsOnTheRightUriAndDoesNotWait) {
   const auto start = std::chrono::steady_clock::now();
@@ -70,15 +73,21 @@ TEST_F(Desktop, FailingOpenerIsTold) {
 }
 
 // Help > Website, and a click on the About window's home-page line.
+// Without a home page both lead to the installed help page, and the About
+// window's line says so, the page's whole name in its tooltip.
 TEST_F(Desktop, HomePageFromTheMenuAndTheAboutWindow) {
+  const std::string helpPage = "file://" + FindDataFile("index_e.htm");
+  const std::string leadsTo = kHasHomePage ? kHomePageUrl : helpPage;
   OpenWebsite();
-  EXPECT_EQ(Opened(), std::string(kHomePageUrl) + "\n");
+  EXPECT_EQ(Opened(), leadsTo + "\n");
   ForgetOpened();
   AboutWindow about;
   about.Show();
   Settle();
+  EXPECT_STREQ(about.homePageBox->label(), kHasHomePage ? kHomePageUrl : "The help page installed with Zelmora");
+  EXPECT_EQ(std::string(about.homePageBox->tooltip()), kHasHomePage ? kHomePageUrl : FindDataFile("index_e.htm"));
   Click(about.homePageBox);
-  EXPECT_EQ(Opened(), std::string(kHomePageUrl) + "\n");
+  EXPECT_EQ(Opened(), leadsTo + "\n");
 }
 
 TEST_F(Desktop, F1OpensTheHelpContents) {
@@ -292,7 +301,7 @@ TEST_F(Desktop, NoOpenerIsTold) {
     std::string named;
   } kCommands[] = {
       {[](CalendarUi&) { OpenHelpContents(); }, ZELMORA_BUILD_DIR "/share/zelmora/index_e.htm"},
-      {[](CalendarUi&) { OpenWebsite(); }, kHomePageUrl},
+      {[](CalendarUi&) { OpenWebsite(); }, WebsiteTarget()},
       {OutputHtml, home + "/output.htm"},
   };
   for (const auto& c : kCommands) {
@@ -307,7 +316,7 @@ TEST_F(Desktop, NoOpenerIsTold) {
   alerts.clear();
   OpenWebsite();
   ASSERT_EQ(alerts.size(), 1u);
-  EXPECT_EQ(alerts[0].rfind(std::string("ይህን የሚከፍት ፕሮግራም አልተገኘም፦ ") + kHomePageUrl + "። ", 0), 0u) << alerts[0];
+  EXPECT_EQ(alerts[0].rfind(std::string("ይህን የሚከፍት ፕሮግራም አልተገኘም፦ ") + WebsiteTarget() + "። ", 0), 0u) << alerts[0];
   MenuBarOf(ui.main_window)->picked(ui.amharic_item);
 }
 

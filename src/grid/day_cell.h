@@ -17,6 +17,8 @@ class DayCell : public Fl_Group {
   void SetText(const char* text);
   void SetTexts(const char* primaryText, const char* secondaryText);
   void SetTextColor(Fl_Color color);
+  // A day outside the calendars' span shows its numbers greyed and takes no click.
+  void SetInSpan(bool inSpan);
   // Keeps the day shown now, which is the day a click picks, whatever the
   // click's release brings about first.
   void RecordPress();

@@ -14,11 +14,15 @@
 #include "church/day_facts.h"
 #include "fonts/ethiopic_face.h"
 #include "keys/window_keys.h"
+#include "locale/translation.h"
 #include "numerals/geez_numerals.h"
 
 namespace {
 
 constexpr int kHeadingGap = 2;  // between neighbouring headings
+const char kOutsideSpanText[] =
+    N_("Outside the days Zelmora covers: from Meskerem 1 of the year 1 (27 August 8) to the last day of the "
+       "year 9999 (10 November 10007)");
 }  // namespace
 
 MonthGrid::MonthGrid(int x, int y, int w, int h) : Fl_Group(x, y, w, h) {
@@ -142,6 +146,7 @@ void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
             DayText(month.days[d].otherDay, OtherKind(kind)).c_str(), month.days[d].current);
     if (first + d == todayNumber) todayCell = month.lead + d;
     MarkDay(month.lead + d, facts, first + d);
+    MarkSpan(month.lead + d, first + d);
   }
   for (int i = month.lead + month.count; i < kCells; ++i) HideCell(i);
 }
@@ -186,6 +191,14 @@ void MonthGrid::MarkDay(int index, const DaysFacts& facts, int dayNumber) {
   }
   cells[index]->SetTextColor(dayOff ? FL_RED : FL_FOREGROUND_COLOR);
   cells[index]->copy_tooltip(names.empty() ? nullptr : names.c_str());
+}
+
+// A day beyond the span the calendars convert says so, since a click on it
+// picks nothing.
+void MonthGrid::MarkSpan(int index, int dayNumber) {
+  const bool inSpan = CalendarDate::InSpan(dayNumber);
+  cells[index]->SetInSpan(inSpan);
+  if (!inSpan) cells[index]->copy_tooltip(Tr(kOutsideSpanText));
 }
 
 void MonthGrid::HideCell(int index) {

@@ -60,6 +60,7 @@ class MonthGrid : public Fl_Group {
   void ShowDay(int index, const char* baseDay, const char* otherDay, bool current);
   std::string DayText(int day, CalendarKind kind) const;
   void HideCell(int index);
+  void MarkSpan(int index, int dayNumber);
   void LayOut();
   int Ask(std::optional<Step> step);
   static std::optional<Step> StepForWheel(int dy, bool shift);

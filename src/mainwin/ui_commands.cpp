@@ -3,6 +3,8 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Widget.H>
 
+#include <string>
+
 #include "about/about_window.h"
 #include "bahire/bahire_hasab_window.h"
 #include "calendar/clock_source.h"
@@ -33,12 +35,15 @@ void CalendarUi::ArmMidnight() {
   Fl::add_timeout(SecondsToLocalMidnight(PreciseClock()), cb_midnight, this);
 }
 
+// A year typed but not yet entered stays in the box.
 void CalendarUi::cb_midnight(void* data) {
   auto* ui = static_cast<CalendarUi*>(data);
   const bool onToday = ui->date.SameDay(ui->today_date);
+  const std::string typed = ui->YearTyped() ? ui->year_input->input.value() : "";
   ui->today_date.SetToday();
   if (onToday) ui->date = ui->today_date;
   ui->refresh();
+  if (!typed.empty()) ui->year_input->input.value(typed.c_str());
   ui->ArmMidnight();
 }
 

@@ -440,6 +440,13 @@ TEST_F(MainWindow, TodayIsMarkedAndMovesAtMidnight) {
     EXPECT_EQ(ui.grid->cells[n.yellowAfter]->color(), FL_YELLOW) << n.selected;
     EXPECT_NE(std::string(ui.dates_output->value()).find("Hdar( 3) " + std::to_string(n.yellowAfter)), std::string::npos);
   }
+  // A year typed but not yet entered outlasts midnight, and Enter still takes it.
+  TypeOver(ui.year_input, "2005");
+  AdvanceClock(24 * 60 * 60);
+  CalendarUi::cb_midnight(&ui);
+  EXPECT_STREQ(ui.year_input->input.value(), "2005");
+  TypeKey(ui.main_window, FL_Enter, 0, "\r");
+  EXPECT_EQ(ui.date.Year(Ethiopian), 2005);
 }
 
 void PressEscapeInMenu(void* opened) {

@@ -398,4 +398,31 @@ TEST_F(Commands, KeysFollowTheDateAfterAClick) {
   EXPECT_TRUE(At(2001, 3, 20, Ethiopian));
 }
 
+// The days of the span's first and last months that lie beyond it are
+// greyed, take no click and say why in their tooltip; their neighbours inside
+// are days as any other.
+TEST_F(Commands, DaysBeyondTheSpanSayWhy) {
+  const struct {
+    int year, month, day;  // Gregorian, the span's edge
+    int outside, inside;   // days of that month
+  } kEdges[] = {{8, 8, 27, 26, 28}, {10007, 11, 10, 11, 9}};
+  ui.base_kind = Gregorian;
+  for (const auto& e : kEdges) {
+    GoTo(e.year, e.month, e.day, Gregorian);
+    DayCell* outside = CellShowing(e.outside);
+    DayCell* inside = CellShowing(e.inside);
+    EXPECT_FALSE(outside->hitButton->active()) << e.year;
+    EXPECT_TRUE(inside->hitButton->active()) << e.year;
+    ASSERT_NE(outside->tooltip(), nullptr) << e.year;
+    EXPECT_EQ(std::string(outside->tooltip()).rfind("Outside the days Zelmora covers", 0), 0u) << e.year;
+    Click(outside);
+    EXPECT_TRUE(At(e.year, e.month, e.day, Gregorian)) << e.year;
+    Click(inside);
+    EXPECT_TRUE(At(e.year, e.month, e.inside, Gregorian)) << e.year;
+  }
+  GoTo(2008, 11, 29, Gregorian);
+  EXPECT_TRUE(CellShowing(1)->hitButton->active());
+  EXPECT_EQ(CellShowing(1)->tooltip(), nullptr);
+}
+
 }  // namespace

@@ -16,6 +16,7 @@
 #include "keys/window_keys.h"
 #include "locale/translation.h"
 #include "numerals/geez_numerals.h"
+#include "scaling/scale.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ const char kOutsideSpanText[] =
        "year 9999 (10 November 10007)");
 }  // namespace
 
-MonthGrid::MonthGrid(int x, int y, int w, int h) : Fl_Group(x, y, w, h) {
+MonthGrid::MonthGrid(int x, int y, int w, int h) : Fl_Group(x, y, w, h), firstWidth(w), firstHeight(h) {
   for (WeekdayHeading*& heading : headers) heading = new WeekdayHeading(x, y, 1, kHeadingHeight);
   headers[0]->labelcolor(FL_RED);
   for (int i = 0; i < kCells; ++i) {
@@ -43,12 +44,14 @@ void MonthGrid::resize(int x, int y, int w, int h) {
   LayOut();
 }
 
+// The headings grow with the grid as its numbers do.
 void MonthGrid::LayOut() {
+  const int headingHeight = Scaled(kHeadingHeight, GrowthScale(w(), h(), firstWidth, firstHeight));
   const int cw = w() / kColumns;
-  const int rh = (h() - kHeadingHeight) / kRows;
-  for (int i = 0; i < kColumns; ++i) headers[i]->resize(x() + cw * i, y(), cw - kHeadingGap, kHeadingHeight);
+  const int rh = (h() - headingHeight) / kRows;
+  for (int i = 0; i < kColumns; ++i) headers[i]->resize(x() + cw * i, y(), cw - kHeadingGap, headingHeight);
   for (int i = 0; i < kCells; ++i) {
-    cells[i]->resize(x() + cw * (i % kColumns), y() + kHeadingHeight + rh * (i / kColumns), cw, rh);
+    cells[i]->resize(x() + cw * (i % kColumns), y() + headingHeight + rh * (i / kColumns), cw, rh);
   }
 }
 

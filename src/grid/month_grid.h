@@ -25,7 +25,7 @@ class MonthGrid : public Fl_Group {
   static constexpr int kColumns = 7;
   static constexpr int kRows = 6;
   static constexpr int kCells = kColumns * kRows;
-  static constexpr int kHeadingHeight = 16;
+  static constexpr int kHeadingHeight = 16;  // at the first size
 
   MonthGrid(int x, int y, int w, int h);
 
@@ -68,6 +68,8 @@ class MonthGrid : public Fl_Group {
   static void DrawTodayMark(const DayCell* cell);
   static void DrawFastMark(const DayCell* cell);
 
+  const int firstWidth;
+  const int firstHeight;
   int currentCell = -1;
   int todayCell = -1;
   std::bitset<kCells> fastCells;

@@ -9,6 +9,7 @@
 #include "locale/translation.h"
 #include "mainwin/calendar_ui.h"
 #include "mainwin/layout.h"
+#include "scaling/growing_window.h"
 
 using namespace layout;
 
@@ -114,12 +115,12 @@ void CalendarUi::BuildMiniClock() {
 // The date lines are padded as for a fixed-width face, so they are drawn in
 // one, at the largest size at which the longest line, a five-digit year's,
 // fits the box; the two lines then stand aligned as the padding intends.
-void CalendarUi::FitDateLines() {
-  constexpr Fl_Fontsize kUsualSize = 14;
+void CalendarUi::FitDateLines(double scale) {
+  const Fl_Fontsize usualSize = Scaled(kLabelSize, scale);
   constexpr Fl_Fontsize kSmallestSize = 8;
   const std::string longest = CalendarDate(10000, 1, 1, Gregorian).Text();
   const int room = dates_output->w() - Fl::box_dw(dates_output->box()) - kFieldTextInsets;
   fl_open_display();
   dates_output->textfont(FL_COURIER);
-  dates_output->textsize(LargestFittingSize(FL_COURIER, longest.c_str(), room, kUsualSize, kSmallestSize));
+  dates_output->textsize(LargestFittingSize(FL_COURIER, longest.c_str(), room, usualSize, kSmallestSize));
 }

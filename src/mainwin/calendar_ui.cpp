@@ -51,6 +51,7 @@ CalendarUi::CalendarUi() {
   dates_output->labeltype(FL_NO_LABEL);
   dates_output->align(FL_ALIGN_CENTER);
   BuildNavigationRow();
+  RememberNavigationRow();
   grid = new MonthGrid(0, kGridY, kWindowWidth, kGridHeight);
   grid->box(FL_NO_BOX);
   grid->color(FL_GRAY);
@@ -62,10 +63,11 @@ CalendarUi::CalendarUi() {
   grid->callback(cb_grid_key);
   window->keyTarget = grid;
   BuildDayCounts();
-  window->menuBar = new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight);
+  window->menuBar = menu_bar = new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight);
   BuildMenu();
   window->menuBar->menu(main_menu.data());
   window->menuBar->textsize(kMenuLabelSize);
+  window->relayout = [this](double scale) { LayOut(scale); };
   holidays_item = ItemOf(cb_Holidays);
   fasts_item = ItemOf(cb_Fasting);
   saints_item = ItemOf(cb_Saints);

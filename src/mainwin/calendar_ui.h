@@ -3,6 +3,7 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Input.H>
+#include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Value_Output.H>
@@ -63,6 +64,7 @@ class CalendarUi {
   Fl_Choice* days_from_kind;
   Fl_Choice* days_until_kind;
   ReckoningClock* mini_clock;
+  Fl_Menu_Bar* menu_bar;
   // One row of the Tool menu. A check item shows what state() reads; its
   // handler changes that state.
   struct ToolAction {
@@ -93,7 +95,15 @@ class CalendarUi {
   void BuildDayCounts();
   void BuildDayCountKinds();
   void BuildMiniClock();
-  void FitDateLines();
+  void FitDateLines(double scale = 1);
+  void RememberNavigationRow();
+  // Sets the rows for the window's size, grown by scale.
+  void LayOut(double scale);
+  struct NavigationPlace {
+    Fl_Widget* widget;
+    int x, width;  // at the first size
+  };
+  std::vector<NavigationPlace> navigation_places;
   void ShowScript();  // the date lines, the grid's style, and the texts when the language changed
   Language language_shown = Language::kEnglish;
   void ShowYear();

@@ -17,7 +17,7 @@ bool TextFieldFocused() {
 
 MainWindow* MainWindow::shown = nullptr;
 
-MainWindow::MainWindow(int w, int h, const char* label) : Fl_Window(w, h, label) {
+MainWindow::MainWindow(int w, int h, const char* label) : GrowingWindow(w, h, label) {
   callback(cb_close);
   shown = this;
   Fl::add_handler(ShortcutFromAnyWindow);
@@ -36,7 +36,7 @@ int MainWindow::handle(int event) {
       StepForKey(Fl::event_key(), Fl::event_state()) && keyTarget->handle(FL_KEYBOARD)) {
     return 1;
   }
-  if (Fl_Window::handle(event)) return 1;
+  if (GrowingWindow::handle(event)) return 1;
   if (event != FL_SHORTCUT) return 0;
   if (Fl::test_shortcut(ShortcutOf(KeyCommand::kOpenMenu))) {
     OpenFirstMenu();

@@ -46,9 +46,10 @@ class MainWindow : public ::testing::Test {
 };
 
 // The window grows but does not shrink; at any size from the smallest up,
-// the menu and the rows keep their height, the grid takes the room (the
-// day-count strip stays out of sight), and every day number shows whole.
-TEST_F(MainWindow, ResizingKeepsRowsAndWholeNumbers) {
+// the menu, the rows and their text grow by the window's scale (the smaller
+// of its two growths, never below 1), the grid takes the rest (the day-count
+// strip stays out of sight), and every text shows whole.
+TEST_F(MainWindow, ResizingGrowsRowsAndTextAndKeepsThemWhole) {
   XSizeHints hints{};
   long supplied = 0;
   ASSERT_TRUE(XGetWMNormalHints(fl_display, fl_xid(ui.main_window), &hints, &supplied));
@@ -58,22 +59,38 @@ TEST_F(MainWindow, ResizingKeepsRowsAndWholeNumbers) {
   EXPECT_TRUE(!(hints.flags & PMaxSize) || hints.max_width > 350);
   const struct {
     int w, h;
-  } kSizes[] = {{350, 345}, {350, 1000}, {1000, 345}, {800, 600}, {1280, 1000}};
+    int menuHeight, rowHeight, textSize, headingHeight;
+  } kSizes[] = {
+      {350, 345, 20, 24, 14, 16},  {350, 1000, 20, 24, 14, 16}, {1000, 345, 20, 24, 14, 16},
+      {800, 600, 35, 42, 24, 28},  {1000, 900, 52, 63, 37, 42}, {1280, 1000, 58, 70, 41, 46},
+  };
+  const Fl_Fontsize firstDatesSize = ui.dates_output->textsize();
   for (const auto& s : kSizes) {
     ui.main_window->resize(ui.main_window->x(), ui.main_window->y(), s.w, s.h);
     ui.main_window->redraw();
     Fl::flush();
-    EXPECT_EQ(MenuBar()->h(), 20) << s.w << "x" << s.h;
-    EXPECT_EQ(ui.today->h(), 24) << s.w << "x" << s.h;
-    EXPECT_EQ(ui.grid->headers[0]->h(), MonthGrid::kHeadingHeight);
-    EXPECT_GE(ui.grid->y() + ui.grid->h(), s.h - 2);
+    const std::string size = std::to_string(s.w) + "x" + std::to_string(s.h);
+    EXPECT_EQ(MenuBar()->h(), s.menuHeight) << size;
+    EXPECT_EQ(MenuBar()->textsize(), s.textSize) << size;
+    EXPECT_EQ(ui.today->h(), s.rowHeight) << size;
+    EXPECT_EQ(ui.today->labelsize(), s.textSize) << size;
+    EXPECT_EQ(ui.year_input->textsize(), s.textSize) << size;
+    EXPECT_EQ(ui.grid->headers[0]->h(), s.headingHeight) << size;
+    EXPECT_EQ(ui.base_button->w(), ui.base_button->h()) << size;
+    EXPECT_LE(ui.base_button->x() + ui.base_button->w(), s.w) << size;
+    EXPECT_GE(ui.dates_output->textsize(), firstDatesSize) << size;
+    EXPECT_GE(ui.grid->y() + ui.grid->h(), s.h - 4);
     EXPECT_EQ(ui.grid->w(), s.w);
     EXPECT_GE(ui.days_from_count->y(), s.h);
+    fl_font(ui.today->labelfont(), ui.today->labelsize());
+    EXPECT_LE(fl_width(ui.today->label()), ui.today->w()) << size;
+    fl_font(ui.dates_output->textfont(), ui.dates_output->textsize());
+    EXPECT_LE(fl_width(CalendarDate(10000, 1, 1, Gregorian).Text().c_str()), ui.dates_output->w()) << size;
     for (const DayCell* cell : ui.grid->cells) {
       if (!cell->visible()) continue;
       for (const Fl_Output* field : {cell->primary, cell->secondary}) {
         fl_font(field->textfont(), field->textsize());
-        EXPECT_LE(fl_width(DayCell::kWidestNumber), field->w() - DayCell::kTextInsets) << s.w << "x" << s.h;
+        EXPECT_LE(fl_width(DayCell::kWidestNumber), field->w() - DayCell::kTextInsets) << size;
       }
     }
   }

@@ -20,7 +20,7 @@ const WindowKey kWindowKeys[] = {
     {FL_SHIFT | FL_Page_Down, "Shift+Page Down", N_("One year forward."), KeyCommand::kStep, Step::kNextYear},
     {FL_Home, "Home", N_("Back to today."), KeyCommand::kStep, Step::kToday},
     {FL_F + 10, "F10", N_("Opens the Tool menu."), KeyCommand::kOpenMenu, Step::kToday},
-    {FL_F + 1, "F1", N_("Opens this help page."), KeyCommand::kHelp, Step::kToday},
+    {FL_F + 1, "F1", N_("Opens the help page."), KeyCommand::kHelp, Step::kToday},
     {FL_CTRL | 'q', "Ctrl+Q", N_("Closes every window of the program, and so ends it."), KeyCommand::kQuit,
      Step::kToday},
     {FL_Escape, "Escape", N_("Closes the window that has the focus, unless it is the main window."),

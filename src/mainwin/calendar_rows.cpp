@@ -115,12 +115,12 @@ void CalendarUi::BuildMiniClock() {
 // The date lines are padded as for a fixed-width face, so they are drawn in
 // one, at the largest size at which the longest line, a five-digit year's,
 // fits the box; the two lines then stand aligned as the padding intends.
+// The face itself is the language's (ShowScript), kept at every size.
 void CalendarUi::FitDateLines(double scale) {
   const Fl_Fontsize usualSize = Scaled(kLabelSize, scale);
   constexpr Fl_Fontsize kSmallestSize = 8;
   const std::string longest = CalendarDate(10000, 1, 1, Gregorian).Text();
   const int room = dates_output->w() - Fl::box_dw(dates_output->box()) - kFieldTextInsets;
   fl_open_display();
-  dates_output->textfont(FL_COURIER);
   dates_output->textsize(LargestFittingSize(FL_COURIER, longest.c_str(), room, usualSize, kSmallestSize));
 }

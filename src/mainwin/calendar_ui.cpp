@@ -50,6 +50,7 @@ CalendarUi::CalendarUi() {
   dates_output->type(FL_MULTILINE_OUTPUT);
   dates_output->labeltype(FL_NO_LABEL);
   dates_output->align(FL_ALIGN_CENTER);
+  dates_output->textfont(FL_COURIER);
   BuildNavigationRow();
   RememberNavigationRow();
   grid = new MonthGrid(0, kGridY, kWindowWidth, kGridHeight);

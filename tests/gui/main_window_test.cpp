@@ -95,6 +95,13 @@ TEST_F(MainWindow, ResizingGrowsRowsAndTextAndKeepsThemWhole) {
     }
   }
   EXPECT_GT(ui.grid->cells[0]->primary->textsize(), 23);  // the numbers grow with the cells
+  // In Amharic the date lines keep the Ethiopic face at any size.
+  MenuBar()->picked(ui.amharic_item);
+  const Fl_Font face = ui.dates_output->textfont();
+  EXPECT_NE(face, FL_COURIER);
+  ui.main_window->resize(ui.main_window->x(), ui.main_window->y(), 700, 690);
+  EXPECT_EQ(ui.dates_output->textfont(), face);
+  MenuBar()->picked(ui.amharic_item);
 }
 
 // The colours at (x, y) and the three pixels below it, as drawn (the

@@ -1,6 +1,7 @@
 #include "calendar/bahire_hasab.h"
 
 #include "calendar/calendar_date.h"
+#include "calendar/fasika_distances.h"
 
 namespace {
 
@@ -17,7 +18,6 @@ constexpr int kLastTikimtMetqi = 14;
 constexpr int kTewsak[7] = {7, 6, 5, 4, 3, 2, 8};
 // Mebaja Hamer lies four months on from Beale Metqi's month.
 constexpr int kMonthsToNineveh = 4;
-constexpr int kNinevehToFasika = 69;
 
 const char* const kEvangelistNames[kEvangelists] = {"John", "Matthew", "Mark", "Luke"};
 const char* const kEvangelistAmharic[kEvangelists] = {"ዮሐንስ", "ማቴዎስ", "ማርቆስ", "ሉቃስ"};
@@ -40,7 +40,7 @@ BahireHasab ReckonBahireHasab(int year) {
   const int spill = sum > kLunarMonth;
   b.mebajaHamer = sum - spill * kLunarMonth;
   b.nineveh = CalendarDate(year, metqiMonth + kMonthsToNineveh + spill, b.mebajaHamer, Ethiopian).dayNumber;
-  b.fasika = b.nineveh + kNinevehToFasika;
+  b.fasika = b.nineveh - from_fasika::kNineveh;
   return b;
 }
 

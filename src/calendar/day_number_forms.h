@@ -3,7 +3,8 @@
 #include "calendar/floor_division.h"
 
 // Day numbers to and from both calendars' fields by closed forms: no loop,
-// no table, no guess. Only the calendar's date type uses them.
+// no table, no guess. The calendar's date type uses them, and the user's
+// days' repeats, which work out thousands of dates for a month's marks.
 namespace day_forms {
 
 constexpr long long kDaysIn400Years = 146097;

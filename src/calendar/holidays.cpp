@@ -2,35 +2,15 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 #include "calendar/bahire_hasab.h"
 #include "calendar/calendar_date.h"
 #include "calendar/hijri.h"
+#include "calendar/holiday_rule.h"
 
 namespace {
 
-// How a holiday's day is found in Ethiopian year Y; a and b as each rule says.
-enum class Rule {
-  kEthiopian,  // month a, day b of Y
-  kGenna,      // Julian 25 December (GennaDay)
-  kFasika,     // a days from Fasika
-  kHijri,      // month a, day b of every Hijri year that has the day within Y
-};
-
-constexpr int kFirstHolidayYear = 1;
-constexpr int kLastHolidayYear = 9999;
-
-struct HolidayRule {
-  Rule rule;
-  int a, b;
-  const char* english;
-  const char* amharic;
-  unsigned tags;
-  int firstYear = kFirstHolidayYear;  // the Ethiopian years in which it is kept
-  int lastYear = kLastHolidayYear;
-};
-
-constexpr unsigned kPublicFeast = kPublicHoliday | kChurchDay;
 constexpr unsigned kIslamicFeast = kPublicHoliday | kExpectedDate;
 
 // The civil days as Proclamation No. 1334/2024 names them (adopted Sene 4,
@@ -62,28 +42,18 @@ constexpr unsigned kIslamicFeast = kPublicHoliday | kExpectedDate;
 // - Nations, Nationalities and Peoples' Day (the constitution of Hidar 29,
 //   1987): the 7th in 2012 (WIC, 22 October 2012) and the 14th in 2019 (ENA)
 //   count from December 2006, E.C. 1999; the same WIC report says "since 2007".
-// In the order that holidays on one day are listed.
-const HolidayRule kRules[] = {
+// In the order that holidays on one day are listed: the law's days, then
+// the church's (ChurchFeastRules), then the Islamic days.
+const HolidayRule kCivilRules[] = {
     {Rule::kEthiopian, 1, 1, "Enkutatash (New Year)", "እንቁጣጣሽ", kPublicHoliday},
-    {Rule::kEthiopian, 1, 17, "Meskel (Finding of the True Cross)", "መስቀል", kPublicFeast},
     {Rule::kEthiopian, 3, 29, "Nations, Nationalities and Peoples' Day", "የብሔር ብሔረሰቦች ቀን", kMemorial, 1999},
-    {Rule::kGenna, 0, 0, "Genna (Christmas)", "ገና", kPublicFeast},
-    {Rule::kEthiopian, 5, 11, "Timket (Epiphany)", "ጥምቀት", kPublicFeast},
     {Rule::kEthiopian, 6, 12, "Martyrs' Day", "የሰማዕታት ቀን", kMemorial, 1934},
     {Rule::kEthiopian, 6, 23, "Adwa Victory Day", "የዓድዋ ድል በዓል", kPublicHoliday, 1889},
     {Rule::kEthiopian, 8, 23, "International Labour Day", "የሠራተኞች ቀን", kPublicHoliday, 1967},
     {Rule::kEthiopian, 8, 27, "Patriots' Victory Day", "የአርበኞች ቀን", kPublicHoliday, 1934},
     {Rule::kEthiopian, 9, 20, "Downfall of the Derg", "ደርግ የወደቀበት ቀን", kPublicHoliday, 1984, 2016},
-    {Rule::kFasika, -69, 0, "Nineveh fast begins", "ጾመ ነነዌ", kChurchDay},
-    {Rule::kFasika, -55, 0, "Abiy Tsom (Lent) begins", "ዐቢይ ጾም", kChurchDay},
-    {Rule::kFasika, -28, 0, "Debre Zeit", "ደብረ ዘይት", kChurchDay},
-    {Rule::kFasika, -7, 0, "Hosanna (Palm Sunday)", "ሆሣዕና", kChurchDay},
-    {Rule::kFasika, -2, 0, "Siklet (Good Friday)", "ስቅለት", kPublicFeast},
-    {Rule::kFasika, 0, 0, "Fasika (Easter)", "ፋሲካ", kPublicFeast},
-    {Rule::kFasika, 24, 0, "Rikbe Kahnat", "ርክበ ካህናት", kChurchDay},
-    {Rule::kFasika, 39, 0, "Erget (Ascension)", "ዕርገት", kChurchDay},
-    {Rule::kFasika, 49, 0, "Paraclete (Pentecost)", "ጰራቅሊጦስ", kChurchDay},
-    {Rule::kFasika, 50, 0, "Tsome Hawaryat begins", "ጾመ ሐዋርያት", kChurchDay},
+};
+const HolidayRule kIslamicRules[] = {
     {Rule::kHijri, 10, 1, "Eid al-Fitr", "ዒድ አል ፈጥር", kIslamicFeast},
     {Rule::kHijri, 12, 10, "Eid al-Adha", "ዒድ አል አድሐ", kIslamicFeast},
     {Rule::kHijri, 3, 12, "Mawlid", "መውሊድ", kIslamicFeast},
@@ -105,7 +75,42 @@ void AddHijri(const HolidayRule& rule, int first, int last, std::vector<Holiday>
   }
 }
 
-// Day order; holidays on one day keep the order of kRules.
+// What the rules of one year hang on.
+struct YearDays {
+  int year;
+  int fasika;  // day number
+};
+
+// The Sunday among the seven days from `first`.
+int SundayFrom(const CalendarDate& first) {
+  constexpr int kWeek = 7;
+  return first.dayNumber + (kWeek - first.weekday) % kWeek;
+}
+
+void Add(const HolidayRule& rule, YearDays days, std::vector<Holiday>& list) {
+  const int year = days.year;
+  switch (rule.rule) {
+    case Rule::kEthiopian:
+      list.push_back(Make(rule, CalendarDate(year, rule.a, rule.b, Ethiopian).dayNumber));
+      break;
+    case Rule::kGenna:
+      list.push_back(Make(rule, GennaDay(year)));
+      break;
+    case Rule::kFasika:
+      list.push_back(Make(rule, days.fasika + rule.a));
+      break;
+    case Rule::kSundayFrom:
+      list.push_back(Make(rule, SundayFrom(CalendarDate(year, rule.a, rule.b, Ethiopian))));
+      break;
+    case Rule::kHijri: {
+      const int first = CalendarDate(year, 1, 1, Ethiopian).dayNumber;
+      AddHijri(rule, first, first + CalendarDate::DaysInYear(year, Ethiopian) - 1, list);
+      break;
+    }
+  }
+}
+
+// Day order; holidays on one day keep the order of the tables.
 void SortByDay(std::vector<Holiday>& list) {
   std::stable_sort(list.begin(), list.end(),
                    [](const Holiday& x, const Holiday& y) { return x.dayNumber < y.dayNumber; });
@@ -128,25 +133,12 @@ int GennaDay(int year) {
 std::vector<Holiday> HolidaysOfEthiopianYear(int year) {
   std::vector<Holiday> list;
   if (year < kFirstHolidayYear || year > kLastHolidayYear) return list;
-  const int first = CalendarDate(year, 1, 1, Ethiopian).dayNumber;
-  const int last = first + CalendarDate::DaysInYear(year, Ethiopian) - 1;
-  const int fasika = ReckonBahireHasab(year).fasika;
-  list.reserve(32);
-  for (const HolidayRule& rule : kRules) {
-    if (year < rule.firstYear || year > rule.lastYear) continue;
-    switch (rule.rule) {
-      case Rule::kEthiopian:
-        list.push_back(Make(rule, CalendarDate(year, rule.a, rule.b, Ethiopian).dayNumber));
-        break;
-      case Rule::kGenna:
-        list.push_back(Make(rule, GennaDay(year)));
-        break;
-      case Rule::kFasika:
-        list.push_back(Make(rule, fasika + rule.a));
-        break;
-      case Rule::kHijri:
-        AddHijri(rule, first, last, list);
-        break;
+  const YearDays days{year, ReckonBahireHasab(year).fasika};
+  list.reserve(64);
+  for (HolidayRules rules : {HolidayRules{kCivilRules, std::size(kCivilRules)}, ChurchFeastRules(),
+                             HolidayRules{kIslamicRules, std::size(kIslamicRules)}}) {
+    for (const HolidayRule& rule : rules) {
+      if (year >= rule.firstYear && year <= rule.lastYear) Add(rule, days, list);
     }
   }
   SortByDay(list);
@@ -157,7 +149,7 @@ std::vector<Holiday> MovableFeastsOfEthiopianYear(int year) {
   std::vector<Holiday> list;
   if (year < kFirstHolidayYear || year > kLastHolidayYear) return list;
   const int fasika = ReckonBahireHasab(year).fasika;
-  for (const HolidayRule& rule : kRules) {
+  for (const HolidayRule& rule : ChurchFeastRules()) {
     if (rule.rule == Rule::kFasika) list.push_back(Make(rule, fasika + rule.a));
   }
   return list;
@@ -181,9 +173,9 @@ std::vector<Holiday> HolidaysOnDay(int dayNumber) {
 }
 
 const char* HolidayTagText(unsigned tags) {
-  constexpr int kTags = 4;
+  constexpr int kTags = 6;
   static const std::array<std::string, 1u << kTags> kTexts = [] {
-    const char* const names[kTags] = {"public", "church", "expected", "memorial"};
+    const char* const names[kTags] = {"public", "church", "expected", "memorial", "major", "minor"};
     std::array<std::string, 1u << kTags> texts;
     for (unsigned bits = 0; bits < texts.size(); ++bits) {
       for (int tag = 0; tag < kTags; ++tag) {

@@ -12,6 +12,8 @@ enum HolidayTag : unsigned {
   kChurchDay = 1u << 1,      // a feast or fast of the Ethiopian Orthodox Church
   kExpectedDate = 1u << 2,   // follows the moon's sighting; the date is the expected one
   kMemorial = 1u << 3,       // named by law to be remembered, with offices open
+  kMajorFeast = 1u << 4,     // one of the nine major feasts of the Lord
+  kMinorFeast = 1u << 5,     // one of the nine minor feasts of the Lord
 };
 
 struct Holiday {
@@ -35,8 +37,14 @@ int GennaDay(int year);
 std::vector<Holiday> MovableFeastsOfEthiopianYear(int year);
 // The holidays on one day, in the order of their year's list.
 std::vector<Holiday> HolidaysOnDay(int dayNumber);
-// "public", "church", "expected", "memorial" joined by commas, in that order.
+// "public", "church", "expected", "memorial", "major", "minor" joined by
+// commas, in that order.
 const char* HolidayTagText(unsigned tags);
+// A day of the church that the law gives no day off: shown apart from a day
+// off's red.
+inline bool ChurchDayOnly(const Holiday& holiday) {
+  return (holiday.tags & kChurchDay) && !(holiday.tags & kPublicHoliday);
+}
 // The holiday's name in Amharic when asked, else in English; static text.
 inline const char* NameIn(const Holiday& holiday, Language language) {
   return language == Language::kAmharic ? holiday.amharic : holiday.english;

@@ -5,7 +5,9 @@
 #include "locale/translation.h"
 
 namespace {
-std::string EthiopianText(int dayNumber) { return DatePair::OfDay(dayNumber).dates[Ethiopian].NumericText(); }
+Figure DayFigure(const char* key, int dayNumber) {
+  return {key, DatePair::OfDay(dayNumber).dates[Ethiopian].NumericText(), dayNumber};
+}
 }  // namespace
 
 std::vector<Figure> BahireHasabFigures(int year) {
@@ -16,10 +18,10 @@ std::vector<Figure> BahireHasabFigures(int year) {
       {N_("wenber"), std::to_string(b.wenber)},
       {N_("abekte"), std::to_string(b.abekte)},
       {N_("metqi"), std::to_string(b.metqi)},
-      {N_("beale-metqi"), EthiopianText(b.bealeMetqi)},
+      DayFigure(N_("beale-metqi"), b.bealeMetqi),
       {N_("tewsak"), std::to_string(b.tewsak)},
       {N_("mebaja-hamer"), std::to_string(b.mebajaHamer)},
-      {N_("nineveh"), EthiopianText(b.nineveh)},
-      {N_("fasika"), EthiopianText(b.fasika)},
+      DayFigure(N_("nineveh"), b.nineveh),
+      DayFigure(N_("fasika"), b.fasika),
   };
 }

@@ -9,6 +9,7 @@
 struct Figure {
   const char* key;  // "evangelist", "amete-alem", ... "fasika"; the window shows Tr(key)
   std::string value;
+  int dayNumber = 0;  // a day's figure: the day; 0 for the others
 };
 
 // year in [1, 9999]

@@ -8,3 +8,5 @@
 // dayOfMonth in [1, 30]; nullptr for any other day (Pagume's days are not in
 // the monthly round).
 const ChurchName* CommemorationOfDay(int dayOfMonth);
+// What a day of Pagume says instead of a commemoration.
+const ChurchName& NoCommemorationInPagume();

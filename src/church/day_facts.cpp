@@ -12,9 +12,9 @@ constexpr int kDaysInMonth = 30;
 constexpr int kDaysBeforePagume = 12 * kDaysInMonth;
 constexpr int kLongestYear = 366;
 
-// Pagume's days are not in the monthly round.
+// Pagume's days are not in the monthly round, and say so.
 const ChurchName* Commemoration(int dayOfYear) {
-  return dayOfYear < kDaysBeforePagume ? CommemorationOfDay(dayOfYear % kDaysInMonth + 1) : nullptr;
+  return dayOfYear < kDaysBeforePagume ? CommemorationOfDay(dayOfYear % kDaysInMonth + 1) : &NoCommemorationInPagume();
 }
 
 // The facts of the days [from, to) that lie in Ethiopian year `year`.

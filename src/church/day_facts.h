@@ -14,7 +14,7 @@ struct DayFacts {
   int firstHoliday;           // the day's holidays: DaysFacts::holidays[firstHoliday, + holidayCount)
   int holidayCount;
   const ChurchName* fast;           // the fast kept (FastOnDay), or nullptr
-  const ChurchName* commemoration;  // the monthly commemoration (CommemorationOfDay), or nullptr
+  const ChurchName* commemoration;  // the monthly commemoration (CommemorationOfDay), or Pagume's note
 };
 
 struct DaysFacts {

@@ -4,6 +4,7 @@
 
 #include "calendar/bahire_hasab.h"
 #include "calendar/calendar_date.h"
+#include "calendar/fasika_distances.h"
 #include "calendar/floor_division.h"
 #include "calendar/holidays.h"
 
@@ -18,8 +19,9 @@ namespace {
 //   counts the eve apart, as here too the Gehad is its own period.
 // - The Gehad of Timket: Tir 10.
 // - Tsome Nenewe: Monday to Wednesday, "two weeks before Abiy Tsom"
-//   (docslib.org, "The seven major fasts", Tigist Lakew).
-// - Abiy Tsom: 55 days, Monday Fasika - 55 to the Saturday before Fasika
+//   (docslib.org, "The seven major fasts", Tigist Lakew); eotcmk.org, "Fast
+//   of Nineveh": "a three-day fast starting Monday to Wednesday".
+// - Abiy Tsom: 55 days, from its Monday to the Saturday before Fasika
 //   (tesfatours.com, "The Great Lenten Fast in Ethiopia").
 // - Tsome Hawaryat: from the Monday after Paraclete to Hamle 4, the eve of
 //   the feast of Peter and Paul on Hamle 5.
@@ -33,9 +35,6 @@ constexpr int kNebiyatFirstDay = 15;
 constexpr int kTimketDay = 11;
 constexpr int kHawaryatLastDay = 4;
 constexpr int kFilsetaLastDay = 15;
-constexpr int kNinevehDays = 3;
-constexpr int kAbiyTsomDays = 55;
-constexpr int kParacleteAfterFasika = 49;
 
 int Day(int year, int month, int day) { return CalendarDate(year, month, day, Ethiopian).dayNumber; }
 
@@ -63,20 +62,20 @@ const ChurchName kFastNames[] = {
 }  // namespace
 
 ChurchYear ReckonChurchYear(int year) {
-  const BahireHasab reckoning = ReckonBahireHasab(year);
   ChurchYear church{};
   church.year = year;
-  church.fasika = reckoning.fasika;
+  church.fasika = ReckonBahireHasab(year).fasika;
   church.genna = GennaDay(year);
   church.timket = Day(year, kTir, kTimketDay);
   const int gennaEve = church.genna - 1, timketEve = church.timket - 1;
+  const int nineveh = church.fasika + from_fasika::kNineveh;
   church.fasts = {{
       {Day(year, kHidar, kNebiyatFirstDay), gennaEve, &kFastNames[kNebiyat]},
       {gennaEve, gennaEve, &kFastNames[kGennaEve]},
       {timketEve, timketEve, &kFastNames[kTimketEve]},
-      {reckoning.nineveh, reckoning.nineveh + kNinevehDays - 1, &kFastNames[kNenewe]},
-      {church.fasika - kAbiyTsomDays, church.fasika - 1, &kFastNames[kAbiyTsom]},
-      {church.fasika + kParacleteAfterFasika + 1, Day(year, kHamle, kHawaryatLastDay), &kFastNames[kHawaryat]},
+      {nineveh, nineveh + from_fasika::kNinevehDays - 1, &kFastNames[kNenewe]},
+      {church.fasika + from_fasika::kAbiyTsom, church.fasika - 1, &kFastNames[kAbiyTsom]},
+      {church.fasika + from_fasika::kHawaryat, Day(year, kHamle, kHawaryatLastDay), &kFastNames[kHawaryat]},
       {Day(year, kNehase, 1), Day(year, kNehase, kFilsetaLastDay), &kFastNames[kFilseta]},
   }};
   return church;
@@ -105,7 +104,7 @@ void FastsOnDays(const ChurchYear& church, int firstDay, int count, const Church
     fasts[i] = kWeekly[weekday];
     if (++weekday == 7) weekday = 0;
   }
-  Lay(church.fasika, church.fasika + kParacleteAfterFasika, nullptr, firstDay, count, fasts);
+  Lay(church.fasika, church.fasika + from_fasika::kParaclete, nullptr, firstDay, count, fasts);
   Lay(church.genna, church.genna, nullptr, firstDay, count, fasts);
   Lay(church.timket, church.timket, nullptr, firstDay, count, fasts);
   // A later period that holds a day is the narrower one: the eve of Genna

@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/date_argument.h"
 #include "cli/day_text.h"
+#include "cli/json_text.h"
 
 namespace {
 
@@ -20,11 +21,30 @@ int ChurchYearOf(const Invocation& call) {
 
 std::string Field(const char* key, const std::string& value) { return std::string(key) + '\t' + value + '\n'; }
 
+
+std::string FastsJson(const ChurchYear& church, TextStyle style) {
+  std::string list;
+  for (const FastPeriod& fast : church.fasts) {
+    list += std::string(list.empty() ? "" : ",") + "{\"name\":" + JsonString(NameIn(*fast.name, style.language)) +
+            ",\"first\":" + JsonDayOf(fast.firstDay, style) + ",\"last\":" + JsonDayOf(fast.lastDay, style) + "}";
+  }
+  return "[" + list + "]\n";
+}
+
+// Numbers as numbers, days as the day's object, names as strings.
+std::string FigureJson(const Figure& figure, TextStyle style) {
+  if (figure.dayNumber) return JsonDayOf(figure.dayNumber, style);
+  const bool number = figure.value.find_first_not_of("0123456789") == std::string::npos;
+  return number ? figure.value : JsonString(figure.value);
+}
+
 }  // namespace
 
 std::string FastsCommand(const Invocation& call) {
+  const ChurchYear church = ReckonChurchYear(ChurchYearOf(call));
+  if (call.json) return FastsJson(church, call.style);
   std::string text;
-  for (const FastPeriod& fast : ReckonChurchYear(ChurchYearOf(call)).fasts) {
+  for (const FastPeriod& fast : church.fasts) {
     text += EthiopianText(fast.firstDay) + '\t' + EthiopianText(fast.lastDay) + '\t' + GregorianText(fast.firstDay) +
             '\t' + GregorianText(fast.lastDay) + '\t' + NameIn(*fast.name, call.style.language) + '\n';
   }
@@ -33,6 +53,7 @@ std::string FastsCommand(const Invocation& call) {
 
 std::string DayCommand(const Invocation& call) {
   const DatePair day = call.operand ? ReadDay(call.operand, call.kind) : Today();
+  if (call.json || call.format) return DayAnswer(day, call, call.kindNamed ? call.kind : Ethiopian);
   std::string text = DateLines(day, call.style);
   const DaysFacts facts = FactsOfDays(day.dates[Gregorian].dayNumber, 1);
   const DayFacts& entry = facts.days.front();
@@ -49,6 +70,9 @@ std::string DayCommand(const Invocation& call) {
 
 std::string BahireHasabCommand(const Invocation& call) {
   std::string text;
-  for (const Figure& figure : BahireHasabFigures(ChurchYearOf(call))) text += Field(figure.key, figure.value);
-  return text;
+  for (const Figure& figure : BahireHasabFigures(ChurchYearOf(call))) {
+    text += call.json ? (text.empty() ? "{" : ",") + JsonString(figure.key) + ":" + FigureJson(figure, call.style)
+                      : Field(figure.key, figure.value);
+  }
+  return call.json ? text + "}\n" : text;
 }

@@ -4,7 +4,7 @@
 
 namespace {
 
-// Longer arguments are cut to this many bytes (at a character's start) and "...".
+// Longer arguments are cut to this many bytes (at a character's start) and "…".
 constexpr std::size_t kQuotedLength = 60;
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
@@ -50,5 +50,5 @@ std::string Quoted(const std::string& text) {
     const bool control = point < ' ' || point == 0x7F || (point >= 0x80 && point < 0xA0 && length > 1);
     shown += control || ReordersText(point) ? Escape(point) : text.substr(at, length);
   }
-  return shown + (at < text.size() ? "\"..." : "\"");
+  return shown + (at < text.size() ? "\"…" : "\"");
 }

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "cli/command_error.h"
+#include "cli/command_options.h"
 #include "cli/commands.h"
+#include "cli/did_you_mean.h"
 #include "cli/help_text.h"
 #include "cli/toolkit_options.h"
 #include "identity/program_identity.h"
@@ -19,22 +21,11 @@ namespace {
 
 constexpr int kFailed = 2;  // the exit status of any error
 
-// The options a command takes, as bits.
-enum Option : unsigned {
-  kKindOptions = 1u << 0,
-  kColorOption = 1u << 1,
-  kIcsOptions = 1u << 2,
-  kFormatOption = 1u << 3,
-  kJsonOption = 1u << 4,
-  kScriptOptions = 1u << 5,
-};
-constexpr unsigned kDayOptions = kKindOptions | kFormatOption | kJsonOption | kScriptOptions;
-
 struct Command {
   const char* name;
   const char* operand;  // its name in messages; nullptr when it takes none
   const char* missing;  // the message when a required operand is missing; nullptr when optional
-  unsigned options;
+  unsigned options;     // Option bits; the general ones (--amharic, --geez) go with every command
   CalendarKind defaultKind;
   std::string (*run)(const Invocation&);
 };
@@ -48,16 +39,19 @@ std::string VersionText(const Invocation&) {
   return name + " " + kVersion + "\n" + kNoticeText + "\n";
 }
 
+constexpr unsigned kDayOptions = kKindOptions | kFormatOptions | kJsonOption;
+
+// One row a command; a new command is a new row.
 const Command kCommands[] = {
     {"today", nullptr, nullptr, kDayOptions, Ethiopian, TodayCommand},
     {"convert", "DATE", "missing DATE; expected YEAR/MONTH/DAY, for example 2008/11/29", kDayOptions, Gregorian,
      ConvertCommand},
-    {"month", "YEAR/MONTH", nullptr, kKindOptions | kColorOption | kScriptOptions, Ethiopian, MonthCommand},
-    {"holidays", "YEAR or FROM-TO", nullptr, kKindOptions | kIcsOptions | kScriptOptions, Ethiopian, HolidaysCommand},
-    {"now", nullptr, nullptr, kFormatOption | kScriptOptions, Ethiopian, NowCommand},
-    {"fasts", "YEAR", nullptr, kScriptOptions, Ethiopian, FastsCommand},
-    {"day", "DATE", nullptr, kKindOptions | kScriptOptions, Ethiopian, DayCommand},
-    {"bahire-hasab", "YEAR", nullptr, 0, Ethiopian, BahireHasabCommand},
+    {"month", "YEAR/MONTH", nullptr, kKindOptions | kColorOption | kJsonOption, Ethiopian, MonthCommand},
+    {"holidays", "YEAR or FROM-TO", nullptr, kKindOptions | kIcsOptions | kJsonOption, Ethiopian, HolidaysCommand},
+    {"now", nullptr, nullptr, kFormatOption, Ethiopian, NowCommand},
+    {"fasts", "YEAR", nullptr, kJsonOption, Ethiopian, FastsCommand},
+    {"day", "DATE", nullptr, kDayOptions, Ethiopian, DayCommand},
+    {"bahire-hasab", "YEAR", nullptr, kJsonOption, Ethiopian, BahireHasabCommand},
     {"--help", nullptr, nullptr, 0, Ethiopian, Help},
     {"-h", nullptr, nullptr, 0, Ethiopian, Help},
     {"--version", nullptr, nullptr, 0, Ethiopian, VersionText},
@@ -71,69 +65,27 @@ const Command* FindCommand(const char* name) {
   return nullptr;
 }
 
-// What the command would take, for a message about an option it does not.
-std::string OptionsText(unsigned options) {
-  std::vector<std::string> names;
-  if (options & kKindOptions) names.insert(names.end(), {"--ethiopian", "--gregorian"});
-  if (options & kColorOption) names.emplace_back("--color=auto|always|never");
-  if (options & kIcsOptions) names.insert(names.end(), {"--ics", "--fasts"});
-  if (options & kFormatOption) names.emplace_back("--format FORMAT");
-  if (options & kJsonOption) names.emplace_back("--json");
-  if (options & kScriptOptions) names.insert(names.end(), {"--amharic", "--geez"});
-  if (names.empty()) return "no options";
-  std::string text = names.front();
-  for (std::size_t i = 1; i < names.size(); ++i) text += (i + 1 == names.size() ? " or " : ", ") + names[i];
-  return text;
-}
-
-enum class Color { kAuto, kAlways, kNever };
-
-// The arguments still to be read, one at a time.
-struct ArgumentList {
-  int argc;
-  char** argv;
-  int next;
-  bool Done() const { return next >= argc; }
-  const char* Take() { return argv[next++]; }
-};
-
-// --format FORMAT or --format=FORMAT; false when `arg` is neither.
-bool ReadFormat(const std::string& arg, ArgumentList& args, Invocation& call) {
-  static const std::string kJoined = "--format=";
-  if (arg.compare(0, kJoined.size(), kJoined) == 0) {
-    call.format = args.argv[args.next - 1] + kJoined.size();
-  } else if (arg == "--format") {
-    if (args.Done()) throw CommandError{"--format needs a FORMAT; expected for example --format '%Y/%m/%d'"};
-    call.format = args.Take();
-  } else {
-    return false;
-  }
-  return true;
-}
-
-bool ReadOption(const std::string& arg, unsigned options, ArgumentList& args, Invocation& call, Color& color) {
-  if ((options & kKindOptions) && (arg == "--ethiopian" || arg == "--gregorian")) {
-    call.kind = arg == "--ethiopian" ? Ethiopian : Gregorian;
-    call.kindNamed = true;
-  } else if ((options & kColorOption) && (arg == "--color=auto" || arg == "--color=always" || arg == "--color=never")) {
-    color = arg == "--color=auto" ? Color::kAuto : arg == "--color=always" ? Color::kAlways : Color::kNever;
-  } else if ((options & kIcsOptions) && (arg == "--ics" || arg == "--fasts")) {
-    (arg == "--ics" ? call.ics : call.fasts) = true;
-  } else if ((options & kJsonOption) && arg == "--json") {
-    call.json = true;
-  } else if ((options & kScriptOptions) && (arg == "--amharic" || arg == "--geez")) {
-    if (arg == "--amharic") {
-      call.style.language = Language::kAmharic;
-    } else {
-      call.style.geez = true;
-    }
-  } else {
-    return (options & kFormatOption) && ReadFormat(arg, args, call);
-  }
-  return true;
-}
-
 bool IsOption(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
+
+// The commands proper, as a message lists them.
+std::vector<std::string> CommandNames() {
+  std::vector<std::string> names;
+  for (const Command& command : kCommands) {
+    if (!IsOption(command.name)) names.emplace_back(command.name);
+  }
+  return names;
+}
+
+// One line for a first argument that is neither a command nor the toolkit's.
+std::string UnknownFirst(const std::string& arg) {
+  const std::vector<std::string> names = CommandNames();
+  std::string near = NearestName(arg, names);
+  // "--geometry" for the toolkit's "-geometry"
+  if (near.empty() && arg.compare(0, 2, "--") == 0 && IsToolkitOption(arg.c_str() + 1)) near = arg.substr(1);
+  const std::string what = IsOption(arg) ? "option " : "command ";
+  if (!near.empty()) return "unknown " + what + Quoted(arg) + "; did you mean \"" + near + "\"?";
+  return "unknown " + what + Quoted(arg) + "; expected a command: " + JoinedWithOr(names) + " (zelmora --help tells more)";
+}
 
 // Highlighting on a terminal that shows it, unless the user asked for none
 // (https://no-color.org: NO_COLOR set and not empty).
@@ -149,13 +101,14 @@ Invocation ReadArguments(const Command& command, int argc, char** argv, bool out
   call.style.language = LocaleLanguage();
   Color color = Color::kAuto;
   bool optionsEnded = false;
+  const unsigned options = command.options | kGeneralOptions;
   for (ArgumentList args{argc, argv, 2}; !args.Done();) {
     const std::string arg = args.Take();
     if (!optionsEnded && arg == "--") {
       optionsEnded = true;
     } else if (!optionsEnded && IsOption(arg)) {
-      if (!ReadOption(arg, command.options, args, call, color)) {
-        throw CommandError{"unknown option " + Quoted(arg) + "; expected " + OptionsText(command.options)};
+      if (!ReadOption(arg, options, args, call, color)) {
+        throw CommandError{"unknown option " + Quoted(arg) + "; expected " + OptionsText(options)};
       }
     } else if (command.operand && !call.operand) {
       call.operand = argv[args.next - 1];
@@ -184,15 +137,12 @@ bool Write(const std::string& text, std::FILE* out) {
 
 }  // namespace
 
-bool IsCommandLine(int argc, char** argv) {
-  return argc > 1 && (FindCommand(argv[1]) || (IsOption(argv[1]) && !IsToolkitOption(argv[1])));
-}
+bool IsCommandLine(int argc, char** argv) { return argc > 1 && !IsToolkitOption(argv[1]); }
 
 int RunCommandLine(int argc, char** argv, std::FILE* out, std::FILE* err) {
   const Command* command = FindCommand(argv[1]);
   if (!command) {
-    std::fprintf(err, "zelmora: unknown option %s\n\n", Quoted(argv[1]).c_str());
-    Write(HelpText(), err);
+    std::fprintf(err, "zelmora: %s\n", UnknownFirst(argv[1]).c_str());
     return kFailed;
   }
   std::string text;

@@ -6,6 +6,7 @@
 #include "cli/command_error.h"
 #include "cli/date_argument.h"
 #include "cli/day_text.h"
+#include "cli/json_text.h"
 #include "cli/month_text.h"
 #include "export/holiday_calendar.h"
 
@@ -62,21 +63,37 @@ std::string Calendar(const std::vector<Holiday>& holidays, const std::vector<Fas
 
 }  // namespace
 
-std::string TodayCommand(const Invocation& call) { return DayAnswer(Today(), call); }
+// Today's --format writes the calendar named, Ethiopian unless --gregorian.
+std::string TodayCommand(const Invocation& call) {
+  return DayAnswer(Today(), call, call.kindNamed ? call.kind : Ethiopian);
+}
 
-std::string ConvertCommand(const Invocation& call) { return DayAnswer(ReadDay(call.operand, call.kind), call); }
+// The day converted is the answer: its --format writes the other calendar.
+std::string ConvertCommand(const Invocation& call) {
+  return DayAnswer(ReadDay(call.operand, call.kind), call, OtherKind(call.kind));
+}
 
 std::string NowCommand(const Invocation& call) { return NowAnswer(call); }
 
 std::string MonthCommand(const Invocation& call) {
   const DatePair today = Today();
   const DatePair month = call.operand ? ReadMonth(call.operand, call.kind) : today;
-  return MonthText(month, call.kind, today, call.highlight, call.style);
+  if (!call.json) return MonthText(month, call.kind, today, call.highlight, call.style);
+  DatePair first = month;
+  first.FirstOfMonth(call.kind);
+  const int firstDay = first.dates[Gregorian].dayNumber;
+  return JsonDays(firstDay, firstDay + first.dates[call.kind].DaysInMonth() - 1, false, call.style) + "\n";
 }
 
 std::string HolidaysCommand(const Invocation& call) {
   if (call.fasts && !call.ics) throw CommandError{"--fasts goes with --ics; expected both"};
+  if (call.json && call.ics) throw CommandError{"--json and --ics exclude each other; expected one"};
   const YearRange years = ListedYears(call);
+  if (call.json) {
+    int firstDay = 0, lastDay = 0;
+    DaysOfYears(years, call.kind, firstDay, lastDay);
+    return JsonDays(firstDay, lastDay, true, call.style) + "\n";
+  }
   const std::vector<Holiday> holidays = HolidaysOfYears(years, call.kind);
   if (!call.ics) return HolidayList(holidays, call.style);
   return Calendar(holidays, call.fasts ? FastsOfYears(years, call.kind) : std::vector<FastPeriod>());

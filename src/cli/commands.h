@@ -9,7 +9,8 @@
 // --ethiopian or --gregorian (or the command's own default) and whether one
 // was named, whether today is to be highlighted, whether an iCalendar file
 // is wanted and whether it is to hold the fasts, the format or JSON asked
-// for, and the names' script and numerals.
+// for, the calendar --to names for the format, and the names' script and
+// numerals.
 struct Invocation {
   const char* operand = nullptr;
   CalendarKind kind = Ethiopian;
@@ -19,6 +20,8 @@ struct Invocation {
   bool fasts = false;
   const char* format = nullptr;
   bool json = false;
+  CalendarKind to = Ethiopian;
+  bool toNamed = false;
   TextStyle style;
 };
 

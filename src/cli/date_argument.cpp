@@ -16,14 +16,22 @@ const PerKind<const char*> kAKindName = {{"a Gregorian", "an Ethiopian"}};
 // The longest month of each calendar.
 constexpr PerKind<int> kLongestMonth = {{31, 30}};
 
+// The numbers of a date as read, and as typed for a message.
+struct Fields {
+  long long values[3];
+  std::string typed[3];
+};
+
 // Reads up to `wanted` numbers separated by '/', or all by '-' as in ISO
 // 8601 (2026-01-07); returns how many were read. `rest` is where reading
 // stopped.
-int ScanFields(const char* text, long long* fields, int wanted, const char** rest) {
+int ScanFields(const char* text, Fields& fields, int wanted, const char** rest) {
   TextSource source{text};
   int read = 0;
   char separator = '/';
-  while (read < wanted && ScanInt(source, fields[read])) {
+  for (const char* start = source.at; read < wanted && ScanInt(source, fields.values[read]); start = source.at) {
+    while (std::isspace(static_cast<unsigned char>(*start))) ++start;
+    fields.typed[read] = std::string(start, source.at);
     ++read;
     if (read == 1 && source.Peek() == '-') separator = '-';
     if (read < wanted && !ScanLiteral(source, separator)) break;
@@ -38,9 +46,9 @@ bool OnlyBlanksLeft(const char* rest) {
   return source.Peek() == EOF;
 }
 
-void CheckMonth(long long month, CalendarKind kind) {
-  if (month >= 1 && month <= CalendarDate::LastMonth(kind)) return;
-  throw CommandError{"month " + std::to_string(month) + " is no " + kKindName[kind] + " month; expected 1 to " +
+void CheckMonth(const Fields& fields, CalendarKind kind) {
+  if (fields.values[1] >= 1 && fields.values[1] <= CalendarDate::LastMonth(kind)) return;
+  throw CommandError{"month " + Quoted(fields.typed[1]) + " is no " + kKindName[kind] + " month; expected 1 to " +
                      std::to_string(CalendarDate::LastMonth(kind))};
 }
 
@@ -76,14 +84,15 @@ bool WholeMonthInSpan(long long year, long long month, CalendarKind kind) {
 }  // namespace
 
 DatePair ReadDay(const char* text, CalendarKind kind) {
-  long long fields[3];
+  Fields read3;
+  const long long* fields = read3.values;
   const char* rest;
-  if (ScanFields(text, fields, 3, &rest) < 3 || !OnlyBlanksLeft(rest)) {
+  if (ScanFields(text, read3, 3, &rest) < 3 || !OnlyBlanksLeft(rest)) {
     throw CommandError{Quoted(text) + " names no day; expected YEAR/MONTH/DAY, for example 2008/11/29"};
   }
-  CheckMonth(fields[1], kind);
+  CheckMonth(read3, kind);
   if (fields[2] < 1 || fields[2] > kLongestMonth[kind]) {
-    throw CommandError{"day " + std::to_string(fields[2]) + " is no day of a month; expected 1 to " +
+    throw CommandError{"day " + Quoted(read3.typed[2]) + " is no day of a month; expected 1 to " +
                        std::to_string(kLongestMonth[kind])};
   }
   CalendarDate read;
@@ -104,12 +113,13 @@ DatePair ReadDay(const char* text, CalendarKind kind) {
 }
 
 DatePair ReadMonth(const char* text, CalendarKind kind) {
-  long long fields[2];
+  Fields read2;
+  const long long* fields = read2.values;
   const char* rest;
-  if (ScanFields(text, fields, 2, &rest) < 2 || !OnlyBlanksLeft(rest)) {
+  if (ScanFields(text, read2, 2, &rest) < 2 || !OnlyBlanksLeft(rest)) {
     throw CommandError{Quoted(text) + " names no month; expected YEAR/MONTH, for example 2001/3"};
   }
-  CheckMonth(fields[1], kind);
+  CheckMonth(read2, kind);
   if (WholeMonthInSpan(fields[0], fields[1], kind)) {
     return DatePair(static_cast<int>(fields[0]), static_cast<int>(fields[1]), 1, kind);
   }
@@ -118,15 +128,16 @@ DatePair ReadMonth(const char* text, CalendarKind kind) {
 }
 
 int ReadYear(const char* text, CalendarKind kind) {
-  long long year;
+  Fields read1;
   const char* rest;
-  if (ScanFields(text, &year, 1, &rest) < 1 || !OnlyBlanksLeft(rest)) {
+  if (ScanFields(text, read1, 1, &rest) < 1 || !OnlyBlanksLeft(rest)) {
     throw CommandError{Quoted(text) + " is no year; expected a number, for example 2001"};
   }
+  const long long year = read1.values[0];
   // Years with a day in the span; the holidays of the edge years are those in it.
   const int firstYear = SpanEdge(kFirstSpanDay, kind).year, lastYear = SpanEdge(kLastSpanDay, kind).year;
   if (year < firstYear || year > lastYear) {
-    throw CommandError{"year " + std::to_string(year) + " is outside the calendars' span; expected " +
+    throw CommandError{"year " + Quoted(read1.typed[0]) + " is outside the calendars' span; expected " +
                        kAKindName[kind] + " year from " + std::to_string(firstYear) + " to " +
                        std::to_string(lastYear)};
   }
@@ -139,12 +150,14 @@ YearRange ReadYears(const char* text, CalendarKind kind) {
     const int year = ReadYear(text, kind);
     return {year, year};
   }
-  const YearRange years{ReadYear(std::string(text, dash).c_str(), kind), ReadYear(dash + 1, kind)};
-  if (years.first > years.last) {
+  // "2018-" or "2018--2019" quote what was typed, not an empty or cut year.
+  if (!OnlyBlanksLeft(dash + 1) && !std::strchr(dash + 1, '-')) {
+    const YearRange years{ReadYear(std::string(text, dash).c_str(), kind), ReadYear(dash + 1, kind)};
+    if (years.first <= years.last) return years;
     throw CommandError{Quoted(text) + " runs backwards; expected FROM-TO with FROM no later than TO, for example " +
                        "2016-2018"};
   }
-  return years;
+  throw CommandError{Quoted(text) + " is no year and no range; expected YEAR or FROM-TO, for example 2016-2018"};
 }
 
 YearRange YearsFrom(int year, int count, CalendarKind kind) {

@@ -5,72 +5,30 @@
 #include <vector>
 
 #include "calendar/clock_source.h"
-#include "calendar/holidays.h"
 #include "cli/command_error.h"
 #include "cli/date_argument.h"
+#include "cli/json_text.h"
 #include "locale/date_format.h"
 #include "locale/ethiopian_time.h"
 
 namespace {
 
-// The calendar a format stands for: Ethiopian unless --gregorian was given.
-CalendarKind FormatKind(const Invocation& call) { return call.kindNamed ? call.kind : Ethiopian; }
-
 std::string Formatted(const char* format, const Moment& moment) {
   std::string text, bad;
   if (!FormatMoment(format, moment, text, bad)) {
     throw CommandError{"FORMAT " + Quoted(format) + " has " + Quoted(bad) + ", which stands for nothing; expected " +
-                       "%Y %m %d %e %B %b %A %a %j %n %t %%" + (moment.hasTime ? " %H %M %S %p" : "")};
+                       "%Y %y %m %d %e %F %D %B %b %A %a %j %n %t %% (%-d, %-m, ... unpadded)" +
+                       (moment.hasTime ? " %H %M %S %p" : "")};
   }
   return text + "\n";
 }
 
-std::string JsonString(const std::string& text) {
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') quoted += '\\';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
-
-std::string JsonDate(const DatePair& day, CalendarKind kind, TextStyle style) {
-  const CalendarDate& date = day.dates[kind];
-  return "{\"year\":" + std::to_string(date.year) + ",\"month\":" + std::to_string(date.month) +
-         ",\"day\":" + std::to_string(date.day) + ",\"month_name\":" +
-         JsonString(MonthNameIn(kind, date.month, style)) + ",\"weekday_name\":" +
-         JsonString(WeekdayNameIn(kind, day.Weekday(), style)) + "}";
-}
-
-// "public,expected" as ["public","expected"].
-std::string JsonTags(const std::string& tags) {
-  std::string list;
-  for (std::size_t from = 0; from <= tags.size();) {
-    std::size_t comma = tags.find(',', from);
-    if (comma == std::string::npos) comma = tags.size();
-    list += (list.empty() ? "" : ",") + JsonString(tags.substr(from, comma - from));
-    from = comma + 1;
-  }
-  return "[" + list + "]";
-}
-
-std::string Json(const DatePair& day, TextStyle style) {
-  std::string holidays;
-  for (const Holiday& holiday : HolidaysOnDay(day.dates[Gregorian].dayNumber)) {
-    holidays += (holidays.empty() ? "{\"name\":" : ",{\"name\":") +
-                JsonString(NameIn(holiday, style.language)) +
-                ",\"tags\":" + JsonTags(HolidayTagText(holiday.tags)) + "}";
-  }
-  return "{\"ethiopian\":" + JsonDate(day, Ethiopian, style) + ",\"gregorian\":" + JsonDate(day, Gregorian, style) +
-         ",\"holidays\":[" + holidays + "]}\n";
-}
-
 }  // namespace
 
-std::string DayAnswer(const DatePair& day, const Invocation& call) {
+std::string DayAnswer(const DatePair& day, const Invocation& call, CalendarKind answered) {
   if (call.json && call.format) throw CommandError{"--json and --format exclude each other; expected one"};
-  if (call.json) return Json(day, call.style);
-  if (call.format) return Formatted(call.format, {day, FormatKind(call), call.style});
+  if (call.json) return JsonDayOf(day.dates[Gregorian].dayNumber, call.style) + "\n";
+  if (call.format) return Formatted(call.format, {day, call.toNamed ? call.to : answered, call.style});
   return DateLines(day, call.style);
 }
 

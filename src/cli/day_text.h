@@ -5,9 +5,10 @@
 #include "cli/commands.h"
 #include "calendar/date_pair.h"
 
-// A day as today and convert answer: two lines, the text of --format, or
-// with --json one object of both dates and the day's holidays.
-std::string DayAnswer(const DatePair& day, const Invocation& call);
+// A day as today, convert and day answer: two lines, the text of --format
+// (for the calendar --to names, else `answered`), or with --json the day's
+// object (json_text.h).
+std::string DayAnswer(const DatePair& day, const Invocation& call, CalendarKind answered);
 // The day's two lines, in Amharic or Ge'ez numerals when asked.
 std::string DateLines(const DatePair& day, TextStyle style);
 // The time of day now as the now command answers.

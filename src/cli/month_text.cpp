@@ -15,6 +15,17 @@ constexpr int kCellWidth = 10;
 constexpr int kWeekLength = 7;
 constexpr int kLineWidth = kCellWidth * kWeekLength;
 const char kHolidayMark = '*';
+// A feast or fast of the church that is no day off, apart as in the window.
+const char kChurchDayMark = '+';
+
+char Mark(const Holiday& holiday) { return ChurchDayOnly(holiday) ? kChurchDayMark : kHolidayMark; }
+
+// A day off's mark wins over the church's; ' ' for a day without holidays.
+char DayMark(const std::vector<Holiday>& holidays) {
+  char mark = ' ';
+  for (const Holiday& holiday : holidays) mark = mark == kHolidayMark ? mark : Mark(holiday);
+  return mark;
+}
 constexpr int kMonthNameWidth = 9;
 const char kReverseVideo[] = "\033[7m";
 const char kPlainVideo[] = "\033[27m";
@@ -77,18 +88,18 @@ void TrimLine(std::string& text) {
   text += '\n';
 }
 
-std::string Cell(const MonthDay& day, CalendarKind base, bool holiday, bool highlighted, const Words& words) {
+std::string Cell(const MonthDay& day, CalendarKind base, char mark, bool highlighted, const Words& words) {
   std::string cell = PadLeft(words.Number(base, day.baseDay), 4) + " (" +
                      PadLeft(words.Number(OtherKind(base), day.otherDay), 2) + ")";
   if (highlighted) {
     cell += kPlainVideo;
     cell.insert(cell.find_first_not_of(' '), kReverseVideo);
   }
-  return cell + (holiday ? kHolidayMark : ' ');
+  return cell + mark;
 }
 
 std::string HolidayLine(const DatePair& day, const Holiday& holiday, CalendarKind base, const Words& words) {
-  std::string line(1, kHolidayMark);
+  std::string line(1, Mark(holiday));
   for (CalendarKind kind : {base, OtherKind(base)}) {
     line += ' ' + PadRight(words.Month(kind, day.Month(kind)), kMonthNameWidth) + ' ' +
             PadLeft(words.Number(kind, day.Day(kind)), 2);
@@ -116,7 +127,7 @@ std::string MonthText(DatePair date, CalendarKind base, DatePair today, bool hig
   for (int i = 0; i < month.count; ++i, day.NextDay()) {
     const std::vector<Holiday> holidays = HolidaysIn(facts, day.dates[Gregorian].dayNumber);
     for (const Holiday& holiday : holidays) list += HolidayLine(day, holiday, base, words);
-    row += Cell(month.days[i], base, !holidays.empty(), highlight && day.SameDay(today), words);
+    row += Cell(month.days[i], base, DayMark(holidays), highlight && day.SameDay(today), words);
     if (month.days[i].weekday == kWeekLength - 1 || i == month.count - 1) {
       TrimLine(row);
       text += row;

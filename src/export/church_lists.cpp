@@ -1,5 +1,4 @@
 // The page's lists of the church's year, under its holidays.
-#include "church/commemorations.h"
 #include "church/fasts.h"
 #include "export/html_exporter.h"
 
@@ -25,13 +24,13 @@ void HtmlExporter::AppendFastList() {
   if (!list.empty()) page += "<ul>" + list + "</ul>";
 }
 
+// From the month's facts, as the grid has them: Pagume's days say they have none.
 void HtmlExporter::AppendSaintList() {
   std::string list;
-  DatePair day = DatePair::OfDay(firstDay);
-  for (int i = 0; i < dayCount; ++i, day.NextDay()) {
-    const ChurchName* commemoration = CommemorationOfDay(day.Day(Ethiopian));
-    if (commemoration) {
-      list += "<li>" + BothDates(day, baseKind, ethiopicScript) + ": " + BothNames(*commemoration) + "</li>";
+  for (const DayFacts& day : facts.days) {
+    if (day.commemoration) {
+      list += "<li>" + BothDates(DatePair::OfDay(day.dayNumber), baseKind, ethiopicScript) + ": " +
+              BothNames(*day.commemoration) + "</li>";
     }
   }
   if (!list.empty()) page += "<ul>" + list + "</ul>";

@@ -9,6 +9,7 @@
 #include "calendar/clock_source.h"
 #include "calendar/date_names.h"
 #include "calendar/date_pair.h"
+#include "ical/content_line.h"
 #include "identity/program_identity.h"
 
 namespace {
@@ -28,34 +29,6 @@ struct EventText {
   unsigned tags;  // HolidayTag bits, as categories
   bool fast;
 };
-
-// One content line (RFC 5545, 3.1): folded after 75 octets, never inside a
-// UTF-8 character, each part ended by CRLF.
-void AddLine(const std::string& line, std::string* ics) {
-  constexpr std::size_t kMostOctets = 75;
-  std::size_t from = 0;
-  for (std::size_t room = kMostOctets; line.size() - from > room; room = kMostOctets - 1) {
-    std::size_t cut = from + room;
-    while ((static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;  // a continuation byte
-    *ics += (from ? " " : "") + line.substr(from, cut - from) + "\r\n";
-    from = cut;
-  }
-  *ics += (from ? " " : "") + line.substr(from) + "\r\n";
-}
-
-// A TEXT value (RFC 5545, 3.3.11): backslash, semicolon, comma and newline escaped.
-std::string Escaped(const std::string& text) {
-  std::string escaped;
-  for (const char c : text) {
-    if (c == '\n') {
-      escaped += "\\n";
-    } else {
-      if (c == '\\' || c == ';' || c == ',') escaped += '\\';
-      escaped += c;
-    }
-  }
-  return escaped;
-}
 
 // An all-day date; false, with the reason, past iCalendar's four-digit years.
 bool AddDate(const char* name, const CalendarDate& gregorian, std::string* ics, std::string* why) {
@@ -112,20 +85,13 @@ EventText FastEvent(const FastPeriod& fast) {
           0, true};
 }
 
-// One CATEGORIES property per tag, so no comma has to be escaped.
+// One CATEGORIES property per tag, so no comma has to be escaped; every tag
+// bit there is, so that a new one is not silently dropped.
 void AddCategories(const EventText& text, std::string* ics) {
-  for (unsigned tag : {kPublicHoliday, kChurchDay, kExpectedDate, kMemorial}) {
+  for (unsigned tag = 1; tag != 0 && tag <= text.tags; tag <<= 1) {
     if (text.tags & tag) AddLine(std::string("CATEGORIES:") + HolidayTagText(tag), ics);
   }
   if (text.fast) AddLine(std::string("CATEGORIES:") + kFastCategory, ics);
-}
-
-// The stamp of every event, in UTC; empty when the clock cannot be read.
-std::string Stamp(std::time_t now) {
-  std::tm utc{};
-  char stamp[sizeof "DTSTAMP:20261208T045500Z"];
-  if (!gmtime_r(&now, &utc) || !std::strftime(stamp, sizeof stamp, "DTSTAMP:%Y%m%dT%H%M%SZ", &utc)) return "";
-  return stamp;
 }
 
 // False, with the reason, when a date cannot be written.
@@ -159,7 +125,7 @@ bool HolidayCalendar(const std::vector<Holiday>& holidays, const std::vector<Fas
   AddLine("VERSION:2.0", &text);
   AddLine(std::string("PRODID:-//") + kProgramName + "//" + kProgramName + " " + kVersion + "//EN", &text);
   AddLine("CALSCALE:GREGORIAN", &text);
-  const std::string stamp = Stamp(WallClock(nullptr));
+  const std::string stamp = StampLine(WallClock(nullptr));
   for (const EventText& event : events) {
     if (!AddEvent(event, stamp, &text, why)) return false;
   }

@@ -75,8 +75,8 @@ const std::string& HtmlExporter::Build() {
   next.FirstOfMonth(baseKind);
   firstDay = cursor.dates[Gregorian].dayNumber;
   dayCount = next.dates[Gregorian].dayNumber - firstDay;
-  // One query for the month's holidays, and none without them.
-  facts = holidaysShown ? FactsOfDays(firstDay, dayCount) : DaysFacts{};
+  // One query for the month's holidays and saints, and none without them.
+  facts = holidaysShown || saintsShown ? FactsOfDays(firstDay, dayCount) : DaysFacts{};
   Append("<html lang='am'><head>"
          "<meta content='text/html; charset=UTF-8' http-equiv='content-type'>"
          "<title>Zelmora</title></head><body>"

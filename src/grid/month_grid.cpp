@@ -174,16 +174,18 @@ void MonthGrid::ShowDay(int index, const char* baseDay, const char* otherDay, bo
   cell->redraw();
 }
 
-// Red for Sundays and, when shown, public holidays; a dot for a fast; what
+// Red for Sundays and, when shown, public holidays; the church's colour for
+// its feasts that are no day off; a dot for a fast; what
 // is shown of the day named in its tooltip, a line each.
 void MonthGrid::MarkDay(int index, const DaysFacts& facts, int dayNumber) {
-  bool dayOff = index % kColumns == 0;
+  bool dayOff = index % kColumns == 0, churchDay = false;
   std::string names;
   const auto name = [&names](const std::string& line) { names += (names.empty() ? "" : "\n") + line; };
   if (const DayFacts* found = FactsOn(facts, dayNumber)) {
     const DayFacts& day = *found;
     for (int h = day.firstHoliday; holidaysShown && h < day.firstHoliday + day.holidayCount; ++h) {
       dayOff = dayOff || (facts.holidays[h].tags & kPublicHoliday);
+      churchDay = churchDay || ChurchDayOnly(facts.holidays[h]);
       name(style.language == Language::kEnglish ? HolidayNames(facts.holidays[h]) : NameIn(facts.holidays[h], style.language));
     }
     if (fastsShown && day.fast) {
@@ -192,7 +194,7 @@ void MonthGrid::MarkDay(int index, const DaysFacts& facts, int dayNumber) {
     }
     if (saintsShown && day.commemoration) name(NameIn(*day.commemoration, style.language));
   }
-  cells[index]->SetTextColor(dayOff ? FL_RED : FL_FOREGROUND_COLOR);
+  cells[index]->SetTextColor(dayOff ? FL_RED : churchDay ? kChurchDayColor : FL_FOREGROUND_COLOR);
   cells[index]->copy_tooltip(names.empty() ? nullptr : names.c_str());
 }
 

@@ -54,6 +54,7 @@ class MonthGrid : public Fl_Group {
   int todayNumber = 0;
   static constexpr Fl_Color kTodayColor = FL_BLUE;
   static constexpr Fl_Color kFastColor = FL_DARK_GREEN;
+  static constexpr Fl_Color kChurchDayColor = FL_DARK_MAGENTA;
 
  private:
   static void ForwardClick(Fl_Widget* cell, void* data);

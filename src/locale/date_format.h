@@ -14,13 +14,15 @@ struct Moment {
   int hour = 0, minute = 0, second = 0;  // Western, hour in [0, 23]
 };
 
-// Writes `format` with strftime's tokens: %Y year, %m month and %d day (two
-// digits), %e day (space-padded), %B and %b month name (and short), %A and
-// %a weekday name (and short), %j day of the year (three digits), %n, %t and
-// %%. With a time, %H (Ethiopian hour, two digits), %M, %S and %p (the part
-// of the day). Ge'ez numerals replace the year and day of an Ethiopian date,
-// unpadded. On a token it does not know, returns false and names it in
-// `bad` (as "%q", or "%" at the end of the format).
+// Writes `format` with strftime's tokens: %Y year, %y its last two digits,
+// %m month and %d day (two digits), %e day (space-padded), %F (%Y-%m-%d),
+// %D (%m/%d/%y), %B and %b month name (and short), %A and %a weekday name
+// (and short), %j day of the year (three digits), %n, %t and %%. With a time,
+// %H (Ethiopian hour, two digits), %M, %S and %p (the part of the day). A "-"
+// after the "%" of a number leaves out its padding (%-d, %-m). Ge'ez
+// numerals replace the year and day of an Ethiopian date, unpadded. On a
+// token it does not know, returns false and names it in `bad` (as "%q",
+// "%-q", or what is left of the format after its last "%").
 bool FormatMoment(const std::string& format, const Moment& moment, std::string& text, std::string& bad);
 
 // The window's two date lines, Gregorian first, with the names and numbers

@@ -14,11 +14,12 @@ struct TextStyle {
 
 // The names are static text (UTF-8).
 // A month's name: month in [1, 12] Gregorian, [1, 13] Ethiopian. The short
-// form of a Gregorian month is its first three letters, or CLDR's in
-// Amharic; an Ethiopian month has no short form and gives its name.
+// form is the first three letters of a Latin name, or CLDR's in Amharic
+// (an Ethiopian month's, in CLDR, is its name).
 const char* MonthNameIn(CalendarKind kind, int month, TextStyle style, bool shortForm = false);
 // A weekday's name: weekday in [0, 6], 0 = Sunday. The short form is "Sun"
-// .. "Sat" for Gregorian in Latin letters, the name itself otherwise.
+// .. "Sat" for Gregorian in Latin letters, "ihu" .. "qid" for Ethiopian, and
+// CLDR's in Amharic.
 const char* WeekdayNameIn(CalendarKind kind, int weekday, TextStyle style, bool shortForm = false);
 // number (at least 1) in Ge'ez numerals when style.geez, else in digits.
 std::string NumberIn(long long number, TextStyle style);

@@ -22,13 +22,16 @@ ETHIOPIAN_MONTHS = ["መስከረም", "ጥቅምት", "ህዳር", "ታህሳ�
                     "ነሐሴ", "ጳጉሜ"]
 # The pages with holidays: the days off in red, and every holiday listed
 # (May 2024: Labour Day, Good Friday and Fasika, which fell with Patriots'
-# Victory Day, Ginbot 20's last year before the law of 2024, Rikbe Kahnat).
+# Victory Day, Ginbot 20's last year before the law of 2024, Rikbe Kahnat;
+# Giyorgis and Lideta, church feasts that are no day off).
 HOLIDAYS = {
     "gregorian-2024-05-holidays": ({1, 3, 5, 28}, [
         "May 1, 2024 / ሚያዚያ 23, 2016: International Labour Day - የሠራተኞች ቀን",
+        "May 1, 2024 / ሚያዚያ 23, 2016: Giyorgis (Saint George) - ሚያዝያ ጊዮርጊስ",
         "May 3, 2024 / ሚያዚያ 25, 2016: Siklet (Good Friday) - ስቅለት",
         "May 5, 2024 / ሚያዚያ 27, 2016: Patriots' Victory Day - የአርበኞች ቀን",
         "May 5, 2024 / ሚያዚያ 27, 2016: Fasika (Easter) - ፋሲካ",
+        "May 9, 2024 / ግንቦት 1, 2016: Lideta Mariam (Mary's birth) - ግንቦት ልደታ",
         "May 28, 2024 / ግንቦት 20, 2016: Downfall of the Derg - ደርግ የወደቀበት ቀን",
         "May 29, 2024 / ግንቦት 21, 2016: Rikbe Kahnat - ርክበ ካህናት"]),
 }

@@ -6,6 +6,7 @@ independent reader (python3-icalendar); and the bash completion.
 Usage: check_cli.py ZELMORA   (run by Debian's python3, which has icalendar)
 """
 import datetime
+import json
 import os
 import pty
 import shlex
@@ -13,6 +14,7 @@ import subprocess
 import sys
 
 import icalendar
+from dateutil.easter import EASTER_ORTHODOX, easter
 
 ZELMORA = sys.argv[1]
 # Every run sees Saturday 29 November 2008 (Hdar 20, 2001), 09:00 UTC, in a
@@ -69,11 +71,13 @@ HDAR_2001 = """\
                        November - December 2008
      ihud     sagno  maksagno      irob     hamus       arb    qidame
              1 (10)    2 (11)    3 (12)    4 (13)    5 (14)    6 (15)
-   7 (16)    8 (17)    9 (18)   10 (19)   11 (20)   12 (21)   13 (22)
+   7 (16)    8 (17)    9 (18)   10 (19)   11 (20)   12 (21)+  13 (22)
   14 (23)   15 (24)   16 (25)   17 (26)   18 (27)   19 (28)   20 (29)
-  21 (30)   22 ( 1)   23 ( 2)   24 ( 3)   25 ( 4)   26 ( 5)   27 ( 6)
+  21 (30)+  22 ( 1)   23 ( 2)   24 ( 3)   25 ( 4)   26 ( 5)   27 ( 6)
   28 ( 7)   29 ( 8)*  30 ( 9)
 
++ Hdar      12 November  21  Mikael (Hidar Mikael) [church]
++ Hdar      21 November  30  Hidar Tsion (Our Lady of Zion) [church]
 * Hdar      29 December   8  Nations, Nationalities and Peoples' Day [memorial]
 * Hdar      29 December   8  Eid al-Adha [public,expected]
 """
@@ -82,11 +86,12 @@ SEPTEMBER_2008 = """\
                      Nehase 2000 - Meskerem 2001
       Sun       Mon       Tue       Wed       Thu       Fri       Sat
              1 (26)    2 (27)    3 (28)    4 (29)    5 (30)    6 ( 1)
-   7 ( 2)    8 ( 3)    9 ( 4)   10 ( 5)   11 ( 1)*  12 ( 2)   13 ( 3)
+   7 ( 2)    8 ( 3)+   9 ( 4)   10 ( 5)   11 ( 1)*  12 ( 2)   13 ( 3)
   14 ( 4)   15 ( 5)   16 ( 6)   17 ( 7)   18 ( 8)   19 ( 9)   20 (10)
   21 (11)   22 (12)   23 (13)   24 (14)   25 (15)   26 (16)   27 (17)*
   28 (18)   29 (19)   30 (20)
 
++ September  8 Pagume     3  Rufael (Raphael the Archangel) [church]
 * September 11 Meskerem   1  Enkutatash (New Year) [public]
 * September 27 Meskerem  17  Meskel (Finding of the True Cross) [public,church]
 """
@@ -94,13 +99,17 @@ PAGUME_2001 = """\
                              Pagume 2001
                             September 2009
      ihud     sagno  maksagno      irob     hamus       arb    qidame
-   1 ( 6)    2 ( 7)    3 ( 8)    4 ( 9)    5 (10)
+   1 ( 6)    2 ( 7)    3 ( 8)+   4 ( 9)    5 (10)
+
++ Pagume     3 September  8  Rufael (Raphael the Archangel) [church]
 """
 PAGUME_2001_AMHARIC = """\
                                ጳጉሜ ፳፻፩
                              ሴፕቴምበር 2009
       አሑድ        ስኞ      ማክስኞ       ረቡዕ       ሐሙስ       ዓርብ       ቅዳሜ
-   ፩ ( 6)    ፪ ( 7)    ፫ ( 8)    ፬ ( 9)    ፭ (10)
+   ፩ ( 6)    ፪ ( 7)    ፫ ( 8)+   ፬ ( 9)    ፭ (10)
+
++ ጳጉሜ        ፫ ሴፕቴምበር     8  ሩፋኤል [church]
 """
 # the dates stay in digits, the names are translated
 HOLIDAYS_2001_HEAD = "2001/01/01\t2008/09/11\tእንቁጣጣሽ\tpublic\n2001/01/17\t2008/09/27\tመስቀል\tpublic,church\n"
@@ -108,8 +117,9 @@ ENKUTATASH_1 = "0001/01/01\t0008/08/27\tEnkutatash (New Year)\tpublic\n"
 VERSION = "zelmora 1.5.2\nCopyright (C) 2026 the Zelmora team.\n"
 SPAN_G = "expected a Gregorian day from 0008/08/27 to 10007/11/10"
 SPAN_E = "expected an Ethiopian day from 0001/01/01 to 9999/13/06"
+COMMANDS = "today, convert, month, holidays, now, fasts, day or bahire-hasab (zelmora --help tells more)"
 NO_DAY = "names no day; expected YEAR/MONTH/DAY, for example 2008/11/29"
-DAY_OPTIONS = "expected --ethiopian, --gregorian, --format FORMAT, --json, --amharic or --geez"
+DAY_OPTIONS = "expected --ethiopian, --gregorian, --format FORMAT, --to ethiopian|gregorian, --json, --amharic or --geez"
 FASTS_2017 = """\
 2017/03/15\t2017/04/28\t2024/11/24\t2025/01/06\tTsome Nebiyat
 2017/04/28\t2017/04/28\t2025/01/06\t2025/01/06\tGehad of Genna
@@ -142,8 +152,12 @@ CASES = [
     (["-h"], HELP, "", 0),
     (["convert", "2008/11/29", "--help"], HELP, "", 0),
     (["month", "-h", "2001/14"], HELP, "", 0),
-    (["-x"], "", 'zelmora: unknown option "-x"\n\n' + HELP, 2),
-    (["--geometry", "10x10"], "", 'zelmora: unknown option "--geometry"\n\n' + HELP, 2),
+    # a first argument that is neither a command nor the toolkit's: one line, no window
+    (["-x"], "", f'zelmora: unknown option "-x"; expected a command: {COMMANDS}\n', 2),
+    (["--geometry", "10x10"], "", 'zelmora: unknown option "--geometry"; did you mean "-geometry"?\n', 2),
+    (["tody"], "", 'zelmora: unknown command "tody"; did you mean "today"?\n', 2),
+    (["hoildays", "2019"], "", 'zelmora: unknown command "hoildays"; did you mean "holidays"?\n', 2),
+    (["2019/1/1"], "", f'zelmora: unknown command "2019/1/1"; expected a command: {COMMANDS}\n', 2),
     # a toolkit option starts the window, which finds no display here
     (["-geometry", "10x10"], "", "Can't open display: \n", 1),
     (["-di", ":4242"], "", "Can't open display: :4242\n", 1),
@@ -160,7 +174,12 @@ CASES = [
     (["convert", "2026/1/7/5"], "", f'zelmora convert: "2026/1/7/5" {NO_DAY}\n', 2),
     # what the user typed, escaped and cut
     (["convert", "20\u202e08\x1b[31m"], "", f'zelmora convert: "20\\u202E08\\x1B[31m" {NO_DAY}\n', 2),
-    (["convert", "7" * 100000], "", f'zelmora convert: "{"7" * 60}"... {NO_DAY}\n', 2),
+    (["convert", "7" * 100000], "", f'zelmora convert: "{"7" * 60}"… {NO_DAY}\n', 2),
+    (["holidays", "2018-"], "", 'zelmora holidays: "2018-" is no year and no range; expected YEAR or FROM-TO, '
+     'for example 2016-2018\n', 2),
+    (["holidays", "1" * 21], "", f'zelmora holidays: year "{"1" * 21}" is outside the calendars\' span; expected an '
+     'Ethiopian year from 1 to 9999\n', 2),
+    (["month", "2001/" + "9" * 20], "", f'zelmora month: month "{"9" * 20}" is no Ethiopian month; expected 1 to 13\n', 2),
     # output that cannot be written
     (["today"], "", "zelmora today: cannot write the output: No space left on device\n", 2, {"stdout": "full"}),
     (["month"], "", "zelmora month: cannot write the output: Bad file descriptor\n", 2,
@@ -169,15 +188,31 @@ CASES = [
     (["today", "--format", "%Y/%m/%d %B"], "2019/03/29 Hdar\n", "", 0, {"when": "2026-12-08 09:00:00"}),
     (["today", "--gregorian", "--format=%a %d %b %Y, day %j%t%%"], "Sat 29 Nov 2008, day 334\t%\n", "", 0),
     (["convert", "2008/12/8", "--format", "%A %e %B %Y"], "sagno 29 Hdar 2001\n", "", 0),
+    # --format writes the day converted to, or the one --to names
+    (["convert", "--ethiopian", "2019/1/5", "--format", "%F"], "2026-09-15\n", "", 0),
+    (["convert", "--ethiopian", "2019/1/5", "--format", "%Y-%m-%d"], "2026-09-15\n", "", 0),
+    (["convert", "--gregorian", "2026/9/15", "--format=%F"], "2019-01-05\n", "", 0),
+    (["convert", "--ethiopian", "2019/1/5", "--to", "ethiopian", "--format", "%F"], "2019-01-05\n", "", 0),
+    (["today", "--to=gregorian", "--format", "%F"], "2008-11-29\n", "", 0),
+    (["day", "2001/3/29", "--to", "gregorian", "--format", "%A %-d %B"], "Monday 8 December\n", "", 0),
+    (["convert", "2019/1/5", "--to", "julian"], "",
+     'zelmora convert: --to "julian" names no calendar; expected --to ethiopian or --to gregorian\n', 2),
+    (["convert", "2019/1/5", "--to"], "", "zelmora convert: --to needs a calendar; expected for example --to gregorian\n",
+     2),
+    # strftime's %F %D %y and unpadded numbers; short names, CLDR's in Amharic
+    (["today", "--format", "%D %y %-d %-m|%a %b"], "03/20/01 01 20 3|qid Hda\n", "", 0),
+    (["today", "--gregorian", "--format", "%-d/%-m %a %b"], "29/11 Sat Nov\n", "", 0),
+    (["today", "--amharic", "--format", "%a %A"], "ማክሰ ማክስኞ\n", "", 0, {"when": "2026-12-08 09:00:00"}),
     (["today", "--format", "%Y %H"], "", "zelmora today: FORMAT \"%Y %H\" has \"%H\", which stands for nothing; "
-     "expected %Y %m %d %e %B %b %A %a %j %n %t %%\n", 2),
+     "expected %Y %y %m %d %e %F %D %B %b %A %a %j %n %t %% (%-d, %-m, ... unpadded)\n", 2),
     (["today", "--format"], "", "zelmora today: --format needs a FORMAT; expected for example --format '%Y/%m/%d'\n", 2),
     (["today", "--json", "--format", "%Y"], "", "zelmora today: --json and --format exclude each other; expected one\n",
      2),
     (["convert", "2008/12/8", "--json"], '{"ethiopian":{"year":2001,"month":3,"day":29,"month_name":"Hdar",'
      '"weekday_name":"sagno"},"gregorian":{"year":2008,"month":12,"day":8,"month_name":"December",'
      '"weekday_name":"Monday"},"holidays":[{"name":"Nations, Nationalities and Peoples\' Day","tags":["memorial"]},'
-     '{"name":"Eid al-Adha","tags":["public","expected"]}]}\n', "", 0),
+     '{"name":"Eid al-Adha","tags":["public","expected"]}],"fast":"Tsome Nebiyat",'
+     '"commemoration":"Bale Wold (Feast of God the Son)"}\n', "", 0),
     (["now"], "3:00 morning (09:00)\n", "", 0),
     (["now", "--amharic"], "2:30 ማታ (20:30)\n", "", 0, {"when": "2008-11-29 20:30:00"}),
     (["now", "--format", "%H:%M:%S %p %Y"], "11:59:59 night 2001\n", "", 0, {"when": "2008-11-29 05:59:59"}),
@@ -190,7 +225,7 @@ CASES = [
     (["convert", "2008/12/8", "--json", "--amharic"], '{"ethiopian":{"year":2001,"month":3,"day":29,'
      '"month_name":"ህዳር","weekday_name":"ስኞ"},"gregorian":{"year":2008,"month":12,"day":8,"month_name":"ዲሴምበር",'
      '"weekday_name":"ስኞ"},"holidays":[{"name":"የብሔር ብሔረሰቦች ቀን","tags":["memorial"]},'
-     '{"name":"ዒድ አል አድሐ","tags":["public","expected"]}]}\n', "", 0),
+     '{"name":"ዒድ አል አድሐ","tags":["public","expected"]}],"fast":"ጾመ ነቢያት","commemoration":"በዓለ ወልድ"}\n', "", 0),
     (["month", "2001/13", "--amharic", "--geez"], PAGUME_2001_AMHARIC, "", 0),
     (["holidays", "--amharic", "--geez", "2001"], HOLIDAYS_2001_HEAD, "", 0, {"head": 2}),
     # today's highlight: only on a terminal that shows it
@@ -217,59 +252,63 @@ CASES = [
      'zelmora convert: "2007/2/29" is past the end of February 2007; expected a day from 1 to 28\n', 2),
     (["convert", "--ethiopian", "2000/13/6"], "",
      'zelmora convert: "2000/13/6" is past the end of Pagume 2000; expected a day from 1 to 5\n', 2),
-    (["convert", "2008/11/0"], "", "zelmora convert: day 0 is no day of a month; expected 1 to 31\n", 2),
-    (["convert", "--ethiopian", "2001/1/31"], "", "zelmora convert: day 31 is no day of a month; expected 1 to 30\n", 2),
+    (["convert", "2008/11/0"], "", "zelmora convert: day \"0\" is no day of a month; expected 1 to 31\n", 2),
+    (["convert", "--ethiopian", "2001/1/31"], "", "zelmora convert: day \"31\" is no day of a month; expected 1 to 30\n", 2),
     # text that is no date
     (["convert", "soon"], "", f'zelmora convert: "soon" {NO_DAY}\n', 2),
     (["convert", "2008/11"], "", f'zelmora convert: "2008/11" {NO_DAY}\n', 2),
     (["convert", ""], "", f'zelmora convert: "" {NO_DAY}\n', 2),
     (["convert", "2008\n11\n29"], "", f'zelmora convert: "2008\\n11\\n29" {NO_DAY}\n', 2),  # still one line
-    (["convert", "2008/13/1"], "", "zelmora convert: month 13 is no Gregorian month; expected 1 to 12\n", 2),
-    (["convert", "--ethiopian", "2001/14/1"], "", "zelmora convert: month 14 is no Ethiopian month; expected 1 to 13\n", 2),
+    (["convert", "2008/13/1"], "", "zelmora convert: month \"13\" is no Gregorian month; expected 1 to 12\n", 2),
+    (["convert", "--ethiopian", "2001/14/1"], "", "zelmora convert: month \"14\" is no Ethiopian month; expected 1 to 13\n", 2),
     # unknown options, missing and extra arguments
     (["convert", "--julian", "2008/1/1"], "", f'zelmora convert: unknown option "--julian"; {DAY_OPTIONS}\n', 2),
     (["convert", "-e", "2008/1/1"], "", f'zelmora convert: unknown option "-e"; {DAY_OPTIONS}\n', 2),
     (["today", "--ics"], "", f'zelmora today: unknown option "--ics"; {DAY_OPTIONS}\n', 2),
     (["month", "--colour"], "",
-     'zelmora month: unknown option "--colour"; expected --ethiopian, --gregorian, --color=auto|always|never, '
-     '--amharic or --geez\n', 2),
+     'zelmora month: unknown option "--colour"; expected --ethiopian, --gregorian, --color[=auto|always|never], '
+     '--json, --amharic or --geez\n', 2),
     (["holidays", "--color=always"], "",
      'zelmora holidays: unknown option "--color=always"; expected --ethiopian, --gregorian, --ics, --fasts, '
-     '--amharic or --geez\n', 2),
+     '--json, --amharic or --geez\n', 2),
     (["convert"], "", "zelmora convert: missing DATE; expected YEAR/MONTH/DAY, for example 2008/11/29\n", 2),
     (["convert", "2008/1/1", "2008/1/2"], "", 'zelmora convert: unexpected argument "2008/1/2"; expected one DATE\n', 2),
     (["today", "x"], "", 'zelmora today: unexpected argument "x"; expected none\n', 2),
     # months: the current one by default, the Ethiopian base unless --gregorian
     (["month"], HDAR_2001, "", 0),
     (["month", "--color=always"], HDAR_2001.replace("  20 (29)", "  \033[7m20 (29)\033[27m"), "", 0),
+    (["month", "--color"], HDAR_2001.replace("  20 (29)", "  \033[7m20 (29)\033[27m"), "", 0),  # alone: always
+    (["month", "--color=sometimes"], "", 'zelmora month: unknown option "--color=sometimes"; expected --ethiopian, '
+     '--gregorian, --color[=auto|always|never], --json, --amharic or --geez\n', 2),
     (["month", "--gregorian", "2008/9"], SEPTEMBER_2008, "", 0),
     (["month", "2001/13"], PAGUME_2001, "", 0),
-    (["month", "2001/14"], "", "zelmora month: month 14 is no Ethiopian month; expected 1 to 13\n", 2),
+    (["month", "2001/14"], "", "zelmora month: month \"14\" is no Ethiopian month; expected 1 to 13\n", 2),
     (["month", "2001/3/1"], "", 'zelmora month: "2001/3/1" names no month; expected YEAR/MONTH, for example 2001/3\n', 2),
     (["month", "--gregorian", "0008/08"], "",
      'zelmora month: "0008/08" is outside the calendars\' span; expected a Gregorian month from 0008/09 to 10007/10\n', 2),
     # holidays: the current year by default, in the calendar asked for; the span's first year is whole enough
-    (["holidays", "--gregorian"], "2000/04/28\t2008/01/07\tGenna (Christmas)\tpublic,church\n", "", 0, {"head": 1}),
+    (["holidays", "--gregorian"], "2000/04/24\t2008/01/03\tAbune Tekle Haymanot (his birth)\tchurch\n"
+     "2000/04/28\t2008/01/07\tGenna (Christmas)\tpublic,church,major\n", "", 0, {"head": 2}),
     (["holidays", "1"], ENKUTATASH_1, "", 0, {"head": 1}),
     (["holidays", "--gregorian", "8"], ENKUTATASH_1, "", 0, {"head": 1}),
     (["holidays", "1/2"], "", 'zelmora holidays: "1/2" is no year; expected a number, for example 2001\n', 2),
     (["holidays", "10000"], "",
-     "zelmora holidays: year 10000 is outside the calendars' span; expected an Ethiopian year from 1 to 9999\n", 2),
+     "zelmora holidays: year \"10000\" is outside the calendars' span; expected an Ethiopian year from 1 to 9999\n", 2),
     (["holidays", "--gregorian", "7"], "",
-     "zelmora holidays: year 7 is outside the calendars' span; expected a Gregorian year from 8 to 10007\n", 2),
+     "zelmora holidays: year \"7\" is outside the calendars' span; expected a Gregorian year from 8 to 10007\n", 2),
     (["holidays", "2003-2001"], "",
      'zelmora holidays: "2003-2001" runs backwards; expected FROM-TO with FROM no later than TO, for example 2016-2018\n',
      2),
     (["holidays", "2001-10000"], "",
-     "zelmora holidays: year 10000 is outside the calendars' span; expected an Ethiopian year from 1 to 9999\n", 2),
+     "zelmora holidays: year \"10000\" is outside the calendars' span; expected an Ethiopian year from 1 to 9999\n", 2),
     (["holidays", "--fasts", "2001"], "", "zelmora holidays: --fasts goes with --ics; expected both\n", 2),
     # an iCalendar date has four digits: a file reaching past 9999 is refused whole
     (["holidays", "--ics", "9992"], "", "zelmora holidays: cannot write the iCalendar file: iCalendar has no dates "
-     "after the year 9999, and 10000/02/07 is one\n", 2),
+     "after the year 9999, and 10000/01/21 is one\n", 2),
     # the church's year: Ginbot 20, 2017 is no longer a day off
     (["day", "--gregorian", "2025/5/28"], "Wednesday        May( 5) 28, 2025\n     irob      Gnbot( 9) 20, 2017\n"
-     "commemoration: Hnstata\n", "", 0),
-    (["day"], NOV_29 + "fast: Tsome Nebiyat\ncommemoration: Hnstata\n", "", 0),
+     "commemoration: Hnstata and Dawit\n", "", 0),
+    (["day"], NOV_29 + "fast: Tsome Nebiyat\ncommemoration: Hnstata and Dawit\n", "", 0),
     (["day", "2001/3/29"], "   Monday   December(12)  8, 2008\n    sagno       Hdar( 3) 29, 2001\n"
      "holiday: Nations, Nationalities and Peoples' Day [memorial]\nholiday: Eid al-Adha [public,expected]\nfast: Tsome Nebiyat\ncommemoration: Bale Wold (Feast of God the Son)\n",
      "", 0),
@@ -278,7 +317,19 @@ CASES = [
     (["day", "--amharic", "2001/3/29"], "ስኞ ዲሴምበር(12)  8, 2008\nስኞ ህዳር(03) 29, 2001\nholiday: የብሔር ብሔረሰቦች ቀን [memorial]\n"
      "holiday: ዒድ አል አድሐ [public,expected]\nfast: ጾመ ነቢያት\ncommemoration: በዓለ ወልድ\n", "", 0),
     (["bahire-hasab", "2006"], BAHIRE_HASAB_2006, "", 0),
-    (["bahire-hasab", "--gregorian"], "", 'zelmora bahire-hasab: unknown option "--gregorian"; expected no options\n', 2),
+    # the general options go with every command
+    (["bahire-hasab", "--amharic", "--geez", "2006"], BAHIRE_HASAB_2006, "", 0),
+    (["fasts", "--geez", "2017"], FASTS_2017, "", 0),
+    # Pagume says that it has no commemoration
+    (["day", "2001/13/3"], "  Tuesday  September( 9)  8, 2009\n maksagno     Pagume(13)  3, 2001\n"
+     "holiday: Rufael (Raphael the Archangel) [church]\ncommemoration: none: Pagume is outside the monthly round\n",
+     "", 0),
+    # the feasts the church keeps between Tsome Hawaryat and Meskel, none of them a day off
+    (["holidays", "2019"], "2019/12/13\t2027/08/19\tDebre Tabor (Transfiguration)\tchurch,major\n"
+     "2019/12/16\t2027/08/22\tFilseta (Assumption)\tchurch\n2019/13/03\t2027/09/08\tRufael (Raphael the Archangel)\t"
+     "church\n", "", 0, {"tail": 3}),
+    (["bahire-hasab", "--gregorian"], "",
+     'zelmora bahire-hasab: unknown option "--gregorian"; expected --json, --amharic or --geez\n', 2),
 ]
 
 
@@ -286,10 +337,11 @@ def check_table():
     failures = 0
     for args, out, err, status, *how in CASES:
         how = dict(how[0]) if how else {}
-        head = how.pop("head", None)
+        head, tail = how.pop("head", None), how.pop("tail", None)
         got = run(args, **how)
-        if head:
-            got = ("".join(got[0].splitlines(True)[:head]),) + got[1:]
+        if head or tail:
+            lines = got[0].splitlines(True)
+            got = ("".join(lines[:head] if head else lines[-tail:]),) + got[1:]
         if got != (out, err, status):
             failures += 1
             print(f"FAILED: zelmora {' '.join(args)}\n  expected {(out, err, status)!r}\n  got      {got!r}")
@@ -305,7 +357,7 @@ def check_holiday_list():
         ethiopian, gregorian, name, tags = line.split("\t")
         ok &= run(["convert", "--ethiopian", ethiopian])[0] == run(["convert", gregorian])[0] != ""
         ok &= ethiopian.startswith("2001/") and name != "" and set(tags.split(",")) <= {"public", "church", "expected",
-                                                                                          "memorial"}
+                                                                                          "memorial", "major", "minor"}
     ok &= "2001/01/01\t2008/09/11\tEnkutatash (New Year)\tpublic" in lines
     if not ok:
         print("FAILED: holidays list\n" + out + err)
@@ -383,6 +435,83 @@ def check_ics_years():
     return not problems
 
 
+def day_objects(value):
+    """Every object with both dates, wherever it stands in a JSON answer."""
+    if isinstance(value, dict):
+        if "ethiopian" in value and "gregorian" in value:
+            return [value]
+        return [d for v in value.values() for d in day_objects(v)]
+    if isinstance(value, list):
+        return [d for v in value for d in day_objects(v)]
+    return []
+
+
+def check_json():
+    """Every command's --json parses, and every day in it is the object that
+    day --json gives for that day: one schema, one query."""
+    problems = []
+    answers = {"month": ["month", "2001/13"], "holidays": ["holidays", "--gregorian", "2009"],
+               "fasts": ["fasts", "2001"], "bahire-hasab": ["bahire-hasab", "2001"], "today": ["today"],
+               "convert": ["convert", "2008/12/8"], "day": ["day", "2001/3/29"]}
+    seen = {}
+    for name, args in answers.items():
+        out, err, status = run(args + ["--json"])
+        try:
+            seen[name] = day_objects(json.loads(out))
+        except ValueError as error:
+            problems.append(f"{name}: {error}: {out[:200]!r} {err!r}")
+            continue
+        for day in seen[name]:
+            g = day["gregorian"]
+            alone = json.loads(run(["day", "--json", "--gregorian", f"{g['year']}/{g['month']}/{g['day']}"])[0])
+            if day != alone:
+                problems.append(f"{name}: {day} is not day --json's {alone}")
+                break
+    if [len(seen.get(n, [])) for n in ("month", "fasts", "bahire-hasab")] != [5, 14, 3]:
+        problems.append(f"days: {[(n, len(d)) for n, d in seen.items()]}")
+    listed = {line.split("\t")[1] for line in run(["holidays", "--gregorian", "2009"])[0].splitlines()}
+    if {"%04d/%02d/%02d" % (d["gregorian"]["year"], d["gregorian"]["month"], d["gregorian"]["day"])
+            for d in seen.get("holidays", [])} != listed:
+        problems.append("holidays --json holds other days than holidays")
+    for problem in problems:
+        print("FAILED: JSON: " + problem)
+    return not problems
+
+
+# The movable days as days from Orthodox Easter, read from the church's rule
+# apart from the program, and the fasts that count from it.
+FROM_EASTER = {"Nineveh fast begins": -69, "Abiy Tsom (Lent) begins": -55, "Debre Zeit": -28,
+               "Hosanna (Palm Sunday)": -7, "Siklet (Good Friday)": -2, "Fasika (Easter)": 0, "Rikbe Kahnat": 24,
+               "Erget (Ascension)": 39, "Paraclete (Pentecost)": 49, "Tsome Hawaryat begins": 50}
+FASTS_FROM_EASTER = {"Tsome Nenewe (Nineveh)": (-69, -67), "Abiy Tsom": (-55, -1)}
+
+
+def check_easter():
+    """Every movable feast of 1583 to 4099 (python-dateutil's span) and the
+    movable fasts of two centuries against python-dateutil's Orthodox Easter."""
+    problems, found = [], 0
+    for line in run(["holidays", "--gregorian", "1583-4099"])[0].splitlines():
+        _, gregorian, name, _ = line.split("\t")
+        if name in FROM_EASTER:
+            day = datetime.date(*map(int, gregorian.split("/")))
+            found += 1
+            if day - easter(day.year, EASTER_ORTHODOX) != datetime.timedelta(days=FROM_EASTER[name]):
+                problems.append(f"{name} on {day}")
+    if found != len(FROM_EASTER) * (4099 - 1583 + 1):
+        problems.append(f"{found} movable feasts")
+    for year in range(1893, 2094):
+        fasika = easter(year + 8, EASTER_ORTHODOX)
+        for line in run(["fasts", str(year)])[0].splitlines():
+            _, _, first, last, name = line.split("\t")
+            if name in FASTS_FROM_EASTER:
+                got = tuple((datetime.date(*map(int, d.split("/"))) - fasika).days for d in (first, last))
+                if got != FASTS_FROM_EASTER[name]:
+                    problems.append(f"{year} {name}: {got}")
+    for problem in problems[:10]:
+        print("FAILED: Easter: " + problem)
+    return not problems
+
+
 FILES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../resources/completion")
 COMPLETION = os.path.join(FILES, "zelmora")
 # (words typed so far, offered completions)
@@ -390,14 +519,21 @@ COMPLETIONS = [
     (["zelmora", "mo"], "month"),
     (["zelmora", "--"], "--help --version"),
     (["zelmora", "-"], "-h --help -V --version"),
-    (["zelmora", "holidays", "--"], "--ethiopian --gregorian --ics --fasts --amharic --geez --help"),
+    (["zelmora", "holidays", "--"], "--ethiopian --gregorian --ics --fasts --json --amharic --geez --help"),
     (["zelmora", "b"], "bahire-hasab"),
     (["zelmora", "n"], "now"),
     (["zelmora", "today", "--f"], "--format"),
     (["zelmora", "today", "--format", ""], ""),
-    (["zelmora", "day", "--"], "--ethiopian --gregorian --amharic --geez --help"),
+    (["zelmora", "day", "--"], "--ethiopian --gregorian --format --to --json --amharic --geez --help"),
     (["zelmora", "month", "--color", "=", "a"], "auto always"),
     (["zelmora", "convert", "--i"], ""),
+    # no options after "--", and a FORMAT's tokens after "--format="
+    (["zelmora", "convert", "--", "-"], ""),
+    (["zelmora", "day", "--", "2019/1/1", "--"], ""),
+    (["zelmora", "today", "--format", "=", "%-"], "%-d %-m %-e %-j"),
+    (["zelmora", "today", "--format", "=", "%Y/%"], "%Y/%Y %Y/%y %Y/%m %Y/%d %Y/%e %Y/%F %Y/%D %Y/%B %Y/%b %Y/%A %Y/%a "
+     "%Y/%j %Y/%n %Y/%t %Y/%% %Y/%-d %Y/%-m %Y/%-e %Y/%-j"),
+    (["zelmora", "convert", "--to", ""], "ethiopian gregorian"),
     # file names after a redirection, wherever it stands
     (["zelmora", "holidays", "--ics", ">", f"{FILES}/z"], f"{FILES}/zelmora"),
     (["zelmora", ">>", f"{FILES}/z"], f"{FILES}/zelmora"),
@@ -423,7 +559,7 @@ def main():
     help_ok = HELP.startswith("Usage: zelmora") and "  -h, --help" in HELP
     if not help_ok:
         print("FAILED: the help text\n" + HELP)
-    for ok in (list_ok, ics_ok, help_ok, check_ics_years(), check_completion()):
+    for ok in (list_ok, ics_ok, help_ok, check_ics_years(), check_completion(), check_json(), check_easter()):
         passed, failed = passed + ok, failed + (not ok)
     print(f"{passed} passed, {failed} failed")
     return 1 if failed else 0

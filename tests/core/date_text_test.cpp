@@ -146,7 +146,11 @@ TEST(FormatMoment, WritesEveryTokenInEitherCalendarAndScript) {
   } cases[] = {
       {december8, Ethiopian, latin, false, 0, "%Y/%m/%d %B", "2019/03/29 Hdar"},
       {december8, Gregorian, latin, false, 0, "%Y-%m-%d %b %a %A %j", "2026-12-08 Dec Tue Tuesday 342"},
-      {meskerem5, Ethiopian, latin, false, 0, "[%e] %j %b %a%n%t%%", "[ 5] 005 Meskerem sagno\n\t%"},
+      {meskerem5, Ethiopian, latin, false, 0, "[%e] %j %b %a%n%t%%", "[ 5] 005 Mes sag\n\t%"},
+      {meskerem5, Ethiopian, latin, false, 0, "%F|%D|%y|%-d|%-m|%-e|%-j", "2001-01-05|01/05/01|01|5|1|5|5"},
+      {meskerem5, Gregorian, latin, false, 0, "%F %D %-d/%-m", "2008-09-15 09/15/08 15/9"},
+      {december8, Ethiopian, amharic, false, 0, "%a %b", "ማክሰ ህዳር"},  // CLDR: no shorter Ethiopic month
+      {december8, Ethiopian, geez, false, 0, "%F %-d %y", "፳፻፲፱-03-፳፱ ፳፱ 19"},
       {meskerem5, Gregorian, latin, false, 0, "%e %B", "15 September"},
       {december8, Ethiopian, amharic, false, 0, "%A %d %B %Y", "ማክስኞ 29 ህዳር 2019"},
       {december8, Gregorian, amharic, false, 0, "%B %b", "ዲሴምበር ዲሴም"},
@@ -170,7 +174,8 @@ TEST(FormatMoment, NamesTheTokenItDoesNotKnow) {
     const char* format;
     bool hasTime;
     const char* bad;
-  } cases[] = {{"%Y %q", true, "%q"}, {"%H", false, "%H"}, {"ends in %", true, "%"}, {"%z", true, "%z"}};
+  } cases[] = {{"%Y %q", true, "%q"}, {"%H", false, "%H"}, {"ends in %", true, "%"}, {"%z", true, "%z"},
+               {"%-q", true, "%-q"}, {"ends in %-", true, "%-"}, {"%-%", true, "%-%"}, {"%-n", true, "%-n"}};
   for (const auto& c : cases) {
     Moment moment{DatePair(2001, 1, 1, Ethiopian), Ethiopian, {}, c.hasTime};
     std::string text, bad;

@@ -28,34 +28,75 @@ constexpr unsigned kFeast = kPublicHoliday | kChurchDay;
 // Debre Zeit the middle Sunday of Lent, Hosanna and Siklet the Sunday and
 // Friday before, Rikbe Kahnat the Wednesday of the fourth week after,
 // Erget the fortieth day and Paraclete the fiftieth, Hawaryat from the day after.
+enum How { kFixed, kFromFasika, kGennaDay, kSundayFrom };
 struct Rule {
   const char* english;
   unsigned tags;
-  int month, day;  // month 0: day is the distance from Fasika; month -1: Genna
+  How how;
+  int month, day;  // kFromFasika: day is the distance; kSundayFrom: the Sunday of day to day + 6
   int first = kFirstEthiopianYear, last = kLastEthiopianYear;
 };
+constexpr unsigned kMajor = kChurchDay | kMajorFeast, kMinor = kChurchDay | kMinorFeast;
 const Rule kRules[] = {
-    {"Enkutatash (New Year)", kPublicHoliday, 1, 1},
-    {"Meskel (Finding of the True Cross)", kFeast, 1, 17},
-    {"Nations, Nationalities and Peoples' Day", kMemorial, 3, 29, 1999},
-    {"Genna (Christmas)", kFeast, -1, 0},
-    {"Timket (Epiphany)", kFeast, 5, 11},
-    {"Martyrs' Day", kMemorial, 6, 12, 1934},
-    {"Adwa Victory Day", kPublicHoliday, 6, 23, 1889},
-    {"International Labour Day", kPublicHoliday, 8, 23, 1967},
-    {"Patriots' Victory Day", kPublicHoliday, 8, 27, 1934},
-    {"Downfall of the Derg", kPublicHoliday, 9, 20, 1984, 2016},
-    {"Nineveh fast begins", kChurchDay, 0, -69},
-    {"Abiy Tsom (Lent) begins", kChurchDay, 0, -55},
-    {"Debre Zeit", kChurchDay, 0, -28},
-    {"Hosanna (Palm Sunday)", kChurchDay, 0, -7},
-    {"Siklet (Good Friday)", kFeast, 0, -2},
-    {"Fasika (Easter)", kFeast, 0, 0},
-    {"Rikbe Kahnat", kChurchDay, 0, 24},
-    {"Erget (Ascension)", kChurchDay, 0, 39},
-    {"Paraclete (Pentecost)", kChurchDay, 0, 49},
-    {"Tsome Hawaryat begins", kChurchDay, 0, 50},
+    {"Enkutatash (New Year)", kPublicHoliday, kFixed, 1, 1},
+    {"Meskel (Finding of the True Cross)", kFeast, kFixed, 1, 17},
+    {"Nations, Nationalities and Peoples' Day", kMemorial, kFixed, 3, 29, 1999},
+    {"Genna (Christmas)", kFeast | kMajorFeast, kGennaDay, 0, 0},
+    {"Timket (Epiphany)", kFeast | kMajorFeast, kFixed, 5, 11},
+    {"Martyrs' Day", kMemorial, kFixed, 6, 12, 1934},
+    {"Adwa Victory Day", kPublicHoliday, kFixed, 6, 23, 1889},
+    {"International Labour Day", kPublicHoliday, kFixed, 8, 23, 1967},
+    {"Patriots' Victory Day", kPublicHoliday, kFixed, 8, 27, 1934},
+    {"Downfall of the Derg", kPublicHoliday, kFixed, 9, 20, 1984, 2016},
+    {"Nineveh fast begins", kChurchDay, kFromFasika, 0, -69},
+    {"Abiy Tsom (Lent) begins", kChurchDay, kFromFasika, 0, -55},
+    {"Debre Zeit", kMinor, kFromFasika, 0, -28},
+    {"Hosanna (Palm Sunday)", kMajor, kFromFasika, 0, -7},
+    {"Siklet (Good Friday)", kFeast | kMajorFeast, kFromFasika, 0, -2},
+    {"Fasika (Easter)", kFeast | kMajorFeast, kFromFasika, 0, 0},
+    {"Rikbe Kahnat", kChurchDay, kFromFasika, 0, 24},
+    {"Erget (Ascension)", kMajor, kFromFasika, 0, 39},
+    {"Paraclete (Pentecost)", kMajor, kFromFasika, 0, 49},
+    {"Tsome Hawaryat begins", kChurchDay, kFromFasika, 0, 50},
+    // the feasts of the Lord that the law gives no day off
+    {"Tsinset (the Conception)", kMajor, kFixed, 7, 29},
+    {"Debre Tabor (Transfiguration)", kMajor, kFixed, 12, 13},
+    {"Sibket (the prophets' preaching)", kMinor, kSundayFrom, 4, 5},
+    {"Berhan (the Light)", kMinor, kSundayFrom, 4, 12},
+    {"Nolawi (the Good Shepherd)", kMinor, kSundayFrom, 4, 19},
+    {"Gizret (Circumcision)", kMinor, kFixed, 5, 6},
+    {"Cana of Galilee", kMinor, kFixed, 5, 12},
+    {"Lidete Simeon", kMinor, kFixed, 6, 8},
+    {"Megabit Meskel", kMinor, kFixed, 7, 10},
+    // Mary's feasts and the yearly feasts of the saints kept monthly
+    {"Hidar Tsion (Our Lady of Zion)", kChurchDay, kFixed, 3, 21},
+    {"Ba'eta Mariam (Mary enters the Temple)", kChurchDay, kFixed, 4, 3},
+    {"Asterio Mariam (Mary's departure)", kChurchDay, kFixed, 5, 21},
+    {"Kidane Mihret (Covenant of Mercy)", kChurchDay, kFixed, 6, 16},
+    {"Lideta Mariam (Mary's birth)", kChurchDay, kFixed, 9, 1},
+    {"Filseta (Assumption)", kChurchDay, kFixed, 12, 16},
+    {"Mikael (Hidar Mikael)", kChurchDay, kFixed, 3, 12},
+    {"Gabriel (Kulubi Gabriel)", kChurchDay, kFixed, 4, 19},
+    {"Abune Tekle Haymanot (his birth)", kChurchDay, kFixed, 4, 24},
+    {"Abune Gebre Menfes Kidus", kChurchDay, kFixed, 5, 5},
+    {"Selassie (Holy Trinity)", kChurchDay, kFixed, 5, 7},
+    {"Selassie (Holy Trinity)", kChurchDay, kFixed, 11, 7},
+    {"Giyorgis (Saint George)", kChurchDay, kFixed, 8, 23},
+    {"Rufael (Raphael the Archangel)", kChurchDay, kFixed, 13, 3},
 };
+
+// The first Sunday on or after `day`.
+int SundayOnOrAfter(int day) { return day + (7 - WeekdayOf(day)) % 7; }
+
+int DayOf(const Rule& r, int year) {
+  switch (r.how) {
+    case kFixed: return EthiopianDay(year, r.month, r.day);
+    case kFromFasika: return Fasika(year) + r.day;
+    case kGennaDay: return Genna(year);
+    case kSundayFrom: return SundayOnOrAfter(EthiopianDay(year, r.month, r.day));
+  }
+  return 0;
+}
 
 using Entry = std::tuple<int, std::string, unsigned>;  // day, English name, tags
 
@@ -63,8 +104,7 @@ std::vector<Entry> Expected(int year) {
   std::vector<Entry> list;
   for (const Rule& r : kRules) {
     if (year < r.first || year > r.last) continue;
-    const int day = r.month > 0 ? EthiopianDay(year, r.month, r.day) : r.month < 0 ? Genna(year) : Fasika(year) + r.day;
-    list.emplace_back(day, r.english, r.tags);
+    list.emplace_back(DayOf(r, year), r.english, r.tags);
   }
   std::sort(list.begin(), list.end());
   return list;
@@ -135,10 +175,14 @@ struct Known {
 };
 
 const Known kKnown[] = {
-    {"Fasika (Easter)", 2024, 5, 5, "public,church", "Orthodox Easter 2024 was 5 May"},
+    {"Fasika (Easter)", 2024, 5, 5, "public,church,major", "Orthodox Easter 2024 was 5 May"},
     {"Patriots' Victory Day", 2024, 5, 5, "public", "fell on Fasika in 2024"},
-    {"Genna (Christmas)", 2024, 1, 7, "public,church", "Ethiopian Christmas 2024, 7 January"},
-    {"Timket (Epiphany)", 2024, 1, 20, "public,church", "Timket 2024, 20 January"},
+    {"Genna (Christmas)", 2024, 1, 7, "public,church,major", "Ethiopian Christmas 2024, 7 January"},
+    {"Timket (Epiphany)", 2024, 1, 20, "public,church,major", "Timket 2024, 20 January"},
+    {"Gabriel (Kulubi Gabriel)", 2025, 12, 28, "church", "Kulubi Gabriel, 28 December"},
+    {"Filseta (Assumption)", 2025, 8, 22, "church", "Nehase 16 is 22 August (eotcmk.org)"},
+    {"Cana of Galilee", 2025, 1, 20, "church,minor", "Tir 12 (January 20), eotcmk.org"},
+    {"Hidar Tsion (Our Lady of Zion)", 2016, 11, 30, "church", "30 November 2016 (tourtoethiopia.com)"},
     {"Enkutatash (New Year)", 2023, 9, 12, "public", "Ethiopian New Year 2016, 12 September 2023"},
     {"Meskel (Finding of the True Cross)", 2024, 9, 27, "public,church", "Meskel 2024, 27 September"},
     {"Eid al-Fitr", 2025, 3, 30, "public,expected", "1 Shawwal 1446, Umm al-Qura"},

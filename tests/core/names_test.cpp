@@ -1,10 +1,16 @@
 // The months' and weekdays' names in every script.
 #include <gtest/gtest.h>
 
+#include <unicode/udat.h>
+#include <unicode/ustring.h>
+
 #include <cstdlib>
+#include <memory>
+#include <string>
 
 #include "calendar/date_names.h"
 #include "language/language.h"
+#include "locale/language_names.h"
 
 namespace {
 
@@ -81,3 +87,30 @@ TEST(LocaleLanguage, ReadsTheLanguagePartOfTheFirstVariableSet) {
   }
   for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) unsetenv(name);
 }
+
+namespace {
+
+// The abbreviated weekdays that %a writes, in English and in Amharic, as
+// ICU's CLDR data has them (the weekdays are one in both calendars).
+TEST(DateNames, ShortWeekdaysAsCldrHasThem) {
+  for (Language language : {Language::kEnglish, Language::kAmharic}) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<UDateFormat, decltype(&udat_close)> format(
+        udat_open(UDAT_NONE, UDAT_NONE, LanguageCode(language), u"UTC", -1, u"EEE", -1, &status), udat_close);
+    ASSERT_TRUE(U_SUCCESS(status)) << u_errorName(status);
+    const TextStyle style{language, false};
+    for (int weekday = 0; weekday < 7; ++weekday) {
+      UChar name[32];
+      char utf8[64];
+      const int32_t length = udat_getSymbols(format.get(), UDAT_SHORT_WEEKDAYS, weekday + 1, name, 32, &status);
+      u_strToUTF8(utf8, sizeof utf8, nullptr, name, length, &status);
+      ASSERT_TRUE(U_SUCCESS(status)) << u_errorName(status);
+      EXPECT_STREQ(WeekdayNameIn(Gregorian, weekday, style, true), utf8) << LanguageCode(language) << weekday;
+      if (language == Language::kAmharic) {
+        EXPECT_STREQ(WeekdayNameIn(Ethiopian, weekday, style, true), utf8) << weekday;
+      }
+    }
+  }
+}
+
+}  // namespace

@@ -25,6 +25,9 @@ TEST(HtmlExport, ChurchListsOnlyWhenAsked) {
        {"Gehad of Genna"}},
       {DatePair(2009, 1, 1, Gregorian), Gregorian, true, false, {"Tsome Nebiyat", "Gehad of Genna", "Gehad of Timket"},
        {"Nineveh"}},
+      // Pagume is outside the monthly round: no saint of the 1st to the 6th
+      {DatePair(2001, 13, 1, Ethiopian), Ethiopian, false, true,
+       {": none: Pagume is outside the monthly round - ጳጉሜ ወርሃዊ መታሰቢያ የለውም</li>"}, {"Lideta", "Thaddeus"}},
   };
   for (const auto& p : kPages) {
     HtmlExporter exporter(p.month, p.base);

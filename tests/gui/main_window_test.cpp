@@ -176,6 +176,7 @@ TEST_F(MainWindow, HolidaysRedInTheGridAndNamedInTooltips) {
       {3, FL_RED, "Eid al-Fitr - ዒድ አል ፈጥር (expected)"},
       {4, FL_FOREGROUND_COLOR, nullptr},
       {7, FL_RED, nullptr},  // a Sunday
+      {24, FL_RED, "International Labour Day - የሠራተኞች ቀን\nGiyorgis (Saint George) - ሚያዝያ ጊዮርጊስ"},  // a day off wins
       {28, FL_RED, "Patriots' Victory Day - የአርበኞች ቀን\nFasika (Easter) - ፋሲካ"},
   };
   for (const auto& day : kMiazia) {
@@ -185,7 +186,7 @@ TEST_F(MainWindow, HolidaysRedInTheGridAndNamedInTooltips) {
   }
   Click(ui.next_month);
   DayCell* rikbeKahnat = ui.grid->cells[24];  // a church day, not a day off
-  EXPECT_EQ(rikbeKahnat->primary->textcolor(), FL_FOREGROUND_COLOR);
+  EXPECT_EQ(rikbeKahnat->primary->textcolor(), MonthGrid::kChurchDayColor);
   EXPECT_STREQ(rikbeKahnat->tooltip(), "Rikbe Kahnat - ርክበ ካህናት");
   EXPECT_EQ(ui.grid->cells[23]->primary->textcolor(), FL_RED);  // Ginbot 20
   PickHolidays();
@@ -246,7 +247,7 @@ TEST_F(MainWindow, AmharicAndGeezNumeralsWhenPicked) {
   EXPECT_STREQ(ui.grid->cells[29]->tooltip(), "የብሔር ብሔረሰቦች ቀን\nዒድ አል አድሐ");
   MenuBar()->picked(ui.fasts_item);
   MenuBar()->picked(ui.saints_item);
-  EXPECT_STREQ(ui.grid->cells[12]->tooltip(), "የዓርብ ጾም\nሚካኤል፣ ሳሙኤል እና ያሬድ");
+  EXPECT_STREQ(ui.grid->cells[12]->tooltip(), "ኅዳር ሚካኤል\nየዓርብ ጾም\nሚካኤል፣ ሳሙኤል እና ያሬድ");
   MenuBar()->picked(ui.fasts_item);
   MenuBar()->picked(ui.saints_item);
   EXPECT_STREQ(ui.grid->cells[20]->primary->value(), "20");

@@ -1,0 +1,89 @@
+#include "cli/command_options.h"
+
+#include <vector>
+
+#include "cli/command_error.h"
+
+namespace {
+
+// "--NAME VALUE" or "--NAME=VALUE": the value, or nullptr when `arg` is
+// neither. `what` and `example` name a value in the message when it is missing.
+const char* Value(const std::string& arg, const std::string& name, ArgumentList& args, const char* what,
+                  const char* example) {
+  const std::string joined = name + "=";
+  if (arg.compare(0, joined.size(), joined) == 0) return args.argv[args.next - 1] + joined.size();
+  if (arg != name) return nullptr;
+  if (args.Done()) throw CommandError{name + " needs " + what + "; expected for example " + name + " " + example};
+  return args.Take();
+}
+
+bool ReadFormat(const std::string& arg, ArgumentList& args, Invocation& call) {
+  const char* format = Value(arg, "--format", args, "a FORMAT", "'%Y/%m/%d'");
+  if (format) call.format = format;
+  return format;
+}
+
+bool ReadTo(const std::string& arg, ArgumentList& args, Invocation& call) {
+  const char* to = Value(arg, "--to", args, "a calendar", "gregorian");
+  if (!to) return false;
+  const std::string kind = to;
+  if (kind != "ethiopian" && kind != "gregorian") {
+    throw CommandError{"--to " + Quoted(kind) + " names no calendar; expected --to ethiopian or --to gregorian"};
+  }
+  call.to = kind == "ethiopian" ? Ethiopian : Gregorian;
+  call.toNamed = true;
+  return true;
+}
+
+// --color alone is --color=always, as cal(1) and ls(1) take it.
+bool ReadColor(const std::string& arg, Color& color) {
+  if (arg == "--color" || arg == "--color=always") {
+    color = Color::kAlways;
+  } else if (arg == "--color=auto" || arg == "--color=never") {
+    color = arg == "--color=auto" ? Color::kAuto : Color::kNever;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ReadOption(const std::string& arg, unsigned options, ArgumentList& args, Invocation& call, Color& color) {
+  if ((options & kKindOptions) && (arg == "--ethiopian" || arg == "--gregorian")) {
+    call.kind = arg == "--ethiopian" ? Ethiopian : Gregorian;
+    call.kindNamed = true;
+  } else if ((options & kIcsOptions) && (arg == "--ics" || arg == "--fasts")) {
+    (arg == "--ics" ? call.ics : call.fasts) = true;
+  } else if ((options & kJsonOption) && arg == "--json") {
+    call.json = true;
+  } else if ((options & kScriptOptions) && (arg == "--amharic" || arg == "--geez")) {
+    if (arg == "--amharic") {
+      call.style.language = Language::kAmharic;
+    } else {
+      call.style.geez = true;
+    }
+  } else {
+    return ((options & kColorOption) && ReadColor(arg, color)) || ((options & kFormatOption) && ReadFormat(arg, args, call)) ||
+           ((options & kToOption) && ReadTo(arg, args, call));
+  }
+  return true;
+}
+
+std::string OptionsText(unsigned options) {
+  std::vector<std::string> names;
+  if (options & kKindOptions) names.insert(names.end(), {"--ethiopian", "--gregorian"});
+  if (options & kColorOption) names.emplace_back("--color[=auto|always|never]");
+  if (options & kIcsOptions) names.insert(names.end(), {"--ics", "--fasts"});
+  if (options & kFormatOption) names.emplace_back("--format FORMAT");
+  if (options & kToOption) names.emplace_back("--to ethiopian|gregorian");
+  if (options & kJsonOption) names.emplace_back("--json");
+  if (options & kScriptOptions) names.insert(names.end(), {"--amharic", "--geez"});
+  return names.empty() ? "no options" : JoinedWithOr(names);
+}
+
+std::string JoinedWithOr(const std::vector<std::string>& names) {
+  std::string text = names.front();
+  for (std::size_t i = 1; i < names.size(); ++i) text += (i + 1 == names.size() ? " or " : ", ") + names[i];
+  return text;
+}

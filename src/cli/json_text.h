@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "church/day_facts.h"
+#include "locale/language_names.h"
+
+// The terminal's JSON: one schema for a day, whichever command writes it:
+// {"ethiopian":DATE,"gregorian":DATE,"holidays":[{"name","tags"}...],
+//  "fast":NAME|null,"commemoration":NAME|null}, where a DATE is
+// {"year","month","day","month_name","weekday_name"}.
+
+std::string JsonString(const std::string& text);
+// `day` is one of facts.days.
+std::string JsonDay(const DaysFacts& facts, const DayFacts& day, TextStyle style);
+// One day in the span, its facts looked up.
+std::string JsonDayOf(int dayNumber, TextStyle style);
+// The days [firstDay, lastDay] as a JSON array; with `holidaysOnly`, only
+// those that have a holiday. Worked out a year at a time, so that a long
+// range never holds every day at once.
+std::string JsonDays(int firstDay, int lastDay, bool holidaysOnly, TextStyle style);

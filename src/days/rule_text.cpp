@@ -1,0 +1,57 @@
+#include "days/rule_text.h"
+
+#include "days/repeat_dates.h"
+#include "ical/content_line.h"
+
+std::string RuleText(const UserDay& day) {
+  switch (day.repeat) {
+    case Repeat::kOnce:
+      return "";
+    case Repeat::kEthiopianYear:
+    case Repeat::kMemorial:
+      return repeat_dates::NeedsBackward(repeat_dates::Split(day.start, Ethiopian))
+                 ? "RSCALE=ETHIOPIC;FREQ=YEARLY;SKIP=BACKWARD"
+                 : "RSCALE=ETHIOPIC;FREQ=YEARLY";
+    case Repeat::kEthiopianMonth:
+      return "RSCALE=ETHIOPIC;FREQ=MONTHLY";
+    case Repeat::kGregorianYear:
+      return "FREQ=YEARLY";
+  }
+  return "";
+}
+
+bool RepeatOfRule(std::string_view rule, int32_t start, Repeat* repeat) {
+  std::string_view freq, scale = "GREGORIAN", skip = "OMIT";
+  for (size_t from = 0; from < rule.size();) {
+    size_t end = rule.find(';', from);
+    if (end == std::string_view::npos) end = rule.size();
+    const size_t equals = rule.find('=', from);
+    if (equals == std::string_view::npos || equals > end) return false;
+    const std::string_view key = rule.substr(from, equals - from), value = rule.substr(equals + 1, end - equals - 1);
+    if (Is(key, "FREQ")) {
+      freq = value;
+    } else if (Is(key, "RSCALE")) {
+      scale = value;
+    } else if (Is(key, "SKIP")) {
+      skip = value;
+    } else if (!Is(key, "INTERVAL") || value != "1") {
+      return false;
+    }
+    from = end + 1;
+  }
+  if (Is(scale, "ETHIOPIC") && Is(freq, "YEARLY")) {
+    *repeat = Repeat::kEthiopianYear;
+    return Is(skip, "BACKWARD") || !repeat_dates::NeedsBackward(repeat_dates::Split(start, Ethiopian));
+  }
+  if (Is(scale, "ETHIOPIC") && Is(freq, "MONTHLY")) {
+    *repeat = Repeat::kEthiopianMonth;
+    return Is(skip, "OMIT") || repeat_dates::Split(start, Ethiopian).day < repeat_dates::kPagumeLeapDay;
+  }
+  if (Is(scale, "GREGORIAN") && Is(freq, "YEARLY")) {
+    *repeat = Repeat::kGregorianYear;
+    const repeat_dates::Fields gregorian = repeat_dates::Split(start, Gregorian);
+    const bool leapDay = gregorian.month == repeat_dates::kFebruary && gregorian.day == repeat_dates::kLeapDay;
+    return Is(skip, "OMIT") || !leapDay;
+  }
+  return false;
+}

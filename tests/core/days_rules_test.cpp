@@ -1,0 +1,190 @@
+// The user's days' rules that libical does not check: the memorial's
+// commemorations, the next occurrence, the text of the file and where it lives.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "calendar/calendar_date.h"
+#include "days/day_store.h"
+#include "days/memorial.h"
+#include "days/occurrences.h"
+#include "ical/content_line.h"
+
+namespace {
+
+int32_t Eth(int y, int m, int d) { return CalendarDate(y, m, d, Ethiopian).dayNumber; }
+int32_t Greg(int y, int m, int d) { return CalendarDate(y, m, d, Gregorian).dayNumber; }
+
+// Each passing with its commemorations' dates worked out by hand from the
+// counting the sources give (the day of passing is the first day).
+struct MemorialRow {
+  int32_t passing;
+  std::vector<int32_t> dates;  // passing, 7th, 40th, 80th, half year, first year
+};
+
+TEST(Memorial, TheFirstYearsDays) {
+  const MemorialRow rows[] = {
+      {Eth(2017, 5, 1),
+       {Eth(2017, 5, 1), Eth(2017, 5, 7), Eth(2017, 6, 10), Eth(2017, 7, 20), Eth(2017, 11, 1), Eth(2018, 5, 1)}},
+      // Pagume 6: the first year falls on Pagume 5, the half year in Yekatit.
+      {Eth(2019, 13, 6),
+       {Eth(2019, 13, 6), Eth(2020, 1, 6), Eth(2020, 2, 9), Eth(2020, 3, 19), Eth(2020, 6, 6), Eth(2020, 13, 5)}},
+      // Nehase 30: the counting runs through Pagume's five days.
+      {Eth(2016, 12, 30),
+       {Eth(2016, 12, 30), Eth(2017, 1, 1), Eth(2017, 2, 4), Eth(2017, 3, 14), Eth(2017, 6, 30), Eth(2017, 12, 30)}},
+  };
+  for (const MemorialRow& row : rows) {
+    std::vector<int32_t> dates;
+    std::vector<Commemoration> which;
+    for (const MemorialDate& date : FirstYearOfMemorial(row.passing)) {
+      dates.push_back(date.day);
+      which.push_back(date.which);
+    }
+    EXPECT_EQ(dates, row.dates) << row.passing;
+    EXPECT_EQ(which.front(), Commemoration::kPassing);
+    EXPECT_EQ(which.back(), Commemoration::kFirstYear);
+  }
+  for (int which = 1; which <= static_cast<int>(Commemoration::kYearly); ++which) {
+    EXPECT_STRNE(CommemorationName(static_cast<Commemoration>(which)).amharic, "") << which;
+  }
+}
+
+TEST(Memorial, AfterTheFirstYearEveryEthiopianYear) {
+  UserDay day;
+  day.repeat = Repeat::kMemorial;
+  day.start = Eth(2017, 5, 1);
+  const std::vector<Occurrence> found = OccurrencesBetween({day}, Eth(2018, 1, 1), Eth(2020, 13, 5));
+  ASSERT_EQ(found.size(), 3u);
+  EXPECT_EQ(found[0].memorial, static_cast<int>(Commemoration::kFirstYear));
+  EXPECT_EQ(found[2].day, Eth(2020, 5, 1));
+  EXPECT_EQ(found[2].memorial, static_cast<int>(Commemoration::kYearly));
+}
+
+struct NextRow {
+  Repeat repeat;
+  int32_t start, from;
+  int32_t expected;  // 0: never again
+};
+
+TEST(Occurrences, TheNextOne) {
+  const NextRow rows[] = {
+      {Repeat::kOnce, Greg(2026, 12, 8), Greg(2026, 12, 8), Greg(2026, 12, 8)},
+      {Repeat::kOnce, Greg(2026, 12, 8), Greg(2026, 12, 9), 0},
+      {Repeat::kEthiopianYear, Eth(2019, 13, 6), Eth(2020, 1, 1), Eth(2020, 13, 5)},
+      {Repeat::kEthiopianYear, Eth(2019, 3, 29), Greg(2026, 1, 1), Greg(2026, 12, 8)},
+      {Repeat::kEthiopianMonth, Eth(2017, 1, 30), Eth(2017, 13, 1), Eth(2018, 1, 30)},
+      {Repeat::kEthiopianMonth, Eth(2019, 13, 6), Eth(2020, 12, 7), Eth(2021, 1, 6)},
+      {Repeat::kGregorianYear, Greg(2096, 2, 29), Greg(2096, 3, 1), Greg(2104, 2, 29)},
+      {Repeat::kGregorianYear, Greg(2024, 5, 1), Greg(2020, 1, 1), Greg(2024, 5, 1)},
+      {Repeat::kEthiopianYear, Eth(9999, 1, 1), Eth(9999, 1, 2), 0},  // past the last year reckoned
+  };
+  for (const NextRow& row : rows) {
+    UserDay day;
+    day.repeat = row.repeat;
+    day.start = row.start;
+    const std::optional<Occurrence> next = NextOccurrence(day, row.from);
+    EXPECT_EQ(next ? next->day : 0, row.expected) << static_cast<int>(row.repeat) << " from " << row.start;
+  }
+}
+
+TEST(Occurrences, SortedByDayThenIndex) {
+  std::vector<UserDay> days(3);
+  days[0].start = Eth(2019, 3, 2);
+  days[0].repeat = Repeat::kEthiopianMonth;
+  days[1].start = Eth(2019, 3, 1);
+  days[1].repeat = Repeat::kEthiopianMonth;
+  days[2].start = Eth(2019, 3, 2);
+  const std::vector<Occurrence> found = OccurrencesBetween(days, Eth(2019, 3, 1), Eth(2019, 4, 2));
+  std::vector<std::pair<int32_t, size_t>> order;
+  for (const Occurrence& o : found) order.emplace_back(o.day, o.index);
+  const std::vector<std::pair<int32_t, size_t>> expected = {
+      {Eth(2019, 3, 1), 1}, {Eth(2019, 3, 2), 0}, {Eth(2019, 3, 2), 2}, {Eth(2019, 4, 1), 1}, {Eth(2019, 4, 2), 0}};
+  EXPECT_EQ(order, expected);
+}
+
+// Texts as they come back through the file's escaping and folding: whole,
+// but for the control characters TEXT cannot hold.
+struct TextRow {
+  std::string written, read;
+};
+
+TEST(DaysText, NamesAndNotesComeBackWhole) {
+  const TextRow rows[] = {
+      {"Birthday, mine; the \\ best", "Birthday, mine; the \\ best"},
+      {"Line one\nLine two\n", "Line one\nLine two\n"},
+      {"የአባቴ የሙት ዓመት መታሰቢያ በቅድስት ማርያም ቤተ ክርስቲያን ከቤተሰብ ጋር በጸሎትና በፍትሐት",  // folded inside Ethiopic
+       "የአባቴ የሙት ዓመት መታሰቢያ በቅድስት ማርያም ቤተ ክርስቲያን ከቤተሰብ ጋር በጸሎትና በፍትሐት"},
+      {std::string(200, 'x'), std::string(200, 'x')},
+      {"CRLF\r\nCR\rtab\tbell\aend", "CRLF\nCR\ntab\tbellend"},
+      {std::string("NUL\0cut", 7) + "\x7f", "NULcut"},
+  };
+  DaysFile file;
+  for (const TextRow& row : rows) {
+    UserDay day;
+    day.uid = NewUid();
+    day.name = row.written;
+    day.note = row.written;
+    day.start = Eth(2019, 1, 1);
+    file.days.push_back(day);
+  }
+  std::string written, why;
+  ASSERT_TRUE(WriteDaysFile(file, &written, &why)) << why;
+  constexpr size_t kMostOctets = 75;
+  for (size_t from = 0, end; (end = written.find("\r\n", from)) != std::string::npos; from = end + 2) {
+    EXPECT_LE(end - from, kMostOctets) << written.substr(from, end - from);
+  }
+  std::vector<UserDay> read;
+  std::vector<StoreError> errors;
+  ASSERT_TRUE(ReadDays(written, &read, &errors));
+  ASSERT_EQ(read.size(), file.days.size());
+  for (size_t i = 0; i < read.size(); ++i) {
+    EXPECT_EQ(read[i].name, rows[i].read);
+    EXPECT_EQ(read[i].note, rows[i].read);
+    EXPECT_EQ(read[i].uid, file.days[i].uid);
+  }
+}
+
+TEST(DaysText, AFileFromAnotherProgramIsReadAsWritten) {
+  // LF line ends, lower-case names, a tab-folded line, no UID, a plain yearly
+  // rule, and one Zelmora will not take as its own (Pagume 6 without SKIP).
+  const std::string text =
+      "BEGIN:VCALENDAR\nBEGIN:VEVENT\ndtstart;value=date:20240229\nrrule:freq=yearly\nsummary:Leap\n\t day\n"
+      "END:VEVENT\nBEGIN:VEVENT\nUID:p6\nDTSTART;VALUE=DATE:20270911\nRRULE:RSCALE=ETHIOPIC;FREQ=YEARLY\n"
+      "SUMMARY:Every fourth year\nEND:VEVENT\nBEGIN:VEVENT\nUID:\nDTSTART;VALUE=DATE:20261208\nSUMMARY:Empty UID\n"
+      "END:VEVENT\nEND:VCALENDAR\n";
+  std::vector<UserDay> days, again;
+  std::vector<StoreError> errors;
+  ASSERT_TRUE(ReadDays(text, &days, &errors));
+  ASSERT_EQ(days.size(), 2u);
+  EXPECT_FALSE(days[1].uid.empty());  // or no save could write the file again
+  EXPECT_EQ(days[0].name, "Leap day");  // the fold takes its tab only
+  EXPECT_EQ(days[0].repeat, Repeat::kGregorianYear);
+  EXPECT_EQ(days[0].start, Greg(2024, 2, 29));
+  ASSERT_TRUE(ReadDays(text, &again, &errors));
+  EXPECT_EQ(days[0].uid, again[0].uid);  // the same each time it is read
+  EXPECT_EQ(days[1].uid, again[1].uid);
+}
+
+TEST(DaysText, TheFileLivesInTheUsersDataFolder) {
+  const char* home = std::getenv("HOME");
+  const std::string saved = home ? home : "";
+  setenv("HOME", "/home/abebe", 1);
+  const struct {
+    const char* data;
+    const char* path;
+  } rows[] = {
+      {"/data", "/data/zelmora/days.ics"},
+      {"relative/data", "/home/abebe/.local/share/zelmora/days.ics"},
+      {"", "/home/abebe/.local/share/zelmora/days.ics"},
+  };
+  for (const auto& row : rows) {
+    setenv("XDG_DATA_HOME", row.data, 1);
+    EXPECT_EQ(DaysFilePath(), row.path) << row.data;
+  }
+  unsetenv("XDG_DATA_HOME");
+  setenv("HOME", saved.c_str(), 1);
+}
+
+}  // namespace

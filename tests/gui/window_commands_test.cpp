@@ -346,7 +346,7 @@ namespace {
 
 // A drag over the year box's digits selects them and moves no date; the
 // wheel over the box steps the year.
-TEST_F(Commands, YearBoxSelectsByMouseAndStepsByWheelAndKeys) {
+TEST_F(Commands, YearBoxSelectsByMouseAndStepsByWheel) {
   const DatePair start = ui.date;
   Drag(ui.year_input, 4, 40);
   EXPECT_TRUE(ui.date.SameDay(start));

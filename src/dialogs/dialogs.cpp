@@ -26,15 +26,12 @@ std::string ChooseFile(const char* title, const char* suggested) {
   chooser.title(title);
   chooser.filter("iCalendar\t*.ics");
   chooser.directory(LastFolder().c_str());
-  chooser.preset_file(suggested);
+  // The toolkit's own chooser reads a bare name in the current folder, whatever
+  // the directory above; GTK's takes the folder from the directory.
+  chooser.preset_file((LastFolder() + "/" + suggested).c_str());
   chooser.options(Fl_Native_File_Chooser::SAVEAS_CONFIRM | Fl_Native_File_Chooser::NEW_FOLDER);
-  const int result = chooser.show();
-  if (result < 0) Dialogs::alert(chooser.errmsg());
-  if (result != 0) return "";
-  const std::string chosen = chooser.filename();
-  const std::size_t slash = chosen.rfind('/');
-  if (slash != std::string::npos) LastFolder() = chosen.substr(0, slash);
-  return chosen;
+  const int shown = chooser.show();
+  return ChoiceMade(shown, chooser.filename(), chooser.errmsg());
 }
 
 // Where the line from `from` ends: within the longest head that fits, after
@@ -51,6 +48,15 @@ std::size_t BreakAt(const std::string& text, std::size_t from, int width, int (*
 }
 
 }  // namespace
+
+std::string ChoiceMade(int shown, const char* file, const char* error) {
+  if (shown < 0) Dialogs::alert(error);
+  if (shown != 0) return "";
+  const std::string chosen = file;
+  const std::size_t slash = chosen.rfind('/');
+  if (slash != std::string::npos) LastFolder() = chosen.substr(0, slash);
+  return chosen;
+}
 
 void ShowAlert(const char* message) {
   fl_message_title(kProgramName);

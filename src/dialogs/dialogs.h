@@ -16,6 +16,12 @@ struct Dialogs {
   static bool (*confirm_replace)(const char* path);
 };
 
+// What a file chooser's answer means (shown as the toolkit's choosers return
+// it: 0 chosen, 1 cancelled, -1 failed): the file chosen, whose folder the
+// next choice opens in; "" for a cancel, and for a failure once the user has
+// been told why.
+std::string ChoiceMade(int shown, const char* file, const char* error);
+
 // The toolkit's alert, titled with the program's name and wrapped: the
 // default of Dialogs::alert.
 void ShowAlert(const char* message);

@@ -40,6 +40,9 @@ class CalendarUi {
   // The timer at local midnight: today moves on, and so does the date when
   // it was today.
   static void cb_midnight(void* ui);
+  // How that timer is armed and cancelled: the toolkit's timeouts, as the
+  // clocks' ticks are, or a recorder in tests.
+  static ReckoningClock::Timer midnightTimer;
 
   CalendarKind base_kind = Ethiopian;
   DatePair date;

@@ -1,6 +1,5 @@
 // The main window's callbacks: each translates its event into one command,
 // and navigation is the calendar core's.
-#include <FL/Fl.H>
 #include <FL/Fl_Widget.H>
 
 #include <string>
@@ -25,14 +24,17 @@ void CalendarUi::Show(DatePair moved) {
   KeysBackToGrid();
 }
 
+// The clocks' timer is set before any code runs: its initialiser is constant.
+ReckoningClock::Timer CalendarUi::midnightTimer = ReckoningClock::timer;
+
 CalendarUi::~CalendarUi() {
-  Fl::remove_timeout(cb_midnight, this);
+  midnightTimer.cancel(cb_midnight, this);
   delete main_window;
 }
 
 void CalendarUi::ArmMidnight() {
-  Fl::remove_timeout(cb_midnight, this);
-  Fl::add_timeout(SecondsToLocalMidnight(PreciseClock()), cb_midnight, this);
+  midnightTimer.cancel(cb_midnight, this);
+  midnightTimer.arm(SecondsToLocalMidnight(PreciseClock()), cb_midnight, this);
 }
 
 // A year typed but not yet entered stays in the box.

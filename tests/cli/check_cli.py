@@ -291,6 +291,7 @@ CASES = [
      "2000/04/28\t2008/01/07\tGenna (Christmas)\tpublic,church,major\n", "", 0, {"head": 2}),
     (["holidays", "1"], ENKUTATASH_1, "", 0, {"head": 1}),
     (["holidays", "--gregorian", "8"], ENKUTATASH_1, "", 0, {"head": 1}),
+    (["holidays", "1-1"], ENKUTATASH_1, "", 0, {"head": 1}),  # a range of one year
     (["holidays", "1/2"], "", 'zelmora holidays: "1/2" is no year; expected a number, for example 2001\n', 2),
     (["holidays", "10000"], "",
      "zelmora holidays: year \"10000\" is outside the calendars' span; expected an Ethiopian year from 1 to 9999\n", 2),

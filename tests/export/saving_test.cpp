@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <fstream>
 #include <set>
 #include <string>
@@ -23,12 +24,16 @@ class Saving : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(ModesBind(root)) << "this process writes into read-only folders: run it through tests/run_as_user.sh";
   }
-  void TearDown() override { unsetenv("XDG_DATA_HOME"); }
+  void TearDown() override {
+    unsetenv("XDG_DATA_HOME");
+    setenv("HOME", userHome.c_str(), 1);
+  }
   std::string MakeFolder(const std::string& name, mode_t mode = 0755) {
     const std::string folder = root + "/" + name;
     EXPECT_EQ(mkdir(folder.c_str(), mode), 0) << folder;
     return folder;
   }
+  const std::string userHome = std::getenv("HOME");
   ScratchFolder scratch{"zelmora-saving"};
   const std::string root = scratch.path;
 };
@@ -93,9 +98,14 @@ int WatchedRename(const char* from, const char* to) {
   calls.push_back("rename " + Masked(from) + " " + to);
   return rename(from, to);
 }
+// As a network file system reports a write it could not finish.
 int FailingClose(int fd) {
   close(fd);
-  errno = EIO;  // as a network file system reports a write it could not finish
+  errno = EIO;
+  return -1;
+}
+int FailingFsync(int) {
+  errno = EIO;
   return -1;
 }
 
@@ -107,7 +117,7 @@ mode_t ModeOf(const std::string& path) {
 
 // What the user's file system holds after a save: the bytes on the disk
 // before the name, the permission bits the user expects, the user's own
-// files kept, a failed close reported, and a private data folder.
+// files kept, a failed flush or close reported, and a data folder of its own.
 TEST_F(Saving, SavesAsTheFileSystemSeesThem) {
   const std::string folder = MakeFolder("pages"), page = folder + "/page.htm";
   const SaveCalls real = saveCalls;
@@ -138,16 +148,44 @@ TEST_F(Saving, SavesAsTheFileSystemSeesThem) {
   EXPECT_TRUE(SaveInFolder(folder, "tolun.jpg", "picture", ExistingFile::kKeep, &why));
   EXPECT_EQ(ReadFile(folder + "/tolun.jpg"), "mine");
 
-  saveCalls.close = FailingClose;
-  EXPECT_FALSE(SaveInFolder(folder, "page.htm", "newer", ExistingFile::kReplace, &why));
-  saveCalls = real;
-  EXPECT_EQ(why, "Input/output error");
-  EXPECT_EQ(ReadFile(page), "new");
-  EXPECT_EQ(Entries(folder), before);  // no temporary file left
+  const SaveCalls kFailing[] = {{real.fsync, FailingClose, real.rename}, {FailingFsync, real.close, real.rename}};
+  for (const SaveCalls& failing : kFailing) {
+    saveCalls = failing;
+    EXPECT_FALSE(SaveInFolder(folder, "page.htm", "newer", ExistingFile::kReplace, &why));
+    saveCalls = real;
+    EXPECT_EQ(why, "Input/output error");
+    EXPECT_EQ(ReadFile(page), "new");
+    EXPECT_EQ(Entries(folder), before);  // no temporary file left
+  }
 
-  ASSERT_EQ(chdir(MakeFolder("ro", 0555).c_str()), 0);
-  setenv("XDG_DATA_HOME", (root + "/xdg").c_str(), 1);
-  EXPECT_EQ(SaveWherePossible("page.htm", "new").folder, root + "/xdg/zelmora");
+  // Where a page lands from a folder it cannot stay in, or from one whose
+  // path is longer than a first guess at it; a relative XDG_DATA_HOME is
+  // ignored, as the XDG base directory rules ask.
+  const std::string readOnly = MakeFolder("ro", 0555);
+  const std::string deep = MakeFolder(std::string(200, 'd')) + "/" + std::string(100, 'e');
+  ASSERT_EQ(mkdir(deep.c_str(), 0755), 0);
+  const std::string home = MakeFolder("home");
+  setenv("HOME", home.c_str(), 1);
+  const struct {
+    std::string current;
+    std::string dataHome;  // "": unset
+    std::string landing;
+  } kPlaces[] = {
+      {readOnly, root + "/xdg", root + "/xdg/zelmora"},
+      {deep, "", deep},
+      {readOnly, "xdg", home + "/.local/share/zelmora"},
+  };
+  for (const auto& p : kPlaces) {
+    ASSERT_EQ(chdir(p.current.c_str()), 0);
+    if (p.dataHome.empty()) {
+      unsetenv("XDG_DATA_HOME");
+    } else {
+      setenv("XDG_DATA_HOME", p.dataHome.c_str(), 1);
+    }
+    const SaveOutcome outcome = SaveWherePossible("page.htm", "new");
+    EXPECT_EQ(outcome.folder, p.landing) << outcome.failure;
+    EXPECT_EQ(ReadFile(p.landing + "/page.htm"), "new") << p.landing;
+  }
   EXPECT_EQ(ModeOf(root + "/xdg/zelmora"), 0700u);
 }
 
@@ -156,13 +194,15 @@ TEST_F(Saving, SavesAsTheFileSystemSeesThem) {
 TEST_F(Saving, SavingThroughALinkKeepsIt) {
   const std::string folder = MakeFolder("saves");
   const struct {
+    bool absolute;     // the link names the folder too
     const char* link;  // what page.ics links to
     mode_t mode;       // of the existing file
     const char* written;
   } kFiles[] = {
-      {"real.ics", 0640, "real.ics"},
-      {"sub/../real.ics", 0604, "real.ics"},
-      {"absent.ics", 0, "absent.ics"},
+      {false, "real.ics", 0640, "real.ics"},
+      {false, "sub/../real.ics", 0604, "real.ics"},
+      {false, "absent.ics", 0, "absent.ics"},
+      {true, "real.ics", 0640, "real.ics"},
   };
   for (const auto& f : kFiles) {
     for (const char* name : {"page.ics", "real.ics", "absent.ics"}) unlink((folder + "/" + name).c_str());
@@ -172,14 +212,15 @@ TEST_F(Saving, SavingThroughALinkKeepsIt) {
       std::ofstream(written) << "old";
       chmod(written.c_str(), f.mode);
     }
-    ASSERT_EQ(symlink(f.link, (folder + "/page.ics").c_str()), 0);
+    const std::string link = (f.absolute ? folder + "/" : "") + f.link;
+    ASSERT_EQ(symlink(link.c_str(), (folder + "/page.ics").c_str()), 0);
     std::string why;
     ASSERT_TRUE(SaveInFolder(folder, "page.ics", "new", ExistingFile::kReplace, &why)) << why;
     struct stat page{}, file{};
     lstat((folder + "/page.ics").c_str(), &page);
     stat(written.c_str(), &file);
-    EXPECT_TRUE(S_ISLNK(page.st_mode)) << f.written;
-    EXPECT_EQ(ReadFile(written), "new") << f.written;
+    EXPECT_TRUE(S_ISLNK(page.st_mode)) << link;
+    EXPECT_EQ(ReadFile(written), "new") << link;
     if (f.mode) {
       EXPECT_EQ(file.st_mode & 0777, f.mode) << f.written;
     }

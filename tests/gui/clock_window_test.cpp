@@ -15,27 +15,11 @@
 
 namespace {
 
-// Stands in for the toolkit's timeouts of the clock faces: every armed tick
-// is kept, so a test sees how many are pending and when each is due.
-struct PendingTick {
-  Fl_Timeout_Handler handler;
-  void* clock;
-  double seconds;
-};
-std::vector<PendingTick> pending;
-
-void Arm(double seconds, Fl_Timeout_Handler handler, void* clock) { pending.push_back({handler, clock, seconds}); }
-void Cancel(Fl_Timeout_Handler handler, void* clock) {
-  pending.erase(std::remove_if(pending.begin(), pending.end(),
-                               [&](const PendingTick& t) { return t.handler == handler && t.clock == clock; }),
-                pending.end());
-}
-
 class Clocks : public ::testing::Test {
  protected:
   void SetUp() override {
-    pending.clear();
-    ReckoningClock::timer = {Arm, Cancel};
+    pendingTimeouts.clear();
+    ReckoningClock::timer = {ArmRecorded, CancelRecorded};
   }
   void TearDown() override {
     if (clocks) Fl::handle(FL_CLOSE, clocks->window);
@@ -47,18 +31,6 @@ class Clocks : public ::testing::Test {
     clocks->Show();
     Settle();
   }
-  // Lets the wall clock run to the earliest pending tick, late by lateness, and runs it.
-  void RunNextTick(double lateness) {
-    ASSERT_FALSE(pending.empty());
-    const auto due = std::min_element(pending.begin(), pending.end(),
-                                      [](const PendingTick& a, const PendingTick& b) { return a.seconds < b.seconds; });
-    const PendingTick next = *due;
-    pending.erase(due);
-    for (PendingTick& t : pending) t.seconds -= next.seconds;
-    AdvanceClock(next.seconds + lateness);
-    next.handler(next.clock);
-  }
-
   ReckoningClock::Timer saved = ReckoningClock::timer;
   ClockWindow* clocks = nullptr;
 };
@@ -101,15 +73,15 @@ TEST_F(Clocks, OneTickOnTheWallClocksSecond) {
   EXPECT_EQ(clocks->habishaClock->type(), FL_SQUARE_CLOCK);
   EXPECT_EQ(clocks->farenjiClock->type(), FL_ROUND_CLOCK);
   for (int second = 21; second < 60; ++second) {
-    ASSERT_EQ(pending.size(), 1u);
-    RunNextTick(0.04);
+    ASSERT_EQ(pendingTimeouts.size(), 1u);
+    RunNextTimeout(0.04);
     ASSERT_EQ(clocks->farenjiClock->second(), second);
     ASSERT_EQ(clocks->habishaClock->second(), second);
     ASSERT_EQ(small.second(), second);
   }
   EXPECT_STREQ(clocks->habishaText->value(), "11:59:59");
   EXPECT_STREQ(clocks->farenjiText->value(), "05:59:59");
-  RunNextTick(0.0);
+  RunNextTimeout(0.0);
   EXPECT_STREQ(clocks->habishaText->value(), "00:00:00");
   EXPECT_STREQ(clocks->farenjiText->value(), "06:00:00");
 }
@@ -121,13 +93,13 @@ TEST_F(Clocks, HideAndShowKeepOneTick) {
     Open();
     for (int i = 0; i < 3; ++i) {
       clocks->window->hide();
-      EXPECT_TRUE(pending.empty());
+      EXPECT_TRUE(pendingTimeouts.empty());
       clocks->window->show();
       clocks->habishaClock->handle(FL_SHOW);  // a second show event must not add a tick
-      EXPECT_EQ(pending.size(), 1u);
+      EXPECT_EQ(pendingTimeouts.size(), 1u);
     }
   }
-  EXPECT_EQ(pending.size(), 1u);  // a face that was never shown takes nothing with it
+  EXPECT_EQ(pendingTimeouts.size(), 1u);  // a face that was never shown takes nothing with it
   EXPECT_EQ(clocks->habishaClock->hour(), 0);
   EXPECT_EQ(clocks->farenjiClock->hour(), 18);
 }
@@ -200,7 +172,7 @@ TEST_F(Clocks, ClosedWindowsLeaveNoTimersOrMemory) {
     Fl::handle(FL_CLOSE, clocks->window);
     clocks = nullptr;
     Settle();
-    EXPECT_TRUE(pending.empty());
+    EXPECT_TRUE(pendingTimeouts.empty());
   };
   for (int i = 0; i < 20; ++i) openAndClose();  // warm the toolkit's caches first
   const long long closed = HeapInUse();

@@ -5,6 +5,7 @@
 #include "desktop_fixture.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_File_Chooser.H>
 #include <FL/Fl_Menu_Bar.H>
 
 #include <chrono>
@@ -97,8 +98,16 @@ TEST_F(Desktop, F1OpensTheHelpContents) {
   TypeKey(ui.main_window, FL_F + 1);
   EXPECT_EQ(Opened(), "file://" + FindDataFile("index_e.htm") + "\n");
   EXPECT_EQ(FindDataFile("index_e.htm").find(folder), std::string::npos);
+  // A file that no data folder holds is looked for in the current folder last.
+  std::ofstream("only-here.htm") << "a page of the user's";
+  EXPECT_EQ(FindDataFile("only-here.htm"), folder + "/only-here.htm");
   ui.main_window->hide();
 }
+
+// The chooser the program starts with, before any test stands in for it.
+const auto kToolkitChooser = Dialogs::choose_file;
+// How long a modal window may stay open in a test before it is closed for it, in seconds.
+constexpr double kModalPatience = 5;
 
 void (*const kNoAlert)(const char*) = [](const char* message) { ADD_FAILURE() << "alert: " << message; };
 
@@ -228,6 +237,69 @@ TEST_F(Desktop, ExportNamesTheFileAndSaysWhatItHolds) {
   EXPECT_TRUE(alerts.empty());
 }
 
+// The toolkit's own chooser as the export opens it: the folder it opened in,
+// and the file to answer with ("" cancels, as Escape does).
+struct ChooserVisit {
+  std::string answer;
+  std::string openedIn;
+};
+
+// Closes whatever modal window is left, so that no test waits on one.
+void CloseLeftModal(void*) {
+  if (Fl_Window* left = Fl::modal()) {
+    ADD_FAILURE() << "a modal window was left open: " << (left->label() ? left->label() : "");
+    left->hide();
+  }
+}
+
+void AnswerChooser(void* data) {
+  auto* visit = static_cast<ChooserVisit*>(data);
+  Fl_Window* shown = Fl::modal();
+  if (!shown) return;
+  Fl::add_timeout(kModalPatience, CloseLeftModal);
+  auto* chooser = static_cast<Fl_File_Chooser*>(shown->user_data());
+  visit->openedIn = chooser->directory();
+  if (visit->answer.empty()) {
+    TypeKey(shown, FL_Escape);
+    return;
+  }
+  // The name field completes as it is typed; the answer goes in whole, and Enter takes it.
+  chooser->value(visit->answer.c_str());
+  TypeKey(shown, FL_Enter, 0, "\r");
+}
+
+// Tool > Export holidays asks in the home folder at first, then in the
+// folder the user saved in last, a cancel notwithstanding.
+TEST_F(Desktop, ExportChooserOpensWhereTheUserSavedLast) {
+  Fl::option(Fl::OPTION_FNFC_USES_GTK, false);  // the toolkit's own chooser, which a test can answer
+  Dialogs::choose_file = kToolkitChooser;
+  FixClock(2008, 11, 29, 9, 0, 0);
+  CalendarUi ui;
+  ui.set_defaults();
+  const std::string elsewhere = MakeFolder("elsewhere");
+  const struct {
+    std::string answer, openedIn;
+  } kVisits[] = {{elsewhere + "/mine.ics", home}, {"", elsewhere}, {"", elsewhere}};
+  Fl_Menu_Bar* bar = MenuBarOf(ui.main_window);
+  for (const auto& v : kVisits) {
+    ChooserVisit visit{v.answer, ""};
+    WhenModal(AnswerChooser, &visit);
+    bar->picked(bar->find_item("Tool/Export holidays\u2026"));
+    Fl::remove_timeout(CloseLeftModal);
+    EXPECT_EQ(visit.openedIn, v.openedIn) << v.answer;
+  }
+  EXPECT_EQ(ReadFile(elsewhere + "/mine.ics").rfind("BEGIN:VCALENDAR", 0), 0u);
+  EXPECT_TRUE(alerts.empty());
+  // A chooser that fails says why, and leaves the folder as it was.
+  EXPECT_EQ(ChoiceMade(-1, "", "Could not show the chooser"), "");
+  EXPECT_EQ(alerts, std::vector<std::string>{"Could not show the chooser"});
+  ChooserVisit visit;
+  WhenModal(AnswerChooser, &visit);
+  EXPECT_EQ(kToolkitChooser("Holidays of the Ethiopian year 2001", "again.ics"), "");
+  Fl::remove_timeout(CloseLeftModal);
+  EXPECT_EQ(visit.openedIn, elsewhere);
+}
+
 TEST_F(Desktop, PageLandsWhereTheUserCanWriteWithItsPictures) {
   const struct {
     const char* where;
@@ -237,10 +309,12 @@ TEST_F(Desktop, PageLandsWhereTheUserCanWriteWithItsPictures) {
     const char* dataHome;  // $XDG_DATA_HOME, if set
     const char* landing;   // where the page must land
     bool pictureThere;     // a tolun.jpg of the user's own is there already
+    bool fasts;            // Tool > Fasting days picked first
   } kCases[] = {
-      {"a writable current folder", "home", 0755, false, nullptr, "home", true},
-      {"the menu entry's folder, which is root's", "ro", 0555, false, nullptr, "home/.local/share/zelmora", false},
-      {"a current folder removed since", "gone", 0755, true, "xdg", "xdg/zelmora", true},
+      {"a writable current folder", "home", 0755, false, nullptr, "home", true, false},
+      {"the menu entry's folder, which is root's", "ro", 0555, false, nullptr, "home/.local/share/zelmora", false, false},
+      {"a current folder removed since", "gone", 0755, true, "xdg", "xdg/zelmora", true, false},
+      {"with the fasting days shown", "home", 0755, false, nullptr, "home", true, true},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.where);
@@ -262,9 +336,12 @@ TEST_F(Desktop, PageLandsWhereTheUserCanWriteWithItsPictures) {
     CalendarUi ui;
     ui.set_defaults();
     ui.refresh();
+    if (c.fasts) MenuBarOf(ui.main_window)->picked(ui.fasts_item);
     OutputHtml(ui);
 
-    EXPECT_NE(ReadFile(landing + "/output.htm").find("<font size=+3>ህዳር, 2001</font>"), std::string::npos);
+    const std::string page = ReadFile(landing + "/output.htm");
+    EXPECT_NE(page.find("<font size=+3>ህዳር, 2001</font>"), std::string::npos);
+    EXPECT_EQ(page.find("Tsome Nebiyat") != std::string::npos, c.fasts);
     const std::string kJpeg = "\xFF\xD8\xFF";
     EXPECT_EQ(ReadFile(landing + "/vemra.jpg").substr(0, 3), kJpeg);
     EXPECT_EQ(ReadFile(landing + "/tolun.jpg").substr(0, 3), c.pictureThere ? "min" : kJpeg);  // the user's is kept

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>  // before any toolkit header: Xlib's Bool breaks it
 
+#include <FL/Fl.H>
+
 #include <string>
 #include <vector>
 
@@ -13,6 +15,21 @@ class Fl_Group;
 class Fl_Menu_Bar;
 class Fl_Widget;
 class Fl_Window;
+
+// Stands in for the toolkit's timeouts behind a timer seam (the clocks'
+// ticks, the main window's midnight): every armed timeout is kept, so a test
+// sees how many are pending and when each is due, and runs them itself.
+struct PendingTimeout {
+  Fl_Timeout_Handler handler;
+  void* data;
+  double seconds;
+};
+extern std::vector<PendingTimeout> pendingTimeouts;
+void ArmRecorded(double seconds, Fl_Timeout_Handler handler, void* data);
+void CancelRecorded(Fl_Timeout_Handler handler, void* data);
+// Lets the fixed clock run to the earliest pending timeout, late by
+// lateness, and runs it.
+void RunNextTimeout(double lateness = 0);
 
 // Runs the toolkit's pending work (redraws, deferred deletions) without waiting.
 void Settle();

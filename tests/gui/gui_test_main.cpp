@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -33,6 +34,29 @@ void Mouse(int event, Fl_Widget* widget, int buttonState, int atX = -1, bool cli
 }
 
 }  // namespace
+
+std::vector<PendingTimeout> pendingTimeouts;
+
+void ArmRecorded(double seconds, Fl_Timeout_Handler handler, void* data) {
+  pendingTimeouts.push_back({handler, data, seconds});
+}
+
+void CancelRecorded(Fl_Timeout_Handler handler, void* data) {
+  pendingTimeouts.erase(std::remove_if(pendingTimeouts.begin(), pendingTimeouts.end(),
+                                       [&](const PendingTimeout& t) { return t.handler == handler && t.data == data; }),
+                        pendingTimeouts.end());
+}
+
+void RunNextTimeout(double lateness) {
+  ASSERT_FALSE(pendingTimeouts.empty());
+  const auto due = std::min_element(pendingTimeouts.begin(), pendingTimeouts.end(),
+                                    [](const PendingTimeout& a, const PendingTimeout& b) { return a.seconds < b.seconds; });
+  const PendingTimeout next = *due;
+  pendingTimeouts.erase(due);
+  for (PendingTimeout& t : pendingTimeouts) t.seconds -= next.seconds;
+  AdvanceClock(next.seconds + lateness);
+  next.handler(next.data);
+}
 
 void Settle() {
   for (int i = 0; i < 3; ++i) Fl::check();

@@ -1,7 +1,9 @@
 #include "gui_support.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Menu_Bar.H>
 
+#include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -204,6 +206,7 @@ TEST_F(Commands, YearBoxNeverTraps) {
 struct ShownAlert {
   std::string title;
   int width = 0;
+  std::vector<std::string> texts;  // its widgets' labels
 };
 
 // Looks at the alert the toolkit shows, then closes it as Escape would.
@@ -213,10 +216,14 @@ void InspectAlert(void* data) {
   if (!alert) return;
   seen->title = alert->label() ? alert->label() : "";
   seen->width = alert->w();
+  for (int i = 0; i < alert->children(); ++i) {
+    if (alert->child(i)->label()) seen->texts.push_back(alert->child(i)->label());
+  }
   alert->hide();
 }
 
-// Alerts carry the program's name, and a long one wraps to fit a small screen.
+// Alerts carry the program's name, say it in the language picked, and a
+// long one wraps to fit a small screen.
 TEST_F(Commands, AlertsWrapAndCarryTheTitle) {
   const std::string path = "/home/someone/" + std::string(120, 'x') + "/output.htm";
   const std::string message = path + " could not be saved in one place (Permission denied) nor in another.";
@@ -227,6 +234,18 @@ TEST_F(Commands, AlertsWrapAndCarryTheTitle) {
   EXPECT_EQ(seen.title, "Zelmora");
   EXPECT_GT(seen.width, 300);
   EXPECT_LE(seen.width, 800);
+  const struct {
+    bool amharic;
+    const char* shown;
+  } kLanguages[] = {{false, "Input a number between 1604 and 9999"}, {true, "ከ1604 እስከ 9999 ያለ ቁጥር ያስገቡ"}};
+  for (const auto& language : kLanguages) {
+    if (language.amharic) MenuBarOf(ui.main_window)->picked(ui.amharic_item);
+    ShownAlert said;
+    WhenModal(InspectAlert, &said);
+    Dialogs::alert("Input a number between 1604 and 9999");
+    EXPECT_NE(std::find(said.texts.begin(), said.texts.end(), language.shown), said.texts.end()) << language.shown;
+    if (language.amharic) MenuBarOf(ui.main_window)->picked(ui.amharic_item);
+  }
   // Words stay whole; a word longer than a line breaks after a '/' or where it must.
   const auto sevenEach = [](const std::string& line) { return static_cast<int>(line.size()) * 7; };
   const struct {

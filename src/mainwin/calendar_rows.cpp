@@ -47,6 +47,18 @@ Fl_Choice* MakeKindChoice(int y, int h, Fl_Labeltype labeltype, Fl_Menu_Item* me
 
 }  // namespace
 
+#define ITEM(text) \
+  { text, 0, nullptr, nullptr, 0, FL_NORMAL_LABEL, 0, kMenuLabelSize, 0 }
+#define END_MENU ITEM(nullptr)
+
+// Index 0 reads the typed date as Gregorian, index 1 as Ethiopian.
+Fl_Menu_Item CalendarUi::days_from_kind_menu[] = {
+    ITEM("Gregorian"), ITEM("Ethiopian"), END_MENU};
+Fl_Menu_Item CalendarUi::days_until_kind_menu[] = {ITEM("Gregorian"), ITEM("Ethiopian"), END_MENU};
+
+#undef ITEM
+#undef END_MENU
+
 void CalendarUi::BuildNavigationRow() {
   last_year = MakeButton(0, kArrowWidth, "@<<", N_("Last year"), cb_last_year);
   last_month = MakeButton(24, kArrowWidth, "@<", N_("Last month"), cb_last_month);

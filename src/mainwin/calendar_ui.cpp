@@ -25,18 +25,6 @@ const char kEthiopicFace[] = " Abyssinica SIL";  // the blank: regular style
 
 }  // namespace
 
-#define ITEM(text) \
-  { text, 0, nullptr, nullptr, 0, FL_NORMAL_LABEL, 0, kMenuLabelSize, 0 }
-#define END_MENU ITEM(nullptr)
-
-// Index 0 reads the typed date as Gregorian, index 1 as Ethiopian.
-Fl_Menu_Item CalendarUi::days_from_kind_menu[] = {
-    ITEM("Gregorian"), ITEM("Ethiopian"), END_MENU};
-Fl_Menu_Item CalendarUi::days_until_kind_menu[] = {ITEM("Gregorian"), ITEM("Ethiopian"), END_MENU};
-
-#undef ITEM
-#undef END_MENU
-
 CalendarUi::CalendarUi() {
   auto* window = new MainWindow(kWindowWidth, kWindowHeight, "Zelmora");
   main_window = window;

@@ -1,6 +1,7 @@
 #include "days/day_store.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,7 +10,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <pwd.h>
 
 #include "storage/whole_save.h"
 

@@ -65,8 +65,10 @@ struct Open {
 
 // A UID for an event that has none, the same at every reading of the same file.
 std::string UidOf(std::string_view raw, int line) {
-  uint64_t hash = 14695981039346656037ULL;  // FNV-1a
-  for (const char c : raw) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+  constexpr uint64_t kFnvOffset = 14695981039346656037ULL;  // FNV-1a, 64 bits
+  constexpr uint64_t kFnvPrime = 1099511628211ULL;
+  uint64_t hash = kFnvOffset;
+  for (const char c : raw) hash = (hash ^ static_cast<unsigned char>(c)) * kFnvPrime;
   char uid[64];
   std::snprintf(uid, sizeof uid, "line%d-%016llx@zelmora.example.org", line, static_cast<unsigned long long>(hash));
   return uid;

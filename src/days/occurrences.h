@@ -7,15 +7,19 @@
 
 #include "days/user_day.h"
 
-// When the user's days come round. The rules, and where a date is missing:
+// When the user's days come round. Where a month or a year lacks the date,
+// RFC 7529 (https://www.rfc-editor.org/info/rfc7529) lets a rule say SKIP:
+// OMIT (the default, as a plain RFC 5545 rule drops a date that does not
+// exist), BACKWARD (the last day before) or FORWARD (the first day after).
+// The rules, and the choice for each:
 // - every Ethiopian year: the same month and day; Pagume 6, which only a leap
 //   year has, falls on Pagume 5 in the other years (RFC 7529 SKIP=BACKWARD),
 //   so the day is kept every year and in its own year, the year's last day;
 // - every Ethiopian month: the same day of each month; a day Pagume does not
 //   have (6 in a common year, 7 to 30 in every year) is not kept in Pagume
-//   (SKIP=OMIT), as the church's monthly days (Michael on the 12th, Mary on
-//   the 21st) have no Pagume day; moving it back would bring a 30th five days
-//   after Nehase 30;
+//   (SKIP=OMIT), as the church's monthly round leaves Pagume out (src/church
+//   /commemorations.cpp cites it); moving it back would bring a 30th five
+//   days after Nehase 30;
 // - every Gregorian year: 29 February only in leap years, which is what the
 //   plain RFC 5545 yearly rule means to every reader of the file;
 // - a memorial: the commemorations (days/memorial.h), then every Ethiopian

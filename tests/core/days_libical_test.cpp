@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,7 +37,9 @@ icaltimetype DateOf(int32_t day) {
 // libical's occurrences of rule from start up to the last day.
 std::vector<int32_t> Expanded(const std::string& rule, int32_t start, int32_t last) {
   std::vector<int32_t> days;
-  const icalrecurrencetype recurrence = icalrecurrencetype_from_string(rule.c_str());
+  icalrecurrencetype recurrence = icalrecurrencetype_from_string(rule.c_str());
+  // The rule's RSCALE is the caller's to free; neither the iterator nor clear() does.
+  const std::unique_ptr<char, decltype(&std::free)> scale(recurrence.rscale, &std::free);
   icalrecur_iterator* it = icalrecur_iterator_new(recurrence, DateOf(start));
   EXPECT_NE(it, nullptr) << rule << ": " << icalerror_strerror(icalerrno);
   if (!it) return days;

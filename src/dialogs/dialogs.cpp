@@ -47,6 +47,13 @@ std::size_t BreakAt(const std::string& text, std::size_t from, int width, int (*
   return fits;
 }
 
+// Escape, or closing the question, says no.
+bool AskYesOrNo(const char* question) {
+  fl_message_title(kProgramName);
+  const std::string text = WithoutSymbols(WrapText(question, kAlertWidth, AlertWidth));
+  return fl_choice("%s", Tr("No"), Tr("Yes"), nullptr, text.c_str()) == 1;
+}
+
 }  // namespace
 
 std::string ChoiceMade(int shown, const char* file, const char* error) {
@@ -60,20 +67,18 @@ std::string ChoiceMade(int shown, const char* file, const char* error) {
 
 void ShowAlert(const char* message) {
   fl_message_title(kProgramName);
-  fl_alert("%s", WrapText(Tr(message), kAlertWidth, AlertWidth).c_str());
+  fl_alert("%s", WithoutSymbols(WrapText(Tr(message), kAlertWidth, AlertWidth)).c_str());
 }
 
-bool ConfirmReplace(const char* path) {
-  constexpr int kReplaceButton = 1;
-  fl_message_title(kProgramName);
-  const std::string question = Filled(Tr("%s already exists. Replace it?"), {path});
-  return fl_choice("%s", Tr("Cancel"), Tr("Replace"), nullptr,
-                   WrapText(question, kAlertWidth, AlertWidth).c_str()) == kReplaceButton;
+std::string WithoutSymbols(const std::string& text) {
+  std::string drawn;
+  for (char c : text) drawn += c == '@' ? "@@" : std::string(1, c);
+  return drawn;
 }
 
 void (*Dialogs::alert)(const char* message) = ShowAlert;
 std::string (*Dialogs::choose_file)(const char* title, const char* suggested) = ChooseFile;
-bool (*Dialogs::confirm_replace)(const char* path) = ConfirmReplace;
+bool (*Dialogs::confirm)(const char* question) = AskYesOrNo;
 
 std::string WrapText(const std::string& text, int width, int (*measure)(const std::string&)) {
   std::string wrapped;

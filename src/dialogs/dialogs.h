@@ -12,8 +12,9 @@ struct Dialogs {
   // offering a name, in the folder used last (the home folder at first);
   // "" when the user cancels.
   static std::string (*choose_file)(const char* title, const char* suggested);
-  // Asks before replacing a file; true when the user chose to replace it.
-  static bool (*confirm_replace)(const char* path);
+  // Asks a yes-or-no question before something that cannot be undone; true
+  // for yes.
+  static bool (*confirm)(const char* question);
 };
 
 // What a file chooser's answer means (shown as the toolkit's choosers return
@@ -25,6 +26,10 @@ std::string ChoiceMade(int shown, const char* file, const char* error);
 // The toolkit's alert, titled with the program's name and wrapped: the
 // default of Dialogs::alert.
 void ShowAlert(const char* message);
+
+// text as the toolkit draws it in a label, tooltip or message: every '@'
+// doubled, so that a name with one is not read as a symbol.
+std::string WithoutSymbols(const std::string& text);
 
 // About the width at which an alert's lines wrap, so that it fits a small screen.
 constexpr int kAlertWidth = 600;

@@ -2,14 +2,6 @@
 #include "church/fasts.h"
 #include "export/html_exporter.h"
 
-namespace {
-
-std::string BothDates(const DatePair& day, CalendarKind base, int ethiopicScript) {
-  return PageDateText(day, base, ethiopicScript) + " / " + PageDateText(day, OtherKind(base), ethiopicScript);
-}
-
-}  // namespace
-
 // Every period that has a day in the month, from its first to its last day.
 void HtmlExporter::AppendFastList() {
   const int lastDay = firstDay + dayCount - 1;
@@ -17,8 +9,8 @@ void HtmlExporter::AppendFastList() {
   for (int year = DatePair::OfDay(firstDay).Year(Ethiopian); year <= DatePair::OfDay(lastDay).Year(Ethiopian); ++year) {
     for (const FastPeriod& fast : ReckonChurchYear(year).fasts) {
       if (fast.lastDay < firstDay || fast.firstDay > lastDay) continue;
-      list += "<li>" + BothDates(DatePair::OfDay(fast.firstDay), baseKind, ethiopicScript) + " - " +
-              BothDates(DatePair::OfDay(fast.lastDay), baseKind, ethiopicScript) + ": " + BothNames(*fast.name) + "</li>";
+      list += "<li>" + PageBothDates(DatePair::OfDay(fast.firstDay), baseKind, ethiopicScript) + " - " +
+              PageBothDates(DatePair::OfDay(fast.lastDay), baseKind, ethiopicScript) + ": " + BothNames(*fast.name) + "</li>";
     }
   }
   if (!list.empty()) page += "<ul>" + list + "</ul>";
@@ -29,7 +21,7 @@ void HtmlExporter::AppendSaintList() {
   std::string list;
   for (const DayFacts& day : facts.days) {
     if (day.commemoration) {
-      list += "<li>" + BothDates(DatePair::OfDay(day.dayNumber), baseKind, ethiopicScript) + ": " +
+      list += "<li>" + PageBothDates(DatePair::OfDay(day.dayNumber), baseKind, ethiopicScript) + ": " +
               BothNames(*day.commemoration) + "</li>";
     }
   }

@@ -55,6 +55,9 @@ std::string PageDateText(const DatePair& day, CalendarKind kind, int ethiopicScr
   return text;
 }
 
+std::string PageBothDates(const DatePair& day, CalendarKind base, int ethiopicScript) {
+  return PageDateText(day, base, ethiopicScript) + " / " + PageDateText(day, OtherKind(base), ethiopicScript);
+}
 
 HtmlExporter::HtmlExporter(DatePair date, int kind, bool holidays)
     : monthDate(date), baseKind(kind & 1 ? Ethiopian : Gregorian), holidaysShown(holidays) {}
@@ -92,6 +95,7 @@ const std::string& HtmlExporter::Build() {
   AppendMonthLine(other);
   Append("</font></div>");
   if (holidaysShown) AppendHolidayList();
+  if (userDays) AppendUserDayList();
   if (fastsShown) AppendFastList();
   if (saintsShown) AppendSaintList();
   Append("<hr>");
@@ -192,8 +196,7 @@ void HtmlExporter::AppendHolidayList() {
   DatePair day = monthDate;
   for (day.FirstOfMonth(baseKind); day.Month(baseKind) == monthDate.Month(baseKind); day.NextDay()) {
     for (const Holiday& holiday : HolidaysIn(facts, day.dates[Gregorian].dayNumber)) {
-      list += "<li>" + PageDateText(day, baseKind, ethiopicScript) + " / " +
-              PageDateText(day, OtherKind(baseKind), ethiopicScript) + ": " + HolidayNames(holiday) + "</li>";
+      list += "<li>" + PageBothDates(day, baseKind, ethiopicScript) + ": " + HolidayNames(holiday) + "</li>";
     }
   }
   if (!list.empty()) page += "<ul>" + list + "</ul>";

@@ -1,15 +1,19 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "calendar/date_pair.h"
 #include "church/day_facts.h"
+#include "days/user_day.h"
 #include "export/safe_save.h"
 
 inline constexpr char kPageFileName[] = "output.htm";
 
 // "May 5, 2024", or the Ethiopian month in Ethiopic script.
 std::string PageDateText(const DatePair& day, CalendarKind kind, int ethiopicScript);
+// The base calendar's date, then the other's: "May 5, 2024 / ግንቦት 27, 2016".
+std::string PageBothDates(const DatePair& day, CalendarKind base, int ethiopicScript);
 
 // The month on show as the page "output.htm" (UTF-8, Amharic names in
 // Ethiopic script, no line breaks), saved with its two pictures beside it.
@@ -39,6 +43,8 @@ class HtmlExporter {
   void AppendTable();
   void AppendMonthLine(CalendarKind kind);
   void AppendHolidayList();
+  // The user's days in the month, under the holidays, their names as typed.
+  void AppendUserDayList();
   // The church's year, when asked for: the month's fasting periods, and each
   // day's monthly commemoration.
   void AppendFastList();
@@ -51,6 +57,7 @@ class HtmlExporter {
   bool holidaysShown;
   bool fastsShown = false;
   bool saintsShown = false;
+  const std::vector<UserDay>* userDays = nullptr;  // none listed when null
   std::string page;
   // The month's days and facts, while the page is built.
   int firstDay = 0;

@@ -1,5 +1,7 @@
 #include "grid/day_cell.h"
 
+#include <FL/Fl.H>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -82,7 +84,10 @@ void DayCell::SetTexts(const char* primaryText, const char* secondaryText) {
   secondary->value(secondaryText);
 }
 
-void DayCell::RecordPress() { pressedDay = std::atoi(primary->value()); }
+void DayCell::RecordPress() {
+  pressedDay = std::atoi(primary->value());
+  doubleClick = Fl::event_clicks() != 0;
+}
 
 void DayCell::SetTextColor(Fl_Color color) {
   primary->textcolor(color);

@@ -34,6 +34,7 @@ class DayCell : public Fl_Group {
   Fl_Callback* clickCallback = nullptr;
   // The day the cell showed when the mouse went down on it; 0 for none.
   int pressedDay = 0;
+  bool doubleClick = false;  // that press was a double-click's second
   Fl_Output* primary;
   Fl_Output* secondary;
   Fl_Button* hitButton;

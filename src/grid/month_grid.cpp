@@ -12,6 +12,9 @@
 #include "calendar/holidays.h"
 #include "calendar/month_layout.h"
 #include "church/day_facts.h"
+#include "days/memorial.h"
+#include "days/occurrences.h"
+#include "dialogs/dialogs.h"
 #include "fonts/ethiopic_face.h"
 #include "keys/window_keys.h"
 #include "locale/translation.h"
@@ -24,6 +27,14 @@ constexpr int kHeadingGap = 2;  // between neighbouring headings
 const char kOutsideSpanText[] =
     N_("Outside the days Zelmora covers: from Meskerem 1 of the year 1 (27 August 8) to the last day of the "
        "year 9999 (10 November 10007)");
+
+// A memorial's day named with its commemoration: "Abebe (Fortieth day)".
+std::string OccurrenceName(const UserDay& day, const Occurrence& on, Language language) {
+  const auto which = static_cast<Commemoration>(on.memorial);
+  if (which == Commemoration::kNone) return day.name;
+  return day.name + " (" + NameIn(CommemorationName(which), language) + ")";
+}
+
 }  // namespace
 
 MonthGrid::MonthGrid(int x, int y, int w, int h) : Fl_Group(x, y, w, h), firstWidth(w), firstHeight(h) {
@@ -63,6 +74,7 @@ void MonthGrid::SetDayCallback(Fl_Callback* cb) {
 void MonthGrid::ForwardClick(Fl_Widget* cell, void* data) {
   auto* grid = static_cast<MonthGrid*>(cell->parent());
   if (grid->dayCallback) grid->dayCallback(grid, data);
+  if (static_cast<DayCell*>(cell)->doubleClick && grid->openCallback) grid->openCallback(grid, nullptr);
 }
 
 // The grid takes the focus as a whole: the cells inside are no stops.
@@ -73,6 +85,10 @@ int MonthGrid::handle(int event) {
       redraw();
       return 1;
     case FL_KEYBOARD:
+      if ((Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter) && openCallback) {
+        openCallback(this, nullptr);
+        return 1;
+      }
       return Ask(StepForKey(Fl::event_key(), Fl::event_state()));
     case FL_MOUSEWHEEL:
       return Ask(StepForWheel(Fl::event_dy(), Fl::event_shift() != 0));
@@ -102,6 +118,7 @@ void MonthGrid::draw() {
   Fl_Group::draw();
   for (int i = 0; i < kCells; ++i) {
     if (fastCells.test(i)) DrawFastMark(cells[i]);
+    if (userDayCells.test(i)) DrawUserDayMark(cells[i]);
   }
   if (todayCell >= 0) DrawTodayMark(cells[todayCell]);
   if (Fl::focus() != this || currentCell < 0) return;
@@ -129,10 +146,21 @@ void MonthGrid::DrawFastMark(const DayCell* cell) {
   fl_pie(cell->x() + cell->w() - kInset - kDiameter, cell->y() + kInset, kDiameter, kDiameter, 0, kFullCircle);
 }
 
+// A small triangle in the bottom-left corner, where neither number reaches.
+void MonthGrid::DrawUserDayMark(const DayCell* cell) {
+  constexpr int kInset = 3;
+  constexpr int kSide = 9;
+  const int left = cell->x() + kInset;
+  const int bottom = cell->y() + cell->h() - kInset;
+  fl_color(kUserDayColor);
+  fl_polygon(left, bottom, left + kSide, bottom, left, bottom - kSide);
+}
+
 void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
   currentCell = -1;
   todayCell = -1;
   fastCells.reset();
+  userDayCells.reset();
   for (int i = 0; i < kColumns; ++i) {
     const bool english = style.language == Language::kEnglish;
     headers[i]->labelfont(english ? FL_TIMES : EthiopicFont());
@@ -143,12 +171,20 @@ void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
   // One query for the whole month, and none when nothing of it is shown.
   const bool anyShown = holidaysShown || fastsShown || saintsShown;
   const DaysFacts facts = anyShown ? FactsOfDays(first, month.count) : DaysFacts{};
+  const std::vector<Occurrence> own = userDays && !userDays->empty()
+                                          ? OccurrencesBetween(*userDays, first, first + month.count - 1)
+                                          : std::vector<Occurrence>{};
+  auto next = own.begin();
   for (int i = 0; i < month.lead; ++i) HideCell(i);
   for (int d = 0; d < month.count; ++d) {
     ShowDay(month.lead + d, DayText(month.days[d].baseDay, kind).c_str(),
             DayText(month.days[d].otherDay, OtherKind(kind)).c_str(), month.days[d].current);
     if (first + d == todayNumber) todayCell = month.lead + d;
-    MarkDay(month.lead + d, facts, first + d);
+    std::string ownNames;
+    for (; next != own.end() && next->day == first + d; ++next) {
+      ownNames += (ownNames.empty() ? "" : "\n") + OccurrenceName((*userDays)[next->index], *next, style.language);
+    }
+    MarkDay(month.lead + d, facts, first + d, ownNames);
     MarkSpan(month.lead + d, first + d);
   }
   for (int i = month.lead + month.count; i < kCells; ++i) HideCell(i);
@@ -175,9 +211,10 @@ void MonthGrid::ShowDay(int index, const char* baseDay, const char* otherDay, bo
 }
 
 // Red for Sundays and, when shown, public holidays; the church's colour for
-// its feasts that are no day off; a dot for a fast; what
-// is shown of the day named in its tooltip, a line each.
-void MonthGrid::MarkDay(int index, const DaysFacts& facts, int dayNumber) {
+// its feasts that are no day off; a dot for a fast; a triangle for the
+// user's own days; what is shown of the day named in its tooltip, a line
+// each, the user's names as typed.
+void MonthGrid::MarkDay(int index, const DaysFacts& facts, int dayNumber, const std::string& ownNames) {
   bool dayOff = index % kColumns == 0, churchDay = false;
   std::string names;
   const auto name = [&names](const std::string& line) { names += (names.empty() ? "" : "\n") + line; };
@@ -193,6 +230,10 @@ void MonthGrid::MarkDay(int index, const DaysFacts& facts, int dayNumber) {
       name(NameIn(*day.fast, style.language));
     }
     if (saintsShown && day.commemoration) name(NameIn(*day.commemoration, style.language));
+  }
+  if (!ownNames.empty()) {
+    userDayCells.set(index);
+    name(WithoutSymbols(ownNames));
   }
   cells[index]->SetTextColor(dayOff ? FL_RED : churchDay ? kChurchDayColor : FL_FOREGROUND_COLOR);
   cells[index]->copy_tooltip(names.empty() ? nullptr : names.c_str());

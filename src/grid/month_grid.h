@@ -12,6 +12,7 @@
 #include "calendar/holidays.h"
 #include "calendar/navigation.h"
 #include "church/day_facts.h"
+#include "days/user_day.h"
 #include "grid/day_cell.h"
 #include "grid/weekday_heading.h"
 #include "locale/language_names.h"
@@ -52,9 +53,17 @@ class MonthGrid : public Fl_Group {
   TextStyle style;
   // The day number of today, given by whoever reads the clock; its cell is marked.
   int todayNumber = 0;
+  // The user's days, each day with one marked and its tooltip naming them;
+  // none marked when null.
+  const std::vector<UserDay>* userDays = nullptr;
+  // cb(grid, nullptr) runs when a day is double-clicked (after the click has
+  // picked it) or Enter is pressed: the current day is to be opened.
+  Fl_Callback* openCallback = nullptr;
   static constexpr Fl_Color kTodayColor = FL_BLUE;
   static constexpr Fl_Color kFastColor = FL_DARK_GREEN;
   static constexpr Fl_Color kChurchDayColor = FL_DARK_MAGENTA;
+  // Orange: apart from the holidays' red, today's blue, the fasts' green and the church's purple.
+  static constexpr Fl_Color kUserDayColor = 0xE0780000;  // 0xRRGGBB00
 
  private:
   static void ForwardClick(Fl_Widget* cell, void* data);
@@ -68,11 +77,13 @@ class MonthGrid : public Fl_Group {
 
   static void DrawTodayMark(const DayCell* cell);
   static void DrawFastMark(const DayCell* cell);
+  static void DrawUserDayMark(const DayCell* cell);
 
   const int firstWidth;
   const int firstHeight;
   int currentCell = -1;
   int todayCell = -1;
   std::bitset<kCells> fastCells;
-  void MarkDay(int index, const DaysFacts& facts, int dayNumber);
+  std::bitset<kCells> userDayCells;
+  void MarkDay(int index, const DaysFacts& facts, int dayNumber, const std::string& ownNames = "");
 };

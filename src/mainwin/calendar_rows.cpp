@@ -136,3 +136,29 @@ void CalendarUi::FitDateLines(double scale) {
   fl_open_display();
   dates_output->textsize(LargestFittingSize(FL_COURIER, longest.c_str(), room, usualSize, kSmallestSize));
 }
+
+// The month grid: a click picks a day, its keys ask for steps, and a
+// double-click or Enter opens the day.
+void CalendarUi::BuildGrid() {
+  grid = new MonthGrid(0, kGridY, kWindowWidth, kGridHeight);
+  grid->box(FL_NO_BOX);
+  grid->color(FL_GRAY);
+  grid->selection_color(FL_GRAY);
+  grid->labeltype(FL_NO_LABEL);
+  grid->SetDayCallback(cb_grid);
+  grid->align(FL_ALIGN_CENTER);
+  grid->when(FL_WHEN_RELEASE);
+  grid->callback(cb_grid_key);
+  grid->openCallback = cb_grid_open;
+}
+
+// Text that names no day shows no number: the count greys out at 0.
+void CalendarUi::ShowDayCount(Fl_Value_Output* count, bool counted, int days) {
+  if (counted) {
+    count->activate();
+    count->value(days);
+  } else {
+    count->deactivate();
+    count->value(0);
+  }
+}

@@ -25,7 +25,8 @@ const char kEthiopicFace[] = " Abyssinica SIL";  // the blank: regular style
 
 }  // namespace
 
-CalendarUi::CalendarUi() {
+CalendarUi::CalendarUi()
+    : my_days([this] { refresh(); }, [this](int32_t day) { Show(DatePair::OfDay(day)), cb_grid_open_i(nullptr, nullptr); }) {
   auto* window = new MainWindow(kWindowWidth, kWindowHeight, "Zelmora");
   main_window = window;
   main_window->user_data(this);
@@ -41,15 +42,7 @@ CalendarUi::CalendarUi() {
   dates_output->textfont(FL_COURIER);
   BuildNavigationRow();
   RememberNavigationRow();
-  grid = new MonthGrid(0, kGridY, kWindowWidth, kGridHeight);
-  grid->box(FL_NO_BOX);
-  grid->color(FL_GRAY);
-  grid->selection_color(FL_GRAY);
-  grid->labeltype(FL_NO_LABEL);
-  grid->SetDayCallback(cb_grid);
-  grid->align(FL_ALIGN_CENTER);
-  grid->when(FL_WHEN_RELEASE);
-  grid->callback(cb_grid_key);
+  BuildGrid();
   window->keyTarget = grid;
   BuildDayCounts();
   window->menuBar = menu_bar = new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight);
@@ -62,6 +55,7 @@ CalendarUi::CalendarUi() {
   saints_item = ItemOf(cb_Saints);
   amharic_item = ItemOf(cb_Script);
   geez_item = ItemOf(cb_Geez);
+  my_days_item = ItemOf(cb_My);
   BuildDayCountKinds();
   BuildMiniClock();
   SetAppIcon(main_window);
@@ -77,6 +71,7 @@ void CalendarUi::show(int argc, char** argv) {
   set_defaults();
   refresh();
   main_window->show(argc, argv);
+  my_days.Start();
   grid->take_focus();  // the keys move the day from the start
   ArmMidnight();
 }
@@ -90,6 +85,7 @@ void CalendarUi::set_defaults() {
   show_holidays = saved.holidays;
   show_fasts = saved.fasts;
   show_saints = saved.saints;
+  show_my_days = saved.myDays;
   style = {saved.language, saved.geez};
   ShowChecks();
   days_from_date->value(CalendarDate(2007, 6, 19, Gregorian).FormatNumeric());
@@ -114,6 +110,7 @@ void CalendarUi::refresh() {
   grid->holidaysShown = show_holidays;
   grid->fastsShown = show_fasts;
   grid->saintsShown = show_saints;
+  grid->userDays = show_my_days ? &my_days.Days() : nullptr;
   grid->todayNumber = today_date.dates[Gregorian].dayNumber;
   grid->ShowMonth(date, base_kind);
   main_window->redraw();
@@ -123,17 +120,6 @@ void CalendarUi::refresh() {
 void CalendarUi::ShowYear() {
   year_input->value(date.Year(base_kind));
   year_input->input.value(std::to_string(date.Year(base_kind)).c_str());
-}
-
-// Text that names no day shows no number: the count greys out at 0.
-void CalendarUi::ShowDayCount(Fl_Value_Output* count, bool counted, int days) {
-  if (counted) {
-    count->activate();
-    count->value(days);
-  } else {
-    count->deactivate();
-    count->value(0);
-  }
 }
 
 int CalendarUi::input_month() const { return month_choice->value() + 1; }

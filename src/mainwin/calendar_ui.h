@@ -15,6 +15,7 @@
 #include "calendar/date_pair.h"
 #include "calendar/navigation.h"
 #include "clock/reckoning_clock.h"
+#include "dayswin/my_days.h"
 #include "grid/month_grid.h"
 #include "mainwin/month_choice.h"
 #include "mainwin/year_box.h"
@@ -84,7 +85,10 @@ class CalendarUi {
   Fl_Menu_Item* holidays_item;
   Fl_Menu_Item* fasts_item;
   Fl_Menu_Item* saints_item;
-  Fl_Menu_Item *amharic_item, *geez_item;
+  Fl_Menu_Item *amharic_item, *geez_item;  // Tool > Amharic and Ge'ez numerals, which `style` follows
+  Fl_Menu_Item* my_days_item;  // Tool > My days, which show_my_days follows
+  bool show_my_days = true;
+  MyDays my_days;
   bool show_holidays = true;
   bool show_fasts = false;
   bool show_saints = false;
@@ -95,6 +99,7 @@ class CalendarUi {
   Fl_Menu_Item* ItemOf(Fl_Callback* handler);
   void ShowChecks();
   void BuildNavigationRow();
+  void BuildGrid();
   void BuildDayCounts();
   void BuildDayCountKinds();
   void BuildMiniClock();
@@ -138,6 +143,7 @@ class CalendarUi {
   static void cb_next_year(Fl_Widget* w, void* v) { Owner(w)->cb_next_year_i(w, v); }
   static void cb_grid(Fl_Widget* w, void* v) { Owner(w)->cb_grid_i(w, v); }
   static void cb_grid_key(Fl_Widget* w, void* v) { Owner(w)->cb_grid_key_i(w, v); }
+  static void cb_grid_open(Fl_Widget* w, void* v) { Owner(w)->cb_grid_open_i(w, v); }
   static void cb_days_from_date(Fl_Widget* w, void* v) { Owner(w)->cb_days_from_date_i(w, v); }
   static void cb_days_until_date(Fl_Widget* w, void* v) { Owner(w)->cb_days_until_date_i(w, v); }
   static void cb_mini_clock(Fl_Widget* w, void* v) { Owner(w)->cb_mini_clock_i(w, v); }
@@ -150,6 +156,8 @@ class CalendarUi {
   static void cb_Fasting(Fl_Widget* w, void* v) { Owner(w)->cb_Fasting_i(w, v); }
   static void cb_Saints(Fl_Widget* w, void* v) { Owner(w)->cb_Saints_i(w, v); }
   static void cb_Bahire(Fl_Widget* w, void* v) { Owner(w)->cb_Bahire_i(w, v); }
+  static void cb_My(Fl_Widget* w, void* v) { Owner(w)->cb_My_i(w, v); }
+  static void cb_All(Fl_Widget* w, void* v) { Owner(w)->cb_All_i(w, v); }
   static void cb_Export(Fl_Widget* w, void* v) { Owner(w)->cb_Export_i(w, v); }
   static void cb_Script(Fl_Widget* w, void* v) { Owner(w)->cb_Script_i(w, v); }
   static void cb_Geez(Fl_Widget* w, void* v) { Owner(w)->cb_Geez_i(w, v); }
@@ -170,6 +178,7 @@ class CalendarUi {
   void cb_next_year_i(Fl_Widget*, void*);
   void cb_grid_i(Fl_Widget*, void* cell);
   void cb_grid_key_i(Fl_Widget*, void*);
+  void cb_grid_open_i(Fl_Widget*, void*);
   void cb_days_from_date_i(Fl_Widget*, void*);
   void cb_days_until_date_i(Fl_Widget*, void*);
   void cb_mini_clock_i(Fl_Widget*, void*);
@@ -182,6 +191,8 @@ class CalendarUi {
   void cb_Fasting_i(Fl_Widget*, void*);
   void cb_Saints_i(Fl_Widget*, void*);
   void cb_Bahire_i(Fl_Widget*, void*);
+  void cb_My_i(Fl_Widget*, void*);
+  void cb_All_i(Fl_Widget*, void*);
   void cb_Export_i(Fl_Widget*, void*);
   void cb_Script_i(Fl_Widget*, void*);
   void cb_Geez_i(Fl_Widget*, void*);

@@ -15,6 +15,7 @@ const char kLanguageKey[] = "language";
 const char kAmharicKey[] = "amharic";  // the yes or no that came before the language
 constexpr int kCodeSize = 16;            // a language code and more
 const char kGeezKey[] = "geez";
+const char kMyDaysKey[] = "my_days";
 
 bool ReadFlag(Fl_Preferences& preferences, const char* key, bool byDefault) {
   int value = byDefault;
@@ -45,6 +46,7 @@ Settings LoadSettings() {
   settings.saints = ReadFlag(preferences, kSaintsKey, settings.saints);
   settings.language = ReadLanguage(preferences);
   settings.geez = ReadFlag(preferences, kGeezKey, settings.geez);
+  settings.myDays = ReadFlag(preferences, kMyDaysKey, settings.myDays);
   return settings;
 }
 
@@ -58,4 +60,5 @@ void SaveSettings(const Settings& settings) {
   preferences.set(kLanguageKey, LanguageCode(settings.language));
   preferences.deleteEntry(kAmharicKey);
   preferences.set(kGeezKey, settings.geez ? 1 : 0);
+  preferences.set(kMyDaysKey, settings.myDays ? 1 : 0);
 }

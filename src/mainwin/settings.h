@@ -14,6 +14,7 @@ struct Settings {
   // Ethiopian days and years.
   Language language = Language::kEnglish;
   bool geez = false;
+  bool myDays = true;  // the user's own days marked in the grid and listed on the page
 };
 
 Settings LoadSettings();

@@ -9,11 +9,13 @@
 #include "dialogs/dialogs.h"
 #include "export/holiday_export.h"
 #include "export/page_output.h"
+#include "locale/translation.h"
 
 void OutputHtml(DatePair date, CalendarKind base, PageLists lists) {
   HtmlExporter page(date, base, lists.holidays);
   page.fastsShown = lists.fasts;
   page.saintsShown = lists.saints;
+  page.userDays = lists.userDays;
   SaveAndOpenPage(page, Dialogs::alert);
 }
 
@@ -23,7 +25,10 @@ void ExportHolidays(const HolidayExport& what) {
   const std::string chosen = Dialogs::choose_file(HolidayExportTitle(what).c_str(), HolidayFileName(what).c_str());
   if (chosen.empty()) return;
   const std::string file = WithIcsExtension(chosen);
-  if (file != chosen && access(file.c_str(), F_OK) == 0 && !Dialogs::confirm_replace(file.c_str())) return;
+  if (file != chosen && access(file.c_str(), F_OK) == 0 &&
+      !Dialogs::confirm(Filled(Tr("%s already exists. Replace it?"), {file}).c_str())) {
+    return;
+  }
   std::string why;
   if (!SaveHolidayCalendar(what, file, &why)) Dialogs::alert(why.c_str());
 }

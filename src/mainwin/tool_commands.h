@@ -2,7 +2,10 @@
 
 #include <string>
 
+#include <vector>
+
 #include "calendar/date_pair.h"
+#include "days/user_day.h"
 #include "export/holiday_export.h"
 
 // The work behind the Tool menu and the program-wide keys, apart from the
@@ -11,6 +14,7 @@
 // Tool > Output html: the month on show as a page, saved and opened.
 struct PageLists {
   bool holidays, fasts, saints;
+  const std::vector<UserDay>* userDays;  // listed under the holidays; none when null
 };
 void OutputHtml(DatePair date, CalendarKind base, PageLists lists);
 // Tool > Export holidays…: one year's holidays (and fasts), where the user

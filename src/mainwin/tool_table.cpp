@@ -23,6 +23,8 @@ const CalendarUi::ToolAction CalendarUi::tool_actions[] = {
     {N_("Fasting days"), 0, [](const CalendarUi& ui) { return ui.show_fasts; }, cb_Fasting},
     {N_("Saints' days"), 0, [](const CalendarUi& ui) { return ui.show_saints; }, cb_Saints},
     {N_("Bahire Hasab"), 0, nullptr, cb_Bahire},
+    {N_("My days"), 0, [](const CalendarUi& ui) { return ui.show_my_days; }, cb_My},
+    {N_("All my days\u2026"), 0, nullptr, cb_All},
     {N_("Export holidays\u2026"), 0, nullptr, cb_Export},
     {N_("Amharic"), 0, [](const CalendarUi& ui) { return ui.style.language == Language::kAmharic; }, cb_Script},
     {N_("Ge'ez numerals"), 0, [](const CalendarUi& ui) { return ui.style.geez; }, cb_Geez},

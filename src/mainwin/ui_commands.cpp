@@ -57,7 +57,7 @@ void CalendarUi::toggle_base() {
 }
 
 void CalendarUi::SaveChoices() const {
-  SaveSettings({base_kind, show_holidays, show_fasts, show_saints, style.language, style.geez});
+  SaveSettings({base_kind, show_holidays, show_fasts, show_saints, style.language, style.geez, show_my_days});
 }
 
 // The typed text is read as a decimal number: the input's own reading takes
@@ -111,6 +111,7 @@ void CalendarUi::cb_next_year_i(Fl_Widget*, void*) { Go(Step::kNextYear); }
 // The day is the one the cell showed when the button went down.
 void CalendarUi::cb_grid_i(Fl_Widget*, void* cell) { PickDay(static_cast<DayCell*>(cell)->pressedDay); }
 void CalendarUi::cb_grid_key_i(Fl_Widget*, void*) { Go(grid->keyStep); }
+void CalendarUi::cb_grid_open_i(Fl_Widget*, void*) { my_days.OpenDay(date, style, main_window); }
 void CalendarUi::cb_days_from_date_i(Fl_Widget*, void*) { refresh(); }
 void CalendarUi::cb_days_until_date_i(Fl_Widget*, void*) { refresh(); }
 void CalendarUi::cb_mini_clock_i(Fl_Widget*, void*) { OpenClockWindow(); }
@@ -119,7 +120,7 @@ void CalendarUi::cb_Exit_i(Fl_Widget*, void*) { main_window->hide(); }
 void CalendarUi::cb_Quit_i(Fl_Widget*, void*) { CloseEveryWindow(); }
 void CalendarUi::cb_Clock_i(Fl_Widget*, void*) { OpenClockWindow(); }
 void CalendarUi::cb_Output_i(Fl_Widget*, void*) {
-  OutputHtml(date, base_kind, {show_holidays, show_fasts, show_saints});
+  OutputHtml(date, base_kind, {show_holidays, show_fasts, show_saints, show_my_days ? &my_days.Days() : nullptr});
 }
 void CalendarUi::cb_Holidays_i(Fl_Widget*, void*) {
   show_holidays = !show_holidays;
@@ -141,6 +142,11 @@ void CalendarUi::cb_Geez_i(Fl_Widget*, void*) {
   style.geez = !style.geez;
   ChoicesChanged();
 }
+void CalendarUi::cb_My_i(Fl_Widget*, void*) {
+  show_my_days = !show_my_days;
+  ChoicesChanged();
+}
+void CalendarUi::cb_All_i(Fl_Widget*, void*) { my_days.OpenList(today_date.dates[Gregorian].dayNumber, style, main_window); }
 // The reckoning of the Ethiopian year shown.
 void CalendarUi::cb_Bahire_i(Fl_Widget*, void*) { OpenBahireHasabWindow(date.Year(Ethiopian)); }
 // The holidays of the year shown, in the base calendar, and its fasts while they are shown.

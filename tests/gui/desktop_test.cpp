@@ -134,8 +134,8 @@ std::string ChooseStandIn(const char* title, const char* suggested) {
 }
 bool replaceAnswer = false;
 std::vector<std::string> askedToReplace;
-bool AnswerReplace(const char* path) {
-  askedToReplace.push_back(path);
+bool AnswerReplace(const char* question) {
+  askedToReplace.push_back(question);
   return replaceAnswer;
 }
 int Count(const std::string& text, const std::string& part) {
@@ -196,7 +196,7 @@ TEST_F(Desktop, ExportNamesTheFileAndSaysWhatItHolds) {
   ui.set_defaults();
   Dialogs::choose_file = ChooseStandIn;
   Dialogs::alert = RecordAlert;
-  Dialogs::confirm_replace = AnswerReplace;
+  Dialogs::confirm = AnswerReplace;
   alerts.clear();
   const struct {
     const char* typed;
@@ -223,7 +223,10 @@ TEST_F(Desktop, ExportNamesTheFileAndSaysWhatItHolds) {
     chosenPath = folder + "/" + r.typed;
     MenuBarOf(ui.main_window)->picked(MenuBarOf(ui.main_window)->find_item("Tool/Export holidays\u2026"));
     EXPECT_EQ(offeredTitle, r.title) << r.typed;
-    EXPECT_EQ(askedToReplace.size(), r.existing ? 1u : 0u) << r.typed;
+    ASSERT_EQ(askedToReplace.size(), r.existing ? 1u : 0u) << r.typed;
+    if (r.existing) {
+      EXPECT_EQ(askedToReplace[0], folder + "/" + r.existing + " already exists. Replace it?");
+    }
     const bool asTyped = r.saved && std::string(r.saved) == r.typed;
     EXPECT_EQ(ReadFile(chosenPath).empty(), !asTyped) << r.typed;
     if (r.existing && !r.replace) {

@@ -1,0 +1,76 @@
+#include "dayswin/days_list_window.h"
+
+#include <algorithm>
+#include <string>
+#include <tuple>
+#include <utility>
+
+#include "days/occurrences.h"
+#include "dayswin/day_texts.h"
+#include "fonts/ethiopic_face.h"
+#include "locale/translation.h"
+#include "pictures/app_icon.h"
+
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 300;
+constexpr int kMargin = 5;
+// Ethiopian date, Gregorian date, name, then the repeat, the rest of the line.
+const int kColumns[] = {130, 150, 200, 0};
+
+}  // namespace
+
+std::vector<ListedDay> DaysInListOrder(const std::vector<UserDay>& days, int32_t today) {
+  std::vector<ListedDay> listed;
+  listed.reserve(days.size());
+  for (std::size_t i = 0; i < days.size(); ++i) {
+    const std::optional<Occurrence> next = NextOccurrence(days[i], today);
+    listed.push_back({i, next ? next->day : days[i].start, next.has_value()});
+  }
+  std::stable_sort(listed.begin(), listed.end(), [](const ListedDay& a, const ListedDay& b) {
+    return std::make_tuple(!a.again, a.again ? a.day : -a.day) < std::make_tuple(!b.again, b.again ? b.day : -b.day);
+  });
+  return listed;
+}
+
+DaysListWindow::DaysListWindow(const DaysKeeper& days, std::function<void(int32_t)> onPick)
+    : Fl_Window(kWidth, kHeight), keeper(days), pick(std::move(onPick)) {
+  list = new Fl_Hold_Browser(kMargin, kMargin, kWidth - 2 * kMargin, kHeight - 2 * kMargin);
+  list->textfont(EthiopicFont());
+  list->format_char(0);  // names are shown as typed
+  list->column_widths(kColumns);
+  list->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY_ALWAYS);
+  list->callback(cb_list);
+  end();
+  resizable(list);
+  SetAppIcon(this);
+}
+
+void DaysListWindow::Open(int32_t day, TextStyle textStyle) {
+  today = day;
+  style = textStyle;
+  label(Tr("All my days"));
+  ShowDays();
+  show();
+}
+
+void DaysListWindow::ShowDays() {
+  const std::vector<UserDay>& days = keeper.Days();
+  list->clear();
+  lineDays.clear();
+  for (const ListedDay& listed : DaysInListOrder(days, today)) {
+    const DatePair date = DatePair::OfDay(listed.day);
+    const UserDay& day = days[listed.index];
+    list->add((DateIn(date, Ethiopian, style) + "\t" + DateIn(date, Gregorian, style) + "\t" + day.name + "\t" +
+               RepeatName(day.repeat))
+                  .c_str());
+    lineDays.push_back(listed.day);
+  }
+}
+
+void DaysListWindow::cb_list(Fl_Widget* w, void*) {
+  auto* window = static_cast<DaysListWindow*>(w->window());
+  const int line = window->list->value();
+  if (line > 0 && window->pick) window->pick(window->lineDays[line - 1]);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <FL/Fl_Hold_Browser.H>
+#include <FL/Fl_Window.H>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "dayswin/days_keeper.h"
+#include "locale/language_names.h"
+
+// Every one of the user's days with its next date in both calendars,
+// soonest first; a day that never comes again last, on the date it had.
+// Picking a line hands its date to `pick`.
+class DaysListWindow : public Fl_Window {
+ public:
+  DaysListWindow(const DaysKeeper& keeper, std::function<void(int32_t day)> pick);
+
+  // Shows the list as of today.
+  void Open(int32_t today, TextStyle style);
+  // The list again, after the store changed.
+  void ShowDays();
+
+  Fl_Hold_Browser* list;
+  std::vector<int32_t> lineDays;  // the date of each line, in order
+
+ private:
+  static void cb_list(Fl_Widget* w, void*);
+
+  const DaysKeeper& keeper;
+  std::function<void(int32_t)> pick;
+  int32_t today = 0;
+  TextStyle style;
+};
+
+// The order of the list: the index of each day, soonest next date first (on
+// one date, in the file's order), then the days that never come again, by
+// their last date. Each day's date beside it.
+struct ListedDay {
+  std::size_t index;
+  int32_t day;
+  bool again;  // the date is still to come
+};
+std::vector<ListedDay> DaysInListOrder(const std::vector<UserDay>& days, int32_t today);

@@ -12,6 +12,19 @@ namespace {
 constexpr PerKind<long long> kFirstTextYear = {{kFirstSpanYear, 1}};
 constexpr PerKind<long long> kLastTextYear = {{kLastSpanYear, 9999}};
 
+// value (at least 0) in at least `width` digits, zeros in front; written by
+// hand, as lists of thousands of dates are written at once.
+void AddPadded(int value, int width, std::string& text) {
+  char digits[sizeof "-32768"];
+  int count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value > 0);
+  while (count < width) digits[count++] = '0';
+  while (count > 0) text += digits[--count];
+}
+
 }  // namespace
 
 std::string CalendarDate::Text() const {
@@ -22,9 +35,14 @@ std::string CalendarDate::Text() const {
 }
 
 std::string CalendarDate::NumericText() const {
-  char text[16];
-  // Only a date outside any calendar (a 16-bit year below -999) would not fit.
-  if (std::snprintf(text, sizeof text, "%04d/%02d/%02d", year, month, day) < 0) text[0] = '\0';
+  constexpr int kYearDigits = 4, kDayDigits = 2;
+  std::string text;
+  if (year < 0) text += '-';
+  AddPadded(year < 0 ? -year : year, year < 0 ? kYearDigits - 1 : kYearDigits, text);
+  text += '/';
+  AddPadded(month, kDayDigits, text);
+  text += '/';
+  AddPadded(day, kDayDigits, text);
   return text;
 }
 

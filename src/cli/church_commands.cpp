@@ -8,6 +8,7 @@
 #include "cli/date_argument.h"
 #include "cli/day_text.h"
 #include "cli/json_text.h"
+#include "cli/user_days.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ std::string DayCommand(const Invocation& call) {
   if (entry.commemoration) {
     text += "commemoration: " + std::string(NameIn(*entry.commemoration, call.style.language)) + "\n";
   }
-  return text;
+  return text + UserDayLines(day.dates[Gregorian].dayNumber, call.style);
 }
 
 std::string BahireHasabCommand(const Invocation& call) {

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -28,6 +29,7 @@ struct Command {
   unsigned options;     // Option bits; the general ones (--amharic, --geez) go with every command
   CalendarKind defaultKind;
   std::string (*run)(const Invocation&);
+  bool severalOperands = false;  // the command counts its operands itself
 };
 
 std::string Help(const Invocation&) { return HelpText(); }
@@ -52,6 +54,9 @@ const Command kCommands[] = {
     {"fasts", "YEAR", nullptr, kJsonOption, Ethiopian, FastsCommand},
     {"day", "DATE", nullptr, kDayOptions, Ethiopian, DayCommand},
     {"bahire-hasab", "YEAR", nullptr, kJsonOption, Ethiopian, BahireHasabCommand},
+    {"days", "ACTION", nullptr, kKindOptions | kJsonOption | kDaysOptions | kCalendarOptions, Ethiopian, DaysCommand,
+     true},
+    {"agenda", "DAYS", nullptr, kJsonOption | kTodayOption, Ethiopian, AgendaCommand},
     {"--help", nullptr, nullptr, 0, Ethiopian, Help},
     {"-h", nullptr, nullptr, 0, Ethiopian, Help},
     {"--version", nullptr, nullptr, 0, Ethiopian, VersionText},
@@ -112,6 +117,8 @@ Invocation ReadArguments(const Command& command, int argc, char** argv, bool out
       }
     } else if (command.operand && !call.operand) {
       call.operand = argv[args.next - 1];
+    } else if (command.severalOperands) {
+      call.more.push_back(argv[args.next - 1]);
     } else {
       throw CommandError{"unexpected argument " + Quoted(arg) + "; expected " +
                          (command.operand ? "one " + std::string(command.operand) : std::string("none"))};
@@ -149,7 +156,12 @@ int RunCommandLine(int argc, char** argv, std::FILE* out, std::FILE* err) {
   try {
     text = AsksForHelp(argc, argv) ? HelpText() : command->run(ReadArguments(*command, argc, argv, isatty(fileno(out))));
   } catch (const CommandError& error) {
-    std::fprintf(err, "zelmora %s: %s\n", command->name, error.message.c_str());
+    // A message of several lines (a file's faults, line by line) names the command on each.
+    for (std::size_t from = 0; from < error.message.size();) {
+      const std::size_t end = std::min(error.message.find('\n', from), error.message.size());
+      std::fprintf(err, "zelmora %s: %s\n", command->name, error.message.substr(from, end - from).c_str());
+      from = end + 1;
+    }
     return kFailed;
   }
   if (!Write(text, out)) {

@@ -3,10 +3,10 @@
 #include <cstdio>
 
 // The commands that answer in the terminal: today, convert, month, holidays,
-// now, fasts, day, bahire-hasab, -h/--help and -V/--version, recognised only
-// as the first argument; and any first argument that looks like an option
-// but is none of the toolkit's, which is refused. They open no display and
-// load no fonts.
+// now, fasts, day, bahire-hasab, days, agenda, -h/--help and -V/--version,
+// recognised only as the first argument; and any first argument that looks
+// like an option but is none of the toolkit's, which is refused. They open
+// no display and load no fonts.
 
 // True when the first argument is for the terminal; otherwise the window starts.
 bool IsCommandLine(int argc, char** argv);

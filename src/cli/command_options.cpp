@@ -35,6 +35,15 @@ bool ReadTo(const std::string& arg, ArgumentList& args, Invocation& call) {
   return true;
 }
 
+// --every REPEAT and --note TEXT, of a day to be added.
+bool ReadDayValues(const std::string& arg, ArgumentList& args, Invocation& call) {
+  const char* every = Value(arg, "--every", args, "a REPEAT", "year");
+  const char* note = every ? nullptr : Value(arg, "--note", args, "a TEXT", "'born in Gondar'");
+  if (every) call.every = every;
+  if (note) call.note = note;
+  return every || note;
+}
+
 // --color alone is --color=always, as cal(1) and ls(1) take it.
 bool ReadColor(const std::string& arg, Color& color) {
   if (arg == "--color" || arg == "--color=always") {
@@ -63,9 +72,13 @@ bool ReadOption(const std::string& arg, unsigned options, ArgumentList& args, In
     } else {
       call.style.geez = true;
     }
+  } else if ((options & kCalendarOptions) && (arg == "--ics" || arg == "--rscale")) {
+    (arg == "--ics" ? call.ics : call.rscale) = true;
+  } else if ((options & kTodayOption) && arg == "--today") {
+    call.today = true;
   } else {
     return ((options & kColorOption) && ReadColor(arg, color)) || ((options & kFormatOption) && ReadFormat(arg, args, call)) ||
-           ((options & kToOption) && ReadTo(arg, args, call));
+           ((options & kToOption) && ReadTo(arg, args, call)) || ((options & kDaysOptions) && ReadDayValues(arg, args, call));
   }
   return true;
 }
@@ -78,6 +91,9 @@ std::string OptionsText(unsigned options) {
   if (options & kFormatOption) names.emplace_back("--format FORMAT");
   if (options & kToOption) names.emplace_back("--to ethiopian|gregorian");
   if (options & kJsonOption) names.emplace_back("--json");
+  if (options & kDaysOptions) names.insert(names.end(), {"--every REPEAT", "--note TEXT"});
+  if (options & kCalendarOptions) names.insert(names.end(), {"--ics", "--rscale"});
+  if (options & kTodayOption) names.emplace_back("--today");
   if (options & kScriptOptions) names.insert(names.end(), {"--amharic", "--geez"});
   return names.empty() ? "no options" : JoinedWithOr(names);
 }

@@ -14,6 +14,9 @@ enum Option : unsigned {
   kToOption = 1u << 4,       // --to ethiopian|gregorian
   kJsonOption = 1u << 5,     // --json
   kScriptOptions = 1u << 6,  // --amharic, --geez
+  kDaysOptions = 1u << 7,      // --every REPEAT, --note TEXT
+  kCalendarOptions = 1u << 8,  // --ics, --rscale
+  kTodayOption = 1u << 9,      // --today
 };
 constexpr unsigned kFormatOptions = kFormatOption | kToOption;
 // The options every command takes, as the help lists them.

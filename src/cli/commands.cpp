@@ -12,15 +12,11 @@
 
 namespace {
 
-// The years an iCalendar file covers when none is named: a calendar
-// imported now still holds the coming months.
-constexpr int kCalendarYears = 3;
-
 // The years the holidays are listed for: the operand, or the current one (and
 // the next two for an iCalendar file).
 YearRange ListedYears(const Invocation& call) {
-  if (call.operand) return ReadYears(call.operand, call.kind);
-  return YearsFrom(Today().Year(call.kind), call.ics ? kCalendarYears : 1, call.kind);
+  if (call.ics) return CalendarYears(call.operand, call.kind);
+  return call.operand ? ReadYears(call.operand, call.kind) : YearsFrom(Today().Year(call.kind), 1, call.kind);
 }
 
 std::vector<Holiday> HolidaysOfYears(YearRange years, CalendarKind kind) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "calendar/calendar_kind.h"
 #include "locale/language_names.h"
@@ -10,9 +11,12 @@
 // was named, whether today is to be highlighted, whether an iCalendar file
 // is wanted and whether it is to hold the fasts, the format or JSON asked
 // for, the calendar --to names for the format, and the names' script and
-// numerals.
+// numerals; for the user's days, the operands after the first, the repeat
+// and note of a new day, whether the rules are written as stored, and
+// whether only today is asked for.
 struct Invocation {
   const char* operand = nullptr;
+  std::vector<const char*> more;
   CalendarKind kind = Ethiopian;
   bool kindNamed = false;
   bool highlight = false;
@@ -23,6 +27,10 @@ struct Invocation {
   CalendarKind to = Ethiopian;
   bool toNamed = false;
   TextStyle style;
+  const char* every = nullptr;
+  const char* note = nullptr;
+  bool rscale = false;
+  bool today = false;
 };
 
 // Each returns the whole text for standard output, or throws CommandError.
@@ -36,3 +44,7 @@ std::string NowCommand(const Invocation& call);
 std::string FastsCommand(const Invocation& call);
 std::string DayCommand(const Invocation& call);
 std::string BahireHasabCommand(const Invocation& call);
+// The user's own days: listed, added, removed, imported, or as an iCalendar
+// file; and the coming days with everything the calendar and the user say of them.
+std::string DaysCommand(const Invocation& call);
+std::string AgendaCommand(const Invocation& call);

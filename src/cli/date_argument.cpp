@@ -164,6 +164,11 @@ YearRange YearsFrom(int year, int count, CalendarKind kind) {
   return {year, std::min(year + count - 1, static_cast<int>(SpanEdge(kLastSpanDay, kind).year))};
 }
 
+YearRange CalendarYears(const char* operand, CalendarKind kind) {
+  constexpr int kCalendarYears = 3;
+  return operand ? ReadYears(operand, kind) : YearsFrom(Today().Year(kind), kCalendarYears, kind);
+}
+
 void DaysOfYears(YearRange years, CalendarKind kind, int& firstDay, int& lastDay) {
   const int after = CalendarDate(years.last, 1, 1, kind).dayNumber + CalendarDate::DaysInYear(years.last, kind);
   firstDay = std::max(CalendarDate(years.first, 1, 1, kind).dayNumber, kFirstSpanDay);

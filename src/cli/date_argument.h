@@ -21,6 +21,9 @@ struct YearRange {
 YearRange ReadYears(const char* text, CalendarKind kind);
 // The `count` years from `year` on, cut at the span's last year.
 YearRange YearsFrom(int year, int count, CalendarKind kind);
+// The years an iCalendar file covers: those of the operand, or the current
+// year and the next two, so that a calendar imported now holds the coming months.
+YearRange CalendarYears(const char* operand, CalendarKind kind);
 // The day numbers of the years' first and last days that lie in the span.
 void DaysOfYears(YearRange years, CalendarKind kind, int& firstDay, int& lastDay);
 // Today as the window has it (the span's nearest day when the clock lies

@@ -10,14 +10,6 @@ namespace {
 // Days worked out at once by JsonDays: a year, so that a long range stays small.
 constexpr int kChunkDays = 366;
 
-std::string JsonDate(const DatePair& day, CalendarKind kind, TextStyle style) {
-  const CalendarDate& date = day.dates[kind];
-  return "{\"year\":" + std::to_string(date.year) + ",\"month\":" + std::to_string(date.month) +
-         ",\"day\":" + std::to_string(date.day) + ",\"month_name\":" +
-         JsonString(MonthNameIn(kind, date.month, style)) + ",\"weekday_name\":" +
-         JsonString(WeekdayNameIn(kind, day.Weekday(), style)) + "}";
-}
-
 // "public,expected" as ["public","expected"].
 std::string JsonTags(const std::string& tags) {
   std::string list;
@@ -52,6 +44,14 @@ std::string JsonString(const std::string& text) {
     }
   }
   return quoted + "\"";
+}
+
+std::string JsonDate(const DatePair& day, CalendarKind kind, TextStyle style) {
+  const CalendarDate& date = day.dates[kind];
+  return "{\"year\":" + std::to_string(date.year) + ",\"month\":" + std::to_string(date.month) +
+         ",\"day\":" + std::to_string(date.day) + ",\"month_name\":" +
+         JsonString(MonthNameIn(kind, date.month, style)) + ",\"weekday_name\":" +
+         JsonString(WeekdayNameIn(kind, day.Weekday(), style)) + "}";
 }
 
 std::string JsonDay(const DaysFacts& facts, const DayFacts& day, TextStyle style) {

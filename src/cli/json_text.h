@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "calendar/date_pair.h"
 #include "church/day_facts.h"
 #include "locale/language_names.h"
 
@@ -11,6 +12,8 @@
 // {"year","month","day","month_name","weekday_name"}.
 
 std::string JsonString(const std::string& text);
+// One calendar's DATE of the day.
+std::string JsonDate(const DatePair& day, CalendarKind kind, TextStyle style);
 // `day` is one of facts.days.
 std::string JsonDay(const DaysFacts& facts, const DayFacts& day, TextStyle style);
 // One day in the span, its facts looked up.

@@ -2,22 +2,19 @@
 
 #include <cctype>
 #include <cstdio>
-#include <cstring>
-#include <ctime>
 #include <string>
 
 #include "calendar/clock_source.h"
-#include "calendar/date_names.h"
 #include "calendar/date_pair.h"
-#include "ical/content_line.h"
-#include "identity/program_identity.h"
+#include "export/ics_text.h"
 
 namespace {
 
-// UIDs end in the program's own domain, so they stay apart from other calendars'.
-const char kUidDomain[] = "@zelmora.example.org";
-// An iCalendar date has a four-digit year.
-constexpr int kLastYear = 9999;
+using ics::AddDate;
+using ics::AddHeader;
+using ics::EthiopianDate;
+using ics::kUidDomain;
+
 const char kFastCategory[] = "fast";
 
 // One all-day event over the days [firstDay, lastDay].
@@ -29,19 +26,6 @@ struct EventText {
   unsigned tags;  // HolidayTag bits, as categories
   bool fast;
 };
-
-// An all-day date; false, with the reason, past iCalendar's four-digit years.
-bool AddDate(const char* name, const CalendarDate& gregorian, std::string* ics, std::string* why) {
-  if (gregorian.year > kLastYear) {
-    *why = "iCalendar has no dates after the year 9999, and " + gregorian.NumericText() + " is one";
-    return false;
-  }
-  char text[48];
-  std::snprintf(text, sizeof text, "%s;VALUE=DATE:%04d%02d%02d", name, gregorian.year, gregorian.month,
-                gregorian.day);
-  AddLine(text, ics);
-  return true;
-}
 
 // The first day's Gregorian date and the English name in lower-case words:
 // the same holiday gets the same UID on every export.
@@ -59,15 +43,6 @@ std::string Uid(const char* english, const CalendarDate& gregorian) {
   }
   if (uid.back() == '-') uid.pop_back();
   return uid + kUidDomain;
-}
-
-// The Ethiopian date in Ethiopic script and in Latin letters.
-std::string EthiopianDate(const CalendarDate& ethiopian) {
-  char date[128];
-  std::snprintf(date, sizeof date, "%s %d, %d (%s %d, %d)", ExportMonthName(Ethiopian, ethiopian.month, 1),
-                ethiopian.day, ethiopian.year, MonthName(Ethiopian, ethiopian.month), ethiopian.day,
-                ethiopian.year);
-  return date;
 }
 
 EventText HolidayEvent(const Holiday& holiday) {
@@ -114,17 +89,13 @@ bool AddEvent(const EventText& text, const std::string& stamp, std::string* ics,
 
 }  // namespace
 
-// A plain snapshot (RFC 5545, 3.7.2): no METHOD, which would ask for an organizer.
 bool HolidayCalendar(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
                      std::string* why) {
   std::vector<EventText> events;
   for (const Holiday& holiday : holidays) events.push_back(HolidayEvent(holiday));
   for (const FastPeriod& fast : fasts) events.push_back(FastEvent(fast));
   std::string text;
-  AddLine("BEGIN:VCALENDAR", &text);
-  AddLine("VERSION:2.0", &text);
-  AddLine(std::string("PRODID:-//") + kProgramName + "//" + kProgramName + " " + kVersion + "//EN", &text);
-  AddLine("CALSCALE:GREGORIAN", &text);
+  AddHeader(&text);
   const std::string stamp = StampLine(WallClock(nullptr));
   for (const EventText& event : events) {
     if (!AddEvent(event, stamp, &text, why)) return false;

@@ -1,0 +1,145 @@
+// The agenda command: the coming days, each with its holidays, fast,
+// commemoration and the user's own days; or today on one line.
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+
+#include "church/day_facts.h"
+#include "cli/command_error.h"
+#include "cli/commands.h"
+#include "cli/date_argument.h"
+#include "cli/day_text.h"
+#include "cli/json_text.h"
+#include "cli/user_days.h"
+#include "export/days_calendar.h"
+
+namespace {
+
+constexpr int kDefaultDays = 7;
+// Ten years: past that an agenda is no longer read day by day.
+constexpr int kMostDays = 3660;
+
+// A run of days: what the calendar says of each, and the user's days that fall in it.
+struct Agenda {
+  DaysFacts facts;
+  DayStore store;
+  std::vector<Occurrence> occurrences;  // sorted by day
+};
+
+// The occurrences on one day, found by halves: an agenda of years holds many.
+std::vector<Occurrence> OccurrencesOn(const Agenda& agenda, int dayNumber) {
+  const auto byDay = [](const Occurrence& a, const Occurrence& b) { return a.day < b.day; };
+  const Occurrence key{dayNumber, 0};
+  const auto range = std::equal_range(agenda.occurrences.begin(), agenda.occurrences.end(), key, byDay);
+  return {range.first, range.second};
+}
+
+int ReadCount(const char* text) {
+  char* end = nullptr;
+  errno = 0;
+  const long count = std::strtol(text, &end, 10);
+  if (end == text || *end || errno || count < 1 || count > kMostDays) {
+    throw CommandError{Quoted(text) + " is no number of days; expected 1 to " + std::to_string(kMostDays)};
+  }
+  return static_cast<int>(count);
+}
+
+Agenda AgendaOf(int firstDay, int count) {
+  Agenda agenda{FactsOfDays(firstDay, count), DayStore(), {}};
+  LoadStore(agenda.store);
+  if (!agenda.facts.days.empty()) {
+    agenda.occurrences = OccurrencesBetween(agenda.store.Days(), firstDay, agenda.facts.days.back().dayNumber);
+  }
+  return agenda;
+}
+
+// What is said of one date, each with its kind: the user's days first, as an
+// agenda is about them, then the calendar's.
+const char kMine[] = "my day";
+const char kHoliday[] = "holiday";
+const char kFast[] = "fast";
+const char kCommemoration[] = "commemoration";
+
+struct Fact {
+  const char* kind;  // one of the four above
+  std::string text;
+};
+
+std::vector<Fact> FactsOf(const Agenda& agenda, const DayFacts& entry, TextStyle style) {
+  std::vector<Fact> facts;
+  for (const Occurrence& occurrence : OccurrencesOn(agenda, entry.dayNumber)) {
+    facts.push_back({kMine, OccurrenceName(agenda.store.Days()[occurrence.index], occurrence, style)});
+  }
+  for (const Holiday& holiday : HolidaysIn(agenda.facts, entry.dayNumber)) {
+    facts.push_back({kHoliday, std::string(NameIn(holiday, style.language))});
+  }
+  if (entry.fast) facts.push_back({kFast, NameIn(*entry.fast, style.language)});
+  if (entry.commemoration) facts.push_back({kCommemoration, NameIn(*entry.commemoration, style.language)});
+  return facts;
+}
+
+// One line a fact: Ethiopian date, Gregorian date, kind, text.
+std::string AgendaLines(const Agenda& agenda, TextStyle style) {
+  std::string text;
+  for (const DayFacts& entry : agenda.facts.days) {
+    const DatePair day = DatePair::OfDay(entry.dayNumber);
+    const std::string dates = day.dates[Ethiopian].NumericText() + '\t' + day.dates[Gregorian].NumericText() + '\t';
+    for (const Fact& fact : FactsOf(agenda, entry, style)) text += dates + fact.kind + '\t' + fact.text + '\n';
+  }
+  return text;
+}
+
+std::string DateText(const DatePair& day, CalendarKind kind, TextStyle style) {
+  const TextStyle numbers = kind == Ethiopian ? style : TextStyle{style.language, false};
+  return std::string(MonthNameIn(kind, day.Month(kind), style)) + ' ' + NumberIn(day.Day(kind), numbers) + ", " +
+         NumberIn(day.Year(kind), numbers);
+}
+
+// Today on one line, as a notification at login shows it.
+std::string TodayLine(const Agenda& agenda, TextStyle style) {
+  const DayFacts& entry = agenda.facts.days.front();
+  const DatePair day = DatePair::OfDay(entry.dayNumber);
+  std::string text = std::string(WeekdayNameIn(Ethiopian, day.Weekday(), style)) + ' ' +
+                     DateText(day, Ethiopian, style) + " (" + DateText(day, Gregorian, style) + ")";
+  const char* separator = ": ";
+  for (const Fact& fact : FactsOf(agenda, entry, style)) {
+    // The user's days and the holidays speak for themselves; the church's days say what they are.
+    const bool named = fact.kind == kFast || fact.kind == kCommemoration;
+    text += separator + (named ? std::string(fact.kind) + ": " : std::string()) + fact.text;
+    separator = "; ";
+  }
+  return text + '\n';
+}
+
+std::string JsonUserDays(const Agenda& agenda, int dayNumber, TextStyle style) {
+  std::string list;
+  for (const Occurrence& occurrence : OccurrencesOn(agenda, dayNumber)) {
+    const UserDay& mine = agenda.store.Days()[occurrence.index];
+    list += (list.empty() ? "{\"uid\":" : ",{\"uid\":") + JsonString(mine.uid) + ",\"name\":" +
+            JsonString(OccurrenceSummary(mine, occurrence, style.language)) + ",\"note\":" + JsonString(mine.note) +
+            ",\"repeat\":" + JsonString(RepeatWord(mine.repeat)) + "}";
+  }
+  return "[" + list + "]";
+}
+
+// Each day as the other commands write it, with the user's days added.
+std::string AgendaJson(const Agenda& agenda, TextStyle style) {
+  std::string text;
+  for (const DayFacts& entry : agenda.facts.days) {
+    std::string day = JsonDay(agenda.facts, entry, style);
+    day.pop_back();  // the object's closing brace
+    text += (text.empty() ? "" : ",") + day + ",\"days\":" + JsonUserDays(agenda, entry.dayNumber, style) + "}";
+  }
+  return "[" + text + "]\n";
+}
+
+}  // namespace
+
+std::string AgendaCommand(const Invocation& call) {
+  if (call.today && call.operand) throw CommandError{"--today goes without DAYS; expected one or the other"};
+  if (call.today && call.json) throw CommandError{"--today and --json exclude each other; expected one"};
+  const int count = call.operand ? ReadCount(call.operand) : call.today ? 1 : kDefaultDays;
+  const Agenda agenda = AgendaOf(Today().dates[Gregorian].dayNumber, count);
+  if (call.today) return TodayLine(agenda, call.style);
+  return call.json ? AgendaJson(agenda, call.style) : AgendaLines(agenda, call.style);
+}

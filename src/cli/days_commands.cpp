@@ -1,0 +1,168 @@
+// The days command: the user's own days listed, added, removed, imported,
+// or written as an iCalendar file.
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+#include "cli/command_error.h"
+#include "cli/commands.h"
+#include "cli/date_argument.h"
+#include "cli/day_text.h"
+#include "cli/json_text.h"
+#include "cli/days_actions.h"
+#include "cli/user_days.h"
+#include "days/days_file.h"
+#include "export/days_calendar.h"
+
+namespace {
+
+// A day and when it comes next, if it does.
+struct Listed {
+  const UserDay* day;
+  std::optional<Occurrence> next;
+};
+
+// Soonest first; the days that never come again last, by their date.
+std::vector<Listed> ListedDays(const std::vector<UserDay>& days) {
+  const int today = Today().dates[Gregorian].dayNumber;
+  std::vector<Listed> listed;
+  for (const UserDay& day : days) listed.push_back({&day, NextOccurrence(day, today)});
+  std::stable_sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
+    if (a.next.has_value() != b.next.has_value()) return a.next.has_value();
+    return a.next ? a.next->day < b.next->day : a.day->start < b.day->start;
+  });
+  return listed;
+}
+
+// One day a line: next date (Ethiopian, Gregorian; "-" when it never comes
+// again), repeat, name, UID. Appended piece by piece: a list may hold
+// thousands of days.
+std::string DayLines(const std::vector<Listed>& listed, TextStyle style) {
+  std::string text;
+  for (const Listed& entry : listed) {
+    const UserDay& day = *entry.day;
+    if (entry.next) {
+      const DatePair date = DatePair::OfDay(entry.next->day);
+      text.append(date.dates[Ethiopian].NumericText()).append(1, '\t').append(date.dates[Gregorian].NumericText());
+    } else {
+      text.append("-\t-");
+    }
+    text.append(1, '\t').append(RepeatWord(day.repeat)).append(1, '\t');
+    if (entry.next && day.repeat == Repeat::kMemorial) {
+      AppendField(OccurrenceSummary(day, *entry.next, style.language), text);
+    } else {
+      AppendField(day.name, text);
+    }
+    text += '\t';
+    AppendField(day.uid, text);
+    text += '\n';
+  }
+  return text;
+}
+
+std::string JsonDay(int dayNumber, TextStyle style) {
+  const DatePair day = DatePair::OfDay(dayNumber);
+  return "{\"ethiopian\":" + JsonDate(day, Ethiopian, style) + ",\"gregorian\":" + JsonDate(day, Gregorian, style) +
+         "}";
+}
+
+std::string DaysJson(const std::vector<Listed>& listed, TextStyle style) {
+  std::string text;
+  for (const Listed& entry : listed) {
+    const UserDay& day = *entry.day;
+    text += std::string(text.empty() ? "" : ",") + "{\"uid\":" + JsonString(day.uid) + ",\"name\":" +
+            JsonString(day.name) + ",\"note\":" + JsonString(day.note) + ",\"repeat\":" +
+            JsonString(RepeatWord(day.repeat)) + ",\"start\":" + JsonDay(day.start, style) +
+            ",\"next\":" + (entry.next ? JsonDay(entry.next->day, style) : "null") + "}";
+  }
+  return "[" + text + "]\n";
+}
+
+std::string Add(const Invocation& call) {
+  CheckAction(call, "add", 2, "days add NAME DATE");
+  UserDay day;
+  day.name = call.more[0];
+  if (day.name.find_first_not_of(" \t") == std::string::npos) {
+    throw CommandError{"the NAME is empty; expected the day's name, for example 'Abebe's birthday'"};
+  }
+  day.start = ReadDay(call.more[1], call.kind).dates[Gregorian].dayNumber;
+  day.repeat = call.every ? ReadRepeat(call.every) : Repeat::kOnce;
+  if (call.note) day.note = call.note;
+  DayStore store;
+  LoadStore(store);
+  std::string uid, why;
+  if (!store.Add(day, &uid, &why)) throw CommandError{"cannot add the day: " + why};
+  return uid + '\n';
+}
+
+std::string Remove(const Invocation& call) {
+  CheckAction(call, "remove", 1, "days remove UID");
+  DayStore store;
+  LoadStore(store);
+  const std::string uid = call.more[0];
+  const std::vector<UserDay>& days = store.Days();
+  if (std::none_of(days.begin(), days.end(), [&](const UserDay& day) { return day.uid == uid; })) {
+    throw CommandError{"no day has the UID " + Quoted(uid) + "; expected one that zelmora days lists"};
+  }
+  std::string why;
+  if (!store.Remove(uid, &why)) throw CommandError{"cannot remove the day: " + why};
+  return "";
+}
+
+// Every occurrence in the years asked for, or the rules as stored.
+std::string Calendar(const Invocation& call, const std::vector<UserDay>& days) {
+  if (call.rscale && call.operand) throw CommandError{"--rscale writes every day whole; expected no FROM-TO"};
+  std::string ics, why;
+  bool written = false;
+  if (call.rscale) {
+    written = WriteDaysFile(DaysFile{days, {}, {}}, &ics, &why);
+  } else {
+    int first = 0, last = 0;
+    DaysOfYears(CalendarYears(call.operand, call.kind), call.kind, first, last);
+    written = OccurrenceCalendar(days, OccurrencesBetween(days, first, last), &ics, &why);
+  }
+  if (!written) throw CommandError{"cannot write the iCalendar file: " + why};
+  return ics;
+}
+
+std::string List(const Invocation& call) {
+  if (call.every || call.note) throw CommandError{"--every and --note go with add; expected days add NAME DATE"};
+  DayStore store;
+  LoadStore(store);
+  if (call.ics || call.rscale) {
+    if (call.json || (call.ics && call.rscale)) {
+      throw CommandError{"--ics, --rscale and --json exclude each other; expected one"};
+    }
+    return Calendar(call, store.Days());
+  }
+  if (call.operand) {
+    throw CommandError{"unknown action " + Quoted(call.operand) +
+                       "; expected add, remove, import, or FROM-TO with --ics"};
+  }
+  const std::vector<Listed> listed = ListedDays(store.Days());
+  return call.json ? DaysJson(listed, call.style) : DayLines(listed, call.style);
+}
+
+}  // namespace
+
+void CheckAction(const Invocation& call, const char* action, std::size_t operands, const char* usage) {
+  if (call.more.size() != operands) {
+    throw CommandError{std::string(action) + " takes " + std::to_string(operands) + " argument" +
+                       (operands == 1 ? "" : "s") + "; expected " + usage};
+  }
+  const bool adds = std::strcmp(action, "add") == 0;
+  if ((!adds && (call.every || call.note)) || call.ics || call.rscale || call.json) {
+    throw CommandError{std::string(action) + " takes " + (adds ? "--ethiopian, --gregorian, --every or --note" :
+                       "no options") + "; expected " + usage};
+  }
+}
+
+std::string DaysCommand(const Invocation& call) {
+  const std::string action = call.operand ? call.operand : "";
+  if (action == "add") return Add(call);
+  if (action == "remove") return Remove(call);
+  if (action == "import") return ImportAction(call);
+  if (!call.more.empty()) throw CommandError{"unexpected argument " + Quoted(call.more[0]) + "; expected " +
+                                             (call.ics ? "one FROM-TO" : "add, remove or import before it")};
+  return List(call);
+}

@@ -1,0 +1,87 @@
+#include "cli/user_days.h"
+
+#include <cstring>
+
+#include "cli/command_error.h"
+#include "export/days_calendar.h"
+
+namespace {
+
+struct RepeatName {
+  Repeat repeat;
+  const char* word;
+};
+
+const RepeatName kRepeatNames[] = {
+    {Repeat::kOnce, "once"},
+    {Repeat::kEthiopianYear, "year"},
+    {Repeat::kEthiopianMonth, "month"},
+    {Repeat::kGregorianYear, "gregorian-year"},
+    {Repeat::kMemorial, "memorial"},
+};
+
+bool IsControl(unsigned char byte) { return byte < ' ' || byte == 0x7F; }
+
+}  // namespace
+
+void LoadStore(DayStore& store) {
+  std::vector<StoreError> errors;
+  if (store.Load(&errors)) return;
+  const std::string message = ErrorLines(FieldText(store.Path()), errors);
+  throw CommandError{message.empty() ? "cannot read " + FieldText(store.Path()) : message};
+}
+
+std::string ErrorLines(const std::string& file, const std::vector<StoreError>& errors) {
+  std::string message;
+  for (const StoreError& error : errors) {
+    const std::string what = FieldText(error.what);
+    // The store names its file itself when it cannot open it.
+    const bool named = !error.line && what.compare(0, file.size(), file) == 0;
+    const std::string where = file + (error.line ? " line " + std::to_string(error.line) : "");
+    message += (message.empty() ? "" : "\n") + (named ? what : where + ": " + what);
+  }
+  return message;
+}
+
+const char* RepeatWord(Repeat repeat) {
+  for (const RepeatName& name : kRepeatNames) {
+    if (name.repeat == repeat) return name.word;
+  }
+  return "";
+}
+
+Repeat ReadRepeat(const char* word) {
+  for (const RepeatName& name : kRepeatNames) {
+    if (std::strcmp(name.word, word) == 0) return name.repeat;
+  }
+  throw CommandError{"--every " + Quoted(word) +
+                     " is no repeat; expected once, year, month, gregorian-year or memorial"};
+}
+
+std::string OccurrenceName(const UserDay& day, const Occurrence& occurrence, TextStyle style) {
+  return FieldText(OccurrenceSummary(day, occurrence, style.language));
+}
+
+std::string FieldText(const std::string& text) {
+  std::string field;
+  AppendField(text, field);
+  return field;
+}
+
+void AppendField(const std::string& text, std::string& line) {
+  const std::size_t from = line.size();
+  line += text;
+  for (std::size_t at = from; at < line.size(); ++at) {
+    if (IsControl(static_cast<unsigned char>(line[at]))) line[at] = ' ';
+  }
+}
+
+std::string UserDayLines(int dayNumber, TextStyle style) {
+  DayStore store;
+  LoadStore(store);
+  std::string text;
+  for (const Occurrence& occurrence : OccurrencesBetween(store.Days(), dayNumber, dayNumber)) {
+    text += "my day: " + OccurrenceName(store.Days()[occurrence.index], occurrence, style) + '\n';
+  }
+  return text;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "days/day_store.h"
+#include "days/occurrences.h"
+#include "locale/language_names.h"
+
+// What the commands share about the user's days: the store read whole or
+// refused, the repeats' words, and a day's text where it is shown.
+
+// The store, loaded; throws CommandError naming each line that cannot be
+// read, so that no command works from half a file.
+void LoadStore(DayStore& store);
+// One line for each error, "FILE line N: what" (no line for the file as a whole).
+std::string ErrorLines(const std::string& file, const std::vector<StoreError>& errors);
+// The words of --every and of the list: once, year, month, gregorian-year, memorial.
+const char* RepeatWord(Repeat repeat);
+// --every's word as a repeat; throws CommandError for any other.
+Repeat ReadRepeat(const char* word);
+// The name an occurrence goes by: the day's, and for a memorial which commemoration it is.
+std::string OccurrenceName(const UserDay& day, const Occurrence& occurrence, TextStyle style);
+// Text from a file, safe in one field of a line on a terminal: control
+// characters (a tab or newline among them) become spaces.
+std::string FieldText(const std::string& text);
+// The same appended to a line, as a list of thousands of days is written.
+void AppendField(const std::string& text, std::string& line);
+// The user's days on one day, a line each, as the day command lists them.
+std::string UserDayLines(int dayNumber, TextStyle style);

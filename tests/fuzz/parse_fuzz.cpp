@@ -46,6 +46,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (static_cast<unsigned char>(c) < ' ') __builtin_trap();
   }
   std::string formatted, bad;
-  FormatMoment(text, {pair, kind, {(data[0] & 2) != 0, (data[0] & 4) != 0}, true, data[0] % 24}, formatted, bad);
+  FormatMoment(text, {pair, kind, {(data[0] & 2) != 0 ? Language::kAmharic : Language::kEnglish, (data[0] & 4) != 0}, true, data[0] % 24}, formatted, bad);
   return 0;
 }

@@ -26,6 +26,7 @@ struct Listed {
 std::vector<Listed> ListedDays(const std::vector<UserDay>& days) {
   const int today = Today().dates[Gregorian].dayNumber;
   std::vector<Listed> listed;
+  listed.reserve(days.size());
   for (const UserDay& day : days) listed.push_back({&day, NextOccurrence(day, today)});
   std::stable_sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
     if (a.next.has_value() != b.next.has_value()) return a.next.has_value();
@@ -38,7 +39,9 @@ std::vector<Listed> ListedDays(const std::vector<UserDay>& days) {
 // again), repeat, name, UID. Appended piece by piece: a list may hold
 // thousands of days.
 std::string DayLines(const std::vector<Listed>& listed, TextStyle style) {
+  constexpr size_t kUsualLineBytes = 96;  // two dates, a repeat, a name and a UID
   std::string text;
+  text.reserve(listed.size() * kUsualLineBytes);
   for (const Listed& entry : listed) {
     const UserDay& day = *entry.day;
     if (entry.next) {

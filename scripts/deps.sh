@@ -31,4 +31,4 @@ ensure_packages() {
 
 # The Ethiopic font draws the Amharic holiday names in the window's tooltips.
 BUILD_PACKAGES="cmake make g++ pkg-config libfltk1.3-dev libfontconfig-dev gettext fonts-sil-abyssinica"
-TEST_PACKAGES="libgtest-dev libicu-dev libical-dev xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev chromium xdotool faketime desktop-file-utils lintian python3-icalendar bash-completion khal calcurse"
+TEST_PACKAGES="libgtest-dev libicu-dev libical-dev xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev chromium xdotool faketime desktop-file-utils lintian python3-icalendar bash-completion khal calcurse fonts-dejavu-core"

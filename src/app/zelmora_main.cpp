@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/command_line.h"
+#include "locale/translation.h"
 #include "platform/folders.h"
 
 namespace {
@@ -18,7 +19,10 @@ constexpr char kWindowProgram[] = "zelmora-window";
 // process over with the same arguments, so the menu entry and every other
 // way of starting Zelmora keep working.
 int main(int argc, char** argv) {
-  if (IsCommandLine(argc, argv)) return RunCommandLine(argc, argv, stdout, stderr);
+  if (IsCommandLine(argc, argv)) {
+    BindCatalog(CatalogFolder());  // for the words of a command's answer in another language
+    return RunCommandLine(argc, argv, stdout, stderr);
+  }
   const std::string window = PrivateProgram(kWindowProgram);
   execv(window.c_str(), argv);
   std::fprintf(stderr, "zelmora: cannot start the window program %s: %s\n", window.c_str(), std::strerror(errno));

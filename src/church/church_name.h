@@ -15,6 +15,3 @@ struct ChurchName {
 inline const char* NameIn(const ChurchName& name, Language language) {
   return language == Language::kAmharic ? name.amharic : name.english;
 }
-
-// "English - Amharic", as the exported page names a holiday.
-inline std::string BothNames(const ChurchName& name) { return std::string(name.english) + " - " + name.amharic; }

@@ -12,6 +12,7 @@
 #include "cli/json_text.h"
 #include "cli/user_days.h"
 #include "export/days_calendar.h"
+#include "locale/translation.h"
 
 namespace {
 
@@ -95,6 +96,14 @@ std::string DateText(const DatePair& day, CalendarKind kind, TextStyle style) {
          NumberIn(day.Year(kind), numbers);
 }
 
+// The user's days and the holidays speak for themselves; the church's days
+// say what they are, in the words `day` uses.
+std::string Said(const Fact& fact, Language language) {
+  if (fact.kind == kFast) return Filled(Tr("fast: %s", language), {fact.text});
+  if (fact.kind == kCommemoration) return Filled(Tr("commemoration: %s", language), {fact.text});
+  return fact.text;
+}
+
 // Today on one line, as a notification at login shows it.
 std::string TodayLine(const Agenda& agenda, TextStyle style) {
   const DayFacts& entry = agenda.facts.days.front();
@@ -103,9 +112,7 @@ std::string TodayLine(const Agenda& agenda, TextStyle style) {
                      DateText(day, Ethiopian, style) + " (" + DateText(day, Gregorian, style) + ")";
   const char* separator = ": ";
   for (const Fact& fact : FactsOf(agenda, entry, style)) {
-    // The user's days and the holidays speak for themselves; the church's days say what they are.
-    const bool named = fact.kind == kFast || fact.kind == kCommemoration;
-    text += separator + (named ? std::string(fact.kind) + ": " : std::string()) + fact.text;
+    text += separator + Said(fact, style.language);
     separator = "; ";
   }
   return text + '\n';

@@ -9,6 +9,7 @@
 #include "cli/day_text.h"
 #include "cli/json_text.h"
 #include "cli/user_days.h"
+#include "locale/translation.h"
 
 namespace {
 
@@ -58,13 +59,13 @@ std::string DayCommand(const Invocation& call) {
   std::string text = DateLines(day, call.style);
   const DaysFacts facts = FactsOfDays(day.dates[Gregorian].dayNumber, 1);
   const DayFacts& entry = facts.days.front();
+  const Language language = call.style.language;
   for (const Holiday& holiday : facts.holidays) {
-    text += "holiday: " + std::string(NameIn(holiday, call.style.language)) + " [" +
-            HolidayTagText(holiday.tags) + "]\n";
+    text += Filled(Tr("holiday: %s [%s]", language), {NameIn(holiday, language), TagsIn(holiday.tags, language)}) + "\n";
   }
-  if (entry.fast) text += "fast: " + std::string(NameIn(*entry.fast, call.style.language)) + "\n";
+  if (entry.fast) text += Filled(Tr("fast: %s", language), {NameIn(*entry.fast, language)}) + "\n";
   if (entry.commemoration) {
-    text += "commemoration: " + std::string(NameIn(*entry.commemoration, call.style.language)) + "\n";
+    text += Filled(Tr("commemoration: %s", language), {NameIn(*entry.commemoration, language)}) + "\n";
   }
   return text + UserDayLines(day.dates[Gregorian].dayNumber, call.style);
 }

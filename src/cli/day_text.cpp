@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <iterator>
 #include <vector>
 
 #include "calendar/clock_source.h"
@@ -10,6 +11,7 @@
 #include "cli/json_text.h"
 #include "locale/date_format.h"
 #include "locale/ethiopian_time.h"
+#include "locale/translation.h"
 
 namespace {
 
@@ -34,6 +36,16 @@ std::string DayAnswer(const DatePair& day, const Invocation& call, CalendarKind 
 
 std::string DateLines(const DatePair& day, TextStyle style) {
   return (style.language != Language::kEnglish || style.geez ? DateLinesIn(day, style) : day.Text()) + "\n";
+}
+
+std::string TagsIn(unsigned tags, Language language) {
+  // HolidayTagText's words in the order of the tags' bits, for the catalog.
+  const char* const kWords[] = {N_("public"), N_("church"), N_("expected"), N_("memorial")};
+  std::string text;
+  for (std::size_t tag = 0; tag < std::size(kWords); ++tag) {
+    if (tags & (1u << tag)) text += (text.empty() ? "" : ",") + std::string(Tr(kWords[tag], language));
+  }
+  return text;
 }
 
 std::string NowAnswer(const Invocation& call) {

@@ -11,5 +11,7 @@
 std::string DayAnswer(const DatePair& day, const Invocation& call, CalendarKind answered);
 // The day's two lines, in Amharic or Ge'ez numerals when asked.
 std::string DateLines(const DatePair& day, TextStyle style);
+// A holiday's tags as "public,church", each word in the language.
+std::string TagsIn(unsigned tags, Language language);
 // The time of day now as the now command answers.
 std::string NowAnswer(const Invocation& call);

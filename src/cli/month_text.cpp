@@ -7,6 +7,7 @@
 #include "calendar/holidays.h"
 #include "calendar/month_layout.h"
 #include "church/day_facts.h"
+#include "cli/day_text.h"
 
 namespace {
 
@@ -104,8 +105,8 @@ std::string HolidayLine(const DatePair& day, const Holiday& holiday, CalendarKin
     line += ' ' + PadRight(words.Month(kind, day.Month(kind)), kMonthNameWidth) + ' ' +
             PadLeft(words.Number(kind, day.Day(kind)), 2);
   }
-  return line + "  " + NameIn(holiday, words.style.language) + " [" +
-         HolidayTagText(holiday.tags) + "]\n";
+  return line + "  " + NameIn(holiday, words.style.language) + " [" + TagsIn(holiday.tags, words.style.language) +
+         "]\n";
 }
 
 }  // namespace

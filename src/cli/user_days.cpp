@@ -5,6 +5,7 @@
 
 #include "cli/command_error.h"
 #include "export/days_calendar.h"
+#include "locale/translation.h"
 
 namespace {
 
@@ -85,7 +86,8 @@ std::string UserDayLines(int dayNumber, TextStyle style) {
   LoadStore(store);
   std::string text;
   for (const Occurrence& occurrence : OccurrencesBetween(store.Days(), dayNumber, dayNumber)) {
-    text += "my day: " + OccurrenceName(store.Days()[occurrence.index], occurrence, style) + '\n';
+    const std::string name = OccurrenceName(store.Days()[occurrence.index], occurrence, style);
+    text += Filled(Tr("my day: %s", style.language), {name}) + '\n';
   }
   return text;
 }

@@ -5,6 +5,9 @@
 
 #include <cstdio>
 
+#include "fonts/ethiopic_face.h"
+#include "numerals/geez_numerals.h"
+
 #include "locale/translation.h"
 #include "pictures/app_icon.h"
 #include "pictures/images.h"
@@ -44,13 +47,17 @@ Fl_Output* MakeReading(int x, ReckoningClock* face) {
 
 }  // namespace
 
-ClockWindow::ClockWindow() {
+ClockWindow::ClockWindow(TextStyle style) {
   window = new Fl_Window(kWidth, kHeight, Tr("Ethiopian Clock"));
   window->user_data(this);
   window->callback(cb_close, this);
   habishaClock = MakeFace(kHabishaLeft, Tr("Habisha"), FL_BORDER_BOX, &image_flag, HourSystem::kEthiopian);
   habishaText = MakeReading(kHabishaLeft, habishaClock);
   habishaText->box(FL_BORDER_BOX);
+  if (style.geez) {
+    habishaClock->reader = CopyGeezReading;
+    habishaText->textfont(EthiopicFont());
+  }
   farenjiClock = MakeFace(kFarenjiLeft, Tr("Farenji"), FL_FLAT_BOX, &image_globe, HourSystem::kWestern);
   farenjiText = MakeReading(kFarenjiLeft, farenjiClock);
   // The faces' rows and columns take the room; the labels above and the
@@ -72,6 +79,18 @@ void ClockWindow::CopyReading(const ReckoningClock* clock, void* text) {
   static_cast<Fl_Output*>(text)->value(TimeText(clock));
 }
 
+void ClockWindow::CopyGeezReading(const ReckoningClock* clock, void* text) {
+  static_cast<Fl_Output*>(text)->value(GeezTimeText(clock).c_str());
+}
+
+std::string ClockWindow::GeezTimeText(const Fl_Clock_Output* clock) {
+  constexpr int kTwelfth = 12;
+  const int hour = clock->hour() == 0 ? kTwelfth : clock->hour();
+  char rest[16];
+  if (std::snprintf(rest, sizeof rest, ":%02d:%02d", clock->minute(), clock->second()) < 0) rest[0] = '\0';
+  return GeezNumeral(hour) + rest;
+}
+
 const char* ClockWindow::TimeText(const Fl_Clock_Output* clock) {
   static char text[16];
   if (std::snprintf(text, sizeof text, "%02d:%02d:%02d", clock->hour(), clock->minute(), clock->second()) < 0) {
@@ -86,4 +105,4 @@ void ClockWindow::cb_close(Fl_Widget* window, void* data) {
   delete static_cast<ClockWindow*>(data);
 }
 
-void OpenClockWindow() { (new ClockWindow)->Show(); }
+void OpenClockWindow(TextStyle style) { (new ClockWindow(style))->Show(); }

@@ -67,6 +67,7 @@ std::string ChoiceMade(int shown, const char* file, const char* error) {
 
 void ShowAlert(const char* message) {
   fl_message_title(kProgramName);
+  fl_close = Tr("Close");  // the toolkit's button, in the windows' language
   fl_alert("%s", WithoutSymbols(WrapText(Tr(message), kAlertWidth, AlertWidth)).c_str());
 }
 

@@ -9,8 +9,9 @@ void HtmlExporter::AppendFastList() {
   for (int year = DatePair::OfDay(firstDay).Year(Ethiopian); year <= DatePair::OfDay(lastDay).Year(Ethiopian); ++year) {
     for (const FastPeriod& fast : ReckonChurchYear(year).fasts) {
       if (fast.lastDay < firstDay || fast.firstDay > lastDay) continue;
-      list += "<li>" + PageBothDates(DatePair::OfDay(fast.firstDay), baseKind, ethiopicScript) + " - " +
-              PageBothDates(DatePair::OfDay(fast.lastDay), baseKind, ethiopicScript) + ": " + BothNames(*fast.name) + "</li>";
+      list += "<li>" + PageBothDates(DatePair::OfDay(fast.firstDay), baseKind, ethiopicScript, geezNumerals) + " - " +
+              PageBothDates(DatePair::OfDay(fast.lastDay), baseKind, ethiopicScript, geezNumerals) + ": " +
+              PageNames(fast.name->english, fast.name->amharic) + "</li>";
     }
   }
   if (!list.empty()) page += "<ul>" + list + "</ul>";
@@ -21,8 +22,8 @@ void HtmlExporter::AppendSaintList() {
   std::string list;
   for (const DayFacts& day : facts.days) {
     if (day.commemoration) {
-      list += "<li>" + PageBothDates(DatePair::OfDay(day.dayNumber), baseKind, ethiopicScript) + ": " +
-              BothNames(*day.commemoration) + "</li>";
+      list += "<li>" + PageBothDates(DatePair::OfDay(day.dayNumber), baseKind, ethiopicScript, geezNumerals) + ": " +
+              PageNames(day.commemoration->english, day.commemoration->amharic) + "</li>";
     }
   }
   if (!list.empty()) page += "<ul>" + list + "</ul>";

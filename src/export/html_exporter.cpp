@@ -8,6 +8,7 @@
 #include "church/day_facts.h"
 #include "export/safe_save.h"
 #include "identity/program_identity.h"
+#include "numerals/geez_numerals.h"
 
 extern const unsigned char kVemraJpg[];
 extern const std::size_t kVemraJpgSize;
@@ -47,16 +48,34 @@ void PutPicturesBeside(const std::string& folder) {
 
 }  // namespace
 
-// "May 5, 2024", or the Ethiopian month in Ethiopic script.
-std::string PageDateText(const DatePair& day, CalendarKind kind, int ethiopicScript) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%s %d, %d", ExportMonthName(kind, day.Month(kind), ethiopicScript), day.Day(kind),
-                day.Year(kind));
-  return text;
+std::string AmharicSpan(const std::string& text) { return "<span lang='am'>" + text + "</span>"; }
+
+std::string PageNames(const char* english, const char* amharic) {
+  return std::string(english) + " - " + AmharicSpan(amharic);
 }
 
-std::string PageBothDates(const DatePair& day, CalendarKind base, int ethiopicScript) {
-  return PageDateText(day, base, ethiopicScript) + " / " + PageDateText(day, OtherKind(base), ethiopicScript);
+namespace {
+
+// A month's name on the page: the Ethiopian one marked as Amharic.
+std::string PageMonthName(CalendarKind kind, int month, int ethiopicScript) {
+  const char* name = ExportMonthName(kind, month, ethiopicScript);
+  return kind == Ethiopian && ethiopicScript ? AmharicSpan(name) : name;
+}
+
+// A day or a year: an Ethiopian one in Ge'ez numerals when asked.
+std::string PageNumber(int number, CalendarKind kind, bool geez) {
+  return geez && kind == Ethiopian ? GeezNumeral(number) : std::to_string(number);
+}
+
+}  // namespace
+
+std::string PageDateText(const DatePair& day, CalendarKind kind, int ethiopicScript, bool geez) {
+  return PageMonthName(kind, day.Month(kind), ethiopicScript) + " " + PageNumber(day.Day(kind), kind, geez) + ", " +
+         PageNumber(day.Year(kind), kind, geez);
+}
+
+std::string PageBothDates(const DatePair& day, CalendarKind base, int ethiopicScript, bool geez) {
+  return PageDateText(day, base, ethiopicScript, geez) + " / " + PageDateText(day, OtherKind(base), ethiopicScript, geez);
 }
 
 HtmlExporter::HtmlExporter(DatePair date, int kind, bool holidays)
@@ -80,7 +99,8 @@ const std::string& HtmlExporter::Build() {
   dayCount = next.dates[Gregorian].dayNumber - firstDay;
   // One query for the month's holidays and saints, and none without them.
   facts = holidaysShown || saintsShown ? FactsOfDays(firstDay, dayCount) : DaysFacts{};
-  Append("<html lang='am'><head>"
+  // The page's own words are English; each Amharic name says so itself.
+  Append("<html lang='en'><head>"
          "<meta content='text/html; charset=UTF-8' http-equiv='content-type'>"
          "<title>Zelmora</title></head><body>"
          "<img src='vemra.jpg' align='right'/><h1><img src='tolun.jpg' align='bottom'/>");
@@ -141,8 +161,8 @@ void HtmlExporter::AppendWeekdayCell(const char* englishName, const char* amhari
 void HtmlExporter::AppendWeekdayRow() {
   Append("<tr>");
   for (int w = 0; w < kWeekLength; ++w) {
-    AppendWeekdayCell(ExportWeekdayName(Gregorian, w, ethiopicScript), ExportWeekdayName(Ethiopian, w, ethiopicScript),
-                      DayColor(w));
+    const std::string amharic = AmharicSpan(ExportWeekdayName(Ethiopian, w, ethiopicScript));
+    AppendWeekdayCell(ExportWeekdayName(Gregorian, w, ethiopicScript), amharic.c_str(), DayColor(w));
   }
   Append("</tr>");
 }
@@ -150,13 +170,10 @@ void HtmlExporter::AppendWeekdayRow() {
 void HtmlExporter::AppendDayCell() {
   const char* color =
       DayColor(cursor.Weekday(), holidaysShown && IsPublicHoliday(facts, cursor.dates[Gregorian].dayNumber));
-  char day[8];
   Append("<td>");
-  std::snprintf(day, sizeof day, "%d", cursor.Day(baseKind));
-  AppendFont(day, color, "+3");
+  AppendFont(PageNumber(cursor.Day(baseKind), baseKind, geezNumerals).c_str(), color, "+3");
   Append("<div align='right'>");
-  std::snprintf(day, sizeof day, "%d", cursor.Day(OtherKind(baseKind)));
-  AppendFont(day, color, "+1");
+  AppendFont(PageNumber(cursor.Day(OtherKind(baseKind)), OtherKind(baseKind), geezNumerals).c_str(), color, "+1");
   Append("</div></td>");
 }
 
@@ -181,10 +198,8 @@ void HtmlExporter::AppendTable() {
 }
 
 void HtmlExporter::AppendMonthLine(CalendarKind kind) {
-  char line[64];
-  std::snprintf(line, sizeof line, "%s, %d", ExportMonthName(kind, cursor.Month(kind), ethiopicScript),
-                cursor.Year(kind));
-  Append(line);
+  page += PageMonthName(kind, cursor.Month(kind), ethiopicScript) + ", " +
+          PageNumber(cursor.Year(kind), kind, geezNumerals);
 }
 
 // One line per holiday, the base calendar's date first; nothing for a month
@@ -194,7 +209,8 @@ void HtmlExporter::AppendHolidayList() {
   DatePair day = monthDate;
   for (day.FirstOfMonth(baseKind); day.Month(baseKind) == monthDate.Month(baseKind); day.NextDay()) {
     for (const Holiday& holiday : HolidaysIn(facts, day.dates[Gregorian].dayNumber)) {
-      list += "<li>" + PageBothDates(day, baseKind, ethiopicScript) + ": " + HolidayNames(holiday) + "</li>";
+      list += "<li>" + PageBothDates(day, baseKind, ethiopicScript, geezNumerals) + ": " +
+              PageNames(holiday.english, holiday.amharic) + (holiday.tags & kExpectedDate ? " (expected)" : "") + "</li>";
     }
   }
   if (!list.empty()) page += "<ul>" + list + "</ul>";

@@ -10,10 +10,16 @@
 
 inline constexpr char kPageFileName[] = "output.htm";
 
-// "May 5, 2024", or the Ethiopian month in Ethiopic script.
-std::string PageDateText(const DatePair& day, CalendarKind kind, int ethiopicScript);
+// "May 5, 2024", or the Ethiopian month in Ethiopic script, marked as
+// Amharic, the day and year in Ge'ez numerals when geez.
+std::string PageDateText(const DatePair& day, CalendarKind kind, int ethiopicScript, bool geez = false);
+// Text in Ethiopic script, marked as Amharic in the page, whose own
+// language is English.
+std::string AmharicSpan(const std::string& text);
+// "English - Amharic", as the page names a holiday, a fast or a saint.
+std::string PageNames(const char* english, const char* amharic);
 // The base calendar's date, then the other's: "May 5, 2024 / ግንቦት 27, 2016".
-std::string PageBothDates(const DatePair& day, CalendarKind base, int ethiopicScript);
+std::string PageBothDates(const DatePair& day, CalendarKind base, int ethiopicScript, bool geez = false);
 
 // The month on show as the page "output.htm" (UTF-8, Amharic names in
 // Ethiopic script, no line breaks), saved with its two pictures beside it.
@@ -54,6 +60,7 @@ class HtmlExporter {
   DatePair cursor;
   CalendarKind baseKind;  // the int given, read by its lowest bit
   int ethiopicScript = 1;
+  bool geezNumerals = false;  // the Ethiopian days and years in Ge'ez
   bool holidaysShown;
   bool fastsShown = false;
   bool saintsShown = false;

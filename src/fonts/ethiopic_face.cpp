@@ -57,9 +57,10 @@ Fl_Font EthiopicFont() {
   return font;
 }
 
+bool HasEthiopicFace() { return EthiopicFont() != FL_HELVETICA; }
+
 void UseEthiopicInterface(bool on) {
   static const char* const usual = Fl::get_font(FL_HELVETICA);
-  const Fl_Font ethiopic = EthiopicFont();
-  if (ethiopic == FL_HELVETICA) return;  // no Ethiopic face to use
-  Fl::set_font(FL_HELVETICA, on ? Fl::get_font(ethiopic) : usual);
+  if (!HasEthiopicFace()) return;
+  Fl::set_font(FL_HELVETICA, on ? Fl::get_font(EthiopicFont()) : usual);
 }

@@ -8,6 +8,11 @@
 // as boxes. Without any such face, the toolkit's usual face.
 Fl_Font EthiopicFont();
 
+// Whether a face with the Ethiopic letters and Ge'ez numerals is installed,
+// and the Debian package that brings the one preferred.
+bool HasEthiopicFace();
+inline constexpr char kEthiopicFacePackage[] = "fonts-sil-abyssinica";
+
 // Draws the toolkit's usual face (labels, menus, message boxes) in the
 // Ethiopic face, whose Latin letters and digits serve the English texts
 // too; off, the usual face again.

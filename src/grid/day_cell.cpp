@@ -1,11 +1,14 @@
 #include "grid/day_cell.h"
 
 #include <FL/Fl.H>
+#include <FL/fl_draw.H>
 
 #include <algorithm>
-#include <cstdlib>
+#include <cmath>
 
+#include "fonts/ethiopic_face.h"
 #include "fonts/fitting_size.h"
+#include "numerals/geez_numerals.h"
 
 namespace {
 
@@ -58,13 +61,62 @@ void DayCell::resize(int x, int y, int w, int h) {
 }
 
 // The sizes above follow the cell's shape; here, where the fonts can be
-// measured, each shrinks until the widest two-digit number fits its field.
+// measured, each shrinks until the widest number fits its field, but not
+// below the size at which it can be read. Where that does not fit (Ge'ez
+// numerals in a small cell's corner), the field grows from its corner of
+// the cell, into the room the other number leaves free.
 void DayCell::FitNumbers() {
   for (Fl_Output* field : {primary, secondary}) {
-    field->textsize(LargestFittingSize(field->textfont(), kWidestNumber, field->w() - kTextInsets,
-                                       field->textsize(), kSmallestSize));
+    const bool fromBottomRight = field == secondary;
+    const std::string& widest = WidestNumber(field->textfont());
+    const Fl_Fontsize readable = ReadableSize(field->textfont());
+    field->textsize(std::max(readable, LargestFittingSize(field->textfont(), widest.c_str(), field->w() - kTextInsets,
+                                                          field->textsize(), readable)));
+    fl_font(field->textfont(), field->textsize());
+    const int wide = std::min(static_cast<int>(std::ceil(fl_width(widest.c_str()))) + kTextInsets, w());
+    const int tall = std::min(fl_height(), h());
+    if (wide > field->w() || tall > field->h()) {
+      const int fieldW = std::max(wide, field->w()), fieldH = std::max(tall, field->h());
+      field->resize(fromBottomRight ? x() + w() - fieldW : x(), fromBottomRight ? y() + h() - fieldH : y(), fieldW,
+                    fieldH);
+    }
   }
   fitted = true;
+}
+
+// Of the widest number and of each digit, which a field in the Ethiopic
+// face shows too: a face's old-style 1 and 0 are shorter than its 3.
+Fl_Fontsize DayCell::ReadableSize(Fl_Font font) {
+  constexpr Fl_Fontsize kLargest = 48;
+  const auto inkHeight = [](const std::string& text) {
+    int dx = 0, dy = 0, inkW = 0, inkH = 0;
+    fl_text_extents(text.c_str(), dx, dy, inkW, inkH);
+    return inkH;
+  };
+  Fl_Fontsize size = kSmallestInk;
+  for (; size < kLargest; ++size) {
+    fl_font(font, size);
+    int shortest = inkHeight(WidestNumber(font));
+    for (char digit = '0'; digit <= '9'; ++digit) shortest = std::min(shortest, inkHeight(std::string(1, digit)));
+    if (shortest > kSmallestInk) break;  // a pixel to spare for the edges' shading
+  }
+  return size;
+}
+
+const std::string& DayCell::WidestNumber(Fl_Font font) {
+  static const std::string digits = kWidestNumber;
+  static const std::string geez = [] {
+    constexpr int kLastDay = 31;
+    std::string widest;
+    fl_font(EthiopicFont(), kSmallestInk);
+    for (int day = 1; day <= kLastDay; ++day) {
+      for (const std::string& number : {GeezNumeral(day), std::to_string(day)}) {
+        if (fl_width(number.c_str()) > fl_width(widest.c_str())) widest = number;
+      }
+    }
+    return widest;
+  }();
+  return font == EthiopicFont() ? geez : digits;
 }
 
 void DayCell::draw() {
@@ -77,16 +129,24 @@ void DayCell::SetClickCallback(Fl_Callback* cb, void* data) {
   hitButton->callback(cb_hit, data);
 }
 
-void DayCell::SetText(const char* text) { SetTexts(text, ""); }
+void DayCell::Clear() { ShowDay(0, "", ""); }
 
-void DayCell::SetTexts(const char* primaryText, const char* secondaryText) {
+void DayCell::ShowDay(int shownDay, const char* primaryText, const char* secondaryText) {
+  day = shownDay;
   primary->value(primaryText);
   secondary->value(secondaryText);
 }
 
 void DayCell::RecordPress() {
-  pressedDay = std::atoi(primary->value());
+  pressedDay = day;
   doubleClick = Fl::event_clicks() != 0;
+}
+
+void DayCell::SetFont(Fl_Font font) {
+  if (primary->textfont() == font && secondary->textfont() == font) return;
+  primary->textfont(font);
+  secondary->textfont(font);
+  resize(x(), y(), w(), h());
 }
 
 void DayCell::SetTextColor(Fl_Color color) {

@@ -4,6 +4,8 @@
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Output.H>
 
+#include <string>
+
 #include "fonts/fitting_size.h"
 
 // One day of the month grid: the base calendar's day large across the top,
@@ -14,9 +16,14 @@ class DayCell : public Fl_Group {
   DayCell(int x, int y, int w, int h);
 
   void SetClickCallback(Fl_Callback* cb, void* data);
-  void SetText(const char* text);
-  void SetTexts(const char* primaryText, const char* secondaryText);
+  // Shows day (the base calendar's, 0 for none) written as primaryText, and
+  // the other calendar's day as secondaryText.
+  void ShowDay(int day, const char* primaryText, const char* secondaryText);
+  // Shows no day.
+  void Clear();
   void SetTextColor(Fl_Color color);
+  // Both numbers' face; a new one fits the numbers afresh.
+  void SetFont(Fl_Font font);
   // Keeps the day shown now, which is the day a click picks, whatever the
   // click's release brings about first.
   void RecordPress();
@@ -24,12 +31,20 @@ class DayCell : public Fl_Group {
   void resize(int x, int y, int w, int h) override;
   void draw() override;
 
-  // The widest day number, and what a field keeps of its width round its text.
+  // The widest day number in digits, what a field keeps of its width round
+  // its text, and the smallest size a number is drawn at to be read.
   static constexpr const char* kWidestNumber = "30";
   static constexpr int kTextInsets = kFieldTextInsets;
-  static constexpr Fl_Fontsize kSmallestSize = 6;
+  static constexpr int kSmallestInk = 10;  // pixels from a numeral's top to its foot
+  // The widest day number a field in font may show: in the Ethiopic face, of
+  // 1 to 31 in Ge'ez numerals and in digits, which it shows for the other calendar.
+  static const std::string& WidestNumber(Fl_Font font);
+  // The smallest size at which that number's ink is kSmallestInk tall.
+  static Fl_Fontsize ReadableSize(Fl_Font font);
 
   Fl_Callback* clickCallback = nullptr;
+  // The base calendar's day the cell shows, whatever script writes it; 0 for none.
+  int day = 0;  // [0, 31]
   // The day the cell showed when the mouse went down on it; 0 for none.
   int pressedDay = 0;
   bool doubleClick = false;  // that press was a double-click's second

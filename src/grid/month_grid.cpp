@@ -182,8 +182,7 @@ void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
   auto next = own.begin();
   for (int i = 0; i < month.lead; ++i) HideCell(i);
   for (int d = 0; d < month.count; ++d) {
-    ShowDay(month.lead + d, DayText(month.days[d].baseDay, kind).c_str(),
-            DayText(month.days[d].otherDay, OtherKind(kind)).c_str(), month.days[d].current);
+    ShowDay(month.lead + d, month.days[d], kind);
     if (first + d == todayNumber) todayCell = month.lead + d;
     std::string ownNames;
     for (; next != own.end() && next->day == first + d; ++next) {
@@ -202,15 +201,13 @@ std::string MonthGrid::DayText(int day, CalendarKind kind) const {
   return text;
 }
 
-void MonthGrid::ShowDay(int index, const char* baseDay, const char* otherDay, bool current) {
+void MonthGrid::ShowDay(int index, const MonthDay& day, CalendarKind kind) {
   DayCell* cell = cells[index];
   cell->show();
-  const Fl_Font font = style.geez ? EthiopicFont() : FL_TIMES;
-  cell->primary->textfont(font);
-  cell->secondary->textfont(font);
-  cell->SetTexts(baseDay, otherDay);
-  cell->color(current ? FL_YELLOW : FL_WHITE);
-  if (current) currentCell = index;
+  cell->SetFont(style.geez ? EthiopicFont() : FL_TIMES);
+  cell->ShowDay(day.baseDay, DayText(day.baseDay, kind).c_str(), DayText(day.otherDay, OtherKind(kind)).c_str());
+  cell->color(day.current ? FL_YELLOW : FL_WHITE);
+  if (day.current) currentCell = index;
   cell->redraw();
 }
 
@@ -245,7 +242,7 @@ void MonthGrid::MarkDay(int index, const DaysFacts& facts, int dayNumber, const 
 
 void MonthGrid::HideCell(int index) {
   DayCell* cell = cells[index];
-  cell->SetText("");
+  cell->Clear();
   MarkDay(index, {}, 0);
   cell->color(FL_GRAY);
   cell->hide();

@@ -10,6 +10,7 @@
 
 #include "calendar/date_pair.h"
 #include "calendar/holidays.h"
+#include "calendar/month_layout.h"
 #include "calendar/navigation.h"
 #include "church/day_facts.h"
 #include "days/user_day.h"
@@ -67,7 +68,7 @@ class MonthGrid : public Fl_Group {
 
  private:
   static void ForwardClick(Fl_Widget* cell, void* data);
-  void ShowDay(int index, const char* baseDay, const char* otherDay, bool current);
+  void ShowDay(int index, const MonthDay& day, CalendarKind kind);
   std::string DayText(int day, CalendarKind kind) const;
   void HideCell(int index);
   void LayOut();

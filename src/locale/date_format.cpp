@@ -120,11 +120,6 @@ bool FormatMoment(const std::string& format, const Moment& moment, std::string& 
   return true;
 }
 
-std::string DateLinesIn(const DatePair& day, TextStyle style) {
-  std::string lines, line, bad;
-  for (CalendarKind kind : {Gregorian, Ethiopian}) {
-    FormatMoment("%A %B(%m) %e, %Y", {day, kind, style}, line, bad);
-    lines += (lines.empty() ? "" : "\n") + line;
-  }
-  return lines;
+std::string DateLinesIn(const DatePair& day, TextStyle style, const TextWidth& width) {
+  return AlignedLines({DateLineOf(day, Gregorian, style), DateLineOf(day, Ethiopian, style)}, width);
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calendar/date_pair.h"
+#include "locale/date_lines.h"
 #include "locale/language_names.h"
 
 // A day, and with `hasTime` a time of day, as a format writes it.
@@ -25,6 +26,6 @@ struct Moment {
 // "%-q", or what is left of the format after its last "%").
 bool FormatMoment(const std::string& format, const Moment& moment, std::string& text, std::string& bad);
 
-// The window's two date lines, Gregorian first, with the names and numbers
-// of `style`: "Tuesday December(12)  8, 2026".
-std::string DateLinesIn(const DatePair& day, TextStyle style);
+// The two date lines, Gregorian first, with the names and numbers of
+// `style`, their columns lined up as `width` measures them.
+std::string DateLinesIn(const DatePair& day, TextStyle style, const TextWidth& width = TerminalWidth);

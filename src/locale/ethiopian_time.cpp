@@ -1,15 +1,15 @@
 #include "locale/ethiopian_time.h"
 
+#include "locale/names_table.h"
+
 namespace {
 
 constexpr int kHoursPerPart = 6;
 constexpr int kHoursPerCount = 12;
 
-// The parts of the day in order from midnight, six hours each. The Amharic
-// words are those people use for them; CLDR's Amharic day periods (common/main/am.xml)
-// write the morning ጥዋት and the evening ምሽት, the same parts in other spellings.
+// The parts of the day in order from midnight, six hours each; other
+// languages' are in their names tables.
 const char* const kLatinParts[] = {"night", "morning", "afternoon", "evening"};
-const char* const kAmharicParts[] = {"ሌሊት", "ጠዋት", "ከሰዓት", "ማታ"};
 
 }  // namespace
 
@@ -20,5 +20,6 @@ EthiopianTime EthiopianTimeOf(int westernHour) {
 }
 
 const char* DayPartName(DayPart part, Language language) {
-  return (language == Language::kAmharic ? kAmharicParts : kLatinParts)[static_cast<int>(part)];
+  const NamesTable* names = NamesOf(language);
+  return (names ? names->dayParts : kLatinParts)[static_cast<int>(part)];
 }

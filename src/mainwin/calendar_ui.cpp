@@ -8,6 +8,7 @@
 
 #include "identity/program_identity.h"
 #include "locale/translation.h"
+#include "mainwin/ethiopic_fallback.h"
 #include "mainwin/layout.h"
 #include "mainwin/main_window.h"
 #include "mainwin/settings.h"
@@ -129,7 +130,8 @@ void CalendarUi::set_defaults() {
   main_window->label(kVersionText);
   date.SetToday();
   today_date = date;
-  const Settings saved = LoadSettings();
+  Settings saved = LoadSettings();
+  WithoutEthiopicFace(saved, amharic_item, geez_item);
   base_kind = saved.baseKind;
   show_holidays = Check(holidays_item, saved.holidays);
   show_fasts = Check(fasts_item, saved.fasts);

@@ -1,6 +1,7 @@
 // The main window's date lines and texts in the script and language that
 // Tool > Amharic and Ge'ez numerals pick.
 #include <FL/Fl_Menu_Item.H>
+#include <FL/fl_draw.H>
 
 #include <string>
 #include <vector>
@@ -12,14 +13,6 @@
 #include "platform/folders.h"
 
 namespace {
-
-// The Amharic catalog lies in share/locale beside share/zelmora, in the build
-// tree as once installed.
-std::string CatalogFolder() {
-  const std::string catalog = FindDataFile("../locale/am/LC_MESSAGES/zelmora.mo");
-  const std::string::size_type languageFolder = catalog.rfind("/am/LC_MESSAGES/");
-  return languageFolder == std::string::npos ? std::string() : catalog.substr(0, languageFolder);
-}
 
 // A widget's English texts, as it was built.
 struct WidgetTexts {
@@ -37,7 +30,12 @@ struct WidgetTexts {
 void CalendarUi::ShowScript() {
   const bool styled = style.language != Language::kEnglish || style.geez;
   dates_output->textfont(styled ? EthiopicFont() : FL_COURIER);
-  dates_output->value(styled ? DateLinesIn(date, style).c_str() : date.Format());
+  // The Ethiopic face's letters have their own widths: the columns line up as it draws them.
+  const TextWidth drawn = [this](const std::string& text) {
+    fl_font(dates_output->textfont(), dates_output->textsize());
+    return fl_width(text.c_str());
+  };
+  dates_output->value(styled ? DateLinesIn(date, style, drawn).c_str() : date.Format());
   grid->style = style;
   if (style.language == language_shown) return;
   language_shown = style.language;

@@ -13,6 +13,7 @@ void OutputHtml(DatePair date, CalendarKind base, PageLists lists) {
   HtmlExporter page(date, base, lists.holidays);
   page.fastsShown = lists.fasts;
   page.saintsShown = lists.saints;
+  page.geezNumerals = lists.geez;
   page.userDays = lists.userDays;
   SaveAndOpenPage(page, Dialogs::alert);
 }

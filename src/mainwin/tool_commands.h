@@ -14,6 +14,7 @@
 struct PageLists {
   bool holidays, fasts, saints;
   const std::vector<UserDay>* userDays;  // listed under the holidays; none when null
+  bool geez = false;  // the Ethiopian days and years in Ge'ez numerals
 };
 void OutputHtml(DatePair date, CalendarKind base, PageLists lists);
 // Tool > Export holidays…: one year's holidays, in calendar kind, where the

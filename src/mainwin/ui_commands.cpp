@@ -104,13 +104,13 @@ void CalendarUi::cb_grid_key_i(Fl_Widget*, void*) { Go(grid->keyStep); }
 void CalendarUi::cb_grid_open_i(Fl_Widget*, void*) { my_days.OpenDay(date, style, main_window); }
 void CalendarUi::cb_days_from_date_i(Fl_Widget*, void*) { refresh(); }
 void CalendarUi::cb_days_until_date_i(Fl_Widget*, void*) { refresh(); }
-void CalendarUi::cb_mini_clock_i(Fl_Widget*, void*) { OpenClockWindow(); }
-void CalendarUi::cb_clock_button_i(Fl_Widget*, void*) { OpenClockWindow(); }
+void CalendarUi::cb_mini_clock_i(Fl_Widget*, void*) { OpenClockWindow(style); }
+void CalendarUi::cb_clock_button_i(Fl_Widget*, void*) { OpenClockWindow(style); }
 void CalendarUi::cb_Exit_i(Fl_Widget*, void*) { main_window->hide(); }
 void CalendarUi::cb_Quit_i(Fl_Widget*, void*) { CloseEveryWindow(); }
-void CalendarUi::cb_Clock_i(Fl_Widget*, void*) { OpenClockWindow(); }
+void CalendarUi::cb_Clock_i(Fl_Widget*, void*) { OpenClockWindow(style); }
 void CalendarUi::cb_Output_i(Fl_Widget*, void*) {
-  OutputHtml(date, base_kind, {show_holidays, show_fasts, show_saints, show_my_days ? &my_days.Days() : nullptr});
+  OutputHtml(date, base_kind, {show_holidays, show_fasts, show_saints, show_my_days ? &my_days.Days() : nullptr, style.geez});
 }
 void CalendarUi::cb_Holidays_i(Fl_Widget*, void*) { ReadShownItems(); }
 void CalendarUi::cb_Fasting_i(Fl_Widget*, void*) { ReadShownItems(); }
@@ -119,7 +119,7 @@ void CalendarUi::cb_Script_i(Fl_Widget*, void*) { ReadShownItems(); }
 void CalendarUi::cb_My_i(Fl_Widget*, void*) { ReadShownItems(); }
 void CalendarUi::cb_All_i(Fl_Widget*, void*) { my_days.OpenList(today_date.dates[Gregorian].dayNumber, style, main_window); }
 // The reckoning of the Ethiopian year shown.
-void CalendarUi::cb_Bahire_i(Fl_Widget*, void*) { OpenBahireHasabWindow(date.Year(Ethiopian)); }
+void CalendarUi::cb_Bahire_i(Fl_Widget*, void*) { OpenBahireHasabWindow(date.Year(Ethiopian), style); }
 // The holidays of the year shown, in the base calendar.
 void CalendarUi::cb_Export_i(Fl_Widget*, void*) { ExportHolidays(date.Year(base_kind), base_kind); }
 void CalendarUi::cb_Help_i(Fl_Widget*, void*) { OpenHelpContents(); }

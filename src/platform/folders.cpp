@@ -61,6 +61,8 @@ std::string UserDataFolder() {
   return home && *home ? std::string(home) + "/.local/share/zelmora" : "";
 }
 
+std::string CatalogFolder() { return FindDataFile("../locale"); }
+
 std::string FindDataFile(const char* name) {
   const std::string program = ProgramFolder();
   for (const char* data : kDataBesideProgram) {

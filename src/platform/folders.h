@@ -27,3 +27,7 @@ std::string UserDataFolder();
 // else from the current folder, so that a file someone left in a shared
 // folder never stands in for the installed one. Empty when none has it.
 std::string FindDataFile(const char* name);
+
+// The folder of the program's message catalogs, share/locale beside its data
+// folder, in the build tree as once installed; empty when there is none.
+std::string CatalogFolder();

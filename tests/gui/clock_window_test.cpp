@@ -39,8 +39,10 @@ TEST_F(Clocks, ReadsBothReckonings) {
   const struct {
     int hour, minute, second;
     int ethiopianHour;
+    const char* geez;  // the Habisha reading in Ge'ez numerals, which have no zero
   } kTimes[] = {
-      {18, 30, 15, 0}, {5, 59, 59, 11}, {6, 0, 0, 0}, {0, 0, 0, 6}, {12, 45, 1, 6}, {23, 59, 59, 5}, {7, 15, 30, 1},
+      {18, 30, 15, 0, "፲፪:30:15"}, {5, 59, 59, 11, "፲፩:59:59"}, {6, 0, 0, 0, "፲፪:00:00"}, {0, 0, 0, 6, "፮:00:00"},
+      {12, 45, 1, 6, "፮:45:01"},   {23, 59, 59, 5, "፭:59:59"},  {7, 15, 30, 1, "፩:15:30"},
   };
   ReckoningClock clock(0, 0, 100, 100);
   EXPECT_EQ(clock.type(), FL_SQUARE_CLOCK);  // until it is first set
@@ -55,6 +57,9 @@ TEST_F(Clocks, ReadsBothReckonings) {
       EXPECT_EQ(clock.minute(), t.minute);
       EXPECT_EQ(clock.second(), t.second);
       EXPECT_EQ(clock.type(), ethiopian ? FL_SQUARE_CLOCK : FL_ROUND_CLOCK);
+      if (ethiopian) {
+        EXPECT_EQ(ClockWindow::GeezTimeText(&clock), t.geez) << t.hour;
+      }
     }
   }
 }

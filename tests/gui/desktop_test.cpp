@@ -27,7 +27,7 @@
 namespace {
 
 const std::string kHead =
-    "<html lang='am'><head><meta content='text/html; charset=UTF-8' http-equiv='content-type'>"
+    "<html lang='en'><head><meta content='text/html; charset=UTF-8' http-equiv='content-type'>"
     "<title>Zelmora</title></head><body><img src='vemra.jpg' align='right'/><h1>"
     "<img src='tolun.jpg' align='bottom'/>Zelmora Ver.1.5.2</h1>";
 const std::string kTail = "<hr><i><a href=https://zelmora.example.org/>https://zelmora.example.org/</a></i></body></html>";
@@ -243,7 +243,7 @@ TEST_F(Desktop, PageLandsWhereTheUserCanWriteWithItsPictures) {
     OutputHtml(ui);
 
     const std::string page = ReadFile(landing + "/output.htm");
-    EXPECT_NE(page.find("<font size=+3>ህዳር, 2001</font>"), std::string::npos);
+    EXPECT_NE(page.find("<font size=+3><span lang='am'>ህዳር</span>, 2001</font>"), std::string::npos);
     EXPECT_EQ(page.find("Tsome Nebiyat") != std::string::npos, c.fasts);
     const std::string kJpeg = "\xFF\xD8\xFF";
     EXPECT_EQ(ReadFile(landing + "/vemra.jpg").substr(0, 3), kJpeg);

@@ -73,7 +73,7 @@ class Commands : public ::testing::Test {
   }
   DayCell* CellShowing(int day) {
     for (DayCell* cell : ui.grid->cells) {
-      if (cell->visible() && std::atoi(cell->primary->value()) == day) return cell;
+      if (cell->visible() && cell->day == day) return cell;
     }
     ADD_FAILURE() << "no cell shows day " << day;
     return ui.grid->cells[0];
@@ -282,6 +282,29 @@ TEST_F(Commands, PickedDayLandsInTheShownMonth) {
   for (DayCell* cell : ui.grid->cells) EXPECT_NE(Fl::focus(), cell->hitButton);
 }
 
+// With Ge'ez numerals a cell still knows its day, in either base: the
+// Ethiopian days are written in Ge'ez, big or small.
+TEST_F(Commands, ClickPicksTheDayWhateverNumeralsWriteIt) {
+  MenuBarOf(ui.main_window)->picked(ui.geez_item);
+  const struct {
+    CalendarKind base;
+    int day;
+    const char* ethiopian;  // the cell's Ethiopian number
+    DatePair picked;
+  } kBases[] = {
+      {Ethiopian, 29, "፳፱", DatePair(2001, 3, 29, Ethiopian)},
+      {Gregorian, 7, "፳፰", DatePair(2008, 12, 7, Gregorian)},  // the month of Hdar 29
+  };
+  for (const auto& base : kBases) {
+    if (ui.base_kind != base.base) Click(ui.base_button);
+    DayCell* cell = CellShowing(base.day);
+    EXPECT_STREQ((base.base == Ethiopian ? cell->primary : cell->secondary)->value(), base.ethiopian);
+    Click(cell);
+    EXPECT_TRUE(ui.date.SameDay(base.picked)) << base.day;
+  }
+  MenuBarOf(ui.main_window)->picked(ui.geez_item);
+}
+
 // How the grid draws a month; which cells each month fills, and with which
 // numbers, is checked against the core's layout in the random run below.
 TEST_F(Commands, GridShowsTheMonthInTheBaseCalendar) {
@@ -307,7 +330,7 @@ TEST_F(Commands, GridShowsTheMonthInTheBaseCalendar) {
     if (cell->visible() && cell->color() == FL_YELLOW) {
       ++yellow;
       EXPECT_STREQ(cell->secondary->value(), " 1");
-      EXPECT_EQ(std::atoi(cell->primary->value()), ui.date.Day(Ethiopian));
+      EXPECT_EQ(cell->day, ui.date.Day(Ethiopian));
     }
   }
   EXPECT_EQ(yellow, 1);
@@ -349,7 +372,8 @@ TEST_F(Commands, RandomRunKeepsEveryWidgetInStep) {
       const bool used = d >= 0 && d < month.count;
       ASSERT_EQ(ui.grid->cells[i]->visible() != 0, used) << "step " << n;
       if (!used) continue;
-      ASSERT_EQ(std::atoi(ui.grid->cells[i]->primary->value()), d + 1);
+      ASSERT_EQ(ui.grid->cells[i]->day, d + 1);
+      ASSERT_EQ(std::atoi(ui.grid->cells[i]->primary->value()), d + 1);  // in digits when no Ge'ez is asked for
       if (ui.grid->cells[i]->color() == FL_YELLOW) {
         ++yellow;
         ASSERT_EQ(d + 1, ui.date.Day(base));

@@ -25,9 +25,10 @@ struct Listed {
 // Soonest first; the days that never come again last, by their date.
 std::vector<Listed> ListedDays(const std::vector<UserDay>& days) {
   const int today = Today().dates[Gregorian].dayNumber;
+  const std::vector<std::optional<Occurrence>> next = NextOccurrences(days, today);
   std::vector<Listed> listed;
   listed.reserve(days.size());
-  for (const UserDay& day : days) listed.push_back({&day, NextOccurrence(day, today)});
+  for (size_t i = 0; i < days.size(); ++i) listed.push_back({&days[i], next[i]});
   std::stable_sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
     if (a.next.has_value() != b.next.has_value()) return a.next.has_value();
     return a.next ? a.next->day < b.next->day : a.day->start < b.day->start;
@@ -46,11 +47,15 @@ std::string DayLines(const std::vector<Listed>& listed, TextStyle style) {
     const UserDay& day = *entry.day;
     if (entry.next) {
       const DatePair date = DatePair::OfDay(entry.next->day);
-      text.append(date.dates[Ethiopian].NumericText()).append(1, '\t').append(date.dates[Gregorian].NumericText());
+      text += date.dates[Ethiopian].NumericText();
+      text += '\t';
+      text += date.dates[Gregorian].NumericText();
     } else {
       text.append("-\t-");
     }
-    text.append(1, '\t').append(RepeatWord(day.repeat)).append(1, '\t');
+    text += '\t';
+    text += RepeatWord(day.repeat);
+    text += '\t';
     if (entry.next && day.repeat == Repeat::kMemorial) {
       AppendField(OccurrenceSummary(day, *entry.next, style.language), text);
     } else {

@@ -16,6 +16,7 @@
 namespace {
 
 const char kHelpPage[] = "index_e.htm";
+const char kHelpPageLine[] = N_("The help page installed with Zelmora");
 constexpr int kWidth = 360;
 constexpr int kHeight = 115;
 constexpr int kLineLeft = 84;
@@ -66,7 +67,9 @@ AboutWindow::AboutWindow() {
   imageBox->image(&image_logo);
   titleBox = new Fl_Box(75, 8, 280, 30, kVersionText);
   titleBox->labelsize(kTitleSize);
-  homePageBox = MakeLine<LinkBox>(0, kHomePageUrl);
+  // Without a home page the line leads to the help page, named in full in its tooltip.
+  homePageBox = MakeLine<LinkBox>(0, kHasHomePage ? kHomePageUrl : Tr(kHelpPageLine));
+  homePageBox->copy_tooltip(WebsiteTarget().c_str());
   homePageBox->labelcolor(FL_BLUE);
   noticeBox = MakeLine(1, Tr(kNoticeText));
   MakeLine(2, Tr(kIconCreditText));
@@ -86,9 +89,14 @@ void AboutWindow::cb_close(Fl_Widget* window, void* data) {
 
 void OpenAboutWindow() { (new AboutWindow)->Show(); }
 
-void OpenHelpContents() {
+// Found nowhere, the page is named as it is, and the opener says so.
+std::string HelpPage() {
   const std::string page = FindDataFile(kHelpPage);
-  OpenOrTell(page.empty() ? kHelpPage : page, Dialogs::alert);  // found nowhere: the browser says so
+  return page.empty() ? kHelpPage : page;
 }
 
-void OpenWebsite() { OpenOrTell(kHomePageUrl, Dialogs::alert); }
+std::string WebsiteTarget() { return kHasHomePage ? kHomePageUrl : HelpPage(); }
+
+void OpenHelpContents() { OpenOrTell(HelpPage(), Dialogs::alert); }
+
+void OpenWebsite() { OpenOrTell(WebsiteTarget(), Dialogs::alert); }

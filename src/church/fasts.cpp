@@ -111,3 +111,16 @@ void FastsOnDays(const ChurchYear& church, int firstDay, int count, const Church
   // comes after Tsome Nebiyat.
   for (const FastPeriod& period : church.fasts) Lay(period.firstDay, period.lastDay, period.name, firstDay, count, fasts);
 }
+
+std::vector<FastPeriod> FastsBeginningBetween(int firstDay, int lastDay) {
+  int firstYear = 0, lastYear = 0, month = 0, day = 0;
+  CalendarDate::SplitDayNumber(firstDay, firstYear, month, day, Ethiopian);
+  CalendarDate::SplitDayNumber(lastDay, lastYear, month, day, Ethiopian);
+  std::vector<FastPeriod> fasts;
+  for (int year = firstYear; year <= lastYear; ++year) {
+    for (const FastPeriod& fast : ReckonChurchYear(year).fasts) {
+      if (fast.firstDay >= firstDay && fast.firstDay <= lastDay) fasts.push_back(fast);
+    }
+  }
+  return fasts;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "church/church_name.h"
 
@@ -33,3 +34,6 @@ const ChurchName* FastOnDay(const ChurchYear& church, int dayNumber);
 // FastOnDay for `count` days from `firstDay`, all of `church`'s year, into
 // fasts[0, count): the periods laid over the weekly fast, in one pass.
 void FastsOnDays(const ChurchYear& church, int firstDay, int count, const ChurchName** fasts);
+// The fasting periods that begin on a day in [firstDay, lastDay], a stretch
+// within the calendars' span, in order of first day.
+std::vector<FastPeriod> FastsBeginningBetween(int firstDay, int lastDay);

@@ -30,18 +30,9 @@ std::vector<Holiday> HolidaysOfYears(YearRange years, CalendarKind kind) {
 
 // The fasting periods that begin within the years.
 std::vector<FastPeriod> FastsOfYears(YearRange years, CalendarKind kind) {
-  int firstDay = 0, lastDay = 0, month = 0, day = 0;
+  int firstDay = 0, lastDay = 0;
   DaysOfYears(years, kind, firstDay, lastDay);
-  YearRange ethiopian{};
-  CalendarDate::SplitDayNumber(firstDay, ethiopian.first, month, day, Ethiopian);
-  CalendarDate::SplitDayNumber(lastDay, ethiopian.last, month, day, Ethiopian);
-  std::vector<FastPeriod> fasts;
-  for (int year = ethiopian.first; year <= ethiopian.last; ++year) {
-    for (const FastPeriod& fast : ReckonChurchYear(year).fasts) {
-      if (fast.firstDay >= firstDay && fast.firstDay <= lastDay) fasts.push_back(fast);
-    }
-  }
-  return fasts;
+  return FastsBeginningBetween(firstDay, lastDay);
 }
 
 std::string HolidayLine(const Holiday& holiday, TextStyle style) {

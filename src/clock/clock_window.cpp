@@ -4,6 +4,7 @@
 #include <FL/Fl_Box.H>
 
 #include <cstdio>
+#include <utility>
 
 #include "fonts/ethiopic_face.h"
 #include "numerals/geez_numerals.h"
@@ -11,6 +12,7 @@
 #include "locale/translation.h"
 #include "pictures/app_icon.h"
 #include "pictures/images.h"
+#include "scaling/growing_window.h"
 
 namespace {
 
@@ -20,6 +22,7 @@ constexpr int kFaceTop = 50;
 constexpr int kFaceSize = 100;
 constexpr int kReadingTop = kFaceTop + kFaceSize + 1;
 constexpr int kReadingHeight = 24;
+constexpr Fl_Fontsize kTextSize = 14;  // the labels' and the readings' at the first size
 constexpr int kHabishaLeft = 10;
 constexpr int kFarenjiLeft = 135;
 constexpr Fl_Color kHandColor = 37;  // step 5 of the grey ramp
@@ -31,7 +34,7 @@ ReckoningClock* MakeFace(int x, const char* label, Fl_Boxtype box, Fl_Image* pic
   clock->selection_color(kHandColor);
   clock->image(picture);
   clock->labelfont(FL_HELVETICA);
-  clock->labelsize(14);
+  clock->labelsize(kTextSize);
   clock->labelcolor(FL_BLACK);
   clock->align(FL_ALIGN_TOP);
   clock->hours = hours;
@@ -48,7 +51,9 @@ Fl_Output* MakeReading(int x, ReckoningClock* face) {
 }  // namespace
 
 ClockWindow::ClockWindow(TextStyle style) {
-  window = new Fl_Window(kWidth, kHeight, Tr("Ethiopian Clock"));
+  auto* growing = new GrowingWindow(kWidth, kHeight, Tr("Ethiopian Clock"));
+  growing->relayout = [this](double scale) { LayOut(scale); };
+  window = growing;
   window->user_data(this);
   window->callback(cb_close, this);
   habishaClock = MakeFace(kHabishaLeft, Tr("Habisha"), FL_BORDER_BOX, &image_flag, HourSystem::kEthiopian);
@@ -73,6 +78,22 @@ ClockWindow::ClockWindow(TextStyle style) {
 ClockWindow::~ClockWindow() { Fl::delete_widget(window); }
 
 void ClockWindow::Show() { window->show(); }
+
+// The faces keep the room the toolkit gave them across; the labels above
+// them and the readings below grow by the window's scale, text and all.
+void ClockWindow::LayOut(double scale) {
+  const int faceTop = Scaled(kFaceTop, scale);
+  const int readingHeight = Scaled(kReadingHeight, scale);
+  const int readingTop = window->h() - Scaled(kHeight - kReadingTop, scale);
+  const std::pair<ReckoningClock*, Fl_Output*> pairs[] = {{habishaClock, habishaText}, {farenjiClock, farenjiText}};
+  for (const auto& [face, reading] : pairs) {
+    face->resize(face->x(), faceTop, face->w(), readingTop - 1 - faceTop);
+    face->labelsize(Scaled(kTextSize, scale));
+    reading->resize(face->x(), readingTop, face->w(), readingHeight);
+    reading->textsize(Scaled(kTextSize, scale));
+  }
+  window->redraw();
+}
 
 // Fl_Output rewrites, and so redraws, only the characters that changed.
 void ClockWindow::CopyReading(const ReckoningClock* clock, void* text) {

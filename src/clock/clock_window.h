@@ -10,7 +10,8 @@
 
 // A window with the time in both reckonings, each as a face and a reading
 // copied from it in the face's own tick. The faces take the room the window
-// is resized to. Once closed it frees itself.
+// is resized to; the labels and readings grow with it. Once closed it frees
+// itself.
 class ClockWindow {
  public:
   // With Ge'ez numerals in style, the Habisha reading's hour is in Ge'ez.
@@ -34,6 +35,7 @@ class ClockWindow {
   Fl_Output* farenjiText;
 
  private:
+  void LayOut(double scale);
   static void cb_close(Fl_Widget* window, void* data);
 };
 

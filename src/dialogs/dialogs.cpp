@@ -21,9 +21,9 @@ std::string& LastFolder() {
   return folder;
 }
 
-std::string ChooseFile(const char* suggested) {
+std::string ChooseFile(const char* title, const char* suggested) {
   Fl_Native_File_Chooser chooser(Fl_Native_File_Chooser::BROWSE_SAVE_FILE);
-  chooser.title(Tr("Export holidays"));
+  chooser.title(title);
   chooser.filter("iCalendar\t*.ics");
   chooser.directory(LastFolder().c_str());
   // The toolkit's own chooser reads a bare name in the current folder, whatever
@@ -78,7 +78,7 @@ std::string WithoutSymbols(const std::string& text) {
 }
 
 void (*Dialogs::alert)(const char* message) = ShowAlert;
-std::string (*Dialogs::choose_file)(const char* suggested) = ChooseFile;
+std::string (*Dialogs::choose_file)(const char* title, const char* suggested) = ChooseFile;
 bool (*Dialogs::confirm)(const char* question) = AskYesOrNo;
 
 std::string WrapText(const std::string& text, int width, int (*measure)(const std::string&)) {

@@ -8,9 +8,10 @@ struct Dialogs {
   // Shows a message the user must see: titled with the program's name and
   // wrapped to kAlertWidth.
   static void (*alert)(const char* message);
-  // Asks where to save a file, offering a name, in the folder used last
-  // (the home folder at first); "" when the user cancels.
-  static std::string (*choose_file)(const char* suggested);
+  // Asks where to save a file, under a title that says what it holds,
+  // offering a name, in the folder used last (the home folder at first);
+  // "" when the user cancels.
+  static std::string (*choose_file)(const char* title, const char* suggested);
   // Asks a yes-or-no question before something that cannot be undone; true
   // for yes.
   static bool (*confirm)(const char* question);

@@ -119,9 +119,11 @@ const std::string& HtmlExporter::Build() {
   if (fastsShown) AppendFastList();
   if (saintsShown) AppendSaintList();
   Append("<hr>");
-  char footer[256];
-  std::snprintf(footer, sizeof footer, "<i><a href=%s>%s</a></i>", kHomePageUrl, kHomePageUrl);
-  Append(footer);
+  if (kHasHomePage) {
+    char footer[256];
+    std::snprintf(footer, sizeof footer, "<i><a href=%s>%s</a></i>", kHomePageUrl, kHomePageUrl);
+    Append(footer);
+  }
   Append("</body></html>");
   return page;
 }

@@ -154,6 +154,11 @@ void DayCell::SetTextColor(Fl_Color color) {
   secondary->textcolor(color);
 }
 
+void DayCell::SetInSpan(bool inSpan) {
+  Fl_Widget* const parts[] = {primary, secondary, hitButton};
+  for (Fl_Widget* part : parts) inSpan ? part->activate() : part->deactivate();
+}
+
 void DayCell::cb_hit(Fl_Widget* button, void* data) {
   auto* cell = static_cast<DayCell*>(button->parent());
   if (cell->pressedDay == 0 || !cell->clickCallback) return;

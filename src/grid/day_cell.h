@@ -24,6 +24,8 @@ class DayCell : public Fl_Group {
   void SetTextColor(Fl_Color color);
   // Both numbers' face; a new one fits the numbers afresh.
   void SetFont(Fl_Font font);
+  // A day outside the calendars' span shows its numbers greyed and takes no click.
+  void SetInSpan(bool inSpan);
   // Keeps the day shown now, which is the day a click picks, whatever the
   // click's release brings about first.
   void RecordPress();

@@ -16,11 +16,17 @@
 #include "days/occurrences.h"
 #include "dialogs/dialogs.h"
 #include "fonts/ethiopic_face.h"
+#include "keys/window_keys.h"
+#include "locale/translation.h"
 #include "numerals/geez_numerals.h"
+#include "scaling/scale.h"
 
 namespace {
 
 constexpr int kHeadingGap = 2;  // between neighbouring headings
+const char kOutsideSpanText[] =
+    N_("Outside the days Zelmora covers: from Meskerem 1 of the year 1 (27 August 8) to the last day of the "
+       "year 9999 (10 November 10007)");
 
 // A memorial's day named with its commemoration: "Abebe (Fortieth day)".
 std::string OccurrenceName(const UserDay& day, const Occurrence& on, Language language) {
@@ -31,7 +37,7 @@ std::string OccurrenceName(const UserDay& day, const Occurrence& on, Language la
 
 }  // namespace
 
-MonthGrid::MonthGrid(int x, int y, int w, int h) : Fl_Group(x, y, w, h) {
+MonthGrid::MonthGrid(int x, int y, int w, int h) : Fl_Group(x, y, w, h), firstWidth(w), firstHeight(h) {
   for (WeekdayHeading*& heading : headers) heading = new WeekdayHeading(x, y, 1, kHeadingHeight);
   headers[0]->labelcolor(FL_RED);
   for (int i = 0; i < kCells; ++i) {
@@ -49,12 +55,14 @@ void MonthGrid::resize(int x, int y, int w, int h) {
   LayOut();
 }
 
+// The headings grow with the grid as its numbers do.
 void MonthGrid::LayOut() {
+  const int headingHeight = Scaled(kHeadingHeight, GrowthScale(w(), h(), firstWidth, firstHeight));
   const int cw = w() / kColumns;
-  const int rh = (h() - kHeadingHeight) / kRows;
-  for (int i = 0; i < kColumns; ++i) headers[i]->resize(x() + cw * i, y(), cw - kHeadingGap, kHeadingHeight);
+  const int rh = (h() - headingHeight) / kRows;
+  for (int i = 0; i < kColumns; ++i) headers[i]->resize(x() + cw * i, y(), cw - kHeadingGap, headingHeight);
   for (int i = 0; i < kCells; ++i) {
-    cells[i]->resize(x() + cw * (i % kColumns), y() + kHeadingHeight + rh * (i / kColumns), cw, rh);
+    cells[i]->resize(x() + cw * (i % kColumns), y() + headingHeight + rh * (i / kColumns), cw, rh);
   }
 }
 
@@ -81,7 +89,7 @@ int MonthGrid::handle(int event) {
         openCallback(this, nullptr);
         return 1;
       }
-      return Ask(StepForKey(Fl::event_key(), Fl::event_shift() != 0));
+      return Ask(StepForKey(Fl::event_key(), Fl::event_state()));
     case FL_MOUSEWHEEL:
       return Ask(StepForWheel(Fl::event_dy(), Fl::event_shift() != 0));
     default:
@@ -101,19 +109,6 @@ std::optional<Step> MonthGrid::StepForWheel(int dy, bool shift) {
   if (dy == 0) return std::nullopt;
   if (dy > 0) return shift ? Step::kNextYear : Step::kNextMonth;
   return shift ? Step::kPrevYear : Step::kPrevMonth;
-}
-
-std::optional<Step> MonthGrid::StepForKey(int key, bool shift) {
-  switch (key) {
-    case FL_Left: return Step::kPrevDay;
-    case FL_Right: return Step::kNextDay;
-    case FL_Up: return Step::kPrevWeek;
-    case FL_Down: return Step::kNextWeek;
-    case FL_Page_Up: return shift ? Step::kPrevYear : Step::kPrevMonth;
-    case FL_Page_Down: return shift ? Step::kNextYear : Step::kNextMonth;
-    case FL_Home: return Step::kToday;
-    default: return std::nullopt;
-  }
 }
 
 void MonthGrid::draw() {
@@ -189,6 +184,7 @@ void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
       ownNames += (ownNames.empty() ? "" : "\n") + OccurrenceName((*userDays)[next->index], *next, style.language);
     }
     MarkDay(month.lead + d, facts, first + d, ownNames);
+    MarkSpan(month.lead + d, first + d);
   }
   for (int i = month.lead + month.count; i < kCells; ++i) HideCell(i);
 }
@@ -238,6 +234,14 @@ void MonthGrid::MarkDay(int index, const DaysFacts& facts, int dayNumber, const 
   }
   cells[index]->SetTextColor(dayOff ? FL_RED : churchDay ? kChurchDayColor : FL_FOREGROUND_COLOR);
   cells[index]->copy_tooltip(names.empty() ? nullptr : names.c_str());
+}
+
+// A day beyond the span the calendars convert says so, since a click on it
+// picks nothing.
+void MonthGrid::MarkSpan(int index, int dayNumber) {
+  const bool inSpan = CalendarDate::InSpan(dayNumber);
+  cells[index]->SetInSpan(inSpan);
+  if (!inSpan) cells[index]->copy_tooltip(Tr(kOutsideSpanText));
 }
 
 void MonthGrid::HideCell(int index) {

@@ -27,7 +27,7 @@ class MonthGrid : public Fl_Group {
   static constexpr int kColumns = 7;
   static constexpr int kRows = 6;
   static constexpr int kCells = kColumns * kRows;
-  static constexpr int kHeadingHeight = 16;
+  static constexpr int kHeadingHeight = 16;  // at the first size
 
   MonthGrid(int x, int y, int w, int h);
 
@@ -71,15 +71,17 @@ class MonthGrid : public Fl_Group {
   void ShowDay(int index, const MonthDay& day, CalendarKind kind);
   std::string DayText(int day, CalendarKind kind) const;
   void HideCell(int index);
+  void MarkSpan(int index, int dayNumber);
   void LayOut();
   int Ask(std::optional<Step> step);
-  static std::optional<Step> StepForKey(int key, bool shift);
   static std::optional<Step> StepForWheel(int dy, bool shift);
 
   static void DrawTodayMark(const DayCell* cell);
   static void DrawFastMark(const DayCell* cell);
   static void DrawUserDayMark(const DayCell* cell);
 
+  const int firstWidth;
+  const int firstHeight;
   int currentCell = -1;
   int todayCell = -1;
   std::bitset<kCells> fastCells;

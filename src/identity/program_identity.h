@@ -6,7 +6,7 @@
 #include "identity/zelmora_version.h"
 #include "locale/translation.h"
 
-inline constexpr char kHomePageUrl[] = "https://zelmora.example.org/";
+inline constexpr bool kHasHomePage = sizeof kHomePageUrl > 1;
 // The About window's lines: each fits its 260-pixel box at size 12, even in a
 // font as wide as DejaVu Sans.
 inline constexpr char kNoticeText[] = N_("Copyright (C) 2026 the Zelmora team.");

@@ -9,6 +9,7 @@
 #include "locale/translation.h"
 #include "mainwin/calendar_ui.h"
 #include "mainwin/layout.h"
+#include "scaling/growing_window.h"
 
 using namespace layout;
 
@@ -46,6 +47,18 @@ Fl_Choice* MakeKindChoice(int y, int h, Fl_Labeltype labeltype, Fl_Menu_Item* me
 
 }  // namespace
 
+#define ITEM(text) \
+  { text, 0, nullptr, nullptr, 0, FL_NORMAL_LABEL, 0, kMenuLabelSize, 0 }
+#define END_MENU ITEM(nullptr)
+
+// Index 0 reads the typed date as Gregorian, index 1 as Ethiopian.
+Fl_Menu_Item CalendarUi::days_from_kind_menu[] = {
+    ITEM("Gregorian"), ITEM("Ethiopian"), END_MENU};
+Fl_Menu_Item CalendarUi::days_until_kind_menu[] = {ITEM("Gregorian"), ITEM("Ethiopian"), END_MENU};
+
+#undef ITEM
+#undef END_MENU
+
 void CalendarUi::BuildNavigationRow() {
   last_year = MakeButton(0, kArrowWidth, "@<<", N_("Last year"), cb_last_year);
   last_month = MakeButton(24, kArrowWidth, "@<", N_("Last month"), cb_last_month);
@@ -61,7 +74,7 @@ void CalendarUi::BuildNavigationRow() {
   month_choice->align(FL_ALIGN_CENTER);
   month_choice->when(FL_WHEN_RELEASE);
   month_choice->callback(cb_month_choice);
-  year_input = new Fl_Value_Input(227, kNavRowY, 50, kNavHeight);
+  year_input = new YearBox(227, kNavRowY, 50, kNavHeight);
   year_input->labeltype(FL_NO_LABEL);
   year_input->minimum(1604);
   year_input->maximum(9999);
@@ -71,6 +84,7 @@ void CalendarUi::BuildNavigationRow() {
   // (and refused or rewritten) as typed.
   year_input->when(FL_WHEN_RELEASE | FL_WHEN_NOT_CHANGED);
   year_input->callback(cb_year_input);
+  year_input->stepCallback = cb_year_step;
   tomorrow = MakeButton(278, kArrowWidth, "+", N_("Tomorrow"), cb_tomorrow);
   next_month = MakeButton(302, kArrowWidth, "@>", N_("Next month"), cb_next_month);
   next_year = MakeButton(326, kArrowWidth, "@>>", N_("Next year"), cb_next_year);
@@ -113,14 +127,14 @@ void CalendarUi::BuildMiniClock() {
 // The date lines are padded as for a fixed-width face, so they are drawn in
 // one, at the largest size at which the longest line, a five-digit year's,
 // fits the box; the two lines then stand aligned as the padding intends.
-void CalendarUi::FitDateLines() {
-  constexpr Fl_Fontsize kUsualSize = 14;
+// The face itself is the language's (ShowScript), kept at every size.
+void CalendarUi::FitDateLines(double scale) {
+  const Fl_Fontsize usualSize = Scaled(kLabelSize, scale);
   constexpr Fl_Fontsize kSmallestSize = 8;
   const std::string longest = CalendarDate(10000, 1, 1, Gregorian).Text();
   const int room = dates_output->w() - Fl::box_dw(dates_output->box()) - kFieldTextInsets;
   fl_open_display();
-  dates_output->textfont(FL_COURIER);
-  dates_output->textsize(LargestFittingSize(FL_COURIER, longest.c_str(), room, kUsualSize, kSmallestSize));
+  dates_output->textsize(LargestFittingSize(FL_COURIER, longest.c_str(), room, usualSize, kSmallestSize));
 }
 
 // The month grid: a click picks a day, its keys ask for steps, and a

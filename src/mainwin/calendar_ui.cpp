@@ -24,63 +24,7 @@ namespace {
 constexpr Fl_Font kTooltipFont = FL_FREE_FONT;
 const char kEthiopicFace[] = " Abyssinica SIL";  // the blank: regular style
 
-// Sets or clears a check item; gives back what it set.
-bool Check(Fl_Menu_Item* item, bool on) {
-  on ? item->set() : item->clear();
-  return on;
-}
-
 }  // namespace
-
-#define KEYED_ITEM(text, key, cb, flags) \
-  { text, key, cb, nullptr, flags, FL_NORMAL_LABEL, 0, kMenuLabelSize, 0 }
-#define ITEM(text, cb, flags) KEYED_ITEM(text, 0, cb, flags)
-#define END_MENU ITEM(nullptr, nullptr, 0)
-
-// File and Goto are kept but never offered. The shortcuts stand beside their
-// commands; MainWindow finds those of hidden items too.
-Fl_Menu_Item CalendarUi::main_menu[] = {
-    ITEM(N_("File"), nullptr, FL_SUBMENU | FL_MENU_INVISIBLE | FL_MENU_INACTIVE),
-    ITEM(N_("Import Holiday"), nullptr, 0),
-    ITEM(N_("Save Option"), nullptr, 0),
-    ITEM(N_("Load Option"), nullptr, 0),
-    ITEM(N_("Exit"), cb_Exit, 0),
-    END_MENU,
-    ITEM(N_("Goto"), nullptr, FL_SUBMENU | FL_MENU_INVISIBLE | FL_MENU_INACTIVE),
-    ITEM(N_("Today"), nullptr, FL_MENU_INACTIVE),
-    END_MENU,
-    ITEM(N_("Tool"), nullptr, FL_SUBMENU),
-    ITEM(N_("Clock"), cb_Clock, 0),
-    ITEM(N_("Output html"), cb_Output, 0),
-    ITEM(N_("Holidays"), cb_Holidays, FL_MENU_TOGGLE | FL_MENU_VALUE),
-    ITEM(N_("Fasting days"), cb_Fasting, FL_MENU_TOGGLE),
-    ITEM(N_("Saints' days"), cb_Saints, FL_MENU_TOGGLE),
-    ITEM(N_("Bahire Hasab"), cb_Bahire, 0),
-    ITEM(N_("My days"), cb_My, FL_MENU_TOGGLE | FL_MENU_VALUE),
-    ITEM(N_("All my days\u2026"), cb_All, 0),
-    ITEM(N_("Export holidays\u2026"), cb_Export, 0),
-    ITEM(N_("Amharic"), cb_Script, FL_MENU_TOGGLE),
-    ITEM(N_("Ge'ez numerals"), cb_Script, FL_MENU_TOGGLE),
-    END_MENU,
-    ITEM(N_("Help"), nullptr, FL_SUBMENU),
-    KEYED_ITEM(N_("Help Contents"), FL_F + 1, cb_Help, 0),
-    ITEM(N_("Website"), cb_Website, 0),
-    ITEM(N_("About"), cb_About, 0),
-    END_MENU,
-    // Never offered: it carries the key that closes every window.
-    KEYED_ITEM(N_("Quit"), FL_CTRL + 'q', cb_Quit, FL_MENU_INVISIBLE),
-    END_MENU,
-};
-
-// Index 0 reads the typed date as Gregorian, index 1 as Ethiopian.
-Fl_Menu_Item CalendarUi::days_from_kind_menu[] = {
-    ITEM("Gregorian", nullptr, 0), ITEM("Ethiopian", nullptr, 0), END_MENU};
-Fl_Menu_Item CalendarUi::days_until_kind_menu[] = {
-    ITEM("Gregorian", nullptr, 0), ITEM("Ethiopian", nullptr, 0), END_MENU};
-
-#undef ITEM
-#undef KEYED_ITEM
-#undef END_MENU
 
 CalendarUi::CalendarUi()
     : my_days([this] { refresh(); }, [this](int32_t day) { Show(DatePair::OfDay(day)), cb_grid_open_i(nullptr, nullptr); }) {
@@ -96,16 +40,23 @@ CalendarUi::CalendarUi()
   dates_output->type(FL_MULTILINE_OUTPUT);
   dates_output->labeltype(FL_NO_LABEL);
   dates_output->align(FL_ALIGN_CENTER);
+  dates_output->textfont(FL_COURIER);
   BuildNavigationRow();
+  RememberNavigationRow();
   BuildGrid();
+  window->keyTarget = grid;
   BuildDayCounts();
-  window->menuBar = new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight);
-  window->menuBar->menu(main_menu);
-  holidays_item = &main_menu[window->menuBar->find_index(cb_Holidays)];
-  fasts_item = &main_menu[window->menuBar->find_index(cb_Fasting)];
-  saints_item = &main_menu[window->menuBar->find_index(cb_Saints)];
-  amharic_item = &main_menu[window->menuBar->find_index(cb_Script)], geez_item = amharic_item + 1;
-  my_days_item = &main_menu[window->menuBar->find_index(cb_My)];
+  window->menuBar = menu_bar = new Fl_Menu_Bar(0, 0, kWindowWidth, kMenuHeight);
+  BuildMenu();
+  window->menuBar->menu(main_menu.data());
+  window->menuBar->textsize(kMenuLabelSize);
+  window->relayout = [this](double scale) { LayOut(scale); };
+  holidays_item = ItemOf(cb_Holidays);
+  fasts_item = ItemOf(cb_Fasting);
+  saints_item = ItemOf(cb_Saints);
+  amharic_item = ItemOf(cb_Script);
+  geez_item = ItemOf(cb_Geez);
+  my_days_item = ItemOf(cb_My);
   BuildDayCountKinds();
   BuildMiniClock();
   SetAppIcon(main_window);
@@ -133,12 +84,12 @@ void CalendarUi::set_defaults() {
   Settings saved = LoadSettings();
   WithoutEthiopicFace(saved, amharic_item, geez_item);
   base_kind = saved.baseKind;
-  show_holidays = Check(holidays_item, saved.holidays);
-  show_fasts = Check(fasts_item, saved.fasts);
-  show_saints = Check(saints_item, saved.saints);
-  show_my_days = Check(my_days_item, saved.myDays);
-  style = {Check(amharic_item, saved.language == Language::kAmharic) ? Language::kAmharic : Language::kEnglish,
-           Check(geez_item, saved.geez)};
+  show_holidays = saved.holidays;
+  show_fasts = saved.fasts;
+  show_saints = saved.saints;
+  show_my_days = saved.myDays;
+  style = {saved.language, saved.geez};
+  ShowChecks();
   days_from_date->value(CalendarDate(2007, 6, 19, Gregorian).FormatNumeric());
   days_until_date->value(CalendarDate(2009, 6, 18, Gregorian).FormatNumeric());
 }

@@ -3,10 +3,14 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Input.H>
+#include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Value_Output.H>
 #include <FL/Fl_Window.H>
+
+#include <cstddef>
+#include <vector>
 
 #include "calendar/date_pair.h"
 #include "calendar/navigation.h"
@@ -14,6 +18,7 @@
 #include "dayswin/my_days.h"
 #include "grid/month_grid.h"
 #include "mainwin/month_choice.h"
+#include "mainwin/year_box.h"
 
 // The main window: the current day in both calendars, its month as a grid,
 // the navigation row and the small clock. Everything shown follows from
@@ -51,7 +56,7 @@ class CalendarUi {
   Fl_Button* yesterday;
   Fl_Button* today;
   MonthChoice* month_choice;
-  Fl_Value_Input* year_input;
+  YearBox* year_input;
   Fl_Button* tomorrow;
   Fl_Button* next_month;
   Fl_Button* next_year;
@@ -63,8 +68,20 @@ class CalendarUi {
   Fl_Choice* days_from_kind;
   Fl_Choice* days_until_kind;
   ReckoningClock* mini_clock;
-  // Tool > Holidays, Fasting days and Saints' days, check items that the
-  // show_ flags follow.
+  Fl_Menu_Bar* menu_bar;
+  // One row of the Tool menu. A check item shows what state() reads; its
+  // handler changes that state.
+  struct ToolAction {
+    const char* label;  // marked for the catalog
+    int key;            // a shortcut, or 0
+    bool (*state)(const CalendarUi& ui);  // nullptr for a plain command
+    Fl_Callback* handler;
+  };
+  static const ToolAction tool_actions[];
+  static const std::size_t tool_action_count;
+  // The menu bar's items, built from tool_actions and the key table.
+  std::vector<Fl_Menu_Item> main_menu;
+  // Tool's check items, found by their handlers.
   Fl_Menu_Item* holidays_item;
   Fl_Menu_Item* fasts_item;
   Fl_Menu_Item* saints_item;
@@ -78,12 +95,23 @@ class CalendarUi {
   TextStyle style;
 
  private:
+  void BuildMenu();
+  Fl_Menu_Item* ItemOf(Fl_Callback* handler);
+  void ShowChecks();
   void BuildNavigationRow();
   void BuildGrid();
   void BuildDayCounts();
   void BuildDayCountKinds();
   void BuildMiniClock();
-  void FitDateLines();
+  void FitDateLines(double scale = 1);
+  void RememberNavigationRow();
+  // Sets the rows for the window's size, grown by scale.
+  void LayOut(double scale);
+  struct NavigationPlace {
+    Fl_Widget* widget;
+    int x, width;  // at the first size
+  };
+  std::vector<NavigationPlace> navigation_places;
   void ShowScript();  // the date lines, the grid's style, and the texts when the language changed
   Language language_shown = Language::kEnglish;
   void ShowYear();
@@ -95,7 +123,8 @@ class CalendarUi {
   bool YearTyped() const;
   void EnterYear();
   void PickDay(int day);
-  void ReadShownItems();
+  void ChoicesChanged();
+  void KeysBackToGrid();
   void ArmMidnight();
   void SaveChoices() const;
 
@@ -108,6 +137,7 @@ class CalendarUi {
   static void cb_today(Fl_Widget* w, void* v) { Owner(w)->cb_today_i(w, v); }
   static void cb_month_choice(Fl_Widget* w, void* v) { Owner(w)->cb_month_choice_i(w, v); }
   static void cb_year_input(Fl_Widget* w, void* v) { Owner(w)->cb_year_input_i(w, v); }
+  static void cb_year_step(Fl_Widget* w, void* v) { Owner(w)->cb_year_step_i(w, v); }
   static void cb_tomorrow(Fl_Widget* w, void* v) { Owner(w)->cb_tomorrow_i(w, v); }
   static void cb_next_month(Fl_Widget* w, void* v) { Owner(w)->cb_next_month_i(w, v); }
   static void cb_next_year(Fl_Widget* w, void* v) { Owner(w)->cb_next_year_i(w, v); }
@@ -130,6 +160,7 @@ class CalendarUi {
   static void cb_All(Fl_Widget* w, void* v) { Owner(w)->cb_All_i(w, v); }
   static void cb_Export(Fl_Widget* w, void* v) { Owner(w)->cb_Export_i(w, v); }
   static void cb_Script(Fl_Widget* w, void* v) { Owner(w)->cb_Script_i(w, v); }
+  static void cb_Geez(Fl_Widget* w, void* v) { Owner(w)->cb_Geez_i(w, v); }
   static void cb_Help(Fl_Widget* w, void* v) { Owner(w)->cb_Help_i(w, v); }
   static void cb_Website(Fl_Widget* w, void* v) { Owner(w)->cb_Website_i(w, v); }
   static void cb_About(Fl_Widget* w, void* v) { Owner(w)->cb_About_i(w, v); }
@@ -141,6 +172,7 @@ class CalendarUi {
   void cb_today_i(Fl_Widget*, void*);
   void cb_month_choice_i(Fl_Widget*, void*);
   void cb_year_input_i(Fl_Widget*, void*);
+  void cb_year_step_i(Fl_Widget*, void*);
   void cb_tomorrow_i(Fl_Widget*, void*);
   void cb_next_month_i(Fl_Widget*, void*);
   void cb_next_year_i(Fl_Widget*, void*);
@@ -163,11 +195,11 @@ class CalendarUi {
   void cb_All_i(Fl_Widget*, void*);
   void cb_Export_i(Fl_Widget*, void*);
   void cb_Script_i(Fl_Widget*, void*);
+  void cb_Geez_i(Fl_Widget*, void*);
   void cb_Help_i(Fl_Widget*, void*);
   void cb_Website_i(Fl_Widget*, void*);
   void cb_About_i(Fl_Widget*, void*);
 
-  static Fl_Menu_Item main_menu[];
   static Fl_Menu_Item days_from_kind_menu[];
   static Fl_Menu_Item days_until_kind_menu[];
 };

@@ -9,6 +9,7 @@ constexpr int kWindowWidth = 350;
 constexpr int kWindowHeight = 345;
 constexpr int kMenuHeight = 20;
 constexpr int kMenuLabelSize = 14;
+constexpr int kLabelSize = 14;  // the buttons', the month chooser's and the year box's text
 // The top row: small clock, the two-line date and the base button.
 constexpr int kTopRowY = 22;
 constexpr int kTopRowHeight = 40;

@@ -1,10 +1,23 @@
 #include "mainwin/main_window.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Input_.H>
+
+#include "keys/window_keys.h"
+
+namespace {
+
+// A field the user types into keeps the arrow keys for its cursor.
+bool TextFieldFocused() {
+  const auto* field = dynamic_cast<const Fl_Input_*>(Fl::focus());
+  return field && !field->readonly();
+}
+
+}  // namespace
 
 MainWindow* MainWindow::shown = nullptr;
 
-MainWindow::MainWindow(int w, int h, const char* label) : Fl_Window(w, h, label) {
+MainWindow::MainWindow(int w, int h, const char* label) : GrowingWindow(w, h, label) {
   callback(cb_close);
   shown = this;
   Fl::add_handler(ShortcutFromAnyWindow);
@@ -15,11 +28,17 @@ MainWindow::~MainWindow() {
   if (shown == this) shown = nullptr;
 }
 
-// Keys no widget inside took come here as shortcuts.
+// The steps' keys reach the grid whatever button or chooser has the focus,
+// before the toolkit takes the arrows to move the focus. Keys no widget
+// inside took come here as shortcuts.
 int MainWindow::handle(int event) {
-  if (Fl_Window::handle(event)) return 1;
+  if (event == FL_KEYBOARD && keyTarget && !TextFieldFocused() &&
+      StepForKey(Fl::event_key(), Fl::event_state()) && keyTarget->handle(FL_KEYBOARD)) {
+    return 1;
+  }
+  if (GrowingWindow::handle(event)) return 1;
   if (event != FL_SHORTCUT) return 0;
-  if (Fl::event_key() == FL_F + 10) {
+  if (Fl::test_shortcut(ShortcutOf(KeyCommand::kOpenMenu))) {
     OpenFirstMenu();
     return 1;
   }
@@ -59,6 +78,6 @@ int MainWindow::ShortcutFromAnyWindow(int event) {
 
 // The toolkit closes the focused window on Escape; this one stays.
 void MainWindow::cb_close(Fl_Widget* window, void*) {
-  if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+  if (Fl::event() == FL_SHORTCUT && Fl::test_shortcut(ShortcutOf(KeyCommand::kCloseWindow))) return;
   window->hide();
 }

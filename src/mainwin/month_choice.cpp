@@ -9,11 +9,12 @@
 namespace {
 
 // Each item carries its month number; the commands go by the item index.
+// The items' text is the chooser's, which grows with the window.
 // The names are the core's, so the chooser and the date line always agree.
 #define MONTH(kind, number) \
-  { MonthName(kind, number), 0, nullptr, reinterpret_cast<void*>(std::intptr_t{number}), 0, FL_NORMAL_LABEL, 0, 14, 0 }
+  { MonthName(kind, number), 0, nullptr, reinterpret_cast<void*>(std::intptr_t{number}), 0, FL_NORMAL_LABEL, 0, 0, 0 }
 #define END_MONTHS \
-  { nullptr, 0, nullptr, nullptr, 0, FL_NORMAL_LABEL, 0, 14, 0 }
+  { nullptr, 0, nullptr, nullptr, 0, FL_NORMAL_LABEL, 0, 0, 0 }
 
 Fl_Menu_Item gregorian_months[] = {
     MONTH(Gregorian, 1), MONTH(Gregorian, 2),  MONTH(Gregorian, 3),  MONTH(Gregorian, 4),

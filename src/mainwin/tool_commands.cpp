@@ -2,12 +2,14 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
+#include <unistd.h>
 
 #include <vector>
 
 #include "dialogs/dialogs.h"
 #include "export/holiday_export.h"
 #include "export/page_output.h"
+#include "locale/translation.h"
 
 void OutputHtml(DatePair date, CalendarKind base, PageLists lists) {
   HtmlExporter page(date, base, lists.holidays);
@@ -18,10 +20,18 @@ void OutputHtml(DatePair date, CalendarKind base, PageLists lists) {
   SaveAndOpenPage(page, Dialogs::alert);
 }
 
-void ExportHolidays(int year, CalendarKind kind) {
-  const std::string file = Dialogs::choose_file(HolidayFileName(year, kind).c_str());
+// The chooser asked before replacing the name it was given; a name that
+// gained its extension here is asked about here.
+void ExportHolidays(const HolidayExport& what) {
+  const std::string chosen = Dialogs::choose_file(HolidayExportTitle(what).c_str(), HolidayFileName(what).c_str());
+  if (chosen.empty()) return;
+  const std::string file = WithIcsExtension(chosen);
+  if (file != chosen && access(file.c_str(), F_OK) == 0 &&
+      !Dialogs::confirm(Filled(Tr("%s already exists. Replace it?"), {file}).c_str())) {
+    return;
+  }
   std::string why;
-  if (!file.empty() && !SaveHolidayCalendar(year, kind, file, &why)) Dialogs::alert(why.c_str());
+  if (!SaveHolidayCalendar(what, file, &why)) Dialogs::alert(why.c_str());
 }
 
 void CloseEveryWindow() {

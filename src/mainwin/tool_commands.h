@@ -6,6 +6,7 @@
 
 #include "calendar/date_pair.h"
 #include "days/user_day.h"
+#include "export/holiday_export.h"
 
 // The work behind the Tool menu and the program-wide keys, apart from the
 // window that asks for it.
@@ -17,9 +18,9 @@ struct PageLists {
   bool geez = false;  // the Ethiopian days and years in Ge'ez numerals
 };
 void OutputHtml(DatePair date, CalendarKind base, PageLists lists);
-// Tool > Export holidays…: one year's holidays, in calendar kind, where the
-// user chooses.
-void ExportHolidays(int year, CalendarKind kind);
+// Tool > Export holidays…: one year's holidays (and fasts), where the user
+// chooses, as an .ics file.
+void ExportHolidays(const HolidayExport& what);
 // Ctrl+Q: each window closes as its close button would close it, so windows
 // that free themselves on closing still do.
 void CloseEveryWindow();

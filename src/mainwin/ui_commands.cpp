@@ -2,6 +2,8 @@
 // and navigation is the calendar core's.
 #include <FL/Fl_Widget.H>
 
+#include <string>
+
 #include "about/about_window.h"
 #include "bahire/bahire_hasab_window.h"
 #include "calendar/clock_source.h"
@@ -19,6 +21,7 @@ const char kYearRangeMessage[] = N_("Input a number between 1604 and 9999");
 void CalendarUi::Show(DatePair moved) {
   date = moved;
   refresh();
+  KeysBackToGrid();
 }
 
 // The clocks' timer is set before any code runs: its initialiser is constant.
@@ -34,12 +37,15 @@ void CalendarUi::ArmMidnight() {
   midnightTimer.arm(SecondsToLocalMidnight(PreciseClock()), cb_midnight, this);
 }
 
+// A year typed but not yet entered stays in the box.
 void CalendarUi::cb_midnight(void* data) {
   auto* ui = static_cast<CalendarUi*>(data);
   const bool onToday = ui->date.SameDay(ui->today_date);
+  const std::string typed = ui->YearTyped() ? ui->year_input->input.value() : "";
   ui->today_date.SetToday();
   if (onToday) ui->date = ui->today_date;
   ui->refresh();
+  if (!typed.empty()) ui->year_input->input.value(typed.c_str());
   ui->ArmMidnight();
 }
 
@@ -47,6 +53,7 @@ void CalendarUi::toggle_base() {
   base_kind = OtherKind(base_kind);
   SaveChoices();
   refresh();
+  KeysBackToGrid();
 }
 
 void CalendarUi::SaveChoices() const {
@@ -78,14 +85,16 @@ void CalendarUi::PickDay(int day) {
   grid->take_focus();
 }
 
-void CalendarUi::ReadShownItems() {
-  show_holidays = holidays_item->value() != 0;
-  show_fasts = fasts_item->value() != 0;
-  show_saints = saints_item->value() != 0;
-  show_my_days = my_days_item->value() != 0;
-  style = {amharic_item->value() ? Language::kAmharic : Language::kEnglish, geez_item->value() != 0};
+void CalendarUi::ChoicesChanged() {
+  ShowChecks();
   SaveChoices();
   refresh();
+}
+
+// A click on a button leaves the keys' focus mark on the grid; Tab and Space
+// keep it where the keyboard put it.
+void CalendarUi::KeysBackToGrid() {
+  if (Fl::event() == FL_RELEASE) grid->take_focus();
 }
 
 void CalendarUi::cb_base_button_i(Fl_Widget*, void*) { toggle_base(); }
@@ -95,6 +104,7 @@ void CalendarUi::cb_yesterday_i(Fl_Widget*, void*) { Go(Step::kPrevDay); }
 void CalendarUi::cb_today_i(Fl_Widget*, void*) { Go(Step::kToday); }
 void CalendarUi::cb_month_choice_i(Fl_Widget*, void*) { Show(WithMonth(date, base_kind, input_month())); }
 void CalendarUi::cb_year_input_i(Fl_Widget*, void*) { EnterYear(); }
+void CalendarUi::cb_year_step_i(Fl_Widget*, void*) { Go(year_input->asked); }
 void CalendarUi::cb_tomorrow_i(Fl_Widget*, void*) { Go(Step::kNextDay); }
 void CalendarUi::cb_next_month_i(Fl_Widget*, void*) { Go(Step::kNextMonth); }
 void CalendarUi::cb_next_year_i(Fl_Widget*, void*) { Go(Step::kNextYear); }
@@ -112,16 +122,35 @@ void CalendarUi::cb_Clock_i(Fl_Widget*, void*) { OpenClockWindow(style); }
 void CalendarUi::cb_Output_i(Fl_Widget*, void*) {
   OutputHtml(date, base_kind, {show_holidays, show_fasts, show_saints, show_my_days ? &my_days.Days() : nullptr, style.geez});
 }
-void CalendarUi::cb_Holidays_i(Fl_Widget*, void*) { ReadShownItems(); }
-void CalendarUi::cb_Fasting_i(Fl_Widget*, void*) { ReadShownItems(); }
-void CalendarUi::cb_Saints_i(Fl_Widget*, void*) { ReadShownItems(); }
-void CalendarUi::cb_Script_i(Fl_Widget*, void*) { ReadShownItems(); }
-void CalendarUi::cb_My_i(Fl_Widget*, void*) { ReadShownItems(); }
+void CalendarUi::cb_Holidays_i(Fl_Widget*, void*) {
+  show_holidays = !show_holidays;
+  ChoicesChanged();
+}
+void CalendarUi::cb_Fasting_i(Fl_Widget*, void*) {
+  show_fasts = !show_fasts;
+  ChoicesChanged();
+}
+void CalendarUi::cb_Saints_i(Fl_Widget*, void*) {
+  show_saints = !show_saints;
+  ChoicesChanged();
+}
+void CalendarUi::cb_Script_i(Fl_Widget*, void*) {
+  style.language = style.language == Language::kAmharic ? Language::kEnglish : Language::kAmharic;
+  ChoicesChanged();
+}
+void CalendarUi::cb_Geez_i(Fl_Widget*, void*) {
+  style.geez = !style.geez;
+  ChoicesChanged();
+}
+void CalendarUi::cb_My_i(Fl_Widget*, void*) {
+  show_my_days = !show_my_days;
+  ChoicesChanged();
+}
 void CalendarUi::cb_All_i(Fl_Widget*, void*) { my_days.OpenList(today_date.dates[Gregorian].dayNumber, style, main_window); }
 // The reckoning of the Ethiopian year shown.
 void CalendarUi::cb_Bahire_i(Fl_Widget*, void*) { OpenBahireHasabWindow(date.Year(Ethiopian), style); }
-// The holidays of the year shown, in the base calendar.
-void CalendarUi::cb_Export_i(Fl_Widget*, void*) { ExportHolidays(date.Year(base_kind), base_kind); }
+// The holidays of the year shown, in the base calendar, and its fasts while they are shown.
+void CalendarUi::cb_Export_i(Fl_Widget*, void*) { ExportHolidays({date.Year(base_kind), base_kind, show_fasts}); }
 void CalendarUi::cb_Help_i(Fl_Widget*, void*) { OpenHelpContents(); }
 void CalendarUi::cb_Website_i(Fl_Widget*, void*) { OpenWebsite(); }
 void CalendarUi::cb_About_i(Fl_Widget*, void*) { OpenAboutWindow(); }

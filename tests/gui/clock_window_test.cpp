@@ -137,14 +137,16 @@ Extent Outline(Fl_Window* window, int cx, int cy, int side) {
 }
 
 // Resized through the X server, as a window manager would, the window gives
-// the room to the faces, and the round face stays round.
+// the room to the faces, less what the labels and readings grow by the
+// window's scale (the smaller of its growths), and the round face stays round.
 TEST_F(Clocks, ResizedFacesStayRound) {
   FixClock(2008, 11, 29, 12, 0, 0);
   Open();
   Fl_Window* window = clocks->window;
   const struct {
     int w, h, side;  // the window's size, the face's side
-  } kSizes[] = {{258, 183, 100}, {600, 220, 137}, {300, 500, 119}};
+    Fl_Fontsize textSize;
+  } kSizes[] = {{258, 183, 100, 14}, {600, 220, 121, 17}, {300, 500, 119, 16}, {516, 366, 201, 28}};
   for (const auto& size : kSizes) {
     XResizeWindow(fl_display, fl_xid(window), size.w, size.h);
     XSync(fl_display, False);
@@ -153,7 +155,11 @@ TEST_F(Clocks, ResizedFacesStayRound) {
     ASSERT_EQ(window->w(), size.w);
     const ReckoningClock* face = clocks->farenjiClock;
     const int side = std::min(face->w(), face->h());
-    EXPECT_EQ(side, size.side);
+    EXPECT_EQ(side, size.side) << size.w << "x" << size.h;
+    EXPECT_EQ(clocks->farenjiText->textsize(), size.textSize) << size.w << "x" << size.h;
+    EXPECT_EQ(face->labelsize(), size.textSize) << size.w << "x" << size.h;
+    EXPECT_EQ(clocks->farenjiText->y(), face->y() + face->h() + 1) << size.w << "x" << size.h;
+    EXPECT_LE(clocks->farenjiText->y() + clocks->farenjiText->h(), size.h) << size.w << "x" << size.h;
     const Extent outline = Outline(window, face->x() + face->w() / 2, face->y() + face->h() / 2, side);
     EXPECT_NEAR(outline.across, outline.down, 1) << size.w << "x" << size.h;
     EXPECT_GE(outline.across, side - 3);

@@ -30,7 +30,10 @@ const std::string kHead =
     "<html lang='en'><head><meta content='text/html; charset=UTF-8' http-equiv='content-type'>"
     "<title>Zelmora</title></head><body><img src='vemra.jpg' align='right'/><h1>"
     "<img src='tolun.jpg' align='bottom'/>Zelmora Ver.1.5.2</h1>";
-const std::string kTail = "<hr><i><a href=https://zelmora.example.org/>https://zelmora.example.org/</a></i></body></html>";
+// The footer links the home page, when the build names one.
+const std::string kTail = kHasHomePage ? std::string("<hr><i><a href=") + kHomePageUrl + ">" + kHomePageUrl +
+                                             "</a></i></body></html>"
+                                       : "<hr></body></html>";
 
 TEST_F(Desktop, ShellOpenHandsOnTheRightUriAndDoesNotWait) {
   const auto start = std::chrono::steady_clock::now();
@@ -41,16 +44,51 @@ TEST_F(Desktop, ShellOpenHandsOnTheRightUriAndDoesNotWait) {
   EXPECT_EQ(ShellTarget("/a b/c%d.htm"), "file:///a%20b/c%25d.htm");
 }
 
+// An opener that fails, or that cannot run, is told as a missing one is,
+// once it has exited; one that succeeds, or lingers as a browser does, is not.
+TEST_F(Desktop, FailingOpenerIsTold) {
+  const struct {
+    const char* script;
+    bool told;
+  } kOpeners[] = {
+      {"#!/bin/sh\necho no method available >&2\nexit 3\n", true},
+      {"#!/nowhere/sh\n", true},
+      {"#!/bin/sh\nkill -9 $$\n", true},
+      {"#!/bin/sh\nexit 0\n", false},
+      {"#!/bin/sh\nsleep 3\n", false},
+  };
+  Dialogs::alert = RecordAlert;
+  for (const auto& o : kOpeners) {
+    std::ofstream(openerFolder + "/xdg-open") << o.script;
+    alerts.clear();
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(OpenOrTell("index_e.htm", Dialogs::alert)) << o.script;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << o.script;
+    // The alert comes from the event loop; a second is ample for the stand-in.
+    for (int i = 0; i < 10 && alerts.empty(); ++i) Fl::wait(0.1);
+    ASSERT_EQ(alerts.size(), o.told ? 1u : 0u) << o.script;
+    if (o.told) {
+      EXPECT_NE(alerts[0].find("No program could open index_e.htm."), std::string::npos) << alerts[0];
+    }
+  }
+}
+
 // Help > Website, and a click on the About window's home-page line.
+// Without a home page both lead to the installed help page, and the About
+// window's line says so, the page's whole name in its tooltip.
 TEST_F(Desktop, HomePageFromTheMenuAndTheAboutWindow) {
+  const std::string helpPage = "file://" + FindDataFile("index_e.htm");
+  const std::string leadsTo = kHasHomePage ? kHomePageUrl : helpPage;
   OpenWebsite();
-  EXPECT_EQ(Opened(), std::string(kHomePageUrl) + "\n");
+  EXPECT_EQ(Opened(), leadsTo + "\n");
   ForgetOpened();
   AboutWindow about;
   about.Show();
   Settle();
+  EXPECT_STREQ(about.homePageBox->label(), kHasHomePage ? kHomePageUrl : "The help page installed with Zelmora");
+  EXPECT_EQ(std::string(about.homePageBox->tooltip()), kHasHomePage ? kHomePageUrl : FindDataFile("index_e.htm"));
   Click(about.homePageBox);
-  EXPECT_EQ(Opened(), std::string(kHomePageUrl) + "\n");
+  EXPECT_EQ(Opened(), leadsTo + "\n");
 }
 
 TEST_F(Desktop, F1OpensTheHelpContents) {
@@ -86,11 +124,19 @@ TEST_F(Desktop, ExportWritesThePageAndOpensIt) {
   EXPECT_EQ(std::system("ls | grep -q 'output.htm.'"), 256);  // no temporary file left
 }
 
+std::string offeredTitle;
 std::string offeredName;
 std::string chosenPath;
-std::string ChooseStandIn(const char* suggested) {
+std::string ChooseStandIn(const char* title, const char* suggested) {
+  offeredTitle = title;
   offeredName = suggested;
   return chosenPath;
+}
+bool replaceAnswer = false;
+std::vector<std::string> askedToReplace;
+bool AnswerReplace(const char* question) {
+  askedToReplace.push_back(question);
+  return replaceAnswer;
 }
 int Count(const std::string& text, const std::string& part) {
   int n = 0;
@@ -138,6 +184,60 @@ TEST_F(Desktop, ExportHolidaysSavesTheYearShownWhereTheUserChooses) {
   bar->picked(item);
   EXPECT_EQ(alerts.size(), 1u);
   EXPECT_EQ(std::system("ls | grep -q 'mine.ics.'"), 256);  // no temporary file left
+}
+
+// The name typed gains ".ics" unless it has it, and a file of the amended
+// name is replaced only once the user agrees; the file holds the fasting
+// periods that begin in the year while Fasting days is ticked, and the
+// dialog's title says so.
+TEST_F(Desktop, ExportNamesTheFileAndSaysWhatItHolds) {
+  FixClock(2008, 11, 29, 9, 0, 0);  // Hdar 20, 2001
+  CalendarUi ui;
+  ui.set_defaults();
+  Dialogs::choose_file = ChooseStandIn;
+  Dialogs::alert = RecordAlert;
+  Dialogs::confirm = AnswerReplace;
+  alerts.clear();
+  const struct {
+    const char* typed;
+    CalendarKind base;
+    bool fasts;
+    const char* existing;  // the amended name's file before, if any
+    bool replace;
+    const char* saved;  // where the calendar lands; nullptr: nowhere
+    const char* title;
+    int fastEvents;
+  } kRows[] = {
+      {"mine", Ethiopian, false, nullptr, false, "mine.ics", "Holidays of the Ethiopian year 2001", 0},
+      {"mine.ICS", Ethiopian, true, nullptr, false, "mine.ICS", "Holidays and fasting periods of the Ethiopian year 2001", 7},
+      {"mine.txt", Gregorian, true, nullptr, false, "mine.txt.ics", "Holidays and fasting periods of the Gregorian year 2008", 7},
+      {"kept", Ethiopian, false, "kept.ics", false, nullptr, "Holidays of the Ethiopian year 2001", 0},
+      {"gone", Gregorian, false, "gone.ics", true, "gone.ics", "Holidays of the Gregorian year 2008", 0},
+  };
+  for (const auto& r : kRows) {
+    if (ui.base_kind != r.base) ui.toggle_base();
+    if (ui.show_fasts != r.fasts) MenuBarOf(ui.main_window)->picked(ui.fasts_item);
+    askedToReplace.clear();
+    replaceAnswer = r.replace;
+    if (r.existing) std::ofstream(folder + "/" + r.existing) << "an older file";
+    chosenPath = folder + "/" + r.typed;
+    MenuBarOf(ui.main_window)->picked(MenuBarOf(ui.main_window)->find_item("Tool/Export holidays\u2026"));
+    EXPECT_EQ(offeredTitle, r.title) << r.typed;
+    ASSERT_EQ(askedToReplace.size(), r.existing ? 1u : 0u) << r.typed;
+    if (r.existing) {
+      EXPECT_EQ(askedToReplace[0], folder + "/" + r.existing + " already exists. Replace it?");
+    }
+    const bool asTyped = r.saved && std::string(r.saved) == r.typed;
+    EXPECT_EQ(ReadFile(chosenPath).empty(), !asTyped) << r.typed;
+    if (r.existing && !r.replace) {
+      EXPECT_EQ(ReadFile(folder + "/" + r.existing), "an older file");
+    }
+    if (!r.saved) continue;
+    const std::string ics = ReadFile(folder + "/" + r.saved);
+    EXPECT_EQ(ics.rfind("BEGIN:VCALENDAR\r\n", 0), 0u) << r.typed;
+    EXPECT_EQ(Count(ics, "CATEGORIES:fast"), r.fastEvents) << r.typed;
+  }
+  EXPECT_TRUE(alerts.empty());
 }
 
 // The toolkit's own chooser as the export opens it: the folder it opened in,
@@ -198,7 +298,7 @@ TEST_F(Desktop, ExportChooserOpensWhereTheUserSavedLast) {
   EXPECT_EQ(alerts, std::vector<std::string>{"Could not show the chooser"});
   ChooserVisit visit;
   WhenModal(AnswerChooser, &visit);
-  EXPECT_EQ(kToolkitChooser("again.ics"), "");
+  EXPECT_EQ(kToolkitChooser("Holidays of the Ethiopian year 2001", "again.ics"), "");
   Fl::remove_timeout(CloseLeftModal);
   EXPECT_EQ(visit.openedIn, elsewhere);
 }
@@ -281,7 +381,7 @@ TEST_F(Desktop, NoOpenerIsTold) {
     std::string named;
   } kCommands[] = {
       {[](CalendarUi&) { OpenHelpContents(); }, ZELMORA_BUILD_DIR "/share/zelmora/index_e.htm"},
-      {[](CalendarUi&) { OpenWebsite(); }, kHomePageUrl},
+      {[](CalendarUi&) { OpenWebsite(); }, WebsiteTarget()},
       {OutputHtml, home + "/output.htm"},
   };
   for (const auto& c : kCommands) {
@@ -296,7 +396,7 @@ TEST_F(Desktop, NoOpenerIsTold) {
   alerts.clear();
   OpenWebsite();
   ASSERT_EQ(alerts.size(), 1u);
-  EXPECT_EQ(alerts[0].rfind(std::string("ይህን የሚከፍት ፕሮግራም አልተገኘም፦ ") + kHomePageUrl + "። ", 0), 0u) << alerts[0];
+  EXPECT_EQ(alerts[0].rfind(std::string("ይህን የሚከፍት ፕሮግራም አልተገኘም፦ ") + WebsiteTarget() + "። ", 0), 0u) << alerts[0];
   MenuBarOf(ui.main_window)->picked(ui.amharic_item);
 }
 

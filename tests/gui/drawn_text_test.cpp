@@ -72,7 +72,10 @@ void Collect(const Fl_Group* group, std::vector<Drawn>& drawn) {
     } else if (const auto* menu = dynamic_cast<const Fl_Menu_*>(w)) {
       for (int m = 0; m < menu->size(); ++m) {
         const Fl_Menu_Item& item = menu->menu()[m];
-        if (item.label() && item.visible()) drawn.push_back({item.label(), item.labelfont(), item.labelsize(), 0, "menu"});
+        // An item's face and size of 0 stand for its menu's own.
+        const Fl_Font font = item.labelfont() ? item.labelfont() : menu->textfont();
+        const Fl_Fontsize size = item.labelsize() ? item.labelsize() : menu->textsize();
+        if (item.label() && item.visible()) drawn.push_back({item.label(), font, size, 0, "menu"});
       }
       if (const auto* choice = dynamic_cast<const Fl_Choice*>(w); choice && choice->text()) {
         drawn.push_back({choice->text(), choice->textfont(), choice->textsize(), choice->w() - choice->h(), "choice"});

@@ -45,6 +45,9 @@ std::string OpenedIn(const std::string& folder);
 void Press(Fl_Widget* widget);  // the left button goes down at its centre
 void Release(Fl_Widget* widget);
 void Click(Fl_Widget* widget);
+// The left button pressed fromX pixels into the widget, dragged dx pixels
+// along its middle line and let go there.
+void Drag(Fl_Widget* widget, int fromX, int dx);
 void DoubleClick(Fl_Widget* widget);  // a click, then a second one the toolkit counts as its double
 // The wheel turned by dy notches over the widget's centre (dy > 0: towards the user).
 void Wheel(Fl_Widget* widget, int dy, int state = 0);

@@ -20,16 +20,16 @@
 
 namespace {
 
-void Mouse(int event, Fl_Widget* widget, int buttonState, int clicks = 0) {
+void Mouse(int event, Fl_Widget* widget, int buttonState, int atX = -1, bool click = true, int clicks = 0) {
   Fl_Window* window = widget->top_window();
-  Fl::e_x = widget->x() + widget->w() / 2;
+  Fl::e_x = widget->x() + (atX < 0 ? widget->w() / 2 : atX);
   Fl::e_y = widget->y() + widget->h() / 2;
   Fl::e_x_root = window->x() + Fl::e_x;
   Fl::e_y_root = window->y() + Fl::e_y;
   Fl::e_keysym = FL_Button + FL_LEFT_MOUSE;
   Fl::e_state = buttonState;
   Fl::e_clicks = clicks;
-  Fl::e_is_click = 1;
+  Fl::e_is_click = click;
   Fl::handle(event, window);
 }
 
@@ -69,10 +69,17 @@ void Click(Fl_Widget* widget) {
   Release(widget);
 }
 
+void Drag(Fl_Widget* widget, int fromX, int dx) {
+  constexpr int kSteps = 4;  // a person's drag reports the pointer on its way
+  Mouse(FL_PUSH, widget, FL_BUTTON1, fromX);
+  for (int i = 1; i <= kSteps; ++i) Mouse(FL_DRAG, widget, FL_BUTTON1, fromX + dx * i / kSteps, false);
+  Mouse(FL_RELEASE, widget, 0, fromX + dx, false);
+}
+
 void DoubleClick(Fl_Widget* widget) {
   Click(widget);
-  Mouse(FL_PUSH, widget, FL_BUTTON1, 1);
-  Mouse(FL_RELEASE, widget, 0, 1);
+  Mouse(FL_PUSH, widget, FL_BUTTON1, -1, true, 1);
+  Mouse(FL_RELEASE, widget, 0, -1, true, 1);
 }
 
 void Wheel(Fl_Widget* widget, int dy, int state) {

@@ -55,9 +55,10 @@ class MainWindow : public ::testing::Test {
 };
 
 // The window grows but does not shrink; at any size from the smallest up,
-// the menu and the rows keep their height, the grid takes the room (the
-// day-count strip stays out of sight), and every day number shows whole.
-TEST_F(MainWindow, ResizingKeepsRowsAndWholeNumbers) {
+// the menu, the rows and their text grow by the window's scale (the smaller
+// of its two growths, never below 1), the grid takes the rest (the day-count
+// strip stays out of sight), and every text shows whole.
+TEST_F(MainWindow, ResizingGrowsRowsAndTextAndKeepsThemWhole) {
   XSizeHints hints{};
   long supplied = 0;
   ASSERT_TRUE(XGetWMNormalHints(fl_display, fl_xid(ui.main_window), &hints, &supplied));
@@ -67,26 +68,49 @@ TEST_F(MainWindow, ResizingKeepsRowsAndWholeNumbers) {
   EXPECT_TRUE(!(hints.flags & PMaxSize) || hints.max_width > 350);
   const struct {
     int w, h;
-  } kSizes[] = {{350, 345}, {350, 1000}, {1000, 345}, {800, 600}, {1280, 1000}};
+    int menuHeight, rowHeight, textSize, headingHeight;
+  } kSizes[] = {
+      {350, 345, 20, 24, 14, 16},  {350, 1000, 20, 24, 14, 16}, {1000, 345, 20, 24, 14, 16},
+      {800, 600, 35, 42, 24, 28},  {1000, 900, 52, 63, 37, 42}, {1280, 1000, 58, 70, 41, 46},
+  };
+  const Fl_Fontsize firstDatesSize = ui.dates_output->textsize();
   for (const auto& s : kSizes) {
     ui.main_window->resize(ui.main_window->x(), ui.main_window->y(), s.w, s.h);
     ui.main_window->redraw();
     Fl::flush();
-    EXPECT_EQ(MenuBar()->h(), 20) << s.w << "x" << s.h;
-    EXPECT_EQ(ui.today->h(), 24) << s.w << "x" << s.h;
-    EXPECT_EQ(ui.grid->headers[0]->h(), MonthGrid::kHeadingHeight);
-    EXPECT_GE(ui.grid->y() + ui.grid->h(), s.h - 2);
+    const std::string size = std::to_string(s.w) + "x" + std::to_string(s.h);
+    EXPECT_EQ(MenuBar()->h(), s.menuHeight) << size;
+    EXPECT_EQ(MenuBar()->textsize(), s.textSize) << size;
+    EXPECT_EQ(ui.today->h(), s.rowHeight) << size;
+    EXPECT_EQ(ui.today->labelsize(), s.textSize) << size;
+    EXPECT_EQ(ui.year_input->textsize(), s.textSize) << size;
+    EXPECT_EQ(ui.grid->headers[0]->h(), s.headingHeight) << size;
+    EXPECT_EQ(ui.base_button->w(), ui.base_button->h()) << size;
+    EXPECT_LE(ui.base_button->x() + ui.base_button->w(), s.w) << size;
+    EXPECT_GE(ui.dates_output->textsize(), firstDatesSize) << size;
+    EXPECT_GE(ui.grid->y() + ui.grid->h(), s.h - 4);
     EXPECT_EQ(ui.grid->w(), s.w);
     EXPECT_GE(ui.days_from_count->y(), s.h);
+    fl_font(ui.today->labelfont(), ui.today->labelsize());
+    EXPECT_LE(fl_width(ui.today->label()), ui.today->w()) << size;
+    fl_font(ui.dates_output->textfont(), ui.dates_output->textsize());
+    EXPECT_LE(fl_width(CalendarDate(10000, 1, 1, Gregorian).Text().c_str()), ui.dates_output->w()) << size;
     for (const DayCell* cell : ui.grid->cells) {
       if (!cell->visible()) continue;
       for (const Fl_Output* field : {cell->primary, cell->secondary}) {
         fl_font(field->textfont(), field->textsize());
-        EXPECT_LE(fl_width(DayCell::kWidestNumber), field->w() - DayCell::kTextInsets) << s.w << "x" << s.h;
+        EXPECT_LE(fl_width(DayCell::kWidestNumber), field->w() - DayCell::kTextInsets) << size;
       }
     }
   }
   EXPECT_GT(ui.grid->cells[0]->primary->textsize(), 23);  // the numbers grow with the cells
+  // In Amharic the date lines keep the Ethiopic face at any size.
+  MenuBar()->picked(ui.amharic_item);
+  const Fl_Font face = ui.dates_output->textfont();
+  EXPECT_NE(face, FL_COURIER);
+  ui.main_window->resize(ui.main_window->x(), ui.main_window->y(), 700, 690);
+  EXPECT_EQ(ui.dates_output->textfont(), face);
+  MenuBar()->picked(ui.amharic_item);
 }
 
 // The colours at (x, y) and the three pixels below it, as drawn (the
@@ -400,7 +424,7 @@ TEST_F(MainWindow, PaintsTheCurrentDayYellow) {
   const int frameX = current->x() + 1, frameY = current->y() + current->h() / 2;
   EXPECT_EQ(Fl::focus(), ui.grid);
   EXPECT_NE(Pixels(ui.main_window, frameX, frameY), Solid(FL_YELLOW));
-  Click(ui.today);
+  TabTo(ui.today);
   Fl::flush();
   EXPECT_EQ(Pixels(ui.main_window, frameX, frameY), Solid(FL_YELLOW));
   TabTo(ui.grid);
@@ -421,7 +445,7 @@ TEST_F(MainWindow, PaintsTheCurrentDayYellow) {
 // From the "Today" button the Tab key walks a few stops round the window:
 // the grid is one of them and nothing inside it or out of sight is.
 TEST_F(MainWindow, TabStops) {
-  Click(ui.today);
+  TabTo(ui.today);
   std::vector<Fl_Widget*> stops{ui.today};
   for (TypeKey(ui.main_window, FL_Tab); Fl::focus() != ui.today && stops.size() < 100;
        TypeKey(ui.main_window, FL_Tab)) {
@@ -485,6 +509,13 @@ TEST_F(MainWindow, TodayIsMarkedAndMovesAtMidnight) {
     EXPECT_EQ(ui.grid->cells[n.yellowAfter]->color(), FL_YELLOW) << n.selected;
     EXPECT_NE(std::string(ui.dates_output->value()).find("Hdar( 3) " + std::to_string(n.yellowAfter)), std::string::npos);
   }
+  // A year typed but not yet entered outlasts midnight, and Enter still takes it.
+  TypeOver(ui.year_input, "2005");
+  AdvanceClock(24 * 60 * 60);
+  CalendarUi::cb_midnight(&ui);
+  EXPECT_STREQ(ui.year_input->input.value(), "2005");
+  TypeKey(ui.main_window, FL_Enter, 0, "\r");
+  EXPECT_EQ(ui.date.Year(Ethiopian), 2005);
 }
 
 void PressEscapeInMenu(void* opened) {

@@ -384,3 +384,88 @@ TEST_F(Commands, RandomRunKeepsEveryWidgetInStep) {
 }
 
 }  // namespace
+
+namespace {
+
+// A drag over the year box's digits selects them and moves no date; the
+// wheel over the box steps the year.
+TEST_F(Commands, YearBoxSelectsByMouseAndStepsByWheel) {
+  const DatePair start = ui.date;
+  Drag(ui.year_input, 4, 40);
+  EXPECT_TRUE(ui.date.SameDay(start));
+  EXPECT_EQ(YearField(), "2001");
+  EXPECT_NE(ui.year_input->input.position(), ui.year_input->input.mark());
+  EXPECT_EQ(Fl::focus(), &ui.year_input->input);
+  for (const auto& [notches, year] : {std::pair{1, 2002}, {-1, 2001}, {-1, 2000}}) {
+    Wheel(ui.year_input, notches);
+    EXPECT_TRUE(At(year, 3, 20, Ethiopian)) << year;
+    EXPECT_EQ(YearField(), std::to_string(year));
+  }
+}
+
+// After a click on any control the steps' keys move the day, and the grid
+// has the focus again; in the year box the arrows stay the cursor's.
+TEST_F(Commands, KeysFollowTheDateAfterAClick) {
+  const struct {
+    Fl_Button* CalendarUi::*clicked;
+    int key, state;
+    int year, month, day;  // Ethiopian, from where the click left the date
+  } kRows[] = {
+      {&CalendarUi::tomorrow, FL_Right, 0, 2001, 3, 22},
+      {&CalendarUi::today, FL_Left, 0, 2001, 3, 19},
+      {&CalendarUi::next_month, FL_Page_Down, 0, 2001, 5, 20},
+      {&CalendarUi::last_year, FL_Page_Up, FL_SHIFT, 1999, 3, 20},
+      {&CalendarUi::base_button, FL_Down, 0, 2001, 3, 27},
+      {&CalendarUi::yesterday, FL_Home, 0, 2001, 3, 20},
+  };
+  for (const auto& r : kRows) {
+    ui.base_kind = Ethiopian;
+    GoTo(2008, 11, 29, Gregorian);
+    Click(ui.*r.clicked);
+    TypeKey(ui.main_window, r.key, r.state);
+    EXPECT_TRUE(At(r.year, r.month, r.day, Ethiopian)) << r.key;
+    EXPECT_EQ(Fl::focus(), ui.grid) << r.key;
+  }
+  // A control the keyboard reached keeps the focus, and the keys still step.
+  GoTo(2008, 11, 29, Gregorian);
+  ui.grid->take_focus();
+  TypeKey(ui.main_window, FL_Tab);
+  Fl_Widget* reached = Fl::focus();
+  TypeKey(ui.main_window, FL_Right);
+  EXPECT_TRUE(At(2001, 3, 21, Ethiopian));
+  EXPECT_EQ(Fl::focus(), reached);
+  GoTo(2008, 11, 29, Gregorian);
+  Click(ui.year_input);
+  TypeKey(ui.main_window, FL_Left);
+  TypeKey(ui.main_window, FL_Home);
+  EXPECT_TRUE(At(2001, 3, 20, Ethiopian));
+}
+
+// The days of the span's first and last months that lie beyond it are
+// greyed, take no click and say why in their tooltip; their neighbours inside
+// are days as any other.
+TEST_F(Commands, DaysBeyondTheSpanSayWhy) {
+  const struct {
+    int year, month, day;  // Gregorian, the span's edge
+    int outside, inside;   // days of that month
+  } kEdges[] = {{8, 8, 27, 26, 28}, {10007, 11, 10, 11, 9}};
+  ui.base_kind = Gregorian;
+  for (const auto& e : kEdges) {
+    GoTo(e.year, e.month, e.day, Gregorian);
+    DayCell* outside = CellShowing(e.outside);
+    DayCell* inside = CellShowing(e.inside);
+    EXPECT_FALSE(outside->hitButton->active()) << e.year;
+    EXPECT_TRUE(inside->hitButton->active()) << e.year;
+    ASSERT_NE(outside->tooltip(), nullptr) << e.year;
+    EXPECT_EQ(std::string(outside->tooltip()).rfind("Outside the days Zelmora covers", 0), 0u) << e.year;
+    Click(outside);
+    EXPECT_TRUE(At(e.year, e.month, e.day, Gregorian)) << e.year;
+    Click(inside);
+    EXPECT_TRUE(At(e.year, e.month, e.inside, Gregorian)) << e.year;
+  }
+  GoTo(2008, 11, 29, Gregorian);
+  EXPECT_TRUE(CellShowing(1)->hitButton->active());
+  EXPECT_EQ(CellShowing(1)->tooltip(), nullptr);
+}
+
+}  // namespace

@@ -4,6 +4,9 @@
 # Usage: bench/days_startup.sh [ROUNDS] [DAYS]   (after building with -DZELMORA_BENCHMARKS=ON into build-bench)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/deps.sh
+# shellcheck disable=SC2086
+ensure_packages $BENCH_PACKAGES
 rounds=${1:-21}
 days=${2:-10000}
 scratch=$(mktemp -d)

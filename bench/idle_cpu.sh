@@ -5,14 +5,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
-ensure_packages xvfb xauth x11-apps xdotool
+ensure_packages $BENCH_PACKAGES
 seconds=${1:-60}
-export SECONDS_TO_WATCH=$seconds ZELMORA=$PWD/build-bench/zelmora
+export SECONDS_TO_WATCH=$seconds ZELMORA=$PWD/build-bench/zelmora SCRIPTS=$PWD/scripts
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   cpu_us() { awk "{print int(\$1 / 1000)}" /proc/$1/schedstat; }  # time on a CPU
   cd "$(mktemp -d)"
   "$ZELMORA" >/dev/null & zelmora=$!
-  main=$(timeout 10 xdotool search --sync --name "^$("$ZELMORA" --version)\$" | head -1)
+  . "$SCRIPTS/main_window.sh"
+  main=$(main_window)
   xdotool mousemove --window "$main" 22 42 click 1   # the small clock opens the clock window
   timeout 10 xdotool search --sync --name "^Ethiopian Clock\$" >/dev/null
   xclock -update 1 & xclock=$!

@@ -6,6 +6,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
-ensure_packages xvfb xauth x11-apps libx11-dev libxdamage-dev
+ensure_packages $BENCH_PACKAGES
 rounds=${1:-21}
 xvfb-run -a -s "-screen 0 1024x768x24" build-bench/bench/startup_probe "$rounds" build-bench/zelmora-window xclock

@@ -1,4 +1,6 @@
-# Sourced by the other scripts: installs Debian packages that are missing.
+#!/usr/bin/env bash
+# Sourced by the other scripts, or run with the names of groups (see the end):
+# installs Debian packages that are missing.
 # Installs only what dpkg does not already have, and only as root.
 
 missing_packages() {
@@ -29,6 +31,27 @@ ensure_packages() {
   fi
 }
 
+# What a plain build needs, as the README names them; make and pkg-config come
+# with them through apt's recommends and depends.
+USER_BUILD_PACKAGES="cmake g++ libfltk1.3-dev libfontconfig-dev gettext"
 # The Ethiopic font draws the Amharic holiday names in the window's tooltips.
-BUILD_PACKAGES="cmake make g++ pkg-config libfltk1.3-dev libfontconfig-dev gettext fonts-sil-abyssinica"
+BUILD_PACKAGES="$USER_BUILD_PACKAGES make pkg-config fonts-sil-abyssinica"
 TEST_PACKAGES="libgtest-dev libicu-dev libical-dev xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev chromium xdotool faketime desktop-file-utils lintian python3-icalendar bash-completion khal calcurse fonts-dejavu-core"
+# The benchmarks and the measuring scripts in bench/.
+BENCH_PACKAGES="libbenchmark-dev libicu-dev libxdamage-dev hyperfine xvfb xauth x11-apps xdotool"
+
+# Run rather than sourced, `scripts/deps.sh build test bench` installs those groups.
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+  set -euo pipefail
+  wanted=""
+  for group in "$@"; do
+    case $group in
+      build) wanted+=" $BUILD_PACKAGES" ;;
+      test) wanted+=" $TEST_PACKAGES" ;;
+      bench) wanted+=" $BENCH_PACKAGES" ;;
+      *) echo "usage: scripts/deps.sh build|test|bench..." >&2; exit 2 ;;
+    esac
+  done
+  # shellcheck disable=SC2086
+  ensure_packages $wanted
+fi

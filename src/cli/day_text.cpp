@@ -40,7 +40,7 @@ std::string DateLines(const DatePair& day, TextStyle style) {
 
 std::string TagsIn(unsigned tags, Language language) {
   // HolidayTagText's words in the order of the tags' bits, for the catalog.
-  const char* const kWords[] = {N_("public"), N_("church"), N_("expected"), N_("memorial")};
+  const char* const kWords[] = {N_("public"), N_("church"), N_("expected"), N_("memorial"), N_("major"), N_("minor")};
   std::string text;
   for (std::size_t tag = 0; tag < std::size(kWords); ++tag) {
     if (tags & (1u << tag)) text += (text.empty() ? "" : ",") + std::string(Tr(kWords[tag], language));

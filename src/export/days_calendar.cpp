@@ -41,14 +41,20 @@ std::string OccurrenceSummary(const UserDay& day, const Occurrence& occurrence, 
   return day.name + " (" + NameIn(CommemorationName(which), language) + ")";
 }
 
+bool AddOccurrenceEvents(const std::vector<UserDay>& days, const std::vector<Occurrence>& occurrences,
+                         std::string* ics, std::string* why) {
+  const std::string stamp = StampLine(WallClock(nullptr));
+  for (const Occurrence& occurrence : occurrences) {
+    if (!AddOccurrence(days[occurrence.index], occurrence, stamp, ics, why)) return false;
+  }
+  return true;
+}
+
 bool OccurrenceCalendar(const std::vector<UserDay>& days, const std::vector<Occurrence>& occurrences,
                         std::string* ics, std::string* why) {
   std::string text;
   ics::AddHeader(&text);
-  const std::string stamp = StampLine(WallClock(nullptr));
-  for (const Occurrence& occurrence : occurrences) {
-    if (!AddOccurrence(days[occurrence.index], occurrence, stamp, &text, why)) return false;
-  }
+  if (!AddOccurrenceEvents(days, occurrences, &text, why)) return false;
   AddLine("END:VCALENDAR", &text);
   *ics = std::move(text);
   return true;

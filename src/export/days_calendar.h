@@ -16,6 +16,10 @@
 // The name an occurrence goes by: the day's, and for a memorial which
 // commemoration it is, in the language asked.
 std::string OccurrenceSummary(const UserDay& day, const Occurrence& occurrence, Language language);
+// Every occurrence as an all-day event, appended to a file being written
+// (another's, such as the holidays'); false past iCalendar's years.
+bool AddOccurrenceEvents(const std::vector<UserDay>& days, const std::vector<Occurrence>& occurrences,
+                         std::string* ics, std::string* why);
 // Every occurrence as an all-day event of its own; each has a UID that every export repeats (the day's
 // and the occurrence's Gregorian date).
 bool OccurrenceCalendar(const std::vector<UserDay>& days, const std::vector<Occurrence>& occurrences,

@@ -7,6 +7,8 @@
 #include "calendar/calendar_date.h"
 #include "calendar/holidays.h"
 #include "church/fasts.h"
+#include "days/occurrences.h"
+#include "export/days_calendar.h"
 #include "export/holiday_calendar.h"
 #include "export/safe_save.h"
 #include "locale/translation.h"
@@ -15,11 +17,36 @@ namespace {
 
 const char kExtension[] = ".ics";
 
-// The fasting periods that begin in the year, its days cut to the span.
-std::vector<FastPeriod> FastsOfYear(int year, CalendarKind kind) {
+struct DaySpan {
+  int first, last;
+};
+
+// The year's days, cut to the calendars' span.
+DaySpan YearSpan(int year, CalendarKind kind) {
   const int first = CalendarDate(year, 1, 1, kind).dayNumber;
   const int last = first + CalendarDate::DaysInYear(year, kind) - 1;
-  return FastsBeginningBetween(std::max(first, kFirstSpanDay), std::min(last, kLastSpanDay));
+  return {std::max(first, kFirstSpanDay), std::min(last, kLastSpanDay)};
+}
+
+// The fasting periods that begin in the year.
+std::vector<FastPeriod> FastsOfYear(int year, CalendarKind kind) {
+  const DaySpan span = YearSpan(year, kind);
+  return FastsBeginningBetween(span.first, span.last);
+}
+
+bool WithUserDays(const HolidayExport& what) { return what.userDays && !what.userDays->empty(); }
+
+// The user's days of the year join the holidays' file before its end.
+bool AddUserDays(const HolidayExport& what, std::string* ics, std::string* why) {
+  if (!WithUserDays(what)) return true;
+  const std::string end = "END:VCALENDAR\r\n";
+  ics->resize(ics->size() - end.size());
+  const DaySpan span = YearSpan(what.year, what.kind);
+  if (!AddOccurrenceEvents(*what.userDays, OccurrencesBetween(*what.userDays, span.first, span.last), ics, why)) {
+    return false;
+  }
+  ics->append(end);
+  return true;
 }
 
 bool EndsWithExtension(const std::string& name) {
@@ -41,7 +68,8 @@ std::string HolidayExportTitle(const HolidayExport& what) {
                                             : N_("Holidays of the Gregorian year %s"))
                           : (what.withFasts ? N_("Holidays and fasting periods of the Ethiopian year %s")
                                             : N_("Holidays of the Ethiopian year %s"));
-  return Filled(Tr(title), {std::to_string(what.year)});
+  const std::string holds = Filled(Tr(title), {std::to_string(what.year)});
+  return WithUserDays(what) ? Filled(Tr("%s, with my days"), {holds}) : holds;
 }
 
 std::string WithIcsExtension(const std::string& path) {
@@ -57,7 +85,7 @@ bool SaveHolidayCalendar(const HolidayExport& what, const std::string& path, std
   const std::vector<Holiday> holidays =
       what.kind == Gregorian ? HolidaysOfGregorianYear(what.year) : HolidaysOfEthiopianYear(what.year);
   const std::vector<FastPeriod> fasts = what.withFasts ? FastsOfYear(what.year, what.kind) : std::vector<FastPeriod>{};
-  const bool saved = HolidayCalendar(holidays, fasts, &ics, &reason) &&
+  const bool saved = HolidayCalendar(holidays, fasts, &ics, &reason) && AddUserDays(what, &ics, &reason) &&
                      SaveInFolder(folder, name.c_str(), ics, ExistingFile::kReplace, &reason);
   if (!saved) *why = Filled(Tr("%s could not be saved (%s)."), {path, reason});
   return saved;

@@ -1,23 +1,27 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "calendar/calendar_kind.h"
+#include "days/user_day.h"
 
 // Tool > Export holidays: one year's holidays, in the base calendar's year,
-// as an iCalendar file, with the fasting periods that begin in it when asked.
+// as an iCalendar file, with the fasting periods that begin in it and the
+// user's own days of the year when asked.
 
 struct HolidayExport {
   int year;
   CalendarKind kind;
   bool withFasts;
+  const std::vector<UserDay>* userDays = nullptr;  // the user's days while the window shows them
 };
 
 // The name offered for it: "zelmora-holidays-YEAR.ics" for an Ethiopian
 // year, "zelmora-holidays-YEAR-gregorian.ics" for a Gregorian one.
 std::string HolidayFileName(const HolidayExport& what);
 // What the file holds, for the dialog's title: "Holidays and fasting periods
-// of the Ethiopian year 2019", say.
+// of the Ethiopian year 2019", say, and ", with my days" when they are in it.
 std::string HolidayExportTitle(const HolidayExport& what);
 // path as the file is saved: ".ics" added unless its name already ends so
 // (in any case), since calendars go by the extension.

@@ -122,7 +122,7 @@ PAGUME_2001_AMHARIC = """\
 # the dates stay in digits, the names are translated
 HOLIDAYS_2001_HEAD = "2001/01/01\t2008/09/11\tእንቁጣጣሽ\tpublic\n2001/01/17\t2008/09/27\tመስቀል\tpublic,church\n"
 ENKUTATASH_1 = "0001/01/01\t0008/08/27\tEnkutatash (New Year)\tpublic\n"
-VERSION = "zelmora 1.5.2\nCopyright (C) 2026 the Zelmora team.\n"
+VERSION = f"zelmora {os.environ['ZELMORA_VERSION']}\nCopyright (C) 2026 the Zelmora team.\n"
 SPAN_G = "expected a Gregorian day from 0008/08/27 to 10007/11/10"
 SPAN_E = "expected an Ethiopian day from 0001/01/01 to 9999/13/06"
 COMMANDS = "today, convert, month, holidays, now, fasts, day, bahire-hasab, days or agenda (zelmora --help tells more)"

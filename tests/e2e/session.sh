@@ -64,7 +64,7 @@ start_app() {  # start_app FOLDER [WRAPPER...]: the installed program, started i
   shift
   PATH="$work/bin:$PATH" "${as_user[@]}" "$@" "$prefix/bin/zelmora" >"$work/stdout" 2>&1 &
   app=$!
-  main=$(find_window "Zelmora Ver.1.5.2")
+  main=$(find_window "Zelmora Ver.$ZELMORA_VERSION")
   check "main window found" test -n "$main"
   check "runs as an ordinary user" test "$(ps -o uid= -p "$app" | tr -d ' ')" -ne 0
 }

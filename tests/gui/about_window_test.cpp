@@ -7,6 +7,7 @@
 #include <string>
 
 #include "about/about_window.h"
+#include "identity/zelmora_version.h"
 #include "pictures/images.h"
 
 namespace {
@@ -24,7 +25,7 @@ TEST(AboutWindow, ShowsNameVersionAndCredits) {
     EXPECT_EQ(w->w(), 360);
     EXPECT_EQ(w->h(), 115);
     EXPECT_EQ(window->imageBox->image(), &image_logo);
-    EXPECT_STREQ(window->titleBox->label(), "Zelmora Ver.1.5.2");
+    EXPECT_STREQ(window->titleBox->label(), kVersionText);
     EXPECT_EQ(window->titleBox->labelsize(), 20);
     EXPECT_EQ(window->homePageBox->labelcolor(), FL_BLUE);
     EXPECT_EQ(window->noticeBox->labelsize(), 12);

@@ -16,20 +16,24 @@
 
 #include "about/about_window.h"
 #include "calendar/holidays.h"
+#include "days/user_day.h"
+#include "export/holiday_export.h"
 #include "export/html_exporter.h"
 #include "export/page_output.h"
 #include "identity/program_identity.h"
+#include "identity/zelmora_version.h"
 #include "mainwin/tool_commands.h"
 #include "platform/display_without_input_method.h"
 #include "platform/folders.h"
 #include "platform/shell_open.h"
+#include "reference_dates.h"
 
 namespace {
 
 const std::string kHead =
     "<html lang='en'><head><meta content='text/html; charset=UTF-8' http-equiv='content-type'>"
     "<title>Zelmora</title></head><body><img src='vemra.jpg' align='right'/><h1>"
-    "<img src='tolun.jpg' align='bottom'/>Zelmora Ver.1.5.2</h1>";
+    "<img src='tolun.jpg' align='bottom'/>" + std::string(kVersionText) + "</h1>";
 // The footer links the home page, when the build names one.
 const std::string kTail = kHasHomePage ? std::string("<hr><i><a href=") + kHomePageUrl + ">" + kHomePageUrl +
                                              "</a></i></body></html>"
@@ -238,6 +242,35 @@ TEST_F(Desktop, ExportNamesTheFileAndSaysWhatItHolds) {
     EXPECT_EQ(Count(ics, "CATEGORIES:fast"), r.fastEvents) << r.typed;
   }
   EXPECT_TRUE(alerts.empty());
+}
+
+// The user's days shown in the window go into the export, each of the
+// year's dates an event of its own; hidden, they stay out.
+TEST_F(Desktop, ExportCarriesTheUserDaysShown) {
+  UserDay monthly;
+  monthly.uid = "monthly@test";
+  monthly.name = "Abebe";
+  monthly.start = reference::EthiopianDay(2001, 3, 20);
+  monthly.repeat = Repeat::kEthiopianMonth;
+  const std::vector<UserDay> days{monthly};
+  const struct {
+    const std::vector<UserDay>* shown;
+    int events;
+    const char* title;
+  } kRows[] = {
+      {&days, 10, "Holidays of the Ethiopian year 2001, with my days"},  // Hdar to Nehase: Pagume has no 20th
+      {nullptr, 0, "Holidays of the Ethiopian year 2001"},
+  };
+  for (const auto& r : kRows) {
+    const HolidayExport what{2001, Ethiopian, false, r.shown};
+    std::string why;
+    ASSERT_TRUE(SaveHolidayCalendar(what, folder + "/mine.ics", &why)) << why;
+    const std::string ics = ReadFile(folder + "/mine.ics");
+    EXPECT_EQ(Count(ics, "SUMMARY:Abebe\r\n"), r.events) << r.title;
+    EXPECT_EQ(Count(ics, "END:VCALENDAR\r\n"), 1) << r.title;
+    EXPECT_EQ(ics.substr(ics.rfind("END:")), "END:VCALENDAR\r\n") << r.title;
+    EXPECT_EQ(HolidayExportTitle(what), r.title);
+  }
 }
 
 // The toolkit's own chooser as the export opens it: the folder it opened in,

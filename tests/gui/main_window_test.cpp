@@ -22,6 +22,7 @@
 #include "bahire/bahire_hasab_window.h"
 #include "clock/clock_window.h"
 #include "fonts/ethiopic_face.h"
+#include "identity/zelmora_version.h"
 #include "mainwin/calendar_ui.h"
 #include "mainwin/settings.h"
 #include "pictures/images.h"
@@ -136,7 +137,7 @@ std::vector<int> Solid(Fl_Color colour) {
 
 // The start state, then every calendar widget follows the base switch.
 TEST_F(MainWindow, StartsOnTodayWithTheEthiopianBase) {
-  EXPECT_STREQ(ui.main_window->label(), "Zelmora Ver.1.5.2");
+  EXPECT_STREQ(ui.main_window->label(), kVersionText);
   EXPECT_EQ(ui.main_window->w(), 350);
   EXPECT_EQ(ui.main_window->h(), 345);
   const std::string twoLines = " Saturday   November(11) 29, 2008\n   qidame       Hdar( 3) 20, 2001";

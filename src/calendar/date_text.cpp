@@ -12,9 +12,10 @@ namespace {
 constexpr PerKind<long long> kFirstTextYear = {{kFirstSpanYear, 1}};
 constexpr PerKind<long long> kLastTextYear = {{kLastSpanYear, 9999}};
 
-// value (at least 0) in at least `width` digits, zeros in front; written by
-// hand, as lists of thousands of dates are written at once.
-void AddPadded(int value, int width, std::string& text) {
+// value (at least 0) in at least `width` digits, zeros in front, at out;
+// returns the end. Written by hand into a buffer, as lists of thousands of
+// dates are written at once.
+char* AddPadded(int value, int width, char* out) {
   char digits[sizeof "-32768"];
   int count = 0;
   do {
@@ -22,7 +23,8 @@ void AddPadded(int value, int width, std::string& text) {
     value /= 10;
   } while (value > 0);
   while (count < width) digits[count++] = '0';
-  while (count > 0) text += digits[--count];
+  while (count > 0) *out++ = digits[--count];
+  return out;
 }
 
 }  // namespace
@@ -36,14 +38,15 @@ std::string CalendarDate::Text() const {
 
 std::string CalendarDate::NumericText() const {
   constexpr int kYearDigits = 4, kDayDigits = 2;
-  std::string text;
-  if (year < 0) text += '-';
-  AddPadded(year < 0 ? -year : year, year < 0 ? kYearDigits - 1 : kYearDigits, text);
-  text += '/';
-  AddPadded(month, kDayDigits, text);
-  text += '/';
-  AddPadded(day, kDayDigits, text);
-  return text;
+  char text[sizeof "-2147483648/12/31"];
+  char* end = text;
+  if (year < 0) *end++ = '-';
+  end = AddPadded(year < 0 ? -year : year, year < 0 ? kYearDigits - 1 : kYearDigits, end);
+  *end++ = '/';
+  end = AddPadded(month, kDayDigits, end);
+  *end++ = '/';
+  end = AddPadded(day, kDayDigits, end);
+  return std::string(text, end);
 }
 
 const char* CalendarDate::Format() const {

@@ -25,8 +25,10 @@ struct Listed {
 // Soonest first; the days that never come again last, by their date.
 std::vector<Listed> ListedDays(const std::vector<UserDay>& days) {
   const int today = Today().dates[Gregorian].dayNumber;
+  const std::vector<std::optional<Occurrence>> next = NextOccurrences(days, today);
   std::vector<Listed> listed;
-  for (const UserDay& day : days) listed.push_back({&day, NextOccurrence(day, today)});
+  listed.reserve(days.size());
+  for (size_t i = 0; i < days.size(); ++i) listed.push_back({&days[i], next[i]});
   std::stable_sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
     if (a.next.has_value() != b.next.has_value()) return a.next.has_value();
     return a.next ? a.next->day < b.next->day : a.day->start < b.day->start;
@@ -38,16 +40,22 @@ std::vector<Listed> ListedDays(const std::vector<UserDay>& days) {
 // again), repeat, name, UID. Appended piece by piece: a list may hold
 // thousands of days.
 std::string DayLines(const std::vector<Listed>& listed, TextStyle style) {
+  constexpr size_t kUsualLineBytes = 96;  // two dates, a repeat, a name and a UID
   std::string text;
+  text.reserve(listed.size() * kUsualLineBytes);
   for (const Listed& entry : listed) {
     const UserDay& day = *entry.day;
     if (entry.next) {
       const DatePair date = DatePair::OfDay(entry.next->day);
-      text.append(date.dates[Ethiopian].NumericText()).append(1, '\t').append(date.dates[Gregorian].NumericText());
+      text += date.dates[Ethiopian].NumericText();
+      text += '\t';
+      text += date.dates[Gregorian].NumericText();
     } else {
       text.append("-\t-");
     }
-    text.append(1, '\t').append(RepeatWord(day.repeat)).append(1, '\t');
+    text += '\t';
+    text += RepeatWord(day.repeat);
+    text += '\t';
     if (entry.next && day.repeat == Repeat::kMemorial) {
       AppendField(OccurrenceSummary(day, *entry.next, style.language), text);
     } else {

@@ -1,5 +1,6 @@
 #include "cli/user_days.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "cli/command_error.h"
@@ -72,7 +73,10 @@ std::string FieldText(const std::string& text) {
 void AppendField(const std::string& text, std::string& line) {
   const std::size_t from = line.size();
   line += text;
-  for (std::size_t at = from; at < line.size(); ++at) {
+  // Most fields have no control character: looked for in the field, not the line.
+  const auto control = std::find_if(text.begin(), text.end(), [](char c) { return IsControl(static_cast<unsigned char>(c)); });
+  if (control == text.end()) return;
+  for (std::size_t at = from + static_cast<std::size_t>(control - text.begin()); at < line.size(); ++at) {
     if (IsControl(static_cast<unsigned char>(line[at]))) line[at] = ' ';
   }
 }

@@ -225,7 +225,10 @@ class Reader {
     day.uid = e.uid.Present() && !e.uid.parts.value.empty() ? std::string(e.uid.parts.value)
                               : UidOf(text_.substr(begin.begin, end.end - begin.begin), begin.line);
     if (e.stamp.Present()) {
-      day.kept.stamp = "DTSTAMP" + std::string(e.stamp.parts.params) + ":" + std::string(e.stamp.parts.value);
+      const LineParts& stamp = e.stamp.parts;
+      std::string& line = day.kept.stamp;
+      line.reserve(sizeof "DTSTAMP:" - 1 + stamp.params.size() + stamp.value.size());  // one allocation a day
+      line.append("DTSTAMP").append(stamp.params).append(1, ':').append(stamp.value);
     }
     if (e.summary.Present()) {
       day.name = Unescaped(e.summary.parts.value);

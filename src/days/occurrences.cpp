@@ -124,6 +124,9 @@ void SortByDay(int32_t first, int32_t last, std::vector<Occurrence>* found) {
   *found = std::move(sorted);
 }
 
+// A year and a month: it holds the next date of nearly every day.
+constexpr int32_t kFirstLook = 400;
+
 }  // namespace
 
 std::vector<Occurrence> OccurrencesBetween(const std::vector<UserDay>& days, int32_t first, int32_t last) {
@@ -144,9 +147,7 @@ std::optional<Occurrence> NextOccurrence(const UserDay& day, int32_t from) {
     if (day.start < from) return std::nullopt;
     return Occurrence{day.start, 0};
   }
-  // A year and a month first, which holds the next date of nearly every day;
-  // then eight years at a time.
-  constexpr int32_t kFirstLook = 400;
+  // A year and a month first, then eight years at a time.
   std::vector<Occurrence> found;
   int32_t first = std::max(from, day.start);
   for (int32_t length = kFirstLook; first <= kLastSpanDay && found.empty(); length = kLongestGap) {
@@ -156,4 +157,16 @@ std::optional<Occurrence> NextOccurrence(const UserDay& day, int32_t from) {
   if (found.empty()) return std::nullopt;
   return *std::min_element(found.begin(), found.end(),
                            [](const Occurrence& a, const Occurrence& b) { return a.day < b.day; });
+}
+
+std::vector<std::optional<Occurrence>> NextOccurrences(const std::vector<UserDay>& days, int32_t from) {
+  // The first look for all the days at once; the few it misses, one by one.
+  std::vector<std::optional<Occurrence>> next(days.size());
+  for (const Occurrence& found : OccurrencesBetween(days, from, from + kFirstLook - 1)) {
+    if (!next[found.index]) next[found.index] = Occurrence{found.day, 0, found.memorial};
+  }
+  for (size_t i = 0; i < days.size(); ++i) {
+    if (!next[i]) next[i] = NextOccurrence(days[i], from);
+  }
+  return next;
 }

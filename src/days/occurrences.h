@@ -36,3 +36,5 @@ std::vector<Occurrence> OccurrencesBetween(const std::vector<UserDay>& days, int
 
 // The first occurrence on or after `from`, or nothing when the day never comes again.
 std::optional<Occurrence> NextOccurrence(const UserDay& day, int32_t from);
+// NextOccurrence of each of the days, found together: a list of thousands asks for all.
+std::vector<std::optional<Occurrence>> NextOccurrences(const std::vector<UserDay>& days, int32_t from);

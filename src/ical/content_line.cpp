@@ -61,6 +61,7 @@ std::string Escaped(const std::string& text) {
 }
 
 std::string Unescaped(std::string_view value) {
+  if (value.find('\\') == std::string_view::npos) return std::string(value);  // most values: one copy
   std::string text;
   text.reserve(value.size());
   for (std::size_t from = 0;;) {

@@ -65,7 +65,7 @@ inline char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>
 inline bool Is(std::string_view text, std::string_view word) {
   if (text.size() != word.size()) return false;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (UpperAscii(text[i]) != word[i]) return false;
+    if (text[i] != word[i] && UpperAscii(text[i]) != word[i]) return false;  // most are written in upper case
   }
   return true;
 }

@@ -12,21 +12,7 @@ days=${2:-10000}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir -p "$scratch/none" "$scratch/many/zelmora" "$scratch/home"
-# Birthdays, monthly days and one-off days spread over a century, as a
-# family's file grows; every repeat the store keeps.
-python3 - "$days" > "$scratch/many/zelmora/days.ics" <<'PY'
-import datetime, sys
-rules = ["RRULE:RSCALE=ETHIOPIC;FREQ=YEARLY\r\n", "RRULE:RSCALE=ETHIOPIC;FREQ=MONTHLY\r\n",
-         "RRULE:FREQ=YEARLY\r\n", ""]
-out = ["BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Zelmora bench//EN\r\n"]
-first = datetime.date(1926, 1, 1)
-for i in range(int(sys.argv[1])):
-    day = first + datetime.timedelta(days=(i * 3659) % 36500)
-    out.append("BEGIN:VEVENT\r\nUID:bench-%d@zelmora.example.org\r\nDTSTAMP:20260101T000000Z\r\n"
-               "DTSTART;VALUE=DATE:%s\r\nSUMMARY:Day %d\r\n%sEND:VEVENT\r\n" % (i, day.strftime("%Y%m%d"), i, rules[i % 4]))
-out.append("END:VCALENDAR\r\n")
-sys.stdout.write("".join(out))
-PY
+python3 bench/many_days.py "$days" "$scratch/many/zelmora/days.ics"
 export HOME="$scratch/home"
 xvfb-run -a -s "-screen 0 1024x768x24" build-bench/bench/startup_probe "$rounds" \
   "env XDG_DATA_HOME=$scratch/none build-bench/zelmora-window" \

@@ -89,17 +89,23 @@ bool AddEvent(const EventText& text, const std::string& stamp, std::string* ics,
 
 }  // namespace
 
-bool HolidayCalendar(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
-                     std::string* why) {
+bool AddHolidayEvents(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
+                      std::string* why) {
   std::vector<EventText> events;
   for (const Holiday& holiday : holidays) events.push_back(HolidayEvent(holiday));
   for (const FastPeriod& fast : fasts) events.push_back(FastEvent(fast));
-  std::string text;
-  AddHeader(&text);
   const std::string stamp = StampLine(WallClock(nullptr));
   for (const EventText& event : events) {
-    if (!AddEvent(event, stamp, &text, why)) return false;
+    if (!AddEvent(event, stamp, ics, why)) return false;
   }
+  return true;
+}
+
+bool HolidayCalendar(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
+                     std::string* why) {
+  std::string text;
+  AddHeader(&text);
+  if (!AddHolidayEvents(holidays, fasts, &text, why)) return false;
   AddLine("END:VCALENDAR", &text);
   *ics = std::move(text);
   return true;

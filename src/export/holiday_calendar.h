@@ -14,5 +14,9 @@
 // one all-day event over its days, in the category "fast". False with the
 // reason in *why when a day cannot be written (iCalendar's years end with
 // 9999): a file is written whole or not at all.
+// The same events, appended to a file being written (one that carries other
+// events too).
+bool AddHolidayEvents(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
+                      std::string* why);
 bool HolidayCalendar(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
                      std::string* why);

@@ -10,6 +10,7 @@
 #include "days/occurrences.h"
 #include "export/days_calendar.h"
 #include "export/holiday_calendar.h"
+#include "export/ics_text.h"
 #include "export/safe_save.h"
 #include "locale/translation.h"
 
@@ -36,16 +37,21 @@ std::vector<FastPeriod> FastsOfYear(int year, CalendarKind kind) {
 
 bool WithUserDays(const HolidayExport& what) { return what.userDays && !what.userDays->empty(); }
 
-// The user's days of the year join the holidays' file before its end.
+// The user's days of the year, as events of the file being written.
 bool AddUserDays(const HolidayExport& what, std::string* ics, std::string* why) {
   if (!WithUserDays(what)) return true;
-  const std::string end = "END:VCALENDAR\r\n";
-  ics->resize(ics->size() - end.size());
   const DaySpan span = YearSpan(what.year, what.kind);
-  if (!AddOccurrenceEvents(*what.userDays, OccurrencesBetween(*what.userDays, span.first, span.last), ics, why)) {
-    return false;
-  }
-  ics->append(end);
+  return AddOccurrenceEvents(*what.userDays, OccurrencesBetween(*what.userDays, span.first, span.last), ics, why);
+}
+
+// The year's holidays, its fasts and the user's days when asked, as one file.
+bool ExportCalendar(const HolidayExport& what, std::string* ics, std::string* why) {
+  const std::vector<Holiday> holidays =
+      what.kind == Gregorian ? HolidaysOfGregorianYear(what.year) : HolidaysOfEthiopianYear(what.year);
+  const std::vector<FastPeriod> fasts = what.withFasts ? FastsOfYear(what.year, what.kind) : std::vector<FastPeriod>{};
+  ics::AddHeader(ics);
+  if (!AddHolidayEvents(holidays, fasts, ics, why) || !AddUserDays(what, ics, why)) return false;
+  AddLine("END:VCALENDAR", ics);
   return true;
 }
 
@@ -82,10 +88,7 @@ bool SaveHolidayCalendar(const HolidayExport& what, const std::string& path, std
   const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
   const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
   std::string ics, reason;
-  const std::vector<Holiday> holidays =
-      what.kind == Gregorian ? HolidaysOfGregorianYear(what.year) : HolidaysOfEthiopianYear(what.year);
-  const std::vector<FastPeriod> fasts = what.withFasts ? FastsOfYear(what.year, what.kind) : std::vector<FastPeriod>{};
-  const bool saved = HolidayCalendar(holidays, fasts, &ics, &reason) && AddUserDays(what, &ics, &reason) &&
+  const bool saved = ExportCalendar(what, &ics, &reason) &&
                      SaveInFolder(folder, name.c_str(), ics, ExistingFile::kReplace, &reason);
   if (!saved) *why = Filled(Tr("%s could not be saved (%s)."), {path, reason});
   return saved;

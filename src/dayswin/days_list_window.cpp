@@ -24,9 +24,9 @@ const int kColumns[] = {130, 150, 200, 0};
 std::vector<ListedDay> DaysInListOrder(const std::vector<UserDay>& days, int32_t today) {
   std::vector<ListedDay> listed;
   listed.reserve(days.size());
+  const std::vector<std::optional<Occurrence>> next = NextOccurrences(days, today);
   for (std::size_t i = 0; i < days.size(); ++i) {
-    const std::optional<Occurrence> next = NextOccurrence(days[i], today);
-    listed.push_back({i, next ? next->day : days[i].start, next.has_value()});
+    listed.push_back({i, next[i] ? next[i]->day : days[i].start, next[i].has_value()});
   }
   std::stable_sort(listed.begin(), listed.end(), [](const ListedDay& a, const ListedDay& b) {
     return std::make_tuple(!a.again, a.again ? a.day : -a.day) < std::make_tuple(!b.again, b.again ? b.day : -b.day);

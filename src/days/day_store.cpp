@@ -1,7 +1,6 @@
 #include "days/day_store.h"
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/folders.h"
 #include "storage/whole_save.h"
 
 namespace {
@@ -64,15 +64,8 @@ bool ReadAll(int fd, std::string* text) {
 }  // namespace
 
 std::string DaysFilePath() {
-  const char* data = std::getenv("XDG_DATA_HOME");
-  if (data && data[0] == '/') return std::string(data) + "/zelmora/" + kFileName;
-  const char* home = std::getenv("HOME");
-  std::string folder = home && home[0] ? home : "";
-  if (folder.empty()) {
-    const passwd* user = getpwuid(getuid());
-    if (user && user->pw_dir) folder = user->pw_dir;
-  }
-  return folder + "/.local/share/zelmora/" + kFileName;
+  const std::string folder = UserDataFolder();
+  return folder.empty() ? "" : folder + "/" + kFileName;
 }
 
 DayStore::DayStore(std::string path) : path_(std::move(path)) {}
@@ -123,6 +116,10 @@ template <typename Edit>
 bool DayStore::Change(Edit change, std::string* why) {
   if (!readable_) {
     *why = path_ + " could not be read, and is left as it is";
+    return false;
+  }
+  if (path_.empty()) {
+    *why = "the days have no folder to be kept in: the user has no home folder";
     return false;
   }
   if (!MakeFolders(Folder(path_))) {

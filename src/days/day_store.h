@@ -9,7 +9,8 @@
 #include "days/days_file.h"
 #include "days/user_day.h"
 
-// $XDG_DATA_HOME/zelmora/days.ics when XDG_DATA_HOME is absolute, else ~/.local/share/zelmora/days.ics
+// days.ics in the user's data folder ($XDG_DATA_HOME/zelmora when that is absolute, else
+// ~/.local/share/zelmora); empty when the user has no home folder
 std::string DaysFilePath();
 
 // The user's days in their file. Each change is made under a lock on a file

@@ -13,6 +13,7 @@
 #include "cli/user_days.h"
 #include "days/days_file.h"
 #include "export/days_calendar.h"
+#include "memory/pages.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ std::vector<Listed> ListedDays(const std::vector<UserDay>& days) {
   const std::vector<std::optional<Occurrence>> next = NextOccurrences(days, today);
   std::vector<Listed> listed;
   listed.reserve(days.size());
+  PlacePages(listed.data(), days.size() * sizeof(Listed));
   for (size_t i = 0; i < days.size(); ++i) listed.push_back({&days[i], next[i]});
   // Days in the same place keep the file's order (their addresses' order).
   std::sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
@@ -45,6 +47,7 @@ std::string DayLines(const std::vector<Listed>& listed, TextStyle style) {
   constexpr size_t kUsualLineBytes = 96;  // two dates, a repeat, a name and a UID
   std::string text;
   text.reserve(listed.size() * kUsualLineBytes);
+  PlacePages(text.data(), text.capacity());
   for (const Listed& entry : listed) {
     const UserDay& day = *entry.day;
     if (entry.next) {

@@ -7,6 +7,7 @@
 #include "days/days_file.h"
 #include "days/rule_text.h"
 #include "ical/content_line.h"
+#include "memory/pages.h"
 
 namespace {
 
@@ -276,6 +277,7 @@ bool ReadDaysFile(std::string_view text, DaysFile* file, std::vector<StoreError>
   constexpr size_t kUsualEventBytes = 200;  // a day with a name, a note and its rule
   *file = DaysFile();
   file->days.reserve(text.size() / kUsualEventBytes);
+  PlacePages(file->days.data(), file->days.capacity() * sizeof(UserDay));
   return Reader(text, file, errors).Read();
 }
 

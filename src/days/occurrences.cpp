@@ -4,6 +4,7 @@
 
 #include "days/memorial.h"
 #include "days/repeat_dates.h"
+#include "memory/pages.h"
 
 namespace {
 
@@ -167,7 +168,10 @@ std::optional<Occurrence> NextOccurrence(const UserDay& day, int32_t from) {
 }
 
 std::vector<std::optional<Occurrence>> NextOccurrences(const std::vector<UserDay>& days, int32_t from) {
-  std::vector<std::optional<Occurrence>> next(days.size());
+  std::vector<std::optional<Occurrence>> next;
+  next.reserve(days.size());
+  PlacePages(next.data(), days.size() * sizeof next[0]);
+  next.resize(days.size());
   from = std::max(from, kFirstSpanDay);
   if (from > kLastSpanDay) return next;
   // A year and a month first, for all the days with one range worked out once.

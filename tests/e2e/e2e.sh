@@ -34,8 +34,8 @@ check "menu entry names the window class" grep -qx "StartupWMClass=zelmora" "$pr
 icons="$prefix/share/icons/hicolor"
 check "icons and manual page installed" test -f "$icons/48x48/apps/zelmora.png" -a -f "$icons/64x64/apps/zelmora.png" \
   -a -f "$icons/256x256/apps/zelmora.png" -a -f "$icons/scalable/apps/zelmora.svg" -a -f "$prefix/share/man/man1/zelmora.1.gz"
-check "help pages and pictures installed" test -f "$data/index_e.htm" -a -f "$data/index_a.htm" -a -f "$data/vemra.jpg" \
-  -a -f "$data/tolun.jpg"
+check "help pages, their style and pictures installed" test -f "$data/index_e.htm" -a -f "$data/index_a.htm" \
+  -a -f "$data/help.css" -a -f "$data/vemra.jpg" -a -f "$data/tolun.jpg"
 check "bash completion installed" test -f "$prefix/share/bash-completion/completions/zelmora"
 check "installed commands work without a display" sh -c "env -u DISPLAY '$prefix/bin/zelmora' holidays --ics 2001 | grep -q '^DTSTART;VALUE=DATE:20080911'"
 window_program=$(find "$prefix/lib" -path '*/zelmora/zelmora-window')

@@ -29,9 +29,11 @@ std::vector<Listed> ListedDays(const std::vector<UserDay>& days) {
   std::vector<Listed> listed;
   listed.reserve(days.size());
   for (size_t i = 0; i < days.size(); ++i) listed.push_back({&days[i], next[i]});
-  std::stable_sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
+  // Days in the same place keep the file's order (their addresses' order).
+  std::sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
     if (a.next.has_value() != b.next.has_value()) return a.next.has_value();
-    return a.next ? a.next->day < b.next->day : a.day->start < b.day->start;
+    const int32_t dayA = a.next ? a.next->day : a.day->start, dayB = b.next ? b.next->day : b.day->start;
+    return dayA != dayB ? dayA < dayB : a.day < b.day;
   });
   return listed;
 }

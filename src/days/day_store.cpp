@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "platform/folders.h"
+#include "storage/file_bytes.h"
 #include "storage/whole_save.h"
 
 namespace {
@@ -49,18 +50,6 @@ class FileLock {
   int fd_;
 };
 
-// The whole file; false with errno set when it cannot be read.
-bool ReadAll(int fd, std::string* text) {
-  char buffer[1 << 16];
-  for (;;) {
-    const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return false;
-    if (n == 0) return true;
-    text->append(buffer, static_cast<size_t>(n));
-  }
-}
-
 }  // namespace
 
 std::string DaysFilePath() {
@@ -91,8 +80,8 @@ bool DayStore::ReadFile(DaysFile* file, Identity* identity, std::vector<StoreErr
     return false;
   }
   struct stat status{};
-  std::string text;
-  const bool read = fstat(fd, &status) == 0 && (text.reserve(static_cast<size_t>(status.st_size)), ReadAll(fd, &text));
+  FileBytes text;
+  const bool read = text.Read(fd, &status);
   const int error = errno;
   close(fd);
   if (!read) {
@@ -100,7 +89,7 @@ bool DayStore::ReadFile(DaysFile* file, Identity* identity, std::vector<StoreErr
     return false;
   }
   *identity = {true, status.st_dev, status.st_ino, status.st_size, status.st_mtim};
-  return ReadDaysFile(text, file, errors);
+  return ReadDaysFile(text.Text(), file, errors);
 }
 
 bool DayStore::Load(std::vector<StoreError>* errors) {
@@ -174,7 +163,7 @@ bool DayStore::Replace(const UserDay& day, std::string* why) {
           KeptLines kept = std::move(other.kept);
           other = day;
           other.kept = std::move(kept);
-          other.kept.stamp.clear();  // changed now
+          other.kept.Restamp();
           return true;
         }
         *reason = "there is no day with the UID " + day.uid;

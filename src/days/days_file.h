@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "days/user_day.h"
@@ -36,7 +37,7 @@ struct DaysFile {
 
 // Reads the file's text; false when some of it cannot be read, with errors
 // naming the lines, and *file holding what could be read.
-bool ReadDaysFile(const std::string& text, DaysFile* file, std::vector<StoreError>* errors);
+bool ReadDaysFile(std::string_view text, DaysFile* file, std::vector<StoreError>* errors);
 
 // Reading days from another program's iCalendar text (for import): the same
 // reader the store uses.

@@ -118,6 +118,7 @@ class Reader {
     if (!inEvent_) return;
     event_ = EventFields();
     day_ = UserDay();
+    rare_.reset();
     folded_.clear();
   }
 
@@ -130,7 +131,7 @@ class Reader {
     if (open_.empty()) {
       closed_ = true;
     } else if (open_.size() == 2 && inEvent_) {
-      day_.kept.lines.push_back(Raw(closed.begin, line.end));  // an alarm, or another's component
+      Rare().lines.push_back(Raw(closed.begin, line.end));  // an alarm, or another's component
     } else if (open_.size() == 1 && !(closed.name == "VEVENT" && EndEvent(closed, line))) {
       file_->components.push_back(Raw(closed.begin, line.end));
     }
@@ -171,7 +172,7 @@ class Reader {
       }
       *known = {parts, line.line};
     } else {
-      day_.kept.lines.push_back(Raw(line.begin, line.end));
+      Rare().lines.push_back(Raw(line.begin, line.end));
     }
   }
 
@@ -217,6 +218,22 @@ class Reader {
     return true;
   }
 
+  // What the day keeps beyond its stamp, made when it first has some.
+  KeptLines::Rare& Rare() {
+    if (!rare_) rare_ = std::make_shared<KeptLines::Rare>();
+    return *rare_;
+  }
+
+  // The usual UTC stamp in place; any other form as its whole line.
+  void KeepStamp(const LineParts& stamp) {
+    const std::string_view value = stamp.value;
+    if (stamp.params.empty() && value.size() == KeptLines::kStampSize && value.find('\0') == std::string_view::npos) {
+      std::copy(value.begin(), value.end(), day_.kept.stamp.begin());
+    } else {
+      Rare().stampLine = "DTSTAMP" + std::string(stamp.params) + ":" + std::string(value);
+    }
+  }
+
   // Takes the event as one of the days; false to keep it whole as it was.
   bool EndEvent(const Open& begin, const UnfoldedLine& end) {
     if (!Classify()) return false;
@@ -224,21 +241,17 @@ class Reader {
     UserDay& day = day_;
     day.uid = e.uid.Present() && !e.uid.parts.value.empty() ? std::string(e.uid.parts.value)
                               : UidOf(text_.substr(begin.begin, end.end - begin.begin), begin.line);
-    if (e.stamp.Present()) {
-      const LineParts& stamp = e.stamp.parts;
-      std::string& line = day.kept.stamp;
-      line.reserve(sizeof "DTSTAMP:" - 1 + stamp.params.size() + stamp.value.size());  // one allocation a day
-      line.append("DTSTAMP").append(stamp.params).append(1, ':').append(stamp.value);
-    }
+    if (e.stamp.Present()) KeepStamp(e.stamp.parts);
     if (e.summary.Present()) {
       day.name = Unescaped(e.summary.parts.value);
-      day.kept.nameParams = e.summary.parts.params;
+      if (!e.summary.parts.params.empty()) Rare().nameParams = e.summary.parts.params;
     }
     if (e.description.Present()) {
       day.note = Unescaped(e.description.parts.value);
-      day.kept.noteParams = e.description.parts.params;
+      if (!e.description.parts.params.empty()) Rare().noteParams = e.description.parts.params;
     }
-    day.kept.oneDayEnd = e.end.Present();
+    if (e.end.Present()) Rare().oneDayEnd = true;
+    day.kept.rare = std::move(rare_);
     file_->days.push_back(std::move(day));
     return true;
   }
@@ -250,6 +263,7 @@ class Reader {
   std::vector<Open> open_;
   EventFields event_;
   UserDay day_;  // the event's day as it is read
+  std::shared_ptr<KeptLines::Rare> rare_;  // what day_ keeps beyond its stamp, when it keeps some
   bool inEvent_ = false;
   std::deque<std::string> folded_;  // the event's folded lines, which the line reader does not keep
   bool closed_ = false;
@@ -258,7 +272,7 @@ class Reader {
 
 }  // namespace
 
-bool ReadDaysFile(const std::string& text, DaysFile* file, std::vector<StoreError>* errors) {
+bool ReadDaysFile(std::string_view text, DaysFile* file, std::vector<StoreError>* errors) {
   constexpr size_t kUsualEventBytes = 200;  // a day with a name, a note and its rule
   *file = DaysFile();
   file->days.reserve(text.size() / kUsualEventBytes);

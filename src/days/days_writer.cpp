@@ -24,18 +24,19 @@ class Writer {
       return false;
     }
     Line("BEGIN:VEVENT");
+    static const KeptLines::Rare kNothingRare;
+    const KeptLines::Rare& rare = day.kept.rare ? *day.kept.rare : kNothingRare;
     Line("UID:" + day.uid);
-    const std::string& stamp = day.kept.stamp.empty() ? stamp_ : day.kept.stamp;
-    if (!stamp.empty()) Line(stamp);
+    Stamp(day.kept, rare);
     if (!Date("DTSTART;VALUE=DATE:", day.start, why)) return false;
-    if (day.kept.oneDayEnd && !Date("DTEND;VALUE=DATE:", day.start + 1, why)) return false;
+    if (rare.oneDayEnd && !Date("DTEND;VALUE=DATE:", day.start + 1, why)) return false;
     const std::string rule = RuleText(day);
     if (!rule.empty()) Line("RRULE:" + rule);
     if (day.repeat == Repeat::kMemorial && !Commemorations(day.start, why)) return false;
-    Line("SUMMARY" + day.kept.nameParams + ":" + Escaped(day.name));
-    if (!day.note.empty()) Line("DESCRIPTION" + day.kept.noteParams + ":" + Escaped(day.note));
+    Line("SUMMARY" + rare.nameParams + ":" + Escaped(day.name));
+    if (!day.note.empty()) Line("DESCRIPTION" + rare.noteParams + ":" + Escaped(day.note));
     if (day.repeat == Repeat::kMemorial) Line("X-ZELMORA-KIND:MEMORIAL");
-    for (const std::string& raw : day.kept.lines) Raw(raw);
+    for (const std::string& raw : rare.lines) Raw(raw);
     Line("END:VEVENT");
     return true;
   }
@@ -44,6 +45,17 @@ class Writer {
   void Raw(const std::string& raw) { *text_ += raw + "\r\n"; }
 
  private:
+  // The stamp as read, or a new one for a day that has none or has changed.
+  void Stamp(const KeptLines& kept, const KeptLines::Rare& rare) {
+    if (!rare.stampLine.empty()) {
+      Line(rare.stampLine);
+    } else if (kept.stamp[0] != '\0') {
+      Line("DTSTAMP:" + std::string(kept.stamp.begin(), kept.stamp.end()));
+    } else if (!stamp_.empty()) {
+      Line(stamp_);
+    }
+  }
+
   // YYYYMMDD, or false past iCalendar's last year.
   static bool DateText(int32_t day, std::string* text, std::string* why) {
     const repeat_dates::Fields date = repeat_dates::Split(day, Gregorian);

@@ -140,33 +140,47 @@ std::vector<Occurrence> OccurrencesBetween(const std::vector<UserDay>& days, int
   return found;
 }
 
-std::optional<Occurrence> NextOccurrence(const UserDay& day, int32_t from) {
+namespace {
+
+// The first of one day's occurrences, the first expanded when two share a day.
+Occurrence Earliest(const std::vector<Occurrence>& found) {
+  const Occurrence first = *std::min_element(found.begin(), found.end(),
+                                             [](const Occurrence& a, const Occurrence& b) { return a.day < b.day; });
+  return {first.day, 0, first.memorial};
+}
+
+// The next occurrence when the first look, [from, from + kFirstLook), found none: eight years at a time.
+std::optional<Occurrence> NextAfterFirstLook(const UserDay& day, int32_t from, std::vector<Occurrence>* found) {
   // Eight years hold a Gregorian 29 February even across a century's common year.
   constexpr int32_t kLongestGap = 8 * 366 + 1;
-  if (day.repeat == Repeat::kOnce) {
-    if (day.start < from) return std::nullopt;
-    return Occurrence{day.start, 0};
+  for (int32_t first = std::max(from + kFirstLook, day.start); first <= kLastSpanDay; first += kLongestGap) {
+    Expand(day, 0, Range(first, std::min(first + kLongestGap - 1, kLastSpanDay)), found);
+    if (!found->empty()) return Earliest(*found);
   }
-  // A year and a month first, then eight years at a time.
-  std::vector<Occurrence> found;
-  int32_t first = std::max(from, day.start);
-  for (int32_t length = kFirstLook; first <= kLastSpanDay && found.empty(); length = kLongestGap) {
-    Expand(day, 0, Range(first, std::min(first + length - 1, kLastSpanDay)), &found);
-    first += length;
-  }
-  if (found.empty()) return std::nullopt;
-  return *std::min_element(found.begin(), found.end(),
-                           [](const Occurrence& a, const Occurrence& b) { return a.day < b.day; });
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Occurrence> NextOccurrence(const UserDay& day, int32_t from) {
+  return NextOccurrences({day}, from)[0];
 }
 
 std::vector<std::optional<Occurrence>> NextOccurrences(const std::vector<UserDay>& days, int32_t from) {
-  // The first look for all the days at once; the few it misses, one by one.
   std::vector<std::optional<Occurrence>> next(days.size());
-  for (const Occurrence& found : OccurrencesBetween(days, from, from + kFirstLook - 1)) {
-    if (!next[found.index]) next[found.index] = Occurrence{found.day, 0, found.memorial};
-  }
+  from = std::max(from, kFirstSpanDay);
+  if (from > kLastSpanDay) return next;
+  // A year and a month first, for all the days with one range worked out once.
+  const Range firstLook(from, std::min(from + kFirstLook - 1, kLastSpanDay));
+  std::vector<Occurrence> found;  // one day's at a time, its memory used again
   for (size_t i = 0; i < days.size(); ++i) {
-    if (!next[i]) next[i] = NextOccurrence(days[i], from);
+    found.clear();
+    if (days[i].repeat == Repeat::kOnce) {
+      if (days[i].start >= from) next[i] = Occurrence{days[i].start, 0};
+      continue;
+    }
+    Expand(days[i], i, firstLook, &found);
+    next[i] = found.empty() ? NextAfterFirstLook(days[i], from, &found) : Earliest(found);
   }
   return next;
 }

@@ -1,5 +1,7 @@
 #include "days/rule_text.h"
 
+#include <utility>
+
 #include "days/repeat_dates.h"
 #include "ical/content_line.h"
 
@@ -20,8 +22,30 @@ std::string RuleText(const UserDay& day) {
   return "";
 }
 
-bool RepeatOfRule(std::string_view rule, int32_t start, Repeat* repeat) {
+namespace {
+
+// What a rule says that decides its repeat.
+struct RuleParts {
   std::string_view freq, scale = "GREGORIAN", skip = "OMIT";
+};
+
+// The rules RuleText writes, as it spells them: a file of thousands of days
+// holds little else, so these are known at a glance.
+constexpr std::pair<std::string_view, RuleParts> kWritten[] = {
+    {"RSCALE=ETHIOPIC;FREQ=YEARLY", {"YEARLY", "ETHIOPIC"}},
+    {"RSCALE=ETHIOPIC;FREQ=YEARLY;SKIP=BACKWARD", {"YEARLY", "ETHIOPIC", "BACKWARD"}},
+    {"RSCALE=ETHIOPIC;FREQ=MONTHLY", {"MONTHLY", "ETHIOPIC"}},
+    {"FREQ=YEARLY", {"YEARLY"}},
+};
+
+// False for a part Zelmora does not keep (COUNT, BYDAY, an INTERVAL but 1, ...).
+bool PartsOf(std::string_view rule, RuleParts* parts) {
+  for (const auto& [text, known] : kWritten) {
+    if (rule == text) {
+      *parts = known;
+      return true;
+    }
+  }
   for (size_t from = 0; from < rule.size();) {
     size_t end = rule.find(';', from);
     if (end == std::string_view::npos) end = rule.size();
@@ -29,16 +53,25 @@ bool RepeatOfRule(std::string_view rule, int32_t start, Repeat* repeat) {
     if (equals == std::string_view::npos || equals > end) return false;
     const std::string_view key = rule.substr(from, equals - from), value = rule.substr(equals + 1, end - equals - 1);
     if (Is(key, "FREQ")) {
-      freq = value;
+      parts->freq = value;
     } else if (Is(key, "RSCALE")) {
-      scale = value;
+      parts->scale = value;
     } else if (Is(key, "SKIP")) {
-      skip = value;
+      parts->skip = value;
     } else if (!Is(key, "INTERVAL") || value != "1") {
       return false;
     }
     from = end + 1;
   }
+  return true;
+}
+
+}  // namespace
+
+bool RepeatOfRule(std::string_view rule, int32_t start, Repeat* repeat) {
+  RuleParts parts;
+  if (!PartsOf(rule, &parts)) return false;
+  const auto [freq, scale, skip] = parts;
   if (Is(scale, "ETHIOPIC") && Is(freq, "YEARLY")) {
     *repeat = Repeat::kEthiopianYear;
     return Is(skip, "BACKWARD") || !repeat_dates::NeedsBackward(repeat_dates::Split(start, Ethiopian));

@@ -24,7 +24,10 @@ size_t ParamEnd(std::string_view text, size_t at) {
     const size_t close = text.find('"', at + 1);
     return close == std::string_view::npos ? close : close + 1;
   }
-  return text.find_first_of(";:", at);
+  for (; at < text.size(); ++at) {
+    if (text[at] == ';' || text[at] == ':') return at;
+  }
+  return std::string_view::npos;
 }
 
 }  // namespace

@@ -64,8 +64,9 @@ inline char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>
 // Whether a name or a value is word, whatever the letters' case (word in upper case).
 inline bool Is(std::string_view text, std::string_view word) {
   if (text.size() != word.size()) return false;
+  if (text == word) return true;  // most are written in upper case
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != word[i] && UpperAscii(text[i]) != word[i]) return false;  // most are written in upper case
+    if (UpperAscii(text[i]) != word[i]) return false;
   }
   return true;
 }

@@ -58,6 +58,9 @@ const std::string kForeignPieces[] = {
     "BEGIN:VEVENT\r\nUID:meeting@example.com\r\nDTSTART:20261208T100000Z\r\nSUMMARY:Meeting\r\nEND:VEVENT",
     "BEGIN:VEVENT\r\nUID:thrice@example.com\r\nDTSTART;VALUE=DATE:20261208\r\nRRULE:FREQ=YEARLY;COUNT=3\r\n"
     "SUMMARY:Three times\r\nEND:VEVENT",
+    // A day Zelmora keeps, its stamp in a form of its own.
+    "BEGIN:VEVENT\r\nUID:nameday@example.com\r\nDTSTAMP;X-FROM=phone:20240101T000000Z\r\n"
+    "DTSTART;VALUE=DATE:20260911\r\nSUMMARY:Name day\r\nEND:VEVENT",
 };
 
 std::string ForeignFile() {
@@ -66,8 +69,8 @@ std::string ForeignFile() {
          "\r\nBEGIN:VEVENT\r\nUID:birthday@example.com\r\nDTSTAMP:20250101T000000Z\r\n"
          "DTSTART;VALUE=DATE:20261208\r\nDTEND;VALUE=DATE:20261209\r\nRRULE:RSCALE=ETHIOPIC;FREQ=YEARLY\r\n" +
          kForeignPieces[8] + "\r\n" + kForeignPieces[4] + "\r\n" + kForeignPieces[5] + "\r\n" + kForeignPieces[6] +
-         "\r\n" + kForeignPieces[7] + "\r\nEND:VEVENT\r\n" + kForeignPieces[9] + "\r\n" + kForeignPieces[10] +
-         "\r\nEND:VCALENDAR\r\n";
+         "\r\n" + kForeignPieces[7] + "\r\nEND:VEVENT\r\n" + kForeignPieces[9] + "\r\n" + kForeignPieces[10] + "\r\n" +
+         kForeignPieces[11] + "\r\nEND:VCALENDAR\r\n";
 }
 
 TEST_F(DaysFolder, WhatAnotherProgramWroteComesBackUnchanged) {
@@ -75,7 +78,7 @@ TEST_F(DaysFolder, WhatAnotherProgramWroteComesBackUnchanged) {
   DayStore store(path_);
   std::vector<StoreError> errors;
   ASSERT_TRUE(store.Load(&errors)) << errors.at(0).what;
-  ASSERT_EQ(store.Days().size(), 1u);
+  ASSERT_EQ(store.Days().size(), 2u);
   EXPECT_EQ(store.Days()[0].name, "የልደት ቀን");
   EXPECT_EQ(store.Days()[0].repeat, Repeat::kEthiopianYear);
   std::string uid, why;
@@ -88,8 +91,9 @@ TEST_F(DaysFolder, WhatAnotherProgramWroteComesBackUnchanged) {
   const std::string saved = Read(path_);
   for (const std::string& piece : kForeignPieces) EXPECT_NE(saved.find(piece), std::string::npos) << piece << "\n" << saved;
   EXPECT_NE(saved.find("DTEND;VALUE=DATE:20261209"), std::string::npos);
+  EXPECT_EQ(saved.find("DTSTAMP:20250101T000000Z"), std::string::npos) << "the changed day keeps its old stamp";
   ASSERT_TRUE(store.Load(&errors));
-  EXPECT_EQ(store.Days().size(), 2u);
+  EXPECT_EQ(store.Days().size(), 3u);
   EXPECT_EQ(store.Days()[0].note, "with the family");
 }
 

@@ -5,17 +5,16 @@
 
 #include <string>
 
+#include "about/help_page.h"
 #include "dialogs/dialogs.h"
 #include "identity/program_identity.h"
 #include "locale/translation.h"
 #include "pictures/app_icon.h"
 #include "pictures/images.h"
-#include "platform/folders.h"
 #include "platform/shell_open.h"
 
 namespace {
 
-const char kHelpPage[] = "index_e.htm";
 const char kHelpPageLine[] = N_("The help page installed with Zelmora");
 constexpr int kWidth = 360;
 constexpr int kHeight = 115;
@@ -89,14 +88,9 @@ void AboutWindow::cb_close(Fl_Widget* window, void* data) {
 
 void OpenAboutWindow() { (new AboutWindow)->Show(); }
 
-// Found nowhere, the page is named as it is, and the opener says so.
-std::string HelpPage() {
-  const std::string page = FindDataFile(kHelpPage);
-  return page.empty() ? kHelpPage : page;
-}
+// The help page in the language the windows speak.
+std::string WebsiteTarget() { return kHasHomePage ? kHomePageUrl : HelpPage(SpokenLanguage()); }
 
-std::string WebsiteTarget() { return kHasHomePage ? kHomePageUrl : HelpPage(); }
-
-void OpenHelpContents() { OpenOrTell(HelpPage(), Dialogs::alert); }
+void OpenHelpContents() { OpenOrTell(HelpPage(SpokenLanguage()), Dialogs::alert); }
 
 void OpenWebsite() { OpenOrTell(WebsiteTarget(), Dialogs::alert); }

@@ -34,7 +34,8 @@ check "menu entry names the window class" grep -qx "StartupWMClass=zelmora" "$pr
 icons="$prefix/share/icons/hicolor"
 check "icons and manual page installed" test -f "$icons/48x48/apps/zelmora.png" -a -f "$icons/64x64/apps/zelmora.png" \
   -a -f "$icons/256x256/apps/zelmora.png" -a -f "$icons/scalable/apps/zelmora.svg" -a -f "$prefix/share/man/man1/zelmora.1.gz"
-check "help page and pictures installed" test -f "$data/index_e.htm" -a -f "$data/vemra.jpg" -a -f "$data/tolun.jpg"
+check "help pages, their style and pictures installed" test -f "$data/index_e.htm" -a -f "$data/index_a.htm" \
+  -a -f "$data/help.css" -a -f "$data/vemra.jpg" -a -f "$data/tolun.jpg"
 check "bash completion installed" test -f "$prefix/share/bash-completion/completions/zelmora"
 check "installed commands work without a display" sh -c "env -u DISPLAY '$prefix/bin/zelmora' holidays --ics 2001 | grep -q '^DTSTART;VALUE=DATE:20080911'"
 window_program=$(find "$prefix/lib" -path '*/zelmora/zelmora-window')
@@ -89,4 +90,11 @@ menu 20 Down Down      # Tool > Output html
 check "page and pictures in the home folder, and opened ($(last_opened))" page_in "$home"
 menu 72 Down           # Help > Help Contents
 check "the installed help page opened from the home folder ($(last_opened))" opened_file "$data/index_e.htm"
+menu 20 Down Down Down Down Down Down Down Down Down Down  # Tool > Amharic
+press_f1() { xdotool windowfocus --sync "$main" key F1; sleep 0.4; }
+press_f1
+check "in Amharic, F1 opens the Amharic help page ($(last_opened))" opened_file "$data/index_a.htm"
+chmod u+w "$data" && rm "$data/index_a.htm"
+press_f1
+check "in Amharic without its page, F1 opens the English one ($(last_opened))" opened_file "$data/index_e.htm"
 finish "$main"

@@ -77,31 +77,57 @@ TEST_F(Desktop, FailingOpenerIsTold) {
   }
 }
 
+// The installed help page in each language the window speaks, as Tool > Amharic sets it.
+const struct {
+  bool amharic;
+  const char* page;
+  const char* line;  // the About window's line that leads to it
+} kHelpPages[] = {
+    {false, "index_e.htm", "The help page installed with Zelmora"},
+    {true, "index_a.htm", "ከዜልሞራ ጋር የተጫነው የእገዛ ገጽ"},
+};
+
+std::string InstalledPage(const char* page) { return std::string(ZELMORA_BUILD_DIR "/share/zelmora/") + page; }
+
 // Help > Website, and a click on the About window's home-page line.
-// Without a home page both lead to the installed help page, and the About
-// window's line says so, the page's whole name in its tooltip.
+// Without a home page both lead to the installed help page in the window's
+// language, and the About window's line says so, the page's whole name in
+// its tooltip.
 TEST_F(Desktop, HomePageFromTheMenuAndTheAboutWindow) {
-  const std::string helpPage = "file://" + FindDataFile("index_e.htm");
-  const std::string leadsTo = kHasHomePage ? kHomePageUrl : helpPage;
-  OpenWebsite();
-  EXPECT_EQ(Opened(), leadsTo + "\n");
-  ForgetOpened();
-  AboutWindow about;
-  about.Show();
-  Settle();
-  EXPECT_STREQ(about.homePageBox->label(), kHasHomePage ? kHomePageUrl : "The help page installed with Zelmora");
-  EXPECT_EQ(std::string(about.homePageBox->tooltip()), kHasHomePage ? kHomePageUrl : FindDataFile("index_e.htm"));
-  Click(about.homePageBox);
-  EXPECT_EQ(Opened(), leadsTo + "\n");
+  CalendarUi ui;
+  ui.set_defaults();
+  for (const auto& h : kHelpPages) {
+    if (h.amharic) MenuBarOf(ui.main_window)->picked(ui.amharic_item);
+    const std::string target = kHasHomePage ? kHomePageUrl : InstalledPage(h.page);
+    const std::string opened = (kHasHomePage ? target : "file://" + target) + "\n";
+    ForgetOpened();
+    OpenWebsite();
+    EXPECT_EQ(Opened(), opened);
+    ForgetOpened();
+    AboutWindow about;
+    about.Show();
+    Settle();
+    EXPECT_STREQ(about.homePageBox->label(), kHasHomePage ? kHomePageUrl : h.line);
+    EXPECT_EQ(std::string(about.homePageBox->tooltip()), target);
+    Click(about.homePageBox);
+    EXPECT_EQ(Opened(), opened);
+  }
+  MenuBarOf(ui.main_window)->picked(ui.amharic_item);
 }
 
+// F1 opens the installed page of the window's language, whatever the
+// current folder holds.
 TEST_F(Desktop, F1OpensTheHelpContents) {
   CalendarUi ui;
   ShowMainWindow(ui);
-  std::ofstream("index_e.htm") << "not the program's";
-  TypeKey(ui.main_window, FL_F + 1);
-  EXPECT_EQ(Opened(), "file://" + FindDataFile("index_e.htm") + "\n");
-  EXPECT_EQ(FindDataFile("index_e.htm").find(folder), std::string::npos);
+  for (const auto& h : kHelpPages) {
+    std::ofstream(h.page) << "not the program's";
+    if (h.amharic) MenuBarOf(ui.main_window)->picked(ui.amharic_item);
+    ForgetOpened();
+    TypeKey(ui.main_window, FL_F + 1);
+    EXPECT_EQ(Opened(), "file://" + InstalledPage(h.page) + "\n");
+  }
+  MenuBarOf(ui.main_window)->picked(ui.amharic_item);
   // A file that no data folder holds is looked for in the current folder last.
   std::ofstream("only-here.htm") << "a page of the user's";
   EXPECT_EQ(FindDataFile("only-here.htm"), folder + "/only-here.htm");
@@ -413,7 +439,7 @@ TEST_F(Desktop, NoOpenerIsTold) {
     void (*command)(CalendarUi&);
     std::string named;
   } kCommands[] = {
-      {[](CalendarUi&) { OpenHelpContents(); }, ZELMORA_BUILD_DIR "/share/zelmora/index_e.htm"},
+      {[](CalendarUi&) { OpenHelpContents(); }, InstalledPage("index_e.htm")},
       {[](CalendarUi&) { OpenWebsite(); }, WebsiteTarget()},
       {OutputHtml, home + "/output.htm"},
   };

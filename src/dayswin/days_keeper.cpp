@@ -1,6 +1,7 @@
 #include "dayswin/days_keeper.h"
 
 #include <FL/Fl.H>
+#include <unistd.h>
 
 #include <utility>
 
@@ -17,8 +18,14 @@ double SecondsBetween(const std::timespec& from, const std::timespec& to) {
 
 }  // namespace
 
-DaysKeeper::DaysKeeper(std::string path)
-    : store(std::move(path)), firstReading([this] { firstRead = store.Load(&firstErrors); }) {}
+DaysKeeper::DaysKeeper(std::string path) : store(std::move(path)) {
+  // With no file there is nothing to read, and no thread to pay for: the store is empty as made.
+  if (access(store.Path().c_str(), F_OK) != 0) {
+    firstRead = true;
+    return;
+  }
+  firstReading = std::thread([this] { firstRead = store.Load(&firstErrors); });
+}
 
 DaysKeeper::~DaysKeeper() {
   if (firstReading.joinable()) firstReading.join();

@@ -46,7 +46,7 @@ class DaysKeeper {
   DayStore store;
   bool firstRead = false;  // what the first reading found, set by its thread
   std::vector<StoreError> firstErrors;
-  std::thread firstReading;  // made last, after what it sets; joined by Start, else by the destructor
+  std::thread firstReading;  // when there is a file; joined by Start, else by the destructor
   bool started = false;
   std::function<void()> changed;
   bool unreadableTold = false;

@@ -2,8 +2,6 @@
 // or written as an iCalendar file.
 #include <algorithm>
 #include <cstring>
-#include <optional>
-#include <tuple>
 
 #include "cli/command_error.h"
 #include "cli/commands.h"
@@ -13,37 +11,16 @@
 #include "cli/days_actions.h"
 #include "cli/user_days.h"
 #include "days/days_file.h"
+#include "days/listing.h"
 #include "export/days_calendar.h"
 #include "memory/pages.h"
 
 namespace {
 
-// A day and when it comes next, if it does.
-struct Listed {
-  const UserDay* day;
-  std::optional<Occurrence> next;
-};
-
-// Soonest first; the days that never come again last, by their date.
-std::vector<Listed> ListedDays(const std::vector<UserDay>& days) {
-  const int today = Today().dates[Gregorian].dayNumber;
-  const std::vector<std::optional<Occurrence>> next = NextOccurrences(days, today);
-  // Sorted as small keys, days in the same place in the file's order; the days themselves stay where they lie.
-  std::vector<std::tuple<bool, int32_t, size_t>> keys;  // never again, the day it is listed by, index
-  keys.reserve(days.size());
-  for (size_t i = 0; i < days.size(); ++i) keys.emplace_back(!next[i], next[i] ? next[i]->day : days[i].start, i);
-  std::sort(keys.begin(), keys.end());
-  std::vector<Listed> listed;
-  listed.reserve(days.size());
-  PlacePages(listed.data(), days.size() * sizeof(Listed));
-  for (const auto& [never, day, i] : keys) listed.push_back({&days[i], next[i]});
-  return listed;
-}
-
 // One day a line: next date (Ethiopian, Gregorian; "-" when it never comes
 // again), repeat, name, UID. Appended piece by piece: a list may hold
 // thousands of days.
-std::string DayLines(const std::vector<Listed>& listed, TextStyle style) {
+std::string DayLines(const std::vector<UserDay>& days, const std::vector<ListedDay>& listed, TextStyle style) {
   constexpr size_t kUsualLineBytes = 96;  // two dates, a repeat, a name and a UID
   std::string text;
   text.reserve(listed.size() * kUsualLineBytes);
@@ -52,13 +29,14 @@ std::string DayLines(const std::vector<Listed>& listed, TextStyle style) {
   // its record first, then its name and UID, which the record points to.
   constexpr size_t kRecordAhead = 16, kTextAhead = 8;
   for (size_t i = 0; i < listed.size(); ++i) {
-    if (i + kRecordAhead < listed.size()) __builtin_prefetch(listed[i + kRecordAhead].day);
+    if (i + kRecordAhead < listed.size()) __builtin_prefetch(&days[listed[i + kRecordAhead].index]);
     if (i + kTextAhead < listed.size()) {
-      __builtin_prefetch(listed[i + kTextAhead].day->name.data());
-      __builtin_prefetch(listed[i + kTextAhead].day->uid.data());
+      const UserDay& ahead = days[listed[i + kTextAhead].index];
+      __builtin_prefetch(ahead.name.data());
+      __builtin_prefetch(ahead.uid.data());
     }
-    const Listed& entry = listed[i];
-    const UserDay& day = *entry.day;
+    const ListedDay& entry = listed[i];
+    const UserDay& day = days[entry.index];
     if (entry.next) {
       const DatePair date = DatePair::OfDay(entry.next->day);
       text += date.dates[Ethiopian].NumericText();
@@ -88,10 +66,10 @@ std::string JsonDay(int dayNumber, TextStyle style) {
          "}";
 }
 
-std::string DaysJson(const std::vector<Listed>& listed, TextStyle style) {
+std::string DaysJson(const std::vector<UserDay>& days, const std::vector<ListedDay>& listed, TextStyle style) {
   std::string text;
-  for (const Listed& entry : listed) {
-    const UserDay& day = *entry.day;
+  for (const ListedDay& entry : listed) {
+    const UserDay& day = days[entry.index];
     text += std::string(text.empty() ? "" : ",") + "{\"uid\":" + JsonString(day.uid) + ",\"name\":" +
             JsonString(day.name) + ",\"note\":" + JsonString(day.note) + ",\"repeat\":" +
             JsonString(RepeatWord(day.repeat)) + ",\"start\":" + JsonDay(day.start, style) +
@@ -161,8 +139,9 @@ std::string List(const Invocation& call) {
     throw CommandError{"unknown action " + Quoted(call.operand) +
                        "; expected add, remove, import, or FROM-TO with --ics"};
   }
-  const std::vector<Listed> listed = ListedDays(store.Days());
-  return call.json ? DaysJson(listed, call.style) : DayLines(listed, call.style);
+  const std::vector<UserDay>& days = store.Days();
+  const std::vector<ListedDay> listed = DaysInListOrder(days, Today().dates[Gregorian].dayNumber);
+  return call.json ? DaysJson(days, listed, call.style) : DayLines(days, listed, call.style);
 }
 
 }  // namespace

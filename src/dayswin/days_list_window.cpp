@@ -1,11 +1,9 @@
 #include "dayswin/days_list_window.h"
 
-#include <algorithm>
 #include <string>
-#include <tuple>
 #include <utility>
 
-#include "days/occurrences.h"
+#include "days/listing.h"
 #include "dayswin/day_texts.h"
 #include "fonts/ethiopic_face.h"
 #include "locale/translation.h"
@@ -20,19 +18,6 @@ constexpr int kMargin = 5;
 const int kColumns[] = {130, 150, 200, 0};
 
 }  // namespace
-
-std::vector<ListedDay> DaysInListOrder(const std::vector<UserDay>& days, int32_t today) {
-  std::vector<ListedDay> listed;
-  listed.reserve(days.size());
-  const std::vector<std::optional<Occurrence>> next = NextOccurrences(days, today);
-  for (std::size_t i = 0; i < days.size(); ++i) {
-    listed.push_back({i, next[i] ? next[i]->day : days[i].start, next[i].has_value()});
-  }
-  std::stable_sort(listed.begin(), listed.end(), [](const ListedDay& a, const ListedDay& b) {
-    return std::make_tuple(!a.again, a.again ? a.day : -a.day) < std::make_tuple(!b.again, b.again ? b.day : -b.day);
-  });
-  return listed;
-}
 
 DaysListWindow::DaysListWindow(const DaysKeeper& days, std::function<void(int32_t)> onPick)
     : Fl_Window(kWidth, kHeight), keeper(days), pick(std::move(onPick)) {

@@ -33,13 +33,3 @@ class DaysListWindow : public Fl_Window {
   int32_t today = 0;
   TextStyle style;
 };
-
-// The order of the list: the index of each day, soonest next date first (on
-// one date, in the file's order), then the days that never come again, by
-// their last date. Each day's date beside it.
-struct ListedDay {
-  std::size_t index;
-  int32_t day;
-  bool again;  // the date is still to come
-};
-std::vector<ListedDay> DaysInListOrder(const std::vector<UserDay>& days, int32_t today);

@@ -4,10 +4,12 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calendar/calendar_date.h"
 #include "days/day_store.h"
+#include "days/listing.h"
 #include "days/memorial.h"
 #include "days/occurrences.h"
 #include "ical/content_line.h"
@@ -102,6 +104,21 @@ TEST(Occurrences, SortedByDayThenIndex) {
   const std::vector<std::pair<int32_t, size_t>> expected = {
       {Eth(2019, 3, 1), 1}, {Eth(2019, 3, 2), 0}, {Eth(2019, 3, 2), 2}, {Eth(2019, 4, 1), 1}, {Eth(2019, 4, 2), 0}};
   EXPECT_EQ(order, expected);
+}
+
+// Every list of the days: the soonest first, then the days gone for good,
+// the latest first; one date in the file's order.
+TEST(Occurrences, ListedNearestTodayFirst) {
+  const std::pair<Repeat, int32_t> kDays[] = {
+      {Repeat::kOnce, Greg(2000, 1, 1)},         {Repeat::kGregorianYear, Greg(1990, 1, 6)},
+      {Repeat::kOnce, Greg(2026, 12, 1)},        {Repeat::kOnce, Greg(2026, 12, 8)},
+      {Repeat::kEthiopianYear, Eth(2018, 3, 29)},  // Hdar 29 comes again on 8 December 2026
+  };
+  std::vector<UserDay> days;
+  for (const auto& [repeat, start] : kDays) days.push_back({"", "", "", start, repeat, {}});
+  std::vector<std::size_t> order;
+  for (const ListedDay& listed : DaysInListOrder(days, Greg(2026, 12, 8))) order.push_back(listed.index);
+  EXPECT_EQ(order, (std::vector<std::size_t>{3, 4, 1, 2, 0}));
 }
 
 // Texts as they come back through the file's escaping and folding: whole,

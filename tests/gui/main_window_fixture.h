@@ -20,6 +20,7 @@ class MainWindow : public ::testing::Test {
     pendingTimeouts.clear();
     CalendarUi::midnightTimer = {ArmRecorded, CancelRecorded};
     ShowMainWindow(ui);
+    ui.main_window->wait_for_expose();  // the cells fit their numbers as they are first drawn
   }
   void TearDown() override {
     ui.main_window->hide();

@@ -73,7 +73,7 @@ void BM_EveryNextDate(benchmark::State& state) {
   store.Load(nullptr);
   const int32_t today = CalendarDate(2019, 3, 29, Ethiopian).dayNumber;
   for (auto _ : state) {
-    for (const UserDay& day : store.Days()) benchmark::DoNotOptimize(NextOccurrence(day, today));
+    benchmark::DoNotOptimize(NextOccurrences(store.Days(), today));  // as every list asks
   }
 }
 BENCHMARK(BM_EveryNextDate)->Unit(benchmark::kMicrosecond);

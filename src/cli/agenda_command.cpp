@@ -118,24 +118,14 @@ std::string TodayLine(const Agenda& agenda, TextStyle style) {
   return text + '\n';
 }
 
-std::string JsonUserDays(const Agenda& agenda, int dayNumber, TextStyle style) {
-  std::string list;
-  for (const Occurrence& occurrence : OccurrencesOn(agenda, dayNumber)) {
-    const UserDay& mine = agenda.store.Days()[occurrence.index];
-    list += (list.empty() ? "{\"uid\":" : ",{\"uid\":") + JsonString(mine.uid) + ",\"name\":" +
-            JsonString(OccurrenceSummary(mine, occurrence, style.language)) + ",\"note\":" + JsonString(mine.note) +
-            ",\"repeat\":" + JsonString(RepeatWord(mine.repeat)) + "}";
-  }
-  return "[" + list + "]";
-}
-
 // Each day as the other commands write it, with the user's days added.
 std::string AgendaJson(const Agenda& agenda, TextStyle style) {
   std::string text;
   for (const DayFacts& entry : agenda.facts.days) {
     std::string day = JsonDay(agenda.facts, entry, style);
     day.pop_back();  // the object's closing brace
-    text += (text.empty() ? "" : ",") + day + ",\"days\":" + JsonUserDays(agenda, entry.dayNumber, style) + "}";
+    text += (text.empty() ? "" : ",") + day + ",\"days\":" +
+            UserDaysJson(agenda.store.Days(), OccurrencesOn(agenda, entry.dayNumber), style) + "}";
   }
   return "[" + text + "]\n";
 }

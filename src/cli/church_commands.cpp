@@ -1,5 +1,6 @@
 // The commands of the church's year: fasts, day and bahire-hasab.
 #include <string>
+#include <string_view>
 
 #include "church/bahire_hasab_figures.h"
 #include "church/day_facts.h"
@@ -55,7 +56,14 @@ std::string FastsCommand(const Invocation& call) {
 
 std::string DayCommand(const Invocation& call) {
   const DatePair day = call.operand ? ReadDay(call.operand, call.kind) : Today();
-  if (call.json || call.format) return DayAnswer(day, call, call.kindNamed ? call.kind : Ethiopian);
+  if (call.json || call.format) {
+    std::string answer = DayAnswer(day, call, call.kindNamed ? call.kind : Ethiopian);
+    if (!call.json) return answer;
+    // The day as the other commands write it, with the user's days added as agenda adds them.
+    constexpr std::string_view kObjectEnd = "}\n";
+    answer.resize(answer.size() - kObjectEnd.size());
+    return answer + ",\"days\":" + UserDaysJson(day.dates[Gregorian].dayNumber, call.style) + std::string(kObjectEnd);
+  }
   std::string text = DateLines(day, call.style);
   const DaysFacts facts = FactsOfDays(day.dates[Gregorian].dayNumber, 1);
   const DayFacts& entry = facts.days.front();

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "cli/command_error.h"
+#include "cli/json_text.h"
 #include "export/days_calendar.h"
 #include "locale/translation.h"
 
@@ -90,4 +91,21 @@ std::string UserDayLines(int dayNumber, TextStyle style) {
     text += Filled(Tr("my day: %s", style.language), {name}) + '\n';
   }
   return text;
+}
+
+std::string UserDaysJson(int dayNumber, TextStyle style) {
+  DayStore store;
+  LoadStore(store);
+  return UserDaysJson(store.Days(), OccurrencesBetween(store.Days(), dayNumber, dayNumber), style);
+}
+
+std::string UserDaysJson(const std::vector<UserDay>& days, const std::vector<Occurrence>& occurrences, TextStyle style) {
+  std::string list;
+  for (const Occurrence& occurrence : occurrences) {
+    const UserDay& mine = days[occurrence.index];
+    list += (list.empty() ? "{\"uid\":" : ",{\"uid\":") + JsonString(mine.uid) + ",\"name\":" +
+            JsonString(OccurrenceSummary(mine, occurrence, style.language)) + ",\"note\":" + JsonString(mine.note) +
+            ",\"repeat\":" + JsonString(RepeatWord(mine.repeat)) + "}";
+  }
+  return "[" + list + "]";
 }

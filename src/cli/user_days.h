@@ -28,3 +28,7 @@ std::string FieldText(const std::string& text);
 void AppendField(const std::string& text, std::string& line);
 // The user's days on one day, a line each, as the day command lists them.
 std::string UserDayLines(int dayNumber, TextStyle style);
+// The same as a JSON array, each day with its UID, name, note and repeat.
+std::string UserDaysJson(int dayNumber, TextStyle style);
+// The days of the occurrences given, as UserDaysJson writes them.
+std::string UserDaysJson(const std::vector<UserDay>& days, const std::vector<Occurrence>& occurrences, TextStyle style);

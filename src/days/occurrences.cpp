@@ -161,10 +161,29 @@ std::optional<Occurrence> NextAfterFirstLook(const UserDay& day, int32_t from, s
   return std::nullopt;
 }
 
+// The next occurrence on or after from, the first look's range worked out by the caller; found is
+// scratch memory, used again from day to day.
+std::optional<Occurrence> NextOf(const UserDay& day, int32_t from, const Range& firstLook,
+                                 std::vector<Occurrence>* found) {
+  if (day.repeat == Repeat::kOnce) {
+    if (day.start < from) return std::nullopt;
+    return Occurrence{day.start, 0};
+  }
+  found->clear();
+  Expand(day, 0, firstLook, found);
+  return found->empty() ? NextAfterFirstLook(day, from, found) : Earliest(*found);
+}
+
+// A year and a month from the day asked about, within the span.
+Range FirstLook(int32_t from) { return Range(from, std::min(from + kFirstLook - 1, kLastSpanDay)); }
+
 }  // namespace
 
 std::optional<Occurrence> NextOccurrence(const UserDay& day, int32_t from) {
-  return NextOccurrences({day}, from)[0];
+  from = std::max(from, kFirstSpanDay);
+  if (from > kLastSpanDay) return std::nullopt;
+  std::vector<Occurrence> found;
+  return NextOf(day, from, FirstLook(from), &found);
 }
 
 std::vector<std::optional<Occurrence>> NextOccurrences(const std::vector<UserDay>& days, int32_t from) {
@@ -174,17 +193,8 @@ std::vector<std::optional<Occurrence>> NextOccurrences(const std::vector<UserDay
   next.resize(days.size());
   from = std::max(from, kFirstSpanDay);
   if (from > kLastSpanDay) return next;
-  // A year and a month first, for all the days with one range worked out once.
-  const Range firstLook(from, std::min(from + kFirstLook - 1, kLastSpanDay));
-  std::vector<Occurrence> found;  // one day's at a time, its memory used again
-  for (size_t i = 0; i < days.size(); ++i) {
-    found.clear();
-    if (days[i].repeat == Repeat::kOnce) {
-      if (days[i].start >= from) next[i] = Occurrence{days[i].start, 0};
-      continue;
-    }
-    Expand(days[i], i, firstLook, &found);
-    next[i] = found.empty() ? NextAfterFirstLook(days[i], from, &found) : Earliest(found);
-  }
+  const Range firstLook = FirstLook(from);  // worked out once for all the days
+  std::vector<Occurrence> found;
+  for (size_t i = 0; i < days.size(); ++i) next[i] = NextOf(days[i], from, firstLook, &found);
   return next;
 }

@@ -74,6 +74,12 @@ void DayDialog::Open(DatePair day, TextStyle textStyle) {
   name->take_focus();
 }
 
+void DayDialog::Restyle(TextStyle textStyle) {
+  style = textStyle;
+  Translate();
+  ShowDays();
+}
+
 // The labels in the language chosen now; the menu's items are translated
 // in place, as the main menu's are.
 void DayDialog::Translate() {

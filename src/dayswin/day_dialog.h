@@ -28,6 +28,8 @@ class DayDialog : public Fl_Window {
   // The days on the date again, after the store changed; the pick stays when
   // its day does, and the fields keep what is typed in them.
   void ShowDays();
+  // The labels, dates and list in the language and numerals chosen now; what is typed stays.
+  void Restyle(TextStyle style);
 
   Fl_Box* dates;
   Fl_Hold_Browser* list;

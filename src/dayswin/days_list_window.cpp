@@ -34,10 +34,14 @@ DaysListWindow::DaysListWindow(const DaysKeeper& days, std::function<void(int32_
 
 void DaysListWindow::Open(int32_t day, TextStyle textStyle) {
   today = day;
+  Restyle(textStyle);
+  show();
+}
+
+void DaysListWindow::Restyle(TextStyle textStyle) {
   style = textStyle;
   label(Tr("All my days"));
   ShowDays();
-  show();
 }
 
 void DaysListWindow::ShowDays() {

@@ -21,6 +21,8 @@ class DaysListWindow : public Fl_Window {
   void Open(int32_t today, TextStyle style);
   // The list again, after the store changed.
   void ShowDays();
+  // The title and the list in the language and numerals chosen now.
+  void Restyle(TextStyle style);
 
   Fl_Hold_Browser* list;
   std::vector<int32_t> lineDays;  // the date of each line, in order

@@ -49,6 +49,11 @@ void MyDays::OpenList(int32_t today, TextStyle style, const Fl_Window* owner) {
   listWindow->Open(today, style);
 }
 
+void MyDays::Restyle(TextStyle style) {
+  if (dialog && dialog->visible()) dialog->Restyle(style);
+  if (listWindow && listWindow->visible()) listWindow->Restyle(style);
+}
+
 void MyDays::Changed() {
   if (dialog && dialog->visible()) dialog->ShowDays();
   if (listWindow && listWindow->visible()) listWindow->ShowDays();

@@ -29,6 +29,8 @@ class MyDays {
   // Each window opens beside `owner` the first time, where the screen has room.
   void OpenDay(DatePair date, TextStyle style, const Fl_Window* owner);
   void OpenList(int32_t today, TextStyle style, const Fl_Window* owner);
+  // The windows open now in the language and numerals chosen now.
+  void Restyle(TextStyle style);
 
   DayDialog* dialog = nullptr;
   DaysListWindow* listWindow = nullptr;

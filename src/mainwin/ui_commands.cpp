@@ -88,7 +88,8 @@ void CalendarUi::PickDay(int day) {
 void CalendarUi::ChoicesChanged() {
   ShowChecks();
   SaveChoices();
-  refresh();
+  refresh();  // the interface's language first
+  my_days.Restyle(style);
 }
 
 // A click on a button leaves the keys' focus mark on the grid; Tab and Space

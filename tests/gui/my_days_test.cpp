@@ -17,6 +17,7 @@
 
 #include "dialogs/dialogs.h"
 #include "export/html_exporter.h"
+#include "locale/translation.h"
 #include "mainwin/calendar_ui.h"
 
 namespace {
@@ -285,6 +286,13 @@ TEST_F(MyDaysWindow, AllMyDaysSoonestFirst) {
   EXPECT_TRUE(Dialog()->visible());
   EXPECT_STREQ(Dialog()->dates->label(), "Tahsas 28, 2001\nJanuary 6, 2009");
   EXPECT_STREQ(Dialog()->list->text(1), "Later\tEvery year, Gregorian date");
+  // Both follow a change of language while open, what is typed kept.
+  TypeOver(Dialog()->note, "typed");
+  Pick("Tool/Amharic");
+  EXPECT_STREQ(list->label(), Tr("All my days", Language::kAmharic));
+  EXPECT_STREQ(Dialog()->name->label(), Tr("Name", Language::kAmharic));
+  EXPECT_STREQ(Dialog()->dates->label(), "ታኅሣሥ 28, 2001\nጃንዋሪ 6, 2009");
+  EXPECT_STREQ(Dialog()->note->value(), "typed");
 }
 
 // A day another program adds shows once the window has looked at the file

@@ -1,6 +1,7 @@
 #include "dayswin/days_keeper.h"
 
 #include <FL/Fl.H>
+#include <unistd.h>
 
 #include <utility>
 
@@ -17,16 +18,33 @@ double SecondsBetween(const std::timespec& from, const std::timespec& to) {
 
 }  // namespace
 
-DaysKeeper::DaysKeeper(std::string path) : store(std::move(path)) {}
+DaysKeeper::DaysKeeper(std::string path) : store(std::move(path)) {
+  // With no file there is nothing to read, and no thread to pay for: the store is empty as made.
+  if (access(store.Path().c_str(), F_OK) != 0) {
+    firstRead = true;
+    return;
+  }
+  firstReading = std::thread([this] { firstRead = store.Load(&firstErrors); });
+}
 
-DaysKeeper::~DaysKeeper() { Fl::remove_check(cb_look, this); }
+DaysKeeper::~DaysKeeper() {
+  if (firstReading.joinable()) firstReading.join();
+  Fl::remove_check(cb_look, this);
+}
+
+const std::vector<UserDay>& DaysKeeper::Days() const {
+  static const std::vector<UserDay> kNone;
+  return started ? store.Days() : kNone;
+}
 
 // The look rides on the event loop's own wake-ups (the clock's tick each
 // second among them): no timer of its own, so an idle window wakes no more
 // often than before, with or without a file.
 void DaysKeeper::Start(std::function<void()> onChange) {
   changed = std::move(onChange);
-  Load();
+  if (firstReading.joinable()) firstReading.join();
+  started = true;
+  Tell(firstRead, firstErrors);
   lastLook = PreciseClock();
   Fl::add_check(cb_look, this);
 }
@@ -41,11 +59,16 @@ void DaysKeeper::cb_look(void* data) {
   if (keeper->changed) keeper->changed();
 }
 
-// Said once for as long as the file stays unreadable, and again should it
-// break after a good read.
 void DaysKeeper::Load() {
   std::vector<StoreError> errors;
-  if (store.Load(&errors)) {
+  const bool read = store.Load(&errors);
+  Tell(read, errors);
+}
+
+// Said once for as long as the file stays unreadable, and again should it
+// break after a good read.
+void DaysKeeper::Tell(bool read, const std::vector<StoreError>& errors) {
+  if (read) {
     unreadableTold = false;
     return;
   }

@@ -22,8 +22,9 @@ class MyDays {
   MyDays(const MyDays&) = delete;
   MyDays& operator=(const MyDays&) = delete;
 
-  // Reads the file, once the event loop has shown the window, and starts
-  // looking at it: a long file delays the marks, never the window.
+  // Once the event loop has shown the window, takes the days read beside its
+  // start (days_keeper.h) and starts looking at the file: a long file
+  // delays the marks, never the window.
   void Start();
   const std::vector<UserDay>& Days() const { return keeper.Days(); }
   // Each window opens beside `owner` the first time, where the screen has room.

@@ -193,12 +193,11 @@ class Reader {
       return n;
     };
     const int year = number(0, 4), month = number(4, 2), dayOfMonth = number(6, 2);
-    const bool fields = year >= kFirstSpanYear && month >= 1 && month <= 12 && dayOfMonth >= 1;
-    const CalendarDate date(year, month, fields ? dayOfMonth : 1, Gregorian);
-    if (!fields || dayOfMonth > date.DaysInMonth()) {
-      return Fail(field.line, "\"" + std::string(v) + "\" is no day of the calendar");
-    }
-    *day = date.dayNumber;
+    // The date is made only from fields it can take: a month past 12 would index past its tables.
+    const bool fields = year >= kFirstSpanYear && month >= 1 && month <= 12 && dayOfMonth >= 1 &&
+                        dayOfMonth <= CalendarDate(year, month, 1, Gregorian).DaysInMonth();
+    if (!fields) return Fail(field.line, "\"" + std::string(v) + "\" is no day of the calendar");
+    *day = CalendarDate(year, month, dayOfMonth, Gregorian).dayNumber;
     return true;
   }
 

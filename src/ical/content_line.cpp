@@ -35,9 +35,11 @@ size_t ParamEnd(std::string_view text, size_t at) {
 void AddLine(const std::string& line, std::string* ics) {
   constexpr std::size_t kMostOctets = 75;
   std::size_t from = 0;
+  const auto continues = [&line](std::size_t at) { return (static_cast<unsigned char>(line[at]) & 0xC0) == 0x80; };
   for (std::size_t room = kMostOctets; line.size() - from > room; room = kMostOctets - 1) {
     std::size_t cut = from + room;
-    while ((static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;  // a continuation byte
+    while (cut > from && continues(cut)) --cut;
+    if (cut == from) cut = from + room;  // a line's worth of continuation bytes is no UTF-8: cut where it stands
     *ics += (from ? " " : "") + line.substr(from, cut - from) + "\r\n";
     from = cut;
   }

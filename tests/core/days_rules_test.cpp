@@ -136,6 +136,7 @@ TEST(DaysText, NamesAndNotesComeBackWhole) {
       {std::string(200, 'x'), std::string(200, 'x')},
       {"CRLF\r\nCR\rtab\tbell\aend", "CRLF\nCR\ntab\tbellend"},
       {std::string("NUL\0cut", 7) + "\x7f", "NULcut"},
+      {std::string(100, '\x80'), std::string(100, '\x80')},  // no UTF-8: folded anyway
   };
   DaysFile file;
   for (const TextRow& row : rows) {

@@ -1,13 +1,22 @@
 #!/usr/bin/env bash
-# Fuzzes the date readers with libFuzzer under AddressSanitizer and UBSan.
+# Fuzzes with libFuzzer under AddressSanitizer and UBSan, half the time each:
+# the date readers, and the days file read, written and read again.
 # Usage: scripts/fuzz.sh [seconds]   (default 60)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 out=build-fuzz
-mkdir -p "$out/corpus"
-clang++ -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -Isrc \
-  tests/fuzz/parse_fuzz.cpp src/calendar/*.cpp src/cli/date_argument.cpp src/cli/command_error.cpp \
-  src/language/*.cpp src/locale/*.cpp src/numerals/*.cpp -o "$out/parse_fuzz"
-"$out/parse_fuzz" -max_total_time="$seconds" -print_final_stats=1 "$out/corpus" tests/fuzz/seeds 2>&1 |
-  grep -E '^(#|Done|stat::number_of_executed_units|==|SUMMARY)' | tail -4
+flags=(-std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -Isrc)
+core=(src/calendar/*.cpp src/language/*.cpp src/locale/*.cpp src/numerals/*.cpp)
+mkdir -p "$out/corpus" "$out/days_corpus"
+clang++ "${flags[@]}" tests/fuzz/parse_fuzz.cpp src/cli/date_argument.cpp src/cli/command_error.cpp "${core[@]}" \
+  -o "$out/parse_fuzz"
+clang++ "${flags[@]}" tests/fuzz/days_fuzz.cpp src/days/days_reader.cpp src/days/days_writer.cpp \
+  src/days/rule_text.cpp src/days/memorial.cpp src/ical/content_line.cpp src/memory/pages.cpp "${core[@]}" \
+  -o "$out/days_fuzz"
+fuzz() {  # target, corpus, seeds
+  "$out/$1" -max_total_time=$((seconds / 2)) -max_len=4096 -print_final_stats=1 "$out/$2" "$3" 2>&1 |
+    grep -E '^(#|Done|stat::number_of_executed_units|==|SUMMARY)' | tail -4
+}
+fuzz parse_fuzz corpus tests/fuzz/seeds
+fuzz days_fuzz days_corpus tests/fuzz/days_seeds

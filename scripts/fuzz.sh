@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 out=build-fuzz
+# shellcheck disable=SC2054  # the commas are the sanitizers' list, not array separators
 flags=(-std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -Isrc)
 core=(src/calendar/*.cpp src/language/*.cpp src/locale/*.cpp src/numerals/*.cpp)
 mkdir -p "$out/corpus" "$out/days_corpus"

@@ -122,10 +122,8 @@ std::string TodayLine(const Agenda& agenda, TextStyle style) {
 std::string AgendaJson(const Agenda& agenda, TextStyle style) {
   std::string text;
   for (const DayFacts& entry : agenda.facts.days) {
-    std::string day = JsonDay(agenda.facts, entry, style);
-    day.pop_back();  // the object's closing brace
-    text += (text.empty() ? "" : ",") + day + ",\"days\":" +
-            UserDaysJson(agenda.store.Days(), OccurrencesOn(agenda, entry.dayNumber), style) + "}";
+    const std::string mine = UserDaysJson(agenda.store.Days(), OccurrencesOn(agenda, entry.dayNumber), style);
+    text += (text.empty() ? "" : ",") + WithUserDays(JsonDay(agenda.facts, entry, style), mine);
   }
   return "[" + text + "]\n";
 }

@@ -1,6 +1,5 @@
 // The commands of the church's year: fasts, day and bahire-hasab.
 #include <string>
-#include <string_view>
 
 #include "church/bahire_hasab_figures.h"
 #include "church/day_facts.h"
@@ -56,16 +55,13 @@ std::string FastsCommand(const Invocation& call) {
 
 std::string DayCommand(const Invocation& call) {
   const DatePair day = call.operand ? ReadDay(call.operand, call.kind) : Today();
-  if (call.json || call.format) {
-    std::string answer = DayAnswer(day, call, call.kindNamed ? call.kind : Ethiopian);
-    if (!call.json) return answer;
-    // The day as the other commands write it, with the user's days added as agenda adds them.
-    constexpr std::string_view kObjectEnd = "}\n";
-    answer.resize(answer.size() - kObjectEnd.size());
-    return answer + ",\"days\":" + UserDaysJson(day.dates[Gregorian].dayNumber, call.style) + std::string(kObjectEnd);
+  const int dayNumber = day.dates[Gregorian].dayNumber;
+  if (call.json && !call.format) {
+    return WithUserDays(JsonDayOf(dayNumber, call.style), UserDaysJson(dayNumber, call.style)) + "\n";
   }
+  if (call.json || call.format) return DayAnswer(day, call, call.kindNamed ? call.kind : Ethiopian);
   std::string text = DateLines(day, call.style);
-  const DaysFacts facts = FactsOfDays(day.dates[Gregorian].dayNumber, 1);
+  const DaysFacts facts = FactsOfDays(dayNumber, 1);
   const DayFacts& entry = facts.days.front();
   const Language language = call.style.language;
   for (const Holiday& holiday : facts.holidays) {
@@ -75,7 +71,7 @@ std::string DayCommand(const Invocation& call) {
   if (entry.commemoration) {
     text += Filled(Tr("commemoration: %s", language), {NameIn(*entry.commemoration, language)}) + "\n";
   }
-  return text + UserDayLines(day.dates[Gregorian].dayNumber, call.style);
+  return text + UserDayLines(dayNumber, call.style);
 }
 
 std::string BahireHasabCommand(const Invocation& call) {

@@ -99,6 +99,11 @@ std::string UserDaysJson(int dayNumber, TextStyle style) {
   return UserDaysJson(store.Days(), OccurrencesBetween(store.Days(), dayNumber, dayNumber), style);
 }
 
+std::string WithUserDays(std::string dayObject, const std::string& userDays) {
+  dayObject.pop_back();  // the object's closing brace
+  return dayObject + ",\"days\":" + userDays + "}";
+}
+
 std::string UserDaysJson(const std::vector<UserDay>& days, const std::vector<Occurrence>& occurrences, TextStyle style) {
   std::string list;
   for (const Occurrence& occurrence : occurrences) {

@@ -32,3 +32,6 @@ std::string UserDayLines(int dayNumber, TextStyle style);
 std::string UserDaysJson(int dayNumber, TextStyle style);
 // The days of the occurrences given, as UserDaysJson writes them.
 std::string UserDaysJson(const std::vector<UserDay>& days, const std::vector<Occurrence>& occurrences, TextStyle style);
+// A day's JSON object as the other commands write it, with the user's days
+// (UserDaysJson) added under "days".
+std::string WithUserDays(std::string dayObject, const std::string& userDays);

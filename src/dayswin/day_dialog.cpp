@@ -65,10 +65,8 @@ DayDialog::DayDialog(DaysKeeper& days) : Fl_Window(kWidth, kHeight), keeper(days
 
 void DayDialog::Open(DatePair day, TextStyle textStyle) {
   date = day;
-  style = textStyle;
-  Translate();
   pickedUid.clear();
-  ShowDays();
+  Restyle(textStyle);
   Fill(nullptr);
   show();
   name->take_focus();

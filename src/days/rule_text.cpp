@@ -1,41 +1,32 @@
 #include "days/rule_text.h"
 
+#include <string_view>
 #include <utility>
 
 #include "days/repeat_dates.h"
 #include "ical/content_line.h"
 
-std::string RuleText(const UserDay& day) {
-  switch (day.repeat) {
-    case Repeat::kOnce:
-      return "";
-    case Repeat::kEthiopianYear:
-    case Repeat::kMemorial:
-      return repeat_dates::NeedsBackward(repeat_dates::Split(day.start, Ethiopian))
-                 ? "RSCALE=ETHIOPIC;FREQ=YEARLY;SKIP=BACKWARD"
-                 : "RSCALE=ETHIOPIC;FREQ=YEARLY";
-    case Repeat::kEthiopianMonth:
-      return "RSCALE=ETHIOPIC;FREQ=MONTHLY";
-    case Repeat::kGregorianYear:
-      return "FREQ=YEARLY";
-  }
-  return "";
-}
-
 namespace {
+
+// The rules Zelmora writes, as it spells them.
+constexpr std::string_view kEthiopianYearly = "RSCALE=ETHIOPIC;FREQ=YEARLY";
+constexpr std::string_view kEthiopianYearlyBack = "RSCALE=ETHIOPIC;FREQ=YEARLY;SKIP=BACKWARD";
+constexpr std::string_view kEthiopianMonthly = "RSCALE=ETHIOPIC;FREQ=MONTHLY";
+constexpr std::string_view kGregorianYearly = "FREQ=YEARLY";
+
 
 // What a rule says that decides its repeat.
 struct RuleParts {
   std::string_view freq, scale = "GREGORIAN", skip = "OMIT";
 };
 
-// The rules RuleText writes, as it spells them: a file of thousands of days
-// holds little else, so these are known at a glance.
+// The rules RuleText writes: a file of thousands of days holds little else,
+// so these are known at a glance.
 constexpr std::pair<std::string_view, RuleParts> kWritten[] = {
-    {"RSCALE=ETHIOPIC;FREQ=YEARLY", {"YEARLY", "ETHIOPIC"}},
-    {"RSCALE=ETHIOPIC;FREQ=YEARLY;SKIP=BACKWARD", {"YEARLY", "ETHIOPIC", "BACKWARD"}},
-    {"RSCALE=ETHIOPIC;FREQ=MONTHLY", {"MONTHLY", "ETHIOPIC"}},
-    {"FREQ=YEARLY", {"YEARLY"}},
+    {kEthiopianYearly, {"YEARLY", "ETHIOPIC"}},
+    {kEthiopianYearlyBack, {"YEARLY", "ETHIOPIC", "BACKWARD"}},
+    {kEthiopianMonthly, {"MONTHLY", "ETHIOPIC"}},
+    {kGregorianYearly, {"YEARLY"}},
 };
 
 // False for a part Zelmora does not keep (COUNT, BYDAY, an INTERVAL but 1, ...).
@@ -67,6 +58,22 @@ bool PartsOf(std::string_view rule, RuleParts* parts) {
 }
 
 }  // namespace
+
+std::string RuleText(const UserDay& day) {
+  switch (day.repeat) {
+    case Repeat::kOnce:
+      return "";
+    case Repeat::kEthiopianYear:
+    case Repeat::kMemorial:
+      return std::string(repeat_dates::NeedsBackward(repeat_dates::Split(day.start, Ethiopian)) ? kEthiopianYearlyBack
+                                                                                                  : kEthiopianYearly);
+    case Repeat::kEthiopianMonth:
+      return std::string(kEthiopianMonthly);
+    case Repeat::kGregorianYear:
+      return std::string(kGregorianYearly);
+  }
+  return "";
+}
 
 bool RepeatOfRule(std::string_view rule, int32_t start, Repeat* repeat) {
   RuleParts parts;

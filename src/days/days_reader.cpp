@@ -193,11 +193,12 @@ class Reader {
       return n;
     };
     const int year = number(0, 4), month = number(4, 2), dayOfMonth = number(6, 2);
-    // The date is made only from fields it can take: a month past 12 would index past its tables.
-    const bool fields = year >= kFirstSpanYear && month >= 1 && month <= 12 && dayOfMonth >= 1 &&
-                        dayOfMonth <= CalendarDate(year, month, 1, Gregorian).DaysInMonth();
-    if (!fields) return Fail(field.line, "\"" + std::string(v) + "\" is no day of the calendar");
-    *day = CalendarDate(year, month, dayOfMonth, Gregorian).dayNumber;
+    const auto refused = [&] { return Fail(field.line, "\"" + std::string(v) + "\" is no day of the calendar"); };
+    // The month is checked before a date is made of it: past 12 it would index past the month tables.
+    if (year < kFirstSpanYear || month < 1 || month > 12 || dayOfMonth < 1) return refused();
+    const CalendarDate first(year, month, 1, Gregorian);
+    if (dayOfMonth > first.DaysInMonth()) return refused();
+    *day = first.dayNumber + dayOfMonth - 1;
     return true;
   }
 

@@ -250,6 +250,7 @@ class Reader {
     if (e.description.Present()) {
       day.note = Unescaped(e.description.parts.value);
       if (!e.description.parts.params.empty()) Rare().noteParams = e.description.parts.params;
+      if (day.note.empty()) Rare().emptyNote = true;
     }
     if (e.end.Present()) Rare().oneDayEnd = true;
     day.kept.rare = std::move(rare_);

@@ -34,7 +34,7 @@ class Writer {
     if (!rule.empty()) Line("RRULE:" + rule);
     if (day.repeat == Repeat::kMemorial && !Commemorations(day.start, why)) return false;
     Line("SUMMARY" + rare.nameParams + ":" + Escaped(day.name));
-    if (!day.note.empty()) Line("DESCRIPTION" + rare.noteParams + ":" + Escaped(day.note));
+    if (!day.note.empty() || rare.emptyNote) Line("DESCRIPTION" + rare.noteParams + ":" + Escaped(day.note));
     if (day.repeat == Repeat::kMemorial) Line("X-ZELMORA-KIND:MEMORIAL");
     for (const std::string& raw : rare.lines) Raw(raw);
     Line("END:VEVENT");

@@ -23,6 +23,7 @@ struct KeptLines {
     std::string nameParams;          // SUMMARY's parameters (";LANGUAGE=am"), as read
     std::string noteParams;          // DESCRIPTION's parameters, as read
     bool oneDayEnd = false;          // the day was read with a DTEND, written again
+    bool emptyNote = false;          // read with an empty DESCRIPTION, written again while the note stays empty
   };
   std::array<char, kStampSize> stamp{};  // the DTSTAMP value as read; all zero writes a new stamp
   std::shared_ptr<const Rare> rare;      // null when the day had none of it

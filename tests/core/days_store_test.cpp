@@ -58,9 +58,9 @@ const std::string kForeignPieces[] = {
     "BEGIN:VEVENT\r\nUID:meeting@example.com\r\nDTSTART:20261208T100000Z\r\nSUMMARY:Meeting\r\nEND:VEVENT",
     "BEGIN:VEVENT\r\nUID:thrice@example.com\r\nDTSTART;VALUE=DATE:20261208\r\nRRULE:FREQ=YEARLY;COUNT=3\r\n"
     "SUMMARY:Three times\r\nEND:VEVENT",
-    // A day Zelmora keeps, its stamp in a form of its own.
+    // A day Zelmora keeps, its stamp in a form of its own, its description empty.
     "BEGIN:VEVENT\r\nUID:nameday@example.com\r\nDTSTAMP;X-FROM=phone:20240101T000000Z\r\n"
-    "DTSTART;VALUE=DATE:20260911\r\nSUMMARY:Name day\r\nEND:VEVENT",
+    "DTSTART;VALUE=DATE:20260911\r\nSUMMARY:Name day\r\nDESCRIPTION;LANGUAGE=am:\r\nEND:VEVENT",
 };
 
 std::string ForeignFile() {

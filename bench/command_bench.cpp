@@ -6,8 +6,8 @@
 #include <FL/Fl.H>
 #include <FL/x.H>
 
-#include "mainwin/calendar_ui.h"
-#include "platform/display_without_input_method.h"
+#include "gui/mainwin/calendar_ui.h"
+#include "gui/desktop/display_without_input_method.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <benchmark/benchmark.h>
 #include <unicode/ucal.h>
 
-#include "calendar/date_pair.h"
+#include "core/calendar/date_pair.h"
 #include "closed_form_reference.h"
-#include "calendar/holidays.h"
-#include "church/day_facts.h"
+#include "core/calendar/holidays.h"
+#include "core/church/day_facts.h"
 
 namespace {
 

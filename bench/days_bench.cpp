@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "calendar/calendar_date.h"
-#include "days/day_store.h"
-#include "days/occurrences.h"
+#include "core/calendar/calendar_date.h"
+#include "core/days/day_store.h"
+#include "core/days/occurrences.h"
 
 namespace {
 

@@ -8,12 +8,12 @@ seconds=${1:-60}
 out=build-fuzz
 # shellcheck disable=SC2054  # the commas are the sanitizers' list, not array separators
 flags=(-std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -Isrc)
-core=(src/calendar/*.cpp src/language/*.cpp src/locale/*.cpp src/numerals/*.cpp)
+core=(src/core/calendar/*.cpp src/core/language/*.cpp src/core/locale/*.cpp src/core/numerals/*.cpp)
 mkdir -p "$out/corpus" "$out/days_corpus"
 clang++ "${flags[@]}" tests/fuzz/parse_fuzz.cpp src/cli/date_argument.cpp src/cli/command_error.cpp "${core[@]}" \
   -o "$out/parse_fuzz"
-clang++ "${flags[@]}" tests/fuzz/days_fuzz.cpp src/days/days_reader.cpp src/days/days_writer.cpp \
-  src/days/rule_text.cpp src/days/memorial.cpp src/ical/content_line.cpp src/memory/pages.cpp "${core[@]}" \
+clang++ "${flags[@]}" tests/fuzz/days_fuzz.cpp src/core/days/days_reader.cpp src/core/days/days_writer.cpp \
+  src/core/days/rule_text.cpp src/core/days/memorial.cpp src/core/ical/content_line.cpp src/core/memory/pages.cpp "${core[@]}" \
   -o "$out/days_fuzz"
 fuzz() {  # target, corpus, seeds
   "$out/$1" -max_total_time=$((seconds / 2)) -max_len=4096 -print_final_stats=1 "$out/$2" "$3" 2>&1 |

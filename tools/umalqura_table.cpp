@@ -1,4 +1,4 @@
-// Writes src/calendar/umalqura_table.cpp: for every Hijri year that ICU's
+// Writes src/core/calendar/umalqura_table.cpp: for every Hijri year that ICU's
 // islamic-umalqura calendar holds in its own table, the day number of
 // 1 Muharram and the lengths of the twelve months. The program reads that
 // table instead of loading ICU at run time.

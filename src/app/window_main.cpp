@@ -1,7 +1,7 @@
 #include <FL/Fl.H>
 
-#include "mainwin/calendar_ui.h"
-#include "platform/display_without_input_method.h"
+#include "gui/mainwin/calendar_ui.h"
+#include "gui/desktop/display_without_input_method.h"
 
 // The window program: the main window, shown with the command line (the
 // toolkit's options, read before the display opens), and the event loop until

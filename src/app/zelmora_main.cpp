@@ -6,8 +6,8 @@
 #include <string>
 
 #include "cli/command_line.h"
-#include "locale/translation.h"
-#include "platform/folders.h"
+#include "core/locale/translation.h"
+#include "core/folders/folders.h"
 
 namespace {
 constexpr int kWindowMissing = 1;

@@ -4,15 +4,15 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "church/day_facts.h"
+#include "core/church/day_facts.h"
 #include "cli/command_error.h"
 #include "cli/commands.h"
 #include "cli/date_argument.h"
 #include "cli/day_text.h"
 #include "cli/json_text.h"
 #include "cli/user_days.h"
-#include "export/days_calendar.h"
-#include "locale/translation.h"
+#include "core/export/days_calendar.h"
+#include "core/locale/translation.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 // The commands of the church's year: fasts, day and bahire-hasab.
 #include <string>
 
-#include "church/bahire_hasab_figures.h"
-#include "church/day_facts.h"
-#include "church/fasts.h"
+#include "core/church/bahire_hasab_figures.h"
+#include "core/church/day_facts.h"
+#include "core/church/fasts.h"
 #include "cli/commands.h"
 #include "cli/date_argument.h"
 #include "cli/day_text.h"
 #include "cli/json_text.h"
 #include "cli/user_days.h"
-#include "locale/translation.h"
+#include "core/locale/translation.h"
 
 namespace {
 

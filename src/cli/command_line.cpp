@@ -16,7 +16,7 @@
 #include "cli/did_you_mean.h"
 #include "cli/help_text.h"
 #include "cli/toolkit_options.h"
-#include "identity/program_identity.h"
+#include "core/identity/program_identity.h"
 
 namespace {
 

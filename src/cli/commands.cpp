@@ -2,13 +2,13 @@
 
 #include <vector>
 
-#include "calendar/holidays.h"
+#include "core/calendar/holidays.h"
 #include "cli/command_error.h"
 #include "cli/date_argument.h"
 #include "cli/day_text.h"
 #include "cli/json_text.h"
 #include "cli/month_text.h"
-#include "export/holiday_calendar.h"
+#include "core/export/holiday_calendar.h"
 
 namespace {
 

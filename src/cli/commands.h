@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "calendar/calendar_kind.h"
-#include "locale/language_names.h"
+#include "core/calendar/calendar_kind.h"
+#include "core/locale/language_names.h"
 
 // What a command was asked: its one operand (or none), the calendar named by
 // --ethiopian or --gregorian (or the command's own default) and whether one

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "calendar/date_names.h"
-#include "calendar/number_scan.h"
+#include "core/calendar/date_names.h"
+#include "core/calendar/number_scan.h"
 #include "cli/command_error.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar/date_pair.h"
+#include "core/calendar/date_pair.h"
 
 // The dates a command line names. Each throws CommandError when the text names
 // no such date, or one outside the calendars' span.

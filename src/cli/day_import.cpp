@@ -10,7 +10,7 @@
 #include "cli/command_error.h"
 #include "cli/days_actions.h"
 #include "cli/user_days.h"
-#include "ical/content_line.h"
+#include "core/ical/content_line.h"
 
 namespace {
 

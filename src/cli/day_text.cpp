@@ -5,13 +5,13 @@
 #include <iterator>
 #include <vector>
 
-#include "calendar/clock_source.h"
+#include "core/calendar/clock_source.h"
 #include "cli/command_error.h"
 #include "cli/date_argument.h"
 #include "cli/json_text.h"
-#include "locale/date_format.h"
-#include "locale/ethiopian_time.h"
-#include "locale/translation.h"
+#include "core/locale/date_format.h"
+#include "core/locale/ethiopian_time.h"
+#include "core/locale/translation.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "calendar/date_pair.h"
+#include "core/calendar/date_pair.h"
 
 // A day as today, convert and day answer: two lines, the text of --format
 // (for the calendar --to names, else `answered`), or with --json the day's

@@ -10,10 +10,10 @@
 #include "cli/json_text.h"
 #include "cli/days_actions.h"
 #include "cli/user_days.h"
-#include "days/days_file.h"
-#include "days/listing.h"
-#include "export/days_calendar.h"
-#include "memory/pages.h"
+#include "core/days/days_file.h"
+#include "core/days/listing.h"
+#include "core/export/days_calendar.h"
+#include "core/memory/pages.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "calendar/date_pair.h"
+#include "core/calendar/date_pair.h"
 
 namespace {
 

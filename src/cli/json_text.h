@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "calendar/date_pair.h"
-#include "church/day_facts.h"
-#include "locale/language_names.h"
+#include "core/calendar/date_pair.h"
+#include "core/church/day_facts.h"
+#include "core/locale/language_names.h"
 
 // The terminal's JSON: one schema for a day, whichever command writes it:
 // {"ethiopian":DATE,"gregorian":DATE,"holidays":[{"name","tags"}...],

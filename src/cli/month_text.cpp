@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "calendar/date_names.h"
-#include "calendar/holidays.h"
-#include "calendar/month_layout.h"
-#include "church/day_facts.h"
+#include "core/calendar/date_names.h"
+#include "core/calendar/holidays.h"
+#include "core/calendar/month_layout.h"
+#include "core/church/day_facts.h"
 #include "cli/day_text.h"
 
 namespace {

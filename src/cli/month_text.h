@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "calendar/date_pair.h"
-#include "locale/language_names.h"
+#include "core/calendar/date_pair.h"
+#include "core/locale/language_names.h"
 
 // The month that holds `date`, in calendar `base`, as text in the manner of
 // cal(1): a title, weekday headings and a row per week in which every day

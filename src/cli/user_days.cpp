@@ -5,8 +5,8 @@
 
 #include "cli/command_error.h"
 #include "cli/json_text.h"
-#include "export/days_calendar.h"
-#include "locale/translation.h"
+#include "core/export/days_calendar.h"
+#include "core/locale/translation.h"
 
 namespace {
 

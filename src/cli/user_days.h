@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "days/day_store.h"
-#include "days/occurrences.h"
-#include "locale/language_names.h"
+#include "core/days/day_store.h"
+#include "core/days/occurrences.h"
+#include "core/locale/language_names.h"
 
 // What the commands share about the user's days: the store read whole or
 // refused, the repeats' words, and a day's text where it is shown.

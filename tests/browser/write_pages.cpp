@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "export/html_exporter.h"
-#include "export/safe_save.h"
+#include "core/export/html_exporter.h"
+#include "core/storage/safe_save.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "locale/language_names.h"
+#include "core/locale/language_names.h"
 
 namespace {
 

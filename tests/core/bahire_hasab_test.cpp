@@ -1,8 +1,8 @@
 // Bahire Hasab against the Julian computus written here apart from the program.
 #include <gtest/gtest.h>
 
-#include "calendar/bahire_hasab.h"
-#include "calendar/date_pair.h"
+#include "core/calendar/bahire_hasab.h"
+#include "core/calendar/date_pair.h"
 #include "reference_dates.h"
 
 namespace {

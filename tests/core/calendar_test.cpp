@@ -5,8 +5,8 @@
 
 #include <climits>
 
-#include "calendar/date_pair.h"
-#include "calendar/floor_division.h"
+#include "core/calendar/date_pair.h"
+#include "core/calendar/floor_division.h"
 #include "icu_calendar.h"
 
 namespace {

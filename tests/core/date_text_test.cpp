@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <string>
 
-#include "calendar/date_pair.h"
-#include "language/language.h"
-#include "locale/date_format.h"
+#include "core/calendar/date_pair.h"
+#include "core/language/language.h"
+#include "core/locale/date_format.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "calendar/calendar_date.h"
-#include "days/days_file.h"
-#include "days/memorial.h"
-#include "days/occurrences.h"
+#include "core/calendar/calendar_date.h"
+#include "core/days/days_file.h"
+#include "core/days/memorial.h"
+#include "core/days/occurrences.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <utility>
 #include <vector>
 
-#include "calendar/calendar_date.h"
-#include "days/day_store.h"
-#include "days/listing.h"
-#include "days/memorial.h"
-#include "days/occurrences.h"
-#include "ical/content_line.h"
+#include "core/calendar/calendar_date.h"
+#include "core/days/day_store.h"
+#include "core/days/listing.h"
+#include "core/days/memorial.h"
+#include "core/days/occurrences.h"
+#include "core/ical/content_line.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "calendar/calendar_date.h"
-#include "days/day_store.h"
+#include "core/calendar/calendar_date.h"
+#include "core/days/day_store.h"
 #include "test_files.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The hours as Ethiopia counts them.
 #include <gtest/gtest.h>
 
-#include "locale/ethiopian_time.h"
+#include "core/locale/ethiopian_time.h"
 
 namespace {
 

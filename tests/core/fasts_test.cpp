@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "church/fasts.h"
+#include "core/church/fasts.h"
 #include "reference_dates.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "calendar/date_pair.h"
-#include "calendar/hijri.h"
-#include "calendar/holidays.h"
+#include "core/calendar/date_pair.h"
+#include "core/calendar/hijri.h"
+#include "core/calendar/holidays.h"
 #include "icu_calendar.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <tuple>
 #include <vector>
 
-#include "calendar/date_pair.h"
-#include "calendar/holidays.h"
+#include "core/calendar/date_pair.h"
+#include "core/calendar/holidays.h"
 #include "reference_dates.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calendar/month_layout.h"
+#include "core/calendar/month_layout.h"
 
 namespace {
 

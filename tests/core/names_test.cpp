@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "calendar/date_names.h"
-#include "language/language.h"
-#include "locale/language_names.h"
+#include "core/calendar/date_names.h"
+#include "core/language/language.h"
+#include "core/locale/language_names.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "calendar/navigation.h"
+#include "core/calendar/navigation.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "calendar/clock_source.h"
+#include "core/calendar/clock_source.h"
 #include "fixed_clock.h"
 #include "reference_dates.h"
 

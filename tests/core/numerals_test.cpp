@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "numerals/geez_numerals.h"
+#include "core/numerals/geez_numerals.h"
 
 namespace {
 

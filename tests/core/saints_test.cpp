@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "calendar/date_pair.h"
-#include "church/commemorations.h"
-#include "church/day_facts.h"
-#include "church/fasts.h"
+#include "core/calendar/date_pair.h"
+#include "core/church/commemorations.h"
+#include "core/church/day_facts.h"
+#include "core/church/fasts.h"
 #include "reference_dates.h"
 
 namespace {

@@ -11,11 +11,11 @@
 #include <utility>
 #include <vector>
 
-#include "about/help_page.h"
-#include "keys/window_keys.h"
-#include "locale/translation.h"
-#include "mainwin/calendar_ui.h"
-#include "platform/folders.h"
+#include "gui/about/help_page.h"
+#include "gui/keys/window_keys.h"
+#include "core/locale/translation.h"
+#include "gui/mainwin/calendar_ui.h"
+#include "core/folders/folders.h"
 
 namespace {
 

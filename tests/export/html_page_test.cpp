@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "export/html_exporter.h"
+#include "core/export/html_exporter.h"
 
 namespace {
 

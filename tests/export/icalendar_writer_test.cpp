@@ -6,12 +6,12 @@
 #include <sstream>
 #include <string>
 
-#include "calendar/calendar_date.h"
-#include "calendar/holidays.h"
-#include "church/fasts.h"
-#include "export/holiday_calendar.h"
+#include "core/calendar/calendar_date.h"
+#include "core/calendar/holidays.h"
+#include "core/church/fasts.h"
+#include "core/export/holiday_calendar.h"
 #include "fixed_clock.h"
-#include "identity/program_identity.h"
+#include "core/identity/program_identity.h"
 
 namespace {
 

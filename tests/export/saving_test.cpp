@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "export/safe_save.h"
+#include "core/storage/safe_save.h"
 #include "test_files.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "calendar/date_pair.h"
+#include "core/calendar/date_pair.h"
 #include "cli/command_error.h"
 #include "cli/date_argument.h"
-#include "locale/date_format.h"
+#include "core/locale/date_format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;

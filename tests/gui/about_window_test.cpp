@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "about/about_window.h"
-#include "identity/zelmora_version.h"
-#include "pictures/images.h"
+#include "gui/about/about_window.h"
+#include "core/identity/zelmora_version.h"
+#include "gui/pictures/images.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "calendar/clock_source.h"
-#include "clock/clock_window.h"
+#include "core/calendar/clock_source.h"
+#include "gui/clock/clock_window.h"
 
 namespace {
 

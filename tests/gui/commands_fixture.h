@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "dialogs/dialogs.h"
-#include "mainwin/calendar_ui.h"
+#include "gui/dialogs/dialogs.h"
+#include "gui/mainwin/calendar_ui.h"
 
 // Named, not anonymous: the test files share the one class.
 namespace gui_fixtures {

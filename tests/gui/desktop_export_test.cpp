@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "calendar/holidays.h"
-#include "days/user_day.h"
-#include "export/holiday_export.h"
+#include "core/calendar/holidays.h"
+#include "core/days/user_day.h"
+#include "core/export/holiday_export.h"
 #include "reference_dates.h"
 
 namespace {

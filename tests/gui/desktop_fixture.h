@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "dialogs/dialogs.h"
-#include "mainwin/calendar_ui.h"
+#include "gui/dialogs/dialogs.h"
+#include "gui/mainwin/calendar_ui.h"
 #include "test_files.h"
 
 // A desktop of the test's own, as an ordinary user has it: a home folder, no

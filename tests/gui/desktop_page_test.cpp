@@ -12,10 +12,10 @@
 #include <fstream>
 #include <string>
 
-#include "export/html_exporter.h"
-#include "export/page_output.h"
-#include "identity/program_identity.h"
-#include "identity/zelmora_version.h"
+#include "core/export/html_exporter.h"
+#include "gui/desktop/page_output.h"
+#include "core/identity/program_identity.h"
+#include "core/identity/zelmora_version.h"
 
 namespace {
 

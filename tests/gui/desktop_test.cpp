@@ -13,11 +13,11 @@
 #include <fstream>
 #include <string>
 
-#include "about/about_window.h"
-#include "identity/program_identity.h"
-#include "platform/display_without_input_method.h"
-#include "platform/folders.h"
-#include "platform/shell_open.h"
+#include "gui/about/about_window.h"
+#include "core/identity/program_identity.h"
+#include "gui/desktop/display_without_input_method.h"
+#include "core/folders/folders.h"
+#include "gui/desktop/shell_open.h"
 
 namespace {
 

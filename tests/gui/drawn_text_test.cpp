@@ -16,10 +16,10 @@
 #include <utility>
 #include <vector>
 
-#include "bahire/bahire_hasab_window.h"
-#include "clock/clock_window.h"
-#include "fonts/fitting_size.h"
-#include "mainwin/calendar_ui.h"
+#include "gui/bahire/bahire_hasab_window.h"
+#include "gui/clock/clock_window.h"
+#include "gui/fonts/fitting_size.h"
+#include "gui/mainwin/calendar_ui.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <fstream>
 #include <string>
 
-#include "mainwin/calendar_ui.h"
+#include "gui/mainwin/calendar_ui.h"
 
 namespace {
 

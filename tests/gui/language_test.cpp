@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "fonts/ethiopic_face.h"
-#include "mainwin/calendar_ui.h"
+#include "gui/fonts/ethiopic_face.h"
+#include "gui/mainwin/calendar_ui.h"
 
 namespace {
 

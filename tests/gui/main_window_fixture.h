@@ -7,7 +7,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Bar.H>
 
-#include "mainwin/calendar_ui.h"
+#include "gui/mainwin/calendar_ui.h"
 
 // Named, not anonymous: the test files share the one class, and the window
 // program has a MainWindow of its own.

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "about/about_window.h"
-#include "clock/clock_window.h"
+#include "gui/about/about_window.h"
+#include "gui/clock/clock_window.h"
 
 namespace {
 

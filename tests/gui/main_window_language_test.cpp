@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "bahire/bahire_hasab_window.h"
-#include "fonts/ethiopic_face.h"
-#include "mainwin/settings.h"
+#include "gui/bahire/bahire_hasab_window.h"
+#include "gui/fonts/ethiopic_face.h"
+#include "gui/mainwin/settings.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "identity/zelmora_version.h"
-#include "pictures/images.h"
+#include "core/identity/zelmora_version.h"
+#include "gui/pictures/images.h"
 
 namespace {
 

@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/dialogs.h"
-#include "export/html_exporter.h"
-#include "locale/translation.h"
-#include "mainwin/calendar_ui.h"
+#include "gui/dialogs/dialogs.h"
+#include "core/export/html_exporter.h"
+#include "core/locale/translation.h"
+#include "gui/mainwin/calendar_ui.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar/month_layout.h"
+#include "core/calendar/month_layout.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "calendar/clock_source.h"
+#include "core/calendar/clock_source.h"
 
 namespace {
 std::timespec fixedNow{};

@@ -3,7 +3,7 @@
 // The tests' one set of date helpers: day numbers reckoned here apart from
 // the program, by way of the Julian Day Number, and the program's own pair of
 // readings of a date given as three numbers.
-#include "calendar/date_pair.h"
+#include "core/calendar/date_pair.h"
 
 namespace reference {
 

@@ -1,0 +1,205 @@
+#include "core/days/day_store.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/folders/folders.h"
+#include "core/storage/file_bytes.h"
+#include "core/storage/whole_save.h"
+
+namespace {
+
+const char kFileName[] = "days.ics";
+const char kLockSuffix[] = ".lock";
+constexpr mode_t kLockMode = 0600;
+
+std::string Folder(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+std::string Name(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
+// The lock beside the file, held while the object lives.
+class FileLock {
+ public:
+  explicit FileLock(const std::string& path) {
+    fd_ = open((path + kLockSuffix).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, kLockMode);
+    while (fd_ >= 0 && flock(fd_, LOCK_EX) != 0) {
+      if (errno != EINTR) {
+        close(fd_);
+        fd_ = -1;
+      }
+    }
+  }
+  ~FileLock() {
+    if (fd_ >= 0) close(fd_);  // closing lets the lock go
+  }
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+  bool Held() const { return fd_ >= 0; }
+
+ private:
+  int fd_;
+};
+
+}  // namespace
+
+std::string DaysFilePath() {
+  const std::string folder = UserDataFolder();
+  return folder.empty() ? "" : folder + "/" + kFileName;
+}
+
+DayStore::DayStore(std::string path) : path_(std::move(path)) {}
+
+bool DayStore::Identity::operator==(const Identity& other) const {
+  return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
+         modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
+}
+
+DayStore::Identity DayStore::IdentityOf(const std::string& path) {
+  struct stat status{};
+  if (stat(path.c_str(), &status) != 0) return {};
+  return {true, status.st_dev, status.st_ino, status.st_size, status.st_mtim};
+}
+
+bool DayStore::ReadFile(DaysFile* file, Identity* identity, std::vector<StoreError>* errors) const {
+  *file = DaysFile();
+  *identity = Identity();
+  const int fd = open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0 && errno == ENOENT) return true;
+  if (fd < 0) {
+    errors->push_back({0, path_ + ": " + std::strerror(errno)});
+    return false;
+  }
+  struct stat status{};
+  FileBytes text;
+  const bool read = text.Read(fd, &status);
+  const int error = errno;
+  close(fd);
+  if (!read) {
+    errors->push_back({0, path_ + ": " + std::strerror(error)});
+    return false;
+  }
+  *identity = {true, status.st_dev, status.st_ino, status.st_size, status.st_mtim};
+  return ReadDaysFile(text.Text(), file, errors);
+}
+
+bool DayStore::Load(std::vector<StoreError>* errors) {
+  std::vector<StoreError> found;
+  readable_ = ReadFile(&file_, &read_, &found);
+  if (errors) *errors = std::move(found);
+  return readable_;
+}
+
+bool DayStore::ChangedOnDisk() const { return !(IdentityOf(path_) == read_); }
+
+template <typename Edit>
+bool DayStore::Change(Edit change, std::string* why) {
+  if (!readable_) {
+    *why = path_ + " could not be read, and is left as it is";
+    return false;
+  }
+  if (path_.empty()) {
+    *why = "the days have no folder to be kept in: the user has no home folder";
+    return false;
+  }
+  if (!MakeFolders(Folder(path_))) {
+    *why = Folder(path_) + ": " + std::strerror(errno);
+    return false;
+  }
+  FileLock lock(path_);
+  if (!lock.Held()) {
+    *why = path_ + kLockSuffix + ": " + std::strerror(errno);
+    return false;
+  }
+  DaysFile file;
+  Identity identity;
+  std::vector<StoreError> errors;
+  if (!ReadFile(&file, &identity, &errors)) {
+    *why = path_ + " could not be read, and is left as it is" +
+           (errors.empty() ? "" : " (line " + std::to_string(errors[0].line) + ": " + errors[0].what + ")");
+    return false;
+  }
+  std::string text;
+  if (!change(&file, why) || !WriteDaysFile(file, &text, why) ||
+      !SaveInFolder(Folder(path_), Name(path_).c_str(), text, ExistingFile::kReplace, why)) {
+    return false;
+  }
+  file_ = std::move(file);
+  read_ = IdentityOf(path_);
+  return true;
+}
+
+bool DayStore::Add(UserDay day, std::string* uid, std::string* why) {
+  if (day.uid.empty()) day.uid = NewUid();
+  const std::string added = day.uid;
+  const bool saved = Change(
+      [&day](DaysFile* file, std::string* reason) {
+        const bool taken = std::any_of(file->days.begin(), file->days.end(),
+                                       [&day](const UserDay& other) { return other.uid == day.uid; });
+        if (taken) *reason = "a day with the UID " + day.uid + " is there already";
+        if (!taken) file->days.push_back(std::move(day));
+        return !taken;
+      },
+      why);
+  if (saved && uid) *uid = added;
+  return saved;
+}
+
+bool DayStore::Replace(const UserDay& day, std::string* why) {
+  return Change(
+      [&day](DaysFile* file, std::string* reason) {
+        for (UserDay& other : file->days) {
+          if (other.uid != day.uid) continue;
+          // What was read with the day stays with it, whatever the caller's copy holds.
+          KeptLines kept = std::move(other.kept);
+          other = day;
+          other.kept = std::move(kept);
+          other.kept.Restamp();
+          return true;
+        }
+        *reason = "there is no day with the UID " + day.uid;
+        return false;
+      },
+      why);
+}
+
+bool DayStore::Remove(const std::string& uid, std::string* why) {
+  return Change(
+      [&uid](DaysFile* file, std::string* reason) {
+        const auto gone = std::remove_if(file->days.begin(), file->days.end(),
+                                         [&uid](const UserDay& day) { return day.uid == uid; });
+        if (gone == file->days.end()) *reason = "there is no day with the UID " + uid;
+        if (gone == file->days.end()) return false;
+        file->days.erase(gone, file->days.end());
+        return true;
+      },
+      why);
+}
+
+bool DayStore::AddAll(const std::vector<UserDay>& days, int* added, std::string* why) {
+  int count = 0;
+  const bool saved = Change(
+      [&days, &count](DaysFile* file, std::string*) {
+        for (UserDay day : days) {
+          if (day.uid.empty()) day.uid = NewUid();
+          const bool there = std::any_of(file->days.begin(), file->days.end(),
+                                         [&day](const UserDay& other) { return other.uid == day.uid; });
+          if (there) continue;
+          file->days.push_back(std::move(day));
+          ++count;
+        }
+        return true;
+      },
+      why);
+  if (added) *added = saved ? count : 0;
+  return saved;
+}

@@ -1,0 +1,290 @@
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <deque>
+
+#include "core/calendar/calendar_date.h"
+#include "core/days/days_file.h"
+#include "core/days/rule_text.h"
+#include "core/ical/content_line.h"
+#include "core/memory/pages.h"
+
+namespace {
+
+constexpr int kDateDigits = 8;  // YYYYMMDD
+
+// The names the reader acts on; every other is kept as it was read.
+enum class Name {
+  kOther, kBegin, kEnd, kVersion, kProdid, kUid, kStamp, kStart, kDtEnd, kRule, kSummary, kDescription, kKind,
+  kRdate, kChangesDates,  // EXDATE, EXRULE, DURATION, RECURRENCE-ID
+};
+// Which name it is, looked up once a line: by its length, then its letters.
+Name Identify(std::string_view text) {
+  const auto one = [text](std::string_view word, Name name) { return Is(text, word) ? name : Name::kOther; };
+  switch (text.size()) {
+    case 3: return Is(text, "END") ? Name::kEnd : one("UID", Name::kUid);
+    case 5:
+      if (Is(text, "BEGIN")) return Name::kBegin;
+      if (Is(text, "DTEND")) return Name::kDtEnd;
+      return Is(text, "RRULE") ? Name::kRule : one("RDATE", Name::kRdate);
+    case 6:
+      if (Is(text, "PRODID")) return Name::kProdid;
+      return Is(text, "EXDATE") ? Name::kChangesDates : one("EXRULE", Name::kChangesDates);
+    case 7:
+      if (Is(text, "DTSTART")) return Name::kStart;
+      if (Is(text, "DTSTAMP")) return Name::kStamp;
+      return Is(text, "SUMMARY") ? Name::kSummary : one("VERSION", Name::kVersion);
+    case 8: return one("DURATION", Name::kChangesDates);
+    case 11: return one("DESCRIPTION", Name::kDescription);
+    case 13: return one("RECURRENCE-ID", Name::kChangesDates);
+    case 14: return one("X-ZELMORA-KIND", Name::kKind);
+    default: return Name::kOther;
+  }
+}
+
+// One property of an event that says what the day is, and its line.
+struct Field {
+  LineParts parts;
+  int line = 0;
+  bool Present() const { return line != 0; }
+};
+
+// What one event said so far; its views point into the file, or into the
+// reader's copies of folded lines.
+struct EventFields {
+  Field uid, stamp, start, end, rule, summary, description, kind;
+  bool changesDates = false;  // EXDATE, EXRULE, DURATION, RECURRENCE-ID, a second RRULE
+  bool hasDates = false;      // RDATE, which only a memorial may have
+};
+
+// A component that is open, and where its BEGIN line starts.
+struct Open {
+  std::string name;
+  int line;
+  size_t begin;
+};
+
+// A UID for an event that has none, the same at every reading of the same file.
+std::string UidOf(std::string_view raw, int line) {
+  constexpr uint64_t kFnvOffset = 14695981039346656037ULL;  // FNV-1a, 64 bits
+  constexpr uint64_t kFnvPrime = 1099511628211ULL;
+  uint64_t hash = kFnvOffset;
+  for (const char c : raw) hash = (hash ^ static_cast<unsigned char>(c)) * kFnvPrime;
+  char uid[64];
+  std::snprintf(uid, sizeof uid, "line%d-%016llx@zelmora.example.org", line, static_cast<unsigned long long>(hash));
+  return uid;
+}
+
+class Reader {
+ public:
+  Reader(std::string_view text, DaysFile* file, std::vector<StoreError>* errors)
+      : text_(text), lines_(text), file_(file), errors_(errors) {}
+
+  bool Read() {
+    UnfoldedLine line;
+    while (lines_.Next(&line)) {
+      LineParts parts;
+      const bool content = SplitLine(line.text, &parts);
+      const Name name = content ? Identify(parts.name) : Name::kOther;
+      if (closed_) return Fail(line.line, "there is more after END:VCALENDAR");
+      if (open_.empty() && !(name == Name::kBegin && Is(parts.value, "VCALENDAR"))) {
+        return Fail(line.line, "the file does not begin with BEGIN:VCALENDAR");
+      }
+      if (!content) {
+        Fail(line.line, "this is not an iCalendar line (NAME:value)");
+      } else if (name == Name::kBegin) {
+        Begin(parts.value, line);
+      } else if (name == Name::kEnd) {
+        if (!End(parts.value, line)) return false;
+      } else {
+        Property(name, parts, line);
+      }
+    }
+    if (!open_.empty()) Fail(open_.back().line, "BEGIN:" + open_.back().name + " has no END:" + open_.back().name);
+    return ok_;
+  }
+
+ private:
+  bool Fail(int line, const std::string& what) {
+    errors_->push_back({line, what});
+    ok_ = false;
+    return false;
+  }
+
+  std::string Raw(size_t begin, size_t end) const { return WithCrlf(text_.substr(begin, end - begin)); }
+  void Begin(std::string_view name, const UnfoldedLine& line) {
+    open_.push_back({UpperCase(name), line.line, line.begin});
+    if (open_.size() != 2) return;
+    inEvent_ = Is(name, "VEVENT");
+    if (!inEvent_) return;
+    event_ = EventFields();
+    day_ = UserDay();
+    rare_.reset();
+    folded_.clear();
+  }
+
+  bool End(std::string_view name, const UnfoldedLine& line) {
+    if (!Is(name, open_.back().name)) {
+      return Fail(line.line, "END:" + std::string(name) + " closes no BEGIN:" + std::string(name));
+    }
+    const Open closed = std::move(open_.back());
+    open_.pop_back();
+    if (open_.empty()) {
+      closed_ = true;
+    } else if (open_.size() == 2 && inEvent_) {
+      Rare().lines.push_back(Raw(closed.begin, line.end));  // an alarm, or another's component
+    } else if (open_.size() == 1 && !(closed.name == "VEVENT" && EndEvent(closed, line))) {
+      file_->components.push_back(Raw(closed.begin, line.end));
+    }
+    return true;
+  }
+
+  void Property(Name name, const LineParts& parts, const UnfoldedLine& line) {
+    if (open_.size() == 1) {
+      if (name != Name::kVersion && name != Name::kProdid) file_->properties.push_back(Raw(line.begin, line.end));
+    } else if (open_.size() == 2 && inEvent_) {
+      EventProperty(name, parts, line);
+    }
+  }
+
+  // The field a property of the event fills, or none.
+  Field* Known(Name name) {
+    switch (name) {
+      case Name::kUid: return &event_.uid;
+      case Name::kStamp: return &event_.stamp;
+      case Name::kStart: return &event_.start;
+      case Name::kDtEnd: return &event_.end;
+      case Name::kRule: return &event_.rule;
+      case Name::kSummary: return &event_.summary;
+      case Name::kDescription: return &event_.description;
+      case Name::kKind: return &event_.kind;
+      default: return nullptr;
+    }
+  }
+
+  void EventProperty(Name name, LineParts parts, const UnfoldedLine& line) {
+    Field* known = Known(name);
+    if (name == Name::kChangesDates || (known == &event_.rule && known->Present())) event_.changesDates = true;
+    if (name == Name::kRdate) {
+      event_.hasDates = true;  // a memorial's are written anew; another event is kept whole
+    } else if (known && !known->Present()) {
+      if (line.text.data() < text_.data() || line.text.data() >= text_.data() + text_.size()) {
+        SplitLine(folded_.emplace_back(line.text), &parts);
+      }
+      *known = {parts, line.line};
+    } else {
+      Rare().lines.push_back(Raw(line.begin, line.end));
+    }
+  }
+
+  // A DATE value (YYYYMMDD) of a day Zelmora reckons; false for a date-time.
+  bool DateValue(const Field& field, int32_t* day) {
+    const std::string_view v = field.parts.value;
+    const bool digits = v.size() == kDateDigits && std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!digits) {
+      if (Is(ParamValue(field.parts.params, "VALUE"), "DATE")) {
+        Fail(field.line, "\"" + std::string(v) + "\" is not a date (YYYYMMDD)");
+      }
+      return false;
+    }
+    const auto number = [v](size_t from, size_t length) {
+      int n = 0;
+      for (const char c : v.substr(from, length)) n = n * 10 + (c - '0');
+      return n;
+    };
+    const int year = number(0, 4), month = number(4, 2), dayOfMonth = number(6, 2);
+    const auto refused = [&] { return Fail(field.line, "\"" + std::string(v) + "\" is no day of the calendar"); };
+    // The month is checked before a date is made of it: past 12 it would index past the month tables.
+    if (year < kFirstSpanYear || month < 1 || month > 12 || dayOfMonth < 1) return refused();
+    const CalendarDate first(year, month, 1, Gregorian);
+    if (dayOfMonth > first.DaysInMonth()) return refused();
+    *day = first.dayNumber + dayOfMonth - 1;
+    return true;
+  }
+
+  // Whether the event's dates are ones Zelmora keeps: an all-day start, at
+  // most one day long, and a rule it knows or none.
+  bool Classify() {
+    const EventFields& e = event_;
+    UserDay& day = day_;
+    int32_t endDay = 0;
+    if (!e.start.Present() || !DateValue(e.start, &day.start)) return false;
+    if (e.end.Present() && (!DateValue(e.end, &endDay) || endDay != day.start + 1)) return false;
+    if (e.changesDates) return false;
+    const bool memorial = e.kind.Present() && Is(e.kind.parts.value, "MEMORIAL");
+    if (e.kind.Present() != memorial || e.hasDates != memorial) return false;
+    if (e.rule.Present() && !RepeatOfRule(e.rule.parts.value, day.start, &day.repeat)) return false;
+    if (memorial && day.repeat != Repeat::kEthiopianYear) return false;
+    if (memorial) day.repeat = Repeat::kMemorial;
+    return true;
+  }
+
+  // What the day keeps beyond its stamp, made when it first has some.
+  KeptLines::Rare& Rare() {
+    if (!rare_) rare_ = std::make_shared<KeptLines::Rare>();
+    return *rare_;
+  }
+
+  // The usual UTC stamp in place; any other form as its whole line.
+  void KeepStamp(const LineParts& stamp) {
+    const std::string_view value = stamp.value;
+    if (stamp.params.empty() && value.size() == KeptLines::kStampSize && value.find('\0') == std::string_view::npos) {
+      std::copy(value.begin(), value.end(), day_.kept.stamp.begin());
+    } else {
+      Rare().stampLine = "DTSTAMP" + std::string(stamp.params) + ":" + std::string(value);
+    }
+  }
+
+  // Takes the event as one of the days; false to keep it whole as it was.
+  bool EndEvent(const Open& begin, const UnfoldedLine& end) {
+    if (!Classify()) return false;
+    const EventFields& e = event_;
+    UserDay& day = day_;
+    day.uid = e.uid.Present() && !e.uid.parts.value.empty() ? std::string(e.uid.parts.value)
+                              : UidOf(text_.substr(begin.begin, end.end - begin.begin), begin.line);
+    if (e.stamp.Present()) KeepStamp(e.stamp.parts);
+    if (e.summary.Present()) {
+      day.name = Unescaped(e.summary.parts.value);
+      if (!e.summary.parts.params.empty()) Rare().nameParams = e.summary.parts.params;
+    }
+    if (e.description.Present()) {
+      day.note = Unescaped(e.description.parts.value);
+      if (!e.description.parts.params.empty()) Rare().noteParams = e.description.parts.params;
+      if (day.note.empty()) Rare().emptyNote = true;
+    }
+    if (e.end.Present()) Rare().oneDayEnd = true;
+    day.kept.rare = std::move(rare_);
+    file_->days.push_back(std::move(day));
+    return true;
+  }
+
+  std::string_view text_;
+  LineReader lines_;
+  DaysFile* file_;
+  std::vector<StoreError>* errors_;
+  std::vector<Open> open_;
+  EventFields event_;
+  UserDay day_;  // the event's day as it is read
+  std::shared_ptr<KeptLines::Rare> rare_;  // what day_ keeps beyond its stamp, when it keeps some
+  bool inEvent_ = false;
+  std::deque<std::string> folded_;  // the event's folded lines, which the line reader does not keep
+  bool closed_ = false;
+  bool ok_ = true;
+};
+
+}  // namespace
+
+bool ReadDaysFile(std::string_view text, DaysFile* file, std::vector<StoreError>* errors) {
+  constexpr size_t kUsualEventBytes = 200;  // a day with a name, a note and its rule
+  *file = DaysFile();
+  file->days.reserve(text.size() / kUsualEventBytes);
+  PlacePages(file->days.data(), file->days.capacity() * sizeof(UserDay));
+  return Reader(text, file, errors).Read();
+}
+
+bool ReadDays(const std::string& text, std::vector<UserDay>* days, std::vector<StoreError>* errors) {
+  DaysFile file;
+  const bool read = ReadDaysFile(text, &file, errors);
+  *days = std::move(file.days);
+  return read;
+}

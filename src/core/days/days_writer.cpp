@@ -1,0 +1,119 @@
+#include <cstdio>
+#include <random>
+
+#include "core/calendar/calendar_date.h"
+#include "core/calendar/clock_source.h"
+#include "core/days/days_file.h"
+#include "core/days/memorial.h"
+#include "core/days/repeat_dates.h"
+#include "core/days/rule_text.h"
+#include "core/ical/content_line.h"
+
+namespace {
+
+// An iCalendar date has a four-digit year.
+constexpr int kLastYear = 9999;
+
+class Writer {
+ public:
+  explicit Writer(std::string* text) : text_(text), stamp_(StampLine(WallClock(nullptr))) {}
+
+  bool Event(const UserDay& day, std::string* why) {
+    if (day.uid.empty()) {
+      *why = "the day \"" + day.name + "\" has no UID";
+      return false;
+    }
+    Line("BEGIN:VEVENT");
+    static const KeptLines::Rare kNothingRare;
+    const KeptLines::Rare& rare = day.kept.rare ? *day.kept.rare : kNothingRare;
+    Line("UID:" + day.uid);
+    Stamp(day.kept, rare);
+    if (!Date("DTSTART;VALUE=DATE:", day.start, why)) return false;
+    if (rare.oneDayEnd && !Date("DTEND;VALUE=DATE:", day.start + 1, why)) return false;
+    const std::string rule = RuleText(day);
+    if (!rule.empty()) Line("RRULE:" + rule);
+    if (day.repeat == Repeat::kMemorial && !Commemorations(day.start, why)) return false;
+    Line("SUMMARY" + rare.nameParams + ":" + Escaped(day.name));
+    if (!day.note.empty() || rare.emptyNote) Line("DESCRIPTION" + rare.noteParams + ":" + Escaped(day.note));
+    if (day.repeat == Repeat::kMemorial) Line("X-ZELMORA-KIND:MEMORIAL");
+    for (const std::string& raw : rare.lines) Raw(raw);
+    Line("END:VEVENT");
+    return true;
+  }
+
+  void Line(const std::string& line) { AddLine(line, text_); }
+  void Raw(const std::string& raw) { *text_ += raw + "\r\n"; }
+
+ private:
+  // The stamp as read, or a new one for a day that has none or has changed.
+  void Stamp(const KeptLines& kept, const KeptLines::Rare& rare) {
+    if (!rare.stampLine.empty()) {
+      Line(rare.stampLine);
+    } else if (kept.stamp[0] != '\0') {
+      Line("DTSTAMP:" + std::string(kept.stamp.begin(), kept.stamp.end()));
+    } else if (!stamp_.empty()) {
+      Line(stamp_);
+    }
+  }
+
+  // YYYYMMDD, or false past iCalendar's last year.
+  static bool DateText(int32_t day, std::string* text, std::string* why) {
+    const repeat_dates::Fields date = repeat_dates::Split(day, Gregorian);
+    if (date.year > kLastYear || !CalendarDate::InSpan(day)) {
+      *why = "iCalendar has no dates after the year 9999";
+      return false;
+    }
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%04d%02d%02d", date.year, date.month, date.day);
+    *text = digits;
+    return true;
+  }
+
+  bool Date(const char* prefix, int32_t day, std::string* why) {
+    std::string text;
+    if (!DateText(day, &text, why)) return false;
+    Line(prefix + text);
+    return true;
+  }
+
+  // The first year's commemorations that neither DTSTART nor the rule gives.
+  bool Commemorations(int32_t passing, std::string* why) {
+    std::string dates;
+    for (const MemorialDate& date : FirstYearOfMemorial(passing)) {
+      if (date.which == Commemoration::kPassing || date.which == Commemoration::kFirstYear) continue;
+      std::string text;
+      if (!DateText(date.day, &text, why)) return false;
+      dates += (dates.empty() ? "" : ",") + text;
+    }
+    Line("RDATE;VALUE=DATE:" + dates);
+    return true;
+  }
+
+  std::string* text_;
+  std::string stamp_;
+};
+
+}  // namespace
+
+bool WriteDaysFile(const DaysFile& file, std::string* text, std::string* why) {
+  std::string written;
+  Writer writer(&written);
+  writer.Line("BEGIN:VCALENDAR");
+  writer.Line("VERSION:2.0");
+  writer.Line("PRODID:-//Zelmora//Zelmora days//EN");
+  for (const std::string& raw : file.properties) writer.Raw(raw);
+  for (const UserDay& day : file.days) {
+    if (!writer.Event(day, why)) return false;
+  }
+  for (const std::string& raw : file.components) writer.Raw(raw);
+  writer.Line("END:VCALENDAR");
+  *text = std::move(written);
+  return true;
+}
+
+std::string NewUid() {
+  std::random_device random;
+  char uid[64];
+  std::snprintf(uid, sizeof uid, "%08x-%08x-%08x-%08x@zelmora.example.org", random(), random(), random(), random());
+  return uid;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/calendar/holidays.h"
+#include "core/church/fasts.h"
+
+// The holidays as an iCalendar (RFC 5545) file, written here as text: one
+// all-day event each, with the English name as its summary (and
+// "(expected)" after a date that awaits the moon), the Amharic name and the
+// Ethiopian date in its description, its tags as categories, and a UID that
+// every export of the same holiday repeats. Each fasting period follows as
+// one all-day event over its days, in the category "fast". False with the
+// reason in *why when a day cannot be written (iCalendar's years end with
+// 9999): a file is written whole or not at all.
+// The same events, appended to a file being written (one that carries other
+// events too).
+bool AddHolidayEvents(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
+                      std::string* why);
+bool HolidayCalendar(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
+                     std::string* why);

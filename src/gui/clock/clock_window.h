@@ -1,0 +1,43 @@
+#pragma once
+
+#include <FL/Fl_Output.H>
+#include <FL/Fl_Window.H>
+
+#include <string>
+
+#include "gui/clock/reckoning_clock.h"
+#include "core/locale/language_names.h"
+
+// A window with the time in both reckonings, each as a face and a reading
+// copied from it in the face's own tick. The faces take the room the window
+// is resized to; the labels and readings grow with it. Once closed it frees
+// itself.
+class ClockWindow {
+ public:
+  // With Ge'ez numerals in style, the Habisha reading's hour is in Ge'ez.
+  explicit ClockWindow(TextStyle style = {});
+  ~ClockWindow();
+
+  void Show();
+  // "%02d:%02d:%02d" in a static buffer that the next call overwrites.
+  static const char* TimeText(const Fl_Clock_Output* clock);
+  // The same with the hour in Ge'ez numerals, which have no zero: the
+  // Ethiopian hour 0 is the twelfth, ፲፪; the minutes and seconds keep their digits.
+  static std::string GeezTimeText(const Fl_Clock_Output* clock);
+  // A face's readers: write its time into the Fl_Output text.
+  static void CopyReading(const ReckoningClock* clock, void* text);
+  static void CopyGeezReading(const ReckoningClock* clock, void* text);
+
+  Fl_Window* window;
+  ReckoningClock* habishaClock;
+  Fl_Output* habishaText;
+  ReckoningClock* farenjiClock;
+  Fl_Output* farenjiText;
+
+ private:
+  void LayOut(double scale);
+  static void cb_close(Fl_Widget* window, void* data);
+};
+
+// Builds and shows a new clock window.
+void OpenClockWindow(TextStyle style = {});

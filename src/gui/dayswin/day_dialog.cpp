@@ -1,0 +1,171 @@
+#include "gui/dayswin/day_dialog.h"
+
+#include <FL/Fl.H>
+
+#include <algorithm>
+#include <iterator>
+
+#include "core/days/occurrences.h"
+#include "gui/dialogs/dialogs.h"
+#include "gui/dayswin/day_texts.h"
+#include "gui/fonts/ethiopic_face.h"
+#include "core/locale/translation.h"
+#include "gui/pictures/app_icon.h"
+
+namespace {
+
+constexpr int kWidth = 380;
+constexpr int kHeight = 290;
+constexpr int kMargin = 10;
+constexpr int kLabelWidth = 60;
+constexpr int kRowHeight = 25;
+constexpr int kDatesHeight = 40;
+constexpr int kListY = kMargin + kDatesHeight + 5;
+constexpr int kListHeight = 80;
+constexpr int kFieldsY = kListY + kListHeight + 10;
+constexpr int kFieldWidth = kWidth - kLabelWidth - 2 * kMargin;
+constexpr int kButtonsY = kHeight - kMargin - kRowHeight;
+constexpr int kButtonWidth = 80;
+constexpr int kButtonGap = 10;
+const int kListColumns[] = {170, 0};  // the name, then the repeat
+
+// The user's own text in a face that has the Ethiopic letters (and the Latin ones).
+Fl_Input* MakeField(int row) {
+  auto* field = new Fl_Input(kMargin + kLabelWidth, kFieldsY + row * (kRowHeight + 5), kFieldWidth, kRowHeight);
+  field->textfont(EthiopicFont());
+  return field;
+}
+
+Fl_Button* MakeButton(int slot, Fl_Callback* cb) {
+  auto* button = new Fl_Button(kMargin + slot * (kButtonWidth + kButtonGap), kButtonsY, kButtonWidth, kRowHeight);
+  button->callback(cb);
+  return button;
+}
+
+}  // namespace
+
+DayDialog::DayDialog(DaysKeeper& days) : Fl_Window(kWidth, kHeight), keeper(days) {
+  dates = new Fl_Box(kMargin, kMargin, kWidth - 2 * kMargin, kDatesHeight);
+  dates->align(FL_ALIGN_INSIDE | FL_ALIGN_CENTER);
+  list = new Fl_Hold_Browser(kMargin, kListY, kWidth - 2 * kMargin, kListHeight);
+  list->textfont(EthiopicFont());
+  list->format_char(0);  // a name that begins with '@' is shown as typed
+  list->column_widths(kListColumns);
+  list->callback(cb_list);
+  name = MakeField(0);
+  note = MakeField(1);
+  repeat = new Fl_Choice(kMargin + kLabelWidth, kFieldsY + 2 * (kRowHeight + 5), kFieldWidth, kRowHeight);
+  for (Repeat r : kRepeats) repeat->add(RepeatKey(r), 0, nullptr, nullptr, 0);
+  new_button = MakeButton(0, cb_new);
+  save_button = MakeButton(1, cb_save);
+  delete_button = MakeButton(2, cb_delete);
+  end();
+  SetAppIcon(this);
+}
+
+void DayDialog::Open(DatePair day, TextStyle textStyle) {
+  date = day;
+  pickedUid.clear();
+  Restyle(textStyle);
+  Fill(nullptr);
+  show();
+  name->take_focus();
+}
+
+void DayDialog::Restyle(TextStyle textStyle) {
+  style = textStyle;
+  Translate();
+  ShowDays();
+}
+
+// The labels in the language chosen now; the menu's items are translated
+// in place, as the main menu's are.
+void DayDialog::Translate() {
+  label(Tr("My days"));
+  datesText = BothDates(date, style, "\n");
+  dates->label(datesText.c_str());
+  name->label(Tr("Name"));
+  note->label(Tr("Note"));
+  repeat->label(Tr("Repeat"));
+  for (std::size_t i = 0; i < std::size(kRepeats); ++i) repeat->replace(static_cast<int>(i), RepeatName(kRepeats[i]));
+  new_button->label(Tr("New"));
+  save_button->label(Tr("Save"));
+  delete_button->label(Tr("Delete"));
+}
+
+void DayDialog::ShowDays() {
+  const int dayNumber = date.dates[Gregorian].dayNumber;
+  const std::vector<UserDay>& days = keeper.Days();
+  list->clear();
+  uids.clear();
+  for (const Occurrence& on : OccurrencesBetween(days, dayNumber, dayNumber)) {
+    const UserDay& day = days[on.index];
+    list->add((day.name + "\t" + RepeatName(day.repeat)).c_str());
+    uids.push_back(day.uid);
+  }
+  const auto picked = std::find(uids.begin(), uids.end(), pickedUid);
+  if (picked == uids.end()) pickedUid.clear();
+  list->value(picked == uids.end() ? 0 : static_cast<int>(picked - uids.begin()) + 1);
+  Picked() ? delete_button->activate() : delete_button->deactivate();
+}
+
+const UserDay* DayDialog::Picked() const {
+  for (const UserDay& day : keeper.Days()) {
+    if (!pickedUid.empty() && day.uid == pickedUid) return &day;
+  }
+  return nullptr;
+}
+
+// The picked day's fields, or empty ones for a new day kept by the Ethiopian date.
+void DayDialog::Fill(const UserDay* day) {
+  name->value(day ? day->name.c_str() : "");
+  note->value(day ? day->note.c_str() : "");
+  const Repeat shown = day ? day->repeat : Repeat::kEthiopianYear;
+  repeat->value(static_cast<int>(std::find(std::begin(kRepeats), std::end(kRepeats), shown) - std::begin(kRepeats)));
+}
+
+// A changed day keeps its first date; a new one starts on the date shown.
+void DayDialog::Save() {
+  if (!*name->value()) {
+    Dialogs::alert(N_("A day needs a name."));
+    return;
+  }
+  const UserDay* picked = Picked();
+  UserDay day = picked ? *picked : UserDay{};
+  if (!picked) day.start = date.dates[Gregorian].dayNumber;
+  day.name = name->value();
+  day.note = note->value();
+  day.repeat = kRepeats[repeat->value()];
+  if (!(picked ? keeper.Replace(day) : keeper.Add(day))) return;  // the fields stay as typed
+  ShowDays();
+  Fill(Picked());
+}
+
+void DayDialog::Delete() {
+  const UserDay* picked = Picked();
+  if (!picked) return;
+  const std::string question = Filled(Tr("Delete \"%s\"? It cannot be undone."), {picked->name});
+  if (!Dialogs::confirm(question.c_str()) || !keeper.Remove(picked->uid)) return;
+  pickedUid.clear();
+  ShowDays();
+  Fill(nullptr);
+}
+
+void DayDialog::cb_list(Fl_Widget* w, void*) {
+  DayDialog* dialog = Owner(w);
+  const int line = dialog->list->value();
+  dialog->pickedUid = line > 0 ? dialog->uids[line - 1] : "";
+  dialog->ShowDays();
+  dialog->Fill(dialog->Picked());
+}
+
+void DayDialog::cb_new(Fl_Widget* w, void*) {
+  DayDialog* dialog = Owner(w);
+  dialog->pickedUid.clear();
+  dialog->list->value(0);
+  dialog->Fill(nullptr);
+  dialog->name->take_focus();
+}
+
+void DayDialog::cb_save(Fl_Widget* w, void*) { Owner(w)->Save(); }
+void DayDialog::cb_delete(Fl_Widget* w, void*) { Owner(w)->Delete(); }

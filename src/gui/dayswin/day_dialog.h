@@ -1,0 +1,62 @@
+#pragma once
+
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Choice.H>
+#include <FL/Fl_Hold_Browser.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Window.H>
+
+#include <string>
+#include <vector>
+
+#include "core/calendar/date_pair.h"
+#include "gui/dayswin/days_keeper.h"
+#include "core/locale/language_names.h"
+
+// The user's days on one date, in a small window beside the main one (no
+// modal loop of its own): the days already there to pick, change or delete,
+// and the fields of a day to add or change: its name, a note and its repeat.
+// A delete asks first. With nothing picked, Save adds a day that starts on
+// the date shown.
+class DayDialog : public Fl_Window {
+ public:
+  explicit DayDialog(DaysKeeper& keeper);
+
+  // Shows the window on date, its fields empty.
+  void Open(DatePair date, TextStyle style);
+  // The days on the date again, after the store changed; the pick stays when
+  // its day does, and the fields keep what is typed in them.
+  void ShowDays();
+  // The labels, dates and list in the language and numerals chosen now; what is typed stays.
+  void Restyle(TextStyle style);
+
+  Fl_Box* dates;
+  Fl_Hold_Browser* list;
+  Fl_Input* name;
+  Fl_Input* note;
+  Fl_Choice* repeat;
+  Fl_Button* new_button;
+  Fl_Button* save_button;
+  Fl_Button* delete_button;
+
+ private:
+  void Translate();
+  void Fill(const UserDay* day);
+  const UserDay* Picked() const;
+  void Save();
+  void Delete();
+
+  static void cb_list(Fl_Widget* w, void*);
+  static void cb_new(Fl_Widget* w, void*);
+  static void cb_save(Fl_Widget* w, void*);
+  static void cb_delete(Fl_Widget* w, void*);
+  static DayDialog* Owner(Fl_Widget* w) { return static_cast<DayDialog*>(w->window()); }
+
+  DaysKeeper& keeper;
+  DatePair date;
+  TextStyle style;
+  std::string datesText;
+  std::vector<std::string> uids;  // of the list's lines, in order
+  std::string pickedUid;          // "" when nothing is picked
+};

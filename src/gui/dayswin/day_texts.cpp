@@ -1,0 +1,33 @@
+#include "gui/dayswin/day_texts.h"
+
+#include <iterator>
+
+#include "core/locale/translation.h"
+
+namespace {
+
+// In the order of kRepeats.
+const char* const kRepeatNames[] = {N_("Once"), N_("Every year, Ethiopian date"), N_("Every Ethiopian month"),
+                                    N_("Every year, Gregorian date"), N_("Memorial")};
+static_assert(std::size(kRepeatNames) == std::size(kRepeats));
+
+}  // namespace
+
+const char* RepeatKey(Repeat repeat) {
+  for (std::size_t i = 0; i < std::size(kRepeats); ++i) {
+    if (kRepeats[i] == repeat) return kRepeatNames[i];
+  }
+  return kRepeatNames[0];
+}
+
+const char* RepeatName(Repeat repeat) { return Tr(RepeatKey(repeat)); }
+
+std::string DateIn(const DatePair& day, CalendarKind kind, TextStyle style) {
+  const TextStyle numbers{style.language, style.geez && kind == Ethiopian};
+  return std::string(MonthNameIn(kind, day.Month(kind), style)) + " " + NumberIn(day.Day(kind), numbers) + ", " +
+         NumberIn(day.Year(kind), numbers);
+}
+
+std::string BothDates(const DatePair& day, TextStyle style, const char* between) {
+  return DateIn(day, Ethiopian, style) + between + DateIn(day, Gregorian, style);
+}

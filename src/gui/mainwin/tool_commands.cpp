@@ -1,0 +1,41 @@
+#include "gui/mainwin/tool_commands.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Window.H>
+#include <unistd.h>
+
+#include <vector>
+
+#include "gui/dialogs/dialogs.h"
+#include "core/export/holiday_export.h"
+#include "gui/desktop/page_output.h"
+#include "core/locale/translation.h"
+
+void OutputHtml(DatePair date, CalendarKind base, PageLists lists) {
+  HtmlExporter page(date, base, lists.holidays);
+  page.fastsShown = lists.fasts;
+  page.saintsShown = lists.saints;
+  page.geezNumerals = lists.geez;
+  page.userDays = lists.userDays;
+  SaveAndOpenPage(page, Dialogs::alert);
+}
+
+// The chooser asked before replacing the name it was given; a name that
+// gained its extension here is asked about here.
+void ExportHolidays(const HolidayExport& what) {
+  const std::string chosen = Dialogs::choose_file(HolidayExportTitle(what).c_str(), HolidayFileName(what).c_str());
+  if (chosen.empty()) return;
+  const std::string file = WithIcsExtension(chosen);
+  if (file != chosen && access(file.c_str(), F_OK) == 0 &&
+      !Dialogs::confirm(Filled(Tr("%s already exists. Replace it?"), {file}).c_str())) {
+    return;
+  }
+  std::string why;
+  if (!SaveHolidayCalendar(what, file, &why)) Dialogs::alert(why.c_str());
+}
+
+void CloseEveryWindow() {
+  std::vector<Fl_Window*> shown;
+  for (Fl_Window* window = Fl::first_window(); window; window = Fl::next_window(window)) shown.push_back(window);
+  for (Fl_Window* window : shown) window->do_callback();
+}

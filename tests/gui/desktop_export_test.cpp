@@ -35,9 +35,9 @@ std::string ChooseStandIn(const char* title, const char* suggested) {
 }
 bool replaceAnswer = false;
 std::vector<std::string> askedToReplace;
-bool AnswerReplace(const char* question) {
-  askedToReplace.push_back(question);
-  return replaceAnswer;
+std::size_t AnswerReplace(const Question& question) {
+  askedToReplace.push_back(question.text);
+  return replaceAnswer ? AnswerNamed(question, "Replace") : question.cancel;
 }
 int Count(const std::string& text, const std::string& part) {
   int n = 0;
@@ -97,7 +97,7 @@ TEST_F(Desktop, ExportNamesTheFileAndSaysWhatItHolds) {
   ui.set_defaults();
   Dialogs::choose_file = ChooseStandIn;
   Dialogs::alert = RecordAlert;
-  Dialogs::confirm = AnswerReplace;
+  Dialogs::ask = AnswerReplace;
   alerts.clear();
   const struct {
     const char* typed;

@@ -10,6 +10,7 @@
 #include "fixed_clock.h"
 #include "test_files.h"
 
+struct Question;
 class CalendarUi;
 class Fl_Group;
 class Fl_Menu_Bar;
@@ -72,3 +73,6 @@ extern std::vector<std::string> alerts;
 void RecordAlert(const char* message);
 // The menu bar among the window's children, or nullptr.
 Fl_Menu_Bar* MenuBarOf(const Fl_Group* window);
+// The index of the answer labelled name, failing the test (and giving the
+// cancel) when the question offers none.
+std::size_t AnswerNamed(const Question& question, const char* name);

@@ -16,6 +16,7 @@
 #include <fstream>
 #include <string>
 
+#include "gui/dialogs/dialogs.h"
 #include "gui/mainwin/calendar_ui.h"
 
 namespace {
@@ -111,6 +112,14 @@ void TypeOver(Fl_Widget* field, const char* text) {
   Click(field);
   TypeKey(field, 'a', FL_CTRL, "\x01");
   TypeText(field, text);
+}
+
+std::size_t AnswerNamed(const Question& question, const char* name) {
+  for (std::size_t i = 0; i < question.answers.size(); ++i) {
+    if (std::string(question.answers[i]) == name) return i;
+  }
+  ADD_FAILURE() << question.text << " offers no " << name;
+  return question.cancel;
 }
 
 void WhenModal(void (*action)(void*), void* data) { Fl::add_timeout(0.0, action, data); }

@@ -1,134 +1,17 @@
-#include "gui_support.h"
-
-#define FL_INTERNALS  // Fl_X: whether the window still waits for its first expose
+#include "my_days_fixture.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Bar.H>
-#include <FL/fl_draw.H>
-#include <FL/x.H>
 
-#include <sys/stat.h>
-
-#include <cstdlib>
 #include <fstream>
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "gui/dialogs/dialogs.h"
 #include "core/export/html_exporter.h"
 #include "core/locale/translation.h"
-#include "gui/mainwin/calendar_ui.h"
 
 namespace {
 
-// An all-day event as another program, or an earlier run, would have left it.
-std::string Event(const char* uid, const char* date, const char* name, const char* rule = "") {
-  return std::string("BEGIN:VEVENT\r\nUID:") + uid + "\r\nDTSTAMP:20080101T000000Z\r\nDTSTART;VALUE=DATE:" + date +
-         "\r\nSUMMARY:" + name + "\r\n" + rule + "END:VEVENT\r\n";
-}
-const char kEthiopianYearly[] = "RRULE:RSCALE=ETHIOPIC;FREQ=YEARLY\r\n";
-
-std::string Calendar(const std::string& events) {
-  return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//EN\r\n" + events + "END:VCALENDAR\r\n";
-}
-
-// Questions answered as the test says, and remembered.
-std::vector<std::string> questions;
-bool answer = false;
-bool RecordQuestion(const char* question) {
-  questions.push_back(question);
-  return answer;
-}
-
-// The left button pressed and released at (x, y) of the widget's window.
-void ClickAt(Fl_Widget* widget, int x, int y) {
-  Fl_Window* window = widget->top_window();
-  Fl::e_x = x;
-  Fl::e_y = y;
-  Fl::e_x_root = window->x() + x;
-  Fl::e_y_root = window->y() + y;
-  Fl::e_clicks = 0;
-  Fl::e_is_click = 1;
-  Fl::e_keysym = FL_Button + FL_LEFT_MOUSE;
-  Fl::e_state = FL_BUTTON1;
-  Fl::handle(FL_PUSH, window);
-  Fl::e_state = 0;
-  Fl::handle(FL_RELEASE, window);
-}
-
-// The toolkit draws a new window, and so knows where its lines are, only
-// after the server's first expose.
-void WaitForExpose(Fl_Window* window) {
-  for (int i = 0; i < 500 && Fl_X::i(window)->wait_for_expose; ++i) Fl::wait(0.01);
-  Fl::flush();
-}
-
-// A click on line (from 1) of a browser.
-void ClickLine(Fl_Browser* list, int line) {
-  WaitForExpose(list->window());
-  const int height = list->textsize() + 4;  // about an item's, whatever its spacing
-  ClickAt(list, list->x() + list->w() / 2, list->y() + Fl::box_dy(list->box()) + height * line - height / 2);
-}
-
-int ColourAt(Fl_Window* window, int x, int y) {
-  WaitForExpose(window);
-  window->redraw();
-  Fl::flush();
-  XSync(fl_display, False);
-  window->make_current();
-  uchar rgb[3];
-  fl_read_image(rgb, x, y, 1, 1);
-  return (rgb[0] << 16) | (rgb[1] << 8) | rgb[2];
-}
-
-int Rgb(Fl_Color colour) {
-  uchar r, g, b;
-  Fl::get_color(colour, r, g, b);
-  return (r << 16) | (g << 8) | b;
-}
-
-// Each test in a data folder of its own: the file of days is
-// <folder>/zelmora/days.ics. Today is Hdar 20, 2001 (29 November 2008),
-// and the grid shows Hdar 2001, day d in cell d.
-class MyDaysWindow : public ::testing::Test {
- protected:
-  void SetUp() override {
-    FixClock(2008, 11, 29, 9, 0, 0);
-    setenv("XDG_DATA_HOME", data.path.c_str(), 1);
-    mkdir((data.path + "/zelmora").c_str(), 0700);
-    file = data.path + "/zelmora/days.ics";
-    alerts.clear();
-    questions.clear();
-    Dialogs::alert = RecordAlert;
-    Dialogs::confirm = RecordQuestion;
-  }
-  void TearDown() override {
-    if (ui) ui->main_window->hide();
-    Settle();
-  }
-  void Start(const std::string& text = "") {
-    if (!text.empty()) std::ofstream(file, std::ios::binary) << text;
-    ui = std::make_unique<CalendarUi>();
-    ShowMainWindow(*ui);
-  }
-  DayDialog* Dialog() const { return ui->my_days.dialog; }
-  void Pick(const char* path) {
-    Fl_Menu_Bar* bar = MenuBarOf(ui->main_window);
-    bar->picked(bar->find_item(path));
-    Settle();
-  }
-  // Whether the cell carries the user's mark, in the bottom-left corner.
-  bool Marked(int cell) {
-    const DayCell* c = ui->grid->cells[cell];
-    return ColourAt(ui->main_window, c->x() + 4, c->y() + c->h() - 5) == Rgb(MonthGrid::kUserDayColor);
-  }
-  const char* Tip(int cell) const { return ui->grid->cells[cell]->tooltip(); }
-
-  ScratchFolder data{"zelmora-days"};
-  std::string file;
-  std::unique_ptr<CalendarUi> ui;
-};
+using namespace days_fixtures;
 
 // In an open menu (the repeat's), the item `steps` down from the one shown, and Enter.
 void ChooseInOpenMenu(void* steps) {
@@ -208,17 +91,20 @@ TEST_F(MyDaysWindow, ChangeAndDeleteAskFirst) {
   EXPECT_NE(text.find("X-OTHER-PROGRAM:kept"), std::string::npos);
   EXPECT_STREQ(Tip(20), "Abebe\nMimi @@ home");  // an '@' is drawn as typed
   const struct {
-    bool yes;
+    const char* answer;
     size_t left;  // days in the file afterwards
-  } kAnswers[] = {{false, 2}, {true, 1}};
+  } kAnswers[] = {{"Cancel", 2}, {"Delete", 1}};
   for (const auto& a : kAnswers) {
-    answer = a.yes;
+    answerWith = a.answer;
     ClickLine(Dialog()->list, 2);
     Click(Dialog()->delete_button);
     ASSERT_FALSE(questions.empty());
-    EXPECT_EQ(questions.back(), "Delete \"Mimi @ home\"? It cannot be undone.");
-    EXPECT_EQ(Dialog()->list->size(), static_cast<int>(a.left)) << a.yes;
-    EXPECT_EQ(ReadFile(file).find("Mimi") == std::string::npos, a.yes);
+    const Question& asked = questions.back();
+    EXPECT_EQ(asked.text, "Delete \"Mimi @ home\"? It cannot be undone.");
+    EXPECT_STREQ(asked.answers[asked.preferred], "Cancel");  // the harmless answer under Enter
+    EXPECT_EQ(asked.preferred, asked.cancel);
+    EXPECT_EQ(Dialog()->list->size(), static_cast<int>(a.left)) << a.answer;
+    EXPECT_EQ(ReadFile(file).find("Mimi") == std::string::npos, a.left == 1);
   }
   EXPECT_STREQ(Tip(20), "Abebe");
   EXPECT_FALSE(Dialog()->delete_button->active());
@@ -329,7 +215,7 @@ TEST_F(MyDaysWindow, UnreadableFileSaidOnceAndNeverWritten) {
   EXPECT_EQ(alerts.size(), 2u);
   EXPECT_STREQ(Dialog()->name->value(), "New one");  // kept for another try
   ClickLine(Dialog()->list, 1);
-  answer = true;
+  answerWith = "Delete";
   Click(Dialog()->delete_button);
   EXPECT_EQ(alerts.size(), 3u);
   std::ofstream(file, std::ios::binary | std::ios::app) << "STILL NOT A LINE\r\n";

@@ -141,11 +141,16 @@ void DayDialog::Save() {
   Fill(Picked());
 }
 
+// The question runs an event loop, in which the keeper may read the file
+// again and replace its days: the day is held by its UID across it.
 void DayDialog::Delete() {
   const UserDay* picked = Picked();
   if (!picked) return;
-  const std::string question = Filled(Tr("Delete \"%s\"? It cannot be undone."), {picked->name});
-  if (!Dialogs::confirm(question.c_str()) || !keeper.Remove(picked->uid)) return;
+  const std::string uid = picked->uid;
+  if (!Confirmed(Filled(Tr("Delete \"%s\"? It cannot be undone."), {picked->name}), N_("Delete")) ||
+      !keeper.Remove(uid)) {
+    return;
+  }
   pickedUid.clear();
   ShowDays();
   Fill(nullptr);

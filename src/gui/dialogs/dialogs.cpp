@@ -1,9 +1,15 @@
 #include "gui/dialogs/dialogs.h"
 
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
 #include <FL/Fl_Native_File_Chooser.H>
+#include <FL/Fl_Return_Button.H>
+#include <FL/Fl_Window.H>
 #include <FL/fl_ask.H>
 #include <FL/fl_draw.H>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/identity/program_identity.h"
@@ -47,12 +53,68 @@ std::size_t BreakAt(const std::string& text, std::size_t from, int width, int (*
   return fits;
 }
 
-// Escape, or closing the question, says no.
-bool AskYesOrNo(const char* question) {
-  fl_message_title(kProgramName);
-  const std::string text = WithoutSymbols(WrapText(question, kAlertWidth, AlertWidth));
-  return fl_choice("%s", Tr("No"), Tr("Yes"), nullptr, text.c_str()) == 1;
-}
+constexpr int kPad = 10;
+constexpr int kButtonHeight = 25;
+constexpr int kButtonWidth = 90;
+
+// A question's window: its text above a row of buttons on the right, the
+// preferred one marked and under Enter; Escape and the close button cancel.
+class QuestionWindow : public Fl_Window {
+ public:
+  explicit QuestionWindow(const Question& question)
+      : Fl_Window(0, 0), text(WithoutSymbols(WrapText(question.text, kAlertWidth, AlertWidth))),
+        answer(question.cancel), cancel(question.cancel) {
+    int textW = 0, textH = 0;
+    fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
+    fl_measure(text.c_str(), textW, textH, 0);
+    const int count = static_cast<int>(question.answers.size());
+    const int width = std::max(textW, count * (kButtonWidth + kPad) - kPad) + 2 * kPad;
+    size(width, textH + kButtonHeight + 3 * kPad);
+    auto* box = new Fl_Box(kPad, kPad, width - 2 * kPad, textH, text.c_str());
+    box->align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_WRAP);
+    int x = width - count * (kButtonWidth + kPad);
+    for (std::size_t i = 0; i < question.answers.size(); ++i, x += kButtonWidth + kPad) {
+      Fl_Button* button = i == question.preferred ? new Fl_Return_Button(x, h() - kPad - kButtonHeight, kButtonWidth, kButtonHeight)
+                                                  : new Fl_Button(x, h() - kPad - kButtonHeight, kButtonWidth, kButtonHeight);
+      button->copy_label(Tr(question.answers[i]));
+      button->callback(cb_answer);
+      buttons.push_back(button);
+    }
+    end();
+    label(kProgramName);
+    callback(cb_cancel);
+    set_modal();
+    Fl_Window* owner = Fl::first_window();
+    if (owner) position(owner->x() + (owner->w() - w()) / 2, owner->y() + (owner->h() - h()) / 2);
+    focused = buttons[question.preferred];
+  }
+
+  // Shows the window and runs the event loop until it is answered.
+  std::size_t Run() {
+    show();
+    focused->take_focus();
+    while (shown()) Fl::wait();
+    return answer;
+  }
+
+ private:
+  static void cb_answer(Fl_Widget* w, void*) {
+    auto* window = static_cast<QuestionWindow*>(w->window());
+    window->answer = static_cast<std::size_t>(std::find(window->buttons.begin(), window->buttons.end(), w) - window->buttons.begin());
+    window->hide();
+  }
+  static void cb_cancel(Fl_Widget* w, void*) {
+    auto* window = static_cast<QuestionWindow*>(w);
+    window->answer = window->cancel;
+    window->hide();
+  }
+
+  std::string text;
+  std::vector<Fl_Button*> buttons;
+  Fl_Widget* focused;
+  std::size_t answer;
+  std::size_t cancel;
+};
 
 }  // namespace
 
@@ -79,7 +141,14 @@ std::string WithoutSymbols(const std::string& text) {
 
 void (*Dialogs::alert)(const char* message) = ShowAlert;
 std::string (*Dialogs::choose_file)(const char* title, const char* suggested) = ChooseFile;
-bool (*Dialogs::confirm)(const char* question) = AskYesOrNo;
+std::size_t (*Dialogs::ask)(const Question& question) = ShowQuestion;
+
+std::size_t ShowQuestion(const Question& question) { return QuestionWindow(question).Run(); }
+
+bool Confirmed(const std::string& question, const char* action) {
+  enum { kAction, kCancel };
+  return Dialogs::ask({question, {action, N_("Cancel")}, kCancel, kCancel}) == kAction;
+}
 
 std::string WrapText(const std::string& text, int width, int (*measure)(const std::string&)) {
   std::string wrapped;

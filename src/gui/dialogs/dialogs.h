@@ -1,6 +1,17 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
+
+// A question and its answers, each a button named for what it does
+// ("Delete", "Cancel"), never Yes or No.
+struct Question {
+  std::string text;
+  std::vector<const char*> answers;  // marked for the catalog, left to right
+  std::size_t preferred;             // under Enter, marked: the harmless answer, or the one that keeps work
+  std::size_t cancel;                // under Escape and the window's close button
+};
 
 // The program's dialogs, below every window that raises one. Tests put
 // recorders here, so no test blocks on a modal window.
@@ -12,10 +23,16 @@ struct Dialogs {
   // offering a name, in the folder used last (the home folder at first);
   // "" when the user cancels.
   static std::string (*choose_file)(const char* title, const char* suggested);
-  // Asks a yes-or-no question before something that cannot be undone; true
-  // for yes.
-  static bool (*confirm)(const char* question);
+  // Asks the question and waits for its answer, given as the index of one.
+  static std::size_t (*ask)(const Question& question);
 };
+
+// Whether the user, asked before something that cannot be undone, chose the
+// action (marked, such as "Delete") over Cancel, which is the default.
+bool Confirmed(const std::string& question, const char* action);
+
+// The toolkit's modal window for a question: the default of Dialogs::ask.
+std::size_t ShowQuestion(const Question& question);
 
 // What a file chooser's answer means (shown as the toolkit's choosers return
 // it: 0 chosen, 1 cancelled, -1 failed): the file chosen, whose folder the

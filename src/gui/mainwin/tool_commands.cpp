@@ -27,7 +27,7 @@ void ExportHolidays(const HolidayExport& what) {
   if (chosen.empty()) return;
   const std::string file = WithIcsExtension(chosen);
   if (file != chosen && access(file.c_str(), F_OK) == 0 &&
-      !Dialogs::confirm(Filled(Tr("%s already exists. Replace it?"), {file}).c_str())) {
+      !Confirmed(Filled(Tr("%s already exists. Replace it?"), {file}), N_("Replace"))) {
     return;
   }
   std::string why;

@@ -1,0 +1,139 @@
+// The main window with the user's days: a data folder of its own per test,
+// questions answered by a recorder, and the helpers that click lines and
+// read colours. Shared by the my_days program's test files.
+#pragma once
+
+#include "gui_support.h"
+
+#define FL_INTERNALS  // Fl_X: whether the window still waits for its first expose
+
+#include <FL/Fl.H>
+#include <FL/Fl_Menu_Bar.H>
+#include <FL/fl_draw.H>
+#include <FL/x.H>
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/dialogs/dialogs.h"
+#include "gui/mainwin/calendar_ui.h"
+
+// Named, not anonymous: the test files share the one class.
+namespace days_fixtures {
+
+
+// An all-day event as another program, or an earlier run, would have left it.
+inline std::string Event(const char* uid, const char* date, const char* name, const char* rule = "") {
+  return std::string("BEGIN:VEVENT\r\nUID:") + uid + "\r\nDTSTAMP:20080101T000000Z\r\nDTSTART;VALUE=DATE:" + date +
+         "\r\nSUMMARY:" + name + "\r\n" + rule + "END:VEVENT\r\n";
+}
+inline const char kEthiopianYearly[] = "RRULE:RSCALE=ETHIOPIC;FREQ=YEARLY\r\n";
+
+inline std::string Calendar(const std::string& events) {
+  return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//EN\r\n" + events + "END:VCALENDAR\r\n";
+}
+
+// Questions answered as the test says, and remembered.
+inline std::vector<Question> questions;
+inline std::string answerWith = "Cancel";
+inline std::size_t RecordQuestion(const Question& question) {
+  questions.push_back(question);
+  return AnswerNamed(question, answerWith.c_str());
+}
+
+// The left button pressed and released at (x, y) of the widget's window.
+inline void ClickAt(Fl_Widget* widget, int x, int y) {
+  Fl_Window* window = widget->top_window();
+  Fl::e_x = x;
+  Fl::e_y = y;
+  Fl::e_x_root = window->x() + x;
+  Fl::e_y_root = window->y() + y;
+  Fl::e_clicks = 0;
+  Fl::e_is_click = 1;
+  Fl::e_keysym = FL_Button + FL_LEFT_MOUSE;
+  Fl::e_state = FL_BUTTON1;
+  Fl::handle(FL_PUSH, window);
+  Fl::e_state = 0;
+  Fl::handle(FL_RELEASE, window);
+}
+
+// The toolkit draws a new window, and so knows where its lines are, only
+// after the server's first expose.
+inline void WaitForExpose(Fl_Window* window) {
+  for (int i = 0; i < 500 && Fl_X::i(window)->wait_for_expose; ++i) Fl::wait(0.01);
+  Fl::flush();
+}
+
+// A click on line (from 1) of a browser.
+inline void ClickLine(Fl_Browser* list, int line) {
+  WaitForExpose(list->window());
+  const int height = list->textsize() + 4;  // about an item's, whatever its spacing
+  ClickAt(list, list->x() + list->w() / 2, list->y() + Fl::box_dy(list->box()) + height * line - height / 2);
+}
+
+inline int ColourAt(Fl_Window* window, int x, int y) {
+  WaitForExpose(window);
+  window->redraw();
+  Fl::flush();
+  XSync(fl_display, False);
+  window->make_current();
+  uchar rgb[3];
+  fl_read_image(rgb, x, y, 1, 1);
+  return (rgb[0] << 16) | (rgb[1] << 8) | rgb[2];
+}
+
+inline int Rgb(Fl_Color colour) {
+  uchar r, g, b;
+  Fl::get_color(colour, r, g, b);
+  return (r << 16) | (g << 8) | b;
+}
+
+// Each test in a data folder of its own: the file of days is
+// <folder>/zelmora/days.ics. Today is Hdar 20, 2001 (29 November 2008),
+// and the grid shows Hdar 2001, day d in cell d.
+class MyDaysWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FixClock(2008, 11, 29, 9, 0, 0);
+    setenv("XDG_DATA_HOME", data.path.c_str(), 1);
+    mkdir((data.path + "/zelmora").c_str(), 0700);
+    file = data.path + "/zelmora/days.ics";
+    alerts.clear();
+    questions.clear();
+    answerWith = "Cancel";
+    Dialogs::alert = RecordAlert;
+    Dialogs::ask = RecordQuestion;
+  }
+  void TearDown() override {
+    if (ui) ui->main_window->hide();
+    Settle();
+  }
+  void Start(const std::string& text = "") {
+    if (!text.empty()) std::ofstream(file, std::ios::binary) << text;
+    ui = std::make_unique<CalendarUi>();
+    ShowMainWindow(*ui);
+  }
+  DayDialog* Dialog() const { return ui->my_days.dialog; }
+  void Pick(const char* path) {
+    Fl_Menu_Bar* bar = MenuBarOf(ui->main_window);
+    bar->picked(bar->find_item(path));
+    Settle();
+  }
+  // Whether the cell carries the user's mark, in the bottom-left corner.
+  bool Marked(int cell) {
+    const DayCell* c = ui->grid->cells[cell];
+    return ColourAt(ui->main_window, c->x() + 4, c->y() + c->h() - 5) == Rgb(MonthGrid::kUserDayColor);
+  }
+  const char* Tip(int cell) const { return ui->grid->cells[cell]->tooltip(); }
+
+  ScratchFolder data{"zelmora-days"};
+  std::string file;
+  std::unique_ptr<CalendarUi> ui;
+};
+
+}  // namespace days_fixtures

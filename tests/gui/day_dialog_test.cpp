@@ -3,7 +3,10 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
+#include <FL/x.H>
 
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <string>
 
@@ -68,6 +71,96 @@ TEST_F(MyDaysWindow, DeleteOutlivesAReloadWhileAsked) {
     EXPECT_NE(text.find("Added outside"), std::string::npos);
     EXPECT_EQ(Dialog()->list->size(), r.deleted ? 2 : 3);
     ui->main_window->hide();
+    ui.reset();
+  }
+}
+
+// Typed text left by Escape, the close button or a double-click on
+// another day is asked about: Cancel stays with it, Discard lets it go,
+// Save keeps it on the day it was typed for; Save is the default.
+TEST_F(MyDaysWindow, NothingTypedIsLost) {
+  const struct {
+    const char* how;
+    void (*leave)(CalendarUi&);
+    const char* answer;
+    bool stays;  // on Hdar 20, the text still typed
+    bool saved;
+  } kLeaves[] = {
+      {"Escape", [](CalendarUi& ui) { TypeKey(ui.my_days.dialog, FL_Escape, 0, "\x1b"); }, "Cancel", true, false},
+      {"Escape", [](CalendarUi& ui) { TypeKey(ui.my_days.dialog, FL_Escape, 0, "\x1b"); }, "Discard", false, false},
+      {"close", [](CalendarUi& ui) { Fl::handle(FL_CLOSE, ui.my_days.dialog); }, "Save", false, true},
+      {"close", [](CalendarUi& ui) { Fl::handle(FL_CLOSE, ui.my_days.dialog); }, "Cancel", true, false},
+      {"other day", [](CalendarUi& ui) { DoubleClick(ui.grid->cells[25]); }, "Save", false, true},
+      {"main window", [](CalendarUi& ui) { TypeKey(ui.main_window, 'q', FL_CTRL, "\x11"); }, "Discard", false, false},
+      {"main window", [](CalendarUi& ui) { Fl::handle(FL_CLOSE, ui.main_window); }, "Cancel", true, false},
+  };
+  for (const auto& l : kLeaves) {
+    Start();
+    TypeKey(ui->main_window, FL_Enter, 0, "\r");
+    Settle();
+    TypeText(Dialog()->name, "typed");
+    Click(ui->grid->cells[22]);  // the main window's pick does not take the dialog from what is typed
+    answerWith = l.answer;
+    questions.clear();
+    l.leave(*ui);
+    Settle();
+    ASSERT_EQ(questions.size(), 1u) << l.how;
+    EXPECT_STREQ(questions[0].answers[questions[0].preferred], "Save") << l.how;
+    const bool onDay20 = Dialog()->visible() && std::string(Dialog()->dates->label()).find("Hdar 20,") == 0;
+    EXPECT_EQ(onDay20, l.stays) << l.how << " " << l.answer;
+    EXPECT_EQ(ui->main_window->visible() != 0, l.how != std::string("main window") || l.stays) << l.answer;
+    EXPECT_EQ(l.stays, Dialog()->name->value() == std::string("typed")) << l.how << " " << l.answer;
+    EXPECT_EQ(ReadFile(file).find("SUMMARY:typed") != std::string::npos, l.saved) << l.how << " " << l.answer;
+    ui->main_window->hide();
+    ui.reset();
+    std::remove(file.c_str());
+  }
+}
+
+// Enter saves from the name and the repeat, and Ctrl+Enter from the note,
+// where Enter starts a new line.
+TEST_F(MyDaysWindow, EnterSaves) {
+  Start();
+  TypeKey(ui->main_window, FL_Enter, 0, "\r");
+  Settle();
+  const struct {
+    Fl_Widget* field;
+    int state;
+    const char* name;
+  } kEnters[] = {{Dialog()->name, 0, "from name"}, {Dialog()->repeat, 0, "from repeat"},
+                 {Dialog()->note, FL_CTRL, "from note"}};
+  for (const auto& e : kEnters) {
+    TypeOver(Dialog()->name, e.name);
+    TypeOver(Dialog()->note, "a");
+    TypeKey(Dialog()->note, FL_Enter, 0, "\r");  // a new line, not a save
+    TypeText(Dialog()->note, "b");
+    e.field->take_focus();
+    TypeKey(e.field, FL_Enter, e.state, "\r");
+    EXPECT_NE(ReadFile(file).find(std::string("SUMMARY:") + e.name + "\r\nDESCRIPTION:a\\nb"), std::string::npos) << e.name;
+  }
+}
+
+// The dialog opens where it covers none of the main window, whether that
+// stands at the screen's edge or in its middle, on this screen and on a
+// small one (the same test under another server), and is kept above it by
+// the window manager.
+TEST_F(MyDaysWindow, OpensBesideTheMainWindowAndAboveIt) {
+  for (const bool middle : {false, true}) {
+    Start();
+    Fl_Window& main = *ui->main_window;
+    if (middle) main.position((Fl::w() - main.w()) / 2, (Fl::h() - main.h()) / 2);
+    TypeKey(ui->main_window, FL_Enter, 0, "\r");
+    Settle();
+    const Fl_Window& dialog = *Dialog();
+    const bool apart = dialog.x() >= main.x() + main.w() || dialog.x() + dialog.w() <= main.x() ||
+                       dialog.y() >= main.y() + main.h() || dialog.y() + dialog.h() <= main.y();
+    EXPECT_TRUE(apart) << dialog.x() << "," << dialog.y() << " beside " << main.x() << "," << main.y();
+    EXPECT_GE(std::min(main.x(), dialog.x()), 0);
+    EXPECT_LE(std::max(main.x() + main.w(), dialog.x() + dialog.w()), Fl::w());
+    Window above = 0;
+    XGetTransientForHint(fl_display, fl_xid(Dialog()), &above);
+    EXPECT_EQ(above, fl_xid(ui->main_window));
+    main.hide();
     ui.reset();
   }
 }

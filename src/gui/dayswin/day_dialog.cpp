@@ -15,7 +15,7 @@
 namespace {
 
 constexpr int kWidth = 380;
-constexpr int kHeight = 290;
+constexpr int kHeight = 320;
 constexpr int kMargin = 10;
 constexpr int kLabelWidth = 60;
 constexpr int kRowHeight = 25;
@@ -27,17 +27,35 @@ constexpr int kFieldWidth = kWidth - kLabelWidth - 2 * kMargin;
 constexpr int kButtonsY = kHeight - kMargin - kRowHeight;
 constexpr int kButtonWidth = 80;
 constexpr int kButtonGap = 10;
+constexpr int kRowGap = 5;
+constexpr int kNoteRows = 2;
 const int kListColumns[] = {170, 0};  // the name, then the repeat
 
+int RowY(int row) { return kFieldsY + row * (kRowHeight + kRowGap); }
+
+// Enter starts a new line of the note; Ctrl+Enter is left to the window,
+// whose marked Save takes it.
+class NoteInput : public Fl_Multiline_Input {
+ public:
+  using Fl_Multiline_Input::Fl_Multiline_Input;
+  int handle(int event) override {
+    const int key = Fl::event_key();
+    const bool save = event == FL_KEYBOARD && Fl::event_state(FL_CTRL) && (key == FL_Enter || key == FL_KP_Enter);
+    return save ? 0 : Fl_Multiline_Input::handle(event);
+  }
+};
+
 // The user's own text in a face that has the Ethiopic letters (and the Latin ones).
-Fl_Input* MakeField(int row) {
-  auto* field = new Fl_Input(kMargin + kLabelWidth, kFieldsY + row * (kRowHeight + 5), kFieldWidth, kRowHeight);
+template <class Field>
+Field* MakeField(int row, int rows = 1) {
+  auto* field = new Field(kMargin + kLabelWidth, RowY(row), kFieldWidth, rows * kRowHeight + (rows - 1) * kRowGap);
   field->textfont(EthiopicFont());
   return field;
 }
 
-Fl_Button* MakeButton(int slot, Fl_Callback* cb) {
-  auto* button = new Fl_Button(kMargin + slot * (kButtonWidth + kButtonGap), kButtonsY, kButtonWidth, kRowHeight);
+template <class Button = Fl_Button>
+Button* MakeButton(int slot, Fl_Callback* cb) {
+  auto* button = new Button(kMargin + slot * (kButtonWidth + kButtonGap), kButtonsY, kButtonWidth, kRowHeight);
   button->callback(cb);
   return button;
 }
@@ -52,24 +70,46 @@ DayDialog::DayDialog(DaysKeeper& days) : Fl_Window(kWidth, kHeight), keeper(days
   list->format_char(0);  // a name that begins with '@' is shown as typed
   list->column_widths(kListColumns);
   list->callback(cb_list);
-  name = MakeField(0);
-  note = MakeField(1);
-  repeat = new Fl_Choice(kMargin + kLabelWidth, kFieldsY + 2 * (kRowHeight + 5), kFieldWidth, kRowHeight);
+  name = MakeField<Fl_Input>(0);
+  note = MakeField<NoteInput>(1, kNoteRows);
+  repeat = new Fl_Choice(kMargin + kLabelWidth, RowY(1 + kNoteRows), kFieldWidth, kRowHeight);
   for (Repeat r : kRepeats) repeat->add(RepeatKey(r), 0, nullptr, nullptr, 0);
   new_button = MakeButton(0, cb_new);
-  save_button = MakeButton(1, cb_save);
+  save_button = MakeButton<Fl_Return_Button>(1, cb_save);
   delete_button = MakeButton(2, cb_delete);
   end();
+  callback(cb_close);
   SetAppIcon(this);
 }
 
 void DayDialog::Open(DatePair day, TextStyle textStyle) {
-  date = day;
-  pickedUid.clear();
-  Restyle(textStyle);
-  Fill(nullptr);
+  const bool here = visible() && day.SameDay(date);
+  if (!here && visible() && !MayLeave()) return show();
+  style = textStyle;
+  if (!here) MoveTo(day);
   show();
   name->take_focus();
+}
+
+void DayDialog::Follow(DatePair day) {
+  if (visible() && !day.SameDay(date) && !Unsaved()) MoveTo(day);
+}
+
+void DayDialog::MoveTo(DatePair day) {
+  date = day;
+  pickedUid.clear();
+  Restyle(style);
+  Fill(nullptr);
+}
+
+bool DayDialog::MayLeave() {
+  if (!Unsaved()) return true;
+  enum { kSave, kDiscard, kCancel };
+  const std::size_t answer = Dialogs::ask({Tr("The day has changes that are not saved. Save them?"),
+                                           {N_("Save"), N_("Discard"), N_("Cancel")}, kSave, kCancel});
+  if (answer == kSave) return Save();
+  if (answer == kDiscard) Fill(Picked());
+  return answer == kDiscard;
 }
 
 void DayDialog::Restyle(TextStyle textStyle) {
@@ -91,6 +131,7 @@ void DayDialog::Translate() {
   new_button->label(Tr("New"));
   save_button->label(Tr("Save"));
   delete_button->label(Tr("Delete"));
+  redraw();  // the labels beside the fields lie outside them
 }
 
 void DayDialog::ShowDays() {
@@ -122,13 +163,21 @@ void DayDialog::Fill(const UserDay* day) {
   note->value(day ? day->note.c_str() : "");
   const Repeat shown = day ? day->repeat : Repeat::kEthiopianYear;
   repeat->value(static_cast<int>(std::find(std::begin(kRepeats), std::end(kRepeats), shown) - std::begin(kRepeats)));
+  filled = Typed();
+}
+
+DayDialog::Fields DayDialog::Typed() const { return {name->value(), note->value(), repeat->value()}; }
+
+bool DayDialog::Unsaved() const {
+  const Fields now = Typed();
+  return now.name != filled.name || now.note != filled.note || now.repeat != filled.repeat;
 }
 
 // A changed day keeps its first date; a new one starts on the date shown.
-void DayDialog::Save() {
+bool DayDialog::Save() {
   if (!*name->value()) {
     Dialogs::alert(N_("A day needs a name."));
-    return;
+    return false;
   }
   const UserDay* picked = Picked();
   UserDay day = picked ? *picked : UserDay{};
@@ -136,9 +185,10 @@ void DayDialog::Save() {
   day.name = name->value();
   day.note = note->value();
   day.repeat = kRepeats[repeat->value()];
-  if (!(picked ? keeper.Replace(day) : keeper.Add(day))) return;  // the fields stay as typed
+  if (!(picked ? keeper.Replace(day) : keeper.Add(day))) return false;  // the fields stay as typed
   ShowDays();
   Fill(Picked());
+  return true;
 }
 
 // The question runs an event loop, in which the keeper may read the file
@@ -156,16 +206,21 @@ void DayDialog::Delete() {
   Fill(nullptr);
 }
 
+// Another line is taken once what is typed is saved or let go; the save may
+// reorder the list, so the line is known by its day.
 void DayDialog::cb_list(Fl_Widget* w, void*) {
   DayDialog* dialog = Owner(w);
   const int line = dialog->list->value();
-  dialog->pickedUid = line > 0 ? dialog->uids[line - 1] : "";
+  const std::string uid = line > 0 ? dialog->uids[line - 1] : "";
+  if (uid == dialog->pickedUid || !dialog->MayLeave()) return dialog->ShowDays();
+  dialog->pickedUid = uid;
   dialog->ShowDays();
   dialog->Fill(dialog->Picked());
 }
 
 void DayDialog::cb_new(Fl_Widget* w, void*) {
   DayDialog* dialog = Owner(w);
+  if (!dialog->MayLeave()) return;
   dialog->pickedUid.clear();
   dialog->list->value(0);
   dialog->Fill(nullptr);
@@ -173,4 +228,8 @@ void DayDialog::cb_new(Fl_Widget* w, void*) {
 }
 
 void DayDialog::cb_save(Fl_Widget* w, void*) { Owner(w)->Save(); }
+void DayDialog::cb_close(Fl_Widget* w, void*) {
+  auto* dialog = static_cast<DayDialog*>(w);
+  if (dialog->MayLeave()) dialog->hide();
+}
 void DayDialog::cb_delete(Fl_Widget* w, void*) { Owner(w)->Delete(); }

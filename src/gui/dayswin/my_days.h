@@ -27,9 +27,15 @@ class MyDays {
   // delays the marks, never the window.
   void Start();
   const std::vector<UserDay>& Days() const { return keeper.Days(); }
-  // Each window opens beside `owner` the first time, where the screen has room.
-  void OpenDay(DatePair date, TextStyle style, const Fl_Window* owner);
-  void OpenList(int32_t today, TextStyle style, const Fl_Window* owner);
+  // Each window opens beside `owner`, where it covers none of it (moving
+  // `owner` over on a narrow screen), and stays above it.
+  void OpenDay(DatePair date, TextStyle style, Fl_Window* owner);
+  void OpenList(int32_t today, TextStyle style, Fl_Window* owner);
+  // The main window picked date: the day dialog follows when nothing typed would be lost.
+  void Follow(DatePair date);
+  // Closes the windows with their owner, once nothing typed would be lost;
+  // false when the user chose to stay.
+  bool Close();
   // The windows open now in the language and numerals chosen now.
   void Restyle(TextStyle style);
 

@@ -31,6 +31,7 @@ CalendarUi::CalendarUi()
   auto* window = new MainWindow(kWindowWidth, kWindowHeight, "Zelmora");
   main_window = window;
   main_window->user_data(this);
+  window->mayClose = [this] { return my_days.Close(); };  // the user's windows close with this one
   base_button = new Fl_Button(kBaseButtonX, kTopRowY, kTopRowHeight, kTopRowHeight);
   base_button->tooltip(N_("Change base calendar"));
   base_button->image(image_flag);

@@ -79,5 +79,6 @@ int MainWindow::ShortcutFromAnyWindow(int event) {
 // The toolkit closes the focused window on Escape; this one stays.
 void MainWindow::cb_close(Fl_Widget* window, void*) {
   if (Fl::event() == FL_SHORTCUT && Fl::test_shortcut(ShortcutOf(KeyCommand::kCloseWindow))) return;
-  window->hide();
+  const auto* main = static_cast<MainWindow*>(window);
+  if (!main->mayClose || main->mayClose()) window->hide();
 }

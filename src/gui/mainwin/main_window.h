@@ -2,6 +2,8 @@
 
 #include <FL/Fl_Menu_Bar.H>
 
+#include <functional>
+
 #include "gui/scaling/growing_window.h"
 
 // The main window and the program's keys. Escape never closes it (only the
@@ -17,6 +19,8 @@ class MainWindow : public GrowingWindow {
   int handle(int event) override;
 
   Fl_Menu_Bar* menuBar = nullptr;
+  // Asked before the window closes; false keeps it open.
+  std::function<bool()> mayClose;
   // Takes the steps' keys whenever no text field has the focus.
   Fl_Widget* keyTarget = nullptr;
 

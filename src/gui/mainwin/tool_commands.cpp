@@ -4,7 +4,6 @@
 #include <FL/Fl_Window.H>
 #include <unistd.h>
 
-#include <vector>
 
 #include "gui/dialogs/dialogs.h"
 #include "core/export/holiday_export.h"
@@ -34,8 +33,23 @@ void ExportHolidays(const HolidayExport& what) {
   if (!SaveHolidayCalendar(what, file, &why)) Dialogs::alert(why.c_str());
 }
 
+namespace {
+
+int ShownCount() {
+  int count = 0;
+  for (Fl_Window* window = Fl::first_window(); window; window = Fl::next_window(window)) ++count;
+  return count;
+}
+
+}  // namespace
+
+// The first window still shown, again and again: a callback may free its
+// window, close others with it, or ask the user and run the event loop, so
+// no window is held across one. A window that stays ends the round.
 void CloseEveryWindow() {
-  std::vector<Fl_Window*> shown;
-  for (Fl_Window* window = Fl::first_window(); window; window = Fl::next_window(window)) shown.push_back(window);
-  for (Fl_Window* window : shown) window->do_callback();
+  for (Fl_Window* window = Fl::first_window(); window; window = Fl::first_window()) {
+    const int before = ShownCount();
+    window->do_callback();
+    if (ShownCount() >= before) return;  // the user chose to stay
+  }
 }

@@ -21,6 +21,7 @@ const char kYearRangeMessage[] = N_("Input a number between 1604 and 9999");
 void CalendarUi::Show(DatePair moved) {
   date = moved;
   refresh();
+  my_days.Follow(date);
   KeysBackToGrid();
 }
 
@@ -117,7 +118,7 @@ void CalendarUi::cb_days_from_date_i(Fl_Widget*, void*) { refresh(); }
 void CalendarUi::cb_days_until_date_i(Fl_Widget*, void*) { refresh(); }
 void CalendarUi::cb_mini_clock_i(Fl_Widget*, void*) { OpenClockWindow(style); }
 void CalendarUi::cb_clock_button_i(Fl_Widget*, void*) { OpenClockWindow(style); }
-void CalendarUi::cb_Exit_i(Fl_Widget*, void*) { main_window->hide(); }
+void CalendarUi::cb_Exit_i(Fl_Widget*, void*) { main_window->do_callback(); }
 void CalendarUi::cb_Quit_i(Fl_Widget*, void*) { CloseEveryWindow(); }
 void CalendarUi::cb_Clock_i(Fl_Widget*, void*) { OpenClockWindow(style); }
 void CalendarUi::cb_Output_i(Fl_Widget*, void*) {

@@ -5,6 +5,7 @@
 #include <FL/Fl.H>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "gui/about/about_window.h"
@@ -31,9 +32,14 @@ TEST_F(MainWindow, TabStops) {
   }
 }
 
-void PressEscapeInMenu(void* opened) {
-  *static_cast<bool*>(opened) = Fl::grab() != nullptr;
-  if (Fl::grab()) TypeKey(Fl::grab(), FL_Escape);
+struct MenuKey {
+  int key;
+  bool opened;
+};
+void PressInMenu(void* data) {
+  auto* press = static_cast<MenuKey*>(data);
+  press->opened = Fl::grab() != nullptr;
+  if (Fl::grab()) TypeKey(Fl::grab(), press->key, 0, press->key == FL_Enter ? "\r" : "");
 }
 
 // Escape closes the focused Clock or About window wherever the pointer is,
@@ -42,10 +48,16 @@ void PressEscapeInMenu(void* opened) {
 TEST_F(MainWindow, WindowKeys) {
   TypeKey(ui.main_window, FL_Escape);
   EXPECT_TRUE(ui.main_window->shown());
-  bool menuOpened = false;
-  WhenModal(PressEscapeInMenu, &menuOpened);
-  TypeKey(ui.main_window, FL_F + 10);
-  EXPECT_TRUE(menuOpened);
+  // F10 lights the first item: Enter opens the clock.
+  for (int key : {FL_Escape, FL_Enter}) {
+    MenuKey press{key, false};
+    WhenModal(PressInMenu, &press);
+    TypeKey(ui.main_window, FL_F + 10);
+    Settle();
+    EXPECT_TRUE(press.opened);
+    EXPECT_EQ(ShownWindow("Ethiopian Clock") != nullptr, key == FL_Enter);
+  }
+  if (Fl_Window* clock = ShownWindow("Ethiopian Clock")) Fl::handle(FL_CLOSE, clock);
   const struct {
     void (*open)();
     const char* label;
@@ -65,6 +77,16 @@ TEST_F(MainWindow, WindowKeys) {
     }
     ui.main_window->show();
   }
+}
+
+// Lines part the Tool menu's check items from its commands.
+TEST_F(MainWindow, ToolMenuLines) {
+  std::vector<std::string> above;
+  for (const Fl_Menu_Item& item : ui.main_menu) {
+    if (item.label() && (item.flags & FL_MENU_DIVIDER)) above.push_back(item.label());
+  }
+  EXPECT_EQ(above, (std::vector<std::string>{"Output html", "Saints' days", "Bahire Hasab", "My days",
+                                             "Export holidays\u2026"}));
 }
 
 }  // namespace

@@ -2,7 +2,13 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Bar.H>
+#include <FL/fl_draw.H>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <ctime>
 #include <fstream>
 #include <string>
 
@@ -12,6 +18,30 @@
 namespace {
 
 using namespace days_fixtures;
+
+const char kMemorialKind[] = "X-ZELMORA-KIND:MEMORIAL\r\n";
+// A memorial's rule and its first dates, for a passing on November 23, 2008.
+const std::string kSeventhDayOfMemorial =
+    std::string(kEthiopianYearly) + "RDATE;VALUE=DATE:20081129\r\n" + kMemorialKind;
+
+// Whether each column of the list is as wide as every text in it, the last
+// one within the list.
+bool ColumnsFit(DaysListWindow* window) {
+  Fl_Browser* list = window->list;
+  fl_font(list->textfont(), list->textsize());
+  for (int line = 1; line <= list->size(); ++line) {
+    std::string rest = list->text(line);
+    int x = 0;
+    for (const int* width = list->column_widths(); *width; ++width) {
+      const std::string column = rest.substr(0, rest.find('\t'));
+      if (fl_width(column.c_str()) > *width) return false;
+      rest = rest.substr(column.size() + 1);
+      x += *width;
+    }
+    if (x + fl_width(rest.c_str()) > list->w() - Fl::scrollbar_size()) return false;
+  }
+  return true;
+}
 
 // In an open menu (the repeat's), the item `steps` down from the one shown, and Enter.
 void ChooseInOpenMenu(void* steps) {
@@ -39,7 +69,7 @@ TEST_F(MyDaysWindow, OpenedOnADayTypingAddsADay) {
       {"Enter", [](CalendarUi& ui) { Click(ui.grid->cells[22]), TypeKey(ui.main_window, FL_Enter, 0, "\r"); }, 22,
        "Hdar 22, 2001\nDecember 1, 2008", 1, "RRULE:RSCALE=ETHIOPIC;FREQ=MONTHLY\r\n", "Enter"},
       {"memorial", [](CalendarUi& ui) { DoubleClick(ui.grid->cells[16]); }, 16, "Hdar 16, 2001\nNovember 25, 2008", 3,
-       "X-ZELMORA-KIND:MEMORIAL\r\n", "memorial (Day of passing)"},
+       kMemorialKind, "memorial (Day of passing)"},
   };
   Start();
   for (auto o : kOpens) {
@@ -153,32 +183,70 @@ TEST_F(MyDaysWindow, MyDaysShownOrHidden) {
 TEST_F(MyDaysWindow, AllMyDaysSoonestFirst) {
   Start(Calendar(Event("a@test", "19900106", "Later", "RRULE:FREQ=YEARLY\r\n") +
                  Event("b@test", "20001204", "Sooner", kEthiopianYearly) + Event("c@test", "20050101", "Gone") +
-                 Event("d@test", "20081129", "Today")));
+                 Event("d@test", "20081129", "Today") + Event("e@test", "20081123", "Passed",
+                                                                         kSeventhDayOfMemorial.c_str())));
   Pick("Tool/All my days\u2026");
   DaysListWindow* list = ui->my_days.listWindow;
   ASSERT_NE(list, nullptr);
   ASSERT_TRUE(list->visible());
+  EXPECT_STREQ(list->heading->text(1), "Ethiopian date\tGregorian date\tName\tRepeat");
   const char* kLines[] = {"Hdar 20, 2001\tNovember 29, 2008\tToday\tOnce",
+                          "Hdar 20, 2001\tNovember 29, 2008\tPassed\tMemorial (Seventh day)",
                           "Hdar 25, 2001\tDecember 4, 2008\tSooner\tEvery year, Ethiopian date",
                           "Tahsas 28, 2001\tJanuary 6, 2009\tLater\tEvery year, Gregorian date",
                           "Tahsas 23, 1997\tJanuary 1, 2005\tGone\tOnce"};
-  ASSERT_EQ(list->list->size(), 4);
-  for (int i = 0; i < 4; ++i) EXPECT_STREQ(list->list->text(i + 1), kLines[i]) << i;
-  ClickLine(list->list, 3);
-  Settle();
-  EXPECT_EQ(list->list->value(), 3);
+  ASSERT_EQ(list->list->size(), 5);
+  for (int i = 0; i < 5; ++i) EXPECT_STREQ(list->list->text(i + 1), kLines[i]) << i;
+  EXPECT_TRUE(ColumnsFit(list));
+  for (const int line : {1, 4}) {
+    ClickLine(list->list, line);
+    Settle();
+    EXPECT_EQ(list->list->value(), line);
+    ASSERT_NE(Dialog(), nullptr);
+    EXPECT_TRUE(Dialog()->visible());
+  }
   EXPECT_TRUE(ui->date.SameDay(DatePair(2009, 1, 6, Gregorian)));
-  ASSERT_NE(Dialog(), nullptr);
-  EXPECT_TRUE(Dialog()->visible());
   EXPECT_STREQ(Dialog()->dates->label(), "Tahsas 28, 2001\nJanuary 6, 2009");
   EXPECT_STREQ(Dialog()->list->text(1), "Later\tEvery year, Gregorian date");
   // Both follow a change of language while open, what is typed kept.
   TypeOver(Dialog()->note, "typed");
   Pick("Tool/Amharic");
   EXPECT_STREQ(list->label(), Tr("All my days", Language::kAmharic));
+  EXPECT_TRUE(ColumnsFit(list));
   EXPECT_STREQ(Dialog()->name->label(), Tr("Name", Language::kAmharic));
   EXPECT_STREQ(Dialog()->dates->label(), "ታኅሣሥ 28, 2001\nጃንዋሪ 6, 2009");
   EXPECT_STREQ(Dialog()->note->value(), "typed");
+  // Ge'ez numerals write the Ethiopian dates, never the Gregorian ones.
+  MenuBarOf(ui->main_window)->picked(ui->geez_item);
+  Settle();
+  const std::string line = list->list->text(1);
+  EXPECT_NE(line.find("\u1373"), std::string::npos) << line;  // ፳
+  EXPECT_NE(line.find(" 29, 2008\t"), std::string::npos) << line;
+}
+
+// With no days the list says how to add one, and its line picks none; the
+// day dialog shows what the calendar says of its day.
+TEST_F(MyDaysWindow, EmptyListAndTheDaysFacts) {
+  Start();
+  MenuBarOf(ui->main_window)->picked(ui->my_days_item + 1);  // All my days…, in either language
+  DaysListWindow* list = ui->my_days.listWindow;
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->list->size(), 1);
+  EXPECT_STREQ(list->list->text(1),
+               Tr("No days yet. To add one, double-click a day of the month, or pick it and press Enter."));
+  ClickLine(list->list, 1);
+  Settle();
+  EXPECT_EQ(Dialog(), nullptr);
+  DoubleClick(ui->grid->cells[29]);  // Hdar 29: a holiday, in the Fast of the Prophets
+  Settle();
+  for (int round = 0; round < 2; ++round) {
+    const bool amharic = ui->style.language == Language::kAmharic;
+    const std::string facts = Dialog()->facts->label();
+    EXPECT_EQ(facts.find(amharic ? "የብሔር ብሔረሰቦች ቀን\n" : "Nations, Nationalities and Peoples' Day\n"), 0u) << facts;
+    EXPECT_EQ(std::count(facts.begin(), facts.end(), '\n'), 3) << facts;  // Eid al-Adha in 2008, the fast and saint
+    MenuBarOf(ui->main_window)->picked(ui->amharic_item);
+    Settle();
+  }
 }
 
 // A day another program adds shows once the window has looked at the file
@@ -198,6 +266,20 @@ TEST_F(MyDaysWindow, ReloadsWhenTheFileChangesUnderIt) {
   EXPECT_EQ(Dialog()->list->size(), 1);
   EXPECT_STREQ(Dialog()->name->value(), "typed");  // what is typed stays
   EXPECT_TRUE(alerts.empty());
+  // Two writes of one size within one second differ in their nanoseconds alone.
+  constexpr std::time_t kSecond = 1228000000;
+  const struct {
+    const char* name;
+    long nanoseconds;
+  } kWrites[] = {{"Added first", 100}, {"Added again", 200}};
+  for (const auto& w : kWrites) {
+    std::ofstream(file, std::ios::binary) << Calendar(Event("a@test", "20081129", w.name));
+    const timespec written[2] = {{kSecond, w.nanoseconds}, {kSecond, w.nanoseconds}};
+    utimensat(AT_FDCWD, file.c_str(), written, 0);
+    AdvanceClock(DaysKeeper::kLookEvery);
+    Settle();
+    EXPECT_STREQ(Tip(20), w.name);
+  }
 }
 
 // A file that cannot be read whole: said once, what could be read shown,

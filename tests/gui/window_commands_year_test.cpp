@@ -83,6 +83,25 @@ TEST_F(Commands, YearBoxNeverTraps) {
   EXPECT_EQ(alerts.size(), 1u);
 }
 
+// At the span's ends the steps that cannot move are inactive; a year whose
+// holidays cannot be written cannot be exported, and the menu bar says why.
+TEST_F(Commands, SpanEndsInactive) {
+  const struct {
+    int year, month, day;  // Ethiopian
+    bool back, forward, exportable;
+  } kEnds[] = {{9999, 13, 6, true, false, false}, {1, 1, 1, false, true, true}, {2001, 3, 20, true, true, true}};
+  for (const auto& e : kEnds) {
+    ui.base_kind = Ethiopian;
+    GoTo(e.year, e.month, e.day, Ethiopian);
+    for (Fl_Button* b : {ui.last_year, ui.last_month, ui.yesterday}) EXPECT_EQ(b->active() != 0, e.back) << e.year;
+    for (Fl_Button* b : {ui.tomorrow, ui.next_month, ui.next_year}) EXPECT_EQ(b->active() != 0, e.forward) << e.year;
+    const Fl_Menu_Item* exportItem = ui.menu_bar->find_item("Tool/Export holidays\u2026");
+    ASSERT_NE(exportItem, nullptr);
+    EXPECT_EQ(exportItem->active() != 0, e.exportable) << e.year;
+    EXPECT_EQ(ui.menu_bar->tooltip() == nullptr, e.exportable) << e.year;
+  }
+}
+
 // A drag over the year box's digits selects them and moves no date; the
 // wheel over the box steps the year.
 TEST_F(Commands, YearBoxSelectsByMouseAndStepsByWheel) {

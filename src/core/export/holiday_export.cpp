@@ -83,6 +83,13 @@ std::string WithIcsExtension(const std::string& path) {
   return EndsWithExtension(name) ? path : path + kExtension;
 }
 
+bool HolidayExportWritable(const HolidayExport& what, std::string* why) {
+  std::string ics, reason;
+  if (ExportCalendar(what, &ics, &reason)) return true;
+  *why = Filled(Tr("The holidays of this year cannot be exported (%s)."), {reason});
+  return false;
+}
+
 bool SaveHolidayCalendar(const HolidayExport& what, const std::string& path, std::string* why) {
   const std::size_t slash = path.rfind('/');
   const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);

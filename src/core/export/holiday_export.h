@@ -26,6 +26,10 @@ std::string HolidayExportTitle(const HolidayExport& what);
 // path as the file is saved: ".ics" added unless its name already ends so
 // (in any case), since calendars go by the extension.
 std::string WithIcsExtension(const std::string& path);
+// Whether the file can be written at all (iCalendar's years end before the
+// calendars' span does), with one sentence for the user in *why when not.
+// Made in memory only.
+bool HolidayExportWritable(const HolidayExport& what, std::string* why);
 // Writes the file at path, replacing it whole or leaving it as it was; false
 // with one sentence for the user in *why.
 bool SaveHolidayCalendar(const HolidayExport& what, const std::string& path, std::string* why);

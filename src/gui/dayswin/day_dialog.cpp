@@ -15,12 +15,16 @@
 namespace {
 
 constexpr int kWidth = 380;
-constexpr int kHeight = 320;
+constexpr int kHeight = 380;
 constexpr int kMargin = 10;
 constexpr int kLabelWidth = 60;
 constexpr int kRowHeight = 25;
 constexpr int kDatesHeight = 40;
-constexpr int kListY = kMargin + kDatesHeight + 5;
+constexpr int kFactsLines = 4;  // room for two holidays, a fast and a saint
+constexpr int kFactsY = kMargin + kDatesHeight;
+constexpr int kLineHeight = 16;  // the toolkit's usual 14-pixel text and its spacing
+constexpr int kFactsHeight = kFactsLines * kLineHeight;
+constexpr int kListY = kFactsY + kFactsHeight + 5;
 constexpr int kListHeight = 80;
 constexpr int kFieldsY = kListY + kListHeight + 10;
 constexpr int kFieldWidth = kWidth - kLabelWidth - 2 * kMargin;
@@ -65,6 +69,9 @@ Button* MakeButton(int slot, Fl_Callback* cb) {
 DayDialog::DayDialog(DaysKeeper& days) : Fl_Window(kWidth, kHeight), keeper(days) {
   dates = new Fl_Box(kMargin, kMargin, kWidth - 2 * kMargin, kDatesHeight);
   dates->align(FL_ALIGN_INSIDE | FL_ALIGN_CENTER);
+  facts = new Fl_Box(kMargin, kFactsY, kWidth - 2 * kMargin, kFactsHeight);
+  facts->align(FL_ALIGN_INSIDE | FL_ALIGN_CENTER | FL_ALIGN_CLIP);
+  facts->labelfont(EthiopicFont());
   list = new Fl_Hold_Browser(kMargin, kListY, kWidth - 2 * kMargin, kListHeight);
   list->textfont(EthiopicFont());
   list->format_char(0);  // a name that begins with '@' is shown as typed
@@ -124,6 +131,8 @@ void DayDialog::Translate() {
   label(Tr("My days"));
   datesText = BothDates(date, style, "\n");
   dates->label(datesText.c_str());
+  factsText = WithoutSymbols(DayFactsText(date, style.language));
+  facts->label(factsText.c_str());
   name->label(Tr("Name"));
   note->label(Tr("Note"));
   repeat->label(Tr("Repeat"));

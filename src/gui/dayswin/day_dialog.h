@@ -17,7 +17,7 @@
 #include "core/locale/language_names.h"
 
 // The user's days on one date, in a small window beside the main one (no
-// modal loop of its own): the days already there to pick, change or delete,
+// modal loop of its own), under what the calendar says of the date: the days already there to pick, change or delete,
 // and the fields of a day to add or change: its name, a note and its repeat.
 // A delete asks first. With nothing picked, Save (Enter, or Ctrl+Enter in
 // the note) adds a day that starts on the date shown. Nothing typed is lost:
@@ -42,6 +42,7 @@ class DayDialog : public Fl_Window {
   void Restyle(TextStyle style);
 
   Fl_Box* dates;
+  Fl_Box* facts;  // the day's holidays, fast and saint
   Fl_Hold_Browser* list;
   Fl_Input* name;
   Fl_Multiline_Input* note;
@@ -69,7 +70,7 @@ class DayDialog : public Fl_Window {
   DaysKeeper& keeper;
   DatePair date;
   TextStyle style;
-  std::string datesText;
+  std::string datesText, factsText;
   std::vector<std::string> uids;  // of the list's lines, in order
   std::string pickedUid;          // "" when nothing is picked
   // What Fill put in the fields, to tell what the user typed since.

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "core/church/day_facts.h"
+#include "core/days/memorial.h"
 #include "core/locale/translation.h"
 
 namespace {
@@ -30,4 +32,23 @@ std::string DateIn(const DatePair& day, CalendarKind kind, TextStyle style) {
 
 std::string BothDates(const DatePair& day, TextStyle style, const char* between) {
   return DateIn(day, Ethiopian, style) + between + DateIn(day, Gregorian, style);
+}
+
+std::string DayFactsText(const DatePair& day, Language language) {
+  const int dayNumber = day.dates[Gregorian].dayNumber;
+  const DaysFacts facts = FactsOfDays(dayNumber, 1);
+  const DayFacts* on = FactsOn(facts, dayNumber);
+  if (!on) return "";
+  std::string text;
+  const auto line = [&text](const char* name) { text += (text.empty() ? "" : "\n") + std::string(name); };
+  for (const Holiday& holiday : HolidaysIn(facts, dayNumber)) line(NameIn(holiday, language));
+  if (on->fast) line(NameIn(*on->fast, language));
+  if (on->commemoration) line(NameIn(*on->commemoration, language));
+  return text;
+}
+
+std::string WithObservance(const std::string& text, int which, Language language) {
+  const auto observance = static_cast<Commemoration>(which);
+  if (observance == Commemoration::kNone) return text;
+  return text + " (" + NameIn(CommemorationName(observance), language) + ")";
 }

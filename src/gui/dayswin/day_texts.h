@@ -21,3 +21,9 @@ const char* RepeatKey(Repeat repeat);
 std::string DateIn(const DatePair& day, CalendarKind kind, TextStyle style);
 // The Ethiopian date, then the Gregorian one.
 std::string BothDates(const DatePair& day, TextStyle style, const char* between = " / ");
+// What the calendar says of the day, a line each: its holidays, the fast
+// kept and the saint remembered, in the language asked for; "" for none.
+std::string DayFactsText(const DatePair& day, Language language);
+// text with a memorial's observance after it, "Memorial (Fortieth day)";
+// which is a Commemoration (days/memorial.h), kNone leaving text as it is.
+std::string WithObservance(const std::string& text, int which, Language language);

@@ -4,7 +4,9 @@
 #include <FL/x.H>
 
 #include <string>
+#include <utility>
 
+#include "core/export/holiday_export.h"
 #include "gui/fonts/fitting_size.h"
 #include "core/locale/translation.h"
 #include "gui/mainwin/calendar_ui.h"
@@ -161,4 +163,18 @@ void CalendarUi::ShowDayCount(Fl_Value_Output* count, bool counted, int days) {
     count->deactivate();
     count->value(0);
   }
+}
+
+// At the span's ends the steps that would not move the date cannot be
+// taken; nor can a year be exported whose holidays cannot be written, and
+// the menu bar's tooltip says why.
+void CalendarUi::ShowSpanEnds() {
+  const std::pair<Fl_Widget*, Step> steps[] = {{last_year, Step::kPrevYear}, {last_month, Step::kPrevMonth},
+                                               {yesterday, Step::kPrevDay},  {tomorrow, Step::kNextDay},
+                                               {next_month, Step::kNextMonth}, {next_year, Step::kNextYear}};
+  for (const auto& [button, step] : steps) Stepped(date, base_kind, step).SameDay(date) ? button->deactivate() : button->activate();
+  const bool writable = HolidayExportWritable({date.Year(base_kind), base_kind, show_fasts}, &export_refused);
+  Fl_Menu_Item* exportItem = ItemOf(cb_Export);
+  writable ? exportItem->activate() : exportItem->deactivate();
+  menu_bar->tooltip(writable ? nullptr : export_refused.c_str());
 }

@@ -108,6 +108,7 @@ void CalendarUi::refresh() {
   month_choice->SetKind(base_kind, style.language);
   month_choice->value(date.Month(base_kind) - 1);
   ShowYear();
+  ShowSpanEnds();
   base_button->image(base_kind == Gregorian ? &image_globe : &image_flag);
   mini_clock->hours = base_kind == Ethiopian ? HourSystem::kEthiopian : HourSystem::kWestern;
   grid->holidaysShown = show_holidays;

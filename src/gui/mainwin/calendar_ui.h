@@ -10,6 +10,7 @@
 #include <FL/Fl_Window.H>
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "core/calendar/date_pair.h"
@@ -115,6 +116,8 @@ class CalendarUi {
   void ShowScript();  // the date lines, the grid's style, and the texts when the language changed
   Language language_shown = Language::kEnglish;
   void ShowYear();
+  void ShowSpanEnds();
+  std::string export_refused;  // why the year on show cannot be exported, while it cannot
   void ShowDayCount(Fl_Value_Output* count, bool counted, int days);
   // The window's one way to move: shows moved, which the core's navigation
   // worked out from the date on show.

@@ -45,12 +45,16 @@ int MainWindow::handle(int event) {
   return PickShortcut();
 }
 
-// As a click on the first title of the bar does.
+// The first title's items, under it, the first of them lit so that the
+// arrows and Enter work from there. (The toolkit's pulldown from a menu bar
+// lights none of a title's items.)
 void MainWindow::OpenFirstMenu() {
   if (!menuBar) return;
-  const Fl_Menu_Item* menu = menuBar->menu();
+  const Fl_Menu_Item* items = menuBar->menu()->first() + 1;  // a title's items follow it
+  // The toolkit centres the lit item on the box given: one of the bar's
+  // height, under the bar, puts the menu just below it.
   const Fl_Menu_Item* picked =
-      menu->pulldown(menuBar->x(), menuBar->y(), menuBar->w(), menuBar->h(), menu->first(), menuBar, nullptr, 1);
+      items->pulldown(menuBar->x(), menuBar->y() + menuBar->h(), 1, menuBar->h(), items, menuBar);
   menuBar->picked(picked);
 }
 

@@ -40,8 +40,12 @@ void CalendarUi::BuildMenu() {
                Item(N_("Exit"), cb_Exit, 0),           End(),
                Item(N_("Goto"), nullptr, kHiddenMenu), Item(N_("Today"), nullptr, FL_MENU_INACTIVE),
                End(),                                  Item(N_("Tool"), nullptr, FL_SUBMENU)};
-  for (const ToolAction& action : tool_actions) {
-    main_menu.push_back(Item(action.label, action.handler, action.state ? FL_MENU_TOGGLE : 0, action.key));
+  // A line between the check items and the commands.
+  for (std::size_t i = 0; i < tool_action_count; ++i) {
+    const ToolAction& action = tool_actions[i];
+    const bool last = i + 1 == tool_action_count;
+    const bool divider = !last && !action.state != !tool_actions[i + 1].state;
+    main_menu.push_back(Item(action.label, action.handler, (action.state ? FL_MENU_TOGGLE : 0) | (divider ? FL_MENU_DIVIDER : 0), action.key));
   }
   main_menu.insert(main_menu.end(),
                    {End(), Item(N_("Help"), nullptr, FL_SUBMENU),

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/identity/zelmora_version.h"
+#include "gui/clock/clock_window.h"
 #include "gui/pictures/images.h"
 
 namespace {
@@ -198,6 +199,39 @@ TEST_F(MainWindow, DateLinesFitTheirBox) {
       EXPECT_LE(fl_width(line.c_str()), room) << line;
     }
     EXPECT_LE(2 * fl_height(), ui.dates_output->h() - Fl::box_dh(ui.dates_output->box()));
+  }
+}
+
+// The main window's and the clock's size and place come back at the next
+// start; a place off every screen gives back the size alone.
+TEST_F(MainWindow, SizeAndPlaceKept) {
+  const struct {
+    int x, y;
+    bool placed;
+  } kPlaces[] = {{50, 60, true}, {5000, 60, false}};
+  for (const auto& p : kPlaces) {
+    ui.main_window->resize(p.x, p.y, 540, 601);
+    Fl::handle(FL_CLOSE, ui.main_window);
+    CalendarUi again;
+    ShowMainWindow(again);
+    const Fl_Window& shown = *again.main_window;
+    EXPECT_EQ(shown.w() * 1000 + shown.h(), 540601) << p.x;
+    EXPECT_EQ(shown.x() == p.x && shown.y() == p.y, p.placed) << shown.x() << "," << shown.y();
+    again.main_window->hide();
+    ui.main_window->show();
+  }
+  for (const bool closed : {false, true}) {
+    OpenClockWindow();
+    Settle();
+    Fl_Window* clock = ShownWindow("Ethiopian Clock");
+    ASSERT_NE(clock, nullptr);
+    if (closed) {
+      EXPECT_EQ(clock->x() * 1000 + clock->y(), 70080);
+      EXPECT_EQ(clock->w() * 1000 + clock->h(), 300220);
+    }
+    clock->resize(70, 80, 300, 220);
+    Fl::handle(FL_CLOSE, clock);
+    Settle();
   }
 }
 

@@ -26,6 +26,7 @@ constexpr Fl_Fontsize kTextSize = 14;  // the labels' and the readings' at the f
 constexpr int kHabishaLeft = 10;
 constexpr int kFarenjiLeft = 135;
 constexpr Fl_Color kHandColor = 37;  // step 5 of the grey ramp
+const char kPlaceName[] = "clock";
 
 ReckoningClock* MakeFace(int x, const char* label, Fl_Boxtype box, Fl_Image* picture, HourSystem hours) {
   auto* clock = new ReckoningClock(x, kFaceTop, kFaceSize, kFaceSize, label);
@@ -77,7 +78,12 @@ ClockWindow::ClockWindow(TextStyle style) {
 
 ClockWindow::~ClockWindow() { Fl::delete_widget(window); }
 
-void ClockWindow::Show() { window->show(); }
+ClockWindow::PlaceKeeping ClockWindow::keepPlace = {nullptr, nullptr};
+
+void ClockWindow::Show() {
+  if (keepPlace.restore) keepPlace.restore(kPlaceName, window);
+  window->show();
+}
 
 // The faces keep the room the toolkit gave them across; the labels above
 // them and the readings below grow by the window's scale, text and all.
@@ -122,6 +128,7 @@ const char* ClockWindow::TimeText(const Fl_Clock_Output* clock) {
 
 // Closing hides the window as usual, then lets it go: nothing else holds it.
 void ClockWindow::cb_close(Fl_Widget* window, void* data) {
+  if (keepPlace.save) keepPlace.save(kPlaceName, *static_cast<ClockWindow*>(data)->window);
   window->hide();
   delete static_cast<ClockWindow*>(data);
 }

@@ -28,6 +28,14 @@ class ClockWindow {
   static void CopyReading(const ReckoningClock* clock, void* text);
   static void CopyGeezReading(const ReckoningClock* clock, void* text);
 
+  // How the window's size and place are kept between runs, under its name:
+  // the program's choices give both; with none set, nothing is kept.
+  struct PlaceKeeping {
+    void (*save)(const char* name, const Fl_Window& window);
+    void (*restore)(const char* name, Fl_Window* window);
+  };
+  static PlaceKeeping keepPlace;
+
   Fl_Window* window;
   ReckoningClock* habishaClock;
   Fl_Output* habishaText;

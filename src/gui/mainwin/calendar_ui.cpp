@@ -8,6 +8,7 @@
 
 #include "core/identity/program_identity.h"
 #include "core/locale/translation.h"
+#include "gui/clock/clock_window.h"
 #include "gui/mainwin/ethiopic_fallback.h"
 #include "gui/mainwin/layout.h"
 #include "gui/mainwin/main_window.h"
@@ -23,6 +24,7 @@ namespace {
 // face, so it needs one with Ethiopic letters beside the Latin ones.
 constexpr Fl_Font kTooltipFont = FL_FREE_FONT;
 const char kEthiopicFace[] = " Abyssinica SIL";  // the blank: regular style
+const char kPlaceName[] = "main";  // the window's size and place among the choices
 
 }  // namespace
 
@@ -31,7 +33,12 @@ CalendarUi::CalendarUi()
   auto* window = new MainWindow(kWindowWidth, kWindowHeight, "Zelmora");
   main_window = window;
   main_window->user_data(this);
-  window->mayClose = [this] { return my_days.Close(); };  // the user's windows close with this one
+  window->mayClose = [this] {
+    if (!my_days.Close()) return false;  // the user's windows close with this one
+    SavePlace(kPlaceName, *main_window);
+    return true;
+  };
+  ClockWindow::keepPlace = {SavePlace, RestorePlace};
   base_button = new Fl_Button(kBaseButtonX, kTopRowY, kTopRowHeight, kTopRowHeight);
   base_button->tooltip(N_("Change base calendar"));
   base_button->image(image_flag);
@@ -72,6 +79,7 @@ void CalendarUi::show(int argc, char** argv) {
   FitDateLines();
   set_defaults();
   refresh();
+  RestorePlace(kPlaceName, main_window);
   main_window->show(argc, argv);
   my_days.Start();
   grid->take_focus();  // the keys move the day from the start

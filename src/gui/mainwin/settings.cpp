@@ -1,7 +1,8 @@
 #include "gui/mainwin/settings.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Preferences.H>
-
+#include <FL/Fl_Window.H>
 
 namespace {
 
@@ -33,7 +34,45 @@ Language ReadLanguage(Fl_Preferences& preferences) {
   return amharic ? Language::kAmharic : byDefault;
 }
 
+const char kPlacesGroup[] = "places";
+const char* const kPlaceKeys[] = {"x", "y", "w", "h"};
+constexpr int kPlaceParts = 4;
+
+// Whether a stretch of the window's top edge, where it is taken to move it,
+// lies on one of the screens.
+bool OnAScreen(int x, int y, int w) {
+  for (int screen = 0; screen < Fl::screen_count(); ++screen) {
+    int sx, sy, sw, sh;
+    Fl::screen_xywh(sx, sy, sw, sh, screen);
+    if (y >= sy && y < sy + sh && x < sx + sw && x + w > sx) return true;
+  }
+  return false;
+}
+
 }  // namespace
+
+void SavePlace(const char* name, const Fl_Window& window) {
+  Fl_Preferences preferences(Fl_Preferences::USER, kVendor, kApplication);
+  Fl_Preferences places(preferences, kPlacesGroup);
+  Fl_Preferences place(places, name);
+  const int parts[kPlaceParts] = {window.x(), window.y(), window.w(), window.h()};
+  for (int i = 0; i < kPlaceParts; ++i) place.set(kPlaceKeys[i], parts[i]);
+}
+
+void RestorePlace(const char* name, Fl_Window* window) {
+  Fl_Preferences preferences(Fl_Preferences::USER, kVendor, kApplication);
+  Fl_Preferences places(preferences, kPlacesGroup);
+  if (!places.groupExists(name)) return;
+  Fl_Preferences place(places, name);
+  int parts[kPlaceParts] = {window->x(), window->y(), window->w(), window->h()};
+  for (int i = 0; i < kPlaceParts; ++i) place.get(kPlaceKeys[i], parts[i], parts[i]);
+  const auto [x, y, w, h] = parts;
+  if (OnAScreen(x, y, w)) {
+    window->resize(x, y, w, h);
+  } else {
+    window->size(w, h);
+  }
+}
 
 Settings LoadSettings() {
   Fl_Preferences preferences(Fl_Preferences::USER, kVendor, kApplication);

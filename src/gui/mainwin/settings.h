@@ -19,3 +19,13 @@ struct Settings {
 
 Settings LoadSettings();
 void SaveSettings(const Settings& settings);
+
+class Fl_Window;
+
+// A window's size and place, kept apart from the choices under the window's
+// name ("main", "clock"): saved as it closes, given back as it opens.
+void SavePlace(const char* name, const Fl_Window& window);
+// The window at its saved size; at its saved place too while any part of
+// its top edge lies on a screen, else where the window manager puts it.
+// Nothing saved leaves it as it is.
+void RestorePlace(const char* name, Fl_Window* window);

@@ -189,25 +189,46 @@ TEST_F(DrawnText, NoBoxesNothingClippedInEitherLanguage) {
   }
 }
 
-// With Ge'ez numerals or digits, in either base, every day number's ink is
-// at least 10 pixels tall, and the number fits its field inside its cell.
+// Where a field's text puts its ink, top and bottom: the field centres its
+// line, and the text sits on the line's baseline.
+std::pair<int, int> InkRows(const Fl_Output* field) {
+  fl_font(field->textfont(), field->textsize());
+  int dx = 0, dy = 0, inkW = 0, inkH = 0;
+  fl_text_extents(field->value(), dx, dy, inkW, inkH);
+  const int baseline = field->y() + (field->h() - fl_height()) / 2 + fl_height() - fl_descent();
+  return {baseline + dy, baseline + dy + inkH};
+}
+
+// With Ge'ez numerals or digits, in either base, at the first size and a
+// large one, every day number's ink is at least 10 pixels tall, the number
+// fits its field inside its cell, and the base calendar's number is the
+// taller, its ink clear of the other's.
 TEST_F(DrawnText, DayNumbersReadableAndWhole) {
   for (const auto& [geez, base] : {std::pair{false, Ethiopian}, std::pair{false, Gregorian}, std::pair{true, Ethiopian},
                                    std::pair{true, Gregorian}}) {
     Pick(ui.geez_item, geez);
     if (ui.base_kind != base) Click(ui.base_button);
-    Settle();
-    for (DayCell* cell : ui.grid->cells) {
-      if (!cell->visible()) continue;
-      for (Fl_Output* field : {cell->primary, cell->secondary}) {
-        fl_font(field->textfont(), field->textsize());
-        int dx = 0, dy = 0, inkW = 0, inkH = 0;
-        fl_text_extents(field->value(), dx, dy, inkW, inkH);
-        EXPECT_GE(inkH, DayCell::kSmallestInk) << field->value() << " at size " << field->textsize();
-        EXPECT_LE(fl_width(field->value()) + kFieldTextInsets, field->w()) << field->value();
-        EXPECT_TRUE(field->x() >= cell->x() && field->y() >= cell->y() &&
-                    field->x() + field->w() <= cell->x() + cell->w() && field->y() + field->h() <= cell->y() + cell->h())
-            << field->value();
+    for (const auto& [width, height] : {std::pair{350, 345}, std::pair{1000, 900}}) {
+      ui.main_window->size(width, height);
+      ui.main_window->redraw();
+      Fl::flush();
+      for (DayCell* cell : ui.grid->cells) {
+        if (!cell->visible()) continue;
+        for (Fl_Output* field : {cell->primary, cell->secondary}) {
+          fl_font(field->textfont(), field->textsize());
+          int dx = 0, dy = 0, inkW = 0, inkH = 0;
+          fl_text_extents(field->value(), dx, dy, inkW, inkH);
+          EXPECT_GE(inkH, DayCell::kSmallestInk) << field->value() << " at size " << field->textsize();
+          EXPECT_LE(fl_width(field->value()) + kFieldTextInsets, field->w()) << field->value();
+          EXPECT_TRUE(field->x() >= cell->x() && field->y() >= cell->y() &&
+                      field->x() + field->w() <= cell->x() + cell->w() &&
+                      field->y() + field->h() <= cell->y() + cell->h())
+              << field->value();
+        }
+        const auto [baseTop, baseBottom] = InkRows(cell->primary);
+        const auto [otherTop, otherBottom] = InkRows(cell->secondary);
+        EXPECT_LT(baseBottom, otherTop) << cell->primary->value() << " over " << cell->secondary->value();
+        EXPECT_GT(baseBottom - baseTop, otherBottom - otherTop) << cell->primary->value() << " at " << width;
       }
     }
   }

@@ -34,6 +34,8 @@ Fl_Output* MakeDayField(int x, int y, int w, int h) {
   return field;
 }
 
+constexpr int kInkGap = 3;  // pixels between the two numbers' widest inks
+
 // Text sizes of the toolkit that drew the first version were 8-bit; a huge
 // window keeps the largest size instead of wrapping round to a tiny one.
 Fl_Fontsize FontSize(int size) { return std::min(size, 255); }
@@ -61,31 +63,84 @@ void DayCell::resize(int x, int y, int w, int h) {
 }
 
 // The sizes above follow the cell's shape; here, where the fonts can be
-// measured, each shrinks until the widest number fits its field, but not
-// below the size at which it can be read. Where that does not fit (Ge'ez
-// numerals in a small cell's corner), the field grows from its corner of
-// the cell, into the room the other number leaves free.
+// measured, the other calendar's day takes its corner first, as large as
+// fits it but not below the size at which it can be read: where that does
+// not fit (Ge'ez numerals in a small cell's corner), its field grows from
+// the corner. The base calendar's day then takes the largest size whose ink
+// stays clear of the corner's ink (a face's line is taller than its
+// numerals), the whole cell wide; and it is the larger: the corner's day
+// shrinks below it, as far as it can be read.
 void DayCell::FitNumbers() {
-  for (Fl_Output* field : {primary, secondary}) {
-    const bool fromBottomRight = field == secondary;
-    const std::string& widest = WidestNumber(field->textfont());
-    const Fl_Fontsize readable = ReadableSize(field->textfont());
-    field->textsize(std::max(readable, LargestFittingSize(field->textfont(), widest.c_str(), field->w() - kTextInsets,
-                                                          field->textsize(), readable)));
-    fl_font(field->textfont(), field->textsize());
-    const int wide = std::min(static_cast<int>(std::ceil(fl_width(widest.c_str()))) + kTextInsets, w());
-    const int tall = std::min(fl_height(), h());
-    if (wide > field->w() || tall > field->h()) {
-      const int fieldW = std::max(wide, field->w()), fieldH = std::max(tall, field->h());
-      field->resize(fromBottomRight ? x() + w() - fieldW : x(), fromBottomRight ? y() + h() - fieldH : y(), fieldW,
-                    fieldH);
-    }
+  const Fl_Fontsize cornerReadable = ReadableSize(secondary->textfont());
+  const Fl_Fontsize baseReadable = ReadableSize(primary->textfont());
+  Fl_Fontsize corner = FittingSize(secondary, secondary->w(), secondary->h(), secondary->textsize(), cornerReadable);
+  PlaceInCorner(corner);
+  Fl_Fontsize base = BaseSize(primary->textsize(), baseReadable);
+  if (InkHeight(primary, base) <= InkHeight(secondary, corner) && corner > cornerReadable) {
+    PlaceInCorner(corner = std::max(cornerReadable, corner - (InkHeight(secondary, corner) - InkHeight(primary, base)) - 1));
+    base = BaseSize(primary->textsize(), baseReadable);
   }
+  primary->textsize(base);
+  fl_font(primary->textfont(), base);
+  primary->resize(x(), y(), w(), std::min(fl_height(), h()));
   fitted = true;
 }
 
-// Of the widest number and of each digit, which a field in the Ethiopic
-// face shows too: a face's old-style 1 and 0 are shorter than its 3.
+// Where the widest number's ink lies, drawn at size in a field of height
+// fieldH at fieldY: a field centres its line, and its text sits on the line's baseline.
+DayCell::Ink DayCell::InkOf(Fl_Font font, Fl_Fontsize size, int fieldY, int fieldH) {
+  fl_font(font, size);
+  int dx = 0, dy = 0, inkW = 0, inkH = 0;
+  fl_text_extents(WidestNumber(font).c_str(), dx, dy, inkW, inkH);
+  const int baseline = fieldY + (fieldH - fl_height()) / 2 + fl_height() - fl_descent();
+  return {baseline + dy, baseline + dy + inkH};
+}
+
+// The largest size from `largest` down to `smallest` at which the base
+// day's number fits the cell's width and its ink ends above the corner's,
+// with room for a numeral whose ink reaches past the widest one's.
+Fl_Fontsize DayCell::BaseSize(Fl_Fontsize largest, Fl_Fontsize smallest) const {
+  const Fl_Font font = primary->textfont();
+  const int cornerTop = InkOf(secondary->textfont(), secondary->textsize(), secondary->y(), secondary->h()).top;
+  Fl_Fontsize size = LargestFittingSize(font, WidestNumber(font).c_str(), w() - kTextInsets, largest, smallest);
+  for (; size > smallest; --size) {
+    fl_font(font, size);
+    const int lineH = std::min(fl_height(), h());
+    if (InkOf(font, size, y(), lineH).bottom + kInkGap <= cornerTop) break;
+  }
+  return size;
+}
+
+// How tall the widest number's ink is in the field's face at size.
+int DayCell::InkHeight(const Fl_Output* field, Fl_Fontsize size) {
+  const Ink ink = InkOf(field->textfont(), size, 0, 0);
+  return ink.bottom - ink.top;
+}
+
+// The corner's field at size, grown from the corner as far as it needs.
+void DayCell::PlaceInCorner(Fl_Fontsize size) {
+  secondary->textsize(size);
+  fl_font(secondary->textfont(), size);
+  const int wide = std::min(static_cast<int>(std::ceil(fl_width(WidestNumber(secondary->textfont()).c_str()))) + kTextInsets, w());
+  const int tall = std::min(fl_height(), h());
+  const int fieldW = std::max(wide, secondary->w()), fieldH = std::max(tall, secondary->h());
+  secondary->resize(x() + w() - fieldW, y() + h() - fieldH, fieldW, fieldH);
+}
+
+// The largest size, from `largest` down to `smallest`, at which the widest
+// number fits width and its line fits height.
+Fl_Fontsize DayCell::FittingSize(const Fl_Output* field, int width, int height, Fl_Fontsize largest, Fl_Fontsize smallest) {
+  const Fl_Font font = field->textfont();
+  Fl_Fontsize size = LargestFittingSize(font, WidestNumber(font).c_str(), width - kTextInsets, largest, smallest);
+  for (; size > smallest; --size) {
+    fl_font(font, size);
+    if (fl_height() <= height) break;
+  }
+  return std::max(size, smallest);
+}
+
+// Of the widest number, and of each digit in a face that shows digits: a
+// face's old-style 1 and 0 are shorter than its 3.
 Fl_Fontsize DayCell::ReadableSize(Fl_Font font) {
   constexpr Fl_Fontsize kLargest = 48;
   const auto inkHeight = [](const std::string& text) {
@@ -97,7 +152,9 @@ Fl_Fontsize DayCell::ReadableSize(Fl_Font font) {
   for (; size < kLargest; ++size) {
     fl_font(font, size);
     int shortest = inkHeight(WidestNumber(font));
-    for (char digit = '0'; digit <= '9'; ++digit) shortest = std::min(shortest, inkHeight(std::string(1, digit)));
+    for (char digit = '0'; digit <= '9' && font != EthiopicFont(); ++digit) {
+      shortest = std::min(shortest, inkHeight(std::string(1, digit)));
+    }
     if (shortest > kSmallestInk) break;  // a pixel to spare for the edges' shading
   }
   return size;
@@ -110,9 +167,7 @@ const std::string& DayCell::WidestNumber(Fl_Font font) {
     std::string widest;
     fl_font(EthiopicFont(), kSmallestInk);
     for (int day = 1; day <= kLastDay; ++day) {
-      for (const std::string& number : {GeezNumeral(day), std::to_string(day)}) {
-        if (fl_width(number.c_str()) > fl_width(widest.c_str())) widest = number;
-      }
+      if (fl_width(GeezNumeral(day).c_str()) > fl_width(widest.c_str())) widest = GeezNumeral(day);
     }
     return widest;
   }();
@@ -142,10 +197,10 @@ void DayCell::RecordPress() {
   doubleClick = Fl::event_clicks() != 0;
 }
 
-void DayCell::SetFont(Fl_Font font) {
-  if (primary->textfont() == font && secondary->textfont() == font) return;
-  primary->textfont(font);
-  secondary->textfont(font);
+void DayCell::SetFonts(Fl_Font primaryFont, Fl_Font secondaryFont) {
+  if (primary->textfont() == primaryFont && secondary->textfont() == secondaryFont) return;
+  primary->textfont(primaryFont);
+  secondary->textfont(secondaryFont);
   resize(x(), y(), w(), h());
 }
 

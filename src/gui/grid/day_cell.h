@@ -22,8 +22,9 @@ class DayCell : public Fl_Group {
   // Shows no day.
   void Clear();
   void SetTextColor(Fl_Color color);
-  // Both numbers' face; a new one fits the numbers afresh.
-  void SetFont(Fl_Font font);
+  // Each number's face (the Ethiopic one for Ge'ez numerals); a new one fits
+  // the numbers afresh.
+  void SetFonts(Fl_Font primaryFont, Fl_Font secondaryFont);
   // A day outside the calendars' span shows its numbers greyed and takes no click.
   void SetInSpan(bool inSpan);
   // Keeps the day shown now, which is the day a click picks, whatever the
@@ -39,7 +40,7 @@ class DayCell : public Fl_Group {
   static constexpr int kTextInsets = kFieldTextInsets;
   static constexpr int kSmallestInk = 10;  // pixels from a numeral's top to its foot
   // The widest day number a field in font may show: in the Ethiopic face, of
-  // 1 to 31 in Ge'ez numerals and in digits, which it shows for the other calendar.
+  // 1 to 31 in Ge'ez numerals; else in digits.
   static const std::string& WidestNumber(Fl_Font font);
   // The smallest size at which that number's ink is kSmallestInk tall.
   static Fl_Fontsize ReadableSize(Fl_Font font);
@@ -56,6 +57,15 @@ class DayCell : public Fl_Group {
 
  private:
   void FitNumbers();
+  void PlaceInCorner(Fl_Fontsize size);
+  struct Ink {
+    int top, bottom;
+  };
+  static Ink InkOf(Fl_Font font, Fl_Fontsize size, int fieldY, int fieldH);
+  static int InkHeight(const Fl_Output* field, Fl_Fontsize size);
+  Fl_Fontsize BaseSize(Fl_Fontsize largest, Fl_Fontsize smallest) const;
+  static Fl_Fontsize FittingSize(const Fl_Output* field, int width, int height, Fl_Fontsize largest,
+                                 Fl_Fontsize smallest);
   static void cb_hit(Fl_Widget* button, void* data);
 
   bool fitted = false;

@@ -194,7 +194,8 @@ std::string MonthGrid::DayText(int day, CalendarKind kind) const {
 void MonthGrid::ShowDay(int index, const MonthDay& day, CalendarKind kind) {
   DayCell* cell = cells[index];
   cell->show();
-  cell->SetFont(style.geez ? EthiopicFont() : FL_TIMES);
+  const auto face = [this](CalendarKind of) { return style.geez && of == Ethiopian ? EthiopicFont() : FL_TIMES; };
+  cell->SetFonts(face(kind), face(OtherKind(kind)));
   cell->ShowDay(day.baseDay, DayText(day.baseDay, kind).c_str(), DayText(day.otherDay, OtherKind(kind)).c_str());
   cell->color(day.current ? FL_YELLOW : FL_WHITE);
   if (day.current) currentCell = index;

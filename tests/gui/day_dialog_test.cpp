@@ -4,6 +4,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/x.H>
+#include <X11/Xatom.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "core/locale/translation.h"
+#include "gui/scaling/screen_scale.h"
 
 namespace {
 
@@ -163,6 +165,43 @@ TEST_F(MyDaysWindow, OpensBesideTheMainWindowAndAboveIt) {
     main.hide();
     ui.reset();
   }
+}
+
+// The resolution the desktop names (Xft.dpi) or, failing that, the
+// screen's own, in the usual quarter steps.
+TEST(ScreenScale, FromTheResolution) {
+  const struct {
+    const char* resources;
+    double dpi, scale;
+  } kScreens[] = {{"Xft.dpi:\t192\n", 192, 2}, {"Xft.antialias:\t1\nXft.dpi: 144\n", 144, 1.5},
+                  {"Xft.hinting:\t1\n", 0, 1}, {"Xft.dpi:\t100\n", 100, 1}, {"Xft.dpi:\t72\n", 72, 1}};
+  for (const auto& s : kScreens) {
+    EXPECT_EQ(XftDpi(s.resources), s.dpi) << s.resources;
+    if (s.dpi > 0) {
+      EXPECT_EQ(ScaleForDpi(s.dpi), s.scale) << s.dpi;
+    }
+  }
+}
+
+// At Xft.dpi 192 every window opens twice its usual size, text and all, and
+// the day dialog grows further with the window.
+TEST_F(MyDaysWindow, WindowsOpenAtTheScreensScaleAndGrow) {
+  const Window root = RootWindow(fl_display, fl_screen);
+  const std::string resources = "Xft.dpi:\t192\n";
+  XChangeProperty(fl_display, root, XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(resources.c_str()), static_cast<int>(resources.size()));
+  Start();
+  EXPECT_EQ(ui->main_window->w(), 700);
+  EXPECT_EQ(ui->today->labelsize(), 28);
+  TypeKey(ui->main_window, FL_Enter, 0, "\r");
+  Settle();
+  XDeleteProperty(fl_display, root, XA_RESOURCE_MANAGER);
+  EXPECT_EQ(Dialog()->w(), 760);
+  EXPECT_EQ(Dialog()->name->textsize(), 28);
+  EXPECT_EQ(Dialog()->name->labelsize(), 28);
+  Dialog()->size(1140, Dialog()->h() * 3 / 2);
+  EXPECT_EQ(Dialog()->name->textsize(), 42);
+  EXPECT_EQ(Dialog()->list->textsize(), 42);
 }
 
 }  // namespace

@@ -74,6 +74,7 @@ ClockWindow::ClockWindow(TextStyle style) {
   window->size_range(kWidth, kHeight);
   SetAppIcon(window);
   window->end();
+  growing->SizeForScreen();
 }
 
 ClockWindow::~ClockWindow() { Fl::delete_widget(window); }

@@ -33,7 +33,7 @@ constexpr int kButtonWidth = 80;
 constexpr int kButtonGap = 10;
 constexpr int kRowGap = 5;
 constexpr int kNoteRows = 2;
-const int kListColumns[] = {170, 0};  // the name, then the repeat
+constexpr int kNameColumn = 170;  // of the list's lines: the name, then the repeat
 
 int RowY(int row) { return kFieldsY + row * (kRowHeight + kRowGap); }
 
@@ -66,7 +66,8 @@ Button* MakeButton(int slot, Fl_Callback* cb) {
 
 }  // namespace
 
-DayDialog::DayDialog(DaysKeeper& days) : Fl_Window(kWidth, kHeight), keeper(days) {
+// The fields stretch with the window, and their text, labels and marks grow with it.
+DayDialog::DayDialog(DaysKeeper& days) : GrowingWindow(kWidth, kHeight, nullptr), keeper(days) {
   dates = new Fl_Box(kMargin, kMargin, kWidth - 2 * kMargin, kDatesHeight);
   dates->align(FL_ALIGN_INSIDE | FL_ALIGN_CENTER);
   facts = new Fl_Box(kMargin, kFactsY, kWidth - 2 * kMargin, kFactsHeight);
@@ -75,7 +76,6 @@ DayDialog::DayDialog(DaysKeeper& days) : Fl_Window(kWidth, kHeight), keeper(days
   list = new Fl_Hold_Browser(kMargin, kListY, kWidth - 2 * kMargin, kListHeight);
   list->textfont(EthiopicFont());
   list->format_char(0);  // a name that begins with '@' is shown as typed
-  list->column_widths(kListColumns);
   list->callback(cb_list);
   name = MakeField<Fl_Input>(0);
   note = MakeField<NoteInput>(1, kNoteRows);
@@ -87,6 +87,17 @@ DayDialog::DayDialog(DaysKeeper& days) : Fl_Window(kWidth, kHeight), keeper(days
   end();
   callback(cb_close);
   SetAppIcon(this);
+  resizable(this);
+  size_range(kWidth, kHeight);
+  relayout = [this](double scale) { LayOut(scale); };
+  LayOut(1);
+  SizeForScreen();
+}
+
+void DayDialog::LayOut(double scale) {
+  GrowText(this, scale);
+  listColumns[0] = Scaled(kNameColumn, scale);
+  list->column_widths(listColumns);
 }
 
 void DayDialog::Open(DatePair day, TextStyle textStyle) {

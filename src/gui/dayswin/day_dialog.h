@@ -14,6 +14,7 @@
 
 #include "core/calendar/date_pair.h"
 #include "gui/dayswin/days_keeper.h"
+#include "gui/scaling/growing_window.h"
 #include "core/locale/language_names.h"
 
 // The user's days on one date, in a small window beside the main one (no
@@ -22,7 +23,7 @@
 // A delete asks first. With nothing picked, Save (Enter, or Ctrl+Enter in
 // the note) adds a day that starts on the date shown. Nothing typed is lost:
 // leaving fields that differ from what they showed asks Save, Discard or Cancel.
-class DayDialog : public Fl_Window {
+class DayDialog : public GrowingWindow {
  public:
   explicit DayDialog(DaysKeeper& keeper);
 
@@ -66,6 +67,7 @@ class DayDialog : public Fl_Window {
   static void cb_delete(Fl_Widget* w, void*);
   static void cb_close(Fl_Widget* w, void*);
   static DayDialog* Owner(Fl_Widget* w) { return static_cast<DayDialog*>(w->window()); }
+  void LayOut(double scale);
 
   DaysKeeper& keeper;
   DatePair date;
@@ -73,6 +75,7 @@ class DayDialog : public Fl_Window {
   std::string datesText, factsText;
   std::vector<std::string> uids;  // of the list's lines, in order
   std::string pickedUid;          // "" when nothing is picked
+  int listColumns[2] = {};        // the name's width at the window's scale, then the rest
   // What Fill put in the fields, to tell what the user typed since.
   struct Fields {
     std::string name, note;

@@ -46,8 +46,9 @@ std::vector<std::string> Columns(const std::string& line) {
 
 }  // namespace
 
+// The lists stretch with the window, and their text grows with it.
 DaysListWindow::DaysListWindow(const DaysKeeper& days, std::function<void(int32_t)> onPick)
-    : Fl_Window(kWidth, kHeight), keeper(days), pick(std::move(onPick)) {
+    : GrowingWindow(kWidth, kHeight, nullptr), keeper(days), pick(std::move(onPick)) {
   const int headingHeight = FL_NORMAL_SIZE + 2 * Fl::box_dh(FL_DOWN_BOX);
   heading = MakeList(new Fl_Browser(kMargin, kMargin, kWidth - 2 * kMargin, headingHeight));
   heading->has_scrollbar(0);
@@ -58,8 +59,14 @@ DaysListWindow::DaysListWindow(const DaysKeeper& days, std::function<void(int32_
   list->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY_ALWAYS);
   list->callback(cb_list);
   end();
-  resizable(list);
+  resizable(this);
+  size_range(kWidth, kHeight);
+  relayout = [this](double scale) {
+    GrowText(this, scale);
+    FitColumns();
+  };
   SetAppIcon(this);
+  SizeForScreen();
 }
 
 // The columns fit what they show as the window opens, the window widened to
@@ -104,6 +111,7 @@ void DaysListWindow::ShowDays() {
 // Each column as wide as its widest text, heading included; the last one
 // reads to the line's end.
 void DaysListWindow::FitColumns() {
+  if (!heading->size()) return;  // not yet styled
   fl_font(list->textfont(), list->textsize());
   int widths[kColumns] = {};
   const int lines = lineDays.empty() ? 0 : list->size();  // the empty list's one line spans them all

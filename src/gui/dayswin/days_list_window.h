@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gui/dayswin/days_keeper.h"
+#include "gui/scaling/growing_window.h"
 #include "core/locale/language_names.h"
 
 // Every one of the user's days with its next date in both calendars,
@@ -15,7 +16,7 @@
 // under the columns' headings, each column as wide as its texts. A
 // memorial's repeat names the observance coming. Picking a line hands its
 // date to `pick`; with no days, the list says how to add one.
-class DaysListWindow : public Fl_Window {
+class DaysListWindow : public GrowingWindow {
  public:
   DaysListWindow(const DaysKeeper& keeper, std::function<void(int32_t day)> pick);
 

@@ -71,6 +71,7 @@ CalendarUi::CalendarUi()
   main_window->end();
   main_window->resizable(grid);  // the rows above keep their height; the grid takes the room
   main_window->size_range(kWindowWidth, kWindowHeight);  // below that nothing is usable
+  window->SizeForScreen();
   Fl::set_font(kTooltipFont, kEthiopicFace);
   Fl_Tooltip::font(kTooltipFont);
 }

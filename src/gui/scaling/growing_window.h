@@ -1,5 +1,6 @@
 #pragma once
 
+#include <FL/Fl_Group.H>
 #include <FL/Fl_Window.H>
 
 #include <functional>
@@ -15,6 +16,8 @@ class GrowingWindow : public Fl_Window {
   GrowingWindow(int w, int h, const char* label);
   void resize(int x, int y, int w, int h) override;
   double Scale() const;
+  // The window at its first size grown by the screen's scale, before it opens.
+  void SizeForScreen();
 
   std::function<void(double scale)> relayout;
 
@@ -22,3 +25,8 @@ class GrowingWindow : public Fl_Window {
   const int firstWidth;
   const int firstHeight;
 };
+
+// Every widget in group with its text, label and marks at the toolkit's
+// usual size grown by scale: for a window whose children the toolkit moves
+// and stretches with it.
+void GrowText(Fl_Group* group, double scale);

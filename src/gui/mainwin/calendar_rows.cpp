@@ -173,8 +173,15 @@ void CalendarUi::ShowSpanEnds() {
                                                {yesterday, Step::kPrevDay},  {tomorrow, Step::kNextDay},
                                                {next_month, Step::kNextMonth}, {next_year, Step::kNextYear}};
   for (const auto& [button, step] : steps) Stepped(date, base_kind, step).SameDay(date) ? button->deactivate() : button->activate();
-  const bool writable = HolidayExportWritable({date.Year(base_kind), base_kind, show_fasts}, &export_refused);
+  // Writing a year out in memory costs most of a refresh: it is done again
+  // only when the year, its calendar or the fasts change.
+  const std::tuple<int, CalendarKind, bool> asked{date.Year(base_kind), base_kind, show_fasts};
+  if (asked != export_checked) {
+    export_checked = asked;
+    export_refused.clear();
+    HolidayExportWritable({date.Year(base_kind), base_kind, show_fasts}, &export_refused);
+  }
   Fl_Menu_Item* exportItem = ItemOf(cb_Export);
-  writable ? exportItem->activate() : exportItem->deactivate();
-  menu_bar->tooltip(writable ? nullptr : export_refused.c_str());
+  export_refused.empty() ? exportItem->activate() : exportItem->deactivate();
+  menu_bar->tooltip(export_refused.empty() ? nullptr : export_refused.c_str());
 }

@@ -5,12 +5,12 @@
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Output.H>
-#include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Value_Output.H>
 #include <FL/Fl_Window.H>
 
 #include <cstddef>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/calendar/date_pair.h"
@@ -117,7 +117,8 @@ class CalendarUi {
   Language language_shown = Language::kEnglish;
   void ShowYear();
   void ShowSpanEnds();
-  std::string export_refused;  // why the year on show cannot be exported, while it cannot
+  std::tuple<int, CalendarKind, bool> export_checked;  // the year, calendar and fasts last looked at
+  std::string export_refused;  // why it cannot be written; "" when it can
   void ShowDayCount(Fl_Value_Output* count, bool counted, int days);
   // The window's one way to move: shows moved, which the core's navigation
   // worked out from the date on show.

@@ -12,7 +12,6 @@
 #include <string>
 
 #include "core/locale/translation.h"
-#include "gui/scaling/screen_scale.h"
 
 namespace {
 
@@ -164,22 +163,6 @@ TEST_F(MyDaysWindow, OpensBesideTheMainWindowAndAboveIt) {
     EXPECT_EQ(above, fl_xid(ui->main_window));
     main.hide();
     ui.reset();
-  }
-}
-
-// The resolution the desktop names (Xft.dpi) or, failing that, the
-// screen's own, in the usual quarter steps.
-TEST(ScreenScale, FromTheResolution) {
-  const struct {
-    const char* resources;
-    double dpi, scale;
-  } kScreens[] = {{"Xft.dpi:\t192\n", 192, 2}, {"Xft.antialias:\t1\nXft.dpi: 144\n", 144, 1.5},
-                  {"Xft.hinting:\t1\n", 0, 1}, {"Xft.dpi:\t100\n", 100, 1}, {"Xft.dpi:\t72\n", 72, 1}};
-  for (const auto& s : kScreens) {
-    EXPECT_EQ(XftDpi(s.resources), s.dpi) << s.resources;
-    if (s.dpi > 0) {
-      EXPECT_EQ(ScaleForDpi(s.dpi), s.scale) << s.dpi;
-    }
   }
 }
 

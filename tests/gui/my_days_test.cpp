@@ -32,11 +32,8 @@ bool ColumnsFit(DaysListWindow* window) {
   for (int line = 1; line <= list->size(); ++line) {
     std::string rest = list->text(line);
     int x = 0;
-    for (const int* width = list->column_widths(); *width; ++width) {
-      const std::string column = rest.substr(0, rest.find('\t'));
-      if (fl_width(column.c_str()) > *width) return false;
-      rest = rest.substr(column.size() + 1);
-      x += *width;
+    for (const int* width = list->column_widths(); *width; x += *width++, rest.erase(0, rest.find('\t') + 1)) {
+      if (fl_width(rest.substr(0, rest.find('\t')).c_str()) > *width) return false;
     }
     if (x + fl_width(rest.c_str()) > list->w() - Fl::scrollbar_size()) return false;
   }

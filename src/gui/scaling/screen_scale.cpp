@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
+#include <string>
 
 namespace {
 
@@ -36,8 +37,8 @@ double PhysicalDpi() {
   return millimetres > 0 ? DisplayWidth(fl_display, fl_screen) * kMillimetresPerInch / millimetres : kUsualDpi;
 }
 
-}  // namespace
-
+// The resolution resources (the X server's RESOURCE_MANAGER text) name in
+// Xft.dpi, or 0 when they name none.
 double XftDpi(const std::string& resources) {
   std::istringstream lines(resources);
   for (std::string line; std::getline(lines, line);) {
@@ -49,6 +50,8 @@ double XftDpi(const std::string& resources) {
 }
 
 double ScaleForDpi(double dpi) { return std::max(1.0, std::round(dpi / kUsualDpi * kSteps) / kSteps); }
+
+}  // namespace
 
 double ScreenScale() {
   fl_open_display();

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "gui/fonts/ethiopic_face.h"
+#include "core/locale/ethiopian_time.h"
 #include "core/numerals/geez_numerals.h"
 
 #include "core/locale/translation.h"
@@ -50,7 +51,7 @@ Fl_Output* MakeReading(int x, ReckoningClock* face) {
 
 }  // namespace
 
-ClockWindow::ClockWindow(TextStyle style) {
+ClockWindow::ClockWindow(TextStyle textStyle) : style(textStyle) {
   auto* growing = new GrowingWindow(kWidth, kHeight, Tr("Ethiopian Clock"));
   growing->relayout = [this](double scale) { LayOut(scale); };
   window = growing;
@@ -59,10 +60,9 @@ ClockWindow::ClockWindow(TextStyle style) {
   habishaClock = MakeFace(kHabishaLeft, Tr("Habisha"), FL_BORDER_BOX, &image_flag, HourSystem::kEthiopian);
   habishaText = MakeReading(kHabishaLeft, habishaClock);
   habishaText->box(FL_BORDER_BOX);
-  if (style.geez) {
-    habishaClock->reader = CopyGeezReading;
-    habishaText->textfont(EthiopicFont());
-  }
+  habishaClock->reader = CopyHabishaReading;
+  habishaClock->readerData = this;
+  if (style.geez || style.language != Language::kEnglish) habishaText->textfont(EthiopicFont());
   farenjiClock = MakeFace(kFarenjiLeft, Tr("Farenji"), FL_FLAT_BOX, &image_globe, HourSystem::kWestern);
   farenjiText = MakeReading(kFarenjiLeft, farenjiClock);
   // The faces' rows and columns take the room; the labels above and the
@@ -100,8 +100,11 @@ void ClockWindow::CopyReading(const ReckoningClock* clock, void* text) {
   static_cast<Fl_Output*>(text)->value(TimeText(clock));
 }
 
-void ClockWindow::CopyGeezReading(const ReckoningClock* clock, void* text) {
-  static_cast<Fl_Output*>(text)->value(GeezTimeText(clock).c_str());
+void ClockWindow::CopyHabishaReading(const ReckoningClock* clock, void* window) {
+  const ClockWindow* self = static_cast<ClockWindow*>(window);
+  const std::string time = self->style.geez ? GeezTimeText(clock) : TimeText(clock);
+  const char* part = DayPartName(EthiopianTimeOf(clock->localHour).part, self->style.language);
+  self->habishaText->value((time + ' ' + part).c_str());
 }
 
 std::string ClockWindow::GeezTimeText(const Fl_Clock_Output* clock) {

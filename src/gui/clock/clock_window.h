@@ -24,9 +24,11 @@ class ClockWindow {
   // The same with the hour in Ge'ez numerals, which have no zero: the
   // Ethiopian hour 0 is the twelfth, ፲፪; the minutes and seconds keep their digits.
   static std::string GeezTimeText(const Fl_Clock_Output* clock);
-  // A face's readers: write its time into the Fl_Output text.
+  // The faces' readers: the Farenji one writes its time into the Fl_Output
+  // text; the Habisha one, given the window, its time and the part of the
+  // day, as `now` names it.
   static void CopyReading(const ReckoningClock* clock, void* text);
-  static void CopyGeezReading(const ReckoningClock* clock, void* text);
+  static void CopyHabishaReading(const ReckoningClock* clock, void* window);
 
   Fl_Window* window;
   ReckoningClock* habishaClock;
@@ -35,6 +37,7 @@ class ClockWindow {
   Fl_Output* farenjiText;
 
  private:
+  TextStyle style;
   void LayOut(double scale);
   static void cb_close(Fl_Widget* window, void* data);
 };

@@ -251,9 +251,9 @@ TEST_F(MyDaysWindow, MyDaysShownOrHidden) {
     HtmlExporter page(ui->date, Ethiopian, true);
     page.userDays = shown ? &ui->my_days.Days() : nullptr;
     const std::string html = page.Build();
-    const size_t list = html.find(" / December 4, 2008: Abebe</li><li>");
+    const size_t list = html.find(" / Thursday, December 4, 2008: Abebe</li><li>");
     EXPECT_EQ(list != std::string::npos, shown) << html;
-    EXPECT_EQ(html.find(" / December 4, 2008: &lt;b&gt;Mimi&lt;/b&gt;</li>") != std::string::npos, shown);
+    EXPECT_EQ(html.find(" / Thursday, December 4, 2008: &lt;b&gt;Mimi&lt;/b&gt;</li>") != std::string::npos, shown);
     EXPECT_EQ(html.find("<b>Mimi"), std::string::npos);
     if (shown) {
       EXPECT_GT(list, html.find("Nations, Nationalities"));  // under the holidays

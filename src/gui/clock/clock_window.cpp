@@ -4,6 +4,7 @@
 #include <FL/Fl_Box.H>
 
 #include <cstdio>
+#include <string>
 #include <utility>
 
 #include "gui/fonts/ethiopic_face.h"
@@ -62,7 +63,8 @@ ClockWindow::ClockWindow(TextStyle textStyle) : style(textStyle) {
   habishaText->box(FL_BORDER_BOX);
   habishaClock->reader = CopyHabishaReading;
   habishaClock->readerData = this;
-  if (style.geez || style.language != Language::kEnglish) habishaText->textfont(EthiopicFont());
+  if (style.geez) habishaText->textfont(EthiopicFont());
+  if (style.language != Language::kEnglish) habishaClock->labelfont(EthiopicFont());
   farenjiClock = MakeFace(kFarenjiLeft, Tr("Farenji"), FL_FLAT_BOX, &image_globe, HourSystem::kWestern);
   farenjiText = MakeReading(kFarenjiLeft, farenjiClock);
   // The faces' rows and columns take the room; the labels above and the
@@ -100,11 +102,17 @@ void ClockWindow::CopyReading(const ReckoningClock* clock, void* text) {
   static_cast<Fl_Output*>(text)->value(TimeText(clock));
 }
 
+// The reading has no room for more than the time, so the part of the day
+// stands under the face's name above it, changed only when it changes.
 void ClockWindow::CopyHabishaReading(const ReckoningClock* clock, void* window) {
-  const ClockWindow* self = static_cast<ClockWindow*>(window);
-  const std::string time = self->style.geez ? GeezTimeText(clock) : TimeText(clock);
-  const char* part = DayPartName(EthiopianTimeOf(clock->localHour).part, self->style.language);
-  self->habishaText->value((time + ' ' + part).c_str());
+  ClockWindow* self = static_cast<ClockWindow*>(window);
+  self->habishaText->value(self->style.geez ? GeezTimeText(clock).c_str() : TimeText(clock));
+  const std::string label = std::string(Tr("Habisha")) + '\n' +
+                            DayPartName(EthiopianTimeOf(clock->localHour).part, self->style.language);
+  if (label != self->habishaClock->label()) {
+    self->habishaClock->copy_label(label.c_str());
+    self->habishaClock->redraw_label();
+  }
 }
 
 std::string ClockWindow::GeezTimeText(const Fl_Clock_Output* clock) {

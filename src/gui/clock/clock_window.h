@@ -25,8 +25,8 @@ class ClockWindow {
   // Ethiopian hour 0 is the twelfth, ፲፪; the minutes and seconds keep their digits.
   static std::string GeezTimeText(const Fl_Clock_Output* clock);
   // The faces' readers: the Farenji one writes its time into the Fl_Output
-  // text; the Habisha one, given the window, its time and the part of the
-  // day, as `now` names it.
+  // text; the Habisha one, given the window, its time, and the part of the
+  // day, as `now` names it, under the face's name.
   static void CopyReading(const ReckoningClock* clock, void* text);
   static void CopyHabishaReading(const ReckoningClock* clock, void* window);
 

@@ -423,6 +423,13 @@ CASES = [
     (["days"], "", "", 0),
     (["agenda", "1"], "2001/03/20\t2008/11/29\tfast\tTsome Nebiyat\n2001/03/20\t2008/11/29\tcommemoration\tHnstata and Dawit\n",
      "", 0),
+    (["agenda", "--amharic", "1"], "2001/03/20\t2008/11/29\tጾም\tጾመ ነቢያት\n2001/03/20\t2008/11/29\tዝክር\t"
+     "ሕንፀተ ቤታ ለማርያም እና ቅዱስ ዳዊት\n", "", 0),
+    # an iCalendar title in the language asked for, the other name under it
+    (["holidays", "--ics", "--amharic", "2001"], "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Zelmora//Zelmora 1.5.2//EN"
+     "\r\nCALSCALE:GREGORIAN\r\nBEGIN:VEVENT\r\nUID:20080911-enkutatash-new-year@zelmora.example.org\r\n"
+     "DTSTAMP:20081129T090000Z\r\nDTSTART;VALUE=DATE:20080911\r\nDTEND;VALUE=DATE:20080912\r\nSUMMARY:እንቁጣጣሽ\r\n"
+     "DESCRIPTION:Enkutatash (New Year)\\nመስከረም 1\\, 2001 (Meskerem 1\\, 2\r\n", "", 0, {"head": 11}),
     (["days"], DAYS_LIST, "", 0, {"store": STORE}),
     (["agenda", "3"], AGENDA_3, "", 0, {"store": STORE}),
     (["agenda"], AGENDA_3, "", 0, {"store": STORE, "head": 9}),

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 #include <unicode/dtfmtsym.h>
 
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <utility>
 
 #include "core/locale/language_names.h"
+#include "core/locale/translation.h"
 
 namespace {
 
@@ -73,3 +75,22 @@ TEST(AmharicNames, WeekdaysAsIcuWritesThem) {
 }
 
 }  // namespace
+
+// A lookup in a language sets LANGUAGE for itself alone: the user's value,
+// or its absence, is back afterwards for the programs this one starts.
+TEST(Translation, LanguageRestoredAfterALookup) {
+  for (const char* before : {"de:fr", "", static_cast<const char*>(nullptr)}) {
+    if (before) {
+      setenv("LANGUAGE", before, 1);
+    } else {
+      unsetenv("LANGUAGE");
+    }
+    Tr("fast", Language::kAmharic);
+    const char* after = std::getenv("LANGUAGE");
+    if (before) {
+      EXPECT_STREQ(after, before);
+    } else {
+      EXPECT_EQ(after, nullptr);
+    }
+  }
+}

@@ -80,17 +80,8 @@ TEST(AmharicNames, WeekdaysAsIcuWritesThem) {
 // or its absence, is back afterwards for the programs this one starts.
 TEST(Translation, LanguageRestoredAfterALookup) {
   for (const char* before : {"de:fr", "", static_cast<const char*>(nullptr)}) {
-    if (before) {
-      setenv("LANGUAGE", before, 1);
-    } else {
-      unsetenv("LANGUAGE");
-    }
+    before ? setenv("LANGUAGE", before, 1) : unsetenv("LANGUAGE");
     Tr("fast", Language::kAmharic);
-    const char* after = std::getenv("LANGUAGE");
-    if (before) {
-      EXPECT_STREQ(after, before);
-    } else {
-      EXPECT_EQ(after, nullptr);
-    }
+    EXPECT_EQ(std::string(std::getenv("LANGUAGE") ? std::getenv("LANGUAGE") : "unset"), before ? before : "unset");
   }
 }

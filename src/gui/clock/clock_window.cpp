@@ -38,7 +38,8 @@ ReckoningClock* MakeFace(int x, const char* label, Fl_Boxtype box, Fl_Image* pic
   clock->labelfont(FL_HELVETICA);
   clock->labelsize(kTextSize);
   clock->labelcolor(FL_BLACK);
-  clock->align(FL_ALIGN_TOP);
+  // The picture beside the name leaves a second line for the part of the day.
+  clock->align(FL_ALIGN_TOP | FL_ALIGN_IMAGE_NEXT_TO_TEXT);
   clock->hours = hours;
   return clock;
 }

@@ -12,6 +12,7 @@
 #include "cli/json_text.h"
 #include "cli/user_days.h"
 #include "core/export/days_calendar.h"
+#include "core/locale/date_lines.h"
 #include "core/locale/translation.h"
 
 namespace {
@@ -55,11 +56,12 @@ Agenda AgendaOf(int firstDay, int count) {
 }
 
 // What is said of one date, each with its kind: the user's days first, as an
-// agenda is about them, then the calendar's.
-const char kMine[] = "my day";
-const char kHoliday[] = "holiday";
-const char kFast[] = "fast";
-const char kCommemoration[] = "commemoration";
+// agenda is about them, then the calendar's. The kinds are written in the
+// language asked for.
+const char kMine[] = N_("my day");
+const char kHoliday[] = N_("holiday");
+const char kFast[] = N_("fast");
+const char kCommemoration[] = N_("commemoration");
 
 struct Fact {
   const char* kind;  // one of the four above
@@ -85,15 +87,11 @@ std::string AgendaLines(const Agenda& agenda, TextStyle style) {
   for (const DayFacts& entry : agenda.facts.days) {
     const DatePair day = DatePair::OfDay(entry.dayNumber);
     const std::string dates = day.dates[Ethiopian].NumericText() + '\t' + day.dates[Gregorian].NumericText() + '\t';
-    for (const Fact& fact : FactsOf(agenda, entry, style)) text += dates + fact.kind + '\t' + fact.text + '\n';
+    for (const Fact& fact : FactsOf(agenda, entry, style)) {
+      text += dates + Tr(fact.kind, style.language) + '\t' + fact.text + '\n';
+    }
   }
   return text;
-}
-
-std::string DateText(const DatePair& day, CalendarKind kind, TextStyle style) {
-  const TextStyle numbers = kind == Ethiopian ? style : TextStyle{style.language, false};
-  return std::string(MonthNameIn(kind, day.Month(kind), style)) + ' ' + NumberIn(day.Day(kind), numbers) + ", " +
-         NumberIn(day.Year(kind), numbers);
 }
 
 // The user's days and the holidays speak for themselves; the church's days
@@ -108,8 +106,7 @@ std::string Said(const Fact& fact, Language language) {
 std::string TodayLine(const Agenda& agenda, TextStyle style) {
   const DayFacts& entry = agenda.facts.days.front();
   const DatePair day = DatePair::OfDay(entry.dayNumber);
-  std::string text = std::string(WeekdayNameIn(Ethiopian, day.Weekday(), style)) + ' ' +
-                     DateText(day, Ethiopian, style) + " (" + DateText(day, Gregorian, style) + ")";
+  std::string text = LongDateOf(day, Ethiopian, style) + " (" + LongDateOf(day, Gregorian, style) + ")";
   const char* separator = ": ";
   for (const Fact& fact : FactsOf(agenda, entry, style)) {
     text += separator + Said(fact, style.language);

@@ -21,7 +21,7 @@ int ChurchYearOf(const Invocation& call) {
   return call.operand ? ReadYear(call.operand, Ethiopian) : Today().Year(Ethiopian);
 }
 
-std::string Field(const char* key, const std::string& value) { return std::string(key) + '\t' + value + '\n'; }
+std::string Field(const std::string& key, const std::string& value) { return key + '\t' + value + '\n'; }
 
 
 std::string FastsJson(const ChurchYear& church, TextStyle style) {
@@ -74,11 +74,14 @@ std::string DayCommand(const Invocation& call) {
   return text + UserDayLines(dayNumber, call.style);
 }
 
+// The keys and names in the language asked for, the numbers in its
+// numerals; JSON keeps its keys English and its numbers numbers.
 std::string BahireHasabCommand(const Invocation& call) {
   std::string text;
-  for (const Figure& figure : BahireHasabFigures(ChurchYearOf(call))) {
+  const TextStyle style = call.json ? TextStyle{call.style.language, false} : call.style;
+  for (const Figure& figure : BahireHasabFigures(ChurchYearOf(call), style)) {
     text += call.json ? (text.empty() ? "{" : ",") + JsonString(figure.key) + ":" + FigureJson(figure, call.style)
-                      : Field(figure.key, figure.value);
+                      : Field(Tr(figure.key, style.language), figure.value);
   }
   return call.json ? text + "}\n" : text;
 }

@@ -103,7 +103,9 @@ bool TerminalShowsColor(bool outIsTerminal) {
 Invocation ReadArguments(const Command& command, int argc, char** argv, bool outIsTerminal) {
   Invocation call;
   call.kind = command.defaultKind;
-  call.style.language = LocaleLanguage();
+  // English until --amharic says otherwise; text for people then follows the
+  // locale, JSON never does, so a script reads the same names on any desktop.
+  call.style.language = Language::kEnglish;
   Color color = Color::kAuto;
   bool optionsEnded = false;
   const unsigned options = command.options | kGeneralOptions;
@@ -125,6 +127,7 @@ Invocation ReadArguments(const Command& command, int argc, char** argv, bool out
     }
   }
   if (command.missing && !call.operand) throw CommandError{command.missing};
+  if (call.style.language == Language::kEnglish && !call.json) call.style.language = LocaleLanguage();
   call.highlight = color == Color::kAlways || (color == Color::kAuto && TerminalShowsColor(outIsTerminal));
   return call;
 }

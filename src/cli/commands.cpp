@@ -51,9 +51,9 @@ std::string HolidayList(const std::vector<Holiday>& holidays, TextStyle style) {
   return text;
 }
 
-std::string Calendar(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts) {
+std::string Calendar(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, Language language) {
   std::string ics, why;
-  if (!HolidayCalendar(holidays, fasts, &ics, &why)) throw CommandError{"cannot write the iCalendar file: " + why};
+  if (!HolidayCalendar(holidays, fasts, &ics, &why, language)) throw CommandError{"cannot write the iCalendar file: " + why};
   return ics;
 }
 
@@ -92,5 +92,5 @@ std::string HolidaysCommand(const Invocation& call) {
   }
   const std::vector<Holiday> holidays = HolidaysOfYears(years, call.kind);
   if (!call.ics) return HolidayList(holidays, call.style);
-  return Calendar(holidays, call.fasts ? FastsOfYears(years, call.kind) : std::vector<FastPeriod>());
+  return Calendar(holidays, call.fasts ? FastsOfYears(years, call.kind) : std::vector<FastPeriod>(), call.style.language);
 }

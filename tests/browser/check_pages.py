@@ -23,17 +23,19 @@ ETHIOPIAN_MONTHS = ["መስከረም", "ጥቅምት", "ህዳር", "ታህሳ�
 # The pages with holidays: the days off in red, and every holiday listed
 # (May 2024: Labour Day, Good Friday and Fasika, which fell with Patriots'
 # Victory Day, Ginbot 20's last year before the law of 2024, Rikbe Kahnat;
-# Giyorgis and Lideta, church feasts that are no day off).
+# Giyorgis, Lideta and Debre Mitmaq, church feasts that are no day off),
+# their dates written as the rest of the program writes them.
 HOLIDAYS = {
     "gregorian-2024-05-holidays": ({1, 3, 5, 28}, [
-        "May 1, 2024 / ሚያዚያ 23, 2016: International Labour Day - የሠራተኞች ቀን",
-        "May 1, 2024 / ሚያዚያ 23, 2016: Giyorgis (Saint George) - ሚያዝያ ጊዮርጊስ",
-        "May 3, 2024 / ሚያዚያ 25, 2016: Siklet (Good Friday) - ስቅለት",
-        "May 5, 2024 / ሚያዚያ 27, 2016: Patriots' Victory Day - የአርበኞች ቀን",
-        "May 5, 2024 / ሚያዚያ 27, 2016: Fasika (Easter) - ፋሲካ",
-        "May 9, 2024 / ግንቦት 1, 2016: Lideta Mariam (Mary's birth) - ግንቦት ልደታ",
-        "May 28, 2024 / ግንቦት 20, 2016: Downfall of the Derg - ደርግ የወደቀበት ቀን",
-        "May 29, 2024 / ግንቦት 21, 2016: Rikbe Kahnat - ርክበ ካህናት"]),
+        "Wednesday, May 1, 2024 / ረቡዕ፣ 23 ሚያዝያ 2016 ዓ.ም.: International Labour Day - የሠራተኞች ቀን",
+        "Wednesday, May 1, 2024 / ረቡዕ፣ 23 ሚያዝያ 2016 ዓ.ም.: Giyorgis (Saint George) - ሚያዝያ ጊዮርጊስ",
+        "Friday, May 3, 2024 / ዓርብ፣ 25 ሚያዝያ 2016 ዓ.ም.: Siklet (Good Friday) - ስቅለት",
+        "Sunday, May 5, 2024 / እሑድ፣ 27 ሚያዝያ 2016 ዓ.ም.: Patriots' Victory Day - የአርበኞች ቀን",
+        "Sunday, May 5, 2024 / እሑድ፣ 27 ሚያዝያ 2016 ዓ.ም.: Fasika (Easter) - ፋሲካ",
+        "Thursday, May 9, 2024 / ሐሙስ፣ 1 ግንቦት 2016 ዓ.ም.: Lideta Mariam (Mary's birth) - ግንቦት ልደታ",
+        "Tuesday, May 28, 2024 / ማክሰኞ፣ 20 ግንቦት 2016 ዓ.ም.: Downfall of the Derg - ደርግ የወደቀበት ቀን",
+        "Wednesday, May 29, 2024 / ረቡዕ፣ 21 ግንቦት 2016 ዓ.ም.: Debre Mitmaq Mariam - ደብረ ምጥማቅ",
+        "Wednesday, May 29, 2024 / ረቡዕ፣ 21 ግንቦት 2016 ዓ.ም.: Rikbe Kahnat - ርክበ ካህናት"]),
 }
 JDN_OF_ORDINAL_ZERO = 1721425
 ETHIOPIAN_EPOCH = 1723856  # JDN of Meskerem 1 of year 1, less 365

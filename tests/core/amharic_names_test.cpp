@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 #include <unicode/dtfmtsym.h>
 
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <utility>
 
 #include "core/locale/language_names.h"
+#include "core/locale/translation.h"
 
 namespace {
 
@@ -73,3 +75,13 @@ TEST(AmharicNames, WeekdaysAsIcuWritesThem) {
 }
 
 }  // namespace
+
+// A lookup in a language sets LANGUAGE for itself alone: the user's value,
+// or its absence, is back afterwards for the programs this one starts.
+TEST(Translation, LanguageRestoredAfterALookup) {
+  for (const char* before : {"de:fr", "", static_cast<const char*>(nullptr)}) {
+    before ? setenv("LANGUAGE", before, 1) : unsetenv("LANGUAGE");
+    Tr("fast", Language::kAmharic);
+    EXPECT_EQ(std::string(std::getenv("LANGUAGE") ? std::getenv("LANGUAGE") : "unset"), before ? before : "unset");
+  }
+}

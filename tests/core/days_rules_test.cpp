@@ -33,6 +33,9 @@ TEST(Memorial, TheFirstYearsDays) {
       // Pagume 6: the first year falls on Pagume 5, the half year in Yekatit.
       {Eth(2019, 13, 6),
        {Eth(2019, 13, 6), Eth(2020, 1, 6), Eth(2020, 2, 9), Eth(2020, 3, 19), Eth(2020, 6, 6), Eth(2020, 13, 5)}},
+      // Yekatit 10: the half year is Nehase 10 of the same year, the twelfth month.
+      {Eth(2017, 6, 10),
+       {Eth(2017, 6, 10), Eth(2017, 6, 16), Eth(2017, 7, 19), Eth(2017, 8, 29), Eth(2017, 12, 10), Eth(2018, 6, 10)}},
       // Nehase 30: the counting runs through Pagume's five days.
       {Eth(2016, 12, 30),
        {Eth(2016, 12, 30), Eth(2017, 1, 1), Eth(2017, 2, 4), Eth(2017, 3, 14), Eth(2017, 6, 30), Eth(2017, 12, 30)}},

@@ -32,7 +32,7 @@ const KnownDay kKnownDays[] = {
     {{2025, 7, 16}, "Wednesday fast / Thomas (not the Apostle)", "የረቡዕ ጾም / ቶማስ", "Hamle 9, between Hawaryat and Filseta"},
     {{2025, 7, 18}, "Friday fast / Hanna and Iyakem, and Fasiledes", "የዓርብ ጾም / ሐና ወኢያቄም እና ፋሲለደስ",
      "Hamle 11, between Hawaryat and Filseta"},
-    {{2025, 9, 10}, "Wednesday fast / none: Pagume is outside the monthly round", "የረቡዕ ጾም / ጳጉሜ ወርሃዊ መታሰቢያ የለውም",
+    {{2025, 9, 10}, "Wednesday fast / none: Pagume is outside the monthly round", "የረቡዕ ጾም / ጳጉሜን ወርሃዊ ዝክር የለውም",
      "Pagume 5 says it has no commemoration"},
     {{2025, 9, 11}, "Lideta (Birth of Mary) and Elias", "ልደታ ለማርያም እና ኤልያስ", "Meskerem 1, a Thursday"},
     {{2024, 11, 30}, "Tsome Nebiyat / Mariam (the Virgin Mary)", "ጾመ ነቢያት / ማርያም", "Hidar 21, a Saturday of Nebiyat"},

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "gui/about/help_page.h"
+#include "core/folders/help_page.h"
 #include "gui/keys/window_keys.h"
 #include "core/locale/translation.h"
 #include "gui/mainwin/calendar_ui.h"

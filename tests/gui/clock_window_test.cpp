@@ -85,9 +85,11 @@ TEST_F(Clocks, OneTickOnTheWallClocksSecond) {
     ASSERT_EQ(small.second(), second);
   }
   EXPECT_STREQ(clocks->habishaText->value(), "11:59:59");
+  EXPECT_STREQ(clocks->habishaClock->label(), "Habisha\nnight");  // the part of the day, as now names it
   EXPECT_STREQ(clocks->farenjiText->value(), "05:59:59");
   RunNextTimeout(0.0);
   EXPECT_STREQ(clocks->habishaText->value(), "00:00:00");
+  EXPECT_STREQ(clocks->habishaClock->label(), "Habisha\nmorning");
   EXPECT_STREQ(clocks->farenjiText->value(), "06:00:00");
 }
 

@@ -80,8 +80,8 @@ TEST_F(Desktop, HomePageFromTheMenuAndTheAboutWindow) {
   ui.set_defaults();
   for (const auto& h : kHelpPages) {
     if (h.amharic) MenuBarOf(ui.main_window)->picked(ui.amharic_item);
-    const std::string target = kHasHomePage ? kHomePageUrl : InstalledPage(h.page);
-    const std::string opened = (kHasHomePage ? target : "file://" + target) + "\n";
+    const std::string target = kHasHomePage ? kHomePageUrl : "file://" + InstalledPage(h.page);
+    const std::string opened = target + "\n";
     ForgetOpened();
     OpenWebsite();
     EXPECT_EQ(Opened(), opened);

@@ -37,7 +37,7 @@ TEST_F(MainWindow, AmharicAndGeezNumeralsWhenPicked) {
   EXPECT_EQ(getenv("LANGUAGE"), nullptr);
   EXPECT_STREQ(ui.grid->headers[1]->label(), "ሰኞ");
   EXPECT_STREQ(ui.month_choice->text(), "ኅዳር");
-  EXPECT_STREQ(ui.grid->cells[29]->tooltip(), "የብሔር ብሔረሰቦች ቀን\nዒድ አል አድሐ");
+  EXPECT_STREQ(ui.grid->cells[29]->tooltip(), "የብሔር ብሔረሰቦች ቀን\nኢድ-አል አድሃ");
   MenuBar()->picked(ui.fasts_item);
   MenuBar()->picked(ui.saints_item);
   EXPECT_STREQ(ui.grid->cells[12]->tooltip(), "ኅዳር ሚካኤል\nየዓርብ ጾም\nሚካኤል፣ ሳሙኤል እና ያሬድ");
@@ -98,10 +98,11 @@ TEST_F(MainWindow, BahireHasabOfTheYearOnShow) {
     std::vector<const char*> lines;
   } kLanguages[] = {
       {Ethiopian, false, "Tool/Bahire Hasab", "Bahire Hasab 2001",
-       {"abekte\t4", "metqi\t26", "fasika\t2001/08/11", "2001/08/11\t2009/04/19\tFasika (Easter)"}},
-      {Gregorian, false, "Tool/Bahire Hasab", "Bahire Hasab 2001", {"abekte\t4", "fasika\t2001/08/11"}},
+       {"abekte\t4", "metqi\t26", "fasika\tihud, Miazya 11, 2001",
+        "ihud, Miazya 11, 2001\tSunday, April 19, 2009\tFasika (Easter)"}},
+      {Gregorian, false, "Tool/Bahire Hasab", "Bahire Hasab 2001", {"abekte\t4", "fasika\tihud, Miazya 11, 2001"}},
       {Ethiopian, true, "መሣሪያ/ባሕረ ሐሳብ", "ባሕረ ሐሳብ 2001",
-       {"አበቅቴ\t4", "መባጃ ሐመር\t2", "ተንቀሳቃሽ በዓላትና አጽዋማት", "2001/08/11\t2009/04/19\tፋሲካ"}},
+       {"አበቅቴ\t4", "መባጃ ሐመር\t2", "ተንቀሳቃሽ በዓላትና አጽዋማት", "እሑድ፣ 11 ሚያዝያ 2001 ዓ.ም.\tእሑድ፣ 19 ኤፕሪል 2009\tፋሲካ"}},
   };
   for (const auto& language : kLanguages) {
     if (language.base != ui.base_kind) Click(ui.base_button);

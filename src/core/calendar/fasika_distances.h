@@ -5,7 +5,8 @@
 // Abiy Tsom; Debre Zeit is the middle Sunday of Lent; Hosanna and Siklet the
 // Sunday and Friday before Fasika; Rikbe Kahnat the Wednesday of the fourth
 // week after; Erget the fortieth day and Paraclete the fiftieth, counting
-// Fasika as the first; Tsome Hawaryat begins the day after Paraclete.
+// Fasika as the first; Tsome Hawaryat begins the day after Paraclete, and
+// the weekly fast of Wednesday and Friday returns on the Wednesday after.
 namespace from_fasika {
 constexpr int kNineveh = -69;  // a Monday
 constexpr int kNinevehDays = 3;
@@ -17,4 +18,5 @@ constexpr int kRikbeKahnat = 24;
 constexpr int kErget = 39;
 constexpr int kParaclete = 49;  // the last of the fifty days without the weekly fast
 constexpr int kHawaryat = 50;
+constexpr int kDihnet = 52;
 }  // namespace from_fasika

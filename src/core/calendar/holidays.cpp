@@ -42,6 +42,9 @@ constexpr unsigned kIslamicFeast = kPublicHoliday | kExpectedDate;
 // - Nations, Nationalities and Peoples' Day (the constitution of Hidar 29,
 //   1987): the 7th in 2012 (WIC, 22 October 2012) and the 14th in 2019 (ENA)
 //   count from December 2006, E.C. 1999; the same WIC report says "since 2007".
+// The Islamic days' Amharic names as VOA Amharic writes them in its report
+// of the law ("ኢድ-አል አድሃ (አረፋ)፣ መውሊድ እና ኢድ-አል ፈጥር"); fanabc.com writes
+// ዒድ, DW Amharic and al-ain ኢድ.
 // In the order that holidays on one day are listed: the law's days, then
 // the church's (ChurchFeastRules), then the Islamic days.
 const HolidayRule kCivilRules[] = {
@@ -54,8 +57,8 @@ const HolidayRule kCivilRules[] = {
     {Rule::kEthiopian, 9, 20, "Downfall of the Derg", "ደርግ የወደቀበት ቀን", kPublicHoliday, 1984, 2016},
 };
 const HolidayRule kIslamicRules[] = {
-    {Rule::kHijri, 10, 1, "Eid al-Fitr", "ዒድ አል ፈጥር", kIslamicFeast},
-    {Rule::kHijri, 12, 10, "Eid al-Adha", "ዒድ አል አድሐ", kIslamicFeast},
+    {Rule::kHijri, 10, 1, "Eid al-Fitr", "ኢድ-አል ፈጥር", kIslamicFeast},
+    {Rule::kHijri, 12, 10, "Eid al-Adha", "ኢድ-አል አድሃ", kIslamicFeast},
     {Rule::kHijri, 3, 12, "Mawlid", "መውሊድ", kIslamicFeast},
 };
 

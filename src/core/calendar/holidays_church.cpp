@@ -22,20 +22,60 @@ constexpr unsigned kPublicMajor = kPublicFeast | kMajorFeast;
 //   Sundays when Tahsas 19 is one; here the first is kept. Its ninth minor
 //   feast is Meskel, Meskerem 17, where the council names Megabit Meskel;
 //   the council is followed, and Meskel stays the public feast it is.
+//   A second telling of the three Sundays, eotcmk.org's "Zemene Sebket,
+//   Berhan and Nolawi" as copied on topicsexpress.com (Kassa Nigus and
+//   Tsegaye Girma, 2015), gives them "from Tahisas 7 to 27", so its Sibket
+//   is the Sunday of Tahsas 7-13: the two part when Tahsas 5 or 6 is a
+//   Sunday, and the help page says so.
 // - Gizret Tir 6 and Cana Tir 12 (eotcmk.org, "Feast of Circumcision of Lord
 //   Jesus Christ" and "Cana of Galilee"); Megabit Meskel, the Cross's first
 //   appearance, 19 March, Megabit 10 (eotcmk.org/e/category/holy-scriptures/page/9).
-// - The minor Genna is Genna's own day, so it is not listed twice.
-// The Marian feasts, from the "thirty three feasts of our Lady" (the council):
-// Filseta (the Assumption), Nehase 16, ending the Filseta fast
-// (en.wikipedia.org "Filseta"; eotcmk.org on St George's relics, "Nehasie 16
-// ... overlaps with the feast of the Assumption"); Ba'eta, her entering the
-// Temple, Tahsas 3 (eotcmk.org, "She lived in the Temple"); Asterio, her
-// departure, Tir 21 (eotcmk.org, "The Departure of Saint Mary";
-// boundlessethiopia.com, "Asteroye Maryam"); Kidane Mihret Yekatit 16 and
-// Lideta Ginbot 1 (boundlessethiopia.com; tourlalibelaholidays.com puts
-// Lideta on "1st of May" Gregorian, which is Miazia 23, not Ginbot 1);
-// Hidar Tsion Hidar 21 (easygoethiopia.com, 30 November; entewawek.com).
+// - The minor Genna is Genna's own day (the council's "Gena ... actually
+//   born"; the Toronto parish's "Genna (Lidet Eve)"), so Genna carries both
+//   tags and is not listed twice.
+// The Marian feasts. The church keeps "thirty three feasts of our Lady" (the
+// council; eotcmk.org/e, "33 prescribed feasts"; eotc-ma.com), but no page
+// found lists all 33 with their days, and the pages count them two ways: the
+// text at ethiopianorthodox.org (copied on many pages) counts the monthly
+// 21st twelve times and each of the sixteen days of Filseta once ("31 feasts
+// in all up to now", the icon that bled the 32nd), while the Amharic pages
+// count each named yearly feast as one of the 33 ("ግንቦት 21 ከእመቤታችን 33ቱ
+// በዓላት አንዱ", kmariamtsiwa.com). The named ones found, with their sources:
+//  1. Meskerem 10, the icon of Tsedenya (eotcmk.org/e, "Amid the thirty-three
+//     feasts"; one source, so not shown)
+//  2. Meskerem 21, Bizuhane Mariam, kept at Gishen (hohitebirhan.org,
+//     "መስከረም 21፡ ብዙኃነ ማርያም"; eotcmk.org/a, "ግሸን ማርያም ... መስከረም ፳፩")
+//  3. Hidar 6, Qusquam, her return from Egypt (eotcmk.org/a "በዓለ ደብረ ቁስቋም",
+//     "ኅዳር ስድስት"; eotcmk.org/e "Quskuam Mariam", Hidar 6; tgstat
+//     @yamazemur_getemoche "ኅዳር ፮ ቊስቋም ማርያም"; the pages spell it ቁስቋም,
+//     ቊስቋም and ቍስቋም, three letters; eotcmk.org's ቁስቋም is written here)
+//  4. Hidar 21, Hidar Tsion (english.eritreantewahdo.org, "one of the 33";
+//     press.et; boundlessethiopia.com; easygoethiopia.com, 30 November)
+//  5. Tahsas 3, Ba'eta, her entering the Temple (eotcmk.org, "She lived in
+//     the Temple"; beatawa.org "ታኅሣሥ ፫ ... በዓታ ለማርያም")
+//  6. Tir 21, Asterio, her departure (eotcmk.org/a "በጥር ፳፩ ... አስተርዮ
+//     ማርያም"; astemhro.com; boundlessethiopia.com "Asteroye Maryam")
+//  7. Yekatit 16, Kidane Mihret (tgstat @mkpublicrelation "የካቲት ፲፮";
+//     kasinatours.com; boundlessethiopia.com)
+//  8. Ginbot 1, Lideta, her birth (eotcmk.org/e, "Ginbot 1"; beatawa.org
+//     "ግንቦት ፩"; tourlalibelaholidays.com puts it on "1st of May"
+//     Gregorian, which is Miazia 23, not Ginbot 1)
+//  9. Ginbot 21, Debre Mitmaq, her appearing on the church's dome (eotcmk.org/a
+//     "ከግንቦት ፳፩ ጀምሮ"; eotc-ma.com "Ginbot 21"; kmariamtsiwa.com; eotcmk.org/e
+//     gives "May 26", where Ginbot 21 is 29 May)
+// 10. Sene 20, Hintsete Beta, the first church built to her, at Philippi
+//     (eotcmk.org/e, "27 June/Sene 20 in Philip"; temro.org, "ሠኔ ፳ ... ሕንጸተ
+//     ቤታ ለእግዝእትነ ቅድስት ድንግል ማርያም", spelt with ጸ where the monthly
+//     commemoration's ሕንፀተ has ፀ, the same sound)
+// 11. Nehase 7, Tsinseta, her conception (eotcmk.org/a "በነሐሴ ሰባት";
+//     eotcmk.org/e "Nehasie 7")
+// 12. Nehase 16, Filseta, the Assumption, ending the Filseta fast
+//     (en.wikipedia.org "Filseta"; astemhro.com "ነሐሴ ፲፮"; eotcmk.org)
+// 13-24. the 21st of every month (wikimili "Calendar of saints"; eotcpathway.com),
+//     kept here as the monthly commemoration
+// 25-33. not found named with a day; Filseta's sixteen days and the bleeding
+//     icon fill the count in the ethiopianorthodox.org reckoning.
+// The ones that two sources name are shown.
 // The yearly feasts of the saints kept monthly: Mikael Hidar 12
 // (ethiopianwanderlust.com, 21 November 2018); Gabriel Tahsas 19
 // (actiontours.com.et, Kulubi; afrikamonamour.blogspot.com says Tahsas 19
@@ -46,9 +86,19 @@ constexpr unsigned kPublicMajor = kPublicFeast | kMajorFeast;
 // Tahsas 29 (eotcmk.org); Selassie Hamle 7 and Tir 7 (themeskel.org/tir;
 // eotcmk.org gives Tir 7 alone); Rufael Pagume 3 (eotcmk.org, "Archangel
 // Saint Raphael").
+// Petros and Paulos, Hamle 5, their martyrdom, the feast that ends Tsome
+// Hawaryat: "ሐምሌ ፭ ... የሐዋርያትን ጦም ከጨረስን በኋላ የምናከብረው"
+// (mekrez.blogspot.com, "ብርሃናተ ዓለም ጴጥሮስ ወጳውሎስ"); "ሐምሌ 5"
+// (melakuezezew.blogspot.com, July 2014); "ሓምለ 5" (vaticannews.va, Tigrinya).
+// Tsome Dihnet, the weekly fast of Wednesday and Friday, returns on the
+// Wednesday after Paraclete: "ጾመ ድኅነት ከግንቦት 18 ቀን በታች ከሰኔ 22 ቀን በላይ
+// አይውልም" (eotcmk.org, "የ፳፻፯ ዓ/ም ዐብይ ጾምና በዓላቱ", its movable days);
+// "the Fast of the Savior begin[s] on Wednesdays" (johnsrepentance.org).
 // The Amharic names are written as the church's pages spell these feasts.
 const HolidayRule kChurchRules[] = {
     {Rule::kEthiopian, 1, 17, "Meskel (Finding of the True Cross)", "መስቀል", kPublicFeast},
+    {Rule::kEthiopian, 1, 21, "Bizuhane Mariam (Gishen Mariam)", "ብዙኃነ ማርያም", kChurchDay},
+    {Rule::kEthiopian, 3, 6, "Qusquam Mariam (return from Egypt)", "ቁስቋም ማርያም", kChurchDay},
     {Rule::kEthiopian, 3, 12, "Mikael (Hidar Mikael)", "ኅዳር ሚካኤል", kChurchDay},
     {Rule::kEthiopian, 3, 21, "Hidar Tsion (Our Lady of Zion)", "ኅዳር ጽዮን", kChurchDay},
     {Rule::kEthiopian, 4, 3, "Ba'eta Mariam (Mary enters the Temple)", "በዓታ ማርያም", kChurchDay},
@@ -57,7 +107,7 @@ const HolidayRule kChurchRules[] = {
     {Rule::kEthiopian, 4, 19, "Gabriel (Kulubi Gabriel)", "ታኅሣሥ ገብርኤል", kChurchDay},
     {Rule::kSundayFrom, 4, 19, "Nolawi (the Good Shepherd)", "ኖላዊ", kMinor},
     {Rule::kEthiopian, 4, 24, "Abune Tekle Haymanot (his birth)", "ልደተ ተክለ ሃይማኖት", kChurchDay},
-    {Rule::kGenna, 0, 0, "Genna (Christmas)", "ገና", kPublicMajor},
+    {Rule::kGenna, 0, 0, "Genna (Christmas)", "ገና", kPublicMajor | kMinorFeast},
     {Rule::kEthiopian, 5, 5, "Abune Gebre Menfes Kidus", "አቡነ ገብረ መንፈስ ቅዱስ", kChurchDay},
     {Rule::kEthiopian, 5, 6, "Gizret (Circumcision)", "ግዝረት", kMinor},
     {Rule::kEthiopian, 5, 7, "Selassie (Holy Trinity)", "ጥር ሥላሴ", kChurchDay},
@@ -70,7 +120,11 @@ const HolidayRule kChurchRules[] = {
     {Rule::kEthiopian, 7, 29, "Tsinset (the Conception)", "ጽንሰት", kMajor},
     {Rule::kEthiopian, 8, 23, "Giyorgis (Saint George)", "ሚያዝያ ጊዮርጊስ", kChurchDay},
     {Rule::kEthiopian, 9, 1, "Lideta Mariam (Mary's birth)", "ግንቦት ልደታ", kChurchDay},
+    {Rule::kEthiopian, 9, 21, "Debre Mitmaq Mariam", "ደብረ ምጥማቅ", kChurchDay},
+    {Rule::kEthiopian, 10, 20, "Hintsete Beta (Mary's first church)", "ሕንፀተ ቤታ ለማርያም", kChurchDay},
+    {Rule::kEthiopian, 11, 5, "Petros and Paulos (Saints Peter and Paul)", "ጴጥሮስ ወጳውሎስ", kChurchDay},
     {Rule::kEthiopian, 11, 7, "Selassie (Holy Trinity)", "ሐምሌ ሥላሴ", kChurchDay},
+    {Rule::kEthiopian, 12, 7, "Tsinseta Mariam (Mary's conception)", "ጽንሰታ ለማርያም", kChurchDay},
     {Rule::kEthiopian, 12, 13, "Debre Tabor (Transfiguration)", "ደብረ ታቦር", kMajor},
     {Rule::kEthiopian, 12, 16, "Filseta (Assumption)", "ፍልሰታ", kChurchDay},
     {Rule::kEthiopian, 13, 3, "Rufael (Raphael the Archangel)", "ሩፋኤል", kChurchDay},
@@ -84,6 +138,7 @@ const HolidayRule kChurchRules[] = {
     {Rule::kFasika, from_fasika::kErget, 0, "Erget (Ascension)", "ዕርገት", kMajor},
     {Rule::kFasika, from_fasika::kParaclete, 0, "Paraclete (Pentecost)", "ጰራቅሊጦስ", kMajor},
     {Rule::kFasika, from_fasika::kHawaryat, 0, "Tsome Hawaryat begins", "ጾመ ሐዋርያት", kChurchDay},
+    {Rule::kFasika, from_fasika::kDihnet, 0, "Tsome Dihnet resumes (the weekly fast)", "ጾመ ድኅነት", kChurchDay},
 };
 
 }  // namespace

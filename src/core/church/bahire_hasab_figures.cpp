@@ -5,22 +5,30 @@
 #include "core/locale/translation.h"
 
 namespace {
+
 Figure DayFigure(const char* key, int dayNumber) {
   return {key, DatePair::OfDay(dayNumber).dates[Ethiopian].NumericText(), dayNumber};
 }
+
+std::string EvangelistText(Evangelist evangelist, Language language) {
+  if (language != Language::kEnglish) return EvangelistAmharic(evangelist);
+  return std::string(EvangelistName(evangelist)) + " (" + EvangelistAmharic(evangelist) + ")";
+}
+
 }  // namespace
 
-std::vector<Figure> BahireHasabFigures(int year) {
+std::vector<Figure> BahireHasabFigures(int year, TextStyle style) {
   const BahireHasab b = ReckonBahireHasab(year);
+  const auto number = [style](int figure) { return figure ? NumberIn(figure, style) : "0"; };
   return {
-      {N_("evangelist"), EvangelistName(b.evangelist) + std::string(" (") + EvangelistAmharic(b.evangelist) + ")"},
-      {N_("amete-alem"), std::to_string(b.ameteAlem)},
-      {N_("wenber"), std::to_string(b.wenber)},
-      {N_("abekte"), std::to_string(b.abekte)},
-      {N_("metqi"), std::to_string(b.metqi)},
+      {N_("evangelist"), EvangelistText(b.evangelist, style.language)},
+      {N_("amete-alem"), number(b.ameteAlem)},
+      {N_("wenber"), number(b.wenber)},
+      {N_("abekte"), number(b.abekte)},
+      {N_("metqi"), number(b.metqi)},
       DayFigure(N_("beale-metqi"), b.bealeMetqi),
-      {N_("tewsak"), std::to_string(b.tewsak)},
-      {N_("mebaja-hamer"), std::to_string(b.mebajaHamer)},
+      {N_("tewsak"), number(b.tewsak)},
+      {N_("mebaja-hamer"), number(b.mebajaHamer)},
       DayFigure(N_("nineveh"), b.nineveh),
       DayFigure(N_("fasika"), b.fasika),
   };

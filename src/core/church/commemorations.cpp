@@ -20,6 +20,8 @@ constexpr int kDaysInMonth = 30;
 // ሃይማኖት"), በዓታ ማርያም (stteklehaimanotottawa.org, church holidays). No stored
 // page gives the whole round in Ethiopic script; the other names are written
 // as the Synaxarium spells those saints, the English list's glosses left out.
+// The 20th's is the feast's own name in full, ሕንፀተ ቤታ ለማርያም (temro.org,
+// "ሕንጸተ ቤታ ለእግዝእትነ ቅድስት ድንግል ማርያም"; wikimili's "Hnstata" shortens it).
 const ChurchName kCommemorations[kDaysInMonth] = {
     {"Lideta (Birth of Mary) and Elias", "ልደታ ለማርያም እና ኤልያስ"},
     {"Thaddeus", "ታዴዎስ ሐዋርያ"},
@@ -40,7 +42,7 @@ const ChurchName kCommemorations[kDaysInMonth] = {
     {"Estifanos (Stephen) and Abba Gerima", "እስጢፋኖስ እና አባ ገሪማ"},
     {"Ewostatewos", "ኤዎስጣቴዎስ"},
     {"Gabriel the Archangel", "ገብርኤል"},
-    {"Hnstata and Dawit", "ሕንጸታ እና ቅዱስ ዳዊት"},
+    {"Hnstata and Dawit", "ሕንፀተ ቤታ ለማርያም እና ቅዱስ ዳዊት"},
     {"Mariam (the Virgin Mary)", "ማርያም"},
     {"Urael (Uriel the Archangel)", "ዑራኤል"},
     {"Giyorgis (Saint George)", "ጊዮርጊስ"},
@@ -54,9 +56,10 @@ const ChurchName kCommemorations[kDaysInMonth] = {
 };
 
 // Pagume stands outside the round of months ("ከዐውደ ወር ተርፎ", eotcmk.org,
-// "ወርኃ ጳጉሜን"); "monthly commemoration" is written as derbamichael.blogspot.com
-// (April 2016) writes ወርሃዊ መታሰቢያ.
-const ChurchName kNoneInPagume = {"none: Pagume is outside the monthly round", "ጳጉሜ ወርሃዊ መታሰቢያ የለውም"};
+// "ወርኃ ጳጉሜን"); the monthly commemoration is ዝክር, the one word every
+// surface uses for it (derbamichael.blogspot.com, April 2016, writes ወርሃዊ
+// መታሰቢያ), and the month is spelt as CLDR spells it.
+const ChurchName kNoneInPagume = {"none: Pagume is outside the monthly round", "ጳጉሜን ወርሃዊ ዝክር የለውም"};
 
 }  // namespace
 

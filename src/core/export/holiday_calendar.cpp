@@ -7,6 +7,7 @@
 #include "core/calendar/clock_source.h"
 #include "core/calendar/date_pair.h"
 #include "core/ical/ics_text.h"
+#include "core/locale/translation.h"
 
 namespace {
 
@@ -45,17 +46,22 @@ std::string Uid(const char* english, const CalendarDate& gregorian) {
   return uid + kUidDomain;
 }
 
-EventText HolidayEvent(const Holiday& holiday) {
-  const CalendarDate ethiopian = DatePair::OfDay(holiday.dayNumber).dates[Ethiopian];
-  const std::string expected = holiday.tags & kExpectedDate ? " (expected)" : "";
-  return {holiday.dayNumber, holiday.dayNumber, holiday.english, holiday.english + expected,
-          std::string(holiday.amharic) + "\n" + EthiopianDate(ethiopian), holiday.tags, false};
+// The name in the language asked for, the other one under it in the description.
+std::string OtherName(const char* english, const char* amharic, Language language) {
+  return language == Language::kEnglish ? amharic : english;
 }
 
-EventText FastEvent(const FastPeriod& fast) {
+EventText HolidayEvent(const Holiday& holiday, Language language) {
+  const CalendarDate ethiopian = DatePair::OfDay(holiday.dayNumber).dates[Ethiopian];
+  const std::string expected = holiday.tags & kExpectedDate ? Filled(" (%s)", {Tr("expected", language)}) : "";
+  return {holiday.dayNumber, holiday.dayNumber, holiday.english, NameIn(holiday, language) + expected,
+          OtherName(holiday.english, holiday.amharic, language) + "\n" + EthiopianDate(ethiopian), holiday.tags, false};
+}
+
+EventText FastEvent(const FastPeriod& fast, Language language) {
   const std::string first = EthiopianDate(DatePair::OfDay(fast.firstDay).dates[Ethiopian]);
-  return {fast.firstDay, fast.lastDay, fast.name->english, fast.name->english,
-          std::string(fast.name->amharic) + "\n" + first + " - " +
+  return {fast.firstDay, fast.lastDay, fast.name->english, NameIn(*fast.name, language),
+          OtherName(fast.name->english, fast.name->amharic, language) + "\n" + first + " - " +
               EthiopianDate(DatePair::OfDay(fast.lastDay).dates[Ethiopian]),
           0, true};
 }
@@ -90,10 +96,10 @@ bool AddEvent(const EventText& text, const std::string& stamp, std::string* ics,
 }  // namespace
 
 bool AddHolidayEvents(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
-                      std::string* why) {
+                      std::string* why, Language language) {
   std::vector<EventText> events;
-  for (const Holiday& holiday : holidays) events.push_back(HolidayEvent(holiday));
-  for (const FastPeriod& fast : fasts) events.push_back(FastEvent(fast));
+  for (const Holiday& holiday : holidays) events.push_back(HolidayEvent(holiday, language));
+  for (const FastPeriod& fast : fasts) events.push_back(FastEvent(fast, language));
   const std::string stamp = StampLine(WallClock(nullptr));
   for (const EventText& event : events) {
     if (!AddEvent(event, stamp, ics, why)) return false;
@@ -102,10 +108,10 @@ bool AddHolidayEvents(const std::vector<Holiday>& holidays, const std::vector<Fa
 }
 
 bool HolidayCalendar(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
-                     std::string* why) {
+                     std::string* why, Language language) {
   std::string text;
   AddHeader(&text);
-  if (!AddHolidayEvents(holidays, fasts, &text, why)) return false;
+  if (!AddHolidayEvents(holidays, fasts, &text, why, language)) return false;
   AddLine("END:VCALENDAR", &text);
   *ics = std::move(text);
   return true;

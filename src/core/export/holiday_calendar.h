@@ -10,13 +10,14 @@
 // all-day event each, with the English name as its summary (and
 // "(expected)" after a date that awaits the moon), the Amharic name and the
 // Ethiopian date in its description, its tags as categories, and a UID that
-// every export of the same holiday repeats. Each fasting period follows as
+// every export of the same holiday repeats. In Amharic the summary is the
+// Amharic name and the description the English one. Each fasting period follows as
 // one all-day event over its days, in the category "fast". False with the
 // reason in *why when a day cannot be written (iCalendar's years end with
 // 9999): a file is written whole or not at all.
 // The same events, appended to a file being written (one that carries other
 // events too).
 bool AddHolidayEvents(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
-                      std::string* why);
+                      std::string* why, Language language = Language::kEnglish);
 bool HolidayCalendar(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
-                     std::string* why);
+                     std::string* why, Language language = Language::kEnglish);

@@ -7,7 +7,9 @@
 #include "core/calendar/holidays.h"
 #include "core/church/day_facts.h"
 #include "core/storage/safe_save.h"
+#include "core/identity/home_page.h"
 #include "core/identity/program_identity.h"
+#include "core/locale/date_lines.h"
 #include "core/numerals/geez_numerals.h"
 
 extern const unsigned char kVemraJpg[];
@@ -48,38 +50,31 @@ void PutPicturesBeside(const std::string& folder) {
 
 }  // namespace
 
-std::string AmharicSpan(const std::string& text) { return "<span lang='am'>" + text + "</span>"; }
-
-std::string PageNames(const char* english, const char* amharic) {
-  return std::string(english) + " - " + AmharicSpan(amharic);
-}
-
-namespace {
-
-// A month's name on the page: the Ethiopian one marked as Amharic.
-std::string PageMonthName(CalendarKind kind, int month, int ethiopicScript) {
-  const char* name = ExportMonthName(kind, month, ethiopicScript);
-  return kind == Ethiopian && ethiopicScript ? AmharicSpan(name) : name;
-}
-
-// A day or a year: an Ethiopian one in Ge'ez numerals when asked.
-std::string PageNumber(int number, CalendarKind kind, bool geez) {
-  return geez && kind == Ethiopian ? GeezNumeral(number) : std::to_string(number);
-}
-
-}  // namespace
+std::string PageNames(const char* english, const char* amharic) { return std::string(english) + " - " + amharic; }
 
 std::string PageDateText(const DatePair& day, CalendarKind kind, int ethiopicScript, bool geez) {
-  return PageMonthName(kind, day.Month(kind), ethiopicScript) + " " + PageNumber(day.Day(kind), kind, geez) + ", " +
-         PageNumber(day.Year(kind), kind, geez);
+  const bool amharic = kind == Ethiopian && ethiopicScript;
+  return LongDateOf(day, kind, {amharic ? Language::kAmharic : Language::kEnglish, geez});
 }
 
 std::string PageBothDates(const DatePair& day, CalendarKind base, int ethiopicScript, bool geez) {
   return PageDateText(day, base, ethiopicScript, geez) + " / " + PageDateText(day, OtherKind(base), ethiopicScript, geez);
 }
 
+namespace {
+
+// A day or a year in the table: an Ethiopian one in Ge'ez numerals when asked.
+std::string PageNumber(int number, CalendarKind kind, bool geez) {
+  return geez && kind == Ethiopian ? GeezNumeral(number) : std::to_string(number);
+}
+
+}  // namespace
+
 HtmlExporter::HtmlExporter(DatePair date, int kind, bool holidays)
-    : monthDate(date), baseKind(kind & 1 ? Ethiopian : Gregorian), holidaysShown(holidays) {}
+    : monthDate(date),
+      baseKind(kind & 1 ? Ethiopian : Gregorian),
+      holidaysShown(holidays),
+      homePage(HomePageAddress(Language::kEnglish)) {}
 
 SaveOutcome HtmlExporter::Save() {
   const SaveOutcome outcome = SaveWherePossible(kPageFileName, Build());
@@ -99,8 +94,7 @@ const std::string& HtmlExporter::Build() {
   dayCount = next.dates[Gregorian].dayNumber - firstDay;
   // One query for the month's holidays and saints, and none without them.
   facts = holidaysShown || saintsShown ? FactsOfDays(firstDay, dayCount) : DaysFacts{};
-  // The page's own words are English; each Amharic name says so itself.
-  Append("<html lang='en'><head>"
+  Append("<html lang='am'><head>"
          "<meta content='text/html; charset=UTF-8' http-equiv='content-type'>"
          "<title>Zelmora</title></head><body>"
          "<img src='vemra.jpg' align='right'/><h1><img src='tolun.jpg' align='bottom'/>");
@@ -118,13 +112,8 @@ const std::string& HtmlExporter::Build() {
   if (userDays) AppendUserDayList();
   if (fastsShown) AppendFastList();
   if (saintsShown) AppendSaintList();
-  Append("<hr>");
-  if (kHasHomePage) {
-    char footer[256];
-    std::snprintf(footer, sizeof footer, "<i><a href=%s>%s</a></i>", kHomePageUrl, kHomePageUrl);
-    Append(footer);
-  }
-  Append("</body></html>");
+  // The address unquoted, as the page has always written it.
+  page += "<hr><i><a href=" + homePage + ">" + homePage + "</a></i></body></html>";
   return page;
 }
 
@@ -163,8 +152,8 @@ void HtmlExporter::AppendWeekdayCell(const char* englishName, const char* amhari
 void HtmlExporter::AppendWeekdayRow() {
   Append("<tr>");
   for (int w = 0; w < kWeekLength; ++w) {
-    const std::string amharic = AmharicSpan(ExportWeekdayName(Ethiopian, w, ethiopicScript));
-    AppendWeekdayCell(ExportWeekdayName(Gregorian, w, ethiopicScript), amharic.c_str(), DayColor(w));
+    AppendWeekdayCell(ExportWeekdayName(Gregorian, w, ethiopicScript), ExportWeekdayName(Ethiopian, w, ethiopicScript),
+                      DayColor(w));
   }
   Append("</tr>");
 }
@@ -200,7 +189,7 @@ void HtmlExporter::AppendTable() {
 }
 
 void HtmlExporter::AppendMonthLine(CalendarKind kind) {
-  page += PageMonthName(kind, cursor.Month(kind), ethiopicScript) + ", " +
+  page += ExportMonthName(kind, cursor.Month(kind), ethiopicScript) + std::string(", ") +
           PageNumber(cursor.Year(kind), kind, geezNumerals);
 }
 

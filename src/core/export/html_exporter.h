@@ -10,19 +10,20 @@
 
 inline constexpr char kPageFileName[] = "output.htm";
 
-// "May 5, 2024", or the Ethiopian month in Ethiopic script, marked as
-// Amharic, the day and year in Ge'ez numerals when geez.
+// A date in the lists below the table, as every other surface writes it:
+// "Sunday, May 5, 2024", or the Ethiopian one in Amharic with Ethiopic script
+// ("እሑድ፣ 27 ሚያዝያ 2016 ዓ.ም."), its day and year in Ge'ez numerals when geez,
+// in English with Latin letters without ethiopicScript.
 std::string PageDateText(const DatePair& day, CalendarKind kind, int ethiopicScript, bool geez = false);
-// Text in Ethiopic script, marked as Amharic in the page, whose own
-// language is English.
-std::string AmharicSpan(const std::string& text);
 // "English - Amharic", as the page names a holiday, a fast or a saint.
 std::string PageNames(const char* english, const char* amharic);
-// The base calendar's date, then the other's: "May 5, 2024 / ግንቦት 27, 2016".
+// The base calendar's date, then the other's, a slash between them.
 std::string PageBothDates(const DatePair& day, CalendarKind base, int ethiopicScript, bool geez = false);
 
 // The month on show as the page "output.htm" (UTF-8, Amharic names in
-// Ethiopic script, no line breaks), saved with its two pictures beside it.
+// Ethiopic script, no line breaks, declared Amharic), saved with its two
+// pictures beside it. The heading and the table keep the names of the
+// export tables; the lists below them write dates as the rest of the program.
 class HtmlExporter {
  public:
   // With holidays, public holidays are red and the month's holidays are
@@ -65,6 +66,7 @@ class HtmlExporter {
   bool fastsShown = false;
   bool saintsShown = false;
   const std::vector<UserDay>* userDays = nullptr;  // none listed when null
+  std::string homePage;  // the footer's link
   std::string page;
   // The month's days and facts, while the page is built.
   int firstDay = 0;

@@ -3,6 +3,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -72,4 +73,20 @@ std::string FindDataFile(const char* name) {
   const std::string current = CurrentFolder();
   if (!current.empty() && Readable(current + "/" + name)) return current + "/" + name;
   return "";
+}
+
+std::string FileAddress(const std::string& absolutePath) {
+  static const char kHex[] = "0123456789ABCDEF";
+  constexpr int kNibble = 4, kLowNibble = 15;
+  std::string encoded = "file://";
+  for (const unsigned char c : absolutePath) {
+    if (std::isalnum(c) || std::strchr("/-._~", c)) {
+      encoded += static_cast<char>(c);
+    } else {
+      encoded += '%';
+      encoded += kHex[c >> kNibble];
+      encoded += kHex[c & kLowNibble];
+    }
+  }
+  return encoded;
 }

@@ -28,6 +28,10 @@ std::string UserDataFolder();
 // folder never stands in for the installed one. Empty when none has it.
 std::string FindDataFile(const char* name);
 
+// A file's absolute path as a file:// address, percent-encoded but for the
+// characters a path may carry in an address.
+std::string FileAddress(const std::string& absolutePath);
+
 // The folder of the program's message catalogs, share/locale beside its data
 // folder, in the build tree as once installed; empty when there is none.
 std::string CatalogFolder();

@@ -4,6 +4,7 @@
 
 #include "core/calendar/date_names.h"
 #include "core/identity/program_identity.h"
+#include "core/locale/language_names.h"
 
 namespace ics {
 
@@ -38,7 +39,7 @@ void AddHeader(std::string* ics) {
 
 std::string EthiopianDate(const CalendarDate& ethiopian) {
   char date[128];
-  std::snprintf(date, sizeof date, "%s %d, %d (%s %d, %d)", ExportMonthName(Ethiopian, ethiopian.month, 1),
+  std::snprintf(date, sizeof date, "%s %d, %d (%s %d, %d)", MonthNameIn(Ethiopian, ethiopian.month, {Language::kAmharic}),
                 ethiopian.day, ethiopian.year, MonthName(Ethiopian, ethiopian.month), ethiopian.day,
                 ethiopian.year);
   return date;

@@ -18,7 +18,8 @@ extern const char kUidDomain[];
 bool AddDate(const char* name, const CalendarDate& gregorian, std::string* ics, std::string* why);
 // BEGIN:VCALENDAR, the version, the program as PRODID and the Gregorian scale.
 void AddHeader(std::string* ics);
-// The Ethiopian date in Ethiopic script and in Latin letters, for a description.
+// The Ethiopian date in Ethiopic script (CLDR's spellings, as every surface
+// but the exported page writes them) and in Latin letters, for a description.
 std::string EthiopianDate(const CalendarDate& ethiopian);
 
 }  // namespace ics

@@ -10,8 +10,11 @@
 // ፌብሩ. Where CLDR inherits an abbreviation ("↑↑↑": March, May, June, July)
 // it is the wide name. The parts of the day are the words people use for
 // them; CLDR's day periods write the morning ጥዋት and the evening ምሽት (ICU
-// 72: ማታ), the same parts in other spellings. CLDR's full date pattern
-// "EEEE d MMMM y" puts the day before the month.
+// 72: ማታ), the same parts in other spellings. CLDR's full date pattern for
+// the Ethiopian calendar, "EEEE፣ d MMMM y G" (ICU 72's am@calendar=ethiopic),
+// puts the day before the month and the Amharic comma after the weekday; the
+// era is written ዓ.ም. after an Ethiopian year, as the church's pages write it
+// ("ጥር 29 ቀን 2007 ዓ.ም.", eotcmk.org; "ሐምሌ ፭ ቀን፣ ፳፻፮ ዓ.ም.", mekrez.blogspot.com).
 #include "core/locale/names_table.h"
 
 const NamesTable kAmharicNames = {
@@ -22,4 +25,6 @@ const NamesTable kAmharicNames = {
     {"እሑድ", "ሰኞ", "ማክሰ", "ረቡዕ", "ሐሙስ", "ዓርብ", "ቅዳሜ"},
     {"ሌሊት", "ጠዋት", "ከሰዓት", "ማታ"},
     true,
+    "፣",
+    "ዓ.ም.",
 };

@@ -29,6 +29,18 @@ DateLine DateLineOf(const DatePair& day, CalendarKind kind, TextStyle style) {
   return {weekday, month, {dayNumber + ","}, year};
 }
 
+std::string LongDateOf(const DatePair& day, CalendarKind kind, TextStyle style) {
+  const CalendarDate& date = day.dates[kind];
+  const std::string weekday = WeekdayNameIn(kind, date.weekday, style);
+  const std::string month = MonthNameIn(kind, date.month, style);
+  const std::string dayNumber = NumberColumn(date.day, kind, style);
+  const std::string year = NumberColumn(date.year, kind, style);
+  const NamesTable* names = NamesOf(style.language);
+  if (!names) return weekday + ", " + month + " " + dayNumber + ", " + year;
+  const std::string mark = kind == Ethiopian ? std::string(" ") + names->ethiopianYearMark : "";
+  return weekday + names->comma + " " + dayNumber + " " + month + " " + year + mark;
+}
+
 std::string AlignedLines(const std::vector<DateLine>& lines, const TextWidth& width) {
   std::vector<double> widest;
   for (const DateLine& line : lines) {

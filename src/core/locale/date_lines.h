@@ -22,6 +22,12 @@ using TextWidth = std::function<double(const std::string&)>;
 // "ማክሰኞ 8 ዲሴምበር(12) 2026", the Ethiopian day and year in Ge'ez when asked.
 DateLine DateLineOf(const DatePair& day, CalendarKind kind, TextStyle style);
 
+// The date as every surface writes it in prose, one pattern per language,
+// CLDR's full date: English "Tuesday, December 8, 2026" ("EEEE, MMMM d, y"),
+// Amharic "ማክሰኞ፣ 29 ኅዳር 2019 ዓ.ም." ("EEEE፣ d MMMM y", the Ethiopian year
+// marked); the Ethiopian day and year in Ge'ez when asked.
+std::string LongDateOf(const DatePair& day, CalendarKind kind, TextStyle style);
+
 // The lines, one column under another: each column as wide as its widest
 // text, a narrower one filled with spaces on the side it does not keep to
 // (as many as come nearest), the columns a space apart.

@@ -16,6 +16,8 @@ struct NamesTable {
   // The date line's order: true for the day before the month ("d MMMM y"),
   // false for the month first ("MMMM d, y").
   bool dayFirst;
+  const char* comma;             // after the weekday in a full date
+  const char* ethiopianYearMark; // after an Ethiopian year in a full date
 };
 
 extern const NamesTable kAmharicNames;

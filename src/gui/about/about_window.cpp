@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "gui/about/help_page.h"
+#include "core/folders/help_page.h"
+#include "core/identity/home_page.h"
 #include "gui/dialogs/dialogs.h"
 #include "core/identity/program_identity.h"
 #include "core/locale/translation.h"
@@ -89,7 +90,7 @@ void AboutWindow::cb_close(Fl_Widget* window, void* data) {
 void OpenAboutWindow() { (new AboutWindow)->Show(); }
 
 // The help page in the language the windows speak.
-std::string WebsiteTarget() { return kHasHomePage ? kHomePageUrl : HelpPage(SpokenLanguage()); }
+std::string WebsiteTarget() { return HomePageAddress(SpokenLanguage()); }
 
 void OpenHelpContents() { OpenOrTell(HelpPage(SpokenLanguage()), Dialogs::alert); }
 

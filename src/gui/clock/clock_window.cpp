@@ -4,9 +4,11 @@
 #include <FL/Fl_Box.H>
 
 #include <cstdio>
+#include <string>
 #include <utility>
 
 #include "gui/fonts/ethiopic_face.h"
+#include "core/locale/ethiopian_time.h"
 #include "core/numerals/geez_numerals.h"
 
 #include "core/locale/translation.h"
@@ -37,7 +39,8 @@ ReckoningClock* MakeFace(int x, const char* label, Fl_Boxtype box, Fl_Image* pic
   clock->labelfont(FL_HELVETICA);
   clock->labelsize(kTextSize);
   clock->labelcolor(FL_BLACK);
-  clock->align(FL_ALIGN_TOP);
+  // The picture beside the name leaves a second line for the part of the day.
+  clock->align(FL_ALIGN_TOP | FL_ALIGN_IMAGE_NEXT_TO_TEXT);
   clock->hours = hours;
   return clock;
 }
@@ -51,7 +54,7 @@ Fl_Output* MakeReading(int x, ReckoningClock* face) {
 
 }  // namespace
 
-ClockWindow::ClockWindow(TextStyle style) {
+ClockWindow::ClockWindow(TextStyle textStyle) : style(textStyle) {
   auto* growing = new GrowingWindow(kWidth, kHeight, Tr("Ethiopian Clock"));
   growing->relayout = [this](double scale) { LayOut(scale); };
   window = growing;
@@ -60,10 +63,10 @@ ClockWindow::ClockWindow(TextStyle style) {
   habishaClock = MakeFace(kHabishaLeft, Tr("Habisha"), FL_BORDER_BOX, &image_flag, HourSystem::kEthiopian);
   habishaText = MakeReading(kHabishaLeft, habishaClock);
   habishaText->box(FL_BORDER_BOX);
-  if (style.geez) {
-    habishaClock->reader = CopyGeezReading;
-    habishaText->textfont(EthiopicFont());
-  }
+  habishaClock->reader = CopyHabishaReading;
+  habishaClock->readerData = this;
+  if (style.geez) habishaText->textfont(EthiopicFont());
+  if (style.language != Language::kEnglish) habishaClock->labelfont(EthiopicFont());
   farenjiClock = MakeFace(kFarenjiLeft, Tr("Farenji"), FL_FLAT_BOX, &image_globe, HourSystem::kWestern);
   farenjiText = MakeReading(kFarenjiLeft, farenjiClock);
   // The faces' rows and columns take the room; the labels above and the
@@ -107,8 +110,17 @@ void ClockWindow::CopyReading(const ReckoningClock* clock, void* text) {
   static_cast<Fl_Output*>(text)->value(TimeText(clock));
 }
 
-void ClockWindow::CopyGeezReading(const ReckoningClock* clock, void* text) {
-  static_cast<Fl_Output*>(text)->value(GeezTimeText(clock).c_str());
+// The reading has no room for more than the time, so the part of the day
+// stands under the face's name above it, changed only when it changes.
+void ClockWindow::CopyHabishaReading(const ReckoningClock* clock, void* window) {
+  ClockWindow* self = static_cast<ClockWindow*>(window);
+  self->habishaText->value(self->style.geez ? GeezTimeText(clock).c_str() : TimeText(clock));
+  const std::string label = std::string(Tr("Habisha")) + '\n' +
+                            DayPartName(EthiopianTimeOf(clock->localHour).part, self->style.language);
+  if (label != self->habishaClock->label()) {
+    self->habishaClock->copy_label(label.c_str());
+    self->habishaClock->redraw_label();
+  }
 }
 
 std::string ClockWindow::GeezTimeText(const Fl_Clock_Output* clock) {

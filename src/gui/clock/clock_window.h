@@ -24,9 +24,11 @@ class ClockWindow {
   // The same with the hour in Ge'ez numerals, which have no zero: the
   // Ethiopian hour 0 is the twelfth, ፲፪; the minutes and seconds keep their digits.
   static std::string GeezTimeText(const Fl_Clock_Output* clock);
-  // A face's readers: write its time into the Fl_Output text.
+  // The faces' readers: the Farenji one writes its time into the Fl_Output
+  // text; the Habisha one, given the window, its time, and the part of the
+  // day, as `now` names it, under the face's name.
   static void CopyReading(const ReckoningClock* clock, void* text);
-  static void CopyGeezReading(const ReckoningClock* clock, void* text);
+  static void CopyHabishaReading(const ReckoningClock* clock, void* window);
 
   // How the window's size and place are kept between runs, under its name:
   // the program's choices give both; with none set, nothing is kept.
@@ -43,6 +45,7 @@ class ClockWindow {
   Fl_Output* farenjiText;
 
  private:
+  TextStyle style;
   void LayOut(double scale);
   static void cb_close(Fl_Widget* window, void* data);
 };

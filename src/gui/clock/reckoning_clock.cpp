@@ -33,6 +33,7 @@ ReckoningClock::~ReckoningClock() { Leave(); }
 
 void ReckoningClock::SetTime(const std::tm& local) {
   const bool ethiopianHours = hours == HourSystem::kEthiopian;
+  localHour = local.tm_hour;
   value(ethiopianHours ? EthiopianHour(local.tm_hour) : local.tm_hour, local.tm_min, local.tm_sec);
   const uchar face = ethiopianHours ? FL_SQUARE_CLOCK : FL_ROUND_CLOCK;
   if (type() != face) {

@@ -28,6 +28,7 @@ class ReckoningClock : public Fl_Clock_Output {
   int handle(int event) override;
 
   HourSystem hours = HourSystem::kWestern;
+  int localHour = 0;  // [0, 23], the local hour the face was last set to, in either hours
   // Told each time the face is set, to copy its time elsewhere in the same flush.
   void (*reader)(const ReckoningClock* clock, void* data) = nullptr;
   void* readerData = nullptr;

@@ -4,6 +4,7 @@
 
 #include "core/church/day_facts.h"
 #include "core/days/memorial.h"
+#include "core/locale/date_lines.h"
 #include "core/locale/translation.h"
 
 namespace {
@@ -24,11 +25,7 @@ const char* RepeatKey(Repeat repeat) {
 
 const char* RepeatName(Repeat repeat) { return Tr(RepeatKey(repeat)); }
 
-std::string DateIn(const DatePair& day, CalendarKind kind, TextStyle style) {
-  const TextStyle numbers{style.language, style.geez && kind == Ethiopian};
-  return std::string(MonthNameIn(kind, day.Month(kind), style)) + " " + NumberIn(day.Day(kind), numbers) + ", " +
-         NumberIn(day.Year(kind), numbers);
-}
+std::string DateIn(const DatePair& day, CalendarKind kind, TextStyle style) { return LongDateOf(day, kind, style); }
 
 std::string BothDates(const DatePair& day, TextStyle style, const char* between) {
   return DateIn(day, Ethiopian, style) + between + DateIn(day, Gregorian, style);

@@ -5,7 +5,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -16,22 +15,6 @@
 namespace {
 
 bool IsWebAddress(const char* target) { return std::strstr(target, "://") != nullptr; }
-
-// Keeps the characters a path may carry unencoded in a URI.
-std::string PercentEncode(const std::string& path) {
-  static const char kHex[] = "0123456789ABCDEF";
-  std::string encoded;
-  for (const unsigned char c : path) {
-    if (std::isalnum(c) || std::strchr("/-._~", c)) {
-      encoded += static_cast<char>(c);
-    } else {
-      encoded += '%';
-      encoded += kHex[c >> 4];
-      encoded += kHex[c & 15];
-    }
-  }
-  return encoded;
-}
 
 // What to tell the user when no program could open target.
 std::string NoOpenerMessage(const std::string& target) {
@@ -115,9 +98,9 @@ bool StartOpener(const std::string& target, void (*alert)(const char* message)) 
 
 std::string ShellTarget(const char* target) {
   if (IsWebAddress(target)) return target;
-  if (target[0] == '/') return "file://" + PercentEncode(target);
+  if (target[0] == '/') return FileAddress(target);
   const std::string folder = CurrentFolder();
-  return folder.empty() ? "" : "file://" + PercentEncode(folder + "/" + target);
+  return folder.empty() ? "" : FileAddress(folder + "/" + target);
 }
 
 bool OpenOrTell(const std::string& target, void (*alert)(const char* message)) {

@@ -1,4 +1,4 @@
-#include "gui/about/help_page.h"
+#include "core/folders/help_page.h"
 
 #include <initializer_list>
 

@@ -124,10 +124,12 @@ class MyDaysWindow : public ::testing::Test {
     bar->picked(bar->find_item(path));
     Settle();
   }
-  // Whether the cell carries the user's mark, in the bottom-left corner.
-  bool Marked(int cell) {
+  // Whether the cell carries the user's mark, in the bottom-left corner:
+  // `in` pixels in from the corner both ways, which the mark covers
+  // however far the window has grown.
+  bool Marked(int cell, int in = 5) {
     const DayCell* c = ui->grid->cells[cell];
-    return ColourAt(ui->main_window, c->x() + 4, c->y() + c->h() - 5) == Rgb(MonthGrid::kUserDayColor);
+    return ColourAt(ui->main_window, c->x() + in, c->y() + c->h() - in) == Rgb(MonthGrid::kUserDayColor);
   }
   const char* Tip(int cell) const { return ui->grid->cells[cell]->tooltip(); }
 

@@ -148,6 +148,9 @@ TEST_F(MyDaysWindow, ChangeAndDeleteAskFirst) {
 TEST_F(MyDaysWindow, MyDaysShownOrHidden) {
   Start(Calendar(Event("a@test", "20081204", "Abebe", kEthiopianYearly) + Event("b@test", "20081204", "<b>Mimi</b>")));
   EXPECT_TRUE(Marked(25));
+  ui->main_window->size(1000, 900);  // the grid nearly three times as large: so is the mark
+  EXPECT_TRUE(Marked(25, 12));
+  ui->main_window->size(350, 345);
   EXPECT_STREQ(Tip(25), "Abebe\n<b>Mimi</b>");
   EXPECT_FALSE(Marked(24));
   EXPECT_NE(ui->my_days_item->value(), 0);

@@ -110,11 +110,12 @@ void MonthGrid::draw() {
   for (WeekdayHeading* heading : headers) size = std::min(size, heading->FittingSize());
   for (WeekdayHeading* heading : headers) heading->labelsize(size);
   Fl_Group::draw();
+  const double scale = GrowthScale(w(), h(), firstWidth, firstHeight);  // the marks grow with the grid
   for (int i = 0; i < kCells; ++i) {
-    if (fastCells.test(i)) DrawFastMark(cells[i]);
-    if (userDayCells.test(i)) DrawUserDayMark(cells[i]);
+    if (fastCells.test(i)) DrawFastMark(cells[i], scale);
+    if (userDayCells.test(i)) DrawUserDayMark(cells[i], scale);
   }
-  if (todayCell >= 0) DrawTodayMark(cells[todayCell]);
+  if (todayCell >= 0) DrawTodayMark(cells[todayCell], scale);
   if (Fl::focus() != this || currentCell < 0) return;
   const DayCell* cell = cells[currentCell];
   draw_focus(cell->box(), cell->x(), cell->y(), cell->w(), cell->h());
@@ -122,32 +123,36 @@ void MonthGrid::draw() {
 
 // A blue frame inside the border, apart from the focus mark's dots: neither
 // the current day's yellow nor a holiday's red.
-void MonthGrid::DrawTodayMark(const DayCell* cell) {
+void MonthGrid::DrawTodayMark(const DayCell* cell, double scale) {
   constexpr int kInset = 2;
   constexpr int kThickness = 2;
   fl_color(kTodayColor);
-  for (int i = kInset; i < kInset + kThickness; ++i) {
+  for (int i = Scaled(kInset, scale); i < Scaled(kInset + kThickness, scale); ++i) {
     fl_rect(cell->x() + i, cell->y() + i, cell->w() - 2 * i, cell->h() - 2 * i);
   }
 }
 
 // A small dot in the top-right corner, away from both numbers.
-void MonthGrid::DrawFastMark(const DayCell* cell) {
+void MonthGrid::DrawFastMark(const DayCell* cell, double scale) {
   constexpr int kInset = 5;
   constexpr int kDiameter = 6;
+  const int inset = Scaled(kInset, scale);
+  const int diameter = Scaled(kDiameter, scale);
   constexpr double kFullCircle = 360;
   fl_color(kFastColor);
-  fl_pie(cell->x() + cell->w() - kInset - kDiameter, cell->y() + kInset, kDiameter, kDiameter, 0, kFullCircle);
+  fl_pie(cell->x() + cell->w() - inset - diameter, cell->y() + inset, diameter, diameter, 0, kFullCircle);
 }
 
 // A small triangle in the bottom-left corner, where neither number reaches.
-void MonthGrid::DrawUserDayMark(const DayCell* cell) {
+void MonthGrid::DrawUserDayMark(const DayCell* cell, double scale) {
   constexpr int kInset = 3;
   constexpr int kSide = 9;
-  const int left = cell->x() + kInset;
-  const int bottom = cell->y() + cell->h() - kInset;
+  const int inset = Scaled(kInset, scale);
+  const int side = Scaled(kSide, scale);
+  const int left = cell->x() + inset;
+  const int bottom = cell->y() + cell->h() - inset;
   fl_color(kUserDayColor);
-  fl_polygon(left, bottom, left + kSide, bottom, left, bottom - kSide);
+  fl_polygon(left, bottom, left + side, bottom, left, bottom - side);
 }
 
 void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {

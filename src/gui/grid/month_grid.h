@@ -76,9 +76,10 @@ class MonthGrid : public Fl_Group {
   int Ask(std::optional<Step> step);
   static std::optional<Step> StepForWheel(int dy, bool shift);
 
-  static void DrawTodayMark(const DayCell* cell);
-  static void DrawFastMark(const DayCell* cell);
-  static void DrawUserDayMark(const DayCell* cell);
+  // Each at the first size's lengths grown by scale.
+  static void DrawTodayMark(const DayCell* cell, double scale);
+  static void DrawFastMark(const DayCell* cell, double scale);
+  static void DrawUserDayMark(const DayCell* cell, double scale);
 
   const int firstWidth;
   const int firstHeight;

@@ -1,7 +1,6 @@
 #include "core/export/holiday_calendar.h"
 
 #include <cctype>
-#include <cstdio>
 #include <string>
 
 #include "core/calendar/clock_source.h"
@@ -12,6 +11,7 @@ namespace {
 
 using ics::AddDate;
 using ics::AddHeader;
+using ics::DatedUid;
 using ics::EthiopianDate;
 using ics::kUidDomain;
 
@@ -30,19 +30,17 @@ struct EventText {
 // The first day's Gregorian date and the English name in lower-case words:
 // the same holiday gets the same UID on every export.
 std::string Uid(const char* english, const CalendarDate& gregorian) {
-  char date[16];
-  std::snprintf(date, sizeof date, "%04d%02d%02d-", gregorian.year, gregorian.month, gregorian.day);
-  std::string uid = date;
+  std::string uid;
   for (const char* c = english; *c; ++c) {
     const unsigned char letter = static_cast<unsigned char>(*c);
     if (std::isalnum(letter)) {
       uid += static_cast<char>(std::tolower(letter));
-    } else if (uid.back() != '-') {
+    } else if (!uid.empty() && uid.back() != '-') {
       uid += '-';
     }
   }
-  if (uid.back() == '-') uid.pop_back();
-  return uid + kUidDomain;
+  if (!uid.empty() && uid.back() == '-') uid.pop_back();
+  return DatedUid(gregorian, uid + kUidDomain);
 }
 
 EventText HolidayEvent(const Holiday& holiday) {
@@ -106,7 +104,7 @@ bool HolidayCalendar(const std::vector<Holiday>& holidays, const std::vector<Fas
   std::string text;
   AddHeader(&text);
   if (!AddHolidayEvents(holidays, fasts, &text, why)) return false;
-  AddLine("END:VCALENDAR", &text);
+  ics::AddFooter(&text);
   *ics = std::move(text);
   return true;
 }

@@ -27,12 +27,19 @@ std::string FileText(const char* path) {
 
 // Each event the file holds that is not one of the days, named with its
 // cause: an import that left them out silently would lose them.
+// Zelmora's own export of every date is named once: its days come back
+// whole from the rules instead.
 void AddLeftOut(const std::vector<LeftOut>& leftOut, std::vector<StoreError>* errors) {
+  bool occurrenceNamed = false;
   for (const LeftOut& item : leftOut) {
-    if (!IsEvent(item.cause)) continue;
+    const bool occurrence = item.cause == LeftOutCause::kOccurrence;
+    if (!IsEvent(item.cause) || (occurrence && occurrenceNamed)) continue;
+    occurrenceNamed = occurrenceNamed || occurrence;
     errors->push_back({item.line, std::string("this event ") + LeftOutReason(item.cause) +
-                                      "; expected an all-day event, once or every year (by the Ethiopian or the "
-                                      "Gregorian date) or every Ethiopian month"});
+                                      (occurrence ? ", as are the others like it; expected the days' rules, which "
+                                                    "zelmora days --rscale writes"
+                                                  : "; expected an all-day event, once or every year (by the "
+                                                    "Ethiopian or the Gregorian date) or every Ethiopian month")});
   }
 }
 

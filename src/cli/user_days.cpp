@@ -24,6 +24,8 @@ const RepeatName kRepeatNames[] = {
     {Repeat::kMemorial, "memorial"},
 };
 
+const char kTextRule[] = "; expected UTF-8 text without control characters";
+
 bool IsControl(unsigned char byte) { return byte < ' ' || byte == 0x7F; }
 
 }  // namespace
@@ -85,8 +87,8 @@ void AppendField(const std::string& text, std::string& line) {
 
 void CheckDayText(const UserDay& day) {
   TextFault fault;
-  if (!TextKeepsRule(day.name, TextLines::kOne, &fault)) throw CommandError{"the NAME's " + FaultText(fault) + "; expected UTF-8 text"};
-  if (!TextKeepsRule(day.note, TextLines::kMany, &fault)) throw CommandError{"the note's " + FaultText(fault) + "; expected UTF-8 text"};
+  if (!TextKeepsRule(day.name, TextLines::kOne, &fault)) throw CommandError{"the NAME's " + FaultText(fault) + kTextRule};
+  if (!TextKeepsRule(day.note, TextLines::kMany, &fault)) throw CommandError{"the note's " + FaultText(fault) + kTextRule};
 }
 
 std::string LeftOutLine(const DayStore& store) {

@@ -30,10 +30,7 @@ const CauseText kCauses[] = {
     {LeftOutCause::kOtherRulePart, "has a rule part Zelmora does not keep", "with other rules"},
     {LeftOutCause::kSkip, "skips a missing day otherwise than Zelmora would (SKIP)", "skipping otherwise"},
     {LeftOutCause::kOtherScale, "repeats by another calendar (RSCALE)", "by another calendar"},
-    {LeftOutCause::kOccurrence,
-     "is one date of Zelmora's export of every date (days --ics); import the rules, which zelmora days --rscale "
-     "writes",
-     "exported dates"},
+    {LeftOutCause::kOccurrence, "is one date of Zelmora's export of every date (days --ics)", "exported dates"},
     {LeftOutCause::kToDo, "is a to-do", "to-do"},
     {LeftOutCause::kJournal, "is a journal entry", "journal entry"},
 };

@@ -50,7 +50,7 @@ std::string ImportAction(const Invocation& call) {
   const std::string text = FileText(call.more[0]);
   DaysFile file;
   std::vector<StoreError> errors;
-  const bool read = ReadDaysFile(text, &file, &errors, TextCheck::kStrict);
+  const bool read = ReadDaysFile(text, &file, &errors, Reading::kImport);
   AddLeftOut(file.leftOut, &errors);
   if (!read || !errors.empty()) throw CommandError{ErrorLines(Quoted(call.more[0]), errors) + "\nnothing was imported"};
   const std::vector<UserDay>& days = file.days;

@@ -477,6 +477,20 @@ CASES = [
      f'zelmora days: "{{home}}/weekly.ics" line 11: this event repeats weekly{LEFT_OUT}\n'
      f'zelmora days: "{{home}}/weekly.ics" line 30: this event has a time of day{LEFT_OUT}\n'
      "zelmora days: nothing was imported\n", 2, {"files": {"weekly.ics": WEEKLY}, "then": [(["days"], "", "", 0)]}),
+    # events kept but not shown are counted after the list
+    (["days"], "".join(line for line in DAYS_LIST.replace("@test", "@elsewhere").replace("Grandmother", "Aunt").replace(
+        "Meeting  [31m", "Meeting ").splitlines(True) if "michael" not in line and "past@" not in line) +
+     "2 events kept but not shown: 1 weekly, 1 with a time of day\n", "", 0, {"store": WEEKLY}),
+    # Zelmora's own export of every date comes back from the rules, not date by date
+    (["days", "import", "{home}/dates.ics"], "",
+     'zelmora days: "{home}/dates.ics" line 3: this event is one date of Zelmora\'s export of every date (days --ics), '
+     "as are the others like it; expected the days' rules, which zelmora days --rscale writes\n"
+     "zelmora days: nothing was imported\n", 2,
+     {"files": {"dates.ics": "BEGIN:VCALENDAR\r\nPRODID:-//Zelmora//Zelmora 1.5//EN\r\nBEGIN:VEVENT\r\n"
+                              "UID:20081208-birthday@test\r\nDTSTART;VALUE=DATE:20081208\r\nSUMMARY:b\r\nEND:VEVENT\r\n"
+                              "END:VCALENDAR\r\n"}}),
+    (["days", "add", "\udcc3(bad", "2001/3/29"], "",
+     "zelmora days: the NAME's byte 1 is not UTF-8; expected UTF-8 text without control characters\n", 2),
     (["days", "import", "{home}/escape.ics"], "",
      'zelmora days: "{home}/escape.ics" line 28: the name\'s byte 8 is a control character\n'
      "zelmora days: nothing was imported\n", 2, {"files": {"escape.ics": STORE}}),

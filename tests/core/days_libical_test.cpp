@@ -177,7 +177,7 @@ TEST(DaysAgainstLibical, OtherProgramsFilesGiveTheSameDays) {
     std::string text = ReadFile(std::string(ZELMORA_ICAL_CORPUS "/") + row.file);
     DaysFile file;
     std::vector<StoreError> errors;
-    ASSERT_TRUE(ReadDaysFile(text, &file, &errors, TextCheck::kStrict)) << row.file << ": " << errors.at(0).what;
+    ASSERT_TRUE(ReadDaysFile(text, &file, &errors, Reading::kImport)) << row.file << ": " << errors.at(0).what;
     EXPECT_EQ(file.days.size(), row.days) << row.file;
     EXPECT_EQ(std::count_if(file.leftOut.begin(), file.leftOut.end(), [](const LeftOut& l) { return IsEvent(l.cause); }),
               static_cast<long>(row.eventsLeftOut)) << row.file;

@@ -222,7 +222,7 @@ TEST(DaysText, EachForeignEventIsTakenOrLeftOutWithItsCause) {
   text += "BEGIN:VTODO\nSUMMARY:Candles\nEND:VTODO\nEND:VCALENDAR\n";
   DaysFile file;
   std::vector<StoreError> errors;
-  ASSERT_TRUE(ReadDaysFile(text, &file, &errors)) << errors.at(0).what;
+  ASSERT_TRUE(ReadDaysFile(text, &file, &errors, Reading::kImport)) << errors.at(0).what;
   size_t day = 0, left = 0;
   for (const ForeignRow& row : kForeignRows) {
     if (row.taken) {

@@ -41,12 +41,13 @@ struct DaysFile {
 // naming the lines, and *file holding what could be read. A UTF-8 byte-order
 // mark before it is passed over; a line that is not UTF-8 cannot be read. An
 // event without a UID gets one made from its lines, the same at every reading.
-// Strict, as for import, each name and note must keep the rule for text
-// (ical/text_rule.h); the store's own file may hold control characters, which
-// are shown as spaces.
-enum class TextCheck { kStore, kStrict };
+// For import, each name and note must keep the rule for text
+// (ical/text_rule.h), and Zelmora's own export of every date is left out
+// (LeftOutCause::kOccurrence). The store's own file may hold control
+// characters, which are shown as spaces, and keeps every day it holds.
+enum class Reading { kStore, kImport };
 bool ReadDaysFile(std::string_view text, DaysFile* file, std::vector<StoreError>* errors,
-                  TextCheck check = TextCheck::kStore);
+                  Reading reading = Reading::kStore);
 
 // Only the days of a text, for a test.
 bool ReadDays(std::string_view text, std::vector<UserDay>* days, std::vector<StoreError>* errors);

@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <deque>
 
 #include "core/calendar/calendar_date.h"
@@ -67,24 +66,6 @@ struct Open {
   size_t begin;
 };
 
-// A UID for an event that has none, made from its lines but its stamp, which
-// another export of the same event renews: the same event gets the same UID
-// from every file that holds it.
-std::string UidOf(std::string_view raw) {
-  constexpr uint64_t kFnvOffset = 14695981039346656037ULL;  // FNV-1a, 64 bits
-  constexpr uint64_t kFnvPrime = 1099511628211ULL;
-  uint64_t hash = kFnvOffset;
-  LineReader lines(raw);
-  for (UnfoldedLine line; lines.Next(&line);) {
-    LineParts parts;
-    if (SplitLine(line.text, &parts) && Identify(parts.name) == Name::kStamp) continue;
-    for (const char c : line.text) hash = (hash ^ static_cast<unsigned char>(c)) * kFnvPrime;
-  }
-  char uid[64];
-  std::snprintf(uid, sizeof uid, "made-%016llx%s", static_cast<unsigned long long>(hash), ics::kUidDomain);
-  return uid;
-}
-
 // Components that are not events but are counted with them.
 const std::pair<std::string_view, LeftOutCause> kCountedComponents[] = {
     {"VTODO", LeftOutCause::kToDo},
@@ -93,8 +74,8 @@ const std::pair<std::string_view, LeftOutCause> kCountedComponents[] = {
 
 class Reader {
  public:
-  Reader(std::string_view text, DaysFile* file, std::vector<StoreError>* errors, TextCheck check)
-      : text_(text), lines_(text), file_(file), errors_(errors), check_(check) {}
+  Reader(std::string_view text, DaysFile* file, std::vector<StoreError>* errors, Reading reading)
+      : text_(text), lines_(text), file_(file), errors_(errors), reading_(reading) {}
 
   bool Read() {
     UnfoldedLine line;
@@ -263,7 +244,8 @@ class Reader {
     if (e.rule.Present() && !RepeatOfRule(e.rule.parts.value, day.start, &day.repeat, &cause_)) return false;
     if (memorial && day.repeat != Repeat::kEthiopianYear) return Refuse(LeftOutCause::kOtherKind);
     if (memorial) day.repeat = Repeat::kMemorial;
-    if (zelmora_ && ics::IsDatedUid(e.uid.parts.value, day.start)) return Refuse(LeftOutCause::kOccurrence);
+    const bool ownExport = reading_ == Reading::kImport && zelmora_;
+    if (ownExport && ics::IsDatedUid(e.uid.parts.value, day.start)) return Refuse(LeftOutCause::kOccurrence);
     return true;
   }
 
@@ -283,10 +265,10 @@ class Reader {
     }
   }
 
-  // Where strict, a name or a note that breaks the rule for text fails its line.
+  // On import, a name or a note that breaks the rule for text fails its line.
   void CheckText(const std::string& text, TextLines lines, const Field& field, const char* what) {
     TextFault fault;
-    if (check_ == TextCheck::kStrict && !TextKeepsRule(text, lines, &fault)) {
+    if (reading_ == Reading::kImport && !TextKeepsRule(text, lines, &fault)) {
       Fail(field.line, std::string("the ") + what + "'s " + FaultText(fault));
     }
   }
@@ -297,7 +279,7 @@ class Reader {
     const EventFields& e = event_;
     UserDay& day = day_;
     day.uid = e.uid.Present() && !e.uid.parts.value.empty() ? std::string(e.uid.parts.value)
-                              : UidOf(text_.substr(begin.begin, end.end - begin.begin));
+                              : ics::UidOfLines(text_.substr(begin.begin, end.end - begin.begin));
     if (e.stamp.Present()) KeepStamp(e.stamp.parts);
     if (e.summary.Present()) {
       day.name = Unescaped(e.summary.parts.value);
@@ -320,7 +302,7 @@ class Reader {
   LineReader lines_;
   DaysFile* file_;
   std::vector<StoreError>* errors_;
-  TextCheck check_;
+  Reading reading_;
   std::vector<Open> open_;
   EventFields event_;
   UserDay day_;  // the event's day as it is read
@@ -336,14 +318,14 @@ class Reader {
 
 }  // namespace
 
-bool ReadDaysFile(std::string_view text, DaysFile* file, std::vector<StoreError>* errors, TextCheck check) {
+bool ReadDaysFile(std::string_view text, DaysFile* file, std::vector<StoreError>* errors, Reading reading) {
   constexpr size_t kUsualEventBytes = 200;  // a day with a name, a note and its rule
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
   *file = DaysFile();
   file->days.reserve(text.size() / kUsualEventBytes);
   PlacePages(file->days.data(), file->days.capacity() * sizeof(UserDay));
-  return Reader(text, file, errors, check).Read();
+  return Reader(text, file, errors, reading).Read();
 }
 
 

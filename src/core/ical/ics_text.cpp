@@ -68,6 +68,21 @@ bool IsDatedUid(std::string_view uid, int32_t dayNumber) {
          uid.substr(0, digits.size()) == digits && uid[digits.size()] == '-';
 }
 
+std::string UidOfLines(std::string_view event) {
+  constexpr uint64_t kFnvOffset = 14695981039346656037ULL;  // FNV-1a, 64 bits
+  constexpr uint64_t kFnvPrime = 1099511628211ULL;
+  uint64_t hash = kFnvOffset;
+  LineReader lines(event);
+  for (UnfoldedLine line; lines.Next(&line);) {
+    LineParts parts;
+    if (SplitLine(line.text, &parts) && Is(parts.name, "DTSTAMP")) continue;
+    for (const char c : line.text) hash = (hash ^ static_cast<unsigned char>(c)) * kFnvPrime;
+  }
+  char uid[64];
+  std::snprintf(uid, sizeof uid, "made-%016llx%s", static_cast<unsigned long long>(hash), kUidDomain);
+  return uid;
+}
+
 std::string EthiopianDate(const CalendarDate& ethiopian) {
   char date[128];
   std::snprintf(date, sizeof date, "%s %d, %d (%s %d, %d)", ExportMonthName(Ethiopian, ethiopian.month, 1),

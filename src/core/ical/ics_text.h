@@ -36,6 +36,11 @@ bool IsOwnProduct(std::string_view productId);
 std::string DatedUid(const CalendarDate& gregorian, std::string_view rest);
 bool IsDatedUid(std::string_view uid, int32_t dayNumber);
 
+// A UID for an event that has none, made from its lines but its stamp, which
+// another export of the same event renews: the same event gets the same UID
+// from every file that holds it, whatever its line ends.
+std::string UidOfLines(std::string_view event);
+
 // The Ethiopian date in Ethiopic script and in Latin letters, for a description.
 std::string EthiopianDate(const CalendarDate& ethiopian);
 

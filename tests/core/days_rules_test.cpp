@@ -268,7 +268,7 @@ TEST(DaysText, TextIsUtf8WithoutControlCharactersOrRefused) {
       {"a\x1b[31m", TextLines::kMany, "byte 2 is a control character"},
       {"del\x7f", TextLines::kOne, "byte 4 is a control character"},
       {"\xC3(bad", TextLines::kOne, "byte 1 is not UTF-8"},
-      {"ok\xC0\xAF", TextLines::kOne, "byte 3 is not UTF-8"},          // overlong '/'
+      {"ok\xE0\x80\xAF", TextLines::kOne, "byte 3 is not UTF-8"},      // overlong '/'
       {"\xED\xA0\x80", TextLines::kOne, "byte 1 is not UTF-8"},        // a surrogate
       {"x\xF4\x90\x80\x80", TextLines::kOne, "byte 2 is not UTF-8"},  // past U+10FFFF
       {"cut \xE1\x88", TextLines::kOne, "byte 5 is not UTF-8"},

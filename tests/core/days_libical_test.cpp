@@ -2,7 +2,7 @@
 // reckons the Ethiopian calendar through ICU): the rule texts are written
 // here, row by row, and libical's dates compared with the core's over
 // centuries. Then the file the store writes, read and expanded by libical,
-// memorials' dates included. Last, files other programs wrote, read by both.
+// memorials' dates included.
 #include <gtest/gtest.h>
 #include <libical/ical.h>
 

@@ -87,8 +87,12 @@ void AppendField(const std::string& text, std::string& line) {
 
 void CheckDayText(const UserDay& day) {
   TextFault fault;
-  if (!TextKeepsRule(day.name, TextLines::kOne, &fault)) throw CommandError{"the NAME's " + FaultText(fault) + kTextRule};
-  if (!TextKeepsRule(day.note, TextLines::kMany, &fault)) throw CommandError{"the note's " + FaultText(fault) + kTextRule};
+  if (!TextKeepsRule(day.name, TextLines::kOne, &fault)) {
+    throw CommandError{"the NAME's " + FaultText(fault) + kTextRule};
+  }
+  if (!TextKeepsRule(day.note, TextLines::kMany, &fault)) {
+    throw CommandError{"the note's " + FaultText(fault) + kTextRule};
+  }
 }
 
 std::string LeftOutLine(const DayStore& store) {

@@ -211,7 +211,7 @@ const ForeignRow kForeignRows[] = {
     {"DTSTART;VALUE=DATE:20261208\nRRULE:RSCALE=HEBREW;FREQ=YEARLY\n", {}, LeftOutCause::kOtherScale, false},
     {"DTSTART:20261208T100000Z\n", {}, LeftOutCause::kTimeOfDay, false},
     {"DTSTART;VALUE=DATE:20261208\nDTEND;VALUE=DATE:20261211\n", {}, LeftOutCause::kSeveralDays, false},
-    {"DTSTART;VALUE=DATE:20261208\nRRULE:FREQ=YEARLY\nEXDATE;VALUE=DATE:20271208\n", {}, LeftOutCause::kChangedDates, false},
+    {"DTSTART;VALUE=DATE:20261208\nEXDATE;VALUE=DATE:20271208\n", {}, LeftOutCause::kChangedDates, false},
     {"SUMMARY:No start\n", {}, LeftOutCause::kNoStart, false},
     {"UID:20261208-a@zelmora.example.org\nDTSTART;VALUE=DATE:20261208\n", {}, LeftOutCause::kOccurrence, false},
 };

@@ -157,7 +157,8 @@ class Reader {
   void Property(Name name, const LineParts& parts, const UnfoldedLine& line) {
     if (open_.size() == 1) {
       // The header writes these anew (a Gregorian scale is the only one a calendar may have, RFC 5545, 3.7.1).
-      const bool header = name == Name::kVersion || name == Name::kProdid || (name == Name::kScale && Is(parts.value, "GREGORIAN"));
+      const bool header = name == Name::kVersion || name == Name::kProdid ||
+                          (name == Name::kScale && Is(parts.value, "GREGORIAN"));
       if (name == Name::kProdid) zelmora_ = ics::IsOwnProduct(parts.value);
       if (!header) file_->properties.push_back(Raw(line.begin, line.end));
     } else if (open_.size() == 2 && inEvent_) {

@@ -88,6 +88,7 @@ std::string Add(const Invocation& call) {
   day.start = ReadDay(call.more[1], call.kind).dates[Gregorian].dayNumber;
   day.repeat = call.every ? ReadRepeat(call.every) : Repeat::kOnce;
   if (call.note) day.note = call.note;
+  CheckDayText(day);
   DayStore store;
   LoadStore(store);
   std::string uid, why;
@@ -115,7 +116,9 @@ std::string Calendar(const Invocation& call, const std::vector<UserDay>& days) {
   std::string ics, why;
   bool written = false;
   if (call.rscale) {
-    written = WriteDaysFile(DaysFile{days, {}, {}}, &ics, &why);
+    DaysFile file;
+    file.days = days;
+    written = WriteDaysFile(file, &ics, &why);
   } else {
     int first = 0, last = 0;
     DaysOfYears(CalendarYears(call.operand, call.kind), call.kind, first, last);
@@ -141,7 +144,7 @@ std::string List(const Invocation& call) {
   }
   const std::vector<UserDay>& days = store.Days();
   const std::vector<ListedDay> listed = DaysInListOrder(days, Today().dates[Gregorian].dayNumber);
-  return call.json ? DaysJson(days, listed, call.style) : DayLines(days, listed, call.style);
+  return call.json ? DaysJson(days, listed, call.style) : DayLines(days, listed, call.style) + LeftOutLine(store);
 }
 
 }  // namespace

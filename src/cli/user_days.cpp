@@ -6,6 +6,7 @@
 #include "cli/command_error.h"
 #include "cli/json_text.h"
 #include "core/export/days_calendar.h"
+#include "core/ical/text_rule.h"
 #include "core/locale/translation.h"
 
 namespace {
@@ -22,6 +23,8 @@ const RepeatName kRepeatNames[] = {
     {Repeat::kGregorianYear, "gregorian-year"},
     {Repeat::kMemorial, "memorial"},
 };
+
+const char kTextRule[] = "; expected UTF-8 text without control characters";
 
 bool IsControl(unsigned char byte) { return byte < ' ' || byte == 0x7F; }
 
@@ -80,6 +83,21 @@ void AppendField(const std::string& text, std::string& line) {
   for (std::size_t at = from + static_cast<std::size_t>(control - text.begin()); at < line.size(); ++at) {
     if (IsControl(static_cast<unsigned char>(line[at]))) line[at] = ' ';
   }
+}
+
+void CheckDayText(const UserDay& day) {
+  TextFault fault;
+  if (!TextKeepsRule(day.name, TextLines::kOne, &fault)) {
+    throw CommandError{"the NAME's " + FaultText(fault) + kTextRule};
+  }
+  if (!TextKeepsRule(day.note, TextLines::kMany, &fault)) {
+    throw CommandError{"the note's " + FaultText(fault) + kTextRule};
+  }
+}
+
+std::string LeftOutLine(const DayStore& store) {
+  const std::string tally = LeftOutTally(store.LeftOutOfDays());
+  return tally.empty() ? tally : tally + '\n';
 }
 
 std::string UserDayLines(int dayNumber, TextStyle style) {

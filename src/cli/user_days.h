@@ -26,6 +26,12 @@ std::string OccurrenceName(const UserDay& day, const Occurrence& occurrence, Tex
 std::string FieldText(const std::string& text);
 // The same appended to a line, as a list of thousands of days is written.
 void AppendField(const std::string& text, std::string& line);
+// The names and note of a day typed in keep the rule for text
+// (ical/text_rule.h); throws CommandError naming the first byte that does not.
+void CheckDayText(const UserDay& day);
+// "2 events kept but not shown: 1 weekly, 1 to-do" and a newline, for what
+// the store holds but does not show; empty when it holds nothing more.
+std::string LeftOutLine(const DayStore& store);
 // The user's days on one day, a line each, as the day command lists them.
 std::string UserDayLines(int dayNumber, TextStyle style);
 // The same as a JSON array, each day with its UID, name, note and repeat.

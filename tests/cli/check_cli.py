@@ -212,9 +212,10 @@ AGENDA_3 = """\
 """
 BAD_STORE = STORE.replace("DTSTART;VALUE=DATE:20081123", "DTSTART;VALUE=DATE:2008112")
 BAD_LINE = '{home}/data/zelmora/days.ics line 19: "2008112" is not a date (YYYYMMDD)'
-IMPORTED = STORE.replace("@test", "@elsewhere").replace("Grandmother", "Aunt")
-LEFT_OUT = ("this event is not one that Zelmora keeps; expected an all-day event, once or every year (by the "
-            "Ethiopian or the Gregorian date) or every Ethiopian month")
+# Imported text keeps the rule for text: no control character in a name.
+IMPORTED = STORE.replace("@test", "@elsewhere").replace("Grandmother", "Aunt").replace("\\n\x1b[31m", " ")
+LEFT_OUT = ("; expected an all-day event, once or every year (by the Ethiopian or the Gregorian date) or every "
+            "Ethiopian month")
 WEEKLY = IMPORTED.replace("RRULE:RSCALE=ETHIOPIC;FREQ=MONTHLY", "RRULE:FREQ=WEEKLY").replace(
     "DTSTART;VALUE=DATE:20000101", "DTSTART:20000101T090000Z")
 DAYS_OPTIONS = ("expected --ethiopian, --gregorian, --json, --every REPEAT, --note TEXT, --ics, --rscale, --amharic "
@@ -471,23 +472,42 @@ CASES = [
     (["days", "add", "x", "2001/3/29"], "", f"zelmora days: {BAD_LINE}\n", 2,
      {"store": BAD_STORE, "then": [(["days", "import", "{home}/data/zelmora/days.ics"], "",
                                     f'zelmora days: "{BAD_LINE.replace(" line", chr(34) + " line", 1)}\n'
+                                    'zelmora days: "{home}/data/zelmora/days.ics" line 28: the name\'s byte 8 is a '
+                                    'control character\n'
                                     "zelmora days: nothing was imported\n", 2)]}),
     (["agenda"], "", "zelmora agenda: {home}/data/zelmora/days.ics: Is a directory\n", 2,
      {"files": {"data/zelmora/days.ics/x": ""}}),
-    # added, imported once, removed (the save leaves out the escape character, which TEXT cannot hold)
+    # added, imported once, removed
     (["days", "import", "{home}/other.ics"], "5 added, 0 already there\n", "", 0,
      {"files": {"other.ics": IMPORTED}, "then": [(["days", "import", "{home}/other.ics"],
                                                    "0 added, 5 already there\n", "", 0),
                                                   (["days", "remove", "past@elsewhere"], "", "", 0),
                                                   (["days"], DAYS_LIST.replace("@test", "@elsewhere").replace(
-                                                      "Grandmother", "Aunt").replace("Meeting  ", "Meeting ").replace(
+                                                      "Grandmother", "Aunt").replace("Meeting  [31m", "Meeting ").replace(
                                                       "-\t-\tonce\tMillennium\tpast@elsewhere\n", ""), "", 0)]}),
     (["days", "import", "{home}/other.ics"], "3 added, 2 already there\n", "", 0,
      {"files": {"other.ics": IMPORTED}, "store": IMPORTED.replace("michael@", "m@").replace("once@", "o@").replace(
          "past@", "p@")}),
     (["days", "import", "{home}/weekly.ics"], "",
-     f'zelmora days: "{{home}}/weekly.ics" line 11: {LEFT_OUT}\nzelmora days: "{{home}}/weekly.ics" line 30: {LEFT_OUT}\n'
+     f'zelmora days: "{{home}}/weekly.ics" line 11: this event repeats weekly{LEFT_OUT}\n'
+     f'zelmora days: "{{home}}/weekly.ics" line 30: this event has a time of day{LEFT_OUT}\n'
      "zelmora days: nothing was imported\n", 2, {"files": {"weekly.ics": WEEKLY}, "then": [(["days"], "", "", 0)]}),
+    # events kept but not shown are counted after the list
+    (["days"], "".join(line for line in DAYS_LIST.replace("@test", "@elsewhere").replace("Grandmother", "Aunt").replace(
+        "Meeting  [31m", "Meeting ").splitlines(True) if "michael" not in line and "past@" not in line) +
+     "2 events kept but not shown: 1 weekly, 1 with a time of day\n", "", 0, {"store": WEEKLY}),
+    # Zelmora's own export of every date comes back from the rules, not date by date
+    (["days", "import", "{home}/dates.ics"], "",
+     'zelmora days: "{home}/dates.ics" line 3: this event is one date of Zelmora\'s export of every date (days --ics), '
+     "as are the others like it; expected the days' rules, which zelmora days --rscale writes\n"
+     "zelmora days: nothing was imported\n", 2,
+     {"files": {"dates.ics": "BEGIN:VCALENDAR\nPRODID:-//Zelmora//Zelmora 1.5//EN\nBEGIN:VEVENT\nUID:20081208-b@t\n"
+                              "DTSTART;VALUE=DATE:20081208\nSUMMARY:b\nEND:VEVENT\nEND:VCALENDAR\n"}}),
+    (["days", "add", "\udcc3(bad", "2001/3/29"], "",
+     "zelmora days: the NAME's byte 1 is not UTF-8; expected UTF-8 text without control characters\n", 2),
+    (["days", "import", "{home}/escape.ics"], "",
+     'zelmora days: "{home}/escape.ics" line 28: the name\'s byte 8 is a control character\n'
+     "zelmora days: nothing was imported\n", 2, {"files": {"escape.ics": STORE}}),
     (["days", "import", "{home}/none.ics"], "",
      'zelmora days: cannot read "{home}/none.ics": No such file or directory; expected an iCalendar file\n', 2),
     (["days", "import", "{home}"], "",
@@ -500,7 +520,7 @@ CASES = [
     (["days", "--ics", "9992"], "", "zelmora days: cannot write the iCalendar file: iCalendar has no dates after the "
      "year 9999, and 10000/01/21 is one\n", 2, {"store": STORE}),
     (["days", "add", "x", "9999/13/5"], "", "zelmora days: cannot add the day: iCalendar has no dates after the year "
-     "9999\n", 2, {"then": [(["days"], "", "", 0)]}),
+     "9999, and 10007/11/09 is one\n", 2, {"then": [(["days"], "", "", 0)]}),
     # what each action takes
     (["days", "add", "Abebe"], "", "zelmora days: add takes 2 arguments; expected days add NAME DATE\n", 2),
     (["days", "add", " ", "2001/3/29"], "",

@@ -26,6 +26,8 @@ class DayStore {
   // (the file is never overwritten) until a later Load succeeds.
   bool Load(std::vector<StoreError>* errors);
   const std::vector<UserDay>& Days() const { return file_.days; }
+  // What the file holds but Days() does not (kept as it was), and why.
+  const std::vector<LeftOut>& LeftOutOfDays() const { return file_.leftOut; }
   // The file on disk is not the one last loaded or saved (size, modification time, inode).
   bool ChangedOnDisk() const;
   // Each change locks the file, reads it anew, applies itself, saves whole (the project's safe save:

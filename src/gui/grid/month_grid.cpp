@@ -12,7 +12,7 @@
 #include "core/calendar/holidays.h"
 #include "core/calendar/month_layout.h"
 #include "core/church/day_facts.h"
-#include "core/days/memorial.h"
+#include "core/export/days_calendar.h"
 #include "core/days/occurrences.h"
 #include "gui/dialogs/dialogs.h"
 #include "gui/fonts/ethiopic_face.h"
@@ -27,13 +27,6 @@ constexpr int kHeadingGap = 2;  // between neighbouring headings
 const char kOutsideSpanText[] =
     N_("Outside the days Zelmora covers: from Meskerem 1 of the year 1 (27 August 8) to the last day of the "
        "year 9999 (10 November 10007)");
-
-// A memorial's day named with its commemoration: "Abebe (Fortieth day)".
-std::string OccurrenceName(const UserDay& day, const Occurrence& on, Language language) {
-  const auto which = static_cast<Commemoration>(on.memorial);
-  if (which == Commemoration::kNone) return day.name;
-  return day.name + " (" + NameIn(CommemorationName(which), language) + ")";
-}
 
 }  // namespace
 
@@ -181,7 +174,7 @@ void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
     if (first + d == todayNumber) todayCell = month.lead + d;
     std::string ownNames;
     for (; next != own.end() && next->day == first + d; ++next) {
-      ownNames += (ownNames.empty() ? "" : "\n") + OccurrenceName((*userDays)[next->index], *next, style.language);
+      ownNames += (ownNames.empty() ? "" : "\n") + OccurrenceSummary((*userDays)[next->index], *next, style.language);
     }
     MarkDay(month.lead + d, facts, first + d, ownNames);
     MarkSpan(month.lead + d, first + d);

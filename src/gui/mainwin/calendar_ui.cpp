@@ -2,12 +2,12 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Bar.H>
-#include <FL/Fl_Tooltip.H>
 
 #include <string>
 
 #include "core/identity/program_identity.h"
 #include "core/locale/translation.h"
+#include "gui/fonts/ethiopic_face.h"
 #include "gui/mainwin/ethiopic_fallback.h"
 #include "gui/mainwin/layout.h"
 #include "gui/mainwin/main_window.h"
@@ -16,15 +16,6 @@
 #include "gui/pictures/images.h"
 
 using namespace layout;
-
-namespace {
-
-// Holiday tooltips carry Amharic names; the toolkit draws a tooltip in one
-// face, so it needs one with Ethiopic letters beside the Latin ones.
-constexpr Fl_Font kTooltipFont = FL_FREE_FONT;
-const char kEthiopicFace[] = " Abyssinica SIL";  // the blank: regular style
-
-}  // namespace
 
 CalendarUi::CalendarUi()
     : my_days([this] { refresh(); }, [this](int32_t day) { Show(DatePair::OfDay(day)), cb_grid_open_i(nullptr, nullptr); }) {
@@ -63,8 +54,7 @@ CalendarUi::CalendarUi()
   main_window->end();
   main_window->resizable(grid);  // the rows above keep their height; the grid takes the room
   main_window->size_range(kWindowWidth, kWindowHeight);  // below that nothing is usable
-  Fl::set_font(kTooltipFont, kEthiopicFace);
-  Fl_Tooltip::font(kTooltipFont);
+  UseEthiopicTooltips();
 }
 
 void CalendarUi::show(int argc, char** argv) {

@@ -14,13 +14,15 @@
 #include "cli/command_options.h"
 #include "cli/commands.h"
 #include "cli/did_you_mean.h"
+#include "cli/output.h"
 #include "cli/help_text.h"
 #include "cli/toolkit_options.h"
 #include "core/identity/program_identity.h"
 
 namespace {
 
-constexpr int kFailed = 2;  // the exit status of any error
+constexpr int kFailed = 2;      // the exit status of any error
+constexpr int kIncomplete = 1;  // an answer given without the user's days that cannot be read
 
 struct Command {
   const char* name;
@@ -28,11 +30,18 @@ struct Command {
   const char* missing;  // the message when a required operand is missing; nullptr when optional
   unsigned options;     // Option bits; the general ones (--amharic, --geez) go with every command
   CalendarKind defaultKind;
-  std::string (*run)(const Invocation&);
+  void (*run)(const Invocation&, Output&);
   bool severalOperands = false;  // the command counts its operands itself
 };
 
+// A command whose answer is short, written once it is whole.
+template <std::string (*answer)(const Invocation&)>
+void Whole(const Invocation& call, Output& out) {
+  out.Write(answer(call));
+}
+
 std::string Help(const Invocation&) { return HelpText(); }
+std::string HelpCommand(const Invocation& call);
 
 // The name as a command line types it, then the version; the notice follows.
 std::string VersionText(const Invocation&) {
@@ -45,22 +54,23 @@ constexpr unsigned kDayOptions = kKindOptions | kFormatOptions | kJsonOption;
 
 // One row a command; a new command is a new row.
 const Command kCommands[] = {
-    {"today", nullptr, nullptr, kDayOptions, Ethiopian, TodayCommand},
+    {"today", nullptr, nullptr, kDayOptions, Ethiopian, Whole<TodayCommand>},
     {"convert", "DATE", "missing DATE; expected YEAR/MONTH/DAY, for example 2008/11/29", kDayOptions, Gregorian,
-     ConvertCommand},
+     Whole<ConvertCommand>},
     {"month", "YEAR/MONTH", nullptr, kKindOptions | kColorOption | kJsonOption, Ethiopian, MonthCommand},
     {"holidays", "YEAR or FROM-TO", nullptr, kKindOptions | kIcsOptions | kJsonOption, Ethiopian, HolidaysCommand},
-    {"now", nullptr, nullptr, kFormatOption, Ethiopian, NowCommand},
-    {"fasts", "YEAR", nullptr, kJsonOption, Ethiopian, FastsCommand},
+    {"now", nullptr, nullptr, kFormatOption, Ethiopian, Whole<NowCommand>},
+    {"fasts", "YEAR", nullptr, kJsonOption, Ethiopian, Whole<FastsCommand>},
     {"day", "DATE", nullptr, kDayOptions, Ethiopian, DayCommand},
-    {"bahire-hasab", "YEAR", nullptr, kJsonOption, Ethiopian, BahireHasabCommand},
+    {"bahire-hasab", "YEAR", nullptr, kJsonOption, Ethiopian, Whole<BahireHasabCommand>},
     {"days", "ACTION", nullptr, kKindOptions | kJsonOption | kDaysOptions | kCalendarOptions, Ethiopian, DaysCommand,
      true},
     {"agenda", "DAYS", nullptr, kJsonOption | kTodayOption, Ethiopian, AgendaCommand},
-    {"--help", nullptr, nullptr, 0, Ethiopian, Help},
-    {"-h", nullptr, nullptr, 0, Ethiopian, Help},
-    {"--version", nullptr, nullptr, 0, Ethiopian, VersionText},
-    {"-V", nullptr, nullptr, 0, Ethiopian, VersionText},
+    {"help", "COMMAND", nullptr, 0, Ethiopian, Whole<HelpCommand>},
+    {"--help", nullptr, nullptr, 0, Ethiopian, Whole<Help>},
+    {"-h", nullptr, nullptr, 0, Ethiopian, Whole<Help>},
+    {"--version", nullptr, nullptr, 0, Ethiopian, Whole<VersionText>},
+    {"-V", nullptr, nullptr, 0, Ethiopian, Whole<VersionText>},
 };
 
 const Command* FindCommand(const char* name) {
@@ -90,6 +100,14 @@ std::string UnknownFirst(const std::string& arg) {
   const std::string what = IsOption(arg) ? "option " : "command ";
   if (!near.empty()) return "unknown " + what + Quoted(arg) + "; did you mean \"" + near + "\"?";
   return "unknown " + what + Quoted(arg) + "; expected a command: " + JoinedWithOr(names) + " (zelmora --help tells more)";
+}
+
+// zelmora help COMMAND: the command's own help; with none, the whole.
+std::string HelpCommand(const Invocation& call) {
+  if (!call.operand) return HelpText();
+  const std::string help = CommandHelpText(call.operand, call.style.language);
+  if (help.empty()) throw CommandError{UnknownFirst(call.operand)};
+  return help;
 }
 
 // Highlighting on a terminal that shows it, unless the user asked for none
@@ -125,6 +143,7 @@ Invocation ReadArguments(const Command& command, int argc, char** argv, bool out
     }
   }
   if (command.missing && !call.operand) throw CommandError{command.missing};
+  if (call.toNamed && !call.format) throw CommandError{"--to goes with --format; expected both"};
   call.highlight = color == Color::kAlways || (color == Color::kAuto && TerminalShowsColor(outIsTerminal));
   return call;
 }
@@ -138,35 +157,34 @@ bool AsksForHelp(int argc, char** argv) {
   return false;
 }
 
-bool Write(const std::string& text, std::FILE* out) {
-  return std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0;
-}
-
 }  // namespace
 
-bool IsCommandLine(int argc, char** argv) { return argc > 1 && !IsToolkitOption(argv[1]); }
+bool IsCommandLine(int argc, char** argv) {
+  return argc > 1 && (!IsToolkitOption(argv[1]) || !ToolkitArgumentsFault(argc, argv).empty());
+}
 
 int RunCommandLine(int argc, char** argv, std::FILE* out, std::FILE* err) {
   const Command* command = FindCommand(argv[1]);
   if (!command) {
-    std::fprintf(err, "zelmora: %s\n", UnknownFirst(argv[1]).c_str());
+    const std::string fault = IsToolkitOption(argv[1]) ? ToolkitArgumentsFault(argc, argv) : UnknownFirst(argv[1]);
+    std::fprintf(err, "zelmora: %s\n", fault.c_str());
     return kFailed;
   }
-  std::string text;
+  Output output(out, err, command->name);
   try {
-    text = AsksForHelp(argc, argv) ? HelpText() : command->run(ReadArguments(*command, argc, argv, isatty(fileno(out))));
-  } catch (const CommandError& error) {
-    // A message of several lines (a file's faults, line by line) names the command on each.
-    for (std::size_t from = 0; from < error.message.size();) {
-      const std::size_t end = std::min(error.message.find('\n', from), error.message.size());
-      std::fprintf(err, "zelmora %s: %s\n", command->name, error.message.substr(from, end - from).c_str());
-      from = end + 1;
+    if (AsksForHelp(argc, argv)) {
+      const std::string help = CommandHelpText(command->name, LocaleLanguage());
+      output.Write(help.empty() ? HelpText() : help);
+    } else {
+      command->run(ReadArguments(*command, argc, argv, isatty(fileno(out))), output);
     }
+    output.Finish();
+  } catch (const CommandError& error) {
+    output.Say(error.message);
+    return kFailed;
+  } catch (const WriteFailed& failed) {
+    output.Say(std::string("cannot write the output: ") + std::strerror(failed.error));
     return kFailed;
   }
-  if (!Write(text, out)) {
-    std::fprintf(err, "zelmora %s: cannot write the output: %s\n", command->name, std::strerror(errno));
-    return kFailed;
-  }
-  return 0;
+  return output.IsIncomplete() ? kIncomplete : 0;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "cli/calendar_files.h"
 #include "cli/command_error.h"
 #include "cli/commands.h"
 #include "cli/date_argument.h"
@@ -78,7 +79,7 @@ std::string DaysJson(const std::vector<UserDay>& days, const std::vector<ListedD
   return "[" + text + "]\n";
 }
 
-std::string Add(const Invocation& call) {
+std::string Add(const Invocation& call, const Output& out) {
   CheckAction(call, "add", 2, "days add NAME DATE");
   UserDay day;
   day.name = call.more[0];
@@ -92,10 +93,11 @@ std::string Add(const Invocation& call) {
   LoadStore(store);
   std::string uid, why;
   if (!store.Add(day, &uid, &why)) throw CommandError{"cannot add the day: " + why};
+  if (!store.Warning().empty()) out.Say(store.Warning());
   return uid + '\n';
 }
 
-std::string Remove(const Invocation& call) {
+void Remove(const Invocation& call, const Output& out) {
   CheckAction(call, "remove", 1, "days remove UID");
   DayStore store;
   LoadStore(store);
@@ -106,26 +108,19 @@ std::string Remove(const Invocation& call) {
   }
   std::string why;
   if (!store.Remove(uid, &why)) throw CommandError{"cannot remove the day: " + why};
-  return "";
+  if (!store.Warning().empty()) out.Say(store.Warning());
 }
 
 // Every occurrence in the years asked for, or the rules as stored.
-std::string Calendar(const Invocation& call, const std::vector<UserDay>& days) {
+void Calendar(const Invocation& call, const std::vector<UserDay>& days, Output& out) {
   if (call.rscale && call.operand) throw CommandError{"--rscale writes every day whole; expected no FROM-TO"};
+  if (!call.rscale) return WriteOccurrenceCalendar(days, CalendarYears(call.operand, call.kind), call.kind, out);
   std::string ics, why;
-  bool written = false;
-  if (call.rscale) {
-    written = WriteDaysFile(DaysFile{days, {}, {}}, &ics, &why);
-  } else {
-    int first = 0, last = 0;
-    DaysOfYears(CalendarYears(call.operand, call.kind), call.kind, first, last);
-    written = OccurrenceCalendar(days, OccurrencesBetween(days, first, last), &ics, &why);
-  }
-  if (!written) throw CommandError{"cannot write the iCalendar file: " + why};
-  return ics;
+  if (!WriteDaysFile(DaysFile{days, {}, {}}, &ics, &why)) throw CommandError{"cannot write the iCalendar file: " + why};
+  out.Write(ics);
 }
 
-std::string List(const Invocation& call) {
+void List(const Invocation& call, Output& out) {
   if (call.every || call.note) throw CommandError{"--every and --note go with add; expected days add NAME DATE"};
   DayStore store;
   LoadStore(store);
@@ -133,7 +128,7 @@ std::string List(const Invocation& call) {
     if (call.json || (call.ics && call.rscale)) {
       throw CommandError{"--ics, --rscale and --json exclude each other; expected one"};
     }
-    return Calendar(call, store.Days());
+    return Calendar(call, store.Days(), out);
   }
   if (call.operand) {
     throw CommandError{"unknown action " + Quoted(call.operand) +
@@ -141,7 +136,7 @@ std::string List(const Invocation& call) {
   }
   const std::vector<UserDay>& days = store.Days();
   const std::vector<ListedDay> listed = DaysInListOrder(days, Today().dates[Gregorian].dayNumber);
-  return call.json ? DaysJson(days, listed, call.style) : DayLines(days, listed, call.style);
+  out.Write(call.json ? DaysJson(days, listed, call.style) : DayLines(days, listed, call.style));
 }
 
 }  // namespace
@@ -158,12 +153,12 @@ void CheckAction(const Invocation& call, const char* action, std::size_t operand
   }
 }
 
-std::string DaysCommand(const Invocation& call) {
+void DaysCommand(const Invocation& call, Output& out) {
   const std::string action = call.operand ? call.operand : "";
-  if (action == "add") return Add(call);
-  if (action == "remove") return Remove(call);
-  if (action == "import") return ImportAction(call);
+  if (action == "add") return out.Write(Add(call, out));
+  if (action == "remove") return Remove(call, out);
+  if (action == "import") return out.Write(ImportAction(call));
   if (!call.more.empty()) throw CommandError{"unexpected argument " + Quoted(call.more[0]) + "; expected " +
                                              (call.ics ? "one FROM-TO" : "add, remove or import before it")};
-  return List(call);
+  List(call, out);
 }

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <climits>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -101,6 +102,24 @@ bool DayStore::Load(std::vector<StoreError>* errors) {
 
 bool DayStore::ChangedOnDisk() const { return !(IdentityOf(path_) == read_); }
 
+// The owner's permission bits say whether the days may change: a file made
+// read-only is refused even to root, who could replace it anyway.
+bool DayStore::Writable(std::string* why) const {
+  struct stat status{};
+  if (stat(path_.c_str(), &status) != 0 || (status.st_mode & S_IWUSR)) return true;
+  *why = path_ + " is read-only; expected a file its owner may write (chmod u+w)";
+  return false;
+}
+
+// A save's failure with the file it was for: through a link, the file the link names.
+std::string DayStore::Named(const std::string& why) const {
+  std::string behind(PATH_MAX, '\0');
+  const ssize_t length = readlink(path_.c_str(), &behind[0], behind.size());
+  if (length <= 0) return path_ + ": " + why;
+  behind.resize(static_cast<std::size_t>(length));
+  return path_ + " (a link to " + behind + "): " + why;
+}
+
 template <typename Edit>
 bool DayStore::Change(Edit change, std::string* why) {
   if (!readable_) {
@@ -120,6 +139,10 @@ bool DayStore::Change(Edit change, std::string* why) {
     *why = path_ + kLockSuffix + ": " + std::strerror(errno);
     return false;
   }
+  // Under the lock no other save runs: what an earlier one left midway goes.
+  std::timespec locked{};
+  clock_gettime(CLOCK_REALTIME, &locked);
+  RemoveLeftovers(Folder(path_), Name(path_).c_str(), locked);
   DaysFile file;
   Identity identity;
   std::vector<StoreError> errors;
@@ -129,10 +152,13 @@ bool DayStore::Change(Edit change, std::string* why) {
     return false;
   }
   std::string text;
-  if (!change(&file, why) || !WriteDaysFile(file, &text, why) ||
-      !SaveInFolder(Folder(path_), Name(path_).c_str(), text, ExistingFile::kReplace, why)) {
+  if (!Writable(why) || !change(&file, why) || !WriteDaysFile(file, &text, why)) return false;
+  warning_.clear();
+  if (!SaveInFolder(Folder(path_), Name(path_).c_str(), text, ExistingFile::kReplace, why, &warning_)) {
+    *why = Named(*why);
     return false;
   }
+  if (!warning_.empty()) warning_ = "the days were saved, but " + Folder(path_) + " could not be flushed to the disk: " + warning_;
   file_ = std::move(file);
   read_ = IdentityOf(path_);
   return true;

@@ -46,6 +46,13 @@ class FileLock {
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;
   bool Held() const { return fd_ >= 0; }
+  // The lock's file changed now (it stays empty), and that moment as the
+  // file system keeps time: files made from here on are stamped with it or later.
+  std::timespec Touched() const {
+    struct stat status{};
+    if (ftruncate(fd_, 0) != 0 || fstat(fd_, &status) != 0) return {};
+    return status.st_mtim;
+  }
 
  private:
   int fd_;
@@ -140,9 +147,7 @@ bool DayStore::Change(Edit change, std::string* why) {
     return false;
   }
   // Under the lock no other save runs: what an earlier one left midway goes.
-  std::timespec locked{};
-  clock_gettime(CLOCK_REALTIME, &locked);
-  RemoveLeftovers(Folder(path_), Name(path_).c_str(), locked);
+  RemoveLeftovers(Folder(path_), Name(path_).c_str(), lock.Touched());
   DaysFile file;
   Identity identity;
   std::vector<StoreError> errors;

@@ -40,7 +40,7 @@ int ReadCount(const char* text) {
   errno = 0;
   const long count = std::strtol(text, &end, 10);
   if (end == text || *end || errno || count < 1 || count > kMostDays) {
-    throw CommandError{Quoted(text) + " is no number of days; expected 1 to " + std::to_string(kMostDays)};
+    throw CommandError{Filled(Tr("%s is no number of days; expected 1 to %s"), {Quoted(text), std::to_string(kMostDays)})};
   }
   return static_cast<int>(count);
 }
@@ -133,8 +133,8 @@ void WriteAgendaJson(const Agenda& agenda, TextStyle style, bool first, Output& 
 // Worked out and written a year at a time: an agenda of ten years over a
 // store of thousands of days holds millions of dates.
 void AgendaCommand(const Invocation& call, Output& out) {
-  if (call.today && call.operand) throw CommandError{"--today goes without DAYS; expected one or the other"};
-  if (call.today && call.json) throw CommandError{"--today and --json exclude each other; expected one"};
+  if (call.today && call.operand) throw CommandError{Tr("--today goes without DAYS; expected one or the other")};
+  if (call.today && call.json) throw CommandError{Filled(Tr(kExclude), {"--today", "--json"})};
   const int count = call.operand ? ReadCount(call.operand) : call.today ? 1 : kDefaultDays;
   const int firstDay = Today().dates[Gregorian].dayNumber;
   DayStore store;

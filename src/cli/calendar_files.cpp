@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/command_error.h"
+#include "core/locale/translation.h"
 #include "core/church/fasts.h"
 #include "core/days/occurrences.h"
 #include "core/export/days_calendar.h"
@@ -33,7 +34,7 @@ void RefuseWhatCannotBeWritten(YearRange years, const std::vector<YearEvents>& p
     if (!failed) break;
   }
   for (const std::string& why : earliest) {
-    if (!why.empty()) throw CommandError{"cannot write the iCalendar file: " + why};
+    if (!why.empty()) throw CommandError{Filled(Tr(kCannotWriteCalendar), {why})};
   }
 }
 
@@ -58,7 +59,7 @@ void WriteCalendar(YearRange years, const std::vector<YearEvents>& passes, Outpu
   for (const YearEvents& pass : passes) {
     for (int year = years.first; year <= years.last; ++year) {
       std::string why;
-      if (!pass(year, &out, &why)) throw CommandError{"cannot write the iCalendar file: " + why};
+      if (!pass(year, &out, &why)) throw CommandError{Filled(Tr(kCannotWriteCalendar), {why})};
     }
   }
   ics.clear();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/command_error.h"
+#include "core/locale/translation.h"
 #include "cli/command_options.h"
 #include "cli/commands.h"
 #include "cli/did_you_mean.h"
@@ -55,18 +56,18 @@ constexpr unsigned kDayOptions = kKindOptions | kFormatOptions | kJsonOption;
 // One row a command; a new command is a new row.
 const Command kCommands[] = {
     {"today", nullptr, nullptr, kDayOptions, Ethiopian, Whole<TodayCommand>},
-    {"convert", "DATE", "missing DATE; expected YEAR/MONTH/DAY, for example 2008/11/29", kDayOptions, Gregorian,
+    {"convert", N_("DATE"), N_("missing DATE; expected YEAR/MONTH/DAY, for example 2008/11/29"), kDayOptions, Gregorian,
      Whole<ConvertCommand>},
-    {"month", "YEAR/MONTH", nullptr, kKindOptions | kColorOption | kJsonOption, Ethiopian, MonthCommand},
-    {"holidays", "YEAR or FROM-TO", nullptr, kKindOptions | kIcsOptions | kJsonOption, Ethiopian, HolidaysCommand},
+    {"month", N_("YEAR/MONTH"), nullptr, kKindOptions | kColorOption | kJsonOption, Ethiopian, MonthCommand},
+    {"holidays", N_("YEAR or FROM-TO"), nullptr, kKindOptions | kIcsOptions | kJsonOption, Ethiopian, HolidaysCommand},
     {"now", nullptr, nullptr, kFormatOption, Ethiopian, Whole<NowCommand>},
-    {"fasts", "YEAR", nullptr, kJsonOption, Ethiopian, Whole<FastsCommand>},
-    {"day", "DATE", nullptr, kDayOptions, Ethiopian, DayCommand},
-    {"bahire-hasab", "YEAR", nullptr, kJsonOption, Ethiopian, Whole<BahireHasabCommand>},
-    {"days", "ACTION", nullptr, kKindOptions | kJsonOption | kDaysOptions | kCalendarOptions, Ethiopian, DaysCommand,
+    {"fasts", N_("YEAR"), nullptr, kJsonOption, Ethiopian, Whole<FastsCommand>},
+    {"day", N_("DATE"), nullptr, kDayOptions, Ethiopian, DayCommand},
+    {"bahire-hasab", N_("YEAR"), nullptr, kJsonOption, Ethiopian, Whole<BahireHasabCommand>},
+    {"days", N_("ACTION"), nullptr, kKindOptions | kJsonOption | kDaysOptions | kCalendarOptions, Ethiopian, DaysCommand,
      true},
-    {"agenda", "DAYS", nullptr, kJsonOption | kTodayOption, Ethiopian, AgendaCommand},
-    {"help", "COMMAND", nullptr, 0, Ethiopian, Whole<HelpCommand>},
+    {"agenda", N_("DAYS"), nullptr, kJsonOption | kTodayOption, Ethiopian, AgendaCommand},
+    {"help", N_("COMMAND"), nullptr, 0, Ethiopian, Whole<HelpCommand>},
     {"--help", nullptr, nullptr, 0, Ethiopian, Whole<Help>},
     {"-h", nullptr, nullptr, 0, Ethiopian, Whole<Help>},
     {"--version", nullptr, nullptr, 0, Ethiopian, Whole<VersionText>},
@@ -97,9 +98,10 @@ std::string UnknownFirst(const std::string& arg) {
   std::string near = NearestName(arg, names);
   // "--geometry" for the toolkit's "-geometry"
   if (near.empty() && arg.compare(0, 2, "--") == 0 && IsToolkitOption(arg.c_str() + 1)) near = arg.substr(1);
-  const std::string what = IsOption(arg) ? "option " : "command ";
-  if (!near.empty()) return "unknown " + what + Quoted(arg) + "; did you mean \"" + near + "\"?";
-  return "unknown " + what + Quoted(arg) + "; expected a command: " + JoinedWithOr(names) + " (zelmora --help tells more)";
+  const char* unknown = IsOption(arg) ? N_("unknown option %s") : N_("unknown command %s");
+  if (!near.empty()) return Filled(Tr("%s; did you mean \"%s\"?"), {Filled(Tr(unknown), {Quoted(arg)}), near});
+  return Filled(Tr("%s; expected a command: %s (zelmora --help tells more)"),
+                {Filled(Tr(unknown), {Quoted(arg)}), JoinedWithOr(names)});
 }
 
 // zelmora help COMMAND: the command's own help; with none, the whole.
@@ -131,19 +133,19 @@ Invocation ReadArguments(const Command& command, int argc, char** argv, bool out
       optionsEnded = true;
     } else if (!optionsEnded && IsOption(arg)) {
       if (!ReadOption(arg, options, args, call, color)) {
-        throw CommandError{"unknown option " + Quoted(arg) + "; expected " + OptionsText(options)};
+        throw CommandError{Filled(Tr("unknown option %s; expected %s"), {Quoted(arg), OptionsText(options)})};
       }
     } else if (command.operand && !call.operand) {
       call.operand = argv[args.next - 1];
     } else if (command.severalOperands) {
       call.more.push_back(argv[args.next - 1]);
     } else {
-      throw CommandError{"unexpected argument " + Quoted(arg) + "; expected " +
-                         (command.operand ? "one " + std::string(command.operand) : std::string("none"))};
+      throw CommandError{command.operand ? Filled(Tr("unexpected argument %s; expected one %s"), {Quoted(arg), Tr(command.operand)})
+                                         : Filled(Tr("unexpected argument %s; expected none"), {Quoted(arg)})};
     }
   }
-  if (command.missing && !call.operand) throw CommandError{command.missing};
-  if (call.toNamed && !call.format) throw CommandError{"--to goes with --format; expected both"};
+  if (command.missing && !call.operand) throw CommandError{Tr(command.missing)};
+  if (call.toNamed && !call.format) throw CommandError{Filled(Tr(kGoesWith), {"--to", "--format"})};
   call.highlight = color == Color::kAlways || (color == Color::kAuto && TerminalShowsColor(outIsTerminal));
   return call;
 }
@@ -164,6 +166,7 @@ bool IsCommandLine(int argc, char** argv) {
 }
 
 int RunCommandLine(int argc, char** argv, std::FILE* out, std::FILE* err) {
+  SpeakLanguage(LocaleLanguage());  // the messages for people, in the user's language
   const Command* command = FindCommand(argv[1]);
   if (!command) {
     const std::string fault = IsToolkitOption(argv[1]) ? ToolkitArgumentsFault(argc, argv) : UnknownFirst(argv[1]);
@@ -183,7 +186,7 @@ int RunCommandLine(int argc, char** argv, std::FILE* out, std::FILE* err) {
     output.Say(error.message);
     return kFailed;
   } catch (const WriteFailed& failed) {
-    output.Say(std::string("cannot write the output: ") + std::strerror(failed.error));
+    output.Say(Filled(Tr("cannot write the output: %s"), {std::strerror(failed.error)}));
     return kFailed;
   }
   return output.IsIncomplete() ? kIncomplete : 0;

@@ -5,6 +5,7 @@
 #include "core/calendar/holidays.h"
 #include "cli/calendar_files.h"
 #include "cli/command_error.h"
+#include "core/locale/translation.h"
 #include "cli/date_argument.h"
 #include "cli/day_text.h"
 #include "cli/json_text.h"
@@ -55,8 +56,8 @@ void MonthCommand(const Invocation& call, Output& out) {
 
 // A year at a time, in every form: a range of thousands is written as it is worked out.
 void HolidaysCommand(const Invocation& call, Output& out) {
-  if (call.fasts && !call.ics) throw CommandError{"--fasts goes with --ics; expected both"};
-  if (call.json && call.ics) throw CommandError{"--json and --ics exclude each other; expected one"};
+  if (call.fasts && !call.ics) throw CommandError{Filled(Tr(kGoesWith), {"--fasts", "--ics"})};
+  if (call.json && call.ics) throw CommandError{Filled(Tr(kExclude), {"--json", "--ics"})};
   const YearRange years = ListedYears(call);
   if (call.ics) return WriteHolidayCalendar(years, call.kind, call.fasts, out);
   if (call.json) {

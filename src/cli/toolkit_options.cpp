@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "cli/command_error.h"
+#include "core/locale/translation.h"
 
 namespace {
 
@@ -56,15 +57,16 @@ std::string ToolkitArgumentsFault(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const Switch* option = FindSwitch(argv[i]);
     if (!option) {
-      return "unexpected argument " + Quoted(argv[i]) +
-             " after the window's options; expected more of them, such as -geometry WxH+X+Y or -iconic";
+      return Filled(Tr("unexpected argument %s after the window's options; expected more of them, such as "
+                       "-geometry WxH+X+Y or -iconic"),
+                    {Quoted(argv[i])});
     }
     if (!option->value) continue;
     if (++i == argc) {
-      return std::string(argv[i - 1]) + " needs a value; expected for example " + argv[i - 1] + " " + option->value;
+      return Filled(Tr("%s needs a value; expected for example %s %s"), {argv[i - 1], argv[i - 1], option->value});
     }
     if (std::strcmp(option->name, "geometry") == 0 && !IsGeometry(argv[i])) {
-      return Quoted(argv[i]) + " is no geometry; expected WIDTHxHEIGHT+X+Y, for example 800x600+10+10";
+      return Filled(Tr("%s is no geometry; expected WIDTHxHEIGHT+X+Y, for example 800x600+10+10"), {Quoted(argv[i])});
     }
   }
   return "";

@@ -30,7 +30,7 @@ std::string LoadFailure(DayStore& store) {
   std::vector<StoreError> errors;
   if (store.Load(&errors)) return "";
   const std::string message = ErrorLines(FieldText(store.Path()), errors);
-  return message.empty() ? "cannot read " + FieldText(store.Path()) : message;
+  return message.empty() ? Filled(Tr("cannot read %s"), {FieldText(store.Path())}) : message;
 }
 
 }  // namespace
@@ -68,8 +68,8 @@ Repeat ReadRepeat(const char* word) {
   for (const RepeatName& name : kRepeatNames) {
     if (std::strcmp(name.word, word) == 0) return name.repeat;
   }
-  throw CommandError{"--every " + Quoted(word) +
-                     " is no repeat; expected once, year, month, gregorian-year or memorial"};
+  throw CommandError{Filled(Tr("--every %s is no repeat; expected once, year, month, gregorian-year or memorial"),
+                            {Quoted(word)})};
 }
 
 std::string OccurrenceName(const UserDay& day, const Occurrence& occurrence, TextStyle style) {

@@ -10,6 +10,7 @@ import datetime
 import json
 import os
 import pty
+import re
 import shlex
 import subprocess
 import sys
@@ -860,6 +861,30 @@ def check_completion():
     return ok
 
 
+# Under an Amharic locale each command's help and a wrong argument speak Amharic: no word in Latin letters
+# but the program's own (commands, options and their values, FORMAT's tokens, the formats' names), what the
+# user typed (quoted) and the environment's names.
+AMHARIC_ARGUMENTS = [["today", "x"], ["convert", "soon"], ["convert"], ["month", "2001/14"], ["holidays", "2018-"],
+                     ["now", "--x"], ["fasts", "1/2"], ["day", "--to", "gregorian"], ["bahire-hasab", "--gregorian"],
+                     ["days", "forget"], ["days", "add", "x"], ["agenda", "0"], ["help", "dya"], ["-bg"]]
+ALLOWED = re.compile(r'"[^"]*"|«[^»]*»|--?[a-z][a-z0-9-]*(\[?=[a-z|]*\]?)?|%-?[A-Za-z%]|\$\(.*\)|'
+                     r"(?<![A-Za-z])(zelmora|notify-send|today|convert|month|holidays|now|fasts|day|bahire-hasab|days|agenda|help|add|remove|"
+                     r"import|ethiopian|gregorian|auto|always|never|once|year|gregorian-year|memorial|dumb|NO_COLOR|TERM|"
+                     r"gray|JSON|iCalendar|RFC|WxH|X|Y|x)(?![A-Za-z])")
+
+
+def check_amharic():
+    ok = True
+    commands = [name for name in COMMANDS.replace(" or ", ", ").split(" (")[0].split(", ")]
+    for args in AMHARIC_ARGUMENTS + [[name, "--help"] for name in commands]:
+        out, err, _ = run(args, env={"LANG": "am_ET.UTF-8"})
+        english = re.findall(r"[A-Za-z]{2,}", ALLOWED.sub("", out + err))
+        if english or not (out + err).strip():
+            ok = False
+            print(f"FAILED: zelmora {' '.join(args)} under LANG=am_ET.UTF-8 says {english}:\n{out}{err}")
+    return ok
+
+
 def main():
     passed, failed = check_table()
     lines, list_ok = check_holiday_list()
@@ -868,7 +893,7 @@ def main():
     if not help_ok:
         print("FAILED: the help text\n" + HELP)
     for ok in (list_ok, ics_ok, help_ok, check_ics_years(), check_adds_at_once(), check_completion(), check_json(),
-               check_easter()):
+               check_easter(), check_amharic()):
         passed, failed = passed + ok, failed + (not ok)
     print(f"{passed} passed, {failed} failed")
     return 1 if failed else 0

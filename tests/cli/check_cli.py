@@ -419,6 +419,8 @@ CASES = [
     # an iCalendar date has four digits: a file reaching past 9999 is refused whole
     (["holidays", "--ics", "9992"], "", "zelmora holidays: cannot write the iCalendar file: iCalendar has no dates "
      "after the year 9999, and 10000/01/21 is one\n", 2),
+    (["holidays", "--ics", "9900-9993"], "", "zelmora holidays: cannot write the iCalendar file: iCalendar has no dates "
+     "after the year 9999, and 10000/01/21 is one\n", 2),  # refused before the first of its megabytes
     # the church's year: Ginbot 20, 2017 is no longer a day off
     (["day", "--gregorian", "2025/5/28"], "Wednesday        May( 5) 28, 2025\n     irob      Gnbot( 9) 20, 2017\n"
      "commemoration: Hnstata and Dawit\n", "", 0),
@@ -531,6 +533,8 @@ CASES = [
     # an iCalendar date has four digits: a file or a day past 9999 is refused whole
     (["days", "--ics", "9992"], "", "zelmora days: cannot write the iCalendar file: iCalendar has no dates after the "
      "year 9999, and 10000/01/21 is one\n", 2, {"store": STORE}),
+    (["days", "--ics", "9000-9993"], "", "zelmora days: cannot write the iCalendar file: iCalendar has no dates after "
+     "the year 9999, and 10000/01/21 is one\n", 2, {"store": STORE}),
     (["days", "add", "x", "9999/13/5"], "", "zelmora days: cannot add the day: iCalendar has no dates after the year "
      "9999\n", 2, {"then": [(["days"], "", "", 0)]}),
     # what each action takes

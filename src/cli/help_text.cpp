@@ -6,7 +6,7 @@
 
 namespace {
 
-const char kHelp[] =
+const char kHelp[] = N_(
     "Usage: zelmora [TOOLKIT OPTIONS]     open the calendar window\n"
     "       zelmora COMMAND [ARGUMENTS]\n"
     "\n"
@@ -92,7 +92,7 @@ const char kHelp[] =
     "  zelmora day --gregorian 2026/1/7\n"
     "  zelmora days add \"Abebe's birthday\" 2011/3/29 --every year\n"
     "  zelmora days --ics > my-days.ics\n"
-    "  notify-send \"$(zelmora agenda --today)\"\n";
+    "  notify-send \"$(zelmora agenda --today)\"\n");
 
 // Each command's usage, options and an example, as COMMAND --help and
 // zelmora help COMMAND print them; one catalog entry each.
@@ -216,7 +216,7 @@ const CommandHelp kCommandHelp[] = {
 
 }  // namespace
 
-std::string HelpText() { return kHelp; }
+std::string HelpText() { return Tr(kHelp); }
 
 std::string CommandHelpText(const char* command, Language language) {
   for (const CommandHelp& help : kCommandHelp) {

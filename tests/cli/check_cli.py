@@ -870,11 +870,11 @@ def check_completion():
 # user typed (quoted) and the environment's names.
 AMHARIC_ARGUMENTS = [["today", "x"], ["convert", "soon"], ["convert"], ["month", "2001/14"], ["holidays", "2018-"],
                      ["now", "--x"], ["fasts", "1/2"], ["day", "--to", "gregorian"], ["bahire-hasab", "--gregorian"],
-                     ["days", "forget"], ["days", "add", "x"], ["agenda", "0"], ["help", "dya"], ["-bg"]]
-ALLOWED = re.compile(r'"[^"]*"|«[^»]*»|--?[a-z][a-z0-9-]*(\[?=[a-z|]*\]?)?|%-?[A-Za-z%]|\$\(.*\)|'
+                     ["days", "forget"], ["days", "add", "x"], ["agenda", "0"], ["help", "dya"], ["-bg"], ["--help"]]
+ALLOWED = re.compile(r'"[^"]*"|«[^»]*»|[a-z-]+\.ics|--?[a-z][a-z0-9-]*(\[?=[a-z|]*\]?)?|%-?[A-Za-z%]|\$\(.*\)|'
                      r"(?<![A-Za-z])(zelmora|notify-send|today|convert|month|holidays|now|fasts|day|bahire-hasab|days|agenda|help|add|remove|"
                      r"import|ethiopian|gregorian|auto|always|never|once|year|gregorian-year|memorial|dumb|NO_COLOR|TERM|"
-                     r"gray|JSON|iCalendar|RFC|WxH|X|Y|x)(?![A-Za-z])")
+                     r"gray|JSON|iCalendar|RFC|RSCALE|LC_ALL|LC_MESSAGES|LANG|am|WxH|X|Y|x)(?![A-Za-z])")
 
 
 def check_amharic():

@@ -11,8 +11,12 @@
 
 namespace {
 
+// "-" is standard input, as for cat(1); it stays open.
+int CloseUnlessStandard(std::FILE* file) { return file == stdin ? 0 : std::fclose(file); }
+
 std::string FileText(const char* path) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path, "rb"), std::fclose);
+  const bool standard = std::strcmp(path, "-") == 0;
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(standard ? stdin : std::fopen(path, "rb"), CloseUnlessStandard);
   std::string text;
   char block[1 << 16];
   for (std::size_t got = 1; file && got;) {

@@ -24,7 +24,7 @@ constexpr int kMostDays = 3660;
 // A run of days: what the calendar says of each, and the user's days that fall in it.
 struct Agenda {
   DaysFacts facts;
-  DayStore store;
+  const std::vector<UserDay>& days;
   std::vector<Occurrence> occurrences;  // sorted by day
 };
 
@@ -41,16 +41,15 @@ int ReadCount(const char* text) {
   errno = 0;
   const long count = std::strtol(text, &end, 10);
   if (end == text || *end || errno || count < 1 || count > kMostDays) {
-    throw CommandError{Quoted(text) + " is no number of days; expected 1 to " + std::to_string(kMostDays)};
+    throw CommandError{Filled(Tr("%s is no number of days; expected 1 to %s"), {Quoted(text), std::to_string(kMostDays)})};
   }
   return static_cast<int>(count);
 }
 
-Agenda AgendaOf(int firstDay, int count) {
-  Agenda agenda{FactsOfDays(firstDay, count), DayStore(), {}};
-  LoadStore(agenda.store);
+Agenda AgendaOf(const std::vector<UserDay>& days, int firstDay, int count) {
+  Agenda agenda{FactsOfDays(firstDay, count), days, {}};
   if (!agenda.facts.days.empty()) {
-    agenda.occurrences = OccurrencesBetween(agenda.store.Days(), firstDay, agenda.facts.days.back().dayNumber);
+    agenda.occurrences = OccurrencesBetween(days, firstDay, agenda.facts.days.back().dayNumber);
   }
   return agenda;
 }
@@ -71,7 +70,7 @@ struct Fact {
 std::vector<Fact> FactsOf(const Agenda& agenda, const DayFacts& entry, TextStyle style) {
   std::vector<Fact> facts;
   for (const Occurrence& occurrence : OccurrencesOn(agenda, entry.dayNumber)) {
-    facts.push_back({kMine, OccurrenceName(agenda.store.Days()[occurrence.index], occurrence, style)});
+    facts.push_back({kMine, OccurrenceName(agenda.days[occurrence.index], occurrence, style)});
   }
   for (const Holiday& holiday : HolidaysIn(agenda.facts, entry.dayNumber)) {
     facts.push_back({kHoliday, std::string(NameIn(holiday, style.language))});
@@ -81,17 +80,18 @@ std::vector<Fact> FactsOf(const Agenda& agenda, const DayFacts& entry, TextStyle
   return facts;
 }
 
-// One line a fact: Ethiopian date, Gregorian date, kind, text.
-std::string AgendaLines(const Agenda& agenda, TextStyle style) {
-  std::string text;
+// One line a fact: Ethiopian date, Gregorian date, kind, text; written a
+// day at a time, as a run of a year may hold hundreds of thousands.
+void WriteAgendaLines(const Agenda& agenda, TextStyle style, Output& out) {
   for (const DayFacts& entry : agenda.facts.days) {
     const DatePair day = DatePair::OfDay(entry.dayNumber);
     const std::string dates = day.dates[Ethiopian].NumericText() + '\t' + day.dates[Gregorian].NumericText() + '\t';
+    std::string text;
     for (const Fact& fact : FactsOf(agenda, entry, style)) {
       text += dates + Tr(fact.kind, style.language) + '\t' + fact.text + '\n';
     }
+    out.Write(text);
   }
-  return text;
 }
 
 // The user's days and the holidays speak for themselves; the church's days
@@ -115,23 +115,36 @@ std::string TodayLine(const Agenda& agenda, TextStyle style) {
   return text + '\n';
 }
 
-// Each day as the other commands write it, with the user's days added.
-std::string AgendaJson(const Agenda& agenda, TextStyle style) {
-  std::string text;
+// Each day as the other commands write it, with the user's days added;
+// `first` for the run that opens the list.
+void WriteAgendaJson(const Agenda& agenda, TextStyle style, bool first, Output& out) {
   for (const DayFacts& entry : agenda.facts.days) {
-    const std::string mine = UserDaysJson(agenda.store.Days(), OccurrencesOn(agenda, entry.dayNumber), style);
-    text += (text.empty() ? "" : ",") + WithUserDays(JsonDay(agenda.facts, entry, style), mine);
+    const std::string mine = UserDaysJson(agenda.days, OccurrencesOn(agenda, entry.dayNumber), style);
+    out.Write((first ? "" : ",") + WithUserDays(JsonDay(agenda.facts, entry, style), mine));
+    first = false;
   }
-  return "[" + text + "]\n";
 }
 
 }  // namespace
 
-std::string AgendaCommand(const Invocation& call) {
-  if (call.today && call.operand) throw CommandError{"--today goes without DAYS; expected one or the other"};
-  if (call.today && call.json) throw CommandError{"--today and --json exclude each other; expected one"};
+// Worked out and written a year at a time: an agenda of ten years over a
+// store of thousands of days holds millions of dates.
+void AgendaCommand(const Invocation& call, Output& out) {
+  if (call.today && call.operand) throw CommandError{Tr("--today goes without DAYS; expected one or the other")};
+  if (call.today && call.json) throw CommandError{Filled(Tr(kExclude), {"--today", "--json"})};
   const int count = call.operand ? ReadCount(call.operand) : call.today ? 1 : kDefaultDays;
-  const Agenda agenda = AgendaOf(Today().dates[Gregorian].dayNumber, count);
-  if (call.today) return TodayLine(agenda, call.style);
-  return call.json ? AgendaJson(agenda, call.style) : AgendaLines(agenda, call.style);
+  const int firstDay = Today().dates[Gregorian].dayNumber;
+  DayStore store;
+  LoadStoreOrSay(store, out);
+  if (call.today) return out.Write(TodayLine(AgendaOf(store.Days(), firstDay, 1), call.style));
+  if (call.json) out.Write("[");
+  for (int from = firstDay; from < firstDay + count; from += kChunkDays) {
+    const Agenda agenda = AgendaOf(store.Days(), from, std::min(kChunkDays, firstDay + count - from));
+    if (call.json) {
+      WriteAgendaJson(agenda, call.style, from == firstDay, out);
+    } else {
+      WriteAgendaLines(agenda, call.style, out);
+    }
+  }
+  if (call.json) out.Write("]\n");
 }

@@ -53,13 +53,17 @@ std::string FastsCommand(const Invocation& call) {
   return text;
 }
 
-std::string DayCommand(const Invocation& call) {
+void DayCommand(const Invocation& call, Output& out) {
   const DatePair day = call.operand ? ReadDay(call.operand, call.kind) : Today();
   const int dayNumber = day.dates[Gregorian].dayNumber;
-  if (call.json && !call.format) {
-    return WithUserDays(JsonDayOf(dayNumber, call.style), UserDaysJson(dayNumber, call.style)) + "\n";
+  if (call.format) return out.Write(DayAnswer(day, call, call.kindNamed ? call.kind : Ethiopian));
+  DayStore store;
+  LoadStoreOrSay(store, out);
+  const std::vector<UserDay>& days = store.Days();
+  if (call.json) {
+    const std::string mine = UserDaysJson(days, OccurrencesBetween(days, dayNumber, dayNumber), call.style);
+    return out.Write(WithUserDays(JsonDayOf(dayNumber, call.style), mine) + "\n");
   }
-  if (call.json || call.format) return DayAnswer(day, call, call.kindNamed ? call.kind : Ethiopian);
   std::string text = DateLines(day, call.style);
   const DaysFacts facts = FactsOfDays(dayNumber, 1);
   const DayFacts& entry = facts.days.front();
@@ -71,7 +75,7 @@ std::string DayCommand(const Invocation& call) {
   if (entry.commemoration) {
     text += Filled(Tr("commemoration: %s", language), {NameIn(*entry.commemoration, language)}) + "\n";
   }
-  return text + UserDayLines(dayNumber, call.style);
+  out.Write(text + UserDayLines(days, dayNumber, call.style));
 }
 
 // The keys and names in the language asked for, the numbers in its

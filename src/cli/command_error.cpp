@@ -2,6 +2,12 @@
 
 #include <cstdio>
 
+#include "core/locale/translation.h"
+
+const char kExclude[] = N_("%s and %s exclude each other; expected one");
+const char kGoesWith[] = N_("%s goes with %s; expected both");
+const char kCannotWriteCalendar[] = N_("cannot write the iCalendar file: %s");
+
 namespace {
 
 // Longer arguments are cut to this many bytes (at a character's start) and "…".

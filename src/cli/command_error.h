@@ -13,3 +13,9 @@ struct CommandError {
 // embeddings, overrides and isolates) show escaped, so the message stays on
 // one line and reads as typed; a long argument is cut.
 std::string Quoted(const std::string& text);
+
+// Messages that several commands give, one catalog entry each: "%s and %s
+// exclude each other", "%s goes with %s", and a calendar file not written (why).
+extern const char kExclude[];
+extern const char kGoesWith[];
+extern const char kCannotWriteCalendar[];

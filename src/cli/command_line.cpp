@@ -11,16 +11,19 @@
 #include <vector>
 
 #include "cli/command_error.h"
+#include "core/locale/translation.h"
 #include "cli/command_options.h"
 #include "cli/commands.h"
 #include "cli/did_you_mean.h"
+#include "cli/output.h"
 #include "cli/help_text.h"
 #include "cli/toolkit_options.h"
 #include "core/identity/program_identity.h"
 
 namespace {
 
-constexpr int kFailed = 2;  // the exit status of any error
+constexpr int kFailed = 2;      // the exit status of any error
+constexpr int kIncomplete = 1;  // an answer given without the user's days that cannot be read
 
 struct Command {
   const char* name;
@@ -28,11 +31,18 @@ struct Command {
   const char* missing;  // the message when a required operand is missing; nullptr when optional
   unsigned options;     // Option bits; the general ones (--amharic, --geez) go with every command
   CalendarKind defaultKind;
-  std::string (*run)(const Invocation&);
+  void (*run)(const Invocation&, Output&);
   bool severalOperands = false;  // the command counts its operands itself
 };
 
+// A command whose answer is short, written once it is whole.
+template <std::string (*answer)(const Invocation&)>
+void Whole(const Invocation& call, Output& out) {
+  out.Write(answer(call));
+}
+
 std::string Help(const Invocation&) { return HelpText(); }
+std::string HelpCommand(const Invocation& call);
 
 // The name as a command line types it, then the version; the notice follows.
 std::string VersionText(const Invocation&) {
@@ -45,22 +55,23 @@ constexpr unsigned kDayOptions = kKindOptions | kFormatOptions | kJsonOption;
 
 // One row a command; a new command is a new row.
 const Command kCommands[] = {
-    {"today", nullptr, nullptr, kDayOptions, Ethiopian, TodayCommand},
-    {"convert", "DATE", "missing DATE; expected YEAR/MONTH/DAY, for example 2008/11/29", kDayOptions, Gregorian,
-     ConvertCommand},
-    {"month", "YEAR/MONTH", nullptr, kKindOptions | kColorOption | kJsonOption, Ethiopian, MonthCommand},
-    {"holidays", "YEAR or FROM-TO", nullptr, kKindOptions | kIcsOptions | kJsonOption, Ethiopian, HolidaysCommand},
-    {"now", nullptr, nullptr, kFormatOption, Ethiopian, NowCommand},
-    {"fasts", "YEAR", nullptr, kJsonOption, Ethiopian, FastsCommand},
-    {"day", "DATE", nullptr, kDayOptions, Ethiopian, DayCommand},
-    {"bahire-hasab", "YEAR", nullptr, kJsonOption, Ethiopian, BahireHasabCommand},
-    {"days", "ACTION", nullptr, kKindOptions | kJsonOption | kDaysOptions | kCalendarOptions, Ethiopian, DaysCommand,
+    {"today", nullptr, nullptr, kDayOptions, Ethiopian, Whole<TodayCommand>},
+    {"convert", N_("DATE"), N_("missing DATE; expected YEAR/MONTH/DAY, for example 2008/11/29"), kDayOptions, Gregorian,
+     Whole<ConvertCommand>},
+    {"month", N_("YEAR/MONTH"), nullptr, kKindOptions | kColorOption | kJsonOption, Ethiopian, MonthCommand},
+    {"holidays", N_("YEAR or FROM-TO"), nullptr, kKindOptions | kIcsOptions | kJsonOption, Ethiopian, HolidaysCommand},
+    {"now", nullptr, nullptr, kFormatOption, Ethiopian, Whole<NowCommand>},
+    {"fasts", N_("YEAR"), nullptr, kJsonOption, Ethiopian, Whole<FastsCommand>},
+    {"day", N_("DATE"), nullptr, kDayOptions, Ethiopian, DayCommand},
+    {"bahire-hasab", N_("YEAR"), nullptr, kJsonOption, Ethiopian, Whole<BahireHasabCommand>},
+    {"days", N_("ACTION"), nullptr, kKindOptions | kJsonOption | kDaysOptions | kCalendarOptions, Ethiopian, DaysCommand,
      true},
-    {"agenda", "DAYS", nullptr, kJsonOption | kTodayOption, Ethiopian, AgendaCommand},
-    {"--help", nullptr, nullptr, 0, Ethiopian, Help},
-    {"-h", nullptr, nullptr, 0, Ethiopian, Help},
-    {"--version", nullptr, nullptr, 0, Ethiopian, VersionText},
-    {"-V", nullptr, nullptr, 0, Ethiopian, VersionText},
+    {"agenda", N_("DAYS"), nullptr, kJsonOption | kTodayOption, Ethiopian, AgendaCommand},
+    {"help", N_("COMMAND"), nullptr, 0, Ethiopian, Whole<HelpCommand>},
+    {"--help", nullptr, nullptr, 0, Ethiopian, Whole<Help>},
+    {"-h", nullptr, nullptr, 0, Ethiopian, Whole<Help>},
+    {"--version", nullptr, nullptr, 0, Ethiopian, Whole<VersionText>},
+    {"-V", nullptr, nullptr, 0, Ethiopian, Whole<VersionText>},
 };
 
 const Command* FindCommand(const char* name) {
@@ -87,9 +98,18 @@ std::string UnknownFirst(const std::string& arg) {
   std::string near = NearestName(arg, names);
   // "--geometry" for the toolkit's "-geometry"
   if (near.empty() && arg.compare(0, 2, "--") == 0 && IsToolkitOption(arg.c_str() + 1)) near = arg.substr(1);
-  const std::string what = IsOption(arg) ? "option " : "command ";
-  if (!near.empty()) return "unknown " + what + Quoted(arg) + "; did you mean \"" + near + "\"?";
-  return "unknown " + what + Quoted(arg) + "; expected a command: " + JoinedWithOr(names) + " (zelmora --help tells more)";
+  const char* unknown = IsOption(arg) ? N_("unknown option %s") : N_("unknown command %s");
+  if (!near.empty()) return Filled(Tr("%s; did you mean \"%s\"?"), {Filled(Tr(unknown), {Quoted(arg)}), near});
+  return Filled(Tr("%s; expected a command: %s (zelmora --help tells more)"),
+                {Filled(Tr(unknown), {Quoted(arg)}), JoinedWithOr(names)});
+}
+
+// zelmora help COMMAND: the command's own help; with none, the whole.
+std::string HelpCommand(const Invocation& call) {
+  if (!call.operand) return HelpText();
+  const std::string help = CommandHelpText(call.operand, call.style.language);
+  if (help.empty()) throw CommandError{UnknownFirst(call.operand)};
+  return help;
 }
 
 // Highlighting on a terminal that shows it, unless the user asked for none
@@ -115,18 +135,19 @@ Invocation ReadArguments(const Command& command, int argc, char** argv, bool out
       optionsEnded = true;
     } else if (!optionsEnded && IsOption(arg)) {
       if (!ReadOption(arg, options, args, call, color)) {
-        throw CommandError{"unknown option " + Quoted(arg) + "; expected " + OptionsText(options)};
+        throw CommandError{Filled(Tr("unknown option %s; expected %s"), {Quoted(arg), OptionsText(options)})};
       }
     } else if (command.operand && !call.operand) {
       call.operand = argv[args.next - 1];
     } else if (command.severalOperands) {
       call.more.push_back(argv[args.next - 1]);
     } else {
-      throw CommandError{"unexpected argument " + Quoted(arg) + "; expected " +
-                         (command.operand ? "one " + std::string(command.operand) : std::string("none"))};
+      throw CommandError{command.operand ? Filled(Tr("unexpected argument %s; expected one %s"), {Quoted(arg), Tr(command.operand)})
+                                         : Filled(Tr("unexpected argument %s; expected none"), {Quoted(arg)})};
     }
   }
-  if (command.missing && !call.operand) throw CommandError{command.missing};
+  if (command.missing && !call.operand) throw CommandError{Tr(command.missing)};
+  if (call.toNamed && !call.format) throw CommandError{Filled(Tr(kGoesWith), {"--to", "--format"})};
   if (call.style.language == Language::kEnglish && !call.json) call.style.language = LocaleLanguage();
   call.highlight = color == Color::kAlways || (color == Color::kAuto && TerminalShowsColor(outIsTerminal));
   return call;
@@ -141,35 +162,35 @@ bool AsksForHelp(int argc, char** argv) {
   return false;
 }
 
-bool Write(const std::string& text, std::FILE* out) {
-  return std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0;
-}
-
 }  // namespace
 
-bool IsCommandLine(int argc, char** argv) { return argc > 1 && !IsToolkitOption(argv[1]); }
+bool IsCommandLine(int argc, char** argv) {
+  return argc > 1 && (!IsToolkitOption(argv[1]) || !ToolkitArgumentsFault(argc, argv).empty());
+}
 
 int RunCommandLine(int argc, char** argv, std::FILE* out, std::FILE* err) {
+  SpeakLanguage(LocaleLanguage());  // the messages for people, in the user's language
   const Command* command = FindCommand(argv[1]);
   if (!command) {
-    std::fprintf(err, "zelmora: %s\n", UnknownFirst(argv[1]).c_str());
+    const std::string fault = IsToolkitOption(argv[1]) ? ToolkitArgumentsFault(argc, argv) : UnknownFirst(argv[1]);
+    std::fprintf(err, "zelmora: %s\n", fault.c_str());
     return kFailed;
   }
-  std::string text;
+  Output output(out, err, command->name);
   try {
-    text = AsksForHelp(argc, argv) ? HelpText() : command->run(ReadArguments(*command, argc, argv, isatty(fileno(out))));
-  } catch (const CommandError& error) {
-    // A message of several lines (a file's faults, line by line) names the command on each.
-    for (std::size_t from = 0; from < error.message.size();) {
-      const std::size_t end = std::min(error.message.find('\n', from), error.message.size());
-      std::fprintf(err, "zelmora %s: %s\n", command->name, error.message.substr(from, end - from).c_str());
-      from = end + 1;
+    if (AsksForHelp(argc, argv)) {
+      const std::string help = CommandHelpText(command->name, LocaleLanguage());
+      output.Write(help.empty() ? HelpText() : help);
+    } else {
+      command->run(ReadArguments(*command, argc, argv, isatty(fileno(out))), output);
     }
+    output.Finish();
+  } catch (const CommandError& error) {
+    output.Say(error.message);
+    return kFailed;
+  } catch (const WriteFailed& failed) {
+    output.Say(Filled(Tr("cannot write the output: %s"), {std::strerror(failed.error)}));
     return kFailed;
   }
-  if (!Write(text, out)) {
-    std::fprintf(err, "zelmora %s: cannot write the output: %s\n", command->name, std::strerror(errno));
-    return kFailed;
-  }
-  return 0;
+  return output.IsIncomplete() ? kIncomplete : 0;
 }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli/command_error.h"
+#include "core/locale/translation.h"
 
 namespace {
 
@@ -13,22 +14,22 @@ const char* Value(const std::string& arg, const std::string& name, ArgumentList&
   const std::string joined = name + "=";
   if (arg.compare(0, joined.size(), joined) == 0) return args.argv[args.next - 1] + joined.size();
   if (arg != name) return nullptr;
-  if (args.Done()) throw CommandError{name + " needs " + what + "; expected for example " + name + " " + example};
+  if (args.Done()) throw CommandError{Filled(Tr("%s needs %s; expected for example %s %s"), {name, Tr(what), name, example})};
   return args.Take();
 }
 
 bool ReadFormat(const std::string& arg, ArgumentList& args, Invocation& call) {
-  const char* format = Value(arg, "--format", args, "a FORMAT", "'%Y/%m/%d'");
+  const char* format = Value(arg, "--format", args, N_("a FORMAT"), "'%Y/%m/%d'");
   if (format) call.format = format;
   return format;
 }
 
 bool ReadTo(const std::string& arg, ArgumentList& args, Invocation& call) {
-  const char* to = Value(arg, "--to", args, "a calendar", "gregorian");
+  const char* to = Value(arg, "--to", args, N_("a calendar"), "gregorian");
   if (!to) return false;
   const std::string kind = to;
   if (kind != "ethiopian" && kind != "gregorian") {
-    throw CommandError{"--to " + Quoted(kind) + " names no calendar; expected --to ethiopian or --to gregorian"};
+    throw CommandError{Filled(Tr("--to %s names no calendar; expected --to ethiopian or --to gregorian"), {Quoted(kind)})};
   }
   call.to = kind == "ethiopian" ? Ethiopian : Gregorian;
   call.toNamed = true;
@@ -37,8 +38,8 @@ bool ReadTo(const std::string& arg, ArgumentList& args, Invocation& call) {
 
 // --every REPEAT and --note TEXT, of a day to be added.
 bool ReadDayValues(const std::string& arg, ArgumentList& args, Invocation& call) {
-  const char* every = Value(arg, "--every", args, "a REPEAT", "year");
-  const char* note = every ? nullptr : Value(arg, "--note", args, "a TEXT", "'born in Gondar'");
+  const char* every = Value(arg, "--every", args, N_("a REPEAT"), "year");
+  const char* note = every ? nullptr : Value(arg, "--note", args, N_("a TEXT"), "'born in Gondar'");
   if (every) call.every = every;
   if (note) call.note = note;
   return every || note;
@@ -88,18 +89,18 @@ std::string OptionsText(unsigned options) {
   if (options & kKindOptions) names.insert(names.end(), {"--ethiopian", "--gregorian"});
   if (options & kColorOption) names.emplace_back("--color[=auto|always|never]");
   if (options & kIcsOptions) names.insert(names.end(), {"--ics", "--fasts"});
-  if (options & kFormatOption) names.emplace_back("--format FORMAT");
+  if (options & kFormatOption) names.emplace_back(Tr("--format FORMAT"));
   if (options & kToOption) names.emplace_back("--to ethiopian|gregorian");
   if (options & kJsonOption) names.emplace_back("--json");
-  if (options & kDaysOptions) names.insert(names.end(), {"--every REPEAT", "--note TEXT"});
+  if (options & kDaysOptions) names.insert(names.end(), {Tr("--every REPEAT"), Tr("--note TEXT")});
   if (options & kCalendarOptions) names.insert(names.end(), {"--ics", "--rscale"});
   if (options & kTodayOption) names.emplace_back("--today");
   if (options & kScriptOptions) names.insert(names.end(), {"--amharic", "--geez"});
-  return names.empty() ? "no options" : JoinedWithOr(names);
+  return names.empty() ? Tr("no options") : JoinedWithOr(names);
 }
 
 std::string JoinedWithOr(const std::vector<std::string>& names) {
   std::string text = names.front();
-  for (std::size_t i = 1; i < names.size(); ++i) text += (i + 1 == names.size() ? " or " : ", ") + names[i];
+  for (std::size_t i = 1; i < names.size(); ++i) text += (i + 1 == names.size() ? Tr(" or ") : ", ") + names[i];
   return text;
 }

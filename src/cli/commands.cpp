@@ -3,12 +3,13 @@
 #include <vector>
 
 #include "core/calendar/holidays.h"
+#include "cli/calendar_files.h"
 #include "cli/command_error.h"
+#include "core/locale/translation.h"
 #include "cli/date_argument.h"
 #include "cli/day_text.h"
 #include "cli/json_text.h"
 #include "cli/month_text.h"
-#include "core/export/holiday_calendar.h"
 
 namespace {
 
@@ -19,22 +20,6 @@ YearRange ListedYears(const Invocation& call) {
   return call.operand ? ReadYears(call.operand, call.kind) : YearsFrom(Today().Year(call.kind), 1, call.kind);
 }
 
-std::vector<Holiday> HolidaysOfYears(YearRange years, CalendarKind kind) {
-  std::vector<Holiday> holidays;
-  for (int year = years.first; year <= years.last; ++year) {
-    const std::vector<Holiday> more = kind == Ethiopian ? HolidaysOfEthiopianYear(year) : HolidaysOfGregorianYear(year);
-    holidays.insert(holidays.end(), more.begin(), more.end());
-  }
-  return holidays;
-}
-
-// The fasting periods that begin within the years.
-std::vector<FastPeriod> FastsOfYears(YearRange years, CalendarKind kind) {
-  int firstDay = 0, lastDay = 0;
-  DaysOfYears(years, kind, firstDay, lastDay);
-  return FastsBeginningBetween(firstDay, lastDay);
-}
-
 std::string HolidayLine(const Holiday& holiday, TextStyle style) {
   const DatePair day = DatePair::OfDay(holiday.dayNumber);
   std::string line = day.dates[Ethiopian].NumericText();
@@ -43,18 +28,6 @@ std::string HolidayLine(const Holiday& holiday, TextStyle style) {
   // The dates stay in digits, so that the fields can be read by programs.
   return line + '\t' + NameIn(holiday, style.language) + '\t' + HolidayTagText(holiday.tags) +
          '\n';
-}
-
-std::string HolidayList(const std::vector<Holiday>& holidays, TextStyle style) {
-  std::string text;
-  for (const Holiday& holiday : holidays) text += HolidayLine(holiday, style);
-  return text;
-}
-
-std::string Calendar(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, Language language) {
-  std::string ics, why;
-  if (!HolidayCalendar(holidays, fasts, &ics, &why, language)) throw CommandError{"cannot write the iCalendar file: " + why};
-  return ics;
 }
 
 }  // namespace
@@ -71,26 +44,28 @@ std::string ConvertCommand(const Invocation& call) {
 
 std::string NowCommand(const Invocation& call) { return NowAnswer(call); }
 
-std::string MonthCommand(const Invocation& call) {
+void MonthCommand(const Invocation& call, Output& out) {
   const DatePair today = Today();
   const DatePair month = call.operand ? ReadMonth(call.operand, call.kind) : today;
-  if (!call.json) return MonthText(month, call.kind, today, call.highlight, call.style);
+  if (!call.json) return out.Write(MonthText(month, call.kind, today, call.highlight, call.style));
   DatePair first = month;
   first.FirstOfMonth(call.kind);
   const int firstDay = first.dates[Gregorian].dayNumber;
-  return JsonDays(firstDay, firstDay + first.dates[call.kind].DaysInMonth() - 1, false, call.style) + "\n";
+  WriteJsonDays(firstDay, firstDay + first.dates[call.kind].DaysInMonth() - 1, false, call.style, out);
 }
 
-std::string HolidaysCommand(const Invocation& call) {
-  if (call.fasts && !call.ics) throw CommandError{"--fasts goes with --ics; expected both"};
-  if (call.json && call.ics) throw CommandError{"--json and --ics exclude each other; expected one"};
+// A year at a time, in every form: a range of thousands is written as it is worked out.
+void HolidaysCommand(const Invocation& call, Output& out) {
+  if (call.fasts && !call.ics) throw CommandError{Filled(Tr(kGoesWith), {"--fasts", "--ics"})};
+  if (call.json && call.ics) throw CommandError{Filled(Tr(kExclude), {"--json", "--ics"})};
   const YearRange years = ListedYears(call);
+  if (call.ics) return WriteHolidayCalendar(years, call.kind, call.fasts, call.style.language, out);
   if (call.json) {
     int firstDay = 0, lastDay = 0;
     DaysOfYears(years, call.kind, firstDay, lastDay);
-    return JsonDays(firstDay, lastDay, true, call.style) + "\n";
+    return WriteJsonDays(firstDay, lastDay, true, call.style, out);
   }
-  const std::vector<Holiday> holidays = HolidaysOfYears(years, call.kind);
-  if (!call.ics) return HolidayList(holidays, call.style);
-  return Calendar(holidays, call.fasts ? FastsOfYears(years, call.kind) : std::vector<FastPeriod>(), call.style.language);
+  for (int year = years.first; year <= years.last; ++year) {
+    for (const Holiday& holiday : HolidaysOfYear(year, call.kind)) out.Write(HolidayLine(holiday, call.style));
+  }
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/output.h"
 #include "core/calendar/calendar_kind.h"
 #include "core/locale/language_names.h"
 
@@ -33,18 +34,20 @@ struct Invocation {
   bool today = false;
 };
 
-// Each returns the whole text for standard output, or throws CommandError.
+// Each returns the whole text for standard output, or writes it to `out`
+// as it is made (the answers that may be long), or throws CommandError
+// before its first byte.
 std::string TodayCommand(const Invocation& call);
 std::string ConvertCommand(const Invocation& call);
-std::string MonthCommand(const Invocation& call);
-std::string HolidaysCommand(const Invocation& call);
+void MonthCommand(const Invocation& call, Output& out);
+void HolidaysCommand(const Invocation& call, Output& out);
 // The time of day in Ethiopian hours, the Western time following.
 std::string NowCommand(const Invocation& call);
 // The church's year: its fasts, one day in full, and Bahire Hasab.
 std::string FastsCommand(const Invocation& call);
-std::string DayCommand(const Invocation& call);
+void DayCommand(const Invocation& call, Output& out);
 std::string BahireHasabCommand(const Invocation& call);
 // The user's own days: listed, added, removed, imported, or as an iCalendar
 // file; and the coming days with everything the calendar and the user say of them.
-std::string DaysCommand(const Invocation& call);
-std::string AgendaCommand(const Invocation& call);
+void DaysCommand(const Invocation& call, Output& out);
+void AgendaCommand(const Invocation& call, Output& out);

@@ -8,11 +8,21 @@
 #include "core/calendar/date_names.h"
 #include "core/calendar/number_scan.h"
 #include "cli/command_error.h"
+#include "core/locale/translation.h"
 
 namespace {
 
-const PerKind<const char*> kKindName = {{"Gregorian", "Ethiopian"}};
-const PerKind<const char*> kAKindName = {{"a Gregorian", "an Ethiopian"}};
+// The messages that name a calendar, one catalog entry each, as another language puts its words.
+const PerKind<const char*> kNoMonth = {{N_("month %s is no Gregorian month; expected 1 to %s"),
+                                        N_("month %s is no Ethiopian month; expected 1 to %s")}};
+const PerKind<const char*> kDayOutside = {{N_("%s is outside the calendars' span; expected a Gregorian day from %s"),
+                                           N_("%s is outside the calendars' span; expected an Ethiopian day from %s")}};
+const PerKind<const char*> kMonthOutside = {
+    {N_("%s is outside the calendars' span; expected a Gregorian month from %s"),
+     N_("%s is outside the calendars' span; expected an Ethiopian month from %s")}};
+const PerKind<const char*> kYearOutside = {
+    {N_("year %s is outside the calendars' span; expected a Gregorian year from %s"),
+     N_("year %s is outside the calendars' span; expected an Ethiopian year from %s")}};
 // The longest month of each calendar.
 constexpr PerKind<int> kLongestMonth = {{31, 30}};
 
@@ -48,8 +58,7 @@ bool OnlyBlanksLeft(const char* rest) {
 
 void CheckMonth(const Fields& fields, CalendarKind kind) {
   if (fields.values[1] >= 1 && fields.values[1] <= CalendarDate::LastMonth(kind)) return;
-  throw CommandError{"month " + Quoted(fields.typed[1]) + " is no " + kKindName[kind] + " month; expected 1 to " +
-                     std::to_string(CalendarDate::LastMonth(kind))};
+  throw CommandError{Filled(Tr(kNoMonth[kind]), {Quoted(fields.typed[1]), std::to_string(CalendarDate::LastMonth(kind))})};
 }
 
 // A first or last day of the span in calendar kind.
@@ -59,8 +68,9 @@ CalendarDate SpanEdge(int dayNumber, CalendarKind kind) {
   return date;
 }
 
+// The first and the last day of the span, as a message puts them.
 std::string SpanDaysText(CalendarKind kind) {
-  return SpanEdge(kFirstSpanDay, kind).NumericText() + " to " + SpanEdge(kLastSpanDay, kind).NumericText();
+  return Filled(Tr("%s to %s"), {SpanEdge(kFirstSpanDay, kind).NumericText(), SpanEdge(kLastSpanDay, kind).NumericText()});
 }
 
 // The first and the last month that lie whole in the span, as "year/month".
@@ -68,9 +78,10 @@ std::string SpanMonthsText(CalendarKind kind) {
   CalendarDate first = SpanEdge(kFirstSpanDay, kind), last = SpanEdge(kLastSpanDay, kind);
   if (first.day > 1) first.NextMonth();
   if (last.day < last.DaysInMonth()) last.PrevMonth();
-  char text[64];
-  std::snprintf(text, sizeof text, "%04d/%02d to %04d/%02d", first.year, first.month, last.year, last.month);
-  return text;
+  char from[32], to[32];
+  std::snprintf(from, sizeof from, "%04d/%02d", first.year, first.month);
+  std::snprintf(to, sizeof to, "%04d/%02d", last.year, last.month);
+  return Filled(Tr("%s to %s"), {from, to});
 }
 
 bool WholeMonthInSpan(long long year, long long month, CalendarKind kind) {
@@ -88,12 +99,12 @@ DatePair ReadDay(const char* text, CalendarKind kind) {
   const long long* fields = read3.values;
   const char* rest;
   if (ScanFields(text, read3, 3, &rest) < 3 || !OnlyBlanksLeft(rest)) {
-    throw CommandError{Quoted(text) + " names no day; expected YEAR/MONTH/DAY, for example 2008/11/29"};
+    throw CommandError{Filled(Tr("%s names no day; expected YEAR/MONTH/DAY, for example 2008/11/29"), {Quoted(text)})};
   }
   CheckMonth(read3, kind);
   if (fields[2] < 1 || fields[2] > kLongestMonth[kind]) {
-    throw CommandError{"day " + Quoted(read3.typed[2]) + " is no day of a month; expected 1 to " +
-                       std::to_string(kLongestMonth[kind])};
+    throw CommandError{Filled(Tr("day %s is no day of a month; expected 1 to %s"),
+                              {Quoted(read3.typed[2]), std::to_string(kLongestMonth[kind])})};
   }
   CalendarDate read;
   const std::string slashed =
@@ -102,14 +113,13 @@ DatePair ReadDay(const char* text, CalendarKind kind) {
     case ReadOutcome::kAccepted:
       return DatePair(read.year, read.month, read.day, kind);
     case ReadOutcome::kPastMonthEnd:
-      throw CommandError{Quoted(text) + " is past the end of " + MonthName(kind, read.month) + " " +
-                         std::to_string(read.year) + "; expected a day from 1 to " +
-                         std::to_string(CalendarDate(read.year, read.month, 1, kind).DaysInMonth())};
+      throw CommandError{Filled(Tr("%s is past the end of %s %s; expected a day from 1 to %s"),
+                                {Quoted(text), MonthName(kind, read.month), std::to_string(read.year),
+                                 std::to_string(CalendarDate(read.year, read.month, 1, kind).DaysInMonth())})};
     case ReadOutcome::kNoDate:
       break;
   }
-  throw CommandError{Quoted(text) + " is outside the calendars' span; expected " + kAKindName[kind] + " day from " +
-                     SpanDaysText(kind)};
+  throw CommandError{Filled(Tr(kDayOutside[kind]), {Quoted(text), SpanDaysText(kind)})};
 }
 
 DatePair ReadMonth(const char* text, CalendarKind kind) {
@@ -117,29 +127,28 @@ DatePair ReadMonth(const char* text, CalendarKind kind) {
   const long long* fields = read2.values;
   const char* rest;
   if (ScanFields(text, read2, 2, &rest) < 2 || !OnlyBlanksLeft(rest)) {
-    throw CommandError{Quoted(text) + " names no month; expected YEAR/MONTH, for example 2001/3"};
+    throw CommandError{Filled(Tr("%s names no month; expected YEAR/MONTH, for example 2001/3"), {Quoted(text)})};
   }
   CheckMonth(read2, kind);
   if (WholeMonthInSpan(fields[0], fields[1], kind)) {
     return DatePair(static_cast<int>(fields[0]), static_cast<int>(fields[1]), 1, kind);
   }
-  throw CommandError{Quoted(text) + " is outside the calendars' span; expected " + kAKindName[kind] + " month from " +
-                     SpanMonthsText(kind)};
+  throw CommandError{Filled(Tr(kMonthOutside[kind]), {Quoted(text), SpanMonthsText(kind)})};
 }
 
 int ReadYear(const char* text, CalendarKind kind) {
   Fields read1;
   const char* rest;
   if (ScanFields(text, read1, 1, &rest) < 1 || !OnlyBlanksLeft(rest)) {
-    throw CommandError{Quoted(text) + " is no year; expected a number, for example 2001"};
+    throw CommandError{Filled(Tr("%s is no year; expected a number, for example 2001"), {Quoted(text)})};
   }
   const long long year = read1.values[0];
   // Years with a day in the span; the holidays of the edge years are those in it.
   const int firstYear = SpanEdge(kFirstSpanDay, kind).year, lastYear = SpanEdge(kLastSpanDay, kind).year;
   if (year < firstYear || year > lastYear) {
-    throw CommandError{"year " + Quoted(read1.typed[0]) + " is outside the calendars' span; expected " +
-                       kAKindName[kind] + " year from " + std::to_string(firstYear) + " to " +
-                       std::to_string(lastYear)};
+    throw CommandError{Filled(Tr(kYearOutside[kind]),
+                              {Quoted(read1.typed[0]),
+                               Filled(Tr("%s to %s"), {std::to_string(firstYear), std::to_string(lastYear)})})};
   }
   return static_cast<int>(year);
 }
@@ -154,10 +163,11 @@ YearRange ReadYears(const char* text, CalendarKind kind) {
   if (!OnlyBlanksLeft(dash + 1) && !std::strchr(dash + 1, '-')) {
     const YearRange years{ReadYear(std::string(text, dash).c_str(), kind), ReadYear(dash + 1, kind)};
     if (years.first <= years.last) return years;
-    throw CommandError{Quoted(text) + " runs backwards; expected FROM-TO with FROM no later than TO, for example " +
-                       "2016-2018"};
+    throw CommandError{Filled(Tr("%s runs backwards; expected FROM-TO with FROM no later than TO, for example 2016-2018"),
+                              {Quoted(text)})};
   }
-  throw CommandError{Quoted(text) + " is no year and no range; expected YEAR or FROM-TO, for example 2016-2018"};
+  throw CommandError{Filled(Tr("%s is no year and no range; expected YEAR or FROM-TO, for example 2016-2018"),
+                            {Quoted(text)})};
 }
 
 YearRange YearsFrom(int year, int count, CalendarKind kind) {

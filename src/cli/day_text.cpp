@@ -18,9 +18,9 @@ namespace {
 std::string Formatted(const char* format, const Moment& moment) {
   std::string text, bad;
   if (!FormatMoment(format, moment, text, bad)) {
-    throw CommandError{"FORMAT " + Quoted(format) + " has " + Quoted(bad) + ", which stands for nothing; expected " +
-                       "%Y %y %m %d %e %F %D %B %b %A %a %j %n %t %% (%-d, %-m, ... unpadded)" +
-                       (moment.hasTime ? " %H %M %S %p" : "")};
+    throw CommandError{Filled(Tr("FORMAT %s has %s, which stands for nothing; expected %s (%s unpadded)%s"),
+                              {Quoted(format), Quoted(bad), "%Y %y %m %d %e %F %D %B %b %A %a %j %n %t %%",
+                               "%-d, %-m, ...", moment.hasTime ? " %H %M %S %p" : ""})};
   }
   return text + "\n";
 }
@@ -28,7 +28,7 @@ std::string Formatted(const char* format, const Moment& moment) {
 }  // namespace
 
 std::string DayAnswer(const DatePair& day, const Invocation& call, CalendarKind answered) {
-  if (call.json && call.format) throw CommandError{"--json and --format exclude each other; expected one"};
+  if (call.json && call.format) throw CommandError{Filled(Tr(kExclude), {"--json", "--format"})};
   if (call.json) return JsonDayOf(day.dates[Gregorian].dayNumber, call.style) + "\n";
   if (call.format) return Formatted(call.format, {day, call.toNamed ? call.to : answered, call.style});
   return DateLines(day, call.style);

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "cli/calendar_files.h"
 #include "cli/command_error.h"
+#include "core/locale/translation.h"
 #include "cli/commands.h"
 #include "cli/date_argument.h"
 #include "cli/day_text.h"
@@ -78,92 +80,92 @@ std::string DaysJson(const std::vector<UserDay>& days, const std::vector<ListedD
   return "[" + text + "]\n";
 }
 
-std::string Add(const Invocation& call) {
-  CheckAction(call, "add", 2, "days add NAME DATE");
+std::string Add(const Invocation& call, const Output& out) {
+  CheckAction(call, "add", 2, N_("days add NAME DATE"));
   UserDay day;
   day.name = call.more[0];
   if (day.name.find_first_not_of(" \t") == std::string::npos) {
-    throw CommandError{"the NAME is empty; expected the day's name, for example 'Abebe's birthday'"};
+    throw CommandError{Tr("the NAME is empty; expected the day's name, for example 'Abebe's birthday'")};
   }
   day.start = ReadDay(call.more[1], call.kind).dates[Gregorian].dayNumber;
   day.repeat = call.every ? ReadRepeat(call.every) : Repeat::kOnce;
   if (call.note) day.note = call.note;
+  CheckDayText(day);
   DayStore store;
   LoadStore(store);
   std::string uid, why;
-  if (!store.Add(day, &uid, &why)) throw CommandError{"cannot add the day: " + why};
+  if (!store.Add(day, &uid, &why)) throw CommandError{Filled(Tr("cannot add the day: %s"), {why})};
+  if (!store.Warning().empty()) out.Say(store.Warning());
   return uid + '\n';
 }
 
-std::string Remove(const Invocation& call) {
-  CheckAction(call, "remove", 1, "days remove UID");
+void Remove(const Invocation& call, const Output& out) {
+  CheckAction(call, "remove", 1, N_("days remove UID"));
   DayStore store;
   LoadStore(store);
   const std::string uid = call.more[0];
   const std::vector<UserDay>& days = store.Days();
   if (std::none_of(days.begin(), days.end(), [&](const UserDay& day) { return day.uid == uid; })) {
-    throw CommandError{"no day has the UID " + Quoted(uid) + "; expected one that zelmora days lists"};
+    throw CommandError{Filled(Tr("no day has the UID %s; expected one that zelmora days lists"), {Quoted(uid)})};
   }
   std::string why;
-  if (!store.Remove(uid, &why)) throw CommandError{"cannot remove the day: " + why};
-  return "";
+  if (!store.Remove(uid, &why)) throw CommandError{Filled(Tr("cannot remove the day: %s"), {why})};
+  if (!store.Warning().empty()) out.Say(store.Warning());
 }
 
 // Every occurrence in the years asked for, or the rules as stored.
-std::string Calendar(const Invocation& call, const std::vector<UserDay>& days) {
-  if (call.rscale && call.operand) throw CommandError{"--rscale writes every day whole; expected no FROM-TO"};
+void Calendar(const Invocation& call, const std::vector<UserDay>& days, Output& out) {
+  if (call.rscale && call.operand) throw CommandError{Tr("--rscale writes every day whole; expected no FROM-TO")};
+  if (!call.rscale) return WriteOccurrenceCalendar(days, CalendarYears(call.operand, call.kind), call.kind, out);
   std::string ics, why;
-  bool written = false;
-  if (call.rscale) {
-    written = WriteDaysFile(DaysFile{days, {}, {}}, &ics, &why);
-  } else {
-    int first = 0, last = 0;
-    DaysOfYears(CalendarYears(call.operand, call.kind), call.kind, first, last);
-    written = OccurrenceCalendar(days, OccurrencesBetween(days, first, last), &ics, &why);
-  }
-  if (!written) throw CommandError{"cannot write the iCalendar file: " + why};
-  return ics;
+  DaysFile file;
+  file.days = days;
+  if (!WriteDaysFile(file, &ics, &why)) throw CommandError{Filled(Tr(kCannotWriteCalendar), {why})};
+  out.Write(ics);
 }
 
-std::string List(const Invocation& call) {
-  if (call.every || call.note) throw CommandError{"--every and --note go with add; expected days add NAME DATE"};
+void List(const Invocation& call, Output& out) {
+  if (call.every || call.note) throw CommandError{Tr("--every and --note go with add; expected days add NAME DATE")};
   DayStore store;
   LoadStore(store);
   if (call.ics || call.rscale) {
     if (call.json || (call.ics && call.rscale)) {
-      throw CommandError{"--ics, --rscale and --json exclude each other; expected one"};
+      throw CommandError{Tr("--ics, --rscale and --json exclude each other; expected one")};
     }
-    return Calendar(call, store.Days());
+    return Calendar(call, store.Days(), out);
   }
   if (call.operand) {
-    throw CommandError{"unknown action " + Quoted(call.operand) +
-                       "; expected add, remove, import, or FROM-TO with --ics"};
+    throw CommandError{Filled(Tr("unknown action %s; expected add, remove, import, or FROM-TO with --ics"),
+                              {Quoted(call.operand)})};
   }
   const std::vector<UserDay>& days = store.Days();
   const std::vector<ListedDay> listed = DaysInListOrder(days, Today().dates[Gregorian].dayNumber);
-  return call.json ? DaysJson(days, listed, call.style) : DayLines(days, listed, call.style);
+  out.Write(call.json ? DaysJson(days, listed, call.style) : DayLines(days, listed, call.style) + LeftOutLine(store));
 }
 
 }  // namespace
 
 void CheckAction(const Invocation& call, const char* action, std::size_t operands, const char* usage) {
   if (call.more.size() != operands) {
-    throw CommandError{std::string(action) + " takes " + std::to_string(operands) + " argument" +
-                       (operands == 1 ? "" : "s") + "; expected " + usage};
+    const char* takes = operands == 1 ? N_("%s takes %s argument; expected %s") : N_("%s takes %s arguments; expected %s");
+    throw CommandError{Filled(Tr(takes), {action, std::to_string(operands), Tr(usage)})};
   }
   const bool adds = std::strcmp(action, "add") == 0;
   if ((!adds && (call.every || call.note)) || call.ics || call.rscale || call.json) {
-    throw CommandError{std::string(action) + " takes " + (adds ? "--ethiopian, --gregorian, --every or --note" :
-                       "no options") + "; expected " + usage};
+    const std::string options = adds ? "--ethiopian, --gregorian, --every" + std::string(Tr(" or ")) + "--note" : Tr("no options");
+    throw CommandError{Filled(Tr("%s takes %s; expected %s"), {action, options, Tr(usage)})};
   }
 }
 
-std::string DaysCommand(const Invocation& call) {
+void DaysCommand(const Invocation& call, Output& out) {
   const std::string action = call.operand ? call.operand : "";
-  if (action == "add") return Add(call);
-  if (action == "remove") return Remove(call);
-  if (action == "import") return ImportAction(call);
-  if (!call.more.empty()) throw CommandError{"unexpected argument " + Quoted(call.more[0]) + "; expected " +
-                                             (call.ics ? "one FROM-TO" : "add, remove or import before it")};
-  return List(call);
+  if (action == "add") return out.Write(Add(call, out));
+  if (action == "remove") return Remove(call, out);
+  if (action == "import") return out.Write(ImportAction(call));
+  if (!call.more.empty()) {
+    throw CommandError{call.ics ? Filled(Tr("unexpected argument %s; expected one %s"), {Quoted(call.more[0]), "FROM-TO"})
+                                : Filled(Tr("unexpected argument %s; expected add, remove or import before it"),
+                                         {Quoted(call.more[0])})};
+  }
+  List(call, out);
 }

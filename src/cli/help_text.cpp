@@ -1,8 +1,12 @@
 #include "cli/help_text.h"
 
+#include <cstring>
+
+#include "core/locale/translation.h"
+
 namespace {
 
-const char kHelp[] =
+const char kHelp[] = N_(
     "Usage: zelmora [TOOLKIT OPTIONS]     open the calendar window\n"
     "       zelmora COMMAND [ARGUMENTS]\n"
     "\n"
@@ -32,6 +36,7 @@ const char kHelp[] =
     "  days --rscale              your days' rules as an iCalendar file (RFC 7529)\n"
     "  agenda [DAYS]              the coming DAYS days (7 unless given) with their\n"
     "                             holidays, fast, saint's day and your days\n"
+    "  help [COMMAND]             this text, or the command's own\n"
     "  -h, --help                 this text\n"
     "  -V, --version              the program's version\n"
     "\n"
@@ -73,7 +78,7 @@ const char kHelp[] =
     "  --geez                     Ethiopian days, years and hours in Ge'ez\n"
     "                             numerals; the tab-separated fields of\n"
     "                             holidays, fasts and bahire-hasab keep digits\n"
-    "  -h, --help                 this text\n"
+    "  -h, --help                 this text; after a command, the command's own\n"
     "  --                         ends the options\n"
     "\n"
     "Examples:\n"
@@ -87,8 +92,135 @@ const char kHelp[] =
     "  zelmora day --gregorian 2026/1/7\n"
     "  zelmora days add \"Abebe's birthday\" 2011/3/29 --every year\n"
     "  zelmora days --ics > my-days.ics\n"
-    "  notify-send \"$(zelmora agenda --today)\"\n";
+    "  notify-send \"$(zelmora agenda --today)\"\n");
+
+// Each command's usage, options and an example, as COMMAND --help and
+// zelmora help COMMAND print them; one catalog entry each.
+struct CommandHelp {
+  const char* command;
+  const char* text;
+};
+const CommandHelp kCommandHelp[] = {
+    {"today", N_("Usage: zelmora today [OPTIONS]\n"
+                 "Today in both calendars.\n"
+                 "\n"
+                 "  --format FORMAT            the date as FORMAT writes it: %Y %y %m %d %e %F %D\n"
+                 "                             %B %b %A %a %j %n %t %%, %-d %-m %-e %-j unpadded\n"
+                 "  --to ethiopian|gregorian   the calendar --format writes\n"
+                 "  --ethiopian, --gregorian   the same, when --to is not given\n"
+                 "  --json                     the day as JSON\n"
+                 "  --amharic, --geez          names in Amharic, Ge'ez numerals\n"
+                 "\n"
+                 "Example: zelmora today --format '%Y/%m/%d %B'\n")},
+    {"convert", N_("Usage: zelmora convert [OPTIONS] DATE\n"
+                   "The day DATE (YEAR/MONTH/DAY or YEAR-MONTH-DAY) in both calendars.\n"
+                   "\n"
+                   "  --ethiopian, --gregorian   the calendar of DATE (Gregorian unless --ethiopian)\n"
+                   "  --format FORMAT            the converted date as FORMAT writes it (zelmora\n"
+                   "                             help today lists its tokens)\n"
+                   "  --to ethiopian|gregorian   the calendar --format writes\n"
+                   "  --json                     the day as JSON\n"
+                   "  --amharic, --geez          names in Amharic, Ge'ez numerals\n"
+                   "\n"
+                   "Example: zelmora convert --ethiopian 2019/1/5 --format %F\n")},
+    {"month", N_("Usage: zelmora month [OPTIONS] [YEAR/MONTH]\n"
+                 "A month with both calendars' day numbers and its holidays.\n"
+                 "\n"
+                 "  --ethiopian, --gregorian   the calendar of the month (Ethiopian unless\n"
+                 "                             --gregorian)\n"
+                 "  --color[=auto|always|never]\n"
+                 "                             highlight today (auto: on a terminal, unless\n"
+                 "                             NO_COLOR is set or TERM is dumb)\n"
+                 "  --json                     every day of the month as JSON\n"
+                 "  --amharic, --geez          names in Amharic, Ge'ez numerals\n"
+                 "\n"
+                 "Example: zelmora month 2001/13\n")},
+    {"holidays", N_("Usage: zelmora holidays [OPTIONS] [YEAR|FROM-TO]\n"
+                    "The holidays of a year or years, one a line: both dates, name and tags.\n"
+                    "\n"
+                    "  --ethiopian, --gregorian   the calendar of the years (Ethiopian unless\n"
+                    "                             --gregorian)\n"
+                    "  --ics                      an iCalendar file instead; with no year, of this\n"
+                    "                             year and the next two\n"
+                    "  --fasts                    with --ics: the fasting periods too\n"
+                    "  --json                     the days that have a holiday as JSON\n"
+                    "  --amharic, --geez          names in Amharic\n"
+                    "\n"
+                    "Example: zelmora holidays --gregorian 2025-2027\n")},
+    {"now", N_("Usage: zelmora now [OPTIONS]\n"
+               "The time of day in Ethiopian hours, then in Western ones.\n"
+               "\n"
+               "  --format FORMAT            as FORMAT writes it: the date's tokens (zelmora\n"
+               "                             help today), %H %M %S in Ethiopian hours and %p\n"
+               "                             the part of the day\n"
+               "  --amharic, --geez          names in Amharic, Ge'ez numerals\n"
+               "\n"
+               "Example: zelmora now --format '%H:%M %p'\n")},
+    {"fasts", N_("Usage: zelmora fasts [OPTIONS] [YEAR]\n"
+                 "The fasting periods of an Ethiopian year: first and last day in both\n"
+                 "calendars, and the name.\n"
+                 "\n"
+                 "  --json                     as JSON\n"
+                 "  --amharic, --geez          names in Amharic\n"
+                 "\n"
+                 "Example: zelmora fasts 2017\n")},
+    {"day", N_("Usage: zelmora day [OPTIONS] [DATE]\n"
+               "A day in both calendars with its holidays, fast, saint's day and your days.\n"
+               "\n"
+               "  --ethiopian, --gregorian   the calendar of DATE (Ethiopian unless --gregorian)\n"
+               "  --format FORMAT            the date as FORMAT writes it (zelmora help today)\n"
+               "  --to ethiopian|gregorian   the calendar --format writes\n"
+               "  --json                     the day as JSON\n"
+               "  --amharic, --geez          names in Amharic, Ge'ez numerals\n"
+               "\n"
+               "Example: zelmora day --gregorian 2026/1/7\n")},
+    {"bahire-hasab", N_("Usage: zelmora bahire-hasab [OPTIONS] [YEAR]\n"
+                        "The Bahire Hasab figures of an Ethiopian year, one a line.\n"
+                        "\n"
+                        "  --json                     as JSON\n"
+                        "  --amharic, --geez          names in Amharic\n"
+                        "\n"
+                        "Example: zelmora bahire-hasab 2017\n")},
+    {"days", N_("Usage: zelmora days [OPTIONS]\n"
+                "       zelmora days add [--every REPEAT] [--note TEXT] NAME DATE\n"
+                "       zelmora days remove UID\n"
+                "       zelmora days import FILE   (- reads standard input)\n"
+                "       zelmora days --ics [FROM-TO] | --rscale\n"
+                "Your own days: listed soonest first, kept, forgotten, imported, or as an\n"
+                "iCalendar file.\n"
+                "\n"
+                "  --ethiopian, --gregorian   the calendar of DATE and FROM-TO (Ethiopian\n"
+                "                             unless --gregorian)\n"
+                "  --every REPEAT             once, year, month, gregorian-year or memorial\n"
+                "  --note TEXT                a note kept with the day\n"
+                "  --ics                      every date of your days in an iCalendar file\n"
+                "  --rscale                   the rules as kept (RFC 7529)\n"
+                "  --json                     the list as JSON\n"
+                "  --amharic, --geez          names in Amharic, Ge'ez numerals\n"
+                "\n"
+                "Example: zelmora days add \"Abebe's birthday\" 2011/3/29 --every year\n")},
+    {"agenda", N_("Usage: zelmora agenda [OPTIONS] [DAYS]\n"
+                  "The coming DAYS days (7 unless given, at most 3660) with their holidays,\n"
+                  "fast, saint's day and your days, one a line.\n"
+                  "\n"
+                  "  --today                    today on one line, for a notification\n"
+                  "  --json                     every day as JSON\n"
+                  "  --amharic, --geez          names in Amharic, Ge'ez numerals\n"
+                  "\n"
+                  "Example: notify-send \"$(zelmora agenda --today)\"\n")},
+    {"help", N_("Usage: zelmora help [COMMAND]\n"
+                "The help of every command, or of the one named.\n"
+                "\n"
+                "Example: zelmora help agenda\n")},
+};
 
 }  // namespace
 
-std::string HelpText() { return kHelp; }
+std::string HelpText() { return Tr(kHelp); }
+
+std::string CommandHelpText(const char* command, Language language) {
+  for (const CommandHelp& help : kCommandHelp) {
+    if (std::strcmp(help.command, command) == 0) return Tr(help.text, language);
+  }
+  return "";
+}

@@ -7,9 +7,6 @@
 
 namespace {
 
-// Days worked out at once by JsonDays: a year, so that a long range stays small.
-constexpr int kChunkDays = 366;
-
 // "public,expected" as ["public","expected"].
 std::string JsonTags(const std::string& tags) {
   std::string list;
@@ -72,14 +69,17 @@ std::string JsonDayOf(int dayNumber, TextStyle style) {
   return facts.days.empty() ? "null" : JsonDay(facts, facts.days.front(), style);
 }
 
-std::string JsonDays(int firstDay, int lastDay, bool holidaysOnly, TextStyle style) {
-  std::string list;
+void WriteJsonDays(int firstDay, int lastDay, bool holidaysOnly, TextStyle style, Output& out) {
+  bool first = true;
+  out.Write("[");
   for (int from = firstDay; from <= lastDay; from += kChunkDays) {
     const DaysFacts facts = FactsOfDays(from, std::min(kChunkDays, lastDay - from + 1));
     for (const DayFacts& day : facts.days) {
       if (holidaysOnly && day.holidayCount == 0) continue;
-      list += (list.empty() ? "" : ",") + JsonDay(facts, day, style);
+      out.Write(first ? "" : ",");
+      out.Write(JsonDay(facts, day, style));
+      first = false;
     }
   }
-  return "[" + list + "]";
+  out.Write("]\n");
 }

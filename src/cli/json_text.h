@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "cli/output.h"
 #include "core/calendar/date_pair.h"
 #include "core/church/day_facts.h"
 #include "core/locale/language_names.h"
@@ -18,7 +19,7 @@ std::string JsonDate(const DatePair& day, CalendarKind kind, TextStyle style);
 std::string JsonDay(const DaysFacts& facts, const DayFacts& day, TextStyle style);
 // One day in the span, its facts looked up.
 std::string JsonDayOf(int dayNumber, TextStyle style);
-// The days [firstDay, lastDay] as a JSON array; with `holidaysOnly`, only
-// those that have a holiday. Worked out a year at a time, so that a long
-// range never holds every day at once.
-std::string JsonDays(int firstDay, int lastDay, bool holidaysOnly, TextStyle style);
+// The days [firstDay, lastDay] as a JSON array and a newline; with
+// `holidaysOnly`, only those that have a holiday. Worked out and written a
+// year at a time, so that a long range never holds every day at once.
+void WriteJsonDays(int firstDay, int lastDay, bool holidaysOnly, TextStyle style, Output& out);

@@ -6,6 +6,7 @@
 #include "cli/command_error.h"
 #include "cli/json_text.h"
 #include "core/export/days_calendar.h"
+#include "core/ical/text_rule.h"
 #include "core/locale/translation.h"
 
 namespace {
@@ -23,15 +24,28 @@ const RepeatName kRepeatNames[] = {
     {Repeat::kMemorial, "memorial"},
 };
 
+const char kTextRule[] = "; expected UTF-8 text without control characters";
+
 bool IsControl(unsigned char byte) { return byte < ' ' || byte == 0x7F; }
+
+// Why the store could not be read, a line each fault; empty when it could.
+std::string LoadFailure(DayStore& store) {
+  std::vector<StoreError> errors;
+  if (store.Load(&errors)) return "";
+  const std::string message = ErrorLines(FieldText(store.Path()), errors);
+  return message.empty() ? Filled(Tr("cannot read %s"), {FieldText(store.Path())}) : message;
+}
 
 }  // namespace
 
 void LoadStore(DayStore& store) {
-  std::vector<StoreError> errors;
-  if (store.Load(&errors)) return;
-  const std::string message = ErrorLines(FieldText(store.Path()), errors);
-  throw CommandError{message.empty() ? "cannot read " + FieldText(store.Path()) : message};
+  const std::string failure = LoadFailure(store);
+  if (!failure.empty()) throw CommandError{failure};
+}
+
+void LoadStoreOrSay(DayStore& store, Output& out) {
+  const std::string failure = LoadFailure(store);
+  if (!failure.empty()) out.Incomplete(failure);
 }
 
 std::string ErrorLines(const std::string& file, const std::vector<StoreError>& errors) {
@@ -57,8 +71,8 @@ Repeat ReadRepeat(const char* word) {
   for (const RepeatName& name : kRepeatNames) {
     if (std::strcmp(name.word, word) == 0) return name.repeat;
   }
-  throw CommandError{"--every " + Quoted(word) +
-                     " is no repeat; expected once, year, month, gregorian-year or memorial"};
+  throw CommandError{Filled(Tr("--every %s is no repeat; expected once, year, month, gregorian-year or memorial"),
+                            {Quoted(word)})};
 }
 
 std::string OccurrenceName(const UserDay& day, const Occurrence& occurrence, TextStyle style) {
@@ -82,21 +96,28 @@ void AppendField(const std::string& text, std::string& line) {
   }
 }
 
-std::string UserDayLines(int dayNumber, TextStyle style) {
-  DayStore store;
-  LoadStore(store);
+void CheckDayText(const UserDay& day) {
+  TextFault fault;
+  if (!TextKeepsRule(day.name, TextLines::kOne, &fault)) {
+    throw CommandError{"the NAME's " + FaultText(fault) + kTextRule};
+  }
+  if (!TextKeepsRule(day.note, TextLines::kMany, &fault)) {
+    throw CommandError{"the note's " + FaultText(fault) + kTextRule};
+  }
+}
+
+std::string LeftOutLine(const DayStore& store) {
+  const std::string tally = LeftOutTally(store.LeftOutOfDays());
+  return tally.empty() ? tally : tally + '\n';
+}
+
+std::string UserDayLines(const std::vector<UserDay>& days, int dayNumber, TextStyle style) {
   std::string text;
-  for (const Occurrence& occurrence : OccurrencesBetween(store.Days(), dayNumber, dayNumber)) {
-    const std::string name = OccurrenceName(store.Days()[occurrence.index], occurrence, style);
+  for (const Occurrence& occurrence : OccurrencesBetween(days, dayNumber, dayNumber)) {
+    const std::string name = OccurrenceName(days[occurrence.index], occurrence, style);
     text += Filled(Tr("my day: %s", style.language), {name}) + '\n';
   }
   return text;
-}
-
-std::string UserDaysJson(int dayNumber, TextStyle style) {
-  DayStore store;
-  LoadStore(store);
-  return UserDaysJson(store.Days(), OccurrencesBetween(store.Days(), dayNumber, dayNumber), style);
 }
 
 std::string WithUserDays(std::string dayObject, const std::string& userDays) {

@@ -10,10 +10,12 @@ import datetime
 import json
 import os
 import pty
+import re
 import shlex
 import subprocess
 import sys
 import tempfile
+import time
 
 import icalendar
 from dateutil.easter import EASTER_ORTHODOX, easter
@@ -47,13 +49,15 @@ def read_all(master):
         chunks.append(chunk)
 
 
+# The user's data folder inside a run's home folder.
+DATA = "data/zelmora"
 # Each run has a home folder of its own, so that no run sees the user's days
 # of another (or of whoever runs the tests).
 EMPTY_HOME = tempfile.mkdtemp(prefix="zelmora-cli-")
 
 
-def run(args, when=WHEN, env=None, stdout="pipe", home=EMPTY_HOME):
-    """stdout: "pipe", "full" (/dev/full), "closed", or "tty" (a terminal)."""
+def run(args, when=WHEN, env=None, stdout="pipe", home=EMPTY_HOME, stdin=None):
+    """stdout: "pipe", "full" (/dev/full), "closed", or "tty" (a terminal); stdin: text for standard input."""
     command = [ZELMORA] + args
     folders = {"HOME": home, "XDG_DATA_HOME": os.path.join(home, "data")}
     environment = dict(ENV, **folders, **(env or {}), **(FROZEN(when) if when else {}))
@@ -68,11 +72,26 @@ def run(args, when=WHEN, env=None, stdout="pipe", home=EMPTY_HOME):
         done = subprocess.run(command, env=environment, stdout=target, stderr=subprocess.PIPE, timeout=30,
                               preexec_fn=(lambda: os.close(1)) if stdout == "closed" else None)
         return "", done.stderr.decode(), done.returncode
-    done = subprocess.run(command, env=environment, capture_output=True, timeout=30)
+    done = subprocess.run(command, env=environment, capture_output=True, timeout=30,
+                          input=stdin.encode() if stdin else None)
     return done.stdout.decode(), done.stderr.decode(), done.returncode
 
 
 HELP = subprocess.run([ZELMORA, "--help"], capture_output=True, text=True).stdout
+CONVERT_HELP = """\
+Usage: zelmora convert [OPTIONS] DATE
+The day DATE (YEAR/MONTH/DAY or YEAR-MONTH-DAY) in both calendars.
+
+  --ethiopian, --gregorian   the calendar of DATE (Gregorian unless --ethiopian)
+  --format FORMAT            the converted date as FORMAT writes it (zelmora
+                             help today lists its tokens)
+  --to ethiopian|gregorian   the calendar --format writes
+  --json                     the day as JSON
+  --amharic, --geez          names in Amharic, Ge'ez numerals
+
+Example: zelmora convert --ethiopian 2019/1/5 --format %F
+"""
+MONTH_HELP = "Usage: zelmora month [OPTIONS] [YEAR/MONTH]\n"
 NOV_29 = " Saturday   November(11) 29, 2008\n   qidame       Hdar( 3) 20, 2001\n"
 HDAR_2001 = """\
                               Hdar 2001
@@ -126,7 +145,7 @@ ENKUTATASH_1 = "0001/01/01\t0008/08/27\tEnkutatash (New Year)\tpublic\n"
 VERSION = f"zelmora {os.environ['ZELMORA_VERSION']}\nCopyright (C) 2026 the Zelmora team.\n"
 SPAN_G = "expected a Gregorian day from 0008/08/27 to 10007/11/10"
 SPAN_E = "expected an Ethiopian day from 0001/01/01 to 9999/13/06"
-COMMANDS = "today, convert, month, holidays, now, fasts, day, bahire-hasab, days or agenda (zelmora --help tells more)"
+COMMANDS = "today, convert, month, holidays, now, fasts, day, bahire-hasab, days, agenda or help (zelmora --help tells more)"
 NO_DAY = "names no day; expected YEAR/MONTH/DAY, for example 2008/11/29"
 DAY_OPTIONS = "expected --ethiopian, --gregorian, --format FORMAT, --to ethiopian|gregorian, --json, --amharic or --geez"
 FASTS_2017 = """\
@@ -212,11 +231,15 @@ AGENDA_3 = """\
 """
 BAD_STORE = STORE.replace("DTSTART;VALUE=DATE:20081123", "DTSTART;VALUE=DATE:2008112")
 BAD_LINE = '{home}/data/zelmora/days.ics line 19: "2008112" is not a date (YYYYMMDD)'
-IMPORTED = STORE.replace("@test", "@elsewhere").replace("Grandmother", "Aunt")
-LEFT_OUT = ("this event is not one that Zelmora keeps; expected an all-day event, once or every year (by the "
-            "Ethiopian or the Gregorian date) or every Ethiopian month")
+# Imported text keeps the rule for text: no control character in a name.
+IMPORTED = STORE.replace("@test", "@elsewhere").replace("Grandmother", "Aunt").replace("\\n\x1b[31m", " ")
+LEFT_OUT = ("; expected an all-day event, once or every year (by the Ethiopian or the Gregorian date) or every "
+            "Ethiopian month")
 WEEKLY = IMPORTED.replace("RRULE:RSCALE=ETHIOPIC;FREQ=MONTHLY", "RRULE:FREQ=WEEKLY").replace(
     "DTSTART;VALUE=DATE:20000101", "DTSTART:20000101T090000Z")
+TWO_ON_ONE_DATE = STORE[:STORE.index("BEGIN:VEVENT")] + "".join(
+    f"BEGIN:VEVENT\r\nUID:{uid}@t\r\nDTSTART;VALUE=DATE:20081208\r\nRRULE:RSCALE=ETHIOPIC;FREQ=YEARLY\r\n"
+    f"SUMMARY:{uid}\r\nEND:VEVENT\r\n" for uid in "ba") + "END:VCALENDAR\r\n"
 DAYS_OPTIONS = ("expected --ethiopian, --gregorian, --json, --every REPEAT, --note TEXT, --ics, --rscale, --amharic "
                 "or --geez")
 
@@ -231,16 +254,24 @@ CASES = [
     (["--version"], VERSION, "", 0),
     (["-V"], VERSION, "", 0),
     (["-h"], HELP, "", 0),
-    (["convert", "2008/11/29", "--help"], HELP, "", 0),
-    (["month", "-h", "2001/14"], HELP, "", 0),
+    (["convert", "2008/11/29", "--help"], CONVERT_HELP, "", 0),
+    (["month", "-h", "2001/14"], MONTH_HELP, "", 0, {"head": 1}),
+    (["help", "convert"], CONVERT_HELP, "", 0),
+    (["help"], HELP, "", 0),
+    (["help", "dya"], "", 'zelmora help: unknown command "dya"; did you mean "day"?\n', 2),
+    (["dya"], "", 'zelmora: unknown command "dya"; did you mean "day"?\n', 2),
     # a first argument that is neither a command nor the toolkit's: one line, no window
     (["-x"], "", f'zelmora: unknown option "-x"; expected a command: {COMMANDS}\n', 2),
     (["--geometry", "10x10"], "", 'zelmora: unknown option "--geometry"; did you mean "-geometry"?\n', 2),
     (["tody"], "", 'zelmora: unknown command "tody"; did you mean "today"?\n', 2),
     (["hoildays", "2019"], "", 'zelmora: unknown command "hoildays"; did you mean "holidays"?\n', 2),
     (["2019/1/1"], "", f'zelmora: unknown command "2019/1/1"; expected a command: {COMMANDS}\n', 2),
-    # a toolkit option starts the window, which finds no display here
+    # a toolkit option starts the window, which finds no display here; one it cannot take is one line
     (["-geometry", "10x10"], "", "Can't open display: \n", 1),
+    (["-bg"], "", "zelmora: -bg needs a value; expected for example -bg gray\n", 2),
+    (["-geometry", "big"], "", 'zelmora: "big" is no geometry; expected WIDTHxHEIGHT+X+Y, for example 800x600+10+10\n', 2),
+    (["-iconic", "today"], "", 'zelmora: unexpected argument "today" after the window\'s options; expected more of them, '
+     'such as -geometry WxH+X+Y or -iconic\n', 2),
     (["-di", ":4242"], "", "Can't open display: :4242\n", 1),
     # "--" ends the options
     (["convert", "--", "2008/11/29"], NOV_29, "", 0),
@@ -274,6 +305,9 @@ CASES = [
     (["convert", "--ethiopian", "2019/1/5", "--format", "%Y-%m-%d"], "2026-09-15\n", "", 0),
     (["convert", "--gregorian", "2026/9/15", "--format=%F"], "2019-01-05\n", "", 0),
     (["convert", "--ethiopian", "2019/1/5", "--to", "ethiopian", "--format", "%F"], "2019-01-05\n", "", 0),
+    (["today", "--to", "gregorian"], "", "zelmora today: --to goes with --format; expected both\n", 2),
+    # the year has four digits at least, as date(1) writes it
+    (["convert", "--ethiopian", "1/1/1", "--format", "%F %Y %-Y"], "0008-08-27 0008 8\n", "", 0),
     (["today", "--to=gregorian", "--format", "%F"], "2008-11-29\n", "", 0),
     (["day", "2001/3/29", "--to", "gregorian", "--format", "%A %-d %B"], "Monday 8 December\n", "", 0),
     (["convert", "2019/1/5", "--to", "julian"], "",
@@ -393,6 +427,8 @@ CASES = [
     # an iCalendar date has four digits: a file reaching past 9999 is refused whole
     (["holidays", "--ics", "9992"], "", "zelmora holidays: cannot write the iCalendar file: iCalendar has no dates "
      "after the year 9999, and 10000/01/15 is one\n", 2),
+    (["holidays", "--ics", "9900-9993"], "", "zelmora holidays: cannot write the iCalendar file: iCalendar has no dates "
+     "after the year 9999, and 10000/01/15 is one\n", 2),  # refused before the first of its megabytes
     # the church's year: Ginbot 20, 2017 is no longer a day off
     (["day", "--gregorian", "2025/5/28"], "Wednesday        May( 5) 28, 2025\n     irob      Gnbot( 9) 20, 2017\n"
      "commemoration: Hnstata and Dawit\n", "", 0),
@@ -464,30 +500,63 @@ CASES = [
      {"store": STORE[:STORE.index("BEGIN:VEVENT")] + "BEGIN:VEVENT\r\nUID:w@t\r\nDTSTART;VALUE=DATE:20070911\r\n"
       "RRULE:RSCALE=ETHIOPIC;FREQ=YEARLY;SKIP=BACKWARD\r\nSUMMARY:w\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\nUID:l@t\r\n"
       "DTSTART;VALUE=DATE:20040229\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:l\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n"}),
-    # a file that cannot be read: every command that reads it says where, and changes nothing
+    # a file that cannot be read: every command that reads it says where, and changes nothing; agenda and day
+    # still answer with the calendar's days and those that could be read, and end with 1
     (["days"], "", f"zelmora days: {BAD_LINE}\n", 2, {"store": BAD_STORE}),
-    (["agenda"], "", f"zelmora agenda: {BAD_LINE}\n", 2, {"store": BAD_STORE}),
-    (["day"], "", f"zelmora day: {BAD_LINE}\n", 2, {"store": BAD_STORE}),
+    (["agenda"], AGENDA_3[AGENDA_3.index("\n") + 1:], f"zelmora agenda: {BAD_LINE}\n", 1,
+     {"store": BAD_STORE, "head": 8}),
+    (["day"], NOV_29 + "fast: Tsome Nebiyat\ncommemoration: Hnstata and Dawit\n", f"zelmora day: {BAD_LINE}\n", 1,
+     {"store": BAD_STORE}),
     (["days", "add", "x", "2001/3/29"], "", f"zelmora days: {BAD_LINE}\n", 2,
      {"store": BAD_STORE, "then": [(["days", "import", "{home}/data/zelmora/days.ics"], "",
                                     f'zelmora days: "{BAD_LINE.replace(" line", chr(34) + " line", 1)}\n'
+                                    'zelmora days: "{home}/data/zelmora/days.ics" line 28: the name\'s byte 8 is a '
+                                    'control character\n'
                                     "zelmora days: nothing was imported\n", 2)]}),
-    (["agenda"], "", "zelmora agenda: {home}/data/zelmora/days.ics: Is a directory\n", 2,
-     {"files": {"data/zelmora/days.ics/x": ""}}),
+    (["agenda"], AGENDA_3[AGENDA_3.index("\n") + 1:].replace("2001/03/22\t2008/12/01\tmy day\tMeeting  [31mat noon\n", ""),
+     "zelmora agenda: {home}/data/zelmora/days.ics: Is a directory\n", 1,
+     {"files": {"data/zelmora/days.ics/x": ""}, "head": 7}),
+    # the store: what interrupted saves left goes (not the user's own files), a read-only file is refused,
+    # and every file is named
+    (["days", "add", "x", "2001/3/29"], "", "", 0,
+     {"uid": True, "files": {DATA + "/days.ics.aB3xY9": "BEGIN:VCALENDAR", DATA + "/days.ics.backup": "mine"},
+      "left": ["days.ics", "days.ics.backup", "days.ics.lock"], "env": {"NO_FAKE_STAT": "1"}}),  # the files' own times
+    (["days", "add", "x", "2001/3/29"], "", "zelmora days: cannot add the day: {home}/data/zelmora/days.ics is "
+     "read-only; expected a file its owner may write (chmod u+w)\n", 2, {"store": STORE, "mode": 0o444}),
+    (["days", "add", "x", "2001/3/29"], "", "zelmora days: cannot add the day: {home}/data/zelmora/days.ics (a link to "
+     "{home}/gone/days.ics): No such file or directory\n", 2,
+     {"links": {DATA + "/days.ics": "{home}/gone/days.ics"}}),
     # added, imported once, removed (the save leaves out the escape character, which TEXT cannot hold)
     (["days", "import", "{home}/other.ics"], "5 added, 0 already there\n", "", 0,
      {"files": {"other.ics": IMPORTED}, "then": [(["days", "import", "{home}/other.ics"],
                                                    "0 added, 5 already there\n", "", 0),
                                                   (["days", "remove", "past@elsewhere"], "", "", 0),
                                                   (["days"], DAYS_LIST.replace("@test", "@elsewhere").replace(
-                                                      "Grandmother", "Aunt").replace("Meeting  ", "Meeting ").replace(
+                                                      "Grandmother", "Aunt").replace("Meeting  [31m", "Meeting ").replace(
                                                       "-\t-\tonce\tMillennium\tpast@elsewhere\n", ""), "", 0)]}),
     (["days", "import", "{home}/other.ics"], "3 added, 2 already there\n", "", 0,
      {"files": {"other.ics": IMPORTED}, "store": IMPORTED.replace("michael@", "m@").replace("once@", "o@").replace(
          "past@", "p@")}),
     (["days", "import", "{home}/weekly.ics"], "",
-     f'zelmora days: "{{home}}/weekly.ics" line 11: {LEFT_OUT}\nzelmora days: "{{home}}/weekly.ics" line 30: {LEFT_OUT}\n'
+     f'zelmora days: "{{home}}/weekly.ics" line 11: this event repeats weekly{LEFT_OUT}\n'
+     f'zelmora days: "{{home}}/weekly.ics" line 30: this event has a time of day{LEFT_OUT}\n'
      "zelmora days: nothing was imported\n", 2, {"files": {"weekly.ics": WEEKLY}, "then": [(["days"], "", "", 0)]}),
+    # events kept but not shown are counted after the list
+    (["days"], "".join(line for line in DAYS_LIST.replace("@test", "@elsewhere").replace("Grandmother", "Aunt").replace(
+        "Meeting  [31m", "Meeting ").splitlines(True) if "michael" not in line and "past@" not in line) +
+     "2 events kept but not shown: 1 weekly, 1 with a time of day\n", "", 0, {"store": WEEKLY}),
+    # Zelmora's own export of every date comes back from the rules, not date by date
+    (["days", "import", "{home}/dates.ics"], "",
+     'zelmora days: "{home}/dates.ics" line 3: this event is one date of Zelmora\'s export of every date (days --ics), '
+     "as are the others like it; expected the days' rules, which zelmora days --rscale writes\n"
+     "zelmora days: nothing was imported\n", 2,
+     {"files": {"dates.ics": "BEGIN:VCALENDAR\nPRODID:-//Zelmora//Zelmora 1.5//EN\nBEGIN:VEVENT\nUID:20081208-b@t\n"
+                              "DTSTART;VALUE=DATE:20081208\nSUMMARY:b\nEND:VEVENT\nEND:VCALENDAR\n"}}),
+    (["days", "add", "\udcc3(bad", "2001/3/29"], "",
+     "zelmora days: the NAME's byte 1 is not UTF-8; expected UTF-8 text without control characters\n", 2),
+    (["days", "import", "{home}/escape.ics"], "",
+     'zelmora days: "{home}/escape.ics" line 28: the name\'s byte 8 is a control character\n'
+     "zelmora days: nothing was imported\n", 2, {"files": {"escape.ics": STORE}}),
     (["days", "import", "{home}/none.ics"], "",
      'zelmora days: cannot read "{home}/none.ics": No such file or directory; expected an iCalendar file\n', 2),
     (["days", "import", "{home}"], "",
@@ -499,8 +568,10 @@ CASES = [
     # an iCalendar date has four digits: a file or a day past 9999 is refused whole
     (["days", "--ics", "9992"], "", "zelmora days: cannot write the iCalendar file: iCalendar has no dates after the "
      "year 9999, and 10000/01/21 is one\n", 2, {"store": STORE}),
+    (["days", "--ics", "9000-9993"], "", "zelmora days: cannot write the iCalendar file: iCalendar has no dates after "
+     "the year 9999, and 10000/01/21 is one\n", 2, {"store": STORE}),
     (["days", "add", "x", "9999/13/5"], "", "zelmora days: cannot add the day: iCalendar has no dates after the year "
-     "9999\n", 2, {"then": [(["days"], "", "", 0)]}),
+     "9999, and 10007/11/09 is one\n", 2, {"then": [(["days"], "", "", 0)]}),
     # what each action takes
     (["days", "add", "Abebe"], "", "zelmora days: add takes 2 arguments; expected days add NAME DATE\n", 2),
     (["days", "add", " ", "2001/3/29"], "",
@@ -522,43 +593,64 @@ CASES = [
     (["days", "--ics", "--json"], "", "zelmora days: --ics, --rscale and --json exclude each other; expected one\n", 2),
     (["days", "--today"], "", f'zelmora days: unknown option "--today"; {DAYS_OPTIONS}\n', 2),
     (["agenda", "0"], "", 'zelmora agenda: "0" is no number of days; expected 1 to 3660\n', 2),
+    (["agenda", "3661"], "", 'zelmora agenda: "3661" is no number of days; expected 1 to 3660\n', 2),
+    # a week unless told, ten years at most
+    (["agenda"], "2001/03/26\t2008/12/05\tcommemoration\tAbune Habte Mariam and Yosef\n", "", 0, {"tail": 1}),
+    (["agenda", "3660"], "2011/03/27\t2018/12/06\tcommemoration\tMedhane Alem (Saviour of the World)\n", "", 0,
+     {"tail": 1}),
+    # the last year iCalendar writes is whole, and two days on one date keep the file's order every year
+    (["days", "add", "x", "--gregorian", "9999/12/31"], "", "", 0, {"uid": True, "then": [
+        (["day", "--gregorian", "9999/12/31"], "   Friday   December(12) 31, 9999\n      arb       Tkmt( 2) 21, 9992\n"
+         "fast: Friday fast\ncommemoration: Mariam (the Virgin Mary)\nmy day: x\n", "", 0)]}),
+    (["days", "--ics", "2001-2013"], "SUMMARY:b\r\nSUMMARY:a\r\n" * 13, "", 0, {"only": "SUMMARY", "store": TWO_ON_ONE_DATE}),
+    (["days", "import", "-"], "5 added, 0 already there\n", "", 0, {"stdin": IMPORTED}),
     (["agenda", "7x"], "", 'zelmora agenda: "7x" is no number of days; expected 1 to 3660\n', 2),
     (["agenda", "--today", "2"], "", "zelmora agenda: --today goes without DAYS; expected one or the other\n", 2),
 ]
 
 
 def prepare_home(home, how):
-    """The days file and other files of a case, in its fresh home folder."""
+    """The days file (of the mode asked) and other files and links of a case, in its fresh home folder."""
     files = dict(how.pop("files", {}))
     if "store" in how:
-        files["data/zelmora/days.ics"] = how.pop("store")
+        files[DATA + "/days.ics"] = how.pop("store")
     for name, text in files.items():
         path = os.path.join(home, name)
         os.makedirs(os.path.dirname(path), exist_ok=True)
         with open(path, "w", newline="") as f:
             f.write(text)
+        hour_ago = time.time() - 3600  # made well before any save the case starts
+        os.utime(path, (hour_ago, hour_ago))
+    for name, target in how.pop("links", {}).items():
+        os.makedirs(os.path.dirname(os.path.join(home, name)), exist_ok=True)
+        os.symlink(target.replace("{home}", home), os.path.join(home, name))
+    if "mode" in how:
+        os.chmod(os.path.join(home, DATA, "days.ics"), how.pop("mode"))
 
 
 def check_case(args, expected, how):
     with tempfile.TemporaryDirectory() as home:
         prepare_home(home, how)
-        head, tail = how.pop("head", None), how.pop("tail", None)
-        later, uid = how.pop("then", []), how.pop("uid", False)
+        head, tail, only = how.pop("head", None), how.pop("tail", None), how.pop("only", None)
+        later, uid, left = how.pop("then", []), how.pop("uid", False), how.pop("left", None)
         ok = True
         for args, expected in [(args, expected)] + [(a, tuple(rest)) for a, *rest in later]:
             args = [a.replace("{home}", home) for a in args]
             expected = tuple(e.replace("{home}", home) if isinstance(e, str) else e for e in expected)
             got = run(args, home=home, **how)
-            if head or tail:
-                lines = got[0].splitlines(True)
-                got = ("".join(lines[:head] if head else lines[-tail:]),) + got[1:]
+            if head or tail or only:
+                lines = [line for line in got[0].splitlines(True) if not only or only in line]
+                got = ("".join(lines[:head] if head else lines[-tail:] if tail else lines),) + got[1:]
             if uid:  # a new day's UID is new each time: its form is checked
                 got = (got[0] if got[0].endswith("@zelmora.example.org\n") else f"no UID: {got[0]}", *got[1:])
                 expected, uid = (got[0], *expected[1:]), False
             if got != expected:
                 ok = False
                 print(f"FAILED: zelmora {' '.join(args)}\n  expected {expected!r}\n  got      {got!r}")
-            head = tail = None
+            head = tail = only = None
+        if left is not None and sorted(os.listdir(os.path.join(home, DATA))) != left:
+            ok = False
+            print(f"FAILED: zelmora {' '.join(args)}\n  expected the files {left}\n  got {os.listdir(os.path.join(home, DATA))}")
         return ok
 
 
@@ -782,18 +874,54 @@ COMPLETIONS = [
     # file names after a redirection, wherever it stands
     (["zelmora", "holidays", "--ics", ">", f"{FILES}/z"], f"{FILES}/zelmora"),
     (["zelmora", ">>", f"{FILES}/z"], f"{FILES}/zelmora"),
+    # a FORMAT's tokens once a "%" is typed, "=" breaking no word, the UIDs to remove, a command's help
+    (["zelmora", "today", "--format", "%Y-%-"], "%Y-%-d %Y-%-m %Y-%-e %Y-%-j"),
+    (["zelmora", "month", "--color=al"], "--color=always"),
+    (["zelmora", "today", "--to=g"], "--to=gregorian"),
+    (["zelmora", "days", "remove", ""], "birthday@test michael@test memorial@test once@test past@test", STORE),
+    (["zelmora", "days", "remove", "b"], "birthday@test", STORE),
+    (["zelmora", "help", "ag"], "agenda"),
 ]
 
 
 def check_completion():
     ok = True
-    for words, offered in COMPLETIONS:
+    # the program the completion asks for the UIDs, with the user's days of a row
+    path = dict(ENV, PATH=os.path.dirname(os.path.abspath(ZELMORA)) + ":" + os.environ["PATH"])
+    for words, offered, *store in COMPLETIONS:
         script = f'source "{COMPLETION}"; COMP_WORDS=({" ".join(map(shlex.quote, words))}); COMP_CWORD={len(words) - 1}; ' \
                  '_zelmora; echo "${COMPREPLY[*]}"'
-        got = subprocess.run(["bash", "-c", script], capture_output=True, text=True).stdout.strip()
-        if got != offered:
+        with tempfile.TemporaryDirectory() as home:
+            prepare_home(home, {"store": store[0]} if store else {})
+            env = dict(path, HOME=home, XDG_DATA_HOME=os.path.join(home, "data"))
+            got = subprocess.run(["bash", "-c", script], capture_output=True, text=True, env=env).stdout.strip()
+        if got != offered and not (store and sorted(got.split()) == offered.split()):  # the UIDs soonest first
             ok = False
             print(f"FAILED: completion of {words}: expected {offered!r}, got {got!r}")
+    return ok
+
+
+# Under an Amharic locale each command's help and a wrong argument speak Amharic: no word in Latin letters
+# but the program's own (commands, options and their values, FORMAT's tokens, the formats' names), what the
+# user typed (quoted) and the environment's names.
+AMHARIC_ARGUMENTS = [["today", "x"], ["convert", "soon"], ["convert"], ["month", "2001/14"], ["holidays", "2018-"],
+                     ["now", "--x"], ["fasts", "1/2"], ["day", "--to", "gregorian"], ["bahire-hasab", "--gregorian"],
+                     ["days", "forget"], ["days", "add", "x"], ["agenda", "0"], ["help", "dya"], ["-bg"], ["--help"]]
+ALLOWED = re.compile(r'"[^"]*"|«[^»]*»|[a-z-]+\.ics|--?[a-z][a-z0-9-]*(\[?=[a-z|]*\]?)?|%-?[A-Za-z%]|\$\(.*\)|'
+                     r"(?<![A-Za-z])(zelmora|notify-send|today|convert|month|holidays|now|fasts|day|bahire-hasab|days|agenda|help|add|remove|"
+                     r"import|ethiopian|gregorian|auto|always|never|once|year|gregorian-year|memorial|dumb|NO_COLOR|TERM|"
+                     r"gray|JSON|iCalendar|RFC|RSCALE|LC_ALL|LC_MESSAGES|LANG|am|WxH|X|Y|x)(?![A-Za-z])")
+
+
+def check_amharic():
+    ok = True
+    commands = [name for name in COMMANDS.replace(" or ", ", ").split(" (")[0].split(", ")]
+    for args in AMHARIC_ARGUMENTS + [[name, "--help"] for name in commands]:
+        out, err, _ = run(args, env={"LANG": "am_ET.UTF-8"})
+        english = re.findall(r"[A-Za-z]{2,}", ALLOWED.sub("", out + err))
+        if english or not (out + err).strip():
+            ok = False
+            print(f"FAILED: zelmora {' '.join(args)} under LANG=am_ET.UTF-8 says {english}:\n{out}{err}")
     return ok
 
 
@@ -805,7 +933,7 @@ def main():
     if not help_ok:
         print("FAILED: the help text\n" + HELP)
     for ok in (list_ok, ics_ok, help_ok, check_ics_years(), check_adds_at_once(), check_completion(), check_json(),
-               check_easter()):
+               check_easter(), check_amharic()):
         passed, failed = passed + ok, failed + (not ok)
     print(f"{passed} passed, {failed} failed")
     return 1 if failed else 0

@@ -17,6 +17,7 @@
 #include "core/days/days_file.h"
 #include "core/days/memorial.h"
 #include "core/days/occurrences.h"
+#include "test_files.h"
 
 namespace {
 
@@ -155,6 +156,48 @@ TEST(DaysAgainstLibical, TheWrittenFileMeansWhatTheCoreExpands) {
   }
   EXPECT_EQ(read, file.days.size());
   icalcomponent_free(calendar);
+}
+
+// Files other programs wrote (tests/data/ical/README says how each was
+// made): Zelmora takes the days its rows say and leaves the other events out;
+// each day it takes falls where libical's expansion of the same event does.
+struct CorpusRow {
+  const char* file;
+  size_t days, eventsLeftOut;
+};
+const CorpusRow kCorpus[] = {
+    {"calcurse.ics", 2, 3},        {"khal_timket.ics", 1, 0},      {"khal_trip.ics", 0, 1},
+    {"khal_weekly.ics", 0, 1},     {"python_icalendar.ics", 3, 3}, {"google.ics", 2, 2},
+    {"thunderbird_crlf.ics", 1, 1}, {"thunderbird_lf.ics", 1, 1},  {"bom.ics", 2, 0},
+};
+
+TEST(DaysAgainstLibical, OtherProgramsFilesGiveTheSameDays) {
+  const int32_t last = CalendarDate(2060, 12, 31, Gregorian).dayNumber;
+  for (const CorpusRow& row : kCorpus) {
+    std::string text = ReadFile(std::string(ZELMORA_ICAL_CORPUS "/") + row.file);
+    DaysFile file;
+    std::vector<StoreError> errors;
+    ASSERT_TRUE(ReadDaysFile(text, &file, &errors, Reading::kImport)) << row.file << ": " << errors.at(0).what;
+    EXPECT_EQ(file.days.size(), row.days) << row.file;
+    EXPECT_EQ(std::count_if(file.leftOut.begin(), file.leftOut.end(), [](const LeftOut& l) { return IsEvent(l.cause); }),
+              static_cast<long>(row.eventsLeftOut)) << row.file;
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";  // which libical does not pass over
+    if (text.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0) text.erase(0, kByteOrderMark.size());
+    icalcomponent* calendar = icalparser_parse_string(text.c_str());
+    ASSERT_NE(calendar, nullptr) << row.file;
+    size_t events = 0, matched = 0;
+    for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
+         event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT), ++events) {
+      for (const UserDay& day : file.days) {
+        if (day.name != icalcomponent_get_summary(event)) continue;
+        EXPECT_EQ(ExpandedEvent(event, last), Core(day, last)) << row.file << ": " << day.name;
+        ++matched;
+      }
+    }
+    EXPECT_EQ(events, row.days + row.eventsLeftOut) << row.file;
+    EXPECT_EQ(matched, row.days) << row.file;
+    icalcomponent_free(calendar);
+  }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "core/days/memorial.h"
 #include "core/days/occurrences.h"
 #include "core/ical/content_line.h"
+#include "core/ical/text_rule.h"
 
 namespace {
 
@@ -139,7 +140,6 @@ TEST(DaysText, NamesAndNotesComeBackWhole) {
       {std::string(200, 'x'), std::string(200, 'x')},
       {"CRLF\r\nCR\rtab\tbell\aend", "CRLF\nCR\ntab\tbellend"},
       {std::string("NUL\0cut", 7) + "\x7f", "NULcut"},
-      {std::string(100, '\x80'), std::string(100, '\x80')},  // no UTF-8: folded anyway
   };
   DaysFile file;
   for (const TextRow& row : rows) {
@@ -159,6 +159,10 @@ TEST(DaysText, NamesAndNotesComeBackWhole) {
   std::vector<UserDay> read;
   std::vector<StoreError> errors;
   ASSERT_TRUE(ReadDays(written, &read, &errors));
+  // Text that is not UTF-8 would make a file that cannot be read again: refused with its place.
+  file.days.back().note = "ok\xC3\x28";
+  EXPECT_FALSE(WriteDaysFile(file, &written, &why));
+  EXPECT_EQ(why, "the note's byte 3 is not UTF-8");
   ASSERT_EQ(read.size(), file.days.size());
   for (size_t i = 0; i < read.size(); ++i) {
     EXPECT_EQ(read[i].name, rows[i].read);
@@ -186,6 +190,96 @@ TEST(DaysText, AFileFromAnotherProgramIsReadAsWritten) {
   ASSERT_TRUE(ReadDays(text, &again, &errors));
   EXPECT_EQ(days[0].uid, again[0].uid);  // the same each time it is read
   EXPECT_EQ(days[1].uid, again[1].uid);
+}
+
+// Each event another program may write, taken as a day or left out with
+// its cause; Zelmora's own export of every date (its PRODID, UIDs dated by
+// their DTSTART) is left out too, and a to-do is counted beside the events.
+struct ForeignRow {
+  const char* lines;  // after BEGIN:VEVENT
+  Repeat repeat;  // when taken, else the cause it is left out for
+  LeftOutCause cause;
+  bool taken;
+};
+const ForeignRow kForeignRows[] = {
+    {"dtstart;value=date:20261208\nrrule:rscale=ethiopic;freq=yearly\n", Repeat::kEthiopianYear, {}, true},
+    {"DTSTART;VALUE=DATE:20261208\nRRULE:FREQ=YEARLY;INTERVAL=1\n", Repeat::kGregorianYear, {}, true},
+    {"DTSTART;VALUE=DATE:20261208\nRRULE:FREQ=WEEKLY\n", {}, LeftOutCause::kWeekly, false},
+    {"DTSTART;VALUE=DATE:20261208\nRRULE:RSCALE=ETHIOPIC;FREQ=YEARLY;INTERVAL=2\n", {}, LeftOutCause::kInterval, false},
+    {"DTSTART;VALUE=DATE:20261208\nRRULE:FREQ=YEARLY;COUNT=3\n", {}, LeftOutCause::kCount, false},
+    {"DTSTART;VALUE=DATE:20261208\nRRULE:FREQ=YEARLY;UNTIL=20300101\n", {}, LeftOutCause::kUntil, false},
+    {"DTSTART;VALUE=DATE:20261208\nRRULE:FREQ=YEARLY;BYMONTH=12\n", {}, LeftOutCause::kChosenDays, false},
+    {"DTSTART;VALUE=DATE:20261208\nRRULE:FREQ=MONTHLY\n", {}, LeftOutCause::kGregorianMonthly, false},
+    {"DTSTART;VALUE=DATE:20261208\nRRULE:FREQ=DAILY\n", {}, LeftOutCause::kDaily, false},
+    {"DTSTART;VALUE=DATE:20261208\nRRULE:RSCALE=HEBREW;FREQ=YEARLY\n", {}, LeftOutCause::kOtherScale, false},
+    {"DTSTART:20261208T100000Z\n", {}, LeftOutCause::kTimeOfDay, false},
+    {"DTSTART;VALUE=DATE:20261208\nDTEND;VALUE=DATE:20261211\n", {}, LeftOutCause::kSeveralDays, false},
+    {"DTSTART;VALUE=DATE:20261208\nEXDATE;VALUE=DATE:20271208\n", {}, LeftOutCause::kChangedDates, false},
+    {"SUMMARY:No start\n", {}, LeftOutCause::kNoStart, false},
+    {"UID:20261208-a@zelmora.example.org\nDTSTART;VALUE=DATE:20261208\n", {}, LeftOutCause::kOccurrence, false},
+};
+
+TEST(DaysText, EachForeignEventIsTakenOrLeftOutWithItsCause) {
+  std::string text = "\xEF\xBB\xBF" "BEGIN:VCALENDAR\nPRODID:-//Zelmora//Zelmora 1.0//EN\n";
+  for (const ForeignRow& row : kForeignRows) text += std::string("BEGIN:VEVENT\n") + row.lines + "END:VEVENT\n";
+  text += "BEGIN:VTODO\nSUMMARY:Candles\nEND:VTODO\nEND:VCALENDAR\n";
+  DaysFile file;
+  std::vector<StoreError> errors;
+  ASSERT_TRUE(ReadDaysFile(text, &file, &errors, Reading::kImport)) << errors.at(0).what;
+  size_t day = 0, left = 0;
+  for (const ForeignRow& row : kForeignRows) {
+    if (row.taken) {
+      EXPECT_EQ(file.days.at(day++).repeat, row.repeat) << row.lines;
+    } else {
+      EXPECT_EQ(LeftOutReason(file.leftOut.at(left++).cause), std::string(LeftOutReason(row.cause))) << row.lines;
+    }
+  }
+  ASSERT_EQ(file.leftOut.size(), left + 1);
+  EXPECT_EQ(file.leftOut.back().cause, LeftOutCause::kToDo);
+  EXPECT_EQ(file.leftOut.front().line, 11);  // its BEGIN:VEVENT
+  EXPECT_EQ(LeftOutTally({file.leftOut[0], file.leftOut[1], file.leftOut.back()}),
+            "3 events kept but not shown: 1 weekly, 1 with gaps, 1 to-do");
+}
+
+// An event without a UID gets one from its lines, whatever its stamp and line
+// ends: imported twice from two exports, it is one day. \N is a new line.
+TEST(DaysText, AnEventWithoutUidIsTheSameDayInEveryExport) {
+  const std::string lf = "BEGIN:VCALENDAR\nBEGIN:VEVENT\nDTSTAMP:20260101T000000Z\nDTSTART;VALUE=DATE:20261208\n"
+                         "SUMMARY:Abebe\nDESCRIPTION:one\\Ntwo\nEND:VEVENT\nEND:VCALENDAR\n";
+  std::string crlf = WithCrlf(lf);
+  crlf.replace(crlf.find("20260101"), 8, "20270202");
+  std::vector<UserDay> first, second;
+  std::vector<StoreError> errors;
+  ASSERT_TRUE(ReadDays(lf, &first, &errors) && ReadDays(crlf, &second, &errors));
+  EXPECT_EQ(first.at(0).uid, second.at(0).uid);
+  EXPECT_EQ(first[0].note, "one\ntwo");
+}
+
+// The rule for text, typed or read: UTF-8 in its shortest form, no control
+// character but a new line or a tab where lines are allowed.
+TEST(DaysText, TextIsUtf8WithoutControlCharactersOrRefused) {
+  const struct {
+    const char* text;
+    TextLines lines;
+    const char* fault;  // "" when kept
+  } rows[] = {
+      {"ልደት Abebe", TextLines::kOne, ""},
+      {"\xF0\x9F\x8E\x82 cake", TextLines::kOne, ""},
+      {"two\nlines\tand tab", TextLines::kMany, ""},
+      {"two\nlines", TextLines::kOne, "byte 4 is a control character"},
+      {"a\x1b[31m", TextLines::kMany, "byte 2 is a control character"},
+      {"del\x7f", TextLines::kOne, "byte 4 is a control character"},
+      {"\xC3(bad", TextLines::kOne, "byte 1 is not UTF-8"},
+      {"ok\xE0\x80\xAF", TextLines::kOne, "byte 3 is not UTF-8"},      // overlong '/'
+      {"\xED\xA0\x80", TextLines::kOne, "byte 1 is not UTF-8"},        // a surrogate
+      {"x\xF4\x90\x80\x80", TextLines::kOne, "byte 2 is not UTF-8"},  // past U+10FFFF
+      {"cut \xE1\x88", TextLines::kOne, "byte 5 is not UTF-8"},
+  };
+  for (const auto& row : rows) {
+    TextFault fault;
+    const bool kept = TextKeepsRule(row.text, row.lines, &fault);
+    EXPECT_EQ(kept ? "" : FaultText(fault), row.fault) << row.text;
+  }
 }
 
 TEST(DaysText, TheFileLivesInTheUsersDataFolder) {

@@ -58,6 +58,8 @@ const std::string kForeignPieces[] = {
     "BEGIN:VEVENT\r\nUID:meeting@example.com\r\nDTSTART:20261208T100000Z\r\nSUMMARY:Meeting\r\nEND:VEVENT",
     "BEGIN:VEVENT\r\nUID:thrice@example.com\r\nDTSTART;VALUE=DATE:20261208\r\nRRULE:FREQ=YEARLY;COUNT=3\r\n"
     "SUMMARY:Three times\r\nEND:VEVENT",
+    "BEGIN:VEVENT\r\nUID:other-year@example.com\r\nDTSTART;VALUE=DATE:20261208\r\n"
+    "RRULE:RSCALE=ETHIOPIC;FREQ=YEARLY;INTERVAL=2\r\nSUMMARY:Every other year\r\nEND:VEVENT",
     // A day Zelmora keeps, its stamp in a form of its own, its description empty.
     "BEGIN:VEVENT\r\nUID:nameday@example.com\r\nDTSTAMP;X-FROM=phone:20240101T000000Z\r\n"
     "DTSTART;VALUE=DATE:20260911\r\nSUMMARY:Name day\r\nDESCRIPTION;LANGUAGE=am:\r\nEND:VEVENT",
@@ -70,7 +72,7 @@ std::string ForeignFile() {
          "DTSTART;VALUE=DATE:20261208\r\nDTEND;VALUE=DATE:20261209\r\nRRULE:RSCALE=ETHIOPIC;FREQ=YEARLY\r\n" +
          kForeignPieces[8] + "\r\n" + kForeignPieces[4] + "\r\n" + kForeignPieces[5] + "\r\n" + kForeignPieces[6] +
          "\r\n" + kForeignPieces[7] + "\r\nEND:VEVENT\r\n" + kForeignPieces[9] + "\r\n" + kForeignPieces[10] + "\r\n" +
-         kForeignPieces[11] + "\r\nEND:VCALENDAR\r\n";
+         kForeignPieces[11] + "\r\n" + kForeignPieces[12] + "\r\nEND:VCALENDAR\r\n";
 }
 
 TEST_F(DaysFolder, WhatAnotherProgramWroteComesBackUnchanged) {
@@ -111,6 +113,7 @@ const UnreadableRow kUnreadable[] = {
     {"BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:2026-12-08\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n", 3},
     {"BEGIN:VCALENDAR\r\nVERSION:2.0\r\n", 1},
     {"BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\nBEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n", 3},
+    {"\xEF\xBB\xBF" "BEGIN:VCALENDAR\r\nX-NOTE:caf\xE9\r\nEND:VCALENDAR\r\n", 2},  // Latin-1, not UTF-8
 };
 
 TEST_F(DaysFolder, AnUnreadableFileIsNamedAndNeverOverwritten) {

@@ -108,6 +108,11 @@ int FailingFsync(int) {
   errno = EIO;
   return -1;
 }
+// A folder whose flush fails, once the file in it has its name.
+int FailingFolderFsync(int fd) {
+  struct stat s{};
+  return fstat(fd, &s) == 0 && S_ISDIR(s.st_mode) ? FailingFsync(fd) : fsync(fd);
+}
 
 mode_t ModeOf(const std::string& path) {
   struct stat s{};
@@ -157,6 +162,13 @@ TEST_F(Saving, SavesAsTheFileSystemSeesThem) {
     EXPECT_EQ(ReadFile(page), "new");
     EXPECT_EQ(Entries(folder), before);  // no temporary file left
   }
+  // Past the rename the file is saved: a retry would save it twice.
+  std::string warning;
+  saveCalls = {FailingFolderFsync, real.close, real.rename};
+  EXPECT_TRUE(SaveInFolder(folder, "page.htm", "newest", ExistingFile::kReplace, &why, &warning));
+  saveCalls = real;
+  EXPECT_EQ(warning, "Input/output error");
+  EXPECT_EQ(ReadFile(page), "newest");
 
   // Where a page lands from a folder it cannot stay in, or from one whose
   // path is longer than a first guess at it; a relative XDG_DATA_HOME is

@@ -28,6 +28,9 @@ constexpr int kLastSpanDay = 3070908;
 // The Gregorian years the span reaches into.
 constexpr int kFirstSpanYear = 8;
 constexpr int kLastSpanYear = 10007;
+// The last year written with four digits: iCalendar's dates, the year box,
+// the holidays' tables.
+constexpr int kLastFourDigitYear = 9999;
 
 // How a text entry went: not a date at all (nothing was changed), a day past
 // its month's end (read and computed, counted on into the next month), or a

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "core/calendar/calendar_date.h"
+
 // How the holiday tables are written; read only by the holidays' files.
 
 // How a holiday's day is found in Ethiopian year Y; a and b as each rule says.
@@ -14,7 +16,7 @@ enum class Rule {
 };
 
 constexpr int kFirstHolidayYear = 1;
-constexpr int kLastHolidayYear = 9999;
+constexpr int kLastHolidayYear = kLastFourDigitYear;
 
 struct HolidayRule {
   Rule rule;

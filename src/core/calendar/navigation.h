@@ -9,7 +9,7 @@
 // The years the year box takes, in the base calendar; the forward steps stop
 // at the last one.
 constexpr int kFirstEntryYear = 1604;
-constexpr int kLastEntryYear = 9999;
+constexpr int kLastEntryYear = kLastFourDigitYear;
 
 enum class Step { kPrevDay, kNextDay, kPrevWeek, kNextWeek, kPrevMonth, kNextMonth, kPrevYear, kNextYear, kToday };
 

@@ -6,17 +6,21 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <climits>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
 #include "core/folders/folders.h"
+#include "core/locale/translation.h"
 #include "core/storage/file_bytes.h"
 #include "core/storage/whole_save.h"
 
 namespace {
 
 const char kFileName[] = "days.ics";
+const char kLeftAsItIs[] = N_("%s could not be read, and is left as it is");
+const char kNoSuchDay[] = N_("there is no day with the UID %s");
 const char kLockSuffix[] = ".lock";
 constexpr mode_t kLockMode = 0600;
 
@@ -45,6 +49,13 @@ class FileLock {
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;
   bool Held() const { return fd_ >= 0; }
+  // The lock's file changed now (it stays empty), and that moment as the
+  // file system keeps time: files made from here on are stamped with it or later.
+  std::timespec Touched() const {
+    struct stat status{};
+    if (ftruncate(fd_, 0) != 0 || fstat(fd_, &status) != 0) return {};
+    return status.st_mtim;
+  }
 
  private:
   int fd_;
@@ -101,14 +112,32 @@ bool DayStore::Load(std::vector<StoreError>* errors) {
 
 bool DayStore::ChangedOnDisk() const { return !(IdentityOf(path_) == read_); }
 
+// The owner's permission bits say whether the days may change: a file made
+// read-only is refused even to root, who could replace it anyway.
+bool DayStore::Writable(std::string* why) const {
+  struct stat status{};
+  if (stat(path_.c_str(), &status) != 0 || (status.st_mode & S_IWUSR)) return true;
+  *why = Filled(Tr("%s is read-only; expected a file its owner may write (chmod u+w)"), {path_});
+  return false;
+}
+
+// A save's failure with the file it was for: through a link, the file the link names.
+std::string DayStore::Named(const std::string& why) const {
+  std::string behind(PATH_MAX, '\0');
+  const ssize_t length = readlink(path_.c_str(), &behind[0], behind.size());
+  if (length <= 0) return path_ + ": " + why;
+  behind.resize(static_cast<std::size_t>(length));
+  return Filled(Tr("%s (a link to %s): %s"), {path_, behind, why});
+}
+
 template <typename Edit>
 bool DayStore::Change(Edit change, std::string* why) {
   if (!readable_) {
-    *why = path_ + " could not be read, and is left as it is";
+    *why = Filled(Tr(kLeftAsItIs), {path_});
     return false;
   }
   if (path_.empty()) {
-    *why = "the days have no folder to be kept in: the user has no home folder";
+    *why = Tr("the days have no folder to be kept in: the user has no home folder");
     return false;
   }
   if (!MakeFolders(Folder(path_))) {
@@ -120,18 +149,25 @@ bool DayStore::Change(Edit change, std::string* why) {
     *why = path_ + kLockSuffix + ": " + std::strerror(errno);
     return false;
   }
+  // Under the lock no other save runs: what an earlier one left midway goes.
+  RemoveLeftovers(Folder(path_), Name(path_).c_str(), lock.Touched());
   DaysFile file;
   Identity identity;
   std::vector<StoreError> errors;
   if (!ReadFile(&file, &identity, &errors)) {
-    *why = path_ + " could not be read, and is left as it is" +
+    *why = Filled(Tr(kLeftAsItIs), {path_}) +
            (errors.empty() ? "" : " (line " + std::to_string(errors[0].line) + ": " + errors[0].what + ")");
     return false;
   }
   std::string text;
-  if (!change(&file, why) || !WriteDaysFile(file, &text, why) ||
-      !SaveInFolder(Folder(path_), Name(path_).c_str(), text, ExistingFile::kReplace, why)) {
+  if (!Writable(why) || !change(&file, why) || !WriteDaysFile(file, &text, why)) return false;
+  warning_.clear();
+  if (!SaveInFolder(Folder(path_), Name(path_).c_str(), text, ExistingFile::kReplace, why, &warning_)) {
+    *why = Named(*why);
     return false;
+  }
+  if (!warning_.empty()) {
+    warning_ = Filled(Tr("the days were saved, but %s could not be flushed to the disk: %s"), {Folder(path_), warning_});
   }
   file_ = std::move(file);
   read_ = IdentityOf(path_);
@@ -145,7 +181,7 @@ bool DayStore::Add(UserDay day, std::string* uid, std::string* why) {
       [&day](DaysFile* file, std::string* reason) {
         const bool taken = std::any_of(file->days.begin(), file->days.end(),
                                        [&day](const UserDay& other) { return other.uid == day.uid; });
-        if (taken) *reason = "a day with the UID " + day.uid + " is there already";
+        if (taken) *reason = Filled(Tr("a day with the UID %s is there already"), {day.uid});
         if (!taken) file->days.push_back(std::move(day));
         return !taken;
       },
@@ -166,7 +202,7 @@ bool DayStore::Replace(const UserDay& day, std::string* why) {
           other.kept.Restamp();
           return true;
         }
-        *reason = "there is no day with the UID " + day.uid;
+        *reason = Filled(Tr(kNoSuchDay), {day.uid});
         return false;
       },
       why);
@@ -177,7 +213,7 @@ bool DayStore::Remove(const std::string& uid, std::string* why) {
       [&uid](DaysFile* file, std::string* reason) {
         const auto gone = std::remove_if(file->days.begin(), file->days.end(),
                                          [&uid](const UserDay& day) { return day.uid == uid; });
-        if (gone == file->days.end()) *reason = "there is no day with the UID " + uid;
+        if (gone == file->days.end()) *reason = Filled(Tr(kNoSuchDay), {uid});
         if (gone == file->days.end()) return false;
         file->days.erase(gone, file->days.end());
         return true;

@@ -26,6 +26,8 @@ class DayStore {
   // (the file is never overwritten) until a later Load succeeds.
   bool Load(std::vector<StoreError>* errors);
   const std::vector<UserDay>& Days() const { return file_.days; }
+  // What the file holds but Days() does not (kept as it was), and why.
+  const std::vector<LeftOut>& LeftOutOfDays() const { return file_.leftOut; }
   // The file on disk is not the one last loaded or saved (size, modification time, inode).
   bool ChangedOnDisk() const;
   // Each change locks the file, reads it anew, applies itself, saves whole (the project's safe save:
@@ -38,6 +40,9 @@ class DayStore {
   bool AddAll(const std::vector<UserDay>& days, int* added, std::string* why);
 
   const std::string& Path() const { return path_; }
+  // After a change that was saved: empty, or why the save may not outlast a
+  // crash (its folder could not be flushed to the disk).
+  const std::string& Warning() const { return warning_; }
 
  private:
   // Which file was read: none, or its identity when read.
@@ -56,11 +61,15 @@ class DayStore {
   // Locks, reads anew, lets change alter the days (false with *why to refuse), saves.
   template <typename Edit>
   bool Change(Edit change, std::string* why);
+  // False, with why, when the file's owner may not write it.
+  bool Writable(std::string* why) const;
+  std::string Named(const std::string& why) const;
 
   std::string path_;
   DaysFile file_;
   Identity read_;
   bool readable_ = true;
+  std::string warning_;
 };
 
 // Reading days from another program's iCalendar text (for import) is

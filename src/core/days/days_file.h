@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/days/left_out.h"
 #include "core/days/user_day.h"
 
 // The user's days as an iCalendar file (RFC 5545, with RFC 7529's RSCALE for
@@ -33,15 +34,23 @@ struct DaysFile {
   std::vector<UserDay> days;
   std::vector<std::string> properties;  // the calendar's own, as read (VERSION and PRODID are written anew)
   std::vector<std::string> components;  // other than the days, as read
+  std::vector<LeftOut> leftOut;         // the events, to-dos and journal entries among them, and why
 };
 
 // Reads the file's text; false when some of it cannot be read, with errors
-// naming the lines, and *file holding what could be read.
-bool ReadDaysFile(std::string_view text, DaysFile* file, std::vector<StoreError>* errors);
+// naming the lines, and *file holding what could be read. A UTF-8 byte-order
+// mark before it is passed over; a line that is not UTF-8 cannot be read. An
+// event without a UID gets one made from its lines, the same at every reading.
+// For import, each name and note must keep the rule for text
+// (ical/text_rule.h), and Zelmora's own export of every date is left out
+// (LeftOutCause::kOccurrence). The store's own file may hold control
+// characters, which are shown as spaces, and keeps every day it holds.
+enum class Reading { kStore, kImport };
+bool ReadDaysFile(std::string_view text, DaysFile* file, std::vector<StoreError>* errors,
+                  Reading reading = Reading::kStore);
 
-// Reading days from another program's iCalendar text (for import): the same
-// reader the store uses.
-bool ReadDays(const std::string& text, std::vector<UserDay>* days, std::vector<StoreError>* errors);
+// Only the days of a text, for a test.
+bool ReadDays(std::string_view text, std::vector<UserDay>* days, std::vector<StoreError>* errors);
 
 // The file's text; false with the reason when a day cannot be written (a
 // date past iCalendar's year 9999, a day with no UID).

@@ -1,12 +1,13 @@
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <deque>
 
 #include "core/calendar/calendar_date.h"
 #include "core/days/days_file.h"
 #include "core/days/rule_text.h"
 #include "core/ical/content_line.h"
+#include "core/ical/ics_text.h"
+#include "core/ical/text_rule.h"
 #include "core/memory/pages.h"
 
 namespace {
@@ -17,6 +18,7 @@ constexpr int kDateDigits = 8;  // YYYYMMDD
 enum class Name {
   kOther, kBegin, kEnd, kVersion, kProdid, kUid, kStamp, kStart, kDtEnd, kRule, kSummary, kDescription, kKind,
   kRdate, kChangesDates,  // EXDATE, EXRULE, DURATION, RECURRENCE-ID
+  kScale,
 };
 // Which name it is, looked up once a line: by its length, then its letters.
 Name Identify(std::string_view text) {
@@ -34,7 +36,7 @@ Name Identify(std::string_view text) {
       if (Is(text, "DTSTART")) return Name::kStart;
       if (Is(text, "DTSTAMP")) return Name::kStamp;
       return Is(text, "SUMMARY") ? Name::kSummary : one("VERSION", Name::kVersion);
-    case 8: return one("DURATION", Name::kChangesDates);
+    case 8: return Is(text, "DURATION") ? Name::kChangesDates : one("CALSCALE", Name::kScale);
     case 11: return one("DESCRIPTION", Name::kDescription);
     case 13: return one("RECURRENCE-ID", Name::kChangesDates);
     case 14: return one("X-ZELMORA-KIND", Name::kKind);
@@ -64,21 +66,16 @@ struct Open {
   size_t begin;
 };
 
-// A UID for an event that has none, the same at every reading of the same file.
-std::string UidOf(std::string_view raw, int line) {
-  constexpr uint64_t kFnvOffset = 14695981039346656037ULL;  // FNV-1a, 64 bits
-  constexpr uint64_t kFnvPrime = 1099511628211ULL;
-  uint64_t hash = kFnvOffset;
-  for (const char c : raw) hash = (hash ^ static_cast<unsigned char>(c)) * kFnvPrime;
-  char uid[64];
-  std::snprintf(uid, sizeof uid, "line%d-%016llx@zelmora.example.org", line, static_cast<unsigned long long>(hash));
-  return uid;
-}
+// Components that are not events but are counted with them.
+const std::pair<std::string_view, LeftOutCause> kCountedComponents[] = {
+    {"VTODO", LeftOutCause::kToDo},
+    {"VJOURNAL", LeftOutCause::kJournal},
+};
 
 class Reader {
  public:
-  Reader(std::string_view text, DaysFile* file, std::vector<StoreError>* errors)
-      : text_(text), lines_(text), file_(file), errors_(errors) {}
+  Reader(std::string_view text, DaysFile* file, std::vector<StoreError>* errors, Reading reading)
+      : text_(text), lines_(text), file_(file), errors_(errors), reading_(reading) {}
 
   bool Read() {
     UnfoldedLine line;
@@ -90,7 +87,10 @@ class Reader {
       if (open_.empty() && !(name == Name::kBegin && Is(parts.value, "VCALENDAR"))) {
         return Fail(line.line, "the file does not begin with BEGIN:VCALENDAR");
       }
-      if (!content) {
+      size_t notUtf8 = 0;
+      if (!IsUtf8(line.text, &notUtf8)) {
+        Fail(line.line, FaultText({notUtf8, false}));
+      } else if (!content) {
         Fail(line.line, "this is not an iCalendar line (NAME:value)");
       } else if (name == Name::kBegin) {
         Begin(parts.value, line);
@@ -118,6 +118,7 @@ class Reader {
     inEvent_ = Is(name, "VEVENT");
     if (!inEvent_) return;
     event_ = EventFields();
+    errorsBefore_ = errors_->size();
     day_ = UserDay();
     rare_.reset();
     folded_.clear();
@@ -135,13 +136,31 @@ class Reader {
       Rare().lines.push_back(Raw(closed.begin, line.end));  // an alarm, or another's component
     } else if (open_.size() == 1 && !(closed.name == "VEVENT" && EndEvent(closed, line))) {
       file_->components.push_back(Raw(closed.begin, line.end));
+      Count(closed);
     }
     return true;
   }
 
+  // A component kept as it was that the days command counts: an event whose
+  // dates Zelmora does not keep, a to-do, a journal entry.
+  void Count(const Open& component) {
+    if (component.name == "VEVENT") {
+      // An event with a line that cannot be read is named by that line alone.
+      if (errors_->size() == errorsBefore_) file_->leftOut.push_back({component.line, cause_});
+      return;
+    }
+    for (const auto& [name, cause] : kCountedComponents) {
+      if (component.name == name) file_->leftOut.push_back({component.line, cause});
+    }
+  }
+
   void Property(Name name, const LineParts& parts, const UnfoldedLine& line) {
     if (open_.size() == 1) {
-      if (name != Name::kVersion && name != Name::kProdid) file_->properties.push_back(Raw(line.begin, line.end));
+      // The header writes these anew (a Gregorian scale is the only one a calendar may have, RFC 5545, 3.7.1).
+      const bool header = name == Name::kVersion || name == Name::kProdid ||
+                          (name == Name::kScale && Is(parts.value, "GREGORIAN"));
+      if (name == Name::kProdid) zelmora_ = ics::IsOwnProduct(parts.value);
+      if (!header) file_->properties.push_back(Raw(line.begin, line.end));
     } else if (open_.size() == 2 && inEvent_) {
       EventProperty(name, parts, line);
     }
@@ -202,20 +221,32 @@ class Reader {
     return true;
   }
 
+  bool Refuse(LeftOutCause cause) {
+    cause_ = cause;
+    return false;
+  }
+
   // Whether the event's dates are ones Zelmora keeps: an all-day start, at
-  // most one day long, and a rule it knows or none.
+  // most one day long, and a rule it knows or none; false with the cause.
   bool Classify() {
     const EventFields& e = event_;
     UserDay& day = day_;
     int32_t endDay = 0;
-    if (!e.start.Present() || !DateValue(e.start, &day.start)) return false;
-    if (e.end.Present() && (!DateValue(e.end, &endDay) || endDay != day.start + 1)) return false;
-    if (e.changesDates) return false;
+    if (!e.start.Present()) return Refuse(LeftOutCause::kNoStart);
+    if (!DateValue(e.start, &day.start)) return Refuse(LeftOutCause::kTimeOfDay);
+    if (e.end.Present() && !DateValue(e.end, &endDay)) return Refuse(LeftOutCause::kTimeOfDay);
+    if (e.end.Present() && endDay != day.start + 1) {
+      return Refuse(endDay > day.start ? LeftOutCause::kSeveralDays : LeftOutCause::kNoLength);
+    }
+    if (e.changesDates) return Refuse(LeftOutCause::kChangedDates);
     const bool memorial = e.kind.Present() && Is(e.kind.parts.value, "MEMORIAL");
-    if (e.kind.Present() != memorial || e.hasDates != memorial) return false;
-    if (e.rule.Present() && !RepeatOfRule(e.rule.parts.value, day.start, &day.repeat)) return false;
-    if (memorial && day.repeat != Repeat::kEthiopianYear) return false;
+    if (e.kind.Present() != memorial) return Refuse(LeftOutCause::kOtherKind);
+    if (e.hasDates != memorial) return Refuse(memorial ? LeftOutCause::kOtherKind : LeftOutCause::kOtherDates);
+    if (e.rule.Present() && !RepeatOfRule(e.rule.parts.value, day.start, &day.repeat, &cause_)) return false;
+    if (memorial && day.repeat != Repeat::kEthiopianYear) return Refuse(LeftOutCause::kOtherKind);
     if (memorial) day.repeat = Repeat::kMemorial;
+    const bool ownExport = reading_ == Reading::kImport && zelmora_;
+    if (ownExport && ics::IsDatedUid(e.uid.parts.value, day.start)) return Refuse(LeftOutCause::kOccurrence);
     return true;
   }
 
@@ -235,20 +266,30 @@ class Reader {
     }
   }
 
+  // On import, a name or a note that breaks the rule for text fails its line.
+  void CheckText(const std::string& text, TextLines lines, const Field& field, const char* what) {
+    TextFault fault;
+    if (reading_ == Reading::kImport && !TextKeepsRule(text, lines, &fault)) {
+      Fail(field.line, std::string("the ") + what + "'s " + FaultText(fault));
+    }
+  }
+
   // Takes the event as one of the days; false to keep it whole as it was.
   bool EndEvent(const Open& begin, const UnfoldedLine& end) {
     if (!Classify()) return false;
     const EventFields& e = event_;
     UserDay& day = day_;
     day.uid = e.uid.Present() && !e.uid.parts.value.empty() ? std::string(e.uid.parts.value)
-                              : UidOf(text_.substr(begin.begin, end.end - begin.begin), begin.line);
+                              : ics::UidOfLines(text_.substr(begin.begin, end.end - begin.begin));
     if (e.stamp.Present()) KeepStamp(e.stamp.parts);
     if (e.summary.Present()) {
       day.name = Unescaped(e.summary.parts.value);
+      CheckText(day.name, TextLines::kOne, e.summary, "name");
       if (!e.summary.parts.params.empty()) Rare().nameParams = e.summary.parts.params;
     }
     if (e.description.Present()) {
       day.note = Unescaped(e.description.parts.value);
+      CheckText(day.note, TextLines::kMany, e.description, "note");
       if (!e.description.parts.params.empty()) Rare().noteParams = e.description.parts.params;
       if (day.note.empty()) Rare().emptyNote = true;
     }
@@ -262,6 +303,7 @@ class Reader {
   LineReader lines_;
   DaysFile* file_;
   std::vector<StoreError>* errors_;
+  Reading reading_;
   std::vector<Open> open_;
   EventFields event_;
   UserDay day_;  // the event's day as it is read
@@ -270,19 +312,25 @@ class Reader {
   std::deque<std::string> folded_;  // the event's folded lines, which the line reader does not keep
   bool closed_ = false;
   bool ok_ = true;
+  bool zelmora_ = false;  // the file's PRODID is Zelmora's
+  LeftOutCause cause_ = LeftOutCause::kNoStart;  // why the last event was not taken
+  size_t errorsBefore_ = 0;                       // the errors found before the event began
 };
 
 }  // namespace
 
-bool ReadDaysFile(std::string_view text, DaysFile* file, std::vector<StoreError>* errors) {
+bool ReadDaysFile(std::string_view text, DaysFile* file, std::vector<StoreError>* errors, Reading reading) {
   constexpr size_t kUsualEventBytes = 200;  // a day with a name, a note and its rule
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
   *file = DaysFile();
   file->days.reserve(text.size() / kUsualEventBytes);
   PlacePages(file->days.data(), file->days.capacity() * sizeof(UserDay));
-  return Reader(text, file, errors).Read();
+  return Reader(text, file, errors, reading).Read();
 }
 
-bool ReadDays(const std::string& text, std::vector<UserDay>* days, std::vector<StoreError>* errors) {
+
+bool ReadDays(std::string_view text, std::vector<UserDay>* days, std::vector<StoreError>* errors) {
   DaysFile file;
   const bool read = ReadDaysFile(text, &file, errors);
   *days = std::move(file.days);

@@ -5,14 +5,12 @@
 #include "core/calendar/clock_source.h"
 #include "core/days/days_file.h"
 #include "core/days/memorial.h"
-#include "core/days/repeat_dates.h"
 #include "core/days/rule_text.h"
 #include "core/ical/content_line.h"
+#include "core/ical/ics_text.h"
+#include "core/ical/text_rule.h"
 
 namespace {
-
-// An iCalendar date has a four-digit year.
-constexpr int kLastYear = 9999;
 
 class Writer {
  public:
@@ -23,6 +21,7 @@ class Writer {
       *why = "the day \"" + day.name + "\" has no UID";
       return false;
     }
+    if (!Utf8(day.name, "name", why) || !Utf8(day.note, "note", why)) return false;
     Line("BEGIN:VEVENT");
     static const KeptLines::Rare kNothingRare;
     const KeptLines::Rare& rare = day.kept.rare ? *day.kept.rare : kNothingRare;
@@ -45,6 +44,14 @@ class Writer {
   void Raw(const std::string& raw) { *text_ += raw + "\r\n"; }
 
  private:
+  // A file that is not UTF-8 could not be read again: such text is refused, not written.
+  static bool Utf8(const std::string& text, const char* what, std::string* why) {
+    size_t at = 0;
+    if (IsUtf8(text, &at)) return true;
+    *why = std::string("the ") + what + "'s " + FaultText({at, false});
+    return false;
+  }
+
   // The stamp as read, or a new one for a day that has none or has changed.
   void Stamp(const KeptLines& kept, const KeptLines::Rare& rare) {
     if (!rare.stampLine.empty()) {
@@ -56,22 +63,9 @@ class Writer {
     }
   }
 
-  // YYYYMMDD, or false past iCalendar's last year.
-  static bool DateText(int32_t day, std::string* text, std::string* why) {
-    const repeat_dates::Fields date = repeat_dates::Split(day, Gregorian);
-    if (date.year > kLastYear || !CalendarDate::InSpan(day)) {
-      *why = "iCalendar has no dates after the year 9999";
-      return false;
-    }
-    char digits[32];
-    std::snprintf(digits, sizeof digits, "%04d%02d%02d", date.year, date.month, date.day);
-    *text = digits;
-    return true;
-  }
-
   bool Date(const char* prefix, int32_t day, std::string* why) {
     std::string text;
-    if (!DateText(day, &text, why)) return false;
+    if (!ics::DateDigits(day, &text, why)) return false;
     Line(prefix + text);
     return true;
   }
@@ -82,7 +76,7 @@ class Writer {
     for (const MemorialDate& date : FirstYearOfMemorial(passing)) {
       if (date.which == Commemoration::kPassing || date.which == Commemoration::kFirstYear) continue;
       std::string text;
-      if (!DateText(date.day, &text, why)) return false;
+      if (!ics::DateDigits(date.day, &text, why)) return false;
       dates += (dates.empty() ? "" : ",") + text;
     }
     Line("RDATE;VALUE=DATE:" + dates);
@@ -98,15 +92,13 @@ class Writer {
 bool WriteDaysFile(const DaysFile& file, std::string* text, std::string* why) {
   std::string written;
   Writer writer(&written);
-  writer.Line("BEGIN:VCALENDAR");
-  writer.Line("VERSION:2.0");
-  writer.Line("PRODID:-//Zelmora//Zelmora days//EN");
+  ics::AddHeader(&written);
   for (const std::string& raw : file.properties) writer.Raw(raw);
   for (const UserDay& day : file.days) {
     if (!writer.Event(day, why)) return false;
   }
   for (const std::string& raw : file.components) writer.Raw(raw);
-  writer.Line("END:VCALENDAR");
+  ics::AddFooter(&written);
   *text = std::move(written);
   return true;
 }
@@ -114,6 +106,6 @@ bool WriteDaysFile(const DaysFile& file, std::string* text, std::string* why) {
 std::string NewUid() {
   std::random_device random;
   char uid[64];
-  std::snprintf(uid, sizeof uid, "%08x-%08x-%08x-%08x@zelmora.example.org", random(), random(), random(), random());
+  std::snprintf(uid, sizeof uid, "%08x-%08x-%08x-%08x%s", random(), random(), random(), random(), ics::kUidDomain);
   return uid;
 }

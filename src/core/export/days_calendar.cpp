@@ -1,7 +1,5 @@
 #include "core/export/days_calendar.h"
 
-#include <cstdio>
-
 #include "core/calendar/clock_source.h"
 #include "core/calendar/date_pair.h"
 #include "core/days/memorial.h"
@@ -9,20 +7,13 @@
 
 namespace {
 
-std::string OccurrenceUid(const UserDay& day, int dayNumber) {
-  const CalendarDate gregorian = DatePair::OfDay(dayNumber).dates[Gregorian];
-  char date[16];
-  std::snprintf(date, sizeof date, "%04d%02d%02d-", gregorian.year, gregorian.month, gregorian.day);
-  return date + day.uid;
-}
-
 // One all-day event: the day's name (and commemoration), its note and the
 // Ethiopian date; false past iCalendar's years.
 bool AddOccurrence(const UserDay& day, const Occurrence& occurrence, const std::string& stamp, std::string* ics,
                    std::string* why) {
   const DatePair date = DatePair::OfDay(occurrence.day);
   AddLine("BEGIN:VEVENT", ics);
-  AddLine("UID:" + Escaped(OccurrenceUid(day, occurrence.day)), ics);
+  AddLine("UID:" + Escaped(ics::DatedUid(date.dates[Gregorian], day.uid)), ics);
   if (!stamp.empty()) AddLine(stamp, ics);
   if (!ics::AddDate("DTSTART", date.dates[Gregorian], ics, why)) return false;
   AddLine("SUMMARY:" + Escaped(OccurrenceSummary(day, occurrence, Language::kEnglish)), ics);
@@ -55,7 +46,7 @@ bool OccurrenceCalendar(const std::vector<UserDay>& days, const std::vector<Occu
   std::string text;
   ics::AddHeader(&text);
   if (!AddOccurrenceEvents(days, occurrences, &text, why)) return false;
-  AddLine("END:VCALENDAR", &text);
+  ics::AddFooter(&text);
   *ics = std::move(text);
   return true;
 }

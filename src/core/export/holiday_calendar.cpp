@@ -1,7 +1,6 @@
 #include "core/export/holiday_calendar.h"
 
 #include <cctype>
-#include <cstdio>
 #include <string>
 
 #include "core/calendar/clock_source.h"
@@ -12,7 +11,9 @@
 namespace {
 
 using ics::AddDate;
+using ics::AddFooter;
 using ics::AddHeader;
+using ics::DatedUid;
 using ics::EthiopianDate;
 using ics::kUidDomain;
 
@@ -31,19 +32,17 @@ struct EventText {
 // The first day's Gregorian date and the English name in lower-case words:
 // the same holiday gets the same UID on every export.
 std::string Uid(const char* english, const CalendarDate& gregorian) {
-  char date[16];
-  std::snprintf(date, sizeof date, "%04d%02d%02d-", gregorian.year, gregorian.month, gregorian.day);
-  std::string uid = date;
+  std::string uid;
   for (const char* c = english; *c; ++c) {
     const unsigned char letter = static_cast<unsigned char>(*c);
     if (std::isalnum(letter)) {
       uid += static_cast<char>(std::tolower(letter));
-    } else if (uid.back() != '-') {
+    } else if (!uid.empty() && uid.back() != '-') {
       uid += '-';
     }
   }
-  if (uid.back() == '-') uid.pop_back();
-  return uid + kUidDomain;
+  if (!uid.empty() && uid.back() == '-') uid.pop_back();
+  return DatedUid(gregorian, uid + kUidDomain);
 }
 
 // The name in the language asked for, the other one under it in the description.
@@ -112,7 +111,7 @@ bool HolidayCalendar(const std::vector<Holiday>& holidays, const std::vector<Fas
   std::string text;
   AddHeader(&text);
   if (!AddHolidayEvents(holidays, fasts, &text, why, language)) return false;
-  AddLine("END:VCALENDAR", &text);
+  AddFooter(&text);
   *ics = std::move(text);
   return true;
 }

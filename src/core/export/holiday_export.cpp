@@ -51,7 +51,7 @@ bool ExportCalendar(const HolidayExport& what, std::string* ics, std::string* wh
   const std::vector<FastPeriod> fasts = what.withFasts ? FastsOfYear(what.year, what.kind) : std::vector<FastPeriod>{};
   ics::AddHeader(ics);
   if (!AddHolidayEvents(holidays, fasts, ics, why) || !AddUserDays(what, ics, why)) return false;
-  AddLine("END:VCALENDAR", ics);
+  ics::AddFooter(ics);
   return true;
 }
 

@@ -41,6 +41,8 @@ const char* Composite(char token) {
 }
 
 constexpr int kCentury = 100;
+// The year has four digits at least, as date(1) writes it: 0008-08-27.
+constexpr int kYearDigits = 4;
 
 int DayOfYear(const CalendarDate& date) { return date.dayNumber - CalendarDate(date.year, 1, 1, date.kind).dayNumber + 1; }
 
@@ -50,7 +52,7 @@ bool DateToken(char token, bool unpadded, const Moment& moment, std::string& tex
   const int weekday = moment.day.Weekday();
   const auto width = [unpadded](int digits, char pad) { return unpadded ? kUnpadded : Width{digits, pad}; };
   switch (token) {
-    case 'Y': text += DateNumber(moment, date.year, kUnpadded); break;
+    case 'Y': text += DateNumber(moment, date.year, width(kYearDigits, '0')); break;
     case 'y': text += Padded(date.year % kCentury, width(2, '0')); break;
     case 'm': text += Padded(date.month, width(2, '0')); break;
     case 'd': text += DateNumber(moment, date.day, width(2, '0')); break;

@@ -15,7 +15,8 @@ struct Moment {
   int hour = 0, minute = 0, second = 0;  // Western, hour in [0, 23]
 };
 
-// Writes `format` with strftime's tokens: %Y year, %y its last two digits,
+// Writes `format` with strftime's tokens: %Y year (four digits at least, as
+// date(1) writes 0008), %y its last two digits,
 // %m month and %d day (two digits), %e day (space-padded), %F (%Y-%m-%d),
 // %D (%m/%d/%y), %B and %b month name (and short), %A and %a weekday name
 // (and short), %j day of the year (three digits), %n, %t and %%. With a time,

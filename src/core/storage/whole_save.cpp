@@ -1,11 +1,15 @@
 #include "core/storage/whole_save.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 SaveCalls saveCalls = {fsync, close, rename};
 
@@ -13,12 +17,14 @@ namespace {
 
 constexpr mode_t kNewFolder = 0700;  // private, as the XDG base directories ask
 constexpr mode_t kNewFile = 0666;    // less the umask, like any program's new file
+// mkostemp's six random letters and digits after the file's name.
+const char kTempSuffix[] = ".XXXXXX";
 
 // A temporary file beside the file it is to become. Until it has taken that
 // name, going out of scope closes it and removes it, whatever failed.
 class TempFile {
  public:
-  explicit TempFile(const std::string& target) : path_(target + ".XXXXXX") {
+  explicit TempFile(const std::string& target) : path_(target + kTempSuffix) {
     fd_ = mkostemp(&path_[0], O_CLOEXEC);  // the opener started later must not inherit it
   }
   ~TempFile() {
@@ -102,6 +108,22 @@ bool SyncFolder(const std::string& folder) {
   return synced;
 }
 
+// prefix (the file's name and a dot), then six letters and digits, not a
+// word in lower-case letters alone.
+bool IsLeftoverName(const std::string& entry, const std::string& prefix) {
+  if (entry.size() != prefix.size() + std::strlen(kTempSuffix) - 1 || entry.compare(0, prefix.size(), prefix) != 0) {
+    return false;
+  }
+  const auto suffix = entry.begin() + static_cast<std::ptrdiff_t>(prefix.size());
+  const auto alphanumeric = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+  const auto lower = [](char c) { return std::islower(static_cast<unsigned char>(c)) != 0; };
+  return std::all_of(suffix, entry.end(), alphanumeric) && !std::all_of(suffix, entry.end(), lower);
+}
+
+bool Before(const std::timespec& a, const std::timespec& b) {
+  return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+}
+
 }  // namespace
 
 bool MakeFolders(const std::string& folder) {
@@ -113,11 +135,29 @@ bool MakeFolders(const std::string& folder) {
 
 
 bool SaveInFolder(const std::string& folder, const char* name, const std::string& bytes, ExistingFile existing,
-                  std::string* why) {
+                  std::string* why, std::string* warning) {
   const std::string target = FileBehind(folder + "/" + name);
   TempFile temp(target);
-  const bool saved = temp.Made() && temp.Fill(bytes, ModeFor(target)) && temp.Close() &&
-                     temp.TakeName(target, existing) && SyncFolder(target.substr(0, target.rfind('/')));
-  if (!saved) *why = std::strerror(errno);
-  return saved;
+  if (!(temp.Made() && temp.Fill(bytes, ModeFor(target)) && temp.Close() && temp.TakeName(target, existing))) {
+    *why = std::strerror(errno);
+    return false;
+  }
+  // The new file is in place: a retry would save it twice, so this is no failure.
+  if (!SyncFolder(target.substr(0, target.rfind('/'))) && warning) *warning = std::strerror(errno);
+  return true;
+}
+
+void RemoveLeftovers(const std::string& folder, const char* name, const std::timespec& since) {
+  const std::string target = FileBehind(folder + "/" + name);
+  const std::string where = target.substr(0, target.rfind('/') + 1);
+  const std::string prefix = target.substr(where.size()) + '.';
+  std::unique_ptr<DIR, int (*)(DIR*)> entries(opendir(where.c_str()), closedir);
+  for (const dirent* entry = entries ? readdir(entries.get()) : nullptr; entry; entry = readdir(entries.get())) {
+    const std::string path = where + entry->d_name;
+    struct stat status{};
+    if (IsLeftoverName(entry->d_name, prefix) && lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+        Before(status.st_mtim, since)) {
+      unlink(path.c_str());
+    }
+  }
 }

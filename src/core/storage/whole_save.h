@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ctime>
 #include <string>
 
 // Saving the files the program writes (the month's page, the user's days)
@@ -25,9 +26,17 @@ enum class ExistingFile { kReplace, kKeep };
 // folder); through a symbolic link, the file it names, the link kept. An
 // existing file keeps its permission bits. With kKeep an existing file of
 // that name is left as it is and counts as saved. On failure returns false and puts the system's reason
-// ("Permission denied") in *why.
+// ("Permission denied") in *why. Once the file has its name the save stands: when the folder cannot
+// be flushed after it, the reason goes to *warning (when given) and the save still counts.
 bool SaveInFolder(const std::string& folder, const char* name, const std::string& bytes, ExistingFile existing,
-                  std::string* why);
+                  std::string* why, std::string* warning = nullptr);
+
+// Removes the temporary files that saves of folder/name stopped midway left
+// behind (name.XXXXXX beside the file behind a link), last changed before
+// `since`: a save still running has touched its own since. A suffix of
+// lower-case letters alone (name.backup) is a word, the user's own file,
+// and stays.
+void RemoveLeftovers(const std::string& folder, const char* name, const std::timespec& since);
 
 // Makes folder and the folders above it that are missing (0700, as the XDG
 // base directories ask); false with errno set when one cannot be made.

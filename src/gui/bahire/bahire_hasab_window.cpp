@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/calendar/calendar_date.h"
 #include "gui/bahire/hasab_rows.h"
 #include "gui/fonts/ethiopic_face.h"
 #include "core/locale/translation.h"
@@ -18,8 +19,7 @@ constexpr int kButtonSize = 25;
 constexpr int kColumnGap = 16;      // between two columns' texts
 constexpr int kTableFrame = 8;      // the table's border and its text's inset, both sides
 constexpr Fl_Fontsize kTextSize = 14;
-constexpr int kFirstYear = 1;
-constexpr int kLastYear = 9999;
+constexpr int kFirstHasabYear = 1;
 
 }  // namespace
 
@@ -55,8 +55,8 @@ void BahireHasabWindow::ShowYear(int shown) {
   window->copy_label(title.c_str());
   previous->activate();
   next->activate();
-  if (year <= kFirstYear) previous->deactivate();
-  if (year >= kLastYear) next->deactivate();
+  if (year <= kFirstHasabYear) previous->deactivate();
+  if (year >= kLastFourDigitYear) next->deactivate();
   table->clear();
   columns.assign(1, 0);
   fl_font(table->textfont(), table->textsize());

@@ -1,13 +1,14 @@
 #include "gui/fonts/ethiopic_face.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Tooltip.H>
 #include <fontconfig/fontconfig.h>
 
 #include <string>
 
 namespace {
 
-constexpr Fl_Font kEthiopicSlot = FL_FREE_FONT + 1;  // FL_FREE_FONT is the tooltips'
+constexpr Fl_Font kEthiopicSlot = FL_FREE_FONT;
 constexpr FcChar32 kEthiopicLetter = 0x12A0;         // አ
 constexpr FcChar32 kGeezNumeral = 0x137B;            // ፻
 const char* const kPreferred[] = {"Abyssinica SIL", "Noto Sans Ethiopic", "Noto Serif Ethiopic"};
@@ -58,6 +59,10 @@ Fl_Font EthiopicFont() {
 }
 
 bool HasEthiopicFace() { return EthiopicFont() != FL_HELVETICA; }
+
+void UseEthiopicTooltips() {
+  if (HasEthiopicFace()) Fl_Tooltip::font(EthiopicFont());
+}
 
 void UseEthiopicInterface(bool on) {
   static const char* const usual = Fl::get_font(FL_HELVETICA);

@@ -17,3 +17,7 @@ inline constexpr char kEthiopicFacePackage[] = "fonts-sil-abyssinica";
 // Ethiopic face, whose Latin letters and digits serve the English texts
 // too; off, the usual face again.
 void UseEthiopicInterface(bool on);
+
+// Draws the tooltips in the Ethiopic face, as holidays' tooltips carry their
+// Amharic names in every language; the face is opened when one first shows.
+void UseEthiopicTooltips();

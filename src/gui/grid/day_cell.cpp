@@ -162,6 +162,8 @@ Fl_Fontsize DayCell::ReadableSize(Fl_Font font) {
 
 const std::string& DayCell::WidestNumber(Fl_Font font) {
   static const std::string digits = kWidestNumber;
+  if (font != EthiopicFont()) return digits;
+  // Measured once Ge'ez numerals are first drawn: with Latin digits the Ethiopic face is never opened.
   static const std::string geez = [] {
     constexpr int kLastDay = 31;
     std::string widest;
@@ -171,7 +173,7 @@ const std::string& DayCell::WidestNumber(Fl_Font font) {
     }
     return widest;
   }();
-  return font == EthiopicFont() ? geez : digits;
+  return geez;
 }
 
 void DayCell::draw() {

@@ -12,9 +12,8 @@
 #include "core/calendar/holidays.h"
 #include "core/calendar/month_layout.h"
 #include "core/church/day_facts.h"
-#include "core/days/memorial.h"
+#include "core/export/days_calendar.h"
 #include "core/days/occurrences.h"
-#include "gui/dayswin/day_texts.h"
 #include "gui/dialogs/dialogs.h"
 #include "gui/fonts/ethiopic_face.h"
 #include "gui/keys/window_keys.h"
@@ -180,7 +179,7 @@ void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
     if (first + d == todayNumber) todayCell = month.lead + d;
     std::string ownNames;
     for (; next != own.end() && next->day == first + d; ++next) {
-      ownNames += (ownNames.empty() ? "" : "\n") + WithObservance((*userDays)[next->index].name, next->memorial, style.language);
+      ownNames += (ownNames.empty() ? "" : "\n") + OccurrenceSummary((*userDays)[next->index], *next, style.language);
     }
     MarkDay(month.lead + d, facts, first + d, ownNames);
     MarkSpan(month.lead + d, first + d);

@@ -2,13 +2,13 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Bar.H>
-#include <FL/Fl_Tooltip.H>
 
 #include <string>
 
 #include "core/identity/program_identity.h"
 #include "core/locale/translation.h"
 #include "gui/clock/clock_window.h"
+#include "gui/fonts/ethiopic_face.h"
 #include "gui/mainwin/ethiopic_fallback.h"
 #include "gui/mainwin/layout.h"
 #include "gui/mainwin/main_window.h"
@@ -19,13 +19,7 @@
 using namespace layout;
 
 namespace {
-
-// Holiday tooltips carry Amharic names; the toolkit draws a tooltip in one
-// face, so it needs one with Ethiopic letters beside the Latin ones.
-constexpr Fl_Font kTooltipFont = FL_FREE_FONT;
-const char kEthiopicFace[] = " Abyssinica SIL";  // the blank: regular style
 const char kPlaceName[] = "main";  // the window's size and place among the choices
-
 }  // namespace
 
 CalendarUi::CalendarUi()
@@ -72,8 +66,7 @@ CalendarUi::CalendarUi()
   main_window->resizable(grid);  // the rows above keep their height; the grid takes the room
   main_window->size_range(kWindowWidth, kWindowHeight);  // below that nothing is usable
   window->SizeForScreen();
-  Fl::set_font(kTooltipFont, kEthiopicFace);
-  Fl_Tooltip::font(kTooltipFont);
+  UseEthiopicTooltips();
 }
 
 void CalendarUi::show(int argc, char** argv) {

@@ -8,6 +8,7 @@
 #include "cli/command_error.h"
 #include "cli/days_actions.h"
 #include "cli/user_days.h"
+#include "core/locale/translation.h"
 
 namespace {
 
@@ -24,10 +25,17 @@ std::string FileText(const char* path) {
     text.append(block, got);
   }
   if (!file || std::ferror(file.get())) {
-    throw CommandError{"cannot read " + Quoted(path) + ": " + std::strerror(errno) + "; expected an iCalendar file"};
+    throw CommandError{
+        Filled(Tr("cannot read %s: %s; expected an iCalendar file"), {Quoted(path), std::strerror(errno)})};
   }
   return text;
 }
+
+const char kLeftOut[] = N_(
+    "this event %s; expected an all-day event, once or every year (by the Ethiopian or the Gregorian date) or every "
+    "Ethiopian month");
+const char kOccurrenceLeftOut[] =
+    N_("this event %s, as are the others like it; expected the days' rules, which zelmora days --rscale writes");
 
 // Each event the file holds that is not one of the days, named with its
 // cause: an import that left them out silently would lose them.
@@ -39,11 +47,7 @@ void AddLeftOut(const std::vector<LeftOut>& leftOut, std::vector<StoreError>* er
     const bool occurrence = item.cause == LeftOutCause::kOccurrence;
     if (!IsEvent(item.cause) || (occurrence && occurrenceNamed)) continue;
     occurrenceNamed = occurrenceNamed || occurrence;
-    errors->push_back({item.line, std::string("this event ") + LeftOutReason(item.cause) +
-                                      (occurrence ? ", as are the others like it; expected the days' rules, which "
-                                                    "zelmora days --rscale writes"
-                                                  : "; expected an all-day event, once or every year (by the "
-                                                    "Ethiopian or the Gregorian date) or every Ethiopian month")});
+    errors->push_back({item.line, Filled(Tr(occurrence ? kOccurrenceLeftOut : kLeftOut), {LeftOutReason(item.cause)})});
   }
 }
 
@@ -56,12 +60,14 @@ std::string ImportAction(const Invocation& call) {
   std::vector<StoreError> errors;
   const bool read = ReadDaysFile(text, &file, &errors, Reading::kImport);
   AddLeftOut(file.leftOut, &errors);
-  if (!read || !errors.empty()) throw CommandError{ErrorLines(Quoted(call.more[0]), errors) + "\nnothing was imported"};
+  if (!read || !errors.empty()) {
+    throw CommandError{ErrorLines(Quoted(call.more[0]), errors) + '\n' + Tr("nothing was imported")};
+  }
   const std::vector<UserDay>& days = file.days;
   DayStore store;
   LoadStore(store);
   int added = 0;
   std::string why;
-  if (!store.AddAll(days, &added, &why)) throw CommandError{"cannot import the days: " + why};
-  return std::to_string(added) + " added, " + std::to_string(days.size() - added) + " already there\n";
+  if (!store.AddAll(days, &added, &why)) throw CommandError{Filled(Tr("cannot import the days: %s"), {why})};
+  return Filled(Tr("%s added, %s already there"), {std::to_string(added), std::to_string(days.size() - added)}) + '\n';
 }

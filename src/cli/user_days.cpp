@@ -24,7 +24,7 @@ const RepeatName kRepeatNames[] = {
     {Repeat::kMemorial, "memorial"},
 };
 
-const char kTextRule[] = "; expected UTF-8 text without control characters";
+const char kTextRule[] = N_("%s; expected UTF-8 text without control characters");
 
 bool IsControl(unsigned char byte) { return byte < ' ' || byte == 0x7F; }
 
@@ -54,7 +54,7 @@ std::string ErrorLines(const std::string& file, const std::vector<StoreError>& e
     const std::string what = FieldText(error.what);
     // The store names its file itself when it cannot open it.
     const bool named = !error.line && what.compare(0, file.size(), file) == 0;
-    const std::string where = file + (error.line ? " line " + std::to_string(error.line) : "");
+    const std::string where = error.line ? Filled(Tr("%s line %s"), {file, std::to_string(error.line)}) : file;
     message += (message.empty() ? "" : "\n") + (named ? what : where + ": " + what);
   }
   return message;
@@ -99,10 +99,10 @@ void AppendField(const std::string& text, std::string& line) {
 void CheckDayText(const UserDay& day) {
   TextFault fault;
   if (!TextKeepsRule(day.name, TextLines::kOne, &fault)) {
-    throw CommandError{"the NAME's " + FaultText(fault) + kTextRule};
+    throw CommandError{Filled(Tr(kTextRule), {Filled(Tr("the NAME's %s"), {FaultText(fault)})})};
   }
   if (!TextKeepsRule(day.note, TextLines::kMany, &fault)) {
-    throw CommandError{"the note's " + FaultText(fault) + kTextRule};
+    throw CommandError{Filled(Tr(kTextRule), {Filled(Tr(kNoteFault), {FaultText(fault)})})};
   }
 }
 

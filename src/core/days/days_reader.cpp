@@ -8,6 +8,7 @@
 #include "core/ical/content_line.h"
 #include "core/ical/ics_text.h"
 #include "core/ical/text_rule.h"
+#include "core/locale/translation.h"
 #include "core/memory/pages.h"
 
 namespace {
@@ -83,15 +84,15 @@ class Reader {
       LineParts parts;
       const bool content = SplitLine(line.text, &parts);
       const Name name = content ? Identify(parts.name) : Name::kOther;
-      if (closed_) return Fail(line.line, "there is more after END:VCALENDAR");
+      if (closed_) return Fail(line.line, Tr("there is more after END:VCALENDAR"));
       if (open_.empty() && !(name == Name::kBegin && Is(parts.value, "VCALENDAR"))) {
-        return Fail(line.line, "the file does not begin with BEGIN:VCALENDAR");
+        return Fail(line.line, Tr("the file does not begin with BEGIN:VCALENDAR"));
       }
       size_t notUtf8 = 0;
       if (!IsUtf8(line.text, &notUtf8)) {
         Fail(line.line, FaultText({notUtf8, false}));
       } else if (!content) {
-        Fail(line.line, "this is not an iCalendar line (NAME:value)");
+        Fail(line.line, Tr("this is not an iCalendar line (NAME:value)"));
       } else if (name == Name::kBegin) {
         Begin(parts.value, line);
       } else if (name == Name::kEnd) {
@@ -100,7 +101,10 @@ class Reader {
         Property(name, parts, line);
       }
     }
-    if (!open_.empty()) Fail(open_.back().line, "BEGIN:" + open_.back().name + " has no END:" + open_.back().name);
+    if (!open_.empty()) {
+      const std::string& name = open_.back().name;
+      Fail(open_.back().line, Filled(Tr("BEGIN:%s has no END:%s"), {name, name}));
+    }
     return ok_;
   }
 
@@ -126,7 +130,7 @@ class Reader {
 
   bool End(std::string_view name, const UnfoldedLine& line) {
     if (!Is(name, open_.back().name)) {
-      return Fail(line.line, "END:" + std::string(name) + " closes no BEGIN:" + std::string(name));
+      return Fail(line.line, Filled(Tr("END:%s closes no BEGIN:%s"), {std::string(name), std::string(name)}));
     }
     const Open closed = std::move(open_.back());
     open_.pop_back();
@@ -202,7 +206,7 @@ class Reader {
     const bool digits = v.size() == kDateDigits && std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!digits) {
       if (Is(ParamValue(field.parts.params, "VALUE"), "DATE")) {
-        Fail(field.line, "\"" + std::string(v) + "\" is not a date (YYYYMMDD)");
+        Fail(field.line, Filled(Tr("\"%s\" is not a date (YYYYMMDD)"), {std::string(v)}));
       }
       return false;
     }
@@ -212,7 +216,9 @@ class Reader {
       return n;
     };
     const int year = number(0, 4), month = number(4, 2), dayOfMonth = number(6, 2);
-    const auto refused = [&] { return Fail(field.line, "\"" + std::string(v) + "\" is no day of the calendar"); };
+    const auto refused = [&] {
+      return Fail(field.line, Filled(Tr("\"%s\" is no day of the calendar"), {std::string(v)}));
+    };
     // The month is checked before a date is made of it: past 12 it would index past the month tables.
     if (year < kFirstSpanYear || month < 1 || month > 12 || dayOfMonth < 1) return refused();
     const CalendarDate first(year, month, 1, Gregorian);
@@ -267,10 +273,10 @@ class Reader {
   }
 
   // On import, a name or a note that breaks the rule for text fails its line.
-  void CheckText(const std::string& text, TextLines lines, const Field& field, const char* what) {
+  void CheckText(const std::string& text, TextLines lines, const Field& field, const char* whose) {
     TextFault fault;
     if (reading_ == Reading::kImport && !TextKeepsRule(text, lines, &fault)) {
-      Fail(field.line, std::string("the ") + what + "'s " + FaultText(fault));
+      Fail(field.line, Filled(Tr(whose), {FaultText(fault)}));
     }
   }
 
@@ -284,12 +290,12 @@ class Reader {
     if (e.stamp.Present()) KeepStamp(e.stamp.parts);
     if (e.summary.Present()) {
       day.name = Unescaped(e.summary.parts.value);
-      CheckText(day.name, TextLines::kOne, e.summary, "name");
+      CheckText(day.name, TextLines::kOne, e.summary, kNameFault);
       if (!e.summary.parts.params.empty()) Rare().nameParams = e.summary.parts.params;
     }
     if (e.description.Present()) {
       day.note = Unescaped(e.description.parts.value);
-      CheckText(day.note, TextLines::kMany, e.description, "note");
+      CheckText(day.note, TextLines::kMany, e.description, kNoteFault);
       if (!e.description.parts.params.empty()) Rare().noteParams = e.description.parts.params;
       if (day.note.empty()) Rare().emptyNote = true;
     }

@@ -9,6 +9,7 @@
 #include "core/ical/content_line.h"
 #include "core/ical/ics_text.h"
 #include "core/ical/text_rule.h"
+#include "core/locale/translation.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ class Writer {
       *why = "the day \"" + day.name + "\" has no UID";
       return false;
     }
-    if (!Utf8(day.name, "name", why) || !Utf8(day.note, "note", why)) return false;
+    if (!Utf8(day.name, kNameFault, why) || !Utf8(day.note, kNoteFault, why)) return false;
     Line("BEGIN:VEVENT");
     static const KeptLines::Rare kNothingRare;
     const KeptLines::Rare& rare = day.kept.rare ? *day.kept.rare : kNothingRare;
@@ -45,10 +46,10 @@ class Writer {
 
  private:
   // A file that is not UTF-8 could not be read again: such text is refused, not written.
-  static bool Utf8(const std::string& text, const char* what, std::string* why) {
+  static bool Utf8(const std::string& text, const char* whose, std::string* why) {
     size_t at = 0;
     if (IsUtf8(text, &at)) return true;
-    *why = std::string("the ") + what + "'s " + FaultText({at, false});
+    *why = Filled(Tr(whose), {FaultText({at, false})});
     return false;
   }
 

@@ -19,9 +19,10 @@ struct LeftOut {
   LeftOutCause cause = LeftOutCause::kNoStart;
 };
 
-// Why it is left out, after "this event": "has a time of day".
+// Why it is left out, after "this event": "has a time of day", in the
+// language the messages speak.
 const char* LeftOutReason(LeftOutCause cause);
-// What a count of them calls it: "weekly", "to-do".
+// What a count of them calls it: "weekly", "to-do", in that language too.
 const char* LeftOutWord(LeftOutCause cause);
 // Whether it is an event (not a to-do or a journal entry).
 bool IsEvent(LeftOutCause cause);

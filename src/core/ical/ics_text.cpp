@@ -5,6 +5,7 @@
 #include "core/calendar/date_names.h"
 #include "core/identity/program_identity.h"
 #include "core/locale/language_names.h"
+#include "core/locale/translation.h"
 
 namespace ics {
 
@@ -18,8 +19,8 @@ const std::string kProductPrefix = std::string("-//") + kProgramName + "//";
 
 bool DateDigits(const CalendarDate& gregorian, std::string* digits, std::string* why) {
   if (gregorian.year > kLastFourDigitYear) {
-    *why = "iCalendar has no dates after the year " + std::to_string(kLastFourDigitYear) + ", and " +
-           gregorian.NumericText() + " is one";
+    *why = Filled(Tr("iCalendar has no dates after the year %s, and %s is one"),
+                  {std::to_string(kLastFourDigitYear), gregorian.NumericText()});
     return false;
   }
   char text[sizeof "-32768-128-128"];  // as wide as the fields' types allow, though the year is checked
@@ -30,7 +31,7 @@ bool DateDigits(const CalendarDate& gregorian, std::string* digits, std::string*
 
 bool DateDigits(int32_t dayNumber, std::string* digits, std::string* why) {
   if (!CalendarDate::InSpan(dayNumber)) {
-    *why = "the day is past the calendars' span";
+    *why = Tr("the day is past the calendars' span");
     return false;
   }
   CalendarDate gregorian;

@@ -68,5 +68,6 @@ bool IsUtf8(std::string_view text, size_t* at) {
 }
 
 std::string FaultText(const TextFault& fault) {
-  return "byte " + std::to_string(fault.at + 1) + (fault.control ? " is a control character" : " is not UTF-8");
+  return Filled(Tr(fault.control ? N_("byte %s is a control character") : N_("byte %s is not UTF-8")),
+                {std::to_string(fault.at + 1)});
 }

@@ -154,17 +154,22 @@ TEST_F(Desktop, ExportCarriesTheUserDaysShown) {
     const std::vector<UserDay>* shown;
     int events;
     const char* title;
+    Language language;
+    const char* genna;  // the summary of Christmas, in the language of the titles
   } kRows[] = {
-      {&days, 10, "Holidays of the Ethiopian year 2001, with my days"},  // Hdar to Nehase: Pagume has no 20th
-      {nullptr, 0, "Holidays of the Ethiopian year 2001"},
+      // Hdar to Nehase: Pagume has no 20th
+      {&days, 10, "Holidays of the Ethiopian year 2001, with my days", Language::kEnglish,
+       "SUMMARY:Genna (Christmas)\r\n"},
+      {nullptr, 0, "Holidays of the Ethiopian year 2001", Language::kAmharic, "SUMMARY:ገና\r\n"},
   };
   for (const auto& r : kRows) {
-    const HolidayExport what{2001, Ethiopian, false, r.shown};
+    const HolidayExport what{2001, Ethiopian, false, r.shown, r.language};
     std::string why;
     ASSERT_TRUE(SaveHolidayCalendar(what, folder + "/mine.ics", &why)) << why;
     const std::string ics = ReadFile(folder + "/mine.ics");
     EXPECT_EQ(Count(ics, "SUMMARY:Abebe\r\n"), r.events) << r.title;
     EXPECT_EQ(Count(ics, "END:VCALENDAR\r\n"), 1) << r.title;
+    EXPECT_EQ(Count(ics, r.genna), 1) << r.title;
     EXPECT_EQ(ics.substr(ics.rfind("END:")), "END:VCALENDAR\r\n") << r.title;
     EXPECT_EQ(HolidayExportTitle(what), r.title);
   }

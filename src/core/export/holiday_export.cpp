@@ -50,7 +50,7 @@ bool ExportCalendar(const HolidayExport& what, std::string* ics, std::string* wh
       what.kind == Gregorian ? HolidaysOfGregorianYear(what.year) : HolidaysOfEthiopianYear(what.year);
   const std::vector<FastPeriod> fasts = what.withFasts ? FastsOfYear(what.year, what.kind) : std::vector<FastPeriod>{};
   ics::AddHeader(ics);
-  if (!AddHolidayEvents(holidays, fasts, ics, why) || !AddUserDays(what, ics, why)) return false;
+  if (!AddHolidayEvents(holidays, fasts, ics, why, what.language) || !AddUserDays(what, ics, why)) return false;
   ics::AddFooter(ics);
   return true;
 }

@@ -5,6 +5,7 @@
 
 #include "core/calendar/calendar_kind.h"
 #include "core/days/user_day.h"
+#include "core/language/language.h"
 
 // Tool > Export holidays: one year's holidays, in the base calendar's year,
 // as an iCalendar file, with the fasting periods that begin in it and the
@@ -15,6 +16,7 @@ struct HolidayExport {
   CalendarKind kind;
   bool withFasts;
   const std::vector<UserDay>* userDays = nullptr;  // the user's days while the window shows them
+  Language language = Language::kEnglish;          // of the holidays' and fasts' titles
 };
 
 // The name offered for it: "zelmora-holidays-YEAR.ics" for an Ethiopian

@@ -153,7 +153,7 @@ void CalendarUi::cb_All_i(Fl_Widget*, void*) { my_days.OpenList(today_date.dates
 void CalendarUi::cb_Bahire_i(Fl_Widget*, void*) { OpenBahireHasabWindow(date.Year(Ethiopian), style); }
 // The holidays of the year shown, in the base calendar, and its fasts while they are shown.
 void CalendarUi::cb_Export_i(Fl_Widget*, void*) {
-  ExportHolidays({date.Year(base_kind), base_kind, show_fasts, show_my_days ? &my_days.Days() : nullptr});
+  ExportHolidays({date.Year(base_kind), base_kind, show_fasts, show_my_days ? &my_days.Days() : nullptr, language_shown});
 }
 void CalendarUi::cb_Help_i(Fl_Widget*, void*) { OpenHelpContents(); }
 void CalendarUi::cb_Website_i(Fl_Widget*, void*) { OpenWebsite(); }

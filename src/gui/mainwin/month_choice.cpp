@@ -1,10 +1,14 @@
 #include "gui/mainwin/month_choice.h"
 
+#include <FL/Fl.H>
+#include <FL/fl_draw.H>
+
 #include <cstdint>
 
 #include "core/calendar/date_names.h"
 #include "gui/fonts/ethiopic_face.h"
 #include "core/locale/language_names.h"
+#include "gui/scaling/scale.h"
 
 namespace {
 
@@ -32,9 +36,16 @@ Fl_Menu_Item ethiopian_months[] = {
 #undef END_MONTHS
 #undef MONTH
 
+// The toolkit draws the arrow's box at most this wide; its triangle leaves a
+// margin and spans two thirds of the rest.
+constexpr int kToolkitArrowWidth = 20;
+constexpr int kTriangleMargin = 4;
+constexpr int kTriangleParts = 3;
+constexpr int kTriangleSlope = (kToolkitArrowWidth - kTriangleMargin) / kTriangleParts;
+
 }  // namespace
 
-MonthChoice::MonthChoice(int x, int y, int w, int h) : Fl_Choice(x, y, w, h) { SetKind(kind); }
+MonthChoice::MonthChoice(int x, int y, int w, int h) : Fl_Choice(x, y, w, h), firstHeight(h) { SetKind(kind); }
 
 void MonthChoice::SetKind(CalendarKind k, Language language) {
   kind = k;
@@ -47,4 +58,23 @@ void MonthChoice::SetKind(CalendarKind k, Language language) {
   textfont(font);
   menu(months);
   redraw();
+}
+
+// In a grown window the arrow is drawn anew over the toolkit's, grown as
+// the chooser's height has, so it keeps its share of the chooser.
+void MonthChoice::draw() {
+  Fl_Choice::draw();
+  const double grown = GrowthScale(h(), h(), firstHeight, firstHeight);
+  const int width = Scaled(kToolkitArrowWidth, grown);
+  if (width <= kToolkitArrowWidth) return;
+  const int dy = Fl::box_dy(FL_DOWN_BOX);
+  const int height = h() - 2 * dy;
+  const int boxX = x() + w() - width - Fl::box_dx(FL_DOWN_BOX);
+  const int boxY = y() + dy;
+  draw_box(FL_UP_BOX, boxX, boxY, width, height, color());
+  const int slope = Scaled(kTriangleSlope, grown);
+  const int left = boxX + (width - 2 * slope) / 2;
+  const int top = boxY + (height - slope) / 2;
+  fl_color(active_r() ? labelcolor() : fl_inactive(labelcolor()));
+  fl_polygon(left, top, left + slope, top + slope, left + 2 * slope, top);
 }

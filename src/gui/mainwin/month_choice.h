@@ -13,4 +13,10 @@ class MonthChoice : public Fl_Choice {
   void SetKind(CalendarKind kind, Language language = Language::kEnglish);
 
   CalendarKind kind = Ethiopian;
+
+ protected:
+  void draw() override;
+
+ private:
+  const int firstHeight;
 };

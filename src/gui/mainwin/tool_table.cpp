@@ -6,6 +6,7 @@
 #include "gui/keys/window_keys.h"
 #include "core/locale/translation.h"
 #include "gui/mainwin/calendar_ui.h"
+#include "gui/mainwin/menu_titles.h"
 
 namespace {
 
@@ -13,6 +14,12 @@ Fl_Menu_Item Item(const char* label, Fl_Callback* cb, int flags, int key = 0) {
   return {label, key, cb, nullptr, flags, FL_NORMAL_LABEL, 0, 0, 0};
 }
 Fl_Menu_Item End() { return Item(nullptr, nullptr, 0); }
+// A title on the bar, whose gap to the next grows with the window.
+Fl_Menu_Item Title(const char* label, int flags) {
+  Fl_Menu_Item title = Item(label, nullptr, flags);
+  title.labeltype(MenuTitleLabel());
+  return title;
+}
 
 }  // namespace
 
@@ -35,11 +42,11 @@ const std::size_t CalendarUi::tool_action_count = std::size(tool_actions);
 // hidden items too.
 void CalendarUi::BuildMenu() {
   constexpr int kHiddenMenu = FL_SUBMENU | FL_MENU_INVISIBLE | FL_MENU_INACTIVE;
-  main_menu = {Item(N_("File"), nullptr, kHiddenMenu), Item(N_("Import Holiday"), nullptr, 0),
+  main_menu = {Title(N_("File"), kHiddenMenu),         Item(N_("Import Holiday"), nullptr, 0),
                Item(N_("Save Option"), nullptr, 0),    Item(N_("Load Option"), nullptr, 0),
                Item(N_("Exit"), cb_Exit, 0),           End(),
-               Item(N_("Goto"), nullptr, kHiddenMenu), Item(N_("Today"), nullptr, FL_MENU_INACTIVE),
-               End(),                                  Item(N_("Tool"), nullptr, FL_SUBMENU)};
+               Title(N_("Goto"), kHiddenMenu),         Item(N_("Today"), nullptr, FL_MENU_INACTIVE),
+               End(),                                  Title(N_("Tool"), FL_SUBMENU)};
   // A line between the check items and the commands.
   for (std::size_t i = 0; i < tool_action_count; ++i) {
     const ToolAction& action = tool_actions[i];
@@ -48,7 +55,7 @@ void CalendarUi::BuildMenu() {
     main_menu.push_back(Item(action.label, action.handler, (action.state ? FL_MENU_TOGGLE : 0) | (divider ? FL_MENU_DIVIDER : 0), action.key));
   }
   main_menu.insert(main_menu.end(),
-                   {End(), Item(N_("Help"), nullptr, FL_SUBMENU),
+                   {End(), Title(N_("Help"), FL_SUBMENU),
                     Item(N_("Help Contents"), cb_Help, 0, ShortcutOf(KeyCommand::kHelp)),
                     Item(N_("Website"), cb_Website, 0), Item(N_("About"), cb_About, 0), End(),
                     // Never offered: it carries the key that closes every window.

@@ -10,6 +10,7 @@
 
 #include <X11/Xutil.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -22,6 +23,36 @@
 namespace {
 
 using gui_fixtures::MainWindow;
+
+// Which pixels of a widget's middle half (its box's edges left out) are dark as text, as drawn.
+std::vector<std::vector<bool>> Ink(Fl_Widget* widget, int x, int w) {
+  constexpr int kDark = 96;  // below this in each primary the pixel is text or an arrow
+  const int y = widget->y() + widget->h() / 4, h = widget->h() / 2;
+  XSync(fl_display, False);
+  widget->window()->make_current();
+  std::vector<uchar> rgb(3 * w * h);
+  fl_read_image(rgb.data(), x, y, w, h);
+  std::vector<std::vector<bool>> rows(h, std::vector<bool>(w));
+  for (int i = 0; i < w * h; ++i) rows[i / w][i % w] = std::max({rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2]}) < kDark;
+  return rows;
+}
+
+// The widest run of dark pixels in a row: the top edge of the chooser's arrow.
+int WidestRun(const std::vector<std::vector<bool>>& rows) {
+  int widest = 0;
+  for (const auto& row : rows) {
+    for (std::size_t i = 0, run = 0; i < row.size(); ++i) widest = std::max<int>(widest, run = row[i] ? run + 1 : 0);
+  }
+  return widest;
+}
+
+// The widest gap between dark columns up to the last: on the menu bar, between its titles.
+int WidestGap(const std::vector<std::vector<bool>>& rows) {
+  std::vector<bool> empty(rows[0].size(), true);
+  for (const auto& row : rows) std::transform(row.begin(), row.end(), empty.begin(), empty.begin(), [](bool dark, bool was) { return was && !dark; });
+  empty.erase(std::find(empty.rbegin(), empty.rend(), false).base(), empty.end());
+  return WidestRun({empty});
+}
 
 // The window grows but does not shrink; at any size from the smallest up,
 // the menu, the rows and their text grow by the window's scale (the smaller
@@ -37,17 +68,25 @@ TEST_F(MainWindow, ResizingGrowsRowsAndTextAndKeepsThemWhole) {
   EXPECT_TRUE(!(hints.flags & PMaxSize) || hints.max_width > 350);
   const struct {
     int w, h;
-    int menuHeight, rowHeight, textSize, headingHeight;
+    int menuHeight, rowHeight, textSize, headingHeight, flagWidth;
   } kSizes[] = {
-      {350, 345, 20, 24, 14, 16},  {350, 1000, 20, 24, 14, 16}, {1000, 345, 20, 24, 14, 16},
-      {800, 600, 35, 42, 24, 28},  {1000, 900, 52, 63, 37, 42}, {1280, 1000, 58, 70, 41, 46},
+      {350, 345, 20, 24, 14, 16, 32},  {350, 1000, 20, 24, 14, 16, 32}, {1000, 345, 20, 24, 14, 16, 32},
+      {800, 600, 35, 42, 24, 28, 56},  {1000, 900, 52, 63, 37, 42, 83}, {1280, 1000, 58, 70, 41, 46, 93},
   };
   const Fl_Fontsize firstDatesSize = ui.dates_output->textsize();
+  int firstArrow = 0, firstGap = 0;
   for (const auto& s : kSizes) {
-    ui.main_window->resize(ui.main_window->x(), ui.main_window->y(), s.w, s.h);
+    ui.main_window->resize(0, 0, s.w, s.h);  // all of it that is read on the screen
     ui.main_window->redraw();
     Fl::flush();
     const std::string size = std::to_string(s.w) + "x" + std::to_string(s.h);
+    // The chooser's arrow, the gap between the menu's titles and the flag grow with the text.
+    const int arrow = WidestRun(Ink(ui.month_choice, ui.month_choice->x() + ui.month_choice->w() - ui.month_choice->h(), ui.month_choice->h()));
+    const int gap = WidestGap(Ink(MenuBar(), 0, MenuBar()->w() / 2));  // the titles, short of the box's dark edge
+    if (!firstArrow) firstArrow = arrow, firstGap = gap;
+    EXPECT_NEAR(arrow, firstArrow * s.rowHeight / 24.0, 2) << size;
+    EXPECT_NEAR(gap, firstGap * s.textSize / 14.0, 3) << size;
+    EXPECT_EQ(ui.base_button->image()->w(), s.flagWidth) << size;
     EXPECT_EQ(MenuBar()->h(), s.menuHeight) << size;
     EXPECT_EQ(MenuBar()->textsize(), s.textSize) << size;
     EXPECT_EQ(ui.today->h(), s.rowHeight) << size;

@@ -14,7 +14,6 @@
 #include "gui/mainwin/main_window.h"
 #include "gui/mainwin/settings.h"
 #include "gui/pictures/app_icon.h"
-#include "gui/pictures/images.h"
 
 using namespace layout;
 
@@ -111,7 +110,7 @@ void CalendarUi::refresh() {
   month_choice->value(date.Month(base_kind) - 1);
   ShowYear();
   ShowSpanEnds();
-  base_button->image(base_kind == Gregorian ? &image_globe : &image_flag);
+  ShowBasePicture();
   mini_clock->hours = base_kind == Ethiopian ? HourSystem::kEthiopian : HourSystem::kWestern;
   grid->holidaysShown = show_holidays;
   grid->fastsShown = show_fasts;

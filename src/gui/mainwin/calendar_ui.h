@@ -20,6 +20,8 @@
 #include "gui/grid/month_grid.h"
 #include "gui/mainwin/month_choice.h"
 #include "gui/mainwin/year_box.h"
+#include "gui/pictures/grown_picture.h"
+#include "gui/pictures/images.h"
 
 // The main window: the current day in both calendars, its month as a grid,
 // the navigation row and the small clock. Everything shown follows from
@@ -113,6 +115,8 @@ class CalendarUi {
     int x, width;  // at the first size
   };
   std::vector<NavigationPlace> navigation_places;
+  void ShowBasePicture();  // the base calendar's picture, grown as its button is
+  GrownPicture flag_picture{image_flag}, globe_picture{image_globe};
   void ShowScript();  // the date lines, the grid's style, and the texts when the language changed
   Language language_shown = Language::kEnglish;
   void ShowYear();

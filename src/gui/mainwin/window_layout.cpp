@@ -27,6 +27,7 @@ void CalendarUi::LayOut(double scale) {
   const int side = Scaled(kTopRowHeight, scale);
   mini_clock->parent()->resize(Scaled(kClockX, scale), top, side, side);
   base_button->resize(width - Scaled(kWindowWidth - kBaseButtonX, scale), top, side, side);
+  ShowBasePicture();
   const int datesX = Scaled(kDatesX, scale);
   const int datesRight = base_button->x() - Scaled(kBaseButtonX - kDatesX - kDatesWidth, scale);
   dates_output->resize(datesX, top, datesRight - datesX, side);
@@ -43,4 +44,10 @@ void CalendarUi::LayOut(double scale) {
   const int gridY = Scaled(kGridY, scale);
   grid->resize(0, gridY, width, main_window->h() - gridY - Scaled(kWindowHeight - kGridY - kGridHeight, scale));
   main_window->redraw();
+}
+
+// The picture fills the button as it did at the first size.
+void CalendarUi::ShowBasePicture() {
+  GrownPicture& picture = base_kind == Gregorian ? globe_picture : flag_picture;
+  base_button->image(picture.At(GrowthScale(base_button->w(), base_button->h(), kTopRowHeight, kTopRowHeight)));
 }

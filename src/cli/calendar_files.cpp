@@ -47,10 +47,6 @@ void Emit(std::string& ics, Output* out) {
 
 }  // namespace
 
-std::vector<Holiday> HolidaysOfYear(int year, CalendarKind kind) {
-  return kind == Ethiopian ? HolidaysOfEthiopianYear(year) : HolidaysOfGregorianYear(year);
-}
-
 void WriteCalendar(YearRange years, const std::vector<YearEvents>& passes, Output& out) {
   RefuseWhatCannotBeWritten(years, passes);
   std::string ics;
@@ -76,10 +72,8 @@ void WriteHolidayCalendar(YearRange years, CalendarKind kind, bool fasts, Langua
   }};
   if (fasts) {
     passes.emplace_back([kind, language](int year, Output* to, std::string* why) {
-      int firstDay = 0, lastDay = 0;
-      DaysOfYears({year, year}, kind, firstDay, lastDay);
       std::string ics;
-      const bool made = AddHolidayEvents({}, FastsBeginningBetween(firstDay, lastDay), &ics, why, language);
+      const bool made = AddHolidayEvents({}, FastsOfYear(year, kind), &ics, why, language);
       Emit(ics, to);
       return made;
     });
@@ -89,9 +83,8 @@ void WriteHolidayCalendar(YearRange years, CalendarKind kind, bool fasts, Langua
 
 void WriteOccurrenceCalendar(const std::vector<UserDay>& days, YearRange years, CalendarKind kind, Output& out) {
   WriteCalendar(years, {[&days, kind](int year, Output* to, std::string* why) {
-                  int firstDay = 0, lastDay = 0;
-                  DaysOfYears({year, year}, kind, firstDay, lastDay);
-                  const std::vector<Occurrence> all = OccurrencesBetween(days, firstDay, lastDay);
+                  const DaySpan span = YearSpan(year, kind);
+                  const std::vector<Occurrence> all = OccurrencesBetween(days, span.first, span.last);
                   std::string ics;
                   // A trial asks first for the year's last date alone: when it can be written, every one can.
                   if (!to && (all.empty() || AddOccurrenceEvents(days, {all.back()}, &ics, why))) return true;

@@ -23,8 +23,6 @@ using YearEvents = std::function<bool(int year, Output* out, std::string* why)>;
 // cannot be: the message names the first date that the file would hold
 // past the end.
 void WriteCalendar(YearRange years, const std::vector<YearEvents>& passes, Output& out);
-// The holidays of one year of the calendar.
-std::vector<Holiday> HolidaysOfYear(int year, CalendarKind kind);
 // The holidays of the years (in their calendar) and with `fasts` the fasting
 // periods beginning in them, named in the language asked for.
 void WriteHolidayCalendar(YearRange years, CalendarKind kind, bool fasts, Language language, Output& out);

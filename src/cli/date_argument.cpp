@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/calendar/date_names.h"
+#include "core/calendar/holidays.h"
 #include "core/calendar/number_scan.h"
 #include "cli/command_error.h"
 #include "core/locale/translation.h"
@@ -180,9 +181,8 @@ YearRange CalendarYears(const char* operand, CalendarKind kind) {
 }
 
 void DaysOfYears(YearRange years, CalendarKind kind, int& firstDay, int& lastDay) {
-  const int after = CalendarDate(years.last, 1, 1, kind).dayNumber + CalendarDate::DaysInYear(years.last, kind);
-  firstDay = std::max(CalendarDate(years.first, 1, 1, kind).dayNumber, kFirstSpanDay);
-  lastDay = std::min(after - 1, kLastSpanDay);
+  firstDay = YearSpan(years.first, kind).first;
+  lastDay = YearSpan(years.last, kind).last;
 }
 
 DatePair Today() {

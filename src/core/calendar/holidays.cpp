@@ -168,6 +168,16 @@ std::vector<Holiday> HolidaysOfGregorianYear(int year) {
   return Filter(std::move(list), first, first + CalendarDate::DaysInYear(year, Gregorian) - 1);
 }
 
+std::vector<Holiday> HolidaysOfYear(int year, CalendarKind kind) {
+  return kind == Ethiopian ? HolidaysOfEthiopianYear(year) : HolidaysOfGregorianYear(year);
+}
+
+DaySpan YearSpan(int year, CalendarKind kind) {
+  const int first = CalendarDate(year, 1, 1, kind).dayNumber;
+  const int last = first + CalendarDate::DaysInYear(year, kind) - 1;
+  return {std::max(first, kFirstSpanDay), std::min(last, kLastSpanDay)};
+}
+
 std::vector<Holiday> HolidaysOnDay(int dayNumber) {
   if (!CalendarDate::InSpan(dayNumber)) return {};
   int year = 0, month = 0, day = 0;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/calendar/calendar_kind.h"
 #include "core/language/language.h"
 
 // What a holiday is; one holiday may carry several of these bits.
@@ -29,6 +30,15 @@ std::vector<Holiday> HolidaysOfEthiopianYear(int year);
 // The holidays whose day lies in Gregorian year `year`, in day order; days
 // outside the calendars' span are left out.
 std::vector<Holiday> HolidaysOfGregorianYear(int year);
+// The holidays of one year of either calendar: one of the two above.
+std::vector<Holiday> HolidaysOfYear(int year, CalendarKind kind);
+
+// A stretch of day numbers, both ends in it.
+struct DaySpan {
+  int first, last;
+};
+// The days of one year of the calendar, cut to the calendars' span.
+DaySpan YearSpan(int year, CalendarKind kind);
 // Genna's day number in Ethiopian year `year`: Tahsas 29, or Tahsas 28 when
 // the year is divisible by 4 (Julian 25 December either way).
 int GennaDay(int year);

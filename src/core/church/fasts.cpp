@@ -124,3 +124,8 @@ std::vector<FastPeriod> FastsBeginningBetween(int firstDay, int lastDay) {
   }
   return fasts;
 }
+
+std::vector<FastPeriod> FastsOfYear(int year, CalendarKind kind) {
+  const DaySpan span = YearSpan(year, kind);
+  return FastsBeginningBetween(span.first, span.last);
+}

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "core/calendar/calendar_kind.h"
 #include "core/church/church_name.h"
 
 // The fasts of the Ethiopian Orthodox Church in one Ethiopian year.
@@ -37,3 +38,5 @@ void FastsOnDays(const ChurchYear& church, int firstDay, int count, const Church
 // The fasting periods that begin on a day in [firstDay, lastDay], a stretch
 // within the calendars' span, in order of first day.
 std::vector<FastPeriod> FastsBeginningBetween(int firstDay, int lastDay);
+// The fasting periods that begin in one year of the calendar.
+std::vector<FastPeriod> FastsOfYear(int year, CalendarKind kind);

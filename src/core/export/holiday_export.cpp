@@ -18,23 +18,6 @@ namespace {
 
 const char kExtension[] = ".ics";
 
-struct DaySpan {
-  int first, last;
-};
-
-// The year's days, cut to the calendars' span.
-DaySpan YearSpan(int year, CalendarKind kind) {
-  const int first = CalendarDate(year, 1, 1, kind).dayNumber;
-  const int last = first + CalendarDate::DaysInYear(year, kind) - 1;
-  return {std::max(first, kFirstSpanDay), std::min(last, kLastSpanDay)};
-}
-
-// The fasting periods that begin in the year.
-std::vector<FastPeriod> FastsOfYear(int year, CalendarKind kind) {
-  const DaySpan span = YearSpan(year, kind);
-  return FastsBeginningBetween(span.first, span.last);
-}
-
 bool WithUserDays(const HolidayExport& what) { return what.userDays && !what.userDays->empty(); }
 
 // The user's days of the year, as events of the file being written.
@@ -46,8 +29,7 @@ bool AddUserDays(const HolidayExport& what, std::string* ics, std::string* why) 
 
 // The year's holidays, its fasts and the user's days when asked, as one file.
 bool ExportCalendar(const HolidayExport& what, std::string* ics, std::string* why) {
-  const std::vector<Holiday> holidays =
-      what.kind == Gregorian ? HolidaysOfGregorianYear(what.year) : HolidaysOfEthiopianYear(what.year);
+  const std::vector<Holiday> holidays = HolidaysOfYear(what.year, what.kind);
   const std::vector<FastPeriod> fasts = what.withFasts ? FastsOfYear(what.year, what.kind) : std::vector<FastPeriod>{};
   ics::AddHeader(ics);
   if (!AddHolidayEvents(holidays, fasts, ics, why, what.language) || !AddUserDays(what, ics, why)) return false;

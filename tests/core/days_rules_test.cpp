@@ -119,7 +119,7 @@ TEST(Occurrences, ListedNearestTodayFirst) {
       {Repeat::kEthiopianYear, Eth(2018, 3, 29)},  // Hdar 29 comes again on 8 December 2026
   };
   std::vector<UserDay> days;
-  for (const auto& [repeat, start] : kDays) days.push_back({"", "", "", start, repeat, {}});
+  for (const auto& [repeat, start] : kDays) days.push_back({"", "", "", start, repeat, {}, {}});
   std::vector<std::size_t> order;
   for (const ListedDay& listed : DaysInListOrder(days, Greg(2026, 12, 8))) order.push_back(listed.index);
   EXPECT_EQ(order, (std::vector<std::size_t>{3, 4, 1, 2, 0}));

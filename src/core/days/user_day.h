@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/days/reminder.h"
+
 // One of the user's own days: a birthday, an anniversary, a memorial, kept by
 // the Ethiopian or the Gregorian date.
 enum class Repeat { kOnce, kEthiopianYear, kEthiopianMonth, kGregorianYear, kMemorial };
@@ -44,5 +46,6 @@ struct UserDay {
   std::string note;         // DESCRIPTION, may be empty
   int32_t start = 0;        // day number of DTSTART (for kMemorial: the day of passing)
   Repeat repeat = Repeat::kOnce;
+  std::vector<Reminder> reminders;  // the day's own VALARMs, earliest first
   KeptLines kept;
 };

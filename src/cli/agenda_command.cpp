@@ -20,12 +20,20 @@ namespace {
 constexpr int kDefaultDays = 7;
 // Ten years: past that an agenda is no longer read day by day.
 constexpr int kMostDays = 3660;
+// The days worked out at a time: a large store's dates of a month take megabytes.
+constexpr int kRunDays = 31;
 
 // A run of days: what the calendar says of each, and the user's days that fall in it.
 struct Agenda {
   DaysFacts facts;
-  const std::vector<UserDay>& days;
+  const DayRecords& records;
   std::vector<Occurrence> occurrences;  // sorted by day
+};
+
+// The user's days on one date, made whole, and their occurrences (indexes into them).
+struct Mine {
+  std::vector<Occurrence> occurrences;
+  std::vector<UserDay> days;
 };
 
 // The occurrences on one day, found by halves: an agenda of years holds many.
@@ -34,6 +42,12 @@ std::vector<Occurrence> OccurrencesOn(const Agenda& agenda, int dayNumber) {
   const Occurrence key{dayNumber, 0};
   const auto range = std::equal_range(agenda.occurrences.begin(), agenda.occurrences.end(), key, byDay);
   return {range.first, range.second};
+}
+
+Mine MineOn(const Agenda& agenda, int dayNumber) {
+  Mine mine{OccurrencesOn(agenda, dayNumber), {}};
+  mine.days = agenda.records.DaysOf(&mine.occurrences);
+  return mine;
 }
 
 int ReadCount(const char* text) {
@@ -46,10 +60,10 @@ int ReadCount(const char* text) {
   return static_cast<int>(count);
 }
 
-Agenda AgendaOf(const std::vector<UserDay>& days, int firstDay, int count) {
-  Agenda agenda{FactsOfDays(firstDay, count), days, {}};
+Agenda AgendaOf(const DayRecords& records, int firstDay, int count) {
+  Agenda agenda{FactsOfDays(firstDay, count), records, {}};
   if (!agenda.facts.days.empty()) {
-    agenda.occurrences = OccurrencesBetween(days, firstDay, agenda.facts.days.back().dayNumber);
+    agenda.occurrences = OccurrencesBetween(records.Dates(), firstDay, agenda.facts.days.back().dayNumber);
   }
   return agenda;
 }
@@ -69,8 +83,9 @@ struct Fact {
 
 std::vector<Fact> FactsOf(const Agenda& agenda, const DayFacts& entry, TextStyle style) {
   std::vector<Fact> facts;
-  for (const Occurrence& occurrence : OccurrencesOn(agenda, entry.dayNumber)) {
-    facts.push_back({kMine, OccurrenceName(agenda.days[occurrence.index], occurrence, style)});
+  const Mine mine = MineOn(agenda, entry.dayNumber);
+  for (const Occurrence& occurrence : mine.occurrences) {
+    facts.push_back({kMine, OccurrenceName(mine.days[occurrence.index], occurrence, style)});
   }
   for (const Holiday& holiday : HolidaysIn(agenda.facts, entry.dayNumber)) {
     facts.push_back({kHoliday, std::string(NameIn(holiday, style.language))});
@@ -119,8 +134,9 @@ std::string TodayLine(const Agenda& agenda, TextStyle style) {
 // `first` for the run that opens the list.
 void WriteAgendaJson(const Agenda& agenda, TextStyle style, bool first, Output& out) {
   for (const DayFacts& entry : agenda.facts.days) {
-    const std::string mine = UserDaysJson(agenda.days, OccurrencesOn(agenda, entry.dayNumber), style);
-    out.Write((first ? "" : ",") + WithUserDays(JsonDay(agenda.facts, entry, style), mine));
+    const Mine mine = MineOn(agenda, entry.dayNumber);
+    const std::string days = UserDaysJson(mine.days, mine.occurrences, style);
+    out.Write((first ? "" : ",") + WithUserDays(JsonDay(agenda.facts, entry, style), days));
     first = false;
   }
 }
@@ -134,12 +150,13 @@ void AgendaCommand(const Invocation& call, Output& out) {
   if (call.today && call.json) throw CommandError{Filled(Tr(kExclude), {"--today", "--json"})};
   const int count = call.operand ? ReadCount(call.operand) : call.today ? 1 : kDefaultDays;
   const int firstDay = Today().dates[Gregorian].dayNumber;
-  DayStore store;
-  LoadStoreOrSay(store, out);
-  if (call.today) return out.Write(TodayLine(AgendaOf(store.Days(), firstDay, 1), call.style));
+  // Only the days that can come in the run are held, and their UIDs and notes only for JSON.
+  DayRecords records(firstDay, firstDay + count - 1, call.json ? DayRecords::Texts::kAll : DayRecords::Texts::kNames);
+  LoadStoreOrSay(records, out);
+  if (call.today) return out.Write(TodayLine(AgendaOf(records, firstDay, 1), call.style));
   if (call.json) out.Write("[");
-  for (int from = firstDay; from < firstDay + count; from += kChunkDays) {
-    const Agenda agenda = AgendaOf(store.Days(), from, std::min(kChunkDays, firstDay + count - from));
+  for (int from = firstDay; from < firstDay + count; from += kRunDays) {
+    const Agenda agenda = AgendaOf(records, from, std::min(kRunDays, firstDay + count - from));
     if (call.json) {
       WriteAgendaJson(agenda, call.style, from == firstDay, out);
     } else {

@@ -57,11 +57,12 @@ void DayCommand(const Invocation& call, Output& out) {
   const DatePair day = call.operand ? ReadDay(call.operand, call.kind) : Today();
   const int dayNumber = day.dates[Gregorian].dayNumber;
   if (call.format) return out.Write(DayAnswer(day, call, call.kindNamed ? call.kind : Ethiopian));
-  DayStore store;
-  LoadStoreOrSay(store, out);
-  const std::vector<UserDay>& days = store.Days();
+  DayRecords records(dayNumber, dayNumber, call.json ? DayRecords::Texts::kAll : DayRecords::Texts::kNames);
+  LoadStoreOrSay(records, out);
+  std::vector<Occurrence> occurrences = OccurrencesBetween(records.Dates(), dayNumber, dayNumber);
+  const std::vector<UserDay> days = records.DaysOf(&occurrences);
   if (call.json) {
-    const std::string mine = UserDaysJson(days, OccurrencesBetween(days, dayNumber, dayNumber), call.style);
+    const std::string mine = UserDaysJson(days, occurrences, call.style);
     return out.Write(WithUserDays(JsonDayOf(dayNumber, call.style), mine) + "\n");
   }
   std::string text = DateLines(day, call.style);

@@ -28,8 +28,9 @@ const char kTextRule[] = N_("%s; expected UTF-8 text without control characters"
 
 bool IsControl(unsigned char byte) { return byte < ' ' || byte == 0x7F; }
 
-// Why the store could not be read, a line each fault; empty when it could.
-std::string LoadFailure(DayStore& store) {
+// Why the store (a DayStore or DayRecords) could not be read, a line each fault; empty when it could.
+template <typename Store>
+std::string LoadFailure(Store& store) {
   std::vector<StoreError> errors;
   if (store.Load(&errors)) return "";
   const std::string message = ErrorLines(FieldText(store.Path()), errors);
@@ -43,8 +44,8 @@ void LoadStore(DayStore& store) {
   if (!failure.empty()) throw CommandError{failure};
 }
 
-void LoadStoreOrSay(DayStore& store, Output& out) {
-  const std::string failure = LoadFailure(store);
+void LoadStoreOrSay(DayRecords& records, Output& out) {
+  const std::string failure = LoadFailure(records);
   if (!failure.empty()) out.Incomplete(failure);
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/output.h"
+#include "core/days/day_records.h"
 #include "core/days/day_store.h"
 #include "core/days/occurrences.h"
 #include "core/locale/language_names.h"
@@ -15,9 +16,10 @@
 // read, so that no command about the days works from half a file.
 void LoadStore(DayStore& store);
 // The same for a command whose answer is about the calendar too (agenda,
-// day): the lines that cannot be read are said on `out`'s error stream, the
-// command ends with status 1, and its answer holds the days that could be read.
-void LoadStoreOrSay(DayStore& store, Output& out);
+// day), which reads the days it needs: the lines that cannot be read are
+// said on `out`'s error stream, the command ends with status 1, and its
+// answer holds the days that could be read.
+void LoadStoreOrSay(DayRecords& records, Output& out);
 // One line for each error, "FILE line N: what" (no line for the file as a whole).
 std::string ErrorLines(const std::string& file, const std::vector<StoreError>& errors);
 // The words of --every and of the list: once, year, month, gregorian-year, memorial.

@@ -84,19 +84,11 @@ DayStore::Identity DayStore::IdentityOf(const std::string& path) {
 bool DayStore::ReadFile(DaysFile* file, Identity* identity, std::vector<StoreError>* errors) const {
   *file = DaysFile();
   *identity = Identity();
-  const int fd = open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0 && errno == ENOENT) return true;
-  if (fd < 0) {
-    errors->push_back({0, path_ + ": " + std::strerror(errno)});
-    return false;
-  }
   struct stat status{};
   FileBytes text;
-  const bool read = text.Read(fd, &status);
-  const int error = errno;
-  close(fd);
-  if (!read) {
-    errors->push_back({0, path_ + ": " + std::strerror(error)});
+  if (!text.Open(path_, FileBytes::Use::kWhole, &status)) {
+    if (errno == ENOENT) return true;
+    errors->push_back({0, path_ + ": " + std::strerror(errno)});
     return false;
   }
   *identity = {true, status.st_dev, status.st_ino, status.st_size, status.st_mtim};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,9 +46,12 @@ struct DaysFile {
 // (ical/text_rule.h), and Zelmora's own export of every date is left out
 // (LeftOutCause::kOccurrence). The store's own file may hold control
 // characters, which are shown as spaces, and keeps every day it holds.
+// With a sink, each day goes to it as it is read, with the offset in text
+// just past it, and file->days stays empty.
 enum class Reading { kStore, kImport };
+using DaySink = std::function<void(UserDay&& day, size_t readTo)>;
 bool ReadDaysFile(std::string_view text, DaysFile* file, std::vector<StoreError>* errors,
-                  Reading reading = Reading::kStore);
+                  Reading reading = Reading::kStore, const DaySink& sink = nullptr);
 
 // Only the days of a text, for a test.
 bool ReadDays(std::string_view text, std::vector<UserDay>* days, std::vector<StoreError>* errors);

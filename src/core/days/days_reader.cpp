@@ -75,8 +75,8 @@ const std::pair<std::string_view, LeftOutCause> kCountedComponents[] = {
 
 class Reader {
  public:
-  Reader(std::string_view text, DaysFile* file, std::vector<StoreError>* errors, Reading reading)
-      : text_(text), lines_(text), file_(file), errors_(errors), reading_(reading) {}
+  Reader(std::string_view text, DaysFile* file, std::vector<StoreError>* errors, Reading reading, const DaySink& sink)
+      : text_(text), lines_(text), file_(file), errors_(errors), reading_(reading), sink_(sink) {}
 
   bool Read() {
     UnfoldedLine line;
@@ -301,7 +301,11 @@ class Reader {
     }
     if (e.end.Present()) Rare().oneDayEnd = true;
     day.kept.rare = std::move(rare_);
-    file_->days.push_back(std::move(day));
+    if (sink_) {
+      sink_(std::move(day), end.end);
+    } else {
+      file_->days.push_back(std::move(day));
+    }
     return true;
   }
 
@@ -310,6 +314,7 @@ class Reader {
   DaysFile* file_;
   std::vector<StoreError>* errors_;
   Reading reading_;
+  const DaySink& sink_;
   std::vector<Open> open_;
   EventFields event_;
   UserDay day_;  // the event's day as it is read
@@ -325,14 +330,15 @@ class Reader {
 
 }  // namespace
 
-bool ReadDaysFile(std::string_view text, DaysFile* file, std::vector<StoreError>* errors, Reading reading) {
+bool ReadDaysFile(std::string_view text, DaysFile* file, std::vector<StoreError>* errors, Reading reading,
+                  const DaySink& sink) {
   constexpr size_t kUsualEventBytes = 200;  // a day with a name, a note and its rule
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
   *file = DaysFile();
-  file->days.reserve(text.size() / kUsualEventBytes);
+  if (!sink) file->days.reserve(text.size() / kUsualEventBytes);
   PlacePages(file->days.data(), file->days.capacity() * sizeof(UserDay));
-  return Reader(text, file, errors, reading).Read();
+  return Reader(text, file, errors, reading, sink).Read();
 }
 
 

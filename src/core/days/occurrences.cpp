@@ -80,7 +80,7 @@ void Memorial(int32_t passing, Collector* add) {
 }
 
 // Appends the occurrences of one day in the range; the day's start bounds it below.
-void Expand(const UserDay& day, size_t index, const Range& asked, std::vector<Occurrence>* out) {
+void Expand(DayDates day, size_t index, const Range& asked, std::vector<Occurrence>* out) {
   if (day.start > asked.last) return;
   if (day.start > asked.first) {
     Expand(day, index, Range(day.start, asked.last), out);
@@ -130,15 +130,28 @@ constexpr int32_t kFirstLook = 400;
 
 }  // namespace
 
-std::vector<Occurrence> OccurrencesBetween(const std::vector<UserDay>& days, int32_t first, int32_t last) {
+namespace {
+
+template <typename Day>
+std::vector<Occurrence> Between(const std::vector<Day>& days, int32_t first, int32_t last) {
   std::vector<Occurrence> found;
   first = std::max(first, kFirstSpanDay);
   last = std::min(last, kLastSpanDay);
   if (first > last) return found;
   const Range range(first, last);
-  for (size_t i = 0; i < days.size(); ++i) Expand(days[i], i, range, &found);
+  for (size_t i = 0; i < days.size(); ++i) Expand({days[i].start, days[i].repeat}, i, range, &found);
   SortByDay(first, last, &found);
   return found;
+}
+
+}  // namespace
+
+std::vector<Occurrence> OccurrencesBetween(const std::vector<UserDay>& days, int32_t first, int32_t last) {
+  return Between(days, first, last);
+}
+
+std::vector<Occurrence> OccurrencesBetween(const std::vector<DayDates>& days, int32_t first, int32_t last) {
+  return Between(days, first, last);
 }
 
 namespace {
@@ -155,7 +168,7 @@ std::optional<Occurrence> NextAfterFirstLook(const UserDay& day, int32_t from, s
   // Eight years hold a Gregorian 29 February even across a century's common year.
   constexpr int32_t kLongestGap = 8 * 366 + 1;
   for (int32_t first = std::max(from + kFirstLook, day.start); first <= kLastSpanDay; first += kLongestGap) {
-    Expand(day, 0, Range(first, std::min(first + kLongestGap - 1, kLastSpanDay)), found);
+    Expand({day.start, day.repeat}, 0, Range(first, std::min(first + kLongestGap - 1, kLastSpanDay)), found);
     if (!found->empty()) return Earliest(*found);
   }
   return std::nullopt;
@@ -170,7 +183,7 @@ std::optional<Occurrence> NextOf(const UserDay& day, int32_t from, const Range& 
     return Occurrence{day.start, 0};
   }
   found->clear();
-  Expand(day, 0, firstLook, found);
+  Expand({day.start, day.repeat}, 0, firstLook, found);
   return found->empty() ? NextAfterFirstLook(day, from, found) : Earliest(*found);
 }
 

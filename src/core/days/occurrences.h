@@ -31,8 +31,16 @@ struct Occurrence {
   int memorial = 0;  // for kMemorial: a Commemoration (days/memorial.h), else 0
 };
 
+// What a day's dates follow, apart from its texts.
+struct DayDates {
+  int32_t start = 0;
+  Repeat repeat = Repeat::kOnce;
+};
+
 // Every occurrence of every day in [first, last], sorted by day, then index.
 std::vector<Occurrence> OccurrencesBetween(const std::vector<UserDay>& days, int32_t first, int32_t last);
+// The same over days held by their dates alone, as a long agenda over a large store holds them.
+std::vector<Occurrence> OccurrencesBetween(const std::vector<DayDates>& days, int32_t first, int32_t last);
 
 // The first occurrence on or after `from`, or nothing when the day never comes again.
 std::optional<Occurrence> NextOccurrence(const UserDay& day, int32_t from);

@@ -459,6 +459,8 @@ CASES = [
     (["days"], "", "", 0),
     (["agenda", "1"], "2001/03/20\t2008/11/29\tfast\tTsome Nebiyat\n2001/03/20\t2008/11/29\tcommemoration\tHnstata and Dawit\n",
      "", 0),
+    (["agenda", "1"], "2001/03/20\t2008/11/29\tfast\tTsome Nebiyat\n2001/03/20\t2008/11/29\tcommemoration\tHnstata and Dawit\n",
+     "", 0, {"store": ""}),
     (["agenda", "--amharic", "1"], "2001/03/20\t2008/11/29\tጾም\tጾመ ነቢያት\n2001/03/20\t2008/11/29\tዝክር\t"
      "ሕንፀተ ቤታ ለማርያም እና ቅዱስ ዳዊት\n", "", 0),
     # an iCalendar title in the language asked for, the other name under it
@@ -603,6 +605,8 @@ CASES = [
         (["day", "--gregorian", "9999/12/31"], "   Friday   December(12) 31, 9999\n      arb       Tkmt( 2) 21, 9992\n"
          "fast: Friday fast\ncommemoration: Mariam (the Virgin Mary)\nmy day: x\n", "", 0)]}),
     (["days", "--ics", "2001-2013"], "SUMMARY:b\r\nSUMMARY:a\r\n" * 13, "", 0, {"only": "SUMMARY", "store": TWO_ON_ONE_DATE}),
+    (["agenda", "10"], "2001/03/29\t2008/12/08\tmy day\tb\n2001/03/29\t2008/12/08\tmy day\ta\n", "", 0,
+     {"only": "my day", "store": TWO_ON_ONE_DATE}),
     (["days", "import", "-"], "5 added, 0 already there\n", "", 0, {"stdin": IMPORTED}),
     (["agenda", "7x"], "", 'zelmora agenda: "7x" is no number of days; expected 1 to 3660\n', 2),
     (["agenda", "--today", "2"], "", "zelmora agenda: --today goes without DAYS; expected one or the other\n", 2),

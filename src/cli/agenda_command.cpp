@@ -23,17 +23,18 @@ constexpr int kMostDays = 3660;
 // The days worked out at a time: a large store's dates of a month take megabytes.
 constexpr int kRunDays = 31;
 
+// The user's days on one date, made whole, and their occurrences (indexes into them).
+struct Mine {
+  std::vector<Occurrence> occurrences;
+  std::vector<UserDay> days;
+};
+
 // A run of days: what the calendar says of each, and the user's days that fall in it.
 struct Agenda {
   DaysFacts facts;
   const DayRecords& records;
   std::vector<Occurrence> occurrences;  // sorted by day
-};
-
-// The user's days on one date, made whole, and their occurrences (indexes into them).
-struct Mine {
-  std::vector<Occurrence> occurrences;
-  std::vector<UserDay> days;
+  Mine mine;                            // on the date written last
 };
 
 // The occurrences on one day, found by halves: an agenda of years holds many.
@@ -44,10 +45,10 @@ std::vector<Occurrence> OccurrencesOn(const Agenda& agenda, int dayNumber) {
   return {range.first, range.second};
 }
 
-Mine MineOn(const Agenda& agenda, int dayNumber) {
-  Mine mine{OccurrencesOn(agenda, dayNumber), {}};
-  mine.days = agenda.records.DaysOf(&mine.occurrences);
-  return mine;
+const Mine& MineOn(Agenda& agenda, int dayNumber) {
+  agenda.mine.occurrences = OccurrencesOn(agenda, dayNumber);
+  agenda.records.DaysOf(&agenda.mine.occurrences, &agenda.mine.days);
+  return agenda.mine;
 }
 
 int ReadCount(const char* text) {
@@ -61,7 +62,7 @@ int ReadCount(const char* text) {
 }
 
 Agenda AgendaOf(const DayRecords& records, int firstDay, int count) {
-  Agenda agenda{FactsOfDays(firstDay, count), records, {}};
+  Agenda agenda{FactsOfDays(firstDay, count), records, {}, {}};
   if (!agenda.facts.days.empty()) {
     agenda.occurrences = OccurrencesBetween(records.Dates(), firstDay, agenda.facts.days.back().dayNumber);
   }
@@ -81,9 +82,9 @@ struct Fact {
   std::string text;
 };
 
-std::vector<Fact> FactsOf(const Agenda& agenda, const DayFacts& entry, TextStyle style) {
+std::vector<Fact> FactsOf(Agenda& agenda, const DayFacts& entry, TextStyle style) {
   std::vector<Fact> facts;
-  const Mine mine = MineOn(agenda, entry.dayNumber);
+  const Mine& mine = MineOn(agenda, entry.dayNumber);
   for (const Occurrence& occurrence : mine.occurrences) {
     facts.push_back({kMine, OccurrenceName(mine.days[occurrence.index], occurrence, style)});
   }
@@ -97,7 +98,7 @@ std::vector<Fact> FactsOf(const Agenda& agenda, const DayFacts& entry, TextStyle
 
 // One line a fact: Ethiopian date, Gregorian date, kind, text; written a
 // day at a time, as a run of a year may hold hundreds of thousands.
-void WriteAgendaLines(const Agenda& agenda, TextStyle style, Output& out) {
+void WriteAgendaLines(Agenda& agenda, TextStyle style, Output& out) {
   for (const DayFacts& entry : agenda.facts.days) {
     const DatePair day = DatePair::OfDay(entry.dayNumber);
     const std::string dates = day.dates[Ethiopian].NumericText() + '\t' + day.dates[Gregorian].NumericText() + '\t';
@@ -118,7 +119,7 @@ std::string Said(const Fact& fact, Language language) {
 }
 
 // Today on one line, as a notification at login shows it.
-std::string TodayLine(const Agenda& agenda, TextStyle style) {
+std::string TodayLine(Agenda agenda, TextStyle style) {
   const DayFacts& entry = agenda.facts.days.front();
   const DatePair day = DatePair::OfDay(entry.dayNumber);
   std::string text = LongDateOf(day, Ethiopian, style) + " (" + LongDateOf(day, Gregorian, style) + ")";
@@ -132,9 +133,9 @@ std::string TodayLine(const Agenda& agenda, TextStyle style) {
 
 // Each day as the other commands write it, with the user's days added;
 // `first` for the run that opens the list.
-void WriteAgendaJson(const Agenda& agenda, TextStyle style, bool first, Output& out) {
+void WriteAgendaJson(Agenda& agenda, TextStyle style, bool first, Output& out) {
   for (const DayFacts& entry : agenda.facts.days) {
-    const Mine mine = MineOn(agenda, entry.dayNumber);
+    const Mine& mine = MineOn(agenda, entry.dayNumber);
     const std::string days = UserDaysJson(mine.days, mine.occurrences, style);
     out.Write((first ? "" : ",") + WithUserDays(JsonDay(agenda.facts, entry, style), days));
     first = false;
@@ -156,7 +157,7 @@ void AgendaCommand(const Invocation& call, Output& out) {
   if (call.today) return out.Write(TodayLine(AgendaOf(records, firstDay, 1), call.style));
   if (call.json) out.Write("[");
   for (int from = firstDay; from < firstDay + count; from += kRunDays) {
-    const Agenda agenda = AgendaOf(records, from, std::min(kRunDays, firstDay + count - from));
+    Agenda agenda = AgendaOf(records, from, std::min(kRunDays, firstDay + count - from));
     if (call.json) {
       WriteAgendaJson(agenda, call.style, from == firstDay, out);
     } else {

@@ -60,7 +60,8 @@ void DayCommand(const Invocation& call, Output& out) {
   DayRecords records(dayNumber, dayNumber, call.json ? DayRecords::Texts::kAll : DayRecords::Texts::kNames);
   LoadStoreOrSay(records, out);
   std::vector<Occurrence> occurrences = OccurrencesBetween(records.Dates(), dayNumber, dayNumber);
-  const std::vector<UserDay> days = records.DaysOf(&occurrences);
+  std::vector<UserDay> days;
+  records.DaysOf(&occurrences, &days);
   if (call.json) {
     const std::string mine = UserDaysJson(days, occurrences, call.style);
     return out.Write(WithUserDays(JsonDayOf(dayNumber, call.style), mine) + "\n");

@@ -51,29 +51,27 @@ void DayRecords::Keep(UserDay&& day) {
   }
 }
 
-UserDay DayRecords::Day(size_t index) const {
+void DayRecords::Day(size_t index, UserDay* day) const {
   const size_t texts = TextsPerDay(kept_);
-  UserDay day;
-  day.start = dates_[index].start;
-  day.repeat = dates_[index].repeat;
+  day->start = dates_[index].start;
+  day->repeat = dates_[index].repeat;
   for (size_t field = 0; field < texts; ++field) {
     const size_t at = index * texts + field;
     const size_t begin = at ? ends_[at - 1] : 0;
-    (day.*kTexts[field]).assign(texts_, begin, ends_[at] - begin);
+    ((*day).*kTexts[field]).assign(texts_, begin, ends_[at] - begin);
   }
-  return day;
 }
 
-std::vector<UserDay> DayRecords::DaysOf(std::vector<Occurrence>* occurrences) const {
-  std::vector<UserDay> days;
-  days.reserve(occurrences->size());
+void DayRecords::DaysOf(std::vector<Occurrence>* occurrences, std::vector<UserDay>* days) const {
+  size_t count = 0;
   size_t last = 0;  // the index into dates_ of the day taken last
   for (Occurrence& occurrence : *occurrences) {
-    if (days.empty() || occurrence.index != last) {
+    if (count == 0 || occurrence.index != last) {
       last = occurrence.index;
-      days.push_back(Day(last));
+      if (count == days->size()) days->emplace_back();
+      Day(last, &(*days)[count++]);
     }
-    occurrence.index = days.size() - 1;
+    occurrence.index = count - 1;
   }
-  return days;
+  days->resize(count);
 }

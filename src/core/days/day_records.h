@@ -26,13 +26,13 @@ class DayRecords {
   // The days that can come in the span, in the file's order.
   const std::vector<DayDates>& Dates() const { return dates_; }
   // The days of one date's occurrences (each index into Dates(), in order, as OccurrencesBetween
-  // gives them) made whole for the writing of days, each once; the occurrences' indexes are made
-  // ones into them.
-  std::vector<UserDay> DaysOf(std::vector<Occurrence>* occurrences) const;
+  // gives them) made whole in *days for the writing of days, each once; the occurrences' indexes are
+  // made ones into them. The strings of *days are used again: an agenda asks date after date.
+  void DaysOf(std::vector<Occurrence>* occurrences, std::vector<UserDay>* days) const;
 
  private:
   void Keep(UserDay&& day);
-  UserDay Day(size_t index) const;
+  void Day(size_t index, UserDay* day) const;
 
   std::string path_;
   int32_t first_, last_;

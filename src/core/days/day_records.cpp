@@ -26,9 +26,9 @@ bool DayRecords::Load(std::vector<StoreError>* errors) {
   struct stat status{};
   FileBytes file;
   if (!file.Open(path_, FileBytes::Use::kOnce, &status)) {
-    if (errno == ENOENT) return true;
-    errors->push_back({0, path_ + ": " + std::strerror(errno)});
-    return false;
+    const int error = errno;
+    if (error != ENOENT) errors->push_back({0, path_ + ": " + std::strerror(error)});
+    return error == ENOENT;  // no file, no days
   }
   const size_t events = file.Text().size() / kLeastEventBytes;
   dates_.reserve(events);

@@ -218,6 +218,8 @@ DAYS_LIST = """\
 2001/04/12\t2008/12/21\tmonth\tMichael\tmichael@test\t-
 -\t-\tonce\tMillennium\tpast@test\t-
 """
+# The same once a save has left out the escape character, which TEXT cannot hold.
+SAVED_LIST = DAYS_LIST.replace("Meeting  [31m", "Meeting [31m")
 AGENDA_3 = """\
 2001/03/20\t2008/11/29\tmy day\tGrandmother (Seventh day)
 2001/03/20\t2008/11/29\tfast\tTsome Nebiyat
@@ -565,6 +567,15 @@ CASES = [
      {"then": [(["days", "remove", "nobody@test"], "",
                 'zelmora days: no day has the UID "nobody@test"; expected one that zelmora days lists\n', 2)],
       "uid": True}),
+    # a day's reminders replaced, cleared, refused with the form expected; a WHEN refused adds no day
+    (["days", "remind", "birthday@test", "@9:00", "7d@09:00"], "", "", 0,
+     {"store": STORE, "then": [(["days"], SAVED_LIST.replace("birthday@test\t-", "birthday@test\t7d@09:00,@09:00"), "", 0),
+                               (["days", "remind", "birthday@test", "none"], "", "", 0), (["days"], SAVED_LIST, "", 0)]}),
+    (["days", "remind", "birthday@test", "@25:00"], "",
+     'zelmora days: "@25:00" is no reminder; expected @HH:MM, Nd@HH:MM or none\n', 2, {"store": STORE}),
+    (["days", "add", "x", "2001/3/29", "--remind", "@9"], "",
+     'zelmora days: "@9" is no reminder; expected @HH:MM, Nd@HH:MM or none\n', 2, {"then": [(["days"], "", "", 0)]}),
+    (["holidays", "--remind", "@09:00"], "", "zelmora holidays: --remind goes with --ics; expected both\n", 2),
     # an iCalendar date has four digits: a file or a day past 9999 is refused whole
     (["days", "--ics", "9992"], "", "zelmora days: cannot write the iCalendar file: iCalendar has no dates after the "
      "year 9999, and 10000/01/21 is one\n", 2, {"store": STORE}),
@@ -720,9 +731,10 @@ def check_ics(lines):
 
 
 def check_ics_years():
-    """Past libical's year 3000, with the fasts; and three years when none is named."""
+    """Past libical's year 3000, with the fasts and a phone's reminders of each (the evening before and the
+    morning of its first day); and three years when none is named."""
     problems = []
-    raw = run(["holidays", "--ics", "--fasts", "2993"])[0]
+    raw = run(["holidays", "--ics", "--fasts", "--remind", "@07:00", "--remind", "1d@18:00", "2993"])[0]
     events = icalendar.Calendar.from_ical(raw).walk("VEVENT")
     holidays = run(["holidays", "2993"])[0].splitlines()
     fasts = {line.split("\t")[4]: line.split("\t")[2:4] for line in run(["fasts", "2993"])[0].splitlines()}
@@ -732,6 +744,9 @@ def check_ics_years():
         start, end = event.decoded("DTSTART"), event.decoded("DTEND")
         if type(start) is not datetime.date or type(end) is not datetime.date or end <= start:
             problems.append(f"{event['SUMMARY']}: dates {start!r} to {end!r}")
+        alarms = [(str(a["ACTION"]), a.decoded("TRIGGER"), str(a["DESCRIPTION"])) for a in event.walk("VALARM")]
+        if alarms != [("DISPLAY", datetime.timedelta(hours=hours), str(event["SUMMARY"])) for hours in (-6, 7)]:
+            problems.append(f"{event['SUMMARY']}: alarms {alarms}")
         categories = event.get("CATEGORIES")
         categories = [str(c.cats[0]) for c in (categories if isinstance(categories, list) else [categories])]
         if str(event["SUMMARY"]) in fasts:

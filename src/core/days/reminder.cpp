@@ -1,6 +1,7 @@
 #include "core/days/reminder.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <iterator>
 
@@ -75,10 +76,12 @@ std::string Shown(const std::string& text) {
 // "15H", or nothing for no hours.
 std::string Part(int64_t count, char unit) { return count == 0 ? "" : std::to_string(count) + unit; }
 
-// HH or MM.
-std::string TwoDigits(int n) {
-  const std::string digits = std::to_string(n);
-  return std::string(kClockDigits - std::min<size_t>(digits.size(), kClockDigits), '0') + digits;
+// HH or MM at out; past them.
+char* TwoDigits(int n, char* out) {
+  constexpr char kDigits[] = "0123456789";
+  *out++ = kDigits[n / kDecimalBase];
+  *out++ = kDigits[n % kDecimalBase];
+  return out;
 }
 
 // RFC 5545's dur-value in seconds, read leniently as writers vary: weeks,
@@ -140,10 +143,25 @@ bool ParseReminders(const std::vector<std::string>& whens, std::vector<Reminder>
   return true;
 }
 
+// Made in place: a list of thousands of days writes it for each.
+void AppendReminderText(const Reminder& reminder, std::string* text) {
+  char made[sizeof "366d@HH:MM"];
+  char* end = made;
+  if (reminder.daysBefore != 0) {
+    end = std::to_chars(end, std::end(made), reminder.daysBefore).ptr;
+    *end++ = 'd';
+  }
+  *end++ = '@';
+  end = TwoDigits(reminder.minuteOfDay / kMinutesPerHour, end);
+  *end++ = ':';
+  end = TwoDigits(reminder.minuteOfDay % kMinutesPerHour, end);
+  text->append(made, end);
+}
+
 std::string ReminderText(const Reminder& reminder) {
-  const std::string clock = "@" + TwoDigits(reminder.minuteOfDay / kMinutesPerHour) + ":" +
-                            TwoDigits(reminder.minuteOfDay % kMinutesPerHour);
-  return (reminder.daysBefore == 0 ? "" : std::to_string(reminder.daysBefore) + "d") + clock;
+  std::string text;
+  AppendReminderText(reminder, &text);
+  return text;
 }
 
 // A day is put into the calendar to come back in time, so each new one has a

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kMinutesPerHour = 60;
 constexpr int kSecondsPerMinute = 60;
-constexpr int kHoursPerDay = 24;
+constexpr int kHoursPerDay = Reminder::kMinutesPerDay / kMinutesPerHour;
 constexpr int kDaysPerWeek = 7;
 constexpr int kClockDigits = 2;            // of HH and MM
 constexpr int kDecimalBase = 10;

@@ -45,6 +45,13 @@ bool ReadDayValues(const std::string& arg, ArgumentList& args, Invocation& call)
   return every || note;
 }
 
+// --remind WHEN, of a day to be added or of the holidays written for a phone; repeatable.
+bool ReadRemind(const std::string& arg, ArgumentList& args, Invocation& call) {
+  const char* when = Value(arg, "--remind", args, N_("a WHEN"), "7d@09:00");
+  if (when) call.remind.emplace_back(when);
+  return when;
+}
+
 // --color alone is --color=always, as cal(1) and ls(1) take it.
 bool ReadColor(const std::string& arg, Color& color) {
   if (arg == "--color" || arg == "--color=always") {
@@ -79,7 +86,8 @@ bool ReadOption(const std::string& arg, unsigned options, ArgumentList& args, In
     call.today = true;
   } else {
     return ((options & kColorOption) && ReadColor(arg, color)) || ((options & kFormatOption) && ReadFormat(arg, args, call)) ||
-           ((options & kToOption) && ReadTo(arg, args, call)) || ((options & kDaysOptions) && ReadDayValues(arg, args, call));
+           ((options & kToOption) && ReadTo(arg, args, call)) || ((options & kDaysOptions) && ReadDayValues(arg, args, call)) ||
+           ((options & (kDaysOptions | kIcsOptions)) && ReadRemind(arg, args, call));
   }
   return true;
 }
@@ -88,11 +96,11 @@ std::string OptionsText(unsigned options) {
   std::vector<std::string> names;
   if (options & kKindOptions) names.insert(names.end(), {"--ethiopian", "--gregorian"});
   if (options & kColorOption) names.emplace_back("--color[=auto|always|never]");
-  if (options & kIcsOptions) names.insert(names.end(), {"--ics", "--fasts"});
+  if (options & kIcsOptions) names.insert(names.end(), {"--ics", "--fasts", Tr("--remind WHEN")});
   if (options & kFormatOption) names.emplace_back(Tr("--format FORMAT"));
   if (options & kToOption) names.emplace_back("--to ethiopian|gregorian");
   if (options & kJsonOption) names.emplace_back("--json");
-  if (options & kDaysOptions) names.insert(names.end(), {Tr("--every REPEAT"), Tr("--note TEXT")});
+  if (options & kDaysOptions) names.insert(names.end(), {Tr("--every REPEAT"), Tr("--note TEXT"), Tr("--remind WHEN")});
   if (options & kCalendarOptions) names.insert(names.end(), {"--ics", "--rscale"});
   if (options & kTodayOption) names.emplace_back("--today");
   if (options & kScriptOptions) names.insert(names.end(), {"--amharic", "--geez"});

@@ -14,7 +14,8 @@
 // for, the calendar --to names for the format, and the names' script and
 // numerals; for the user's days, the operands after the first, the repeat
 // and note of a new day, whether the rules are written as stored, and
-// whether only today is asked for.
+// whether only today is asked for; the reminders (--remind WHEN) of a new
+// day or of the holidays' iCalendar file, as typed.
 struct Invocation {
   const char* operand = nullptr;
   std::vector<const char*> more;
@@ -32,6 +33,7 @@ struct Invocation {
   const char* note = nullptr;
   bool rscale = false;
   bool today = false;
+  std::vector<std::string> remind;
 };
 
 // Each returns the whole text for standard output, or writes it to `out`

@@ -45,6 +45,19 @@ bool ReadDayValues(const std::string& arg, ArgumentList& args, Invocation& call)
   return every || note;
 }
 
+// The reminders' own: what is listed, turned on or off, or set to run by itself.
+bool ReadRemindOption(const std::string& arg, ArgumentList& args, Invocation& call) {
+  if (arg == "--list" || arg == "--enable" || arg == "--disable") {
+    (arg == "--list" ? call.remind.list : call.remind.setup) = args.argv[args.next - 1];
+    return true;
+  }
+  const char* fasts = Value(arg, "--fasts", args, N_("on or off"), "on");
+  const char* feasts = fasts ? nullptr : Value(arg, "--feasts", args, N_("on or off"), "on");
+  if (fasts) call.remind.fasts = fasts;
+  if (feasts) call.remind.feasts = feasts;
+  return fasts || feasts;
+}
+
 // --color alone is --color=always, as cal(1) and ls(1) take it.
 bool ReadColor(const std::string& arg, Color& color) {
   if (arg == "--color" || arg == "--color=always") {
@@ -79,7 +92,8 @@ bool ReadOption(const std::string& arg, unsigned options, ArgumentList& args, In
     call.today = true;
   } else {
     return ((options & kColorOption) && ReadColor(arg, color)) || ((options & kFormatOption) && ReadFormat(arg, args, call)) ||
-           ((options & kToOption) && ReadTo(arg, args, call)) || ((options & kDaysOptions) && ReadDayValues(arg, args, call));
+           ((options & kToOption) && ReadTo(arg, args, call)) || ((options & kDaysOptions) && ReadDayValues(arg, args, call)) ||
+           ((options & kRemindOptions) && ReadRemindOption(arg, args, call));
   }
   return true;
 }
@@ -95,6 +109,7 @@ std::string OptionsText(unsigned options) {
   if (options & kDaysOptions) names.insert(names.end(), {Tr("--every REPEAT"), Tr("--note TEXT")});
   if (options & kCalendarOptions) names.insert(names.end(), {"--ics", "--rscale"});
   if (options & kTodayOption) names.emplace_back("--today");
+  if (options & kRemindOptions) names.insert(names.end(), {"--list", "--fasts on|off", "--feasts on|off", "--enable", "--disable"});
   if (options & kScriptOptions) names.insert(names.end(), {"--amharic", "--geez"});
   return names.empty() ? Tr("no options") : JoinedWithOr(names);
 }

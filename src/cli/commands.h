@@ -15,6 +15,14 @@
 // numerals; for the user's days, the operands after the first, the repeat
 // and note of a new day, whether the rules are written as stored, and
 // whether only today is asked for.
+// What `remind` was asked besides telling: each the option as typed, or its value.
+struct RemindAsk {
+  const char* list = nullptr;    // "--list"
+  const char* setup = nullptr;   // "--enable" or "--disable"
+  const char* fasts = nullptr;   // "on" or "off"
+  const char* feasts = nullptr;
+};
+
 struct Invocation {
   const char* operand = nullptr;
   std::vector<const char*> more;
@@ -32,6 +40,7 @@ struct Invocation {
   const char* note = nullptr;
   bool rscale = false;
   bool today = false;
+  RemindAsk remind;
 };
 
 // Each returns the whole text for standard output, or writes it to `out`
@@ -51,3 +60,6 @@ std::string BahireHasabCommand(const Invocation& call);
 // file; and the coming days with everything the calendar and the user say of them.
 void DaysCommand(const Invocation& call, Output& out);
 void AgendaCommand(const Invocation& call, Output& out);
+// The reminders: told through the desktop once each, listed, turned on or
+// off for the church's days, or set to run by themselves.
+void RemindCommand(const Invocation& call, Output& out);

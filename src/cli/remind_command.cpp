@@ -2,6 +2,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 #include "cli/command_error.h"
 #include "cli/commands.h"
@@ -18,8 +19,6 @@
 namespace {
 
 constexpr int kDefaultListDays = 7;
-constexpr int kMinutesPerHour = 60;
-constexpr std::time_t kSecondsPerDay = 24 * 60 * 60;
 
 int ListDays(const char* text) {
   if (!text) return kDefaultListDays;
@@ -58,8 +57,9 @@ std::string ChangeSettings(const RemindAsk& ask, Language language) {
 std::string ClockText(std::time_t at) {
   std::tm local{};
   localtime_r(&at, &local);
-  const auto twoDigits = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
-  return twoDigits(local.tm_hour) + ':' + twoDigits(local.tm_min);
+  char text[sizeof "23:59"] = "";
+  std::strftime(text, sizeof text, "%H:%M", &local);
+  return text;
 }
 
 // --list: what will be told in the coming days, a line each: when (both

@@ -79,6 +79,10 @@ TEST(ToldRecord, KeptAcrossRuns) {
   EXPECT_FALSE(ToldRecord().ToldThrough());
   EXPECT_TRUE(ToldRecord().Save(1796720460, &why)) << why;
   EXPECT_EQ(ToldRecord().ToldThrough(), 1796720460);
+  setenv("XDG_CONFIG_HOME", state.path.c_str(), 1);
+  EXPECT_TRUE(SaveRemindSettings({false, true}, &why)) << why;
+  EXPECT_FALSE(LoadRemindSettings().fasts);
+  EXPECT_TRUE(LoadRemindSettings().feasts);
 }
 
 }  // namespace

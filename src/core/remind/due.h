@@ -24,6 +24,7 @@ struct DueReminder {
   ChurchName church{};     // of a fast or a feast: its names
 };
 
+constexpr std::time_t kSecondsPerDay = 24 * 60 * 60;
 // The church's reminders come the evening before, at this minute of the day.
 constexpr int kChurchEveMinute = 18 * 60;
 

@@ -14,7 +14,7 @@ struct Notice {
 };
 
 // A reminder more than this late comes in the one summary of the missed.
-constexpr std::time_t kLateSeconds = 24 * 60 * 60;
+constexpr std::time_t kLateSeconds = kSecondsPerDay;
 
 // The notices of the reminders due, as of `now`: each on its own, and those
 // more than a day late together in one summary, the first of them.

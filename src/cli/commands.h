@@ -7,14 +7,6 @@
 #include "core/calendar/calendar_kind.h"
 #include "core/locale/language_names.h"
 
-// What a command was asked: its one operand (or none), the calendar named by
-// --ethiopian or --gregorian (or the command's own default) and whether one
-// was named, whether today is to be highlighted, whether an iCalendar file
-// is wanted and whether it is to hold the fasts, the format or JSON asked
-// for, the calendar --to names for the format, and the names' script and
-// numerals; for the user's days, the operands after the first, the repeat
-// and note of a new day, whether the rules are written as stored, and
-// whether only today is asked for.
 // What `remind` was asked besides telling: each the option as typed, or its value.
 struct RemindAsk {
   const char* list = nullptr;    // "--list"
@@ -23,6 +15,15 @@ struct RemindAsk {
   const char* feasts = nullptr;
 };
 
+// What a command was asked: its one operand (or none), the calendar named by
+// --ethiopian or --gregorian (or the command's own default) and whether one
+// was named, whether today is to be highlighted, whether an iCalendar file
+// is wanted and whether it is to hold the fasts, the format or JSON asked
+// for, the calendar --to names for the format, and the names' script and
+// numerals; for the user's days, the operands after the first, the repeat
+// and note of a new day, whether the rules are written as stored, and
+// whether only today is asked for; the reminders (--remind WHEN) of a new
+// day or of the holidays' iCalendar file, as typed; and what `remind` was asked.
 struct Invocation {
   const char* operand = nullptr;
   std::vector<const char*> more;
@@ -40,7 +41,8 @@ struct Invocation {
   const char* note = nullptr;
   bool rscale = false;
   bool today = false;
-  RemindAsk remind;
+  std::vector<std::string> remind;
+  RemindAsk reminding;
 };
 
 // Each returns the whole text for standard output, or writes it to `out`

@@ -100,7 +100,7 @@ void Tell(const std::vector<UserDay>& days, ToldRecord& record, std::time_t now,
 }  // namespace
 
 void RemindCommand(const Invocation& call, Output& out) {
-  const RemindAsk& ask = call.remind;
+  const RemindAsk& ask = call.reminding;
   if (call.operand && !ask.list) throw CommandError{Filled(Tr(kGoesWith), {Tr("DAYS"), "--list"})};
   if (ask.fasts || ask.feasts) return out.Write(ChangeSettings(ask, call.style.language));
   if (ask.setup) return out.Write(SetUpRunning(std::strcmp(ask.setup, "--enable") == 0));

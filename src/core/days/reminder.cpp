@@ -106,9 +106,11 @@ std::string ReminderText(const Reminder& reminder) {
 
 // A day is put into the calendar to come back in time, so each new one has a
 // word on the morning of the day, at 08:00, before the day's plans are made.
-// A tezkar (memorial) is a feast that family and priests prepare: food and
-// drink for the guests, the church's service arranged, the relatives called
-// (see memorial.cpp's sources), so a memorial also comes a week before.
+// A memorial's day is a large gathering of family and friends, with wot,
+// injera, home-made beer, bread and coffee prepared for them ("two years
+// after someone passes away is one of the several times ... that there is a
+// large gathering", hannahprinethiopia.blogspot.com/2016/01/preparation-part-of-family_29.html),
+// so a memorial also comes a week before, in time for the preparations.
 std::vector<Reminder> DefaultReminders(Repeat repeat) {
   constexpr int16_t kMorning = 8 * kMinutesPerHour;
   constexpr int16_t kPreparationDays = kDaysPerWeek;

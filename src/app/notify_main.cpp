@@ -10,8 +10,9 @@
 // its own, which `zelmora remind` starts only when something is due, so that
 // every other command loads the C library alone.
 //
-// zelmora-notify TITLE BODY [TITLE BODY]...: ends 0 only when the server took
-// every one (notify_status.h says why not).
+// zelmora-notify TITLE BODY [TITLE BODY]...: sends them in order, stops at
+// the first the server does not take, writes how many it took on standard
+// output and ends 0 only when it took every one (notify_status.h says why not).
 
 namespace {
 
@@ -52,7 +53,12 @@ int main(int argc, char** argv) {
     return kNoSessionBus;
   }
   NotifyStatus status = kAllAccepted;
-  for (int i = 1; i + 1 < argc && status == kAllAccepted; i += 2) status = Notify(bus, argv[i], argv[i + 1]);
+  int accepted = 0;
+  for (int i = 1; i + 1 < argc && status == kAllAccepted; i += 2) {
+    status = Notify(bus, argv[i], argv[i + 1]);
+    if (status == kAllAccepted) ++accepted;
+  }
   sd_bus_flush_close_unref(bus);
+  std::printf("%d\n", accepted);
   return status;
 }

@@ -2,6 +2,9 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "cli/child_program.h"
 #include "core/folders/folders.h"
 #include "core/locale/translation.h"
@@ -28,10 +31,11 @@ std::string StatusText(int status) {
 
 }  // namespace
 
-std::string SendNotices(const std::vector<Notice>& notices) {
+std::string SendNotices(const std::vector<Notice>& notices, size_t* accepted) {
   std::vector<std::string> words;
   for (const Notice& notice : notices) words.insert(words.end(), {notice.summary, notice.body});
-  std::string why;
-  const int status = RunChild(PrivateProgram(kNotifyProgram), words, &why);
+  std::string said, why;
+  const int status = RunChild(PrivateProgram(kNotifyProgram), words, &said, &why);
+  *accepted = std::min<size_t>(std::strtoul(said.c_str(), nullptr, 10), notices.size());
   return status < 0 ? why : StatusText(status);
 }

@@ -78,6 +78,15 @@ void SaveRecord(ToldRecord& record, std::time_t through) {
   if (!record.Save(through, &why)) throw CommandError{Filled(Tr("cannot keep what was told: %s"), {why})};
 }
 
+// After a failed run, those the server took stay told: the record moves up
+// to them, short of any untold reminder of the same instant.
+void SaveTold(ToldRecord& record, const std::vector<DueReminder>& due, const std::vector<Notice>& notices, size_t accepted) {
+  size_t told = 0;
+  for (size_t i = 0; i < accepted; ++i) told += notices[i].reminders;
+  while (told > 0 && told < due.size() && due[told].at == due[told - 1].at) --told;
+  if (told > 0) SaveRecord(record, due[told - 1].at);
+}
+
 // Tells what fell due since the record's instant, and moves the record on
 // once the server took it. The first run tells nothing: it starts the record.
 void Tell(const std::vector<UserDay>& days, ToldRecord& record, std::time_t now, TextStyle style, Output& out) {
@@ -91,10 +100,12 @@ void Tell(const std::vector<UserDay>& days, ToldRecord& record, std::time_t now,
     return;
   }
   const std::vector<Notice> notices = NoticesOf(due, days, now, style);
-  const std::string failure = SendNotices(notices);
-  if (!failure.empty()) throw CommandError{failure + Tr("; the reminders are kept for the next run")};
-  SaveRecord(record, now);
-  for (const Notice& notice : notices) out.Write(FieldText(notice.summary) + '\n');
+  size_t accepted = 0;
+  const std::string failure = SendNotices(notices, &accepted);
+  for (size_t i = 0; i < accepted; ++i) out.Write(FieldText(notices[i].summary) + '\n');
+  if (failure.empty()) return SaveRecord(record, now);
+  SaveTold(record, due, notices, accepted);
+  throw CommandError{failure + Tr("; the reminders are kept for the next run")};
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ void Systemctl(const std::vector<std::string>& words) {
   std::vector<std::string> all{"--user"};
   all.insert(all.end(), words.begin(), words.end());
   std::string why;
-  const int status = RunChild("systemctl", all, &why);
+  const int status = RunChild("systemctl", all, nullptr, &why);
   if (status < 0) throw CommandError{why};
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
     throw CommandError{Filled(Tr("systemctl --user %s failed"), {words.front()})};

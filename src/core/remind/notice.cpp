@@ -26,7 +26,7 @@ Notice NoticeOf(const DueReminder& reminder, const std::vector<UserDay>& days, s
 }
 
 Notice MissedNotice(const std::vector<DueReminder>& missed, const std::vector<UserDay>& days, TextStyle style) {
-  Notice notice{Filled(Tr("Reminders missed: %s", style.language), {std::to_string(missed.size())}), ""};
+  Notice notice{Filled(Tr("Reminders missed: %s", style.language), {std::to_string(missed.size())}), "", missed.size()};
   for (size_t i = 0; i < missed.size() && i < kMostMissedNamed; ++i) {
     notice.body += ReminderName(missed[i], days, style.language) + ": " + BothDates(missed[i].day, style) + '\n';
   }

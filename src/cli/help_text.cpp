@@ -38,6 +38,8 @@ const char kHelp[] = N_(
     "  days --rscale              your days' rules as an iCalendar file (RFC 7529)\n"
     "  agenda [DAYS]              the coming DAYS days (7 unless given) with their\n"
     "                             holidays, fast, saint's day and your days\n"
+    "  remind                     tells the reminders that fell due through the\n"
+    "                             desktop's notifications, each once\n"
     "  help [COMMAND]             this text, or the command's own\n"
     "  -h, --help                 this text\n"
     "  -V, --version              the program's version\n"

@@ -45,6 +45,19 @@ bool ReadDayValues(const std::string& arg, ArgumentList& args, Invocation& call)
   return every || note;
 }
 
+// The reminders' own: what is listed, turned on or off, or set to run by itself.
+bool ReadRemindOption(const std::string& arg, ArgumentList& args, Invocation& call) {
+  if (arg == "--list" || arg == "--enable" || arg == "--disable") {
+    (arg == "--list" ? call.reminding.list : call.reminding.setup) = args.argv[args.next - 1];
+    return true;
+  }
+  const char* fasts = Value(arg, "--fasts", args, N_("on or off"), "on");
+  const char* feasts = fasts ? nullptr : Value(arg, "--feasts", args, N_("on or off"), "on");
+  if (fasts) call.reminding.fasts = fasts;
+  if (feasts) call.reminding.feasts = feasts;
+  return fasts || feasts;
+}
+
 // --remind WHEN, of a day to be added or of the holidays written for a phone; repeatable.
 bool ReadRemind(const std::string& arg, ArgumentList& args, Invocation& call) {
   const char* when = Value(arg, "--remind", args, N_("a WHEN"), "7d@09:00");
@@ -87,7 +100,8 @@ bool ReadOption(const std::string& arg, unsigned options, ArgumentList& args, In
   } else {
     return ((options & kColorOption) && ReadColor(arg, color)) || ((options & kFormatOption) && ReadFormat(arg, args, call)) ||
            ((options & kToOption) && ReadTo(arg, args, call)) || ((options & kDaysOptions) && ReadDayValues(arg, args, call)) ||
-           ((options & (kDaysOptions | kIcsOptions)) && ReadRemind(arg, args, call));
+           ((options & (kDaysOptions | kIcsOptions)) && ReadRemind(arg, args, call)) ||
+           ((options & kRemindOptions) && ReadRemindOption(arg, args, call));
   }
   return true;
 }
@@ -103,6 +117,7 @@ std::string OptionsText(unsigned options) {
   if (options & kDaysOptions) names.insert(names.end(), {Tr("--every REPEAT"), Tr("--note TEXT"), Tr("--remind WHEN")});
   if (options & kCalendarOptions) names.insert(names.end(), {"--ics", "--rscale"});
   if (options & kTodayOption) names.emplace_back("--today");
+  if (options & kRemindOptions) names.insert(names.end(), {"--list", "--fasts on|off", "--feasts on|off", "--enable", "--disable"});
   if (options & kScriptOptions) names.insert(names.end(), {"--amharic", "--geez"});
   return names.empty() ? Tr("no options") : JoinedWithOr(names);
 }

@@ -17,6 +17,7 @@ enum Option : unsigned {
   kDaysOptions = 1u << 7,      // --every REPEAT, --note TEXT, --remind WHEN
   kCalendarOptions = 1u << 8,  // --ics, --rscale
   kTodayOption = 1u << 9,      // --today
+  kRemindOptions = 1u << 10,   // --list, --fasts on|off, --feasts on|off, --enable, --disable
 };
 constexpr unsigned kFormatOptions = kFormatOption | kToOption;
 // The options every command takes, as the help lists them.

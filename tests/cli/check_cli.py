@@ -145,7 +145,7 @@ ENKUTATASH_1 = "0001/01/01\t0008/08/27\tEnkutatash (New Year)\tpublic\n"
 VERSION = f"zelmora {os.environ['ZELMORA_VERSION']}\nCopyright (C) 2026 the Zelmora team.\n"
 SPAN_G = "expected a Gregorian day from 0008/08/27 to 10007/11/10"
 SPAN_E = "expected an Ethiopian day from 0001/01/01 to 9999/13/06"
-COMMANDS = "today, convert, month, holidays, now, fasts, day, bahire-hasab, days, agenda or help (zelmora --help tells more)"
+COMMANDS = "today, convert, month, holidays, now, fasts, day, bahire-hasab, days, agenda, remind or help (zelmora --help tells more)"
 NO_DAY = "names no day; expected YEAR/MONTH/DAY, for example 2008/11/29"
 DAY_OPTIONS = "expected --ethiopian, --gregorian, --format FORMAT, --to ethiopian|gregorian, --json, --amharic or --geez"
 FASTS_2017 = """\
@@ -931,7 +931,7 @@ AMHARIC_ARGUMENTS = [["today", "x"], ["convert", "soon"], ["convert"], ["month",
 ALLOWED = re.compile(r'"[^"]*"|«[^»]*»|(Nd)?@HH:MM|[a-z-]+\.ics|--?[a-z][a-z0-9-]*(\[?=[a-z|]*\]?)?|%-?[A-Za-z%]|\$\(.*\)|'
                      r"(?<![A-Za-z])(zelmora|notify-send|today|convert|month|holidays|now|fasts|day|bahire-hasab|days|agenda|help|add|remove|remind|none|"
                      r"import|ethiopian|gregorian|auto|always|never|once|year|gregorian-year|memorial|dumb|NO_COLOR|TERM|"
-                     r"gray|JSON|iCalendar|RFC|RSCALE|UTF|LC_ALL|LC_MESSAGES|LANG|am|WxH|X|Y|x)(?![A-Za-z])")
+                     r"gray|JSON|iCalendar|RFC|RSCALE|UTF|LC_ALL|LC_MESSAGES|LANG|am|WxH|X|Y|x|on|off|systemd|autostart)(?![A-Za-z])")
 
 
 def check_amharic():

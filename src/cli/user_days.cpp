@@ -44,6 +44,11 @@ void LoadStore(DayStore& store) {
   if (!failure.empty()) throw CommandError{failure};
 }
 
+void LoadStoreOrSay(DayStore& store, Output& out) {
+  const std::string failure = LoadFailure(store);
+  if (!failure.empty()) out.Incomplete(failure);
+}
+
 void LoadStoreOrSay(DayRecords& records, Output& out) {
   const std::string failure = LoadFailure(records);
   if (!failure.empty()) out.Incomplete(failure);

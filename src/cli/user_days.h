@@ -16,9 +16,10 @@
 // read, so that no command about the days works from half a file.
 void LoadStore(DayStore& store);
 // The same for a command whose answer is about the calendar too (agenda,
-// day), which reads the days it needs: the lines that cannot be read are
-// said on `out`'s error stream, the command ends with status 1, and its
-// answer holds the days that could be read.
+// day, remind): the lines that cannot be read are said on `out`'s error
+// stream, the command ends with status 1, and its answer holds the days
+// that could be read; agenda and day read only the days they need.
+void LoadStoreOrSay(DayStore& store, Output& out);
 void LoadStoreOrSay(DayRecords& records, Output& out);
 // One line for each error, "FILE line N: what" (no line for the file as a whole).
 std::string ErrorLines(const std::string& file, const std::vector<StoreError>& errors);

@@ -50,15 +50,14 @@ bool FileBytes::Read(int fd, struct stat* status) {
   return false;
 }
 
-// Anything but a regular file (a pipe, a folder) is read as before, and fails as before.
+// Anything but a regular file with bytes in it (a pipe, a folder, an empty file), or a file that its
+// file system cannot map, is read whole as before, and fails as before.
 bool FileBytes::Map(int fd, struct stat* status) {
   Release();
   if (fstat(fd, status) != 0) return false;
-  if (!S_ISREG(status->st_mode)) return Read(fd, status);
   const size_t size = static_cast<size_t>(status->st_size);
-  if (size == 0) return true;
-  void* pages = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
-  if (pages == MAP_FAILED) return false;
+  void* pages = S_ISREG(status->st_mode) && size ? mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0) : MAP_FAILED;
+  if (pages == MAP_FAILED) return Read(fd, status);
   madvise(pages, size, MADV_SEQUENTIAL);
   bytes_ = static_cast<char*>(pages);
   capacity_ = size_ = size;

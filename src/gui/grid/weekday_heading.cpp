@@ -22,7 +22,7 @@ WeekdayHeading::WeekdayHeading(int x, int y, int w, int h) : Fl_Box(x, y, w, h, 
 // The usual size grows with the heading's height.
 Fl_Fontsize WeekdayHeading::FittingSize() const {
   const Fl_Fontsize usualSize = std::max(kUsualSize, kUsualSize * h() / firstHeight);
-  fl_font(labelfont(), usualSize);
+  UseFont(labelfont(), usualSize);
   const double usualWidth = fl_width(label());
   if (usualWidth <= w()) return usualSize;
   const Fl_Fontsize estimate = std::clamp(static_cast<Fl_Fontsize>(usualSize * w() / usualWidth) + 1,

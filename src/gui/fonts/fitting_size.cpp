@@ -30,17 +30,23 @@ std::vector<Fl_Fontsize> OpenSizes(Fl_Font font) {
   return sizes;
 }
 
-// Text grows no narrower as its size grows.
+// Text grows no narrower as its size grows: at an open size where it is too
+// wide, every larger size is too; where it fits, the answer is no smaller.
 Fl_Fontsize LargestFittingSize(Fl_Font font, const char* text, double width, Fl_Fontsize largest,
-                               Fl_Fontsize smallest) {
-  const auto fits = [&](Fl_Fontsize size) {
+                               Fl_Fontsize smallest, Fl_Fontsize estimate) {
+  const auto tooWide = [&](Fl_Fontsize size) {
     UseFont(font, size);
-    return fl_width(text) <= width;
+    return fl_width(text) > width;
   };
-  Fl_Fontsize size = largest;
   for (Fl_Fontsize open : OpenSizes(font)) {
-    if (open >= smallest && open < size && !fits(open)) size = open;
+    if (open < smallest || open > largest) continue;
+    if (tooWide(open)) {
+      largest = std::max(open - 1, smallest);
+    } else {
+      smallest = open;
+    }
   }
-  while (size > smallest && !fits(size)) --size;
-  return size;
+  if (largest <= smallest) return largest;
+  // The first size too wide, less one.
+  return SmallestSizeWhere(tooWide, estimate + 1, smallest + 1, largest + 1) - 1;
 }

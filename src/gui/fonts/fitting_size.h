@@ -15,24 +15,29 @@ void UseFont(Fl_Font font, Fl_Fontsize size);
 // The sizes of font set through UseFont, smallest first.
 std::vector<Fl_Fontsize> OpenSizes(Fl_Font font);
 
-// The largest size in [smallest, largest] at which text in font is at most
-// width wide; smallest when none is. Sizes are tried from the largest down,
-// skipping unopened those above an open size at which the text is too wide.
-Fl_Fontsize LargestFittingSize(Fl_Font font, const char* text, double width, Fl_Fontsize largest,
-                               Fl_Fontsize smallest);
-
-// The smallest size in [least, most] at which holds(size), most when none,
-// for a test that holds at every size above one at which it holds. The
-// search starts from an estimate and steps towards the answer, so that only
-// the sizes round it are opened.
+// The smallest size in [least, most] at which holds(size), for a test that
+// holds at every size above one at which it holds; it is taken to hold at
+// most, which is never asked. The search starts from an estimate and steps
+// towards the answer, so that only the sizes round it are opened.
 template <class Test>
 Fl_Fontsize SmallestSizeWhere(Test holds, Fl_Fontsize estimate, Fl_Fontsize least, Fl_Fontsize most) {
   Fl_Fontsize size = std::clamp(estimate, least, most);
-  if (holds(size)) {
+  if (size == most || holds(size)) {
     while (size > least && holds(size - 1)) --size;
     return size;
   }
-  while (size < most && !holds(++size)) {
+  while (++size < most && !holds(size)) {
   }
   return size;
+}
+
+// The largest size in [smallest, largest] at which text in font is at most
+// width wide; smallest, never measured, when none is. The search starts from
+// an estimate, else from the largest, after what the sizes already open of
+// font tell.
+Fl_Fontsize LargestFittingSize(Fl_Font font, const char* text, double width, Fl_Fontsize largest,
+                               Fl_Fontsize smallest, Fl_Fontsize estimate);
+inline Fl_Fontsize LargestFittingSize(Fl_Font font, const char* text, double width, Fl_Fontsize largest,
+                                      Fl_Fontsize smallest) {
+  return LargestFittingSize(font, text, width, largest, smallest, largest);
 }

@@ -42,6 +42,17 @@ int InkHeightOf(const std::string& text) {
   return inkH;
 }
 
+// The shortest ink, at size, of the widest number, and of each digit in a
+// face that shows digits: a face's old-style 1 and 0 are shorter than its 3.
+int ShortestInk(Fl_Font font, Fl_Fontsize size, const std::string& widest) {
+  UseFont(font, size);
+  int shortest = InkHeightOf(widest);
+  for (char digit = '0'; digit <= '9' && font != EthiopicFont(); ++digit) {
+    shortest = std::min(shortest, InkHeightOf(std::string(1, digit)));
+  }
+  return shortest;
+}
+
 constexpr int kInkGap = 3;  // pixels between the two numbers' widest inks
 
 // Text sizes of the toolkit that drew the first version were 8-bit; a huge
@@ -147,32 +158,23 @@ Fl_Fontsize DayCell::FittingSize(const Fl_Output* field, int width, int height, 
   return std::max(size, smallest);
 }
 
-// Of the widest number, and of each digit in a face that shows digits: a
-// face's old-style 1 and 0 are shorter than its 3. Found once for each face,
-// as every cell asks. A numeral's ink grows no shorter with its size, so the
-// search starts where the ink at the largest size already open, scaled, says
-// the answer lies, and opens only the sizes round it.
+// Found once for each face, as every cell asks. A numeral's ink grows no
+// shorter with its size, so the search starts where the ink at the largest
+// size already open, scaled, says the answer lies, and opens only the sizes
+// round it.
 Fl_Fontsize DayCell::ReadableSize(Fl_Font font) {
   static std::map<Fl_Font, Fl_Fontsize> found;
   if (const auto known = found.find(font); known != found.end()) return known->second;
   constexpr Fl_Fontsize kLargest = 48;
   constexpr int kReadableInk = kSmallestInk + 1;  // a pixel to spare for the edges' shading
   const std::string& widest = WidestNumber(font);  // before measuring: it may set a font of its own
-  const auto shortestInk = [&](Fl_Fontsize size) {
-    UseFont(font, size);
-    int shortest = InkHeightOf(widest);
-    for (char digit = '0'; digit <= '9' && font != EthiopicFont(); ++digit) {
-      shortest = std::min(shortest, InkHeightOf(std::string(1, digit)));
-    }
-    return shortest;
-  };
-  Fl_Fontsize estimate = kSmallestInk;
   const std::vector<Fl_Fontsize> open = OpenSizes(font);
   const Fl_Fontsize reference = open.empty() ? 0 : open.back();
-  if (const int ink = reference < kSmallestInk ? 0 : shortestInk(reference); ink > 0) {
+  Fl_Fontsize estimate = kSmallestInk;
+  if (const int ink = reference < kSmallestInk ? 0 : ShortestInk(font, reference, widest); ink > 0) {
     estimate = (kReadableInk * reference + ink / 2) / ink;
   }
-  const auto readable = [&](Fl_Fontsize size) { return shortestInk(size) >= kReadableInk; };
+  const auto readable = [&](Fl_Fontsize size) { return ShortestInk(font, size, widest) >= kReadableInk; };
   return found[font] = SmallestSizeWhere(readable, estimate, kSmallestInk, kLargest);
 }
 

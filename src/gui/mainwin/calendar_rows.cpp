@@ -3,6 +3,7 @@
 #include <FL/Fl_Group.H>
 #include <FL/x.H>
 
+#include <cmath>
 #include <string>
 #include <utility>
 
@@ -45,6 +46,20 @@ Fl_Choice* MakeKindChoice(int y, int h, Fl_Labeltype labeltype, Fl_Menu_Item* me
   choice->menu(menu);
   choice->clear_visible_focus();  // out of sight, so out of the focus order
   return choice;
+}
+
+// The largest size, from `largest` down to `smallest`, at which line fits
+// room in a face of Courier's metrics, each letter 0.6 em wide with its
+// advance rounded to whole pixels: where the search for the size that fits
+// starts, so that it opens only the sizes round it. (A 10-point Courier sets
+// 12 letters to the inch, Microsoft KB 144501; DocBook XSL's
+// monospace.verbatim.font.width is 0.60em.)
+Fl_Fontsize FixedWidthEstimate(const std::string& line, int room, Fl_Fontsize largest, Fl_Fontsize smallest) {
+  constexpr double kFixedAdvance = 0.6;
+  const long letters = line.size();
+  Fl_Fontsize size = largest;
+  while (size > smallest && std::lround(kFixedAdvance * size) * letters > room) --size;
+  return size;
 }
 
 }  // namespace
@@ -135,8 +150,9 @@ void CalendarUi::FitDateLines(double scale) {
   constexpr Fl_Fontsize kSmallestSize = 8;
   const std::string longest = CalendarDate(10000, 1, 1, Gregorian).Text();
   const int room = dates_output->w() - Fl::box_dw(dates_output->box()) - kFieldTextInsets;
+  const Fl_Fontsize estimate = FixedWidthEstimate(longest, room, usualSize, kSmallestSize);
   fl_open_display();
-  dates_output->textsize(LargestFittingSize(FL_COURIER, longest.c_str(), room, usualSize, kSmallestSize));
+  dates_output->textsize(LargestFittingSize(FL_COURIER, longest.c_str(), room, usualSize, kSmallestSize, estimate));
 }
 
 // The month grid: a click picks a day, its keys ask for steps, and a

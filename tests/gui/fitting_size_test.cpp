@@ -1,7 +1,9 @@
 // The fitting opens only the sizes round its answer, and the answer stays the
-// largest size that fits, wherever its search starts and whatever is open.
-#include <FL/fl_draw.H>
+// largest size that fits, wherever its search starts and whatever is open;
+// once it is found, the sizes open settle it again without opening more.
 #include <gtest/gtest.h>
+// after the test library, whose None the X headers' macro would replace
+#include <FL/fl_draw.H>
 
 #include <algorithm>
 #include <cstdlib>
@@ -47,8 +49,11 @@ TEST(FittingSize, LargestThatFitsFromAnyStartWithSizesOpen) {
       for (Fl_Fontsize estimate : {kSmallest, kSmallest + kLargest / 2, kLargest}) {
         const Fl_Fontsize size = LargestFittingSize(row.font, row.text, room, kLargest, kSmallest, estimate);
         const std::string at = std::string(row.text) + " in " + std::to_string(room) + " from " + std::to_string(estimate);
-        if (size > kSmallest) EXPECT_LE(WidthAt(row.font, row.text, size), room) << at;
-        if (size < kLargest) EXPECT_GT(WidthAt(row.font, row.text, size + 1), room) << at;
+        EXPECT_TRUE(size == kSmallest || WidthAt(row.font, row.text, size) <= room) << at;
+        EXPECT_TRUE(size == kLargest || WidthAt(row.font, row.text, size + 1) > room) << at;
+        const std::size_t opened = OpenSizes(row.font).size();  // the answer's and the next, now open, settle it
+        EXPECT_EQ(LargestFittingSize(row.font, row.text, room, kLargest, kSmallest, kLargest), size) << at;
+        EXPECT_EQ(OpenSizes(row.font).size(), opened) << at;
       }
     }
   }
@@ -70,7 +75,7 @@ TEST(FittingSize, ReadableSizeIsTheSmallestReadable) {
   for (Fl_Font font : {FL_TIMES, FL_COURIER, FL_HELVETICA_BOLD}) {
     const Fl_Fontsize size = DayCell::ReadableSize(font);
     EXPECT_GT(shortestInk(font, size), DayCell::kSmallestInk) << font;
-    if (size > DayCell::kSmallestInk) EXPECT_LE(shortestInk(font, size - 1), DayCell::kSmallestInk) << font;
+    EXPECT_TRUE(size == DayCell::kSmallestInk || shortestInk(font, size - 1) <= DayCell::kSmallestInk) << font;
   }
 }
 

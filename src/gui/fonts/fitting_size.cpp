@@ -33,7 +33,7 @@ std::vector<Fl_Fontsize> OpenSizes(Fl_Font font) {
 // Text grows no narrower as its size grows: at an open size where it is too
 // wide, every larger size is too; where it fits, the answer is no smaller.
 Fl_Fontsize LargestFittingSize(Fl_Font font, const char* text, double width, Fl_Fontsize largest,
-                               Fl_Fontsize smallest, Fl_Fontsize estimate) {
+                               Fl_Fontsize smallest) {
   const auto tooWide = [&](Fl_Fontsize size) {
     UseFont(font, size);
     return fl_width(text) > width;
@@ -48,5 +48,5 @@ Fl_Fontsize LargestFittingSize(Fl_Font font, const char* text, double width, Fl_
   }
   if (largest <= smallest) return largest;
   // The first size too wide, less one.
-  return SmallestSizeWhere(tooWide, estimate + 1, smallest + 1, largest + 1) - 1;
+  return SmallestSizeWhere(tooWide, largest + 1, smallest + 1, largest + 1) - 1;
 }

@@ -32,12 +32,7 @@ Fl_Fontsize SmallestSizeWhere(Test holds, Fl_Fontsize estimate, Fl_Fontsize leas
 }
 
 // The largest size in [smallest, largest] at which text in font is at most
-// width wide; smallest, never measured, when none is. The search starts from
-// an estimate, else from the largest, after what the sizes already open of
-// font tell.
+// width wide; smallest, never measured, when none is. Sizes are tried from
+// the largest down, after what the sizes already open of font tell.
 Fl_Fontsize LargestFittingSize(Fl_Font font, const char* text, double width, Fl_Fontsize largest,
-                               Fl_Fontsize smallest, Fl_Fontsize estimate);
-inline Fl_Fontsize LargestFittingSize(Fl_Font font, const char* text, double width, Fl_Fontsize largest,
-                                      Fl_Fontsize smallest) {
-  return LargestFittingSize(font, text, width, largest, smallest, largest);
-}
+                               Fl_Fontsize smallest);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "gui/fonts/ethiopic_face.h"
 #include "gui/fonts/fitting_size.h"
@@ -32,6 +33,24 @@ Fl_Output* MakeDayField(int x, int y, int w, int h) {
   field->box(FL_NO_BOX);
   field->textfont(FL_TIMES);
   return field;
+}
+
+// How tall text's ink is in the font set.
+int InkHeightOf(const std::string& text) {
+  int dx = 0, dy = 0, inkW = 0, inkH = 0;
+  fl_text_extents(text.c_str(), dx, dy, inkW, inkH);
+  return inkH;
+}
+
+// The shortest ink, at size, of the widest number, and of each digit in a
+// face that shows digits: a face's old-style 1 and 0 are shorter than its 3.
+int ShortestInk(Fl_Font font, Fl_Fontsize size, const std::string& widest) {
+  UseFont(font, size);
+  int shortest = InkHeightOf(widest);
+  for (char digit = '0'; digit <= '9' && font != EthiopicFont(); ++digit) {
+    shortest = std::min(shortest, InkHeightOf(std::string(1, digit)));
+  }
+  return shortest;
 }
 
 constexpr int kInkGap = 3;  // pixels between the two numbers' widest inks
@@ -81,7 +100,7 @@ void DayCell::FitNumbers() {
     base = BaseSize(primary->textsize(), baseReadable);
   }
   primary->textsize(base);
-  fl_font(primary->textfont(), base);
+  UseFont(primary->textfont(), base);
   primary->resize(x(), y(), w(), std::min(fl_height(), h()));
   fitted = true;
 }
@@ -89,7 +108,7 @@ void DayCell::FitNumbers() {
 // Where the widest number's ink lies, drawn at size in a field of height
 // fieldH at fieldY: a field centres its line, and its text sits on the line's baseline.
 DayCell::Ink DayCell::InkOf(Fl_Font font, Fl_Fontsize size, int fieldY, int fieldH) {
-  fl_font(font, size);
+  UseFont(font, size);
   int dx = 0, dy = 0, inkW = 0, inkH = 0;
   fl_text_extents(WidestNumber(font).c_str(), dx, dy, inkW, inkH);
   const int baseline = fieldY + (fieldH - fl_height()) / 2 + fl_height() - fl_descent();
@@ -104,7 +123,7 @@ Fl_Fontsize DayCell::BaseSize(Fl_Fontsize largest, Fl_Fontsize smallest) const {
   const int cornerTop = InkOf(secondary->textfont(), secondary->textsize(), secondary->y(), secondary->h()).top;
   Fl_Fontsize size = LargestFittingSize(font, WidestNumber(font).c_str(), w() - kTextInsets, largest, smallest);
   for (; size > smallest; --size) {
-    fl_font(font, size);
+    UseFont(font, size);
     const int lineH = std::min(fl_height(), h());
     if (InkOf(font, size, y(), lineH).bottom + kInkGap <= cornerTop) break;
   }
@@ -120,7 +139,7 @@ int DayCell::InkHeight(const Fl_Output* field, Fl_Fontsize size) {
 // The corner's field at size, grown from the corner as far as it needs.
 void DayCell::PlaceInCorner(Fl_Fontsize size) {
   secondary->textsize(size);
-  fl_font(secondary->textfont(), size);
+  UseFont(secondary->textfont(), size);
   const int wide = std::min(static_cast<int>(std::ceil(fl_width(WidestNumber(secondary->textfont()).c_str()))) + kTextInsets, w());
   const int tall = std::min(fl_height(), h());
   const int fieldW = std::max(wide, secondary->w()), fieldH = std::max(tall, secondary->h());
@@ -133,31 +152,30 @@ Fl_Fontsize DayCell::FittingSize(const Fl_Output* field, int width, int height, 
   const Fl_Font font = field->textfont();
   Fl_Fontsize size = LargestFittingSize(font, WidestNumber(font).c_str(), width - kTextInsets, largest, smallest);
   for (; size > smallest; --size) {
-    fl_font(font, size);
+    UseFont(font, size);
     if (fl_height() <= height) break;
   }
   return std::max(size, smallest);
 }
 
-// Of the widest number, and of each digit in a face that shows digits: a
-// face's old-style 1 and 0 are shorter than its 3.
+// Found once for each face, as every cell asks. A numeral's ink grows no
+// shorter with its size, so the search starts where the ink at the largest
+// size already open, scaled, says the answer lies, and opens only the sizes
+// round it.
 Fl_Fontsize DayCell::ReadableSize(Fl_Font font) {
+  static std::map<Fl_Font, Fl_Fontsize> found;
+  if (const auto known = found.find(font); known != found.end()) return known->second;
   constexpr Fl_Fontsize kLargest = 48;
-  const auto inkHeight = [](const std::string& text) {
-    int dx = 0, dy = 0, inkW = 0, inkH = 0;
-    fl_text_extents(text.c_str(), dx, dy, inkW, inkH);
-    return inkH;
-  };
-  Fl_Fontsize size = kSmallestInk;
-  for (; size < kLargest; ++size) {
-    fl_font(font, size);
-    int shortest = inkHeight(WidestNumber(font));
-    for (char digit = '0'; digit <= '9' && font != EthiopicFont(); ++digit) {
-      shortest = std::min(shortest, inkHeight(std::string(1, digit)));
-    }
-    if (shortest > kSmallestInk) break;  // a pixel to spare for the edges' shading
+  constexpr int kReadableInk = kSmallestInk + 1;  // a pixel to spare for the edges' shading
+  const std::string& widest = WidestNumber(font);  // before measuring: it may set a font of its own
+  const std::vector<Fl_Fontsize> open = OpenSizes(font);
+  const Fl_Fontsize reference = open.empty() ? 0 : open.back();
+  Fl_Fontsize estimate = kSmallestInk;
+  if (const int ink = reference < kSmallestInk ? 0 : ShortestInk(font, reference, widest); ink > 0) {
+    estimate = (kReadableInk * reference + ink / 2) / ink;
   }
-  return size;
+  const auto readable = [&](Fl_Fontsize size) { return ShortestInk(font, size, widest) >= kReadableInk; };
+  return found[font] = SmallestSizeWhere(readable, estimate, kSmallestInk, kLargest);
 }
 
 const std::string& DayCell::WidestNumber(Fl_Font font) {
@@ -167,7 +185,7 @@ const std::string& DayCell::WidestNumber(Fl_Font font) {
   static const std::string geez = [] {
     constexpr int kLastDay = 31;
     std::string widest;
-    fl_font(EthiopicFont(), kSmallestInk);
+    UseFont(EthiopicFont(), kSmallestInk);
     for (int day = 1; day <= kLastDay; ++day) {
       if (fl_width(GeezNumeral(day).c_str()) > fl_width(widest.c_str())) widest = GeezNumeral(day);
     }

@@ -17,15 +17,15 @@ WeekdayHeading::WeekdayHeading(int x, int y, int w, int h) : Fl_Box(x, y, w, h, 
 
 // A name's width grows in step with the size, so one measure at the usual
 // size gives the size that fits, give or take hinting. Each size opened costs
-// a font instance, so the search starts a size above the estimate and steps
-// down to the first that fits: the size drawn, or one above it.
+// a font instance, so the search starts at the estimate and steps down only
+// where it is too wide.
 // The usual size grows with the heading's height.
 Fl_Fontsize WeekdayHeading::FittingSize() const {
   const Fl_Fontsize usualSize = std::max(kUsualSize, kUsualSize * h() / firstHeight);
-  fl_font(labelfont(), usualSize);
+  UseFont(labelfont(), usualSize);
   const double usualWidth = fl_width(label());
   if (usualWidth <= w()) return usualSize;
-  const Fl_Fontsize estimate = std::clamp(static_cast<Fl_Fontsize>(usualSize * w() / usualWidth) + 1,
-                                         kSmallestSize, usualSize - 1);
+  const Fl_Fontsize estimate = std::clamp(static_cast<Fl_Fontsize>(usualSize * w() / usualWidth), kSmallestSize,
+                                         usualSize - 1);
   return LargestFittingSize(labelfont(), label(), w(), estimate, kSmallestSize);
 }

@@ -3,6 +3,7 @@
 #include <FL/Fl_Group.H>
 #include <FL/x.H>
 
+#include <cmath>
 #include <string>
 #include <utility>
 
@@ -45,6 +46,19 @@ Fl_Choice* MakeKindChoice(int y, int h, Fl_Labeltype labeltype, Fl_Menu_Item* me
   choice->menu(menu);
   choice->clear_visible_focus();  // out of sight, so out of the focus order
   return choice;
+}
+
+// The largest size, from `largest` down to `smallest`, at which line fits
+// room in a face of Courier's metrics, each letter 0.6 em wide with its
+// advance rounded to whole pixels. (A 10-point Courier sets 12 letters to the
+// inch, Microsoft KB 144501; DocBook XSL's monospace.verbatim.font.width is
+// 0.60em.)
+Fl_Fontsize FixedWidthEstimate(const std::string& line, int room, Fl_Fontsize largest, Fl_Fontsize smallest) {
+  constexpr double kFixedAdvance = 0.6;
+  const long letters = line.size();
+  Fl_Fontsize size = largest;
+  while (size > smallest && std::lround(kFixedAdvance * size) * letters > room) --size;
+  return size;
 }
 
 }  // namespace
@@ -129,14 +143,17 @@ void CalendarUi::BuildMiniClock() {
 // The date lines are padded as for a fixed-width face, so they are drawn in
 // one, at the largest size at which the longest line, a five-digit year's,
 // fits the box; the two lines then stand aligned as the padding intends.
-// The face itself is the language's (ShowScript), kept at every size.
+// The face itself is the language's (ShowScript), kept at every size. The
+// size a face of Courier's metrics would take is tried first, and a smaller
+// one only where it is too wide: each size tried costs a font instance.
 void CalendarUi::FitDateLines(double scale) {
   const Fl_Fontsize usualSize = Scaled(kLabelSize, scale);
   constexpr Fl_Fontsize kSmallestSize = 8;
   const std::string longest = CalendarDate(10000, 1, 1, Gregorian).Text();
   const int room = dates_output->w() - Fl::box_dw(dates_output->box()) - kFieldTextInsets;
+  const Fl_Fontsize estimate = FixedWidthEstimate(longest, room, usualSize, kSmallestSize);
   fl_open_display();
-  dates_output->textsize(LargestFittingSize(FL_COURIER, longest.c_str(), room, usualSize, kSmallestSize));
+  dates_output->textsize(LargestFittingSize(FL_COURIER, longest.c_str(), room, estimate, kSmallestSize));
 }
 
 // The month grid: a click picks a day, its keys ask for steps, and a

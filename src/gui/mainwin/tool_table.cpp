@@ -10,8 +10,9 @@
 
 namespace {
 
+// An item with a key keeps it apart from its text however large the text grows.
 Fl_Menu_Item Item(const char* label, Fl_Callback* cb, int flags, int key = 0) {
-  return {label, key, cb, nullptr, flags, FL_NORMAL_LABEL, 0, 0, 0};
+  return {label, key, cb, nullptr, flags, key ? MenuKeyItemLabel() : FL_NORMAL_LABEL, 0, 0, 0};
 }
 Fl_Menu_Item End() { return Item(nullptr, nullptr, 0); }
 // A title on the bar, whose gap to the next grows with the window.

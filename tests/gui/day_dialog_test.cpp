@@ -7,7 +7,6 @@
 #include <X11/Xatom.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <string>
 
@@ -30,12 +29,12 @@ Fl_Widget* QuestionButton(const char* name) {
   return nullptr;
 }
 
-// While the question is up another program writes the file, and the window
-// reads it again; then the answer, given as the row says.
+// While the real question is up another program writes the file and the
+// window reads it again; then the answer: a key typed, else the button clicked.
 struct Reply {
   std::string file, text;
-  int key;               // typed, or 0
-  const char* clicked;   // else the button clicked
+  int key;
+  const char* clicked;
 };
 void ChangeFileThenAnswer(void* data) {
   const Reply& reply = *static_cast<Reply*>(data);
@@ -53,77 +52,63 @@ void ChangeFileThenAnswer(void* data) {
 TEST_F(MyDaysWindow, DeleteOutlivesAReloadWhileAsked) {
   const std::string both = Event("a@test", "20081129", "Abebe") + Event("b@test", "20081129", "Mimi");
   const std::string three = Calendar(both + Event("c@test", "20081129", "Added outside"));
-  const struct {
-    int key;
-    const char* clicked;
-    bool deleted;
-  } kReplies[] = {{FL_Enter, nullptr, false}, {FL_Escape, nullptr, false}, {0, "Delete", true}};
-  for (const auto& r : kReplies) {
-    Start(Calendar(both));
+  Reply replies[] = {{file, three, FL_Enter, nullptr}, {file, three, FL_Escape, nullptr}, {file, three, 0, "Delete"}};
+  for (Reply& r : replies) {
+    StartInDialog(Calendar(both));
     Dialogs::ask = kRealAsk;
-    TypeKey(ui->main_window, FL_Enter, 0, "\r");
-    Settle();
     ClickLine(Dialog()->list, 2);
-    Reply reply{file, three, r.key, r.clicked};
-    WhenModal(ChangeFileThenAnswer, &reply);
+    WhenModal(ChangeFileThenAnswer, &r);
     Click(Dialog()->delete_button);
     const std::string text = ReadFile(file);
-    EXPECT_EQ(text.find("Mimi") == std::string::npos, r.deleted) << r.key;
+    const bool deleted = r.clicked != nullptr;
+    EXPECT_EQ(text.find("Mimi") == std::string::npos, deleted) << r.key;
     EXPECT_NE(text.find("Added outside"), std::string::npos);
-    EXPECT_EQ(Dialog()->list->size(), r.deleted ? 2 : 3);
-    ui->main_window->hide();
-    ui.reset();
+    EXPECT_EQ(Dialog()->list->size(), deleted ? 2 : 3);
   }
 }
 
-// Typed text left by Escape, the close button or a double-click on
-// another day is asked about: Cancel stays with it, Discard lets it go,
+// The ways of leaving typed text: the dialog's Escape and close button, a
+// double-click on another day, the main window's Ctrl+Q and close button.
+void Escape(CalendarUi& ui) { TypeKey(ui.my_days.dialog, FL_Escape, 0, "\x1b"); }
+void CloseDialog(CalendarUi& ui) { Fl::handle(FL_CLOSE, ui.my_days.dialog); }
+void OtherDay(CalendarUi& ui) { DoubleClick(ui.grid->cells[25]); }
+void Quit(CalendarUi& ui) { TypeKey(ui.main_window, 'q', FL_CTRL, "\x11"); }
+void CloseMain(CalendarUi& ui) { Fl::handle(FL_CLOSE, ui.main_window); }
+
+// Typed text left is asked about: Cancel stays with it, Discard lets it go,
 // Save keeps it on the day it was typed for; Save is the default.
 TEST_F(MyDaysWindow, NothingTypedIsLost) {
   const struct {
-    const char* how;
     void (*leave)(CalendarUi&);
     const char* answer;
     bool stays;  // on Hdar 20, the text still typed
-    bool saved;
-  } kLeaves[] = {
-      {"Escape", [](CalendarUi& ui) { TypeKey(ui.my_days.dialog, FL_Escape, 0, "\x1b"); }, "Cancel", true, false},
-      {"Escape", [](CalendarUi& ui) { TypeKey(ui.my_days.dialog, FL_Escape, 0, "\x1b"); }, "Discard", false, false},
-      {"close", [](CalendarUi& ui) { Fl::handle(FL_CLOSE, ui.my_days.dialog); }, "Save", false, true},
-      {"close", [](CalendarUi& ui) { Fl::handle(FL_CLOSE, ui.my_days.dialog); }, "Cancel", true, false},
-      {"other day", [](CalendarUi& ui) { DoubleClick(ui.grid->cells[25]); }, "Save", false, true},
-      {"main window", [](CalendarUi& ui) { TypeKey(ui.main_window, 'q', FL_CTRL, "\x11"); }, "Discard", false, false},
-      {"main window", [](CalendarUi& ui) { Fl::handle(FL_CLOSE, ui.main_window); }, "Cancel", true, false},
-  };
+  } kLeaves[] = {{Escape, "Cancel", true},   {Escape, "Discard", false}, {CloseDialog, "Save", false},
+                 {CloseDialog, "Cancel", true}, {OtherDay, "Save", false}, {Quit, "Discard", false},
+                 {CloseMain, "Cancel", true}};
   for (const auto& l : kLeaves) {
-    Start();
-    TypeKey(ui->main_window, FL_Enter, 0, "\r");
-    Settle();
+    const std::string row = std::to_string(&l - kLeaves) + " " + l.answer;
+    StartInDialog();
     TypeText(Dialog()->name, "typed");
     Click(ui->grid->cells[22]);  // the main window's pick does not take the dialog from what is typed
     answerWith = l.answer;
     questions.clear();
     l.leave(*ui);
     Settle();
-    ASSERT_EQ(questions.size(), 1u) << l.how;
-    EXPECT_STREQ(questions[0].answers[questions[0].preferred], "Save") << l.how;
+    ASSERT_EQ(questions.size(), 1u) << row;
+    EXPECT_STREQ(questions[0].answers[questions[0].preferred], "Save") << row;
     const bool onDay20 = Dialog()->visible() && std::string(Dialog()->dates->label()).find("Hdar 20,") != std::string::npos;
-    EXPECT_EQ(onDay20, l.stays) << l.how << " " << l.answer;
-    EXPECT_EQ(ui->main_window->visible() != 0, l.how != std::string("main window") || l.stays) << l.answer;
-    EXPECT_EQ(l.stays, Dialog()->name->value() == std::string("typed")) << l.how << " " << l.answer;
-    EXPECT_EQ(ReadFile(file).find("SUMMARY:typed") != std::string::npos, l.saved) << l.how << " " << l.answer;
-    ui->main_window->hide();
-    ui.reset();
-    std::remove(file.c_str());
+    EXPECT_EQ(onDay20, l.stays) << row;
+    const bool mainLeft = l.leave == Quit || l.leave == CloseMain;
+    EXPECT_EQ(ui->main_window->visible() != 0, !mainLeft || l.stays) << row;
+    EXPECT_EQ(l.stays, Dialog()->name->value() == std::string("typed")) << row;
+    EXPECT_EQ(ReadFile(file).find("SUMMARY:typed") != std::string::npos, l.answer == std::string("Save")) << row;
   }
 }
 
 // Enter saves from the name and the repeat, and Ctrl+Enter from the note,
 // where Enter starts a new line.
 TEST_F(MyDaysWindow, EnterSaves) {
-  Start();
-  TypeKey(ui->main_window, FL_Enter, 0, "\r");
-  Settle();
+  StartInDialog();
   const struct {
     Fl_Widget* field;
     int state;
@@ -150,7 +135,7 @@ TEST_F(MyDaysWindow, OpensBesideTheMainWindowAndAboveIt) {
     Start();
     Fl_Window& main = *ui->main_window;
     if (middle) main.position((Fl::w() - main.w()) / 2, (Fl::h() - main.h()) / 2);
-    TypeKey(ui->main_window, FL_Enter, 0, "\r");
+    TypeKey(&main, FL_Enter, 0, "\r");
     Settle();
     const Fl_Window& dialog = *Dialog();
     const bool apart = dialog.x() >= main.x() + main.w() || dialog.x() + dialog.w() <= main.x() ||
@@ -161,8 +146,6 @@ TEST_F(MyDaysWindow, OpensBesideTheMainWindowAndAboveIt) {
     Window above = 0;
     XGetTransientForHint(fl_display, fl_xid(Dialog()), &above);
     EXPECT_EQ(above, fl_xid(ui->main_window));
-    main.hide();
-    ui.reset();
   }
 }
 
@@ -173,11 +156,9 @@ TEST_F(MyDaysWindow, WindowsOpenAtTheScreensScaleAndGrow) {
   const std::string resources = "Xft.dpi:\t192\n";
   XChangeProperty(fl_display, root, XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
                   reinterpret_cast<const unsigned char*>(resources.c_str()), static_cast<int>(resources.size()));
-  Start();
+  StartInDialog();
   EXPECT_EQ(ui->main_window->w(), 700);
   EXPECT_EQ(ui->today->labelsize(), 28);
-  TypeKey(ui->main_window, FL_Enter, 0, "\r");
-  Settle();
   XDeleteProperty(fl_display, root, XA_RESOURCE_MANAGER);
   EXPECT_EQ(Dialog()->w(), 760);
   EXPECT_EQ(Dialog()->name->textsize(), 28);

@@ -63,3 +63,11 @@ find_library(LIBFAKETIME NAMES libfaketime.so.1 PATH_SUFFIXES faketime)
 zelmora_test_needs(LIBFAKETIME faketime)
 find_file(BASH_COMPLETION bash_completion PATHS /usr/share/bash-completion NO_DEFAULT_PATH)
 zelmora_test_needs(BASH_COMPLETION bash-completion)
+# The reminders are told to dunst, a real notification server, on a private
+# session bus; dunstctl reads back what it took.
+find_program(DUNSTCTL dunstctl)
+zelmora_test_needs(DUNSTCTL dunst)
+find_program(DBUS_RUN_SESSION dbus-run-session)
+zelmora_test_needs(DBUS_RUN_SESSION dbus)
+find_program(SYSTEMD_ANALYZE systemd-analyze)
+zelmora_test_needs(SYSTEMD_ANALYZE systemd)

@@ -33,10 +33,10 @@ ensure_packages() {
 
 # What a plain build needs, as the README names them; make and pkg-config come
 # with them through apt's recommends and depends.
-USER_BUILD_PACKAGES="cmake g++ libfltk1.3-dev libfontconfig-dev gettext"
+USER_BUILD_PACKAGES="cmake g++ libfltk1.3-dev libfontconfig-dev gettext libsystemd-dev"
 # The Ethiopic font draws the Amharic holiday names in the window's tooltips.
 BUILD_PACKAGES="$USER_BUILD_PACKAGES make pkg-config fonts-sil-abyssinica"
-TEST_PACKAGES="libgtest-dev libicu-dev libical-dev xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev chromium xdotool faketime desktop-file-utils lintian python3-icalendar bash-completion khal calcurse fonts-dejavu-core"
+TEST_PACKAGES="libgtest-dev libicu-dev libical-dev xvfb xauth x11-utils imagemagick clang libclang-rt-14-dev chromium xdotool faketime desktop-file-utils lintian python3-icalendar bash-completion khal calcurse fonts-dejavu-core dunst dbus systemd"
 # The benchmarks and the measuring scripts in bench/.
 BENCH_PACKAGES="libbenchmark-dev libicu-dev libxdamage-dev hyperfine xvfb xauth x11-apps xdotool"
 

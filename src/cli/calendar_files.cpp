@@ -63,17 +63,17 @@ void WriteCalendar(YearRange years, const std::vector<YearEvents>& passes, Outpu
   out.Write(ics);
 }
 
-void WriteHolidayCalendar(YearRange years, CalendarKind kind, bool fasts, Language language, Output& out) {
-  std::vector<YearEvents> passes = {[kind, language](int year, Output* to, std::string* why) {
+void WriteHolidayCalendar(YearRange years, CalendarKind kind, bool fasts, const HolidayEventStyle& style, Output& out) {
+  std::vector<YearEvents> passes = {[kind, &style](int year, Output* to, std::string* why) {
     std::string ics;
-    const bool made = AddHolidayEvents(HolidaysOfYear(year, kind), {}, &ics, why, language);
+    const bool made = AddHolidayEvents(HolidaysOfYear(year, kind), {}, &ics, why, style);
     Emit(ics, to);
     return made;
   }};
   if (fasts) {
-    passes.emplace_back([kind, language](int year, Output* to, std::string* why) {
+    passes.emplace_back([kind, &style](int year, Output* to, std::string* why) {
       std::string ics;
-      const bool made = AddHolidayEvents({}, FastsOfYear(year, kind), &ics, why, language);
+      const bool made = AddHolidayEvents({}, FastsOfYear(year, kind), &ics, why, style);
       Emit(ics, to);
       return made;
     });

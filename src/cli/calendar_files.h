@@ -8,6 +8,7 @@
 #include "cli/output.h"
 #include "core/calendar/holidays.h"
 #include "core/days/user_day.h"
+#include "core/export/holiday_calendar.h"
 #include "core/language/language.h"
 
 // The commands' iCalendar files, written a year at a time so that a file of
@@ -24,7 +25,8 @@ using YearEvents = std::function<bool(int year, Output* out, std::string* why)>;
 // past the end.
 void WriteCalendar(YearRange years, const std::vector<YearEvents>& passes, Output& out);
 // The holidays of the years (in their calendar) and with `fasts` the fasting
-// periods beginning in them, named in the language asked for.
-void WriteHolidayCalendar(YearRange years, CalendarKind kind, bool fasts, Language language, Output& out);
+// periods beginning in them, named in the language asked for, each with the
+// reminders asked for.
+void WriteHolidayCalendar(YearRange years, CalendarKind kind, bool fasts, const HolidayEventStyle& style, Output& out);
 // Every date of the user's days in the years.
 void WriteOccurrenceCalendar(const std::vector<UserDay>& days, YearRange years, CalendarKind kind, Output& out);

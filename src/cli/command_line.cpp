@@ -67,6 +67,7 @@ const Command kCommands[] = {
     {"days", N_("ACTION"), nullptr, kKindOptions | kJsonOption | kDaysOptions | kCalendarOptions, Ethiopian, DaysCommand,
      true},
     {"agenda", N_("DAYS"), nullptr, kJsonOption | kTodayOption, Ethiopian, AgendaCommand},
+    {"remind", N_("DAYS"), nullptr, kRemindOptions, Ethiopian, RemindCommand},
     {"help", N_("COMMAND"), nullptr, 0, Ethiopian, Whole<HelpCommand>},
     {"--help", nullptr, nullptr, 0, Ethiopian, Whole<Help>},
     {"-h", nullptr, nullptr, 0, Ethiopian, Whole<Help>},

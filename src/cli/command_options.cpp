@@ -45,6 +45,26 @@ bool ReadDayValues(const std::string& arg, ArgumentList& args, Invocation& call)
   return every || note;
 }
 
+// The reminders' own: what is listed, turned on or off, or set to run by itself.
+bool ReadRemindOption(const std::string& arg, ArgumentList& args, Invocation& call) {
+  if (arg == "--list" || arg == "--enable" || arg == "--disable") {
+    (arg == "--list" ? call.reminding.list : call.reminding.setup) = args.argv[args.next - 1];
+    return true;
+  }
+  const char* fasts = Value(arg, "--fasts", args, N_("on or off"), "on");
+  const char* feasts = fasts ? nullptr : Value(arg, "--feasts", args, N_("on or off"), "on");
+  if (fasts) call.reminding.fasts = fasts;
+  if (feasts) call.reminding.feasts = feasts;
+  return fasts || feasts;
+}
+
+// --remind WHEN, of a day to be added or of the holidays written for a phone; repeatable.
+bool ReadRemind(const std::string& arg, ArgumentList& args, Invocation& call) {
+  const char* when = Value(arg, "--remind", args, N_("a WHEN"), "7d@09:00");
+  if (when) call.remind.emplace_back(when);
+  return when;
+}
+
 // --color alone is --color=always, as cal(1) and ls(1) take it.
 bool ReadColor(const std::string& arg, Color& color) {
   if (arg == "--color" || arg == "--color=always") {
@@ -79,7 +99,9 @@ bool ReadOption(const std::string& arg, unsigned options, ArgumentList& args, In
     call.today = true;
   } else {
     return ((options & kColorOption) && ReadColor(arg, color)) || ((options & kFormatOption) && ReadFormat(arg, args, call)) ||
-           ((options & kToOption) && ReadTo(arg, args, call)) || ((options & kDaysOptions) && ReadDayValues(arg, args, call));
+           ((options & kToOption) && ReadTo(arg, args, call)) || ((options & kDaysOptions) && ReadDayValues(arg, args, call)) ||
+           ((options & (kDaysOptions | kIcsOptions)) && ReadRemind(arg, args, call)) ||
+           ((options & kRemindOptions) && ReadRemindOption(arg, args, call));
   }
   return true;
 }
@@ -88,13 +110,14 @@ std::string OptionsText(unsigned options) {
   std::vector<std::string> names;
   if (options & kKindOptions) names.insert(names.end(), {"--ethiopian", "--gregorian"});
   if (options & kColorOption) names.emplace_back("--color[=auto|always|never]");
-  if (options & kIcsOptions) names.insert(names.end(), {"--ics", "--fasts"});
+  if (options & kIcsOptions) names.insert(names.end(), {"--ics", "--fasts", Tr("--remind WHEN")});
   if (options & kFormatOption) names.emplace_back(Tr("--format FORMAT"));
   if (options & kToOption) names.emplace_back("--to ethiopian|gregorian");
   if (options & kJsonOption) names.emplace_back("--json");
-  if (options & kDaysOptions) names.insert(names.end(), {Tr("--every REPEAT"), Tr("--note TEXT")});
+  if (options & kDaysOptions) names.insert(names.end(), {Tr("--every REPEAT"), Tr("--note TEXT"), Tr("--remind WHEN")});
   if (options & kCalendarOptions) names.insert(names.end(), {"--ics", "--rscale"});
   if (options & kTodayOption) names.emplace_back("--today");
+  if (options & kRemindOptions) names.insert(names.end(), {"--list", "--fasts on|off", "--feasts on|off", "--enable", "--disable"});
   if (options & kScriptOptions) names.insert(names.end(), {"--amharic", "--geez"});
   return names.empty() ? Tr("no options") : JoinedWithOr(names);
 }

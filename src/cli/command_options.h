@@ -9,14 +9,15 @@
 enum Option : unsigned {
   kKindOptions = 1u << 0,    // --ethiopian, --gregorian
   kColorOption = 1u << 1,    // --color[=auto|always|never]
-  kIcsOptions = 1u << 2,     // --ics, --fasts
+  kIcsOptions = 1u << 2,     // --ics, --fasts, --remind WHEN
   kFormatOption = 1u << 3,   // --format FORMAT
   kToOption = 1u << 4,       // --to ethiopian|gregorian
   kJsonOption = 1u << 5,     // --json
   kScriptOptions = 1u << 6,  // --amharic, --geez
-  kDaysOptions = 1u << 7,      // --every REPEAT, --note TEXT
+  kDaysOptions = 1u << 7,      // --every REPEAT, --note TEXT, --remind WHEN
   kCalendarOptions = 1u << 8,  // --ics, --rscale
   kTodayOption = 1u << 9,      // --today
+  kRemindOptions = 1u << 10,   // --list, --fasts on|off, --feasts on|off, --enable, --disable
 };
 constexpr unsigned kFormatOptions = kFormatOption | kToOption;
 // The options every command takes, as the help lists them.

@@ -10,6 +10,7 @@
 #include "cli/day_text.h"
 #include "cli/json_text.h"
 #include "cli/month_text.h"
+#include "cli/user_days.h"
 
 namespace {
 
@@ -56,10 +57,14 @@ void MonthCommand(const Invocation& call, Output& out) {
 
 // A year at a time, in every form: a range of thousands is written as it is worked out.
 void HolidaysCommand(const Invocation& call, Output& out) {
-  if (call.fasts && !call.ics) throw CommandError{Filled(Tr(kGoesWith), {"--fasts", "--ics"})};
+  if ((call.fasts || !call.remind.empty()) && !call.ics) {
+    throw CommandError{Filled(Tr(kGoesWith), {call.fasts ? "--fasts" : "--remind", "--ics"})};
+  }
   if (call.json && call.ics) throw CommandError{Filled(Tr(kExclude), {"--json", "--ics"})};
   const YearRange years = ListedYears(call);
-  if (call.ics) return WriteHolidayCalendar(years, call.kind, call.fasts, call.style.language, out);
+  if (call.ics) {
+    return WriteHolidayCalendar(years, call.kind, call.fasts, {call.style.language, ReadReminders(call.remind)}, out);
+  }
   if (call.json) {
     int firstDay = 0, lastDay = 0;
     DaysOfYears(years, call.kind, firstDay, lastDay);

@@ -7,6 +7,14 @@
 #include "core/calendar/calendar_kind.h"
 #include "core/locale/language_names.h"
 
+// What `remind` was asked besides telling: each the option as typed, or its value.
+struct RemindAsk {
+  const char* list = nullptr;    // "--list"
+  const char* setup = nullptr;   // "--enable" or "--disable"
+  const char* fasts = nullptr;   // "on" or "off"
+  const char* feasts = nullptr;
+};
+
 // What a command was asked: its one operand (or none), the calendar named by
 // --ethiopian or --gregorian (or the command's own default) and whether one
 // was named, whether today is to be highlighted, whether an iCalendar file
@@ -14,7 +22,8 @@
 // for, the calendar --to names for the format, and the names' script and
 // numerals; for the user's days, the operands after the first, the repeat
 // and note of a new day, whether the rules are written as stored, and
-// whether only today is asked for.
+// whether only today is asked for; the reminders (--remind WHEN) of a new
+// day or of the holidays' iCalendar file, as typed; and what `remind` was asked.
 struct Invocation {
   const char* operand = nullptr;
   std::vector<const char*> more;
@@ -32,6 +41,8 @@ struct Invocation {
   const char* note = nullptr;
   bool rscale = false;
   bool today = false;
+  std::vector<std::string> remind;
+  RemindAsk reminding;
 };
 
 // Each returns the whole text for standard output, or writes it to `out`
@@ -51,3 +62,6 @@ std::string BahireHasabCommand(const Invocation& call);
 // file; and the coming days with everything the calendar and the user say of them.
 void DaysCommand(const Invocation& call, Output& out);
 void AgendaCommand(const Invocation& call, Output& out);
+// The reminders: told through the desktop once each, listed, turned on or
+// off for the church's days, or set to run by themselves.
+void RemindCommand(const Invocation& call, Output& out);

@@ -1,5 +1,5 @@
-// The days command: the user's own days listed, added, removed, imported,
-// or written as an iCalendar file.
+// The days command: the user's own days listed, added, removed, reminded of,
+// imported, or written as an iCalendar file.
 #include <algorithm>
 #include <cstring>
 
@@ -19,9 +19,17 @@
 
 namespace {
 
+// A day's reminders as WHEN takes them, each after sep; "-" for none.
+std::string RemindersText(const std::vector<Reminder>& reminders, const char* sep) {
+  std::string text;
+  for (const Reminder& reminder : reminders) text += (text.empty() ? "" : sep) + ReminderText(reminder);
+  return text.empty() ? "-" : text;
+}
+
 // One day a line: next date (Ethiopian, Gregorian; "-" when it never comes
-// again), repeat, name, UID. Appended piece by piece: a list may hold
-// thousands of days.
+// again), repeat, name, UID, reminders (last, so that the fields before
+// them stay where scripts cut them). Appended piece by piece: a list may
+// hold thousands of days.
 std::string DayLines(const std::vector<UserDay>& days, const std::vector<ListedDay>& listed, TextStyle style) {
   constexpr size_t kUsualLineBytes = 96;  // two dates, a repeat, a name and a UID
   std::string text;
@@ -57,6 +65,8 @@ std::string DayLines(const std::vector<UserDay>& days, const std::vector<ListedD
     }
     text += '\t';
     AppendField(day.uid, text);
+    text += '\t';
+    text += RemindersText(day.reminders, ",");
     text += '\n';
   }
   return text;
@@ -68,6 +78,11 @@ std::string JsonDay(int dayNumber, TextStyle style) {
          "}";
 }
 
+// ["7d@09:00","@09:00"]: the text is WHEN's, which needs no escaping.
+std::string JsonReminders(const std::vector<Reminder>& reminders) {
+  return reminders.empty() ? "[]" : "[\"" + RemindersText(reminders, "\",\"") + "\"]";
+}
+
 std::string DaysJson(const std::vector<UserDay>& days, const std::vector<ListedDay>& listed, TextStyle style) {
   std::string text;
   for (const ListedDay& entry : listed) {
@@ -75,7 +90,8 @@ std::string DaysJson(const std::vector<UserDay>& days, const std::vector<ListedD
     text += std::string(text.empty() ? "" : ",") + "{\"uid\":" + JsonString(day.uid) + ",\"name\":" +
             JsonString(day.name) + ",\"note\":" + JsonString(day.note) + ",\"repeat\":" +
             JsonString(RepeatWord(day.repeat)) + ",\"start\":" + JsonDay(day.start, style) +
-            ",\"next\":" + (entry.next ? JsonDay(entry.next->day, style) : "null") + "}";
+            ",\"next\":" + (entry.next ? JsonDay(entry.next->day, style) : "null") + ",\"reminders\":" +
+            JsonReminders(day.reminders) + "}";
   }
   return "[" + text + "]\n";
 }
@@ -90,6 +106,7 @@ std::string Add(const Invocation& call, const Output& out) {
   day.start = ReadDay(call.more[1], call.kind).dates[Gregorian].dayNumber;
   day.repeat = call.every ? ReadRepeat(call.every) : Repeat::kOnce;
   if (call.note) day.note = call.note;
+  day.reminders = call.remind.empty() ? DefaultReminders(day.repeat) : ReadReminders(call.remind);
   CheckDayText(day);
   DayStore store;
   LoadStore(store);
@@ -99,17 +116,36 @@ std::string Add(const Invocation& call, const Output& out) {
   return uid + '\n';
 }
 
+// The stored day of the UID; throws CommandError when there is none.
+const UserDay& StoredDay(const DayStore& store, const std::string& uid) {
+  const std::vector<UserDay>& days = store.Days();
+  const auto day = std::find_if(days.begin(), days.end(), [&](const UserDay& each) { return each.uid == uid; });
+  if (day == days.end()) {
+    throw CommandError{Filled(Tr("no day has the UID %s; expected one that zelmora days lists"), {Quoted(uid)})};
+  }
+  return *day;
+}
+
 void Remove(const Invocation& call, const Output& out) {
   CheckAction(call, "remove", 1, N_("days remove UID"));
   DayStore store;
   LoadStore(store);
-  const std::string uid = call.more[0];
-  const std::vector<UserDay>& days = store.Days();
-  if (std::none_of(days.begin(), days.end(), [&](const UserDay& day) { return day.uid == uid; })) {
-    throw CommandError{Filled(Tr("no day has the UID %s; expected one that zelmora days lists"), {Quoted(uid)})};
-  }
+  const std::string uid = StoredDay(store, call.more[0]).uid;
   std::string why;
   if (!store.Remove(uid, &why)) throw CommandError{Filled(Tr("cannot remove the day: %s"), {why})};
+  if (!store.Warning().empty()) out.Say(store.Warning());
+}
+
+// The day's reminders replaced by the WHENs; alarms another program wrote stay with the day.
+void Remind(const Invocation& call, const Output& out) {
+  CheckAction(call, "remind", std::max<std::size_t>(call.more.size(), 2), N_("days remind UID WHEN..."));
+  const std::vector<Reminder> reminders = ReadReminders({call.more.begin() + 1, call.more.end()});
+  DayStore store;
+  LoadStore(store);
+  UserDay day = StoredDay(store, call.more[0]);
+  day.reminders = reminders;
+  std::string why;
+  if (!store.Replace(day, &why)) throw CommandError{Filled(Tr("cannot change the day's reminders: %s"), {why})};
   if (!store.Warning().empty()) out.Say(store.Warning());
 }
 
@@ -126,6 +162,7 @@ void Calendar(const Invocation& call, const std::vector<UserDay>& days, Output& 
 
 void List(const Invocation& call, Output& out) {
   if (call.every || call.note) throw CommandError{Tr("--every and --note go with add; expected days add NAME DATE")};
+  if (!call.remind.empty()) throw CommandError{Filled(Tr(kGoesWith), {"--remind", "days add"})};
   DayStore store;
   LoadStore(store);
   if (call.ics || call.rscale) {
@@ -135,7 +172,7 @@ void List(const Invocation& call, Output& out) {
     return Calendar(call, store.Days(), out);
   }
   if (call.operand) {
-    throw CommandError{Filled(Tr("unknown action %s; expected add, remove, import, or FROM-TO with --ics"),
+    throw CommandError{Filled(Tr("unknown action %s; expected add, remove, remind, import, or FROM-TO with --ics"),
                               {Quoted(call.operand)})};
   }
   const std::vector<UserDay>& days = store.Days();
@@ -151,8 +188,9 @@ void CheckAction(const Invocation& call, const char* action, std::size_t operand
     throw CommandError{Filled(Tr(takes), {action, std::to_string(operands), Tr(usage)})};
   }
   const bool adds = std::strcmp(action, "add") == 0;
-  if ((!adds && (call.every || call.note)) || call.ics || call.rscale || call.json) {
-    const std::string options = adds ? "--ethiopian, --gregorian, --every" + std::string(Tr(" or ")) + "--note" : Tr("no options");
+  if ((!adds && (call.every || call.note || !call.remind.empty())) || call.ics || call.rscale || call.json) {
+    const std::string options =
+        adds ? "--ethiopian, --gregorian, --every, --note" + std::string(Tr(" or ")) + "--remind" : Tr("no options");
     throw CommandError{Filled(Tr("%s takes %s; expected %s"), {action, options, Tr(usage)})};
   }
 }
@@ -161,10 +199,11 @@ void DaysCommand(const Invocation& call, Output& out) {
   const std::string action = call.operand ? call.operand : "";
   if (action == "add") return out.Write(Add(call, out));
   if (action == "remove") return Remove(call, out);
+  if (action == "remind") return Remind(call, out);
   if (action == "import") return out.Write(ImportAction(call));
   if (!call.more.empty()) {
     throw CommandError{call.ics ? Filled(Tr("unexpected argument %s; expected one %s"), {Quoted(call.more[0]), "FROM-TO"})
-                                : Filled(Tr("unexpected argument %s; expected add, remove or import before it"),
+                                : Filled(Tr("unexpected argument %s; expected add, remove, remind or import before it"),
                                          {Quoted(call.more[0])})};
   }
   List(call, out);

@@ -75,6 +75,13 @@ Repeat ReadRepeat(const char* word) {
                             {Quoted(word)})};
 }
 
+std::vector<Reminder> ReadReminders(const std::vector<std::string>& whens) {
+  std::vector<Reminder> reminders;
+  std::string why;
+  if (!ParseReminders(whens, &reminders, &why)) throw CommandError{why};
+  return reminders;
+}
+
 std::string OccurrenceName(const UserDay& day, const Occurrence& occurrence, TextStyle style) {
   return FieldText(OccurrenceSummary(day, occurrence, style.language));
 }

@@ -24,6 +24,8 @@ std::string ErrorLines(const std::string& file, const std::vector<StoreError>& e
 const char* RepeatWord(Repeat repeat);
 // --every's word as a repeat; throws CommandError for any other.
 Repeat ReadRepeat(const char* word);
+// --remind's WHENs as reminders; throws CommandError naming the one that is none.
+std::vector<Reminder> ReadReminders(const std::vector<std::string>& whens);
 // The name an occurrence goes by: the day's, and for a memorial which commemoration it is.
 std::string OccurrenceName(const UserDay& day, const Occurrence& occurrence, TextStyle style);
 // Text from a file, safe in one field of a line on a terminal: control

@@ -145,7 +145,7 @@ ENKUTATASH_1 = "0001/01/01\t0008/08/27\tEnkutatash (New Year)\tpublic\n"
 VERSION = f"zelmora {os.environ['ZELMORA_VERSION']}\nCopyright (C) 2026 the Zelmora team.\n"
 SPAN_G = "expected a Gregorian day from 0008/08/27 to 10007/11/10"
 SPAN_E = "expected an Ethiopian day from 0001/01/01 to 9999/13/06"
-COMMANDS = "today, convert, month, holidays, now, fasts, day, bahire-hasab, days, agenda or help (zelmora --help tells more)"
+COMMANDS = "today, convert, month, holidays, now, fasts, day, bahire-hasab, days, agenda, remind or help (zelmora --help tells more)"
 NO_DAY = "names no day; expected YEAR/MONTH/DAY, for example 2008/11/29"
 DAY_OPTIONS = "expected --ethiopian, --gregorian, --format FORMAT, --to ethiopian|gregorian, --json, --amharic or --geez"
 FASTS_2017 = """\
@@ -212,12 +212,14 @@ END:VCALENDAR\r
 """
 # Soonest first; control characters from the file shown as spaces.
 DAYS_LIST = """\
-2001/03/20\t2008/11/29\tmemorial\tGrandmother (Seventh day)\tmemorial@test
-2001/03/22\t2008/12/01\tonce\tMeeting  [31mat noon\tonce@test
-2001/03/29\t2008/12/08\tyear\tAbebe's birthday\tbirthday@test
-2001/04/12\t2008/12/21\tmonth\tMichael\tmichael@test
--\t-\tonce\tMillennium\tpast@test
+2001/03/20\t2008/11/29\tmemorial\tGrandmother (Seventh day)\tmemorial@test\t-
+2001/03/22\t2008/12/01\tonce\tMeeting  [31mat noon\tonce@test\t-
+2001/03/29\t2008/12/08\tyear\tAbebe's birthday\tbirthday@test\t-
+2001/04/12\t2008/12/21\tmonth\tMichael\tmichael@test\t-
+-\t-\tonce\tMillennium\tpast@test\t-
 """
+# The same once a save has left out the escape character, which TEXT cannot hold.
+SAVED_LIST = DAYS_LIST.replace("Meeting  [31m", "Meeting [31m")
 AGENDA_3 = """\
 2001/03/20\t2008/11/29\tmy day\tGrandmother (Seventh day)
 2001/03/20\t2008/11/29\tfast\tTsome Nebiyat
@@ -240,7 +242,7 @@ WEEKLY = IMPORTED.replace("RRULE:RSCALE=ETHIOPIC;FREQ=MONTHLY", "RRULE:FREQ=WEEK
 TWO_ON_ONE_DATE = STORE[:STORE.index("BEGIN:VEVENT")] + "".join(
     f"BEGIN:VEVENT\r\nUID:{uid}@t\r\nDTSTART;VALUE=DATE:20081208\r\nRRULE:RSCALE=ETHIOPIC;FREQ=YEARLY\r\n"
     f"SUMMARY:{uid}\r\nEND:VEVENT\r\n" for uid in "ba") + "END:VCALENDAR\r\n"
-DAYS_OPTIONS = ("expected --ethiopian, --gregorian, --json, --every REPEAT, --note TEXT, --ics, --rscale, --amharic "
+DAYS_OPTIONS = ("expected --ethiopian, --gregorian, --json, --every REPEAT, --note TEXT, --remind WHEN, --ics, --rscale, --amharic "
                 "or --geez")
 
 # (arguments, standard output, standard error, exit status, how); how may
@@ -391,7 +393,7 @@ CASES = [
      '--json, --amharic or --geez\n', 2),
     (["holidays", "--color=always"], "",
      'zelmora holidays: unknown option "--color=always"; expected --ethiopian, --gregorian, --ics, --fasts, '
-     '--json, --amharic or --geez\n', 2),
+     '--remind WHEN, --json, --amharic or --geez\n', 2),
     (["convert"], "", "zelmora convert: missing DATE; expected YEAR/MONTH/DAY, for example 2008/11/29\n", 2),
     (["convert", "2008/1/1", "2008/1/2"], "", 'zelmora convert: unexpected argument "2008/1/2"; expected one DATE\n', 2),
     (["today", "x"], "", 'zelmora today: unexpected argument "x"; expected none\n', 2),
@@ -490,13 +492,13 @@ CASES = [
      '"start":{"ethiopian":{"year":2001,"month":3,"day":22,"month_name":"Hdar","weekday_name":"sagno"},"gregorian":'
      '{"year":2008,"month":12,"day":1,"month_name":"December","weekday_name":"Monday"}},"next":{"ethiopian":{"year":'
      '2001,"month":3,"day":22,"month_name":"Hdar","weekday_name":"sagno"},"gregorian":{"year":2008,"month":12,"day":1,'
-     '"month_name":"December","weekday_name":"Monday"}}},{"uid":"past@test","name":"Millennium","note":"",'
+     '"month_name":"December","weekday_name":"Monday"}},"reminders":[]},{"uid":"past@test","name":"Millennium","note":"",'
      '"repeat":"once","start":{"ethiopian":{"year":1992,"month":4,"day":22,"month_name":"Tahsas","weekday_name":'
      '"qidame"},"gregorian":{"year":2000,"month":1,"day":1,"month_name":"January","weekday_name":"Saturday"}},'
-     '"next":null}]\n', "", 0,
+     '"next":null,"reminders":[]}]\n', "", 0,
      {"store": STORE[:STORE.index("BEGIN:VEVENT")] + STORE[STORE.index("BEGIN:VEVENT\r\nUID:once@"):]}),
     # Pagume 6 kept on Pagume 5 in common years; 29 February only in leap years
-    (["days"], "2001/13/05\t2009/09/10\tyear\tw\tw@t\n2004/06/21\t2012/02/29\tgregorian-year\tl\tl@t\n", "", 0,
+    (["days"], "2001/13/05\t2009/09/10\tyear\tw\tw@t\t-\n2004/06/21\t2012/02/29\tgregorian-year\tl\tl@t\t-\n", "", 0,
      {"store": STORE[:STORE.index("BEGIN:VEVENT")] + "BEGIN:VEVENT\r\nUID:w@t\r\nDTSTART;VALUE=DATE:20070911\r\n"
       "RRULE:RSCALE=ETHIOPIC;FREQ=YEARLY;SKIP=BACKWARD\r\nSUMMARY:w\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\nUID:l@t\r\n"
       "DTSTART;VALUE=DATE:20040229\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:l\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n"}),
@@ -533,7 +535,7 @@ CASES = [
                                                   (["days", "remove", "past@elsewhere"], "", "", 0),
                                                   (["days"], DAYS_LIST.replace("@test", "@elsewhere").replace(
                                                       "Grandmother", "Aunt").replace("Meeting  [31m", "Meeting ").replace(
-                                                      "-\t-\tonce\tMillennium\tpast@elsewhere\n", ""), "", 0)]}),
+                                                      "-\t-\tonce\tMillennium\tpast@elsewhere\t-\n", ""), "", 0)]}),
     (["days", "import", "{home}/other.ics"], "3 added, 2 already there\n", "", 0,
      {"files": {"other.ics": IMPORTED}, "store": IMPORTED.replace("michael@", "m@").replace("once@", "o@").replace(
          "past@", "p@")}),
@@ -565,6 +567,15 @@ CASES = [
      {"then": [(["days", "remove", "nobody@test"], "",
                 'zelmora days: no day has the UID "nobody@test"; expected one that zelmora days lists\n', 2)],
       "uid": True}),
+    # a day's reminders replaced, cleared, refused with the form expected; a WHEN refused adds no day
+    (["days", "remind", "birthday@test", "@9:00", "7d@09:00"], "", "", 0,
+     {"store": STORE, "then": [(["days"], SAVED_LIST.replace("birthday@test\t-", "birthday@test\t7d@09:00,@09:00"), "", 0),
+                               (["days", "remind", "birthday@test", "none"], "", "", 0), (["days"], SAVED_LIST, "", 0)]}),
+    (["days", "remind", "birthday@test", "@25:00"], "",
+     'zelmora days: "@25:00" is no reminder; expected @HH:MM, Nd@HH:MM or none\n', 2, {"store": STORE}),
+    (["days", "add", "x", "2001/3/29", "--remind", "@9"], "",
+     'zelmora days: "@9" is no reminder; expected @HH:MM, Nd@HH:MM or none\n', 2, {"then": [(["days"], "", "", 0)]}),
+    (["holidays", "--remind", "@09:00"], "", "zelmora holidays: --remind goes with --ics; expected both\n", 2),
     # an iCalendar date has four digits: a file or a day past 9999 is refused whole
     (["days", "--ics", "9992"], "", "zelmora days: cannot write the iCalendar file: iCalendar has no dates after the "
      "year 9999, and 10000/01/21 is one\n", 2, {"store": STORE}),
@@ -583,11 +594,11 @@ CASES = [
     (["days", "add", "Abebe", "2001/3/29", "--every"], "",
      "zelmora days: --every needs a REPEAT; expected for example --every year\n", 2),
     (["days", "add", "Abebe", "2001/3/29", "--ics"], "",
-     "zelmora days: add takes --ethiopian, --gregorian, --every or --note; expected days add NAME DATE\n", 2),
+     "zelmora days: add takes --ethiopian, --gregorian, --every, --note or --remind; expected days add NAME DATE\n", 2),
     (["days", "remove", "x", "--note", "y"], "", "zelmora days: remove takes no options; expected days remove UID\n", 2),
     (["days", "--note", "y"], "", "zelmora days: --every and --note go with add; expected days add NAME DATE\n", 2),
     (["days", "forget"], "",
-     'zelmora days: unknown action "forget"; expected add, remove, import, or FROM-TO with --ics\n', 2),
+     'zelmora days: unknown action "forget"; expected add, remove, remind, import, or FROM-TO with --ics\n', 2),
     (["days", "--ics", "2001", "2002"], "", 'zelmora days: unexpected argument "2002"; expected one FROM-TO\n', 2),
     (["days", "--rscale", "2001"], "", "zelmora days: --rscale writes every day whole; expected no FROM-TO\n", 2),
     (["days", "--ics", "--json"], "", "zelmora days: --ics, --rscale and --json exclude each other; expected one\n", 2),
@@ -720,9 +731,10 @@ def check_ics(lines):
 
 
 def check_ics_years():
-    """Past libical's year 3000, with the fasts; and three years when none is named."""
+    """Past libical's year 3000, with the fasts and a phone's reminders of each (the evening before and the
+    morning of its first day); and three years when none is named."""
     problems = []
-    raw = run(["holidays", "--ics", "--fasts", "2993"])[0]
+    raw = run(["holidays", "--ics", "--fasts", "--remind", "@07:00", "--remind", "1d@18:00", "2993"])[0]
     events = icalendar.Calendar.from_ical(raw).walk("VEVENT")
     holidays = run(["holidays", "2993"])[0].splitlines()
     fasts = {line.split("\t")[4]: line.split("\t")[2:4] for line in run(["fasts", "2993"])[0].splitlines()}
@@ -732,6 +744,9 @@ def check_ics_years():
         start, end = event.decoded("DTSTART"), event.decoded("DTEND")
         if type(start) is not datetime.date or type(end) is not datetime.date or end <= start:
             problems.append(f"{event['SUMMARY']}: dates {start!r} to {end!r}")
+        alarms = [(str(a["ACTION"]), a.decoded("TRIGGER"), str(a["DESCRIPTION"])) for a in event.walk("VALARM")]
+        if alarms != [("DISPLAY", datetime.timedelta(hours=hours), str(event["SUMMARY"])) for hours in (-6, 7)]:
+            problems.append(f"{event['SUMMARY']}: alarms {alarms}")
         categories = event.get("CATEGORIES")
         categories = [str(c.cats[0]) for c in (categories if isinstance(categories, list) else [categories])]
         if str(event["SUMMARY"]) in fasts:
@@ -850,7 +865,7 @@ COMPLETIONS = [
     (["zelmora", "mo"], "month"),
     (["zelmora", "--"], "--help --version"),
     (["zelmora", "-"], "-h --help -V --version"),
-    (["zelmora", "holidays", "--"], "--ethiopian --gregorian --ics --fasts --json --amharic --geez --help"),
+    (["zelmora", "holidays", "--"], "--ethiopian --gregorian --ics --fasts --remind --json --amharic --geez --help"),
     (["zelmora", "b"], "bahire-hasab"),
     (["zelmora", "n"], "now"),
     (["zelmora", "today", "--f"], "--format"),
@@ -868,7 +883,8 @@ COMPLETIONS = [
     (["zelmora", "a"], "agenda"),
     (["zelmora", "days", "a"], "add"),
     (["zelmora", "days", "add", "x", "2011/3/29", "--every", "m"], "month memorial"),
-    (["zelmora", "days", "--r"], "--rscale"),
+    (["zelmora", "days", "--r"], "--remind --rscale"),
+    (["zelmora", "days", "add", "x", "2011/3/29", "--remind", "n"], "none"),
     (["zelmora", "days", "import", f"{FILES}/z"], f"{FILES}/zelmora"),
     (["zelmora", "agenda", "--t"], "--today"),
     # file names after a redirection, wherever it stands
@@ -880,6 +896,7 @@ COMPLETIONS = [
     (["zelmora", "today", "--to=g"], "--to=gregorian"),
     (["zelmora", "days", "remove", ""], "birthday@test michael@test memorial@test once@test past@test", STORE),
     (["zelmora", "days", "remove", "b"], "birthday@test", STORE),
+    (["zelmora", "days", "remind", "m"], "memorial@test michael@test", STORE),
     (["zelmora", "help", "ag"], "agenda"),
 ]
 
@@ -912,10 +929,10 @@ AMHARIC_ARGUMENTS = [["today", "x"], ["convert", "soon"], ["convert"], ["month",
                      ["days", "forget"], ["days", "add", "x"], ["agenda", "0"], ["help", "dya"], ["-bg"], ["--help"],
                      ["days", "import", KHAL_WEEKLY], (["days"], {"store": open(KHAL_WEEKLY).read()}),
                      ["days", "add", "\udcc3ቀን", "2001/3/29"]]
-ALLOWED = re.compile(r'"[^"]*"|«[^»]*»|[a-z-]+\.ics|--?[a-z][a-z0-9-]*(\[?=[a-z|]*\]?)?|%-?[A-Za-z%]|\$\(.*\)|'
-                     r"(?<![A-Za-z])(zelmora|notify-send|today|convert|month|holidays|now|fasts|day|bahire-hasab|days|agenda|help|add|remove|"
+ALLOWED = re.compile(r'"[^"]*"|«[^»]*»|(Nd)?@HH:MM|[a-z-]+\.ics|--?[a-z][a-z0-9-]*(\[?=[a-z|]*\]?)?|%-?[A-Za-z%]|\$\(.*\)|'
+                     r"(?<![A-Za-z])(zelmora|notify-send|today|convert|month|holidays|now|fasts|day|bahire-hasab|days|agenda|help|add|remove|remind|none|"
                      r"import|ethiopian|gregorian|auto|always|never|once|year|gregorian-year|memorial|dumb|NO_COLOR|TERM|"
-                     r"gray|JSON|iCalendar|RFC|RSCALE|UTF|LC_ALL|LC_MESSAGES|LANG|am|WxH|X|Y|x)(?![A-Za-z])")
+                     r"gray|JSON|iCalendar|RFC|RSCALE|UTF|LC_ALL|LC_MESSAGES|LANG|am|WxH|X|Y|x|on|off|systemd|autostart)(?![A-Za-z])")
 
 
 def check_amharic():

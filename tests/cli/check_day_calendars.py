@@ -2,7 +2,9 @@
 added through the command line; `days --ics` (every occurrence) is read by
 python3-icalendar, imported by khal and calcurse, and all three must list the
 same dates and names; `days --rscale` (the rules) is read by python3-icalendar
-and expanded by libical to the same dates, day for day.
+and expanded by libical to the same dates, day for day. The days' reminders,
+asked for or the defaults, are VALARMs that python3-icalendar reads in every
+occurrence and in days.ics, and libical in the rules.
 
 Usage: check_day_calendars.py ZELMORA ICAL_EXPAND KHAL CALCURSE
 """
@@ -26,16 +28,23 @@ FIRST, LAST = datetime.date(2008, 9, 11), datetime.date(2012, 9, 10)
 NOTE = "born in Gondar; the first son, loved\nand missed"
 # (name, date, options): every repeat, and the dates a calendar lacks.
 DAYS = [
-    ("Hdar 29 birthday", "1973/3/29", ["--every", "year"]),
+    ("Hdar 29 birthday", "1973/3/29", ["--every", "year", "--remind", "7d@09:00", "--remind", "@18:30"]),
     ("Pagume 6 wedding", "1999/13/6", ["--every", "year"]),
     ("Nehase 30 monthly", "2000/12/30", ["--every", "month"]),
     ("Sixth of the month", "2001/1/6", ["--every", "month"]),
     ("Leap day", "2004/2/29", ["--gregorian", "--every", "gregorian-year"]),
     ("Once, in May", "2009/5/1", ["--gregorian", "--note", NOTE]),
-    ("Long ago, once", "1990/1/1", []),
+    ("Long ago, once", "1990/1/1", ["--remind", "none"]),
     ("የአያቴ መታሰቢያ, a name long enough to be folded over more than one content line", "2001/2/10",
      ["--every", "memorial"]),
 ]
+
+
+# Each day's reminders as minutes from its start: asked for, none, or the defaults
+# (on the day at 08:00, a memorial also a week before).
+MORNING, WEEK = 8 * 60, 7 * 24 * 60
+REMINDERS = {name: [MORNING] for name, _, _ in DAYS}
+REMINDERS.update({DAYS[0][0]: [-WEEK + 9 * 60, 18 * 60 + 30], DAYS[6][0]: [], DAYS[7][0]: [-WEEK + MORNING, MORNING]})
 
 
 def zelmora(*args):
@@ -105,7 +114,29 @@ def libical_dates(path):
     listed = subprocess.run([ICAL_EXPAND, path, FIRST.strftime("%Y%m%d"), LAST.strftime("%Y%m%d")],
                             capture_output=True, text=True, check=True, timeout=60).stdout
     return {(datetime.datetime.strptime(d, "%Y%m%d").date(), uid) for d, uid in (l.split(" ", 1) for l in
-                                                                                 listed.splitlines())}
+                                                                                 listed.splitlines()
+                                                                                 if not l.startswith("alarm "))}
+
+
+def check_alarms(what, raw, problems):
+    """Each event's VALARMs as python3-icalendar reads them: a display of its
+    summary at the day's reminders."""
+    for event in events(raw):
+        summary = str(event["SUMMARY"])
+        name = next(n for n in REMINDERS if summary.startswith(n))
+        alarms = event.walk("VALARM")
+        got = [int(a.decoded("TRIGGER").total_seconds()) // 60 for a in alarms]
+        if got != REMINDERS[name] or any(str(a["ACTION"]) != "DISPLAY" or str(a["DESCRIPTION"]) != summary
+                                         for a in alarms):
+            problems.append(f"{what}: {summary}: alarms at {got}, expected {REMINDERS[name]}")
+
+
+def libical_alarms(path, uids):
+    """(day's name, minutes) of each alarm libical reads in the rules, all displays relative to the start."""
+    listed = subprocess.run([ICAL_EXPAND, path, FIRST.strftime("%Y%m%d"), LAST.strftime("%Y%m%d")],
+                            capture_output=True, text=True, check=True, timeout=60).stdout
+    return sorted((uids[uid], int(seconds) // 60) for _, uid, seconds, action in
+                  (line.split(" ") for line in listed.splitlines() if line.startswith("alarm ")) if action == "DISPLAY")
 
 
 def compare(what, expected, got, problems):
@@ -142,6 +173,11 @@ def main():
         if len(events(f.read())) != len(DAYS):
             problems.append(f"the rules file does not hold {len(DAYS)} events")
     compare("libical", {(day, uid) for day, _, uid in ours}, libical_dates(rules), problems)
+    check_alarms("days --ics", open(expanded, "rb").read(), problems)
+    check_alarms("days.ics", open(os.path.join(HOME, "data", "zelmora", "days.ics"), "rb").read(), problems)
+    uids = {str(e["UID"]): str(e["SUMMARY"]) for e in events(open(rules, "rb").read())}
+    if libical_alarms(rules, uids) != sorted((n, m) for n, minutes in REMINDERS.items() for m in minutes):
+        problems.append(f"libical reads the alarms {libical_alarms(rules, uids)}")
     for problem in problems:
         print("FAILED: " + problem)
     print(f"{len(ours)} occurrences; {'FAILED' if problems else 'passed'}")

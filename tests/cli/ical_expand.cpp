@@ -1,7 +1,9 @@
 // libical's own reading of an iCalendar file, as an independent reference
 // for the tests: every instance of every event from FROM to TO (YYYYMMDD,
 // both included), one a line as "YYYYMMDD UID", libical expanding each
-// event's RRULE (RSCALE too) and RDATEs.
+// event's RRULE (RSCALE too) and RDATEs. Then each event's alarms, one a
+// line as "alarm UID SECONDS ACTION": the trigger's offset from the start,
+// or "absolute" for a trigger at a date and time.
 // Usage: ical_expand FILE FROM TO
 #include <libical/ical.h>
 
@@ -17,6 +19,19 @@ void PrintInstance(icalcomponent* event, struct icaltime_span* span, void*) {
   std::tm day{};
   gmtime_r(&span->start, &day);
   std::printf("%04d%02d%02d %s\n", day.tm_year + 1900, day.tm_mon + 1, day.tm_mday, icalcomponent_get_uid(event));
+}
+
+void PrintAlarms(icalcomponent* event) {
+  for (icalcomponent* alarm = icalcomponent_get_first_component(event, ICAL_VALARM_COMPONENT); alarm;
+       alarm = icalcomponent_get_next_component(event, ICAL_VALARM_COMPONENT)) {
+    icalproperty* trigger = icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY);
+    icalproperty* action = icalcomponent_get_first_property(alarm, ICAL_ACTION_PROPERTY);
+    const icaltriggertype when = icalproperty_get_trigger(trigger);
+    const bool display = action && icalproperty_get_action(action) == ICAL_ACTION_DISPLAY;
+    const std::string offset =
+        icaltime_is_null_time(when.time) ? std::to_string(icaldurationtype_as_int(when.duration)) : "absolute";
+    std::printf("alarm %s %s %s\n", icalcomponent_get_uid(event), offset.c_str(), display ? "DISPLAY" : "other");
+  }
 }
 
 }  // namespace
@@ -40,6 +55,10 @@ int main(int argc, char** argv) {
   for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
        event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
     icalcomponent_foreach_recurrence(event, from, to, PrintInstance, nullptr);
+  }
+  for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
+       event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+    PrintAlarms(event);
   }
   icalcomponent_free(calendar);
   return 0;

@@ -49,7 +49,7 @@ const std::string kForeignPieces[] = {
     "BEGIN:VTIMEZONE\r\nTZID:Africa/Addis_Ababa\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
     "TZOFFSETFROM:+0300\r\nTZOFFSETTO:+0300\r\nEND:STANDARD\r\nEND:VTIMEZONE",
     "BEGIN:VTODO\r\nUID:todo-1@example.com\r\nSUMMARY:Buy candles\r\nEND:VTODO",
-    "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Tomorrow\r\nTRIGGER:-P1D\r\nEND:VALARM",
+    "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Tomorrow\r\nTRIGGER:-P1D\r\nREPEAT:1\r\nDURATION:PT1H\r\nEND:VALARM",
     "CATEGORIES:family",
     "X-APPLE-TRAVEL-ADVISORY;X-FLAG=1:none",
     "X-LONG:" + std::string(70, 'a') + "\r\n " + std::string(30, 'b'),

@@ -3,6 +3,7 @@
 #include <deque>
 
 #include "core/calendar/calendar_date.h"
+#include "core/days/alarm.h"
 #include "core/days/days_file.h"
 #include "core/days/rule_text.h"
 #include "core/ical/content_line.h"
@@ -137,7 +138,9 @@ class Reader {
     if (open_.empty()) {
       closed_ = true;
     } else if (open_.size() == 2 && inEvent_) {
-      Rare().lines.push_back(Raw(closed.begin, line.end));  // an alarm, or another's component
+      if (!TakeReminder(text_.substr(closed.begin, line.end - closed.begin), &day_.reminders)) {
+        Rare().lines.push_back(Raw(closed.begin, line.end));  // another's alarm or component
+      }
     } else if (open_.size() == 1 && !(closed.name == "VEVENT" && EndEvent(closed, line))) {
       file_->components.push_back(Raw(closed.begin, line.end));
       Count(closed);

@@ -3,6 +3,7 @@
 
 #include "core/calendar/calendar_date.h"
 #include "core/calendar/clock_source.h"
+#include "core/days/alarm.h"
 #include "core/days/days_file.h"
 #include "core/days/memorial.h"
 #include "core/days/rule_text.h"
@@ -37,6 +38,7 @@ class Writer {
     if (!day.note.empty() || rare.emptyNote) Line("DESCRIPTION" + rare.noteParams + ":" + Escaped(day.note));
     if (day.repeat == Repeat::kMemorial) Line("X-ZELMORA-KIND:MEMORIAL");
     for (const std::string& raw : rare.lines) Raw(raw);
+    AddAlarms(day.reminders, day.name, text_);
     Line("END:VEVENT");
     return true;
   }

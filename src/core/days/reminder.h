@@ -28,6 +28,8 @@ struct Reminder {
 // before); "none" alone clears them. False, with why naming the text and
 // the form expected, when one cannot be read.
 bool ParseReminders(const std::vector<std::string>& whens, std::vector<Reminder>* reminders, std::string* why);
+// Earliest first (the most days before, then the earliest time), each once.
+void SortReminders(std::vector<Reminder>* reminders);
 // The same form back: "@09:00", "7d@09:00".
 std::string ReminderText(const Reminder& reminder);
 

@@ -2,6 +2,7 @@
 
 #include "core/calendar/clock_source.h"
 #include "core/calendar/date_pair.h"
+#include "core/days/alarm.h"
 #include "core/days/memorial.h"
 #include "core/ical/ics_text.h"
 
@@ -20,6 +21,7 @@ bool AddOccurrence(const UserDay& day, const Occurrence& occurrence, const std::
   const std::string ethiopian = ics::EthiopianDate(date.dates[Ethiopian]);
   AddLine("DESCRIPTION:" + Escaped(day.note.empty() ? ethiopian : day.note + "\n" + ethiopian), ics);
   AddLine("TRANSP:TRANSPARENT", ics);
+  AddAlarms(day.reminders, OccurrenceSummary(day, occurrence, Language::kEnglish), ics);
   AddLine("END:VEVENT", ics);
   return true;
 }

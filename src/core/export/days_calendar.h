@@ -16,7 +16,8 @@
 // The name an occurrence goes by: the day's, and for a memorial which
 // commemoration it is, in the language asked.
 std::string OccurrenceSummary(const UserDay& day, const Occurrence& occurrence, Language language);
-// Every occurrence as an all-day event, appended to a file being written
+// Every occurrence as an all-day event with the day's reminders as VALARMs
+// (relative to the occurrence, as phones expect them), appended to a file being written
 // (another's, such as the holidays'); false past iCalendar's years.
 bool AddOccurrenceEvents(const std::vector<UserDay>& days, const std::vector<Occurrence>& occurrences,
                          std::string* ics, std::string* why);

@@ -5,6 +5,7 @@
 
 #include "core/calendar/clock_source.h"
 #include "core/calendar/date_pair.h"
+#include "core/days/alarm.h"
 #include "core/ical/ics_text.h"
 #include "core/locale/translation.h"
 
@@ -75,7 +76,8 @@ void AddCategories(const EventText& text, std::string* ics) {
 }
 
 // False, with the reason, when a date cannot be written.
-bool AddEvent(const EventText& text, const std::string& stamp, std::string* ics, std::string* why) {
+bool AddEvent(const EventText& text, const std::string& stamp, const std::vector<Reminder>& reminders, std::string* ics,
+              std::string* why) {
   const CalendarDate first = DatePair::OfDay(text.firstDay).dates[Gregorian];
   AddLine("BEGIN:VEVENT", ics);
   AddLine("UID:" + Uid(text.english, first), ics);
@@ -88,6 +90,7 @@ bool AddEvent(const EventText& text, const std::string& stamp, std::string* ics,
   AddLine("DESCRIPTION:" + Escaped(text.description), ics);
   AddLine("TRANSP:TRANSPARENT", ics);
   AddCategories(text, ics);
+  AddAlarms(reminders, text.summary, ics);
   AddLine("END:VEVENT", ics);
   return true;
 }
@@ -95,22 +98,22 @@ bool AddEvent(const EventText& text, const std::string& stamp, std::string* ics,
 }  // namespace
 
 bool AddHolidayEvents(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
-                      std::string* why, Language language) {
+                      std::string* why, const HolidayEventStyle& style) {
   std::vector<EventText> events;
-  for (const Holiday& holiday : holidays) events.push_back(HolidayEvent(holiday, language));
-  for (const FastPeriod& fast : fasts) events.push_back(FastEvent(fast, language));
+  for (const Holiday& holiday : holidays) events.push_back(HolidayEvent(holiday, style.language));
+  for (const FastPeriod& fast : fasts) events.push_back(FastEvent(fast, style.language));
   const std::string stamp = StampLine(WallClock(nullptr));
   for (const EventText& event : events) {
-    if (!AddEvent(event, stamp, ics, why)) return false;
+    if (!AddEvent(event, stamp, style.reminders, ics, why)) return false;
   }
   return true;
 }
 
 bool HolidayCalendar(const std::vector<Holiday>& holidays, const std::vector<FastPeriod>& fasts, std::string* ics,
-                     std::string* why, Language language) {
+                     std::string* why, const HolidayEventStyle& style) {
   std::string text;
   AddHeader(&text);
-  if (!AddHolidayEvents(holidays, fasts, &text, why, language)) return false;
+  if (!AddHolidayEvents(holidays, fasts, &text, why, style)) return false;
   AddFooter(&text);
   *ics = std::move(text);
   return true;

@@ -32,7 +32,9 @@ bool ExportCalendar(const HolidayExport& what, std::string* ics, std::string* wh
   const std::vector<Holiday> holidays = HolidaysOfYear(what.year, what.kind);
   const std::vector<FastPeriod> fasts = what.withFasts ? FastsOfYear(what.year, what.kind) : std::vector<FastPeriod>{};
   ics::AddHeader(ics);
-  if (!AddHolidayEvents(holidays, fasts, ics, why, what.language) || !AddUserDays(what, ics, why)) return false;
+  if (!AddHolidayEvents(holidays, fasts, ics, why, {what.language, what.reminders}) || !AddUserDays(what, ics, why)) {
+    return false;
+  }
   ics::AddFooter(ics);
   return true;
 }

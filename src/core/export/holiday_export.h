@@ -17,6 +17,7 @@ struct HolidayExport {
   bool withFasts;
   const std::vector<UserDay>* userDays = nullptr;  // the user's days while the window shows them
   Language language = Language::kEnglish;          // of the holidays' and fasts' titles
+  std::vector<Reminder> reminders{};               // a VALARM each, in every holiday and fast
 };
 
 // The name offered for it: "zelmora-holidays-YEAR.ics" for an Ethiopian

@@ -51,16 +51,26 @@ std::string CurrentFolder() {
   return folder;
 }
 
-std::string UserDataFolder() {
-  const char* dataHome = std::getenv("XDG_DATA_HOME");
-  if (dataHome && dataHome[0] == '/') return std::string(dataHome) + "/zelmora";  // a relative one is ignored
+namespace {
+
+// The program's folder under the XDG base directory named by `variable`,
+// else under `fallback` in the home folder.
+std::string XdgFolder(const char* variable, const char* fallback) {
+  const char* base = std::getenv(variable);
+  if (base && base[0] == '/') return std::string(base) + "/zelmora";  // a relative one is ignored
   const char* home = std::getenv("HOME");
   if (!home || home[0] != '/') {
     const passwd* user = getpwuid(getuid());
     home = user ? user->pw_dir : nullptr;
   }
-  return home && *home ? std::string(home) + "/.local/share/zelmora" : "";
+  return home && *home ? std::string(home) + "/" + fallback + "/zelmora" : "";
 }
+
+}  // namespace
+
+std::string UserDataFolder() { return XdgFolder("XDG_DATA_HOME", ".local/share"); }
+std::string UserStateFolder() { return XdgFolder("XDG_STATE_HOME", ".local/state"); }
+std::string UserConfigFolder() { return XdgFolder("XDG_CONFIG_HOME", ".config"); }
 
 std::string CatalogFolder() { return FindDataFile("../locale"); }
 

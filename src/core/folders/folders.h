@@ -20,6 +20,10 @@ std::string CurrentFolder();
 // The user's own folder for the program's files: $XDG_DATA_HOME/zelmora, by
 // default ~/.local/share/zelmora. Empty when the user has no home folder.
 std::string UserDataFolder();
+// The same for what the program keeps of its own state ($XDG_STATE_HOME,
+// ~/.local/state) and the user's choices ($XDG_CONFIG_HOME, ~/.config).
+std::string UserStateFolder();
+std::string UserConfigFolder();
 
 // The absolute path of the program's data file name (the help page): from the
 // installed data folder (found from the path of whichever installed program

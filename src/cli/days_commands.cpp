@@ -19,11 +19,13 @@
 
 namespace {
 
-// A day's reminders as WHEN takes them, each after sep; "-" for none.
-std::string RemindersText(const std::vector<Reminder>& reminders, const char* sep) {
-  std::string text;
-  for (const Reminder& reminder : reminders) text += (text.empty() ? "" : sep) + ReminderText(reminder);
-  return text.empty() ? "-" : text;
+// A day's reminders as WHEN takes them, sep between them, appended to text; "-" for none.
+void AppendReminders(const std::vector<Reminder>& reminders, const char* sep, std::string& text) {
+  if (reminders.empty()) text += '-';
+  for (const Reminder& reminder : reminders) {
+    if (&reminder != &reminders.front()) text += sep;
+    AppendReminderText(reminder, &text);
+  }
 }
 
 // One day a line: next date (Ethiopian, Gregorian; "-" when it never comes
@@ -66,7 +68,7 @@ std::string DayLines(const std::vector<UserDay>& days, const std::vector<ListedD
     text += '\t';
     AppendField(day.uid, text);
     text += '\t';
-    text += RemindersText(day.reminders, ",");
+    AppendReminders(day.reminders, ",", text);
     text += '\n';
   }
   return text;
@@ -80,7 +82,10 @@ std::string JsonDay(int dayNumber, TextStyle style) {
 
 // ["7d@09:00","@09:00"]: the text is WHEN's, which needs no escaping.
 std::string JsonReminders(const std::vector<Reminder>& reminders) {
-  return reminders.empty() ? "[]" : "[\"" + RemindersText(reminders, "\",\"") + "\"]";
+  if (reminders.empty()) return "[]";
+  std::string text = "[\"";
+  AppendReminders(reminders, "\",\"", text);
+  return text + "\"]";
 }
 
 std::string DaysJson(const std::vector<UserDay>& days, const std::vector<ListedDay>& listed, TextStyle style) {

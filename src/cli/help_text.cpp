@@ -192,7 +192,8 @@ const CommandHelp kCommandHelp[] = {
                         "\n"
                         "Example: zelmora bahire-hasab 2017\n")},
     {"days", N_("Usage: zelmora days [OPTIONS]\n"
-                "       zelmora days add [--every REPEAT] [--note TEXT] [--remind WHEN]... NAME DATE\n"
+                "       zelmora days add [--every REPEAT] [--note TEXT] [--remind WHEN]...\n"
+                "                        NAME DATE\n"
                 "       zelmora days remove UID\n"
                 "       zelmora days remind UID WHEN...\n"
                 "       zelmora days import FILE   (- reads standard input)\n"

@@ -884,7 +884,6 @@ COMPLETIONS = [
     (["zelmora", "days", "a"], "add"),
     (["zelmora", "days", "add", "x", "2011/3/29", "--every", "m"], "month memorial"),
     (["zelmora", "days", "--r"], "--remind --rscale"),
-    (["zelmora", "days", "add", "x", "2011/3/29", "--remind", "n"], "none"),
     (["zelmora", "days", "import", f"{FILES}/z"], f"{FILES}/zelmora"),
     (["zelmora", "agenda", "--t"], "--today"),
     # file names after a redirection, wherever it stands

@@ -2,9 +2,7 @@
 added through the command line; `days --ics` (every occurrence) is read by
 python3-icalendar, imported by khal and calcurse, and all three must list the
 same dates and names; `days --rscale` (the rules) is read by python3-icalendar
-and expanded by libical to the same dates, day for day. The days' reminders,
-asked for or the defaults, are VALARMs that python3-icalendar reads in every
-occurrence and in days.ics, and libical in the rules.
+and expanded by libical to the same dates, day for day; both read the reminders' VALARMs too.
 
 Usage: check_day_calendars.py ZELMORA ICAL_EXPAND KHAL CALCURSE
 """
@@ -40,8 +38,7 @@ DAYS = [
 ]
 
 
-# Each day's reminders as minutes from its start: asked for, none, or the defaults
-# (on the day at 08:00, a memorial also a week before).
+# Each day's reminders in minutes from its start: asked for, none, or the defaults (a memorial's a week before too).
 MORNING, WEEK = 8 * 60, 7 * 24 * 60
 REMINDERS = {name: [MORNING] for name, _, _ in DAYS}
 REMINDERS.update({DAYS[0][0]: [-WEEK + 9 * 60, 18 * 60 + 30], DAYS[6][0]: [], DAYS[7][0]: [-WEEK + MORNING, MORNING]})
@@ -110,33 +107,31 @@ def calcurse_dates(path):
     return found
 
 
+def libical_lines(path):
+    return subprocess.run([ICAL_EXPAND, path, FIRST.strftime("%Y%m%d"), LAST.strftime("%Y%m%d")],
+                          capture_output=True, text=True, check=True, timeout=60).stdout.splitlines()
+
+
 def libical_dates(path):
-    listed = subprocess.run([ICAL_EXPAND, path, FIRST.strftime("%Y%m%d"), LAST.strftime("%Y%m%d")],
-                            capture_output=True, text=True, check=True, timeout=60).stdout
     return {(datetime.datetime.strptime(d, "%Y%m%d").date(), uid) for d, uid in (l.split(" ", 1) for l in
-                                                                                 listed.splitlines()
+                                                                                 libical_lines(path)
                                                                                  if not l.startswith("alarm "))}
 
 
 def check_alarms(what, raw, problems):
-    """Each event's VALARMs as python3-icalendar reads them: a display of its
-    summary at the day's reminders."""
+    """Each event's VALARMs as python3-icalendar reads them: its summary shown at the day's reminders."""
     for event in events(raw):
         summary = str(event["SUMMARY"])
-        name = next(n for n in REMINDERS if summary.startswith(n))
-        alarms = event.walk("VALARM")
-        got = [int(a.decoded("TRIGGER").total_seconds()) // 60 for a in alarms]
-        if got != REMINDERS[name] or any(str(a["ACTION"]) != "DISPLAY" or str(a["DESCRIPTION"]) != summary
-                                         for a in alarms):
-            problems.append(f"{what}: {summary}: alarms at {got}, expected {REMINDERS[name]}")
+        got = [(str(a["ACTION"]), str(a["DESCRIPTION"]), a.decoded("TRIGGER").total_seconds() // 60)
+               for a in event.walk("VALARM")]
+        if got != [("DISPLAY", summary, m) for m in REMINDERS[next(n for n in REMINDERS if summary.startswith(n))]]:
+            problems.append(f"{what}: {summary}: alarms {got}")
 
 
 def libical_alarms(path, uids):
-    """(day's name, minutes) of each alarm libical reads in the rules, all displays relative to the start."""
-    listed = subprocess.run([ICAL_EXPAND, path, FIRST.strftime("%Y%m%d"), LAST.strftime("%Y%m%d")],
-                            capture_output=True, text=True, check=True, timeout=60).stdout
+    """(day's name, minutes) of each display alarm libical reads in the rules."""
     return sorted((uids[uid], int(seconds) // 60) for _, uid, seconds, action in
-                  (line.split(" ") for line in listed.splitlines() if line.startswith("alarm ")) if action == "DISPLAY")
+                  (line.split(" ") for line in libical_lines(path) if line.startswith("alarm ")) if action == "DISPLAY")
 
 
 def compare(what, expected, got, problems):

@@ -22,7 +22,8 @@ if [ "$(id -u)" -ne 0 ]; then  # an ordinary user mounts in a namespace of its o
   overlay_options+=",userxattr"
 fi
 export work source_dir overlay_options
-exec unshare "${as_root[@]}" -m --propagation private bash -c '
+# Not exec: the trap above must still remove the work folder, a build's worth.
+unshare "${as_root[@]}" -m --propagation private bash -c '
 set -uo pipefail
 mount -t overlay overlay -o "$overlay_options" /usr || exit 1
 mount -t tmpfs tmpfs /usr/local  # nothing a user built by hand

@@ -48,6 +48,8 @@ bool TakeReminder(std::string_view component, std::vector<Reminder>* reminders) 
     if (alarm.end || !SplitLine(line.text, &parts) || !Take(parts, &alarm)) return false;
   }
   if (!(alarm.begin && alarm.action && alarm.trigger && alarm.description && alarm.end)) return false;
+  constexpr size_t kUsualReminders = 2;  // one on the day, one before it: a day's alarms take one allocation
+  if (reminders->empty()) reminders->reserve(kUsualReminders);
   reminders->push_back(alarm.reminder);
   SortReminders(reminders);
   return true;

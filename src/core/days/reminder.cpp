@@ -1,6 +1,7 @@
 #include "core/days/reminder.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <iterator>
 
@@ -12,8 +13,10 @@ namespace {
 
 constexpr int kMinutesPerHour = 60;
 constexpr int kSecondsPerMinute = 60;
-constexpr int kHoursPerDay = 24;
+constexpr int kHoursPerDay = Reminder::kMinutesPerDay / kMinutesPerHour;
 constexpr int kDaysPerWeek = 7;
+constexpr int kClockDigits = 2;            // of HH and MM
+constexpr int kDecimalBase = 10;
 constexpr int kShownLength = 40;           // of a WHEN refused, in a message
 constexpr int64_t kMostDurationNumber = 1'000'000'000;  // past any reminder, short of overflow
 constexpr char kNone[] = "none";
@@ -28,7 +31,7 @@ bool Number(std::string_view text, size_t* at, int64_t* number) {
   const size_t from = *at;
   *number = 0;
   for (; *at < text.size() && text[*at] >= '0' && text[*at] <= '9'; ++*at) {
-    *number = *number * 10 + (text[*at] - '0');
+    *number = *number * kDecimalBase + (text[*at] - '0');
     if (*number > kMostDurationNumber) return false;
   }
   return *at > from;
@@ -38,9 +41,9 @@ bool Number(std::string_view text, size_t* at, int64_t* number) {
 bool Clock(std::string_view text, int64_t* minuteOfDay) {
   size_t at = 0;
   int64_t hour = 0, minute = 0;
-  if (!Number(text, &at, &hour) || at > 2 || at >= text.size() || text[at] != ':') return false;
+  if (!Number(text, &at, &hour) || at > kClockDigits || at >= text.size() || text[at] != ':') return false;
   const size_t minuteFrom = ++at;
-  if (!Number(text, &at, &minute) || at != text.size() || at - minuteFrom != 2) return false;
+  if (!Number(text, &at, &minute) || at != text.size() || at - minuteFrom != kClockDigits) return false;
   if (hour >= kHoursPerDay || minute >= kMinutesPerHour) return false;
   *minuteOfDay = hour * kMinutesPerHour + minute;
   return true;
@@ -73,6 +76,49 @@ std::string Shown(const std::string& text) {
 // "15H", or nothing for no hours.
 std::string Part(int64_t count, char unit) { return count == 0 ? "" : std::to_string(count) + unit; }
 
+// HH or MM at out; past them.
+char* TwoDigits(int n, char* out) {
+  constexpr char kDigits[] = "0123456789";
+  *out++ = kDigits[n / kDecimalBase];
+  *out++ = kDigits[n % kDecimalBase];
+  return out;
+}
+
+// RFC 5545's dur-value in seconds, read leniently as writers vary: weeks,
+// days, hours, minutes and seconds in that order, any of them present.
+bool DurationSeconds(std::string_view duration, int64_t* seconds) {
+  struct Unit {
+    char letter;
+    int64_t seconds;
+    bool afterT;
+  };
+  constexpr int64_t kMinute = kSecondsPerMinute, kHour = kMinute * kMinutesPerHour, kDay = kHour * kHoursPerDay;
+  constexpr Unit kUnits[] = {{'W', kDay * kDaysPerWeek, false}, {'D', kDay, false},
+                             {'H', kHour, true}, {'M', kMinute, true}, {'S', 1, true}};
+  const bool negative = !duration.empty() && duration[0] == '-';
+  size_t at = !duration.empty() && (negative || duration[0] == '+') ? 1 : 0;
+  if (at >= duration.size() || UpperAscii(duration[at++]) != 'P') return false;
+  size_t next = 0;  // units come in their order, each once
+  bool inTime = false, timeEmpty = true;
+  *seconds = 0;
+  while (at < duration.size()) {
+    if (!inTime && UpperAscii(duration[at]) == 'T') {
+      inTime = true;
+      ++at;
+      continue;
+    }
+    int64_t count = 0;
+    if (!Number(duration, &at, &count) || at >= duration.size()) return false;
+    const char letter = UpperAscii(duration[at++]);
+    while (next < std::size(kUnits) && (kUnits[next].letter != letter || kUnits[next].afterT != inTime)) ++next;
+    if (next == std::size(kUnits)) return false;
+    *seconds += count * kUnits[next++].seconds;
+    timeEmpty = timeEmpty && !inTime;
+  }
+  if (negative) *seconds = -*seconds;
+  return next > 0 && !(inTime && timeEmpty);
+}
+
 }  // namespace
 
 void SortReminders(std::vector<Reminder>* reminders) {
@@ -97,11 +143,25 @@ bool ParseReminders(const std::vector<std::string>& whens, std::vector<Reminder>
   return true;
 }
 
+// Made in place: a list of thousands of days writes it for each.
+void AppendReminderText(const Reminder& reminder, std::string* text) {
+  char made[sizeof "366d@HH:MM"];
+  char* end = made;
+  if (reminder.daysBefore != 0) {
+    end = std::to_chars(end, std::end(made), reminder.daysBefore).ptr;
+    *end++ = 'd';
+  }
+  *end++ = '@';
+  end = TwoDigits(reminder.minuteOfDay / kMinutesPerHour, end);
+  *end++ = ':';
+  end = TwoDigits(reminder.minuteOfDay % kMinutesPerHour, end);
+  text->append(made, end);
+}
+
 std::string ReminderText(const Reminder& reminder) {
-  const auto twoDigits = [](int n) { return std::string(1, '0' + n / 10) + std::string(1, '0' + n % 10); };
-  const std::string clock = "@" + twoDigits(reminder.minuteOfDay / kMinutesPerHour) + ":" +
-                            twoDigits(reminder.minuteOfDay % kMinutesPerHour);
-  return (reminder.daysBefore == 0 ? "" : std::to_string(reminder.daysBefore) + "d") + clock;
+  std::string text;
+  AppendReminderText(reminder, &text);
+  return text;
 }
 
 // A day is put into the calendar to come back in time, so each new one has a
@@ -112,7 +172,8 @@ std::string ReminderText(const Reminder& reminder) {
 // large gathering", hannahprinethiopia.blogspot.com/2016/01/preparation-part-of-family_29.html),
 // so a memorial also comes a week before, in time for the preparations.
 std::vector<Reminder> DefaultReminders(Repeat repeat) {
-  constexpr int16_t kMorning = 8 * kMinutesPerHour;
+  constexpr int kMorningHour = 8;
+  constexpr int16_t kMorning = kMorningHour * kMinutesPerHour;
   constexpr int16_t kPreparationDays = kDaysPerWeek;
   std::vector<Reminder> reminders{{0, kMorning}};
   if (repeat == Repeat::kMemorial) reminders.insert(reminders.begin(), {kPreparationDays, kMorning});
@@ -129,42 +190,11 @@ std::string TriggerText(const Reminder& reminder) {
   return std::string(offset < 0 ? "-" : "") + "P" + Part(days, 'D') + (time.empty() ? "" : "T" + time);
 }
 
-// RFC 5545's dur-value, read leniently as RFC 5545 writers vary: weeks, days,
-// hours, minutes and seconds in that order, any of them present.
+// Whole minutes, from the day's end back to kMostDaysBefore days before it.
 bool ReminderOfTrigger(std::string_view duration, Reminder* reminder) {
-  size_t at = 0;
-  const bool negative = !duration.empty() && duration[0] == '-';
-  if (!duration.empty() && (duration[0] == '-' || duration[0] == '+')) ++at;
-  if (at >= duration.size() || (duration[at] != 'P' && duration[at] != 'p')) return false;
-  ++at;
-  struct Unit {
-    char letter;
-    int64_t seconds;
-    bool afterT;
-  };
-  constexpr int64_t kMinute = kSecondsPerMinute, kHour = kMinute * kMinutesPerHour, kDay = kHour * kHoursPerDay;
-  constexpr Unit kUnits[] = {{'W', kDay * kDaysPerWeek, false}, {'D', kDay, false},
-                             {'H', kHour, true}, {'M', kMinute, true}, {'S', 1, true}};
   int64_t seconds = 0;
-  size_t next = 0;
-  bool inTime = false, any = false, timeEmpty = true;
-  while (at < duration.size()) {
-    if (!inTime && (duration[at] == 'T' || duration[at] == 't')) {
-      inTime = true;
-      ++at;
-      continue;
-    }
-    int64_t count = 0;
-    if (!Number(duration, &at, &count) || at >= duration.size()) return false;
-    const char letter = UpperAscii(duration[at++]);
-    while (next < std::size(kUnits) && (kUnits[next].letter != letter || kUnits[next].afterT != inTime)) ++next;
-    if (next == std::size(kUnits)) return false;
-    seconds += count * kUnits[next++].seconds;
-    any = true;
-    if (inTime) timeEmpty = false;
-  }
-  if (!any || (inTime && timeEmpty) || seconds % kSecondsPerMinute != 0) return false;
-  const int64_t offset = (negative ? -seconds : seconds) / kSecondsPerMinute;
+  if (!DurationSeconds(duration, &seconds) || seconds % kSecondsPerMinute != 0) return false;
+  const int64_t offset = seconds / kSecondsPerMinute;
   if (offset >= Reminder::kMinutesPerDay) return false;
   const int64_t daysBefore = offset < 0 ? (-offset + Reminder::kMinutesPerDay - 1) / Reminder::kMinutesPerDay : 0;
   if (daysBefore > Reminder::kMostDaysBefore) return false;

@@ -30,8 +30,9 @@ struct Reminder {
 bool ParseReminders(const std::vector<std::string>& whens, std::vector<Reminder>* reminders, std::string* why);
 // Earliest first (the most days before, then the earliest time), each once.
 void SortReminders(std::vector<Reminder>* reminders);
-// The same form back: "@09:00", "7d@09:00".
+// The same form back: "@09:00", "7d@09:00"; or appended to text.
 std::string ReminderText(const Reminder& reminder);
+void AppendReminderText(const Reminder& reminder, std::string* text);
 
 // What a new day gets unless the user says otherwise.
 std::vector<Reminder> DefaultReminders(Repeat repeat);

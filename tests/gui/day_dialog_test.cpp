@@ -3,14 +3,22 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
+#include <FL/Fl_Menu_Bar.H>
 #include <FL/x.H>
 #include <X11/Xatom.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
 #include <string>
 
 #include "core/locale/translation.h"
+#include "core/remind/remind_settings.h"
+#include "gui/clock/reckoning_clock.h"
+#include "gui/dayswin/reminder_editor.h"
+#include "gui/remind/window_reminders.h"
 
 namespace {
 
@@ -166,6 +174,127 @@ TEST_F(MyDaysWindow, WindowsOpenAtTheScreensScaleAndGrow) {
   Dialog()->size(1140, Dialog()->h() * 3 / 2);
   EXPECT_EQ(Dialog()->name->textsize(), 42);
   EXPECT_EQ(Dialog()->list->textsize(), 42);
+}
+
+// A reminder of a day as days.ics holds it.
+std::string Alarm(const char* trigger) {
+  return std::string("BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:") + trigger + "\r\nDESCRIPTION:x\r\nEND:VALARM\r\n";
+}
+
+// The lines of a list, one after another.
+std::string Lines(const Fl_Browser* list) {
+  std::string lines;
+  for (int i = 1; i <= list->size(); ++i) lines += std::string(i > 1 ? "\n" : "") + list->text(i);
+  return lines;
+}
+
+// A day's reminders listed, added (by Enter in either field or by Add), each
+// once, refused when unreadable, removed, asked about when left unsaved, and
+// saved beside another program's alarm; the day's tooltip names the next.
+TEST_F(MyDaysWindow, RemindersShownAndChanged) {
+  FixClock(2008, 11, 20, 9, 0, 0);  // Hdar 11: the day's reminders are all to come
+  const std::string foreign = "BEGIN:VALARM\r\nACTION:AUDIO\r\nTRIGGER;VALUE=DATE-TIME:20081128T070000Z\r\nEND:VALARM\r\n";
+  Start(Calendar(Event("a@test", "20081129", "Abebe", (Alarm("PT9H") + foreign).c_str())));
+  DoubleClick(ui->grid->cells[20]);
+  Settle();
+  ClickLine(Dialog()->list, 1);
+  ReminderEditor& editor = *Dialog()->reminders;
+  EXPECT_EQ(Lines(editor.list), "On the day at 09:00");
+  const struct {
+    const char *days, *time;
+    Fl_Widget* enterIn;  // else Add clicked
+    const char* lines;
+  } kAdds[] = {
+      {"7", "18:00", editor.time, "7 days before at 18:00\nOn the day at 09:00"},
+      {"1", "9:5", editor.daysBefore, "7 days before at 18:00\nOn the day at 09:00"},
+      {"0", "09:00", nullptr, "7 days before at 18:00\nOn the day at 09:00"},
+      {"1", "06:30", nullptr, "7 days before at 18:00\nThe day before at 06:30\nOn the day at 09:00"},
+  };
+  for (const auto& a : kAdds) {
+    TypeOver(editor.daysBefore, a.days);
+    TypeOver(editor.time, a.time);
+    a.enterIn ? TypeKey(a.enterIn, FL_Enter, 0, "\r") : Click(editor.add);
+    EXPECT_EQ(Lines(editor.list), a.lines) << a.days << " " << a.time;
+  }
+  EXPECT_EQ(alerts.size(), 1u);  // 9:5
+  EXPECT_EQ(ReadFile(file).find("TRIGGER:-P6DT6H"), std::string::npos);  // Enter added, and saved nothing
+  ClickLine(editor.list, 2);
+  Click(editor.remove);
+  TypeKey(Dialog(), FL_Escape, 0, "\x1b");
+  EXPECT_EQ(questions.size(), 1u);  // the reminders changed: Cancel, and still shown
+  Click(Dialog()->save_button);
+  const std::string text = ReadFile(file);
+  for (const char* kept : {"TRIGGER:-P6DT6H\r\n", "TRIGGER:PT9H\r\n", "ACTION:AUDIO\r\n"}) {
+    EXPECT_NE(text.find(kept), std::string::npos) << kept;
+  }
+  EXPECT_EQ(text.find("TRIGGER:-PT17H30M"), std::string::npos);  // the one removed
+  EXPECT_STREQ(Tip(20), "Abebe\nNext reminder: qidame, Hdar 13, 2001 (Saturday, November 22, 2008) at 18:00");
+  // A new day is offered the reminders the terminal gives it, which follow its repeat.
+  Click(Dialog()->new_button);
+  EXPECT_EQ(Lines(editor.list), "On the day at 08:00");
+  int toMemorial = 3;
+  WhenModal(ChooseInOpenMenu, &toMemorial);
+  Click(Dialog()->repeat);
+  EXPECT_EQ(Lines(editor.list), "7 days before at 08:00\nOn the day at 08:00");
+}
+
+// Stands in for `zelmora remind`: notes how it was started in folder/opened,
+// lingers a second and notes its end.
+std::string standIn;
+std::string StandIn() { return standIn; }
+
+// On the small clock's tick, a reminder due since the last look starts the
+// terminal's remind, in the language shown, without waiting for it; a later
+// tick reaps it and starts nothing more. The Tool menu's checks and the
+// terminal's settings are one.
+TEST_F(MyDaysWindow, RemindersRunTheTerminalOnTheTick) {
+  const auto realProgram = WindowReminders::program;
+  const ReckoningClock::Timer realTimer = ReckoningClock::timer;
+  standIn = data.path + "/terminal";
+  const std::string opened = data.path + "/opened";
+  std::ofstream(standIn) << "#!/bin/sh\necho \"$*\" >> '" << opened << "'\nsleep 1\necho ended >> '" << opened << "'\n";
+  chmod(standIn.c_str(), 0755);
+  WindowReminders::program = StandIn;
+  ReckoningClock::timer = {ArmRecorded, CancelRecorded};
+  const struct {
+    int day, hour;        // of November 2008: the tick crosses into that hour
+    const char* trigger;  // of the day's reminder
+    bool fasts, amharic;
+    const char* started;  // "" when nothing falls due
+  } kTicks[] = {
+      {29, 9, "PT9H", false, false, "remind\n"},
+      {29, 9, "PT10H", false, false, ""},
+      {23, 18, "PT10H", true, false, "remind\n"},  // the eve of the Fast of the Prophets
+      {29, 9, "PT9H", false, true, "remind --amharic\n"},
+  };
+  std::string why;
+  for (const auto& t : kTicks) {
+    unlink(opened.c_str());
+    ASSERT_TRUE(SaveRemindSettings({t.fasts, false}, &why)) << why;
+    FixClock(2008, 11, t.day, t.hour - 1, 59, 30);
+    pendingTimeouts.clear();
+    Start(Calendar(Event("a@test", "20081129", "Abebe", Alarm(t.trigger).c_str())));
+    if (t.amharic) Pick("Tool/Amharic");
+    RunNextTimeout(30);
+    EXPECT_EQ(OpenedIn(data.path), t.started) << t.day;  // started, and not yet ended
+    if (!*t.started) continue;
+    for (int i = 0; i < 100 && ReadFile(opened).find("ended") == std::string::npos; ++i) usleep(20000);
+    RunNextTimeout(60);
+    EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << t.day;  // reaped
+    EXPECT_EQ(ReadFile(opened), std::string(t.started) + "ended\n");
+  }
+  Start();  // in Amharic, as the last row left it
+  const auto item = [](const char* label) { return std::string(Tr("Tool")) + "/" + Tr(label); };
+  Pick(item("Remind of feasts").c_str());
+  EXPECT_TRUE(LoadRemindSettings().feasts);
+  ASSERT_TRUE(SaveRemindSettings({true, false}, &why));  // as zelmora remind --fasts on --feasts off leaves them
+  RunNextTimeout(60);
+  Fl_Menu_Bar* bar = MenuBarOf(ui->main_window);
+  ASSERT_NE(bar->find_item(item("Remind of fasts").c_str()), nullptr);
+  EXPECT_NE(bar->find_item(item("Remind of fasts").c_str())->value(), 0);
+  EXPECT_EQ(bar->find_item(item("Remind of feasts").c_str())->value(), 0);
+  WindowReminders::program = realProgram;
+  ReckoningClock::timer = realTimer;
 }
 
 }  // namespace

@@ -49,6 +49,14 @@ inline void ClickLine(Fl_Browser* list, int line) {
   ClickAt(list, list->w() / 2, Fl::box_dy(list->box()) + height * line - height / 2);
 }
 
+// In an open menu (the repeat's), the item `steps` down from the one shown, and Enter.
+inline void ChooseInOpenMenu(void* steps) {
+  Fl_Window* menu = Fl::grab();
+  if (!menu) return;
+  for (int i = 0; i < *static_cast<int*>(steps); ++i) TypeKey(menu, FL_Down);
+  TypeKey(menu, FL_Enter, 0, "\r");
+}
+
 // Each test in a data folder of its own: the file of days is
 // <folder>/zelmora/days.ics. Today is Hdar 20, 2001 (29 November 2008),
 // and the grid shows Hdar 2001, day d in cell d.
@@ -57,6 +65,7 @@ class MyDaysWindow : public ::testing::Test {
   void SetUp() override {
     FixClock(2008, 11, 29, 9, 0, 0);
     setenv("XDG_DATA_HOME", data.path.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", data.path.c_str(), 1);  // the reminders' settings
     mkdir((data.path + "/zelmora").c_str(), 0700);
     file = data.path + "/zelmora/days.ics";
     alerts.clear();

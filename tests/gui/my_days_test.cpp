@@ -40,17 +40,9 @@ bool ColumnsFit(DaysListWindow* window) {
   return true;
 }
 
-// In an open menu (the repeat's), the item `steps` down from the one shown, and Enter.
-void ChooseInOpenMenu(void* steps) {
-  Fl_Window* menu = Fl::grab();
-  if (!menu) return;
-  for (int i = 0; i < *static_cast<int*>(steps); ++i) TypeKey(menu, FL_Down);
-  TypeKey(menu, FL_Enter, 0, "\r");
-}
-
 // A double-click on a day, or Enter on the grid's day, opens the dialog on
 // it (the one window, moved to the day); a name typed key by key, the repeat chosen with the keys and Save keep
-// the day in the file, and mark it.
+// the day in the file, and mark it, its tooltip naming the next of the reminders a new day gets.
 TEST_F(MyDaysWindow, OpenedOnADayTypingAddsADay) {
   const struct {
     const char* how;
@@ -62,11 +54,13 @@ TEST_F(MyDaysWindow, OpenedOnADayTypingAddsADay) {
     const char* tip;
   } kOpens[] = {
       {"double-click", [](CalendarUi& ui) { DoubleClick(ui.grid->cells[25]); }, 25, "hamus, Hdar 25, 2001\nThursday, December 4, 2008", 0,
-       "RRULE:RSCALE=ETHIOPIC;FREQ=YEARLY\r\n", "double-click"},
+       "RRULE:RSCALE=ETHIOPIC;FREQ=YEARLY\r\n",
+       "double-click\nNext reminder: hamus, Hdar 25, 2001 (Thursday, December 4, 2008) at 08:00"},
       {"Enter", [](CalendarUi& ui) { Click(ui.grid->cells[22]), TypeKey(ui.main_window, FL_Enter, 0, "\r"); }, 22,
-       "sagno, Hdar 22, 2001\nMonday, December 1, 2008", 1, "RRULE:RSCALE=ETHIOPIC;FREQ=MONTHLY\r\n", "Enter"},
+       "sagno, Hdar 22, 2001\nMonday, December 1, 2008", 1, "RRULE:RSCALE=ETHIOPIC;FREQ=MONTHLY\r\n",
+       "Enter\nNext reminder: sagno, Hdar 22, 2001 (Monday, December 1, 2008) at 08:00"},
       {"memorial", [](CalendarUi& ui) { DoubleClick(ui.grid->cells[16]); }, 16, "maksagno, Hdar 16, 2001\nTuesday, November 25, 2008", 3,
-       kMemorialKind, "memorial (Day of passing)"},
+       kMemorialKind, "memorial (Day of passing)\nNext reminder: sagno, Hdar 22, 2001 (Monday, December 1, 2008) at 08:00"},
   };
   Start();
   for (auto o : kOpens) {

@@ -278,7 +278,11 @@ TEST_F(MyDaysWindow, RemindersRunTheTerminalOnTheTick) {
     RunNextTimeout(30);
     EXPECT_EQ(OpenedIn(data.path), t.started) << t.day;  // started, and not yet ended
     if (!*t.started) continue;
-    for (int i = 0; i < 100 && ReadFile(opened).find("ended") == std::string::npos; ++i) usleep(20000);
+    siginfo_t ended{};  // its end, left for the window to reap
+    for (int i = 0; i < 250 && !ended.si_pid; ++i) {
+      waitid(P_ALL, 0, &ended, WEXITED | WNOHANG | WNOWAIT);
+      usleep(20000);
+    }
     RunNextTimeout(60);
     EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << t.day;  // reaped
     EXPECT_EQ(ReadFile(opened), std::string(t.started) + "ended\n");

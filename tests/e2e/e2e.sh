@@ -90,7 +90,7 @@ menu 20 Down Down      # Tool > Output html
 check "page and pictures in the home folder, and opened ($(last_opened))" page_in "$home"
 menu 72 Down           # Help > Help Contents
 check "the installed help page opened from the home folder ($(last_opened))" opened_file "$data/index_e.htm"
-menu 20 Down Down Down Down Down Down Down Down Down Down  # Tool > Amharic
+menu 20 Down Down Down Down Down Down Down Down Down Down Down Down  # Tool > Amharic
 press_f1() { xdotool windowfocus --sync "$main" key F1; sleep 0.4; }
 press_f1
 check "in Amharic, F1 opens the Amharic help page ($(last_opened))" opened_file "$data/index_a.htm"

@@ -118,18 +118,12 @@ struct Extent {
   int across, down;
 };
 Extent Outline(Fl_Window* window, int cx, int cy, int side) {
-  window->redraw();
-  Fl::flush();
-  XSync(fl_display, False);
-  window->make_current();
   const int reach = side / 2 + 1, width = 2 * reach + 1;
-  std::vector<uchar> rgb(3 * width * width);
-  fl_read_image(rgb.data(), cx - reach, cy - reach, width, width);
+  const std::vector<int> colours = DrawnColours(window, cx - reach, cy - reach, width, width);
   auto span = [&](int first, int step) {
     int low = -1, high = -1;
     for (int i = 0; i < width; ++i) {
-      const uchar* pixel = &rgb[3 * (first + i * step)];
-      if (pixel[0] + pixel[1] + pixel[2] != 0) continue;
+      if (colours[first + i * step] != 0) continue;
       if (low < 0) low = i;
       high = i;
     }

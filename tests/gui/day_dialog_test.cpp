@@ -3,15 +3,22 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
+#include <FL/Fl_Menu_Bar.H>
 #include <FL/x.H>
 #include <X11/Xatom.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <string>
 
 #include "core/locale/translation.h"
+#include "core/remind/remind_settings.h"
+#include "gui/clock/reckoning_clock.h"
+#include "gui/dayswin/reminder_editor.h"
+#include "gui/remind/window_reminders.h"
 
 namespace {
 
@@ -30,12 +37,12 @@ Fl_Widget* QuestionButton(const char* name) {
   return nullptr;
 }
 
-// While the question is up another program writes the file, and the window
-// reads it again; then the answer, given as the row says.
+// While the real question is up another program writes the file and the
+// window reads it again; then the answer: a key typed, else the button clicked.
 struct Reply {
   std::string file, text;
-  int key;               // typed, or 0
-  const char* clicked;   // else the button clicked
+  int key;
+  const char* clicked;
 };
 void ChangeFileThenAnswer(void* data) {
   const Reply& reply = *static_cast<Reply*>(data);
@@ -53,77 +60,63 @@ void ChangeFileThenAnswer(void* data) {
 TEST_F(MyDaysWindow, DeleteOutlivesAReloadWhileAsked) {
   const std::string both = Event("a@test", "20081129", "Abebe") + Event("b@test", "20081129", "Mimi");
   const std::string three = Calendar(both + Event("c@test", "20081129", "Added outside"));
-  const struct {
-    int key;
-    const char* clicked;
-    bool deleted;
-  } kReplies[] = {{FL_Enter, nullptr, false}, {FL_Escape, nullptr, false}, {0, "Delete", true}};
-  for (const auto& r : kReplies) {
-    Start(Calendar(both));
+  Reply replies[] = {{file, three, FL_Enter, nullptr}, {file, three, FL_Escape, nullptr}, {file, three, 0, "Delete"}};
+  for (Reply& r : replies) {
+    StartInDialog(Calendar(both));
     Dialogs::ask = kRealAsk;
-    TypeKey(ui->main_window, FL_Enter, 0, "\r");
-    Settle();
     ClickLine(Dialog()->list, 2);
-    Reply reply{file, three, r.key, r.clicked};
-    WhenModal(ChangeFileThenAnswer, &reply);
+    WhenModal(ChangeFileThenAnswer, &r);
     Click(Dialog()->delete_button);
     const std::string text = ReadFile(file);
-    EXPECT_EQ(text.find("Mimi") == std::string::npos, r.deleted) << r.key;
+    const bool deleted = r.clicked != nullptr;
+    EXPECT_EQ(text.find("Mimi") == std::string::npos, deleted) << r.key;
     EXPECT_NE(text.find("Added outside"), std::string::npos);
-    EXPECT_EQ(Dialog()->list->size(), r.deleted ? 2 : 3);
-    ui->main_window->hide();
-    ui.reset();
+    EXPECT_EQ(Dialog()->list->size(), deleted ? 2 : 3);
   }
 }
 
-// Typed text left by Escape, the close button or a double-click on
-// another day is asked about: Cancel stays with it, Discard lets it go,
+// The ways of leaving typed text: the dialog's Escape and close button, a
+// double-click on another day, the main window's Ctrl+Q and close button.
+void Escape(CalendarUi& ui) { TypeKey(ui.my_days.dialog, FL_Escape, 0, "\x1b"); }
+void CloseDialog(CalendarUi& ui) { Fl::handle(FL_CLOSE, ui.my_days.dialog); }
+void OtherDay(CalendarUi& ui) { DoubleClick(ui.grid->cells[25]); }
+void Quit(CalendarUi& ui) { TypeKey(ui.main_window, 'q', FL_CTRL, "\x11"); }
+void CloseMain(CalendarUi& ui) { Fl::handle(FL_CLOSE, ui.main_window); }
+
+// Typed text left is asked about: Cancel stays with it, Discard lets it go,
 // Save keeps it on the day it was typed for; Save is the default.
 TEST_F(MyDaysWindow, NothingTypedIsLost) {
   const struct {
-    const char* how;
     void (*leave)(CalendarUi&);
     const char* answer;
     bool stays;  // on Hdar 20, the text still typed
-    bool saved;
-  } kLeaves[] = {
-      {"Escape", [](CalendarUi& ui) { TypeKey(ui.my_days.dialog, FL_Escape, 0, "\x1b"); }, "Cancel", true, false},
-      {"Escape", [](CalendarUi& ui) { TypeKey(ui.my_days.dialog, FL_Escape, 0, "\x1b"); }, "Discard", false, false},
-      {"close", [](CalendarUi& ui) { Fl::handle(FL_CLOSE, ui.my_days.dialog); }, "Save", false, true},
-      {"close", [](CalendarUi& ui) { Fl::handle(FL_CLOSE, ui.my_days.dialog); }, "Cancel", true, false},
-      {"other day", [](CalendarUi& ui) { DoubleClick(ui.grid->cells[25]); }, "Save", false, true},
-      {"main window", [](CalendarUi& ui) { TypeKey(ui.main_window, 'q', FL_CTRL, "\x11"); }, "Discard", false, false},
-      {"main window", [](CalendarUi& ui) { Fl::handle(FL_CLOSE, ui.main_window); }, "Cancel", true, false},
-  };
+  } kLeaves[] = {{Escape, "Cancel", true},   {Escape, "Discard", false}, {CloseDialog, "Save", false},
+                 {CloseDialog, "Cancel", true}, {OtherDay, "Save", false}, {Quit, "Discard", false},
+                 {CloseMain, "Cancel", true}};
   for (const auto& l : kLeaves) {
-    Start();
-    TypeKey(ui->main_window, FL_Enter, 0, "\r");
-    Settle();
+    const std::string row = std::to_string(&l - kLeaves) + " " + l.answer;
+    StartInDialog();
     TypeText(Dialog()->name, "typed");
     Click(ui->grid->cells[22]);  // the main window's pick does not take the dialog from what is typed
     answerWith = l.answer;
     questions.clear();
     l.leave(*ui);
     Settle();
-    ASSERT_EQ(questions.size(), 1u) << l.how;
-    EXPECT_STREQ(questions[0].answers[questions[0].preferred], "Save") << l.how;
+    ASSERT_EQ(questions.size(), 1u) << row;
+    EXPECT_STREQ(questions[0].answers[questions[0].preferred], "Save") << row;
     const bool onDay20 = Dialog()->visible() && std::string(Dialog()->dates->label()).find("Hdar 20,") != std::string::npos;
-    EXPECT_EQ(onDay20, l.stays) << l.how << " " << l.answer;
-    EXPECT_EQ(ui->main_window->visible() != 0, l.how != std::string("main window") || l.stays) << l.answer;
-    EXPECT_EQ(l.stays, Dialog()->name->value() == std::string("typed")) << l.how << " " << l.answer;
-    EXPECT_EQ(ReadFile(file).find("SUMMARY:typed") != std::string::npos, l.saved) << l.how << " " << l.answer;
-    ui->main_window->hide();
-    ui.reset();
-    std::remove(file.c_str());
+    EXPECT_EQ(onDay20, l.stays) << row;
+    const bool mainLeft = l.leave == Quit || l.leave == CloseMain;
+    EXPECT_EQ(ui->main_window->visible() != 0, !mainLeft || l.stays) << row;
+    EXPECT_EQ(l.stays, Dialog()->name->value() == std::string("typed")) << row;
+    EXPECT_EQ(ReadFile(file).find("SUMMARY:typed") != std::string::npos, l.answer == std::string("Save")) << row;
   }
 }
 
 // Enter saves from the name and the repeat, and Ctrl+Enter from the note,
 // where Enter starts a new line.
 TEST_F(MyDaysWindow, EnterSaves) {
-  Start();
-  TypeKey(ui->main_window, FL_Enter, 0, "\r");
-  Settle();
+  StartInDialog();
   const struct {
     Fl_Widget* field;
     int state;
@@ -150,7 +143,7 @@ TEST_F(MyDaysWindow, OpensBesideTheMainWindowAndAboveIt) {
     Start();
     Fl_Window& main = *ui->main_window;
     if (middle) main.position((Fl::w() - main.w()) / 2, (Fl::h() - main.h()) / 2);
-    TypeKey(ui->main_window, FL_Enter, 0, "\r");
+    TypeKey(&main, FL_Enter, 0, "\r");
     Settle();
     const Fl_Window& dialog = *Dialog();
     const bool apart = dialog.x() >= main.x() + main.w() || dialog.x() + dialog.w() <= main.x() ||
@@ -161,8 +154,6 @@ TEST_F(MyDaysWindow, OpensBesideTheMainWindowAndAboveIt) {
     Window above = 0;
     XGetTransientForHint(fl_display, fl_xid(Dialog()), &above);
     EXPECT_EQ(above, fl_xid(ui->main_window));
-    main.hide();
-    ui.reset();
   }
 }
 
@@ -173,11 +164,9 @@ TEST_F(MyDaysWindow, WindowsOpenAtTheScreensScaleAndGrow) {
   const std::string resources = "Xft.dpi:\t192\n";
   XChangeProperty(fl_display, root, XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
                   reinterpret_cast<const unsigned char*>(resources.c_str()), static_cast<int>(resources.size()));
-  Start();
+  StartInDialog();
   EXPECT_EQ(ui->main_window->w(), 700);
   EXPECT_EQ(ui->today->labelsize(), 28);
-  TypeKey(ui->main_window, FL_Enter, 0, "\r");
-  Settle();
   XDeleteProperty(fl_display, root, XA_RESOURCE_MANAGER);
   EXPECT_EQ(Dialog()->w(), 760);
   EXPECT_EQ(Dialog()->name->textsize(), 28);
@@ -185,6 +174,131 @@ TEST_F(MyDaysWindow, WindowsOpenAtTheScreensScaleAndGrow) {
   Dialog()->size(1140, Dialog()->h() * 3 / 2);
   EXPECT_EQ(Dialog()->name->textsize(), 42);
   EXPECT_EQ(Dialog()->list->textsize(), 42);
+}
+
+// A reminder of a day as days.ics holds it.
+std::string Alarm(const char* trigger) {
+  return std::string("BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:") + trigger + "\r\nDESCRIPTION:x\r\nEND:VALARM\r\n";
+}
+
+// The lines of a list, one after another.
+std::string Lines(const Fl_Browser* list) {
+  std::string lines;
+  for (int i = 1; i <= list->size(); ++i) lines += std::string(i > 1 ? "\n" : "") + list->text(i);
+  return lines;
+}
+
+// A day's reminders listed, added (by Enter in either field or by Add), each
+// once, refused when unreadable, removed, asked about when left unsaved, and
+// saved beside another program's alarm; the day's tooltip names the next.
+TEST_F(MyDaysWindow, RemindersShownAndChanged) {
+  FixClock(2008, 11, 20, 9, 0, 0);  // Hdar 11: the day's reminders are all to come
+  const std::string foreign = "BEGIN:VALARM\r\nACTION:AUDIO\r\nTRIGGER;VALUE=DATE-TIME:20081128T070000Z\r\nEND:VALARM\r\n";
+  Start(Calendar(Event("a@test", "20081129", "Abebe", (Alarm("PT9H") + foreign).c_str())));
+  DoubleClick(ui->grid->cells[20]);
+  Settle();
+  ClickLine(Dialog()->list, 1);
+  ReminderEditor& editor = *Dialog()->reminders;
+  EXPECT_EQ(Lines(editor.list), "On the day at 09:00");
+  const struct {
+    const char *days, *time;
+    Fl_Widget* enterIn;  // else Add clicked
+    const char* lines;
+  } kAdds[] = {
+      {"7", "18:00", editor.time, "7 days before at 18:00\nOn the day at 09:00"},
+      {"1", "9:5", editor.daysBefore, "7 days before at 18:00\nOn the day at 09:00"},
+      {"0", "09:00", nullptr, "7 days before at 18:00\nOn the day at 09:00"},
+      {"1", "06:30", nullptr, "7 days before at 18:00\nThe day before at 06:30\nOn the day at 09:00"},
+  };
+  for (const auto& a : kAdds) {
+    TypeOver(editor.daysBefore, a.days);
+    TypeOver(editor.time, a.time);
+    a.enterIn ? TypeKey(a.enterIn, FL_Enter, 0, "\r") : Click(editor.add);
+    EXPECT_EQ(Lines(editor.list), a.lines) << a.days << " " << a.time;
+  }
+  EXPECT_EQ(alerts.size(), 1u);  // 9:5
+  EXPECT_EQ(ReadFile(file).find("TRIGGER:-P6DT6H"), std::string::npos);  // Enter added, and saved nothing
+  ClickLine(editor.list, 2);
+  Click(editor.remove);
+  TypeKey(Dialog(), FL_Escape, 0, "\x1b");
+  EXPECT_EQ(questions.size(), 1u);  // the reminders changed: Cancel, and still shown
+  Click(Dialog()->save_button);
+  const std::string text = ReadFile(file);
+  for (const char* kept : {"TRIGGER:-P6DT6H\r\n", "TRIGGER:PT9H\r\n", "ACTION:AUDIO\r\n"}) {
+    EXPECT_NE(text.find(kept), std::string::npos) << kept;
+  }
+  EXPECT_EQ(text.find("TRIGGER:-PT17H30M"), std::string::npos);  // the one removed
+  EXPECT_STREQ(Tip(20), "Abebe\nNext reminder: qidame, Hdar 13, 2001 (Saturday, November 22, 2008) at 18:00");
+  // A new day is offered the reminders the terminal gives it, which follow its repeat.
+  Click(Dialog()->new_button);
+  EXPECT_EQ(Lines(editor.list), "On the day at 08:00");
+  int toMemorial = 3;
+  WhenModal(ChooseInOpenMenu, &toMemorial);
+  Click(Dialog()->repeat);
+  EXPECT_EQ(Lines(editor.list), "7 days before at 08:00\nOn the day at 08:00");
+}
+
+// Stands in for `zelmora remind`: notes how it was started in folder/opened,
+// lingers a second and notes its end.
+std::string standIn;
+std::string StandIn() { return standIn; }
+
+// On the small clock's tick, a reminder due since the last look starts the
+// terminal's remind, in the language shown, without waiting for it; a later
+// tick reaps it and starts nothing more. The Tool menu's checks and the
+// terminal's settings are one.
+TEST_F(MyDaysWindow, RemindersRunTheTerminalOnTheTick) {
+  const auto realProgram = WindowReminders::program;
+  const ReckoningClock::Timer realTimer = ReckoningClock::timer;
+  standIn = data.path + "/terminal";
+  const std::string opened = data.path + "/opened";
+  std::ofstream(standIn) << "#!/bin/sh\necho \"$*\" >> '" << opened << "'\nsleep 1\necho ended >> '" << opened << "'\n";
+  chmod(standIn.c_str(), 0755);
+  WindowReminders::program = StandIn;
+  ReckoningClock::timer = {ArmRecorded, CancelRecorded};
+  const struct {
+    int day, hour;        // of November 2008: the tick crosses into that hour
+    const char* trigger;  // of the day's reminder
+    bool fasts, amharic;
+    const char* started;  // "" when nothing falls due
+  } kTicks[] = {
+      {29, 9, "PT9H", false, false, "remind\n"},
+      {29, 9, "PT10H", false, false, ""},
+      {23, 18, "PT10H", true, false, "remind\n"},  // the eve of the Fast of the Prophets
+      {29, 9, "PT9H", false, true, "remind --amharic\n"},
+  };
+  std::string why;
+  for (const auto& t : kTicks) {
+    unlink(opened.c_str());
+    ASSERT_TRUE(SaveRemindSettings({t.fasts, false}, &why)) << why;
+    FixClock(2008, 11, t.day, t.hour - 1, 59, 30);
+    pendingTimeouts.clear();
+    Start(Calendar(Event("a@test", "20081129", "Abebe", Alarm(t.trigger).c_str())));
+    if (t.amharic) Pick("Tool/Amharic");
+    RunNextTimeout(30);
+    EXPECT_EQ(OpenedIn(data.path), t.started) << t.day;  // started, and not yet ended
+    if (!*t.started) continue;
+    siginfo_t ended{};  // its end, left for the window to reap
+    for (int i = 0; i < 250 && !ended.si_pid; ++i) {
+      waitid(P_ALL, 0, &ended, WEXITED | WNOHANG | WNOWAIT);
+      usleep(20000);
+    }
+    RunNextTimeout(60);
+    EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << t.day;  // reaped
+    EXPECT_EQ(ReadFile(opened), std::string(t.started) + "ended\n");
+  }
+  Start();  // in Amharic, as the last row left it
+  const auto item = [](const char* label) { return std::string(Tr("Tool")) + "/" + Tr(label); };
+  Pick(item("Remind of feasts").c_str());
+  EXPECT_TRUE(LoadRemindSettings().feasts);
+  ASSERT_TRUE(SaveRemindSettings({true, false}, &why));  // as zelmora remind --fasts on --feasts off leaves them
+  RunNextTimeout(60);
+  Fl_Menu_Bar* bar = MenuBarOf(ui->main_window);
+  ASSERT_NE(bar->find_item(item("Remind of fasts").c_str()), nullptr);
+  EXPECT_NE(bar->find_item(item("Remind of fasts").c_str())->value(), 0);
+  EXPECT_EQ(bar->find_item(item("Remind of feasts").c_str())->value(), 0);
+  WindowReminders::program = realProgram;
+  ReckoningClock::timer = realTimer;
 }
 
 }  // namespace

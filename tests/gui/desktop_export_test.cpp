@@ -33,9 +33,12 @@ std::string ChooseStandIn(const char* title, const char* suggested) {
   offeredName = suggested;
   return chosenPath;
 }
+// The export's questions: which reminder, then whether to replace a file.
+std::string reminderAnswer = "None";
 bool replaceAnswer = false;
 std::vector<std::string> askedToReplace;
 std::size_t AnswerReplace(const Question& question) {
+  if (question.text.rfind("Remind", 0) == 0) return AnswerNamed(question, reminderAnswer.c_str());
   askedToReplace.push_back(question.text);
   return replaceAnswer ? AnswerNamed(question, "Replace") : question.cancel;
 }
@@ -51,6 +54,7 @@ TEST_F(Desktop, ExportHolidaysSavesTheYearShownWhereTheUserChooses) {
   ui.set_defaults();
   if (ui.base_kind != Ethiopian) ui.toggle_base();
   Dialogs::choose_file = ChooseStandIn;
+  Dialogs::ask = AnswerReplace;
   Fl_Menu_Bar* bar = MenuBarOf(ui.main_window);
   const Fl_Menu_Item* item = bar->find_item("Tool/Export holidays\u2026");
   ASSERT_NE(item, nullptr);
@@ -108,18 +112,25 @@ TEST_F(Desktop, ExportNamesTheFileAndSaysWhatItHolds) {
     const char* saved;  // where the calendar lands; nullptr: nowhere
     const char* title;
     int fastEvents;
+    const char* reminder;  // the answer, and the trigger each event then carries
+    const char* trigger;
   } kRows[] = {
-      {"mine", Ethiopian, false, nullptr, false, "mine.ics", "Holidays of the Ethiopian year 2001", 0},
-      {"mine.ICS", Ethiopian, true, nullptr, false, "mine.ICS", "Holidays and fasting periods of the Ethiopian year 2001", 7},
-      {"mine.txt", Gregorian, true, nullptr, false, "mine.txt.ics", "Holidays and fasting periods of the Gregorian year 2008", 7},
-      {"kept", Ethiopian, false, "kept.ics", false, nullptr, "Holidays of the Ethiopian year 2001", 0},
-      {"gone", Gregorian, false, "gone.ics", true, "gone.ics", "Holidays of the Gregorian year 2008", 0},
+      {"mine", Ethiopian, false, nullptr, false, "mine.ics", "Holidays of the Ethiopian year 2001", 0, "None", nullptr},
+      {"mine.ICS", Ethiopian, true, nullptr, false, "mine.ICS", "Holidays and fasting periods of the Ethiopian year 2001", 7,
+       "Evening", "TRIGGER:-PT6H\r\n"},
+      {"mine.txt", Gregorian, true, nullptr, false, "mine.txt.ics", "Holidays and fasting periods of the Gregorian year 2008",
+       7, "Morning", "TRIGGER:PT8H\r\n"},
+      {"kept", Ethiopian, false, "kept.ics", false, nullptr, "Holidays of the Ethiopian year 2001", 0, "None", nullptr},
+      {"gone", Gregorian, false, "gone.ics", true, "gone.ics", "Holidays of the Gregorian year 2008", 0, "None", nullptr},
+      {"unasked", Gregorian, false, nullptr, false, nullptr, "", 0, "Cancel", nullptr},
   };
   for (const auto& r : kRows) {
     if (ui.base_kind != r.base) ui.toggle_base();
     if (ui.show_fasts != r.fasts) MenuBarOf(ui.main_window)->picked(ui.fasts_item);
     askedToReplace.clear();
+    offeredTitle.clear();
     replaceAnswer = r.replace;
+    reminderAnswer = r.reminder;
     if (r.existing) std::ofstream(folder + "/" + r.existing) << "an older file";
     chosenPath = folder + "/" + r.typed;
     MenuBarOf(ui.main_window)->picked(MenuBarOf(ui.main_window)->find_item("Tool/Export holidays\u2026"));
@@ -137,6 +148,8 @@ TEST_F(Desktop, ExportNamesTheFileAndSaysWhatItHolds) {
     const std::string ics = ReadFile(folder + "/" + r.saved);
     EXPECT_EQ(ics.rfind("BEGIN:VCALENDAR\r\n", 0), 0u) << r.typed;
     EXPECT_EQ(Count(ics, "CATEGORIES:fast"), r.fastEvents) << r.typed;
+    EXPECT_EQ(Count(ics, "BEGIN:VALARM"), r.trigger ? Count(ics, "BEGIN:VEVENT") : 0) << r.typed;
+    EXPECT_EQ(Count(ics, "BEGIN:VALARM"), r.trigger ? Count(ics, r.trigger) : 0) << r.typed;
   }
   EXPECT_TRUE(alerts.empty());
 }
@@ -211,6 +224,8 @@ void AnswerChooser(void* data) {
 TEST_F(Desktop, ExportChooserOpensWhereTheUserSavedLast) {
   Fl::option(Fl::OPTION_FNFC_USES_GTK, false);  // the toolkit's own chooser, which a test can answer
   Dialogs::choose_file = kToolkitChooser;
+  Dialogs::ask = AnswerReplace;
+  reminderAnswer = "None";
   FixClock(2008, 11, 29, 9, 0, 0);
   CalendarUi ui;
   ui.set_defaults();

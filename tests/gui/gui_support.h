@@ -46,6 +46,8 @@ std::string OpenedIn(const std::string& folder);
 void Press(Fl_Widget* widget);  // the left button goes down at its centre
 void Release(Fl_Widget* widget);
 void Click(Fl_Widget* widget);
+// The left button pressed and released x, y pixels into the widget.
+void ClickAt(Fl_Widget* widget, int x, int y);
 // The left button pressed fromX pixels into the widget, dragged dx pixels
 // along its middle line and let go there.
 void Drag(Fl_Widget* widget, int fromX, int dx);
@@ -71,6 +73,11 @@ int ShownWindows();
 // Dialogs::alert = RecordAlert.
 extern std::vector<std::string> alerts;
 void RecordAlert(const char* message);
+// The colours (0xRRGGBB, row by row) of the window's rectangle as drawn
+// now; a new window is drawn only after the server's first expose.
+std::vector<int> DrawnColours(Fl_Window* window, int x, int y, int w, int h);
+int ColourAt(Fl_Window* window, int x, int y);
+int Rgb(Fl_Color colour);  // a toolkit colour as 0xRRGGBB
 // The menu bar among the window's children, or nullptr.
 Fl_Menu_Bar* MenuBarOf(const Fl_Group* window);
 // The index of the answer labelled name, failing the test (and giving the

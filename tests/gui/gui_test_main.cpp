@@ -3,6 +3,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
 #include <FL/x.H>
 
 #include <sys/stat.h>
@@ -21,10 +22,11 @@
 
 namespace {
 
-void Mouse(int event, Fl_Widget* widget, int buttonState, int atX = -1, bool click = true, int clicks = 0) {
+void Mouse(int event, Fl_Widget* widget, int buttonState, int atX = -1, bool click = true, int clicks = 0,
+           int atY = -1) {
   Fl_Window* window = widget->top_window();
   Fl::e_x = widget->x() + (atX < 0 ? widget->w() / 2 : atX);
-  Fl::e_y = widget->y() + widget->h() / 2;
+  Fl::e_y = widget->y() + (atY < 0 ? widget->h() / 2 : atY);
   Fl::e_x_root = window->x() + Fl::e_x;
   Fl::e_y_root = window->y() + Fl::e_y;
   Fl::e_keysym = FL_Button + FL_LEFT_MOUSE;
@@ -68,6 +70,11 @@ void Release(Fl_Widget* widget) { Mouse(FL_RELEASE, widget, 0); }
 void Click(Fl_Widget* widget) {
   Press(widget);
   Release(widget);
+}
+
+void ClickAt(Fl_Widget* widget, int x, int y) {
+  Mouse(FL_PUSH, widget, FL_BUTTON1, x, true, 0, y);
+  Mouse(FL_RELEASE, widget, 0, x, true, 0, y);
 }
 
 void Drag(Fl_Widget* widget, int fromX, int dx) {
@@ -165,6 +172,27 @@ int ShownWindows() {
 
 std::vector<std::string> alerts;
 void RecordAlert(const char* message) { alerts.push_back(message); }
+
+std::vector<int> DrawnColours(Fl_Window* window, int x, int y, int w, int h) {
+  window->wait_for_expose();
+  window->redraw();
+  Fl::flush();
+  XSync(fl_display, False);
+  window->make_current();
+  std::vector<uchar> rgb(3 * w * h);
+  fl_read_image(rgb.data(), x, y, w, h);
+  std::vector<int> colours;
+  for (std::size_t i = 0; i < rgb.size(); i += 3) colours.push_back((rgb[i] << 16) | (rgb[i + 1] << 8) | rgb[i + 2]);
+  return colours;
+}
+
+int ColourAt(Fl_Window* window, int x, int y) { return DrawnColours(window, x, y, 1, 1)[0]; }
+
+int Rgb(Fl_Color colour) {
+  uchar r, g, b;
+  Fl::get_color(colour, r, g, b);
+  return (r << 16) | (g << 8) | b;
+}
 
 Fl_Menu_Bar* MenuBarOf(const Fl_Group* window) {
   for (int i = 0; i < window->children(); ++i) {

@@ -3,8 +3,6 @@
 // midnight.
 #include "gui_support.h"
 
-#define FL_INTERNALS  // Fl_X: whether the window still waits for its first expose
-
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/fl_draw.H>
@@ -19,26 +17,9 @@ namespace {
 
 using gui_fixtures::MainWindow;
 
-// The colours at (x, y) and the three pixels below it, as drawn (the
-// toolkit draws a new window only after the server's first expose).
-std::vector<int> Pixels(Fl_Window* window, int x, int y) {
-  for (int i = 0; i < 500 && Fl_X::i(window)->wait_for_expose; ++i) Fl::wait(0.01);
-  window->redraw();
-  Fl::flush();
-  XSync(fl_display, False);
-  window->make_current();
-  uchar rgb[4 * 3];
-  fl_read_image(rgb, x, y, 1, 4);
-  std::vector<int> colours;
-  for (int i = 0; i < 4; ++i) colours.push_back((rgb[3 * i] << 16) | (rgb[3 * i + 1] << 8) | rgb[3 * i + 2]);
-  return colours;
-}
-
-std::vector<int> Solid(Fl_Color colour) {
-  uchar r, g, b;
-  Fl::get_color(colour, r, g, b);
-  return std::vector<int>(4, (r << 16) | (g << 8) | b);
-}
+// The colours at (x, y) and the three pixels below it, as drawn.
+std::vector<int> Pixels(Fl_Window* window, int x, int y) { return DrawnColours(window, x, y, 1, 4); }
+std::vector<int> Solid(Fl_Color colour) { return std::vector<int>(4, Rgb(colour)); }
 
 // Miazia 2016 starts on Tuesday 9 April 2024, Ginbot on Thursday 9 May.
 TEST_F(MainWindow, HolidaysRedInTheGridAndNamedInTooltips) {

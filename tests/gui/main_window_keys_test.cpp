@@ -85,7 +85,7 @@ TEST_F(MainWindow, ToolMenuLines) {
   for (const Fl_Menu_Item& item : ui.main_menu) {
     if (item.label() && (item.flags & FL_MENU_DIVIDER)) above.push_back(item.label());
   }
-  EXPECT_EQ(above, (std::vector<std::string>{"Output html", "Saints' days", "Bahire Hasab", "My days",
+  EXPECT_EQ(above, (std::vector<std::string>{"Output html", "Remind of feasts", "Bahire Hasab", "My days",
                                              "Export holidays\u2026"}));
 }
 

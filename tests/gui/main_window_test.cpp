@@ -5,6 +5,7 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Bar.H>
+#include <FL/Fl_Menu_Window.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 
@@ -24,17 +25,17 @@ namespace {
 
 using gui_fixtures::MainWindow;
 
-// Which pixels of a widget's middle half (its box's edges left out) are dark as text, as drawn.
-std::vector<std::vector<bool>> Ink(Fl_Widget* widget, int x, int w) {
+// Which pixels of the window's rectangle are dark as text, as drawn.
+std::vector<std::vector<bool>> Ink(Fl_Window* window, int x, int y, int w, int h) {
   constexpr int kDark = 96;  // below this in each primary the pixel is text or an arrow
-  const int y = widget->y() + widget->h() / 4, h = widget->h() / 2;
-  XSync(fl_display, False);
-  widget->window()->make_current();
-  std::vector<uchar> rgb(3 * w * h);
-  fl_read_image(rgb.data(), x, y, w, h);
+  const std::vector<int> colours = DrawnColours(window, x, y, w, h);
   std::vector<std::vector<bool>> rows(h, std::vector<bool>(w));
-  for (int i = 0; i < w * h; ++i) rows[i / w][i % w] = std::max({rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2]}) < kDark;
+  for (int i = 0; i < w * h; ++i) rows[i / w][i % w] = std::max({colours[i] >> 16, colours[i] >> 8 & 0xff, colours[i] & 0xff}) < kDark;
   return rows;
+}
+// Of a widget's middle half, its box's edges left out.
+std::vector<std::vector<bool>> Ink(Fl_Widget* widget, int x, int w) {
+  return Ink(widget->window(), x, widget->y() + widget->h() / 4, w, widget->h() / 2);
 }
 
 // The widest run of dark pixels in a row: the top edge of the chooser's arrow.
@@ -52,6 +53,29 @@ int WidestGap(const std::vector<std::vector<bool>>& rows) {
   for (const auto& row : rows) std::transform(row.begin(), row.end(), empty.begin(), empty.begin(), [](bool dark, bool was) { return was && !dark; });
   empty.erase(std::find(empty.rbegin(), empty.rend(), false).base(), empty.end());
   return WidestRun({empty});
+}
+
+// With the menu bar's first menu open (gap at kMenuClosed), Right opens
+// Help, which the menu's loop shows on its next turn; then the widest gap in
+// its items' ink (the box's edges left out), between "Help Contents" and
+// its key, and Escape.
+constexpr int kMenuClosed = -2, kHelpAsked = -1;
+void MeasureHelpMenu(void* data) {
+  int& gap = *static_cast<int*>(data);
+  if (gap == kMenuClosed) {
+    gap = kHelpAsked;
+    TypeKey(Fl::grab(), FL_Right);
+    return Fl::add_idle(MeasureHelpMenu, data);
+  }
+  if (gap++ == kHelpAsked) return;  // this turn of the loop ran the key
+  Fl::remove_idle(MeasureHelpMenu, data);
+  Fl_Window* items = nullptr;  // the tallest of the menu's windows: the title's is as high as the bar
+  for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w)) {
+    if (dynamic_cast<Fl_Menu_Window*>(w) && (!items || w->h() > items->h())) items = w;
+  }
+  constexpr int kEdge = 3;
+  if (items) gap = WidestGap(Ink(items, kEdge, kEdge, items->w() - 2 * kEdge, items->h() - 2 * kEdge));
+  TypeKey(Fl::grab(), FL_Escape);
 }
 
 // The window grows but does not shrink; at any size from the smallest up,
@@ -74,18 +98,22 @@ TEST_F(MainWindow, ResizingGrowsRowsAndTextAndKeepsThemWhole) {
       {800, 600, 35, 42, 24, 28, 56},  {1000, 900, 52, 63, 37, 42, 83}, {1280, 1000, 58, 70, 41, 46, 93},
   };
   const Fl_Fontsize firstDatesSize = ui.dates_output->textsize();
-  int firstArrow = 0, firstGap = 0;
+  int firstArrow = 0, firstGap = 0, firstKeyGap = 0;
   for (const auto& s : kSizes) {
     ui.main_window->resize(0, 0, s.w, s.h);  // all of it that is read on the screen
     ui.main_window->redraw();
     Fl::flush();
     const std::string size = std::to_string(s.w) + "x" + std::to_string(s.h);
-    // The chooser's arrow, the gap between the menu's titles and the flag grow with the text.
+    // The chooser's arrow, the gaps between the menu's titles and before Help Contents' key, and the flag grow with the text.
     const int arrow = WidestRun(Ink(ui.month_choice, ui.month_choice->x() + ui.month_choice->w() - ui.month_choice->h(), ui.month_choice->h()));
     const int gap = WidestGap(Ink(MenuBar(), 0, MenuBar()->w() / 2));  // the titles, short of the box's dark edge
-    if (!firstArrow) firstArrow = arrow, firstGap = gap;
+    int keyGap = kMenuClosed;
+    WhenModal(MeasureHelpMenu, &keyGap);
+    ClickAt(MenuBar(), MenuBar()->h() / 2, MenuBar()->h() / 2);  // on Tool
+    if (!firstArrow) firstArrow = arrow, firstGap = gap, firstKeyGap = keyGap;
     EXPECT_NEAR(arrow, firstArrow * s.rowHeight / 24.0, 2) << size;
     EXPECT_NEAR(gap, firstGap * s.textSize / 14.0, 3) << size;
+    EXPECT_NEAR(keyGap, firstKeyGap * s.textSize / 14.0, 2) << size;
     EXPECT_EQ(ui.base_button->image()->w(), s.flagWidth) << size;
     EXPECT_EQ(MenuBar()->h(), s.menuHeight) << size;
     EXPECT_EQ(MenuBar()->textsize(), s.textSize) << size;

@@ -1,19 +1,15 @@
 // The main window with the user's days: a data folder of its own per test,
-// questions answered by a recorder, and the helpers that click lines and
-// read colours. Shared by the my_days program's test files.
+// questions answered by a recorder, and the helper that clicks a list's lines. Shared by the my_days program's test files.
 #pragma once
 
 #include "gui_support.h"
 
-#define FL_INTERNALS  // Fl_X: whether the window still waits for its first expose
-
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Bar.H>
-#include <FL/fl_draw.H>
-#include <FL/x.H>
 
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -25,7 +21,6 @@
 
 // Named, not anonymous: the test files share the one class.
 namespace days_fixtures {
-
 
 // An all-day event as another program, or an earlier run, would have left it.
 inline std::string Event(const char* uid, const char* date, const char* name, const char* rule = "") {
@@ -46,51 +41,20 @@ inline std::size_t RecordQuestion(const Question& question) {
   return AnswerNamed(question, answerWith.c_str());
 }
 
-// The left button pressed and released at (x, y) of the widget's window.
-inline void ClickAt(Fl_Widget* widget, int x, int y) {
-  Fl_Window* window = widget->top_window();
-  Fl::e_x = x;
-  Fl::e_y = y;
-  Fl::e_x_root = window->x() + x;
-  Fl::e_y_root = window->y() + y;
-  Fl::e_clicks = 0;
-  Fl::e_is_click = 1;
-  Fl::e_keysym = FL_Button + FL_LEFT_MOUSE;
-  Fl::e_state = FL_BUTTON1;
-  Fl::handle(FL_PUSH, window);
-  Fl::e_state = 0;
-  Fl::handle(FL_RELEASE, window);
-}
-
-// The toolkit draws a new window, and so knows where its lines are, only
-// after the server's first expose.
-inline void WaitForExpose(Fl_Window* window) {
-  for (int i = 0; i < 500 && Fl_X::i(window)->wait_for_expose; ++i) Fl::wait(0.01);
-  Fl::flush();
-}
-
-// A click on line (from 1) of a browser.
+// A click on line (from 1) of a browser, once it is drawn and knows where its lines are.
 inline void ClickLine(Fl_Browser* list, int line) {
-  WaitForExpose(list->window());
-  const int height = list->textsize() + 4;  // about an item's, whatever its spacing
-  ClickAt(list, list->x() + list->w() / 2, list->y() + Fl::box_dy(list->box()) + height * line - height / 2);
-}
-
-inline int ColourAt(Fl_Window* window, int x, int y) {
-  WaitForExpose(window);
-  window->redraw();
+  list->window()->wait_for_expose();
   Fl::flush();
-  XSync(fl_display, False);
-  window->make_current();
-  uchar rgb[3];
-  fl_read_image(rgb, x, y, 1, 1);
-  return (rgb[0] << 16) | (rgb[1] << 8) | rgb[2];
+  const int height = list->textsize() + 4;  // about an item's, whatever its spacing
+  ClickAt(list, list->w() / 2, Fl::box_dy(list->box()) + height * line - height / 2);
 }
 
-inline int Rgb(Fl_Color colour) {
-  uchar r, g, b;
-  Fl::get_color(colour, r, g, b);
-  return (r << 16) | (g << 8) | b;
+// In an open menu (the repeat's), the item `steps` down from the one shown, and Enter.
+inline void ChooseInOpenMenu(void* steps) {
+  Fl_Window* menu = Fl::grab();
+  if (!menu) return;
+  for (int i = 0; i < *static_cast<int*>(steps); ++i) TypeKey(menu, FL_Down);
+  TypeKey(menu, FL_Enter, 0, "\r");
 }
 
 // Each test in a data folder of its own: the file of days is
@@ -101,6 +65,7 @@ class MyDaysWindow : public ::testing::Test {
   void SetUp() override {
     FixClock(2008, 11, 29, 9, 0, 0);
     setenv("XDG_DATA_HOME", data.path.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", data.path.c_str(), 1);  // the reminders' settings
     mkdir((data.path + "/zelmora").c_str(), 0700);
     file = data.path + "/zelmora/days.ics";
     alerts.clear();
@@ -113,10 +78,20 @@ class MyDaysWindow : public ::testing::Test {
     if (ui) ui->main_window->hide();
     Settle();
   }
+  // The main window, anew, on a file holding text (none when empty).
   void Start(const std::string& text = "") {
-    if (!text.empty()) std::ofstream(file, std::ios::binary) << text;
+    if (ui) ui->main_window->hide();
+    ui.reset();
+    if (text.empty()) std::remove(file.c_str());
+    else std::ofstream(file, std::ios::binary) << text;
     ui = std::make_unique<CalendarUi>();
     ShowMainWindow(*ui);
+  }
+  // Started, with the day dialog opened on today by Enter.
+  void StartInDialog(const std::string& text = "") {
+    Start(text);
+    TypeKey(ui->main_window, FL_Enter, 0, "\r");
+    Settle();
   }
   DayDialog* Dialog() const { return ui->my_days.dialog; }
   void Pick(const char* path) {

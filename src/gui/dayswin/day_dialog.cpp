@@ -7,64 +7,13 @@
 
 #include "core/days/occurrences.h"
 #include "gui/dialogs/dialogs.h"
+#include "gui/dayswin/day_dialog_layout.h"
 #include "gui/dayswin/day_texts.h"
 #include "gui/fonts/ethiopic_face.h"
 #include "core/locale/translation.h"
 #include "gui/pictures/app_icon.h"
 
-namespace {
-
-constexpr int kWidth = 380;
-constexpr int kHeight = 380;
-constexpr int kMargin = 10;
-constexpr int kLabelWidth = 60;
-constexpr int kRowHeight = 25;
-constexpr int kDatesHeight = 40;
-constexpr int kFactsLines = 4;  // room for two holidays, a fast and a saint
-constexpr int kFactsY = kMargin + kDatesHeight;
-constexpr int kLineHeight = 16;  // the toolkit's usual 14-pixel text and its spacing
-constexpr int kFactsHeight = kFactsLines * kLineHeight;
-constexpr int kListY = kFactsY + kFactsHeight + 5;
-constexpr int kListHeight = 80;
-constexpr int kFieldsY = kListY + kListHeight + 10;
-constexpr int kFieldWidth = kWidth - kLabelWidth - 2 * kMargin;
-constexpr int kButtonsY = kHeight - kMargin - kRowHeight;
-constexpr int kButtonWidth = 80;
-constexpr int kButtonGap = 10;
-constexpr int kRowGap = 5;
-constexpr int kNoteRows = 2;
-constexpr int kNameColumn = 170;  // of the list's lines: the name, then the repeat
-
-int RowY(int row) { return kFieldsY + row * (kRowHeight + kRowGap); }
-
-// Enter starts a new line of the note; Ctrl+Enter is left to the window,
-// whose marked Save takes it.
-class NoteInput : public Fl_Multiline_Input {
- public:
-  using Fl_Multiline_Input::Fl_Multiline_Input;
-  int handle(int event) override {
-    const int key = Fl::event_key();
-    const bool save = event == FL_KEYBOARD && Fl::event_state(FL_CTRL) && (key == FL_Enter || key == FL_KP_Enter);
-    return save ? 0 : Fl_Multiline_Input::handle(event);
-  }
-};
-
-// The user's own text in a face that has the Ethiopic letters (and the Latin ones).
-template <class Field>
-Field* MakeField(int row, int rows = 1) {
-  auto* field = new Field(kMargin + kLabelWidth, RowY(row), kFieldWidth, rows * kRowHeight + (rows - 1) * kRowGap);
-  field->textfont(EthiopicFont());
-  return field;
-}
-
-template <class Button = Fl_Button>
-Button* MakeButton(int slot, Fl_Callback* cb) {
-  auto* button = new Button(kMargin + slot * (kButtonWidth + kButtonGap), kButtonsY, kButtonWidth, kRowHeight);
-  button->callback(cb);
-  return button;
-}
-
-}  // namespace
+using namespace day_layout;
 
 // The fields stretch with the window, and their text, labels and marks grow with it.
 DayDialog::DayDialog(DaysKeeper& days) : GrowingWindow(kWidth, kHeight, nullptr), keeper(days) {
@@ -79,8 +28,10 @@ DayDialog::DayDialog(DaysKeeper& days) : GrowingWindow(kWidth, kHeight, nullptr)
   list->callback(cb_list);
   name = MakeField<Fl_Input>(0);
   note = MakeField<NoteInput>(1, kNoteRows);
-  repeat = new Fl_Choice(kMargin + kLabelWidth, RowY(1 + kNoteRows), kFieldWidth, kRowHeight);
+  repeat = new Fl_Choice(kFieldX, RowY(kRepeatRow), kFieldWidth, kRowHeight);
   for (Repeat r : kRepeats) repeat->add(RepeatKey(r), 0, nullptr, nullptr, 0);
+  repeat->callback(cb_repeat);
+  reminders = std::make_unique<ReminderEditor>();
   new_button = MakeButton(0, cb_new);
   save_button = MakeButton<Fl_Return_Button>(1, cb_save);
   delete_button = MakeButton(2, cb_delete);
@@ -147,6 +98,7 @@ void DayDialog::Translate() {
   name->label(Tr("Name"));
   note->label(Tr("Note"));
   repeat->label(Tr("Repeat"));
+  reminders->Translate();
   for (std::size_t i = 0; i < std::size(kRepeats); ++i) repeat->replace(static_cast<int>(i), RepeatName(kRepeats[i]));
   new_button->label(Tr("New"));
   save_button->label(Tr("Save"));
@@ -183,14 +135,28 @@ void DayDialog::Fill(const UserDay* day) {
   note->value(day ? day->note.c_str() : "");
   const Repeat shown = day ? day->repeat : Repeat::kEthiopianYear;
   repeat->value(static_cast<int>(std::find(std::begin(kRepeats), std::end(kRepeats), shown) - std::begin(kRepeats)));
+  reminders->Show(day ? day->reminders : DefaultReminders(shown));
   filled = Typed();
 }
 
-DayDialog::Fields DayDialog::Typed() const { return {name->value(), note->value(), repeat->value()}; }
+// While a day's reminders are the ones a repeat gives a new day, they follow
+// the repeat chosen.
+void DayDialog::cb_repeat(Fl_Widget* w, void*) {
+  ReminderEditor& reminders = *Owner(w)->reminders;
+  const auto given = [&reminders](Repeat r) { return reminders.Reminders() == DefaultReminders(r); };
+  if (std::any_of(std::begin(kRepeats), std::end(kRepeats), given)) {
+    reminders.Show(DefaultReminders(kRepeats[Owner(w)->repeat->value()]));
+  }
+}
+
+DayDialog::Fields DayDialog::Typed() const {
+  return {name->value(), note->value(), repeat->value(), reminders->Reminders()};
+}
 
 bool DayDialog::Unsaved() const {
   const Fields now = Typed();
-  return now.name != filled.name || now.note != filled.note || now.repeat != filled.repeat;
+  return now.name != filled.name || now.note != filled.note || now.repeat != filled.repeat ||
+         now.reminders != filled.reminders;
 }
 
 // A changed day keeps its first date; a new one starts on the date shown.
@@ -205,6 +171,7 @@ bool DayDialog::Save() {
   day.name = name->value();
   day.note = note->value();
   day.repeat = kRepeats[repeat->value()];
+  day.reminders = reminders->Reminders();  // another program's alarms stay among the kept lines
   if (!(picked ? keeper.Replace(day) : keeper.Add(day))) return false;  // the fields stay as typed
   ShowDays();
   Fill(Picked());

@@ -9,17 +9,20 @@
 #include <FL/Fl_Return_Button.H>
 #include <FL/Fl_Window.H>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/calendar/date_pair.h"
 #include "gui/dayswin/days_keeper.h"
+#include "gui/dayswin/reminder_editor.h"
 #include "gui/scaling/growing_window.h"
 #include "core/locale/language_names.h"
 
 // The user's days on one date, in a small window beside the main one (no
 // modal loop of its own), under what the calendar says of the date: the days already there to pick, change or delete,
-// and the fields of a day to add or change: its name, a note and its repeat.
+// and the fields of a day to add or change: its name, a note, its repeat and
+// its reminders.
 // A delete asks first. With nothing picked, Save (Enter, or Ctrl+Enter in
 // the note) adds a day that starts on the date shown. Nothing typed is lost:
 // leaving fields that differ from what they showed asks Save, Discard or Cancel.
@@ -48,6 +51,7 @@ class DayDialog : public GrowingWindow {
   Fl_Input* name;
   Fl_Multiline_Input* note;
   Fl_Choice* repeat;
+  std::unique_ptr<ReminderEditor> reminders;
   Fl_Button* new_button;
   Fl_Return_Button* save_button;
   Fl_Button* delete_button;
@@ -62,6 +66,7 @@ class DayDialog : public GrowingWindow {
   void Delete();
 
   static void cb_list(Fl_Widget* w, void*);
+  static void cb_repeat(Fl_Widget* w, void*);
   static void cb_new(Fl_Widget* w, void*);
   static void cb_save(Fl_Widget* w, void*);
   static void cb_delete(Fl_Widget* w, void*);
@@ -80,6 +85,7 @@ class DayDialog : public GrowingWindow {
   struct Fields {
     std::string name, note;
     int repeat = 0;
+    std::vector<Reminder> reminders;
   } filled;
   Fields Typed() const;
 };

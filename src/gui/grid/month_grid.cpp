@@ -8,6 +8,7 @@
 #include <limits>
 #include <string>
 
+#include "core/calendar/clock_source.h"
 #include "core/calendar/date_names.h"
 #include "core/calendar/holidays.h"
 #include "core/calendar/month_layout.h"
@@ -17,6 +18,7 @@
 #include "gui/dialogs/dialogs.h"
 #include "gui/fonts/ethiopic_face.h"
 #include "gui/keys/window_keys.h"
+#include "gui/remind/reminder_texts.h"
 #include "core/locale/translation.h"
 #include "core/numerals/geez_numerals.h"
 #include "gui/scaling/scale.h"
@@ -173,13 +175,17 @@ void MonthGrid::ShowMonth(DatePair date, CalendarKind kind) {
                                           ? OccurrencesBetween(*userDays, first, first + month.count - 1)
                                           : std::vector<Occurrence>{};
   auto next = own.begin();
+  const std::time_t now = PreciseClock().tv_sec;
   for (int i = 0; i < month.lead; ++i) HideCell(i);
   for (int d = 0; d < month.count; ++d) {
     ShowDay(month.lead + d, month.days[d], kind);
     if (first + d == todayNumber) todayCell = month.lead + d;
     std::string ownNames;
     for (; next != own.end() && next->day == first + d; ++next) {
-      ownNames += (ownNames.empty() ? "" : "\n") + OccurrenceSummary((*userDays)[next->index], *next, style.language);
+      const UserDay& day = (*userDays)[next->index];
+      const std::string reminder = NextReminderLine(day, now, style);
+      ownNames += (ownNames.empty() ? "" : "\n") + OccurrenceSummary(day, *next, style.language);
+      ownNames += (reminder.empty() ? "" : "\n") + reminder;
     }
     MarkDay(month.lead + d, facts, first + d, ownNames);
     MarkSpan(month.lead + d, first + d);

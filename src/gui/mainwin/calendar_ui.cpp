@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/calendar/clock_source.h"
 #include "core/identity/program_identity.h"
 #include "core/locale/translation.h"
 #include "gui/clock/clock_window.h"
@@ -22,7 +23,8 @@ const char kPlaceName[] = "main";  // the window's size and place among the choi
 }  // namespace
 
 CalendarUi::CalendarUi()
-    : my_days([this] { refresh(); }, [this](int32_t day) { Show(DatePair::OfDay(day)), cb_grid_open_i(nullptr, nullptr); }) {
+    : my_days([this] { refresh(); }, [this](int32_t day) { Show(DatePair::OfDay(day)), cb_grid_open_i(nullptr, nullptr); }),
+      reminders(PreciseClock().tv_sec) {
   auto* window = new MainWindow(kWindowWidth, kWindowHeight, "Zelmora");
   main_window = window;
   main_window->user_data(this);
@@ -60,6 +62,8 @@ CalendarUi::CalendarUi()
   my_days_item = ItemOf(cb_My);
   BuildDayCountKinds();
   BuildMiniClock();
+  mini_clock->reader = cb_tick;
+  mini_clock->readerData = this;
   SetAppIcon(main_window);
   main_window->end();
   main_window->resizable(grid);  // the rows above keep their height; the grid takes the room

@@ -22,6 +22,7 @@
 #include "gui/mainwin/year_box.h"
 #include "gui/pictures/grown_picture.h"
 #include "gui/pictures/images.h"
+#include "gui/remind/window_reminders.h"
 
 // The main window: the current day in both calendars, its month as a grid,
 // the navigation row and the small clock. Everything shown follows from
@@ -54,22 +55,15 @@ class CalendarUi {
   Fl_Window* main_window;
   Fl_Button* base_button;
   Fl_Output* dates_output;
-  Fl_Button* last_year;
-  Fl_Button* last_month;
-  Fl_Button* yesterday;
-  Fl_Button* today;
+  Fl_Button *last_year, *last_month, *yesterday, *today;  // the navigation row, left to right
   MonthChoice* month_choice;
   YearBox* year_input;
-  Fl_Button* tomorrow;
-  Fl_Button* next_month;
-  Fl_Button* next_year;
+  Fl_Button *tomorrow, *next_month, *next_year;
   MonthGrid* grid;
-  Fl_Value_Output* days_from_count;
-  Fl_Value_Output* days_until_count;
-  Fl_Input* days_from_date;
-  Fl_Input* days_until_date;
-  Fl_Choice* days_from_kind;
-  Fl_Choice* days_until_kind;
+  // The day counts from a date to the one shown and from it to another.
+  Fl_Value_Output *days_from_count, *days_until_count;
+  Fl_Input *days_from_date, *days_until_date;
+  Fl_Choice *days_from_kind, *days_until_kind;
   ReckoningClock* mini_clock;
   Fl_Menu_Bar* menu_bar;
   // One row of the Tool menu. A check item shows what state() reads; its
@@ -85,9 +79,7 @@ class CalendarUi {
   // The menu bar's items, built from tool_actions and the key table.
   std::vector<Fl_Menu_Item> main_menu;
   // Tool's check items, found by their handlers.
-  Fl_Menu_Item* holidays_item;
-  Fl_Menu_Item* fasts_item;
-  Fl_Menu_Item* saints_item;
+  Fl_Menu_Item *holidays_item, *fasts_item, *saints_item;
   Fl_Menu_Item *amharic_item, *geez_item;  // Tool > Amharic and Ge'ez numerals, which `style` follows
   Fl_Menu_Item* my_days_item;  // Tool > My days, which show_my_days follows
   bool show_my_days = true;
@@ -96,6 +88,7 @@ class CalendarUi {
   bool show_fasts = false;
   bool show_saints = false;
   TextStyle style;
+  WindowReminders reminders;  // told on the small clock's tick
 
  private:
   void BuildMenu();
@@ -135,6 +128,7 @@ class CalendarUi {
   void KeysBackToGrid();
   void ArmMidnight();
   void SaveChoices() const;
+  void Remind(bool RemindSettings::*which);  // Tool > Remind of fasts or feasts
 
   static CalendarUi* Owner(Fl_Widget* widget);
 
@@ -167,6 +161,9 @@ class CalendarUi {
   static void cb_My(Fl_Widget* w, void* v) { Owner(w)->cb_My_i(w, v); }
   static void cb_All(Fl_Widget* w, void* v) { Owner(w)->cb_All_i(w, v); }
   static void cb_Export(Fl_Widget* w, void* v) { Owner(w)->cb_Export_i(w, v); }
+  static void cb_RemindFasts(Fl_Widget* w, void*) { Owner(w)->Remind(&RemindSettings::fasts); }
+  static void cb_RemindFeasts(Fl_Widget* w, void*) { Owner(w)->Remind(&RemindSettings::feasts); }
+  static void cb_tick(const ReckoningClock*, void* ui);
   static void cb_Script(Fl_Widget* w, void* v) { Owner(w)->cb_Script_i(w, v); }
   static void cb_Geez(Fl_Widget* w, void* v) { Owner(w)->cb_Geez_i(w, v); }
   static void cb_Help(Fl_Widget* w, void* v) { Owner(w)->cb_Help_i(w, v); }

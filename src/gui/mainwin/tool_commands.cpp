@@ -4,11 +4,11 @@
 #include <FL/Fl_Window.H>
 #include <unistd.h>
 
-
 #include "gui/dialogs/dialogs.h"
 #include "core/export/holiday_export.h"
 #include "gui/desktop/page_output.h"
 #include "core/locale/translation.h"
+#include "core/remind/due.h"
 
 void OutputHtml(DatePair date, CalendarKind base, PageLists lists) {
   HtmlExporter page(date, base, lists.holidays);
@@ -19,9 +19,27 @@ void OutputHtml(DatePair date, CalendarKind base, PageLists lists) {
   SaveAndOpenPage(page, Dialogs::alert);
 }
 
+namespace {
+
+// Whether each holiday and fast written gets a reminder, and which: the
+// church's evening before, as the reminders of the fasts come, or the
+// morning of the day, as a new day of the user's is told. False for Cancel.
+bool AskReminders(std::vector<Reminder>* reminders) {
+  enum { kNone, kEvening, kMorning, kCancel };
+  const std::size_t answer = Dialogs::ask(
+      {Tr("Remind of each holiday and fast in the file: not at all, the evening before at 18:00, or on its morning?"),
+       {N_("None"), N_("Evening"), N_("Morning"), N_("Cancel")}, kNone, kCancel});
+  if (answer == kEvening) *reminders = {Reminder{1, kChurchEveMinute}};
+  if (answer == kMorning) *reminders = DefaultReminders(Repeat::kOnce);
+  return answer != kCancel;
+}
+
+}  // namespace
+
 // The chooser asked before replacing the name it was given; a name that
 // gained its extension here is asked about here.
-void ExportHolidays(const HolidayExport& what) {
+void ExportHolidays(HolidayExport what) {
+  if (!AskReminders(&what.reminders)) return;
   const std::string chosen = Dialogs::choose_file(HolidayExportTitle(what).c_str(), HolidayFileName(what).c_str());
   if (chosen.empty()) return;
   const std::string file = WithIcsExtension(chosen);

@@ -18,9 +18,9 @@ struct PageLists {
   bool geez = false;  // the Ethiopian days and years in Ge'ez numerals
 };
 void OutputHtml(DatePair date, CalendarKind base, PageLists lists);
-// Tool > Export holidays…: one year's holidays (and fasts), where the user
-// chooses, as an .ics file.
-void ExportHolidays(const HolidayExport& what);
+// Tool > Export holidays…: one year's holidays (and fasts), with the
+// reminder the user chooses, where the user chooses, as an .ics file.
+void ExportHolidays(HolidayExport what);
 // Ctrl+Q: each window closes as its close button would close it, so windows
 // that free themselves on closing still do.
 void CloseEveryWindow();

@@ -10,8 +10,9 @@
 
 namespace {
 
+// An item with a key keeps it apart from its text however large the text grows.
 Fl_Menu_Item Item(const char* label, Fl_Callback* cb, int flags, int key = 0) {
-  return {label, key, cb, nullptr, flags, FL_NORMAL_LABEL, 0, 0, 0};
+  return {label, key, cb, nullptr, flags, key ? MenuKeyItemLabel() : FL_NORMAL_LABEL, 0, 0, 0};
 }
 Fl_Menu_Item End() { return Item(nullptr, nullptr, 0); }
 // A title on the bar, whose gap to the next grows with the window.
@@ -29,6 +30,8 @@ const CalendarUi::ToolAction CalendarUi::tool_actions[] = {
     {N_("Holidays"), 0, [](const CalendarUi& ui) { return ui.show_holidays; }, cb_Holidays},
     {N_("Fasting days"), 0, [](const CalendarUi& ui) { return ui.show_fasts; }, cb_Fasting},
     {N_("Saints' days"), 0, [](const CalendarUi& ui) { return ui.show_saints; }, cb_Saints},
+    {N_("Remind of fasts"), 0, [](const CalendarUi& ui) { return ui.reminders.settings.fasts; }, cb_RemindFasts},
+    {N_("Remind of feasts"), 0, [](const CalendarUi& ui) { return ui.reminders.settings.feasts; }, cb_RemindFeasts},
     {N_("Bahire Hasab"), 0, nullptr, cb_Bahire},
     {N_("My days"), 0, [](const CalendarUi& ui) { return ui.show_my_days; }, cb_My},
     {N_("All my days\u2026"), 0, nullptr, cb_All},

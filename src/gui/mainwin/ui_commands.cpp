@@ -155,6 +155,18 @@ void CalendarUi::cb_Bahire_i(Fl_Widget*, void*) { OpenBahireHasabWindow(date.Yea
 void CalendarUi::cb_Export_i(Fl_Widget*, void*) {
   ExportHolidays({date.Year(base_kind), base_kind, show_fasts, show_my_days ? &my_days.Days() : nullptr, language_shown});
 }
+void CalendarUi::Remind(bool RemindSettings::*which) {
+  reminders.Toggle(which);
+  ShowChecks();  // as saved, or as it was when it could not be
+}
+// A reminder fell due or the terminal changed the settings: the checks, and
+// the tooltips' next reminders, shown again.
+void CalendarUi::cb_tick(const ReckoningClock*, void* data) {
+  CalendarUi& ui = *static_cast<CalendarUi*>(data);
+  if (!ui.reminders.Tick(PreciseClock().tv_sec, ui.my_days.Days(), ui.style)) return;
+  ui.ShowChecks();
+  ui.refresh();
+}
 void CalendarUi::cb_Help_i(Fl_Widget*, void*) { OpenHelpContents(); }
 void CalendarUi::cb_Website_i(Fl_Widget*, void*) { OpenWebsite(); }
 void CalendarUi::cb_About_i(Fl_Widget*, void*) { OpenAboutWindow(); }

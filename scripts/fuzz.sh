@@ -14,7 +14,7 @@ mkdir -p "$out/corpus" "$out/days_corpus"
 clang++ "${flags[@]}" tests/fuzz/parse_fuzz.cpp src/cli/date_argument.cpp src/cli/command_error.cpp "${core[@]}" \
   -o "$out/parse_fuzz"
 clang++ "${flags[@]}" tests/fuzz/days_fuzz.cpp src/core/days/days_reader.cpp src/core/days/days_writer.cpp \
-  src/core/days/alarm.cpp src/core/days/reminder.cpp src/core/days/rule_text.cpp src/core/days/memorial.cpp src/core/days/left_out.cpp src/core/ical/*.cpp \
+  src/core/days/alarm.cpp src/core/days/property_name.cpp src/core/days/reminder.cpp src/core/days/rule_text.cpp src/core/days/memorial.cpp src/core/days/left_out.cpp src/core/ical/*.cpp \
   src/core/memory/pages.cpp "${core[@]}" \
   -o "$out/days_fuzz"
 fuzz() {  # target, corpus, seeds

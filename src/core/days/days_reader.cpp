@@ -5,6 +5,7 @@
 #include "core/calendar/calendar_date.h"
 #include "core/days/alarm.h"
 #include "core/days/days_file.h"
+#include "core/days/property_name.h"
 #include "core/days/rule_text.h"
 #include "core/ical/content_line.h"
 #include "core/ical/ics_text.h"
@@ -15,36 +16,8 @@
 namespace {
 
 constexpr int kDateDigits = 8;  // YYYYMMDD
+using Name = PropertyName;
 
-// The names the reader acts on; every other is kept as it was read.
-enum class Name {
-  kOther, kBegin, kEnd, kVersion, kProdid, kUid, kStamp, kStart, kDtEnd, kRule, kSummary, kDescription, kKind,
-  kRdate, kChangesDates,  // EXDATE, EXRULE, DURATION, RECURRENCE-ID
-  kScale,
-};
-// Which name it is, looked up once a line: by its length, then its letters.
-Name Identify(std::string_view text) {
-  const auto one = [text](std::string_view word, Name name) { return Is(text, word) ? name : Name::kOther; };
-  switch (text.size()) {
-    case 3: return Is(text, "END") ? Name::kEnd : one("UID", Name::kUid);
-    case 5:
-      if (Is(text, "BEGIN")) return Name::kBegin;
-      if (Is(text, "DTEND")) return Name::kDtEnd;
-      return Is(text, "RRULE") ? Name::kRule : one("RDATE", Name::kRdate);
-    case 6:
-      if (Is(text, "PRODID")) return Name::kProdid;
-      return Is(text, "EXDATE") ? Name::kChangesDates : one("EXRULE", Name::kChangesDates);
-    case 7:
-      if (Is(text, "DTSTART")) return Name::kStart;
-      if (Is(text, "DTSTAMP")) return Name::kStamp;
-      return Is(text, "SUMMARY") ? Name::kSummary : one("VERSION", Name::kVersion);
-    case 8: return Is(text, "DURATION") ? Name::kChangesDates : one("CALSCALE", Name::kScale);
-    case 11: return one("DESCRIPTION", Name::kDescription);
-    case 13: return one("RECURRENCE-ID", Name::kChangesDates);
-    case 14: return one("X-ZELMORA-KIND", Name::kKind);
-    default: return Name::kOther;
-  }
-}
 
 // One property of an event that says what the day is, and its line.
 struct Field {
@@ -84,7 +57,7 @@ class Reader {
     while (lines_.Next(&line)) {
       LineParts parts;
       const bool content = SplitLine(line.text, &parts);
-      const Name name = content ? Identify(parts.name) : Name::kOther;
+      const Name name = content ? IdentifyProperty(parts.name) : Name::kOther;
       if (closed_) return Fail(line.line, Tr("there is more after END:VCALENDAR"));
       if (open_.empty() && !(name == Name::kBegin && Is(parts.value, "VCALENDAR"))) {
         return Fail(line.line, Tr("the file does not begin with BEGIN:VCALENDAR"));
@@ -343,7 +316,6 @@ bool ReadDaysFile(std::string_view text, DaysFile* file, std::vector<StoreError>
   PlacePages(file->days.data(), file->days.capacity() * sizeof(UserDay));
   return Reader(text, file, errors, reading, sink).Read();
 }
-
 
 bool ReadDays(std::string_view text, std::vector<UserDay>* days, std::vector<StoreError>* errors) {
   DaysFile file;

@@ -18,6 +18,7 @@ ensure_packages xvfb xauth xdotool
 exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
 set -euo pipefail
 work=$(mktemp -d)
+trap "rm -rf \"$work\"" EXIT  # the page and pictures the clicks wrote
 mkdir "$work/bin"
 printf "#!/bin/sh\nexit 0\n" > "$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"

@@ -1,7 +1,6 @@
 #include "core/days/day_store.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +13,7 @@
 #include "core/folders/folders.h"
 #include "core/locale/translation.h"
 #include "core/storage/file_bytes.h"
+#include "core/storage/file_lock.h"
 #include "core/storage/whole_save.h"
 
 namespace {
@@ -21,8 +21,6 @@ namespace {
 const char kFileName[] = "days.ics";
 const char kLeftAsItIs[] = N_("%s could not be read, and is left as it is");
 const char kNoSuchDay[] = N_("there is no day with the UID %s");
-const char kLockSuffix[] = ".lock";
-constexpr mode_t kLockMode = 0600;
 
 std::string Folder(const std::string& path) {
   const size_t slash = path.rfind('/');
@@ -30,36 +28,6 @@ std::string Folder(const std::string& path) {
 }
 
 std::string Name(const std::string& path) { return path.substr(path.rfind('/') + 1); }
-
-// The lock beside the file, held while the object lives.
-class FileLock {
- public:
-  explicit FileLock(const std::string& path) {
-    fd_ = open((path + kLockSuffix).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, kLockMode);
-    while (fd_ >= 0 && flock(fd_, LOCK_EX) != 0) {
-      if (errno != EINTR) {
-        close(fd_);
-        fd_ = -1;
-      }
-    }
-  }
-  ~FileLock() {
-    if (fd_ >= 0) close(fd_);  // closing lets the lock go
-  }
-  FileLock(const FileLock&) = delete;
-  FileLock& operator=(const FileLock&) = delete;
-  bool Held() const { return fd_ >= 0; }
-  // The lock's file changed now (it stays empty), and that moment as the
-  // file system keeps time: files made from here on are stamped with it or later.
-  std::timespec Touched() const {
-    struct stat status{};
-    if (ftruncate(fd_, 0) != 0 || fstat(fd_, &status) != 0) return {};
-    return status.st_mtim;
-  }
-
- private:
-  int fd_;
-};
 
 }  // namespace
 
@@ -138,7 +106,7 @@ bool DayStore::Change(Edit change, std::string* why) {
   }
   FileLock lock(path_);
   if (!lock.Held()) {
-    *why = path_ + kLockSuffix + ": " + std::strerror(errno);
+    *why = lock.Path() + ": " + std::strerror(lock.Error());
     return false;
   }
   // Under the lock no other save runs: what an earlier one left midway goes.

@@ -1,9 +1,5 @@
 #include "core/remind/told_record.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -21,33 +17,17 @@ const char kThrough[] = "through ";
 }  // namespace
 
 ToldRecord::ToldRecord() : folder_(UserStateFolder()) {
-  // The file itself is replaced at each save, so the lock is on its folder,
-  // which stays.
   if (folder_.empty() || !MakeFolders(folder_)) {
     error_ = folder_.empty() ? ENOENT : errno;
     return;
   }
-  lock_ = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (lock_ < 0) {
-    error_ = errno;
-    return;
-  }
-  while (flock(lock_, LOCK_EX) != 0) {
-    if (errno == EINTR) continue;
-    error_ = errno;
-    close(lock_);
-    lock_ = -1;
-    return;
-  }
-}
-
-ToldRecord::~ToldRecord() {
-  if (lock_ >= 0) close(lock_);  // closing lets the lock go
+  lock_.emplace(folder_ + "/" + kFileName);
+  if (!lock_->Held()) error_ = lock_->Error();
 }
 
 bool ToldRecord::Held(std::string* why) const {
-  if (lock_ < 0) *why = (folder_.empty() ? std::string(kFileName) : folder_) + ": " + std::strerror(error_);
-  return lock_ >= 0;
+  if (!Holding()) *why = (folder_.empty() ? std::string(kFileName) : folder_) + ": " + std::strerror(error_);
+  return Holding();
 }
 
 std::optional<std::time_t> ToldRecord::ToldThrough() const {

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "core/storage/file_lock.h"
+
 // What was told, kept in $XDG_STATE_HOME/zelmora/told: every reminder due
 // up to and including one instant. The terminal and the window tell through
 // this one record, each holding it while it tells, so nothing is told twice;
@@ -11,10 +13,9 @@
 // failed run leaves those for the next.
 class ToldRecord {
  public:
-  // Waits for and holds the record (a lock on its folder, made when missing)
+  // Waits for and holds the record (a lock beside it, made when missing)
   // for as long as the object lives.
   ToldRecord();
-  ~ToldRecord();
   ToldRecord(const ToldRecord&) = delete;
   ToldRecord& operator=(const ToldRecord&) = delete;
 
@@ -26,7 +27,9 @@ class ToldRecord {
   bool Save(std::time_t through, std::string* why);
 
  private:
+  bool Holding() const { return lock_ && lock_->Held(); }
+
   std::string folder_;
-  int lock_ = -1;
+  std::optional<FileLock> lock_;
   int error_ = 0;
 };

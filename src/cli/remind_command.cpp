@@ -54,21 +54,13 @@ std::string ChangeSettings(const RemindAsk& ask, Language language) {
          SwitchLine(N_("reminders of the major feasts: %s"), settings.feasts, language);
 }
 
-std::string ClockText(std::time_t at) {
-  std::tm local{};
-  localtime_r(&at, &local);
-  char text[sizeof "23:59"] = "";
-  std::strftime(text, sizeof text, "%H:%M", &local);
-  return text;
-}
-
 // --list: what will be told in the coming days, a line each: when (both
 // dates and the time), what, and the day it is about.
 void WriteList(const std::vector<UserDay>& days, std::time_t from, int count, TextStyle style, Output& out) {
   for (const DueReminder& reminder : RemindersDue(days, LoadRemindSettings(), from, from + count * kSecondsPerDay)) {
     const DatePair when = DatePair::OfDay(LocalDay(reminder.at));
     out.Write(when.dates[Ethiopian].NumericText() + '\t' + when.dates[Gregorian].NumericText() + '\t' +
-              ClockText(reminder.at) + '\t' + FieldText(ReminderName(reminder, days, style.language)) + '\t' +
+              LocalClockText(reminder.at) + '\t' + FieldText(ReminderName(reminder, days, style.language)) + '\t' +
               BothDates(reminder.day, style) + '\n');
   }
 }

@@ -116,6 +116,14 @@ std::time_t LocalInstant(int32_t dayNumber, int minuteOfDay) {
   return std::mktime(&local);
 }
 
+std::string LocalClockText(std::time_t instant) {
+  std::tm local{};
+  localtime_r(&instant, &local);
+  char text[sizeof "23:59"] = "";
+  std::strftime(text, sizeof text, "%H:%M", &local);
+  return text;
+}
+
 std::vector<DueReminder> RemindersDue(const std::vector<UserDay>& days, const RemindSettings& settings,
                                       std::time_t after, std::time_t through) {
   std::vector<DueReminder> due;

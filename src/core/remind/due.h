@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <ctime>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/church/church_name.h"
@@ -40,3 +41,5 @@ std::optional<std::time_t> NextReminder(const UserDay& day, std::time_t now);
 // The local day (day number) of an instant, and the instant of a minute of a local day.
 int32_t LocalDay(std::time_t instant);
 std::time_t LocalInstant(int32_t dayNumber, int minuteOfDay);
+// The local time of an instant: "09:00".
+std::string LocalClockText(std::time_t instant);

@@ -25,7 +25,5 @@ std::string ReminderLine(const Reminder& reminder) {
 std::string NextReminderLine(const UserDay& day, std::time_t now, TextStyle style) {
   const std::optional<std::time_t> next = NextReminder(day, now);
   if (!next) return "";
-  const int32_t on = LocalDay(*next);
-  const int minute = (*next - LocalInstant(on, 0)) / kSecondsPerMinute;
-  return Filled(Tr("Next reminder: %s at %s"), {BothDates(on, style), ClockText(minute)});
+  return Filled(Tr("Next reminder: %s at %s"), {BothDates(LocalDay(*next), style), LocalClockText(*next)});
 }
